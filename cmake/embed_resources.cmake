@@ -1,0 +1,18 @@
+# Writes OUTPUT: a C++ source holding every file of FILES as a byte array named by its path under ROOT.
+file(READ "${LIST_FILE}" FILES)
+set(body "")
+set(table "")
+set(index 0)
+foreach(file IN LISTS FILES)
+  file(RELATIVE_PATH name "${ROOT}" "${file}")
+  file(READ "${file}" hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR size "${hex_length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(APPEND body "static const unsigned char data${index}[] = {${bytes}0x00};\n")
+  string(APPEND table "  {\"${name}\", {reinterpret_cast<const char*>(data${index}), ${size}}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+file(WRITE "${OUTPUT}.tmp"
+"// Generated from the files under resources/.\n#include \"resources/resource_files.h\"\n\nnamespace resources {\nnamespace {\n${body}\nconst ResourceFile files[] = {\n${table}  {\"\", {}}};\n}  // namespace\n\nstd::span<const ResourceFile> EmbeddedFiles() { return {files, ${index}}; }\n}  // namespace resources\n")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Kavrine's two commands:
+#   ./kv.sh run [FILE]   install what is missing, build optimised, start the program
+#   ./kv.sh test         install what is missing, build with sanitizers, run every test headless
+#   ./kv.sh bench        build and run the benchmarks
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+
+packages=(
+  cmake ninja-build g++ ccache pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+missing_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  echo "${missing[@]:-}"
+}
+
+install_missing() {
+  local missing
+  missing="$(missing_packages)"
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "kv.sh: these packages are missing: $missing" >&2
+    echo "kv.sh: install them with: sudo apt-get install $missing" >&2
+    exit 1
+  fi
+  echo "kv.sh: installing $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+configure_and_build() {
+  local dir="$1"; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$(jobs)"
+}
+
+command="${1:-}"
+case "$command" in
+  run)
+    shift
+    install_missing
+    configure_and_build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+      echo "kv.sh: there is no display to show the program on." >&2
+      echo "kv.sh: run it under a virtual display, for example: xvfb-run -a ./kv.sh run ${*:-}" >&2
+      exit 1
+    fi
+    exec build/release/app/kavrine "$@"
+    ;;
+  test)
+    install_missing
+    configure_and_build build/test -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_TESTS=ON
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    cd build/test
+    ctest --output-on-failure -j "$(jobs)" --timeout 600
+    ;;
+  bench)
+    install_missing
+    configure_and_build build/bench -DCMAKE_BUILD_TYPE=Release -DKV_TESTS=OFF -DKV_BENCHMARKS=ON
+    for b in build/bench/benchmarks/*_bench; do [ -x "$b" ] && "$b"; done
+    ;;
+  *)
+    echo "usage: ./kv.sh run [FILE] | ./kv.sh test | ./kv.sh bench" >&2
+    exit 2
+    ;;
+esac
