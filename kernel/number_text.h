@@ -1,0 +1,40 @@
+#pragma once
+// 80-bit reals to text and back, rounding to integers, and small integer helpers.
+// The texts are the C library's "%Lf" / "%LE" texts in the C locale whatever the process locale
+// is: a decimal point, never a comma.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "kernel/real.h"
+
+namespace kernel {
+
+// Fixed-point text with decimals digits after the point, filled with blanks on the left to at least
+// width characters ("%*.*Lf"; a negative width fills on the right instead).
+std::string FormatLD(Real x, int width, int decimals);
+
+// Scientific text "%*.*LE" with width decimals + 3: 1250 with 2 decimals gives "1.25E+03", and with
+// star the exponent is written as a power of ten: "1.25*10^+03".
+std::string FormatSci(Real x, int decimals, bool star);
+
+// Fixed-point text with n decimals, except for numbers up to 0.1 that n decimals would not show
+// well: those get a mantissa and a negative power of ten ("1.23E-3" for 0.00123 with n = 2).
+std::string FormatLDAuto(Real x, int n);
+
+// The C library's conversion: leading white space skipped, the longest valid prefix taken (decimal
+// or hexadecimal, inf, nan), 0 when there is none.
+Real StrToLD(std::string_view text);
+
+// Nearest integer with an exact half rounded toward zero (2.5 -> 2, 2.51 -> 3, -2.5 -> -2);
+// saturates at +-2147483647 and gives 0 for a NaN.
+std::int32_t RoundLD(Real x);
+
+// Greatest common divisor by Euclid's rule with the C remainder; Gcd(a, 0) = a.
+std::int32_t Gcd(std::int32_t a, std::int32_t b);
+
+// Widens [lo, hi] to contain x.
+void WidenRange(Real x, Real& lo, Real& hi);
+
+}  // namespace kernel
