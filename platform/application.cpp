@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <clocale>
 
 namespace platform {
 
@@ -11,6 +12,9 @@ struct Application::Impl {
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {
   QApplication::setApplicationName("kavrine");
+  // Numbers in files, exports and dialogs are written with a decimal point whatever the user's
+  // language; Qt takes the locale from the environment, so put the numeric part back.
+  std::setlocale(LC_NUMERIC, "C");
 }
 
 Application::~Application() = default;

@@ -1,0 +1,571 @@
+#include "platform/dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <map>
+
+#include "platform/frame_window_impl.h"
+#include "platform/modal_responder.h"
+#include "platform/qt_text.h"
+#include "platform/resource_library.h"
+
+namespace platform {
+namespace {
+
+// Dialog units to pixels, for the program's usual 8-point dialog font.
+int UnitsToPixelsX(int units) { return units * 3 / 2; }
+int UnitsToPixelsY(int units) { return units * 13 / 8; }
+
+// "&Name" shows as "Name" with a mnemonic on buttons; labels show the plain text.
+QString PlainLabel(const std::string& text) {
+  QString result;
+  const QString source = ToQString(text);
+  for (qsizetype i = 0; i < source.size(); ++i) {
+    if (source[i] == '&' && i + 1 < source.size()) {
+      ++i;
+    }
+    result += source[i];
+  }
+  return result;
+}
+
+}  // namespace
+
+class NativeDialog : public QDialog {
+ public:
+  NativeDialog(QWidget* parent, DialogImpl* impl) : QDialog(parent), impl_(impl) {}
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  DialogImpl* impl_;
+};
+
+struct DialogImpl {
+  Dialog* owner = nullptr;
+  QPointer<NativeDialog> native;
+  std::map<int, QWidget*> controls;
+  std::map<int, ControlKind> kinds;
+  std::map<int, int> textLimits;
+  int defaultButton = -1;
+  bool modal = false;
+  bool running = false;  // a modal run that has not ended
+  int lastX = -1, lastY = -1;
+
+  QWidget* Control(int id) const {
+    const auto it = controls.find(id);
+    return it == controls.end() ? nullptr : it->second;
+  }
+  template <typename T>
+  T* As(int id) const {
+    return dynamic_cast<T*>(Control(id));
+  }
+  void Command(int id) { owner->OnCommand(id); }
+  void Notify(int id, ControlNotification what) { owner->OnNotify(id, what); }
+  void PressEnter() {
+    if (defaultButton >= 0) {
+      QWidget* button = Control(defaultButton);
+      if (button && !button->isHidden() && button->isEnabled()) Command(defaultButton);
+      return;
+    }
+    Command(1);
+  }
+};
+
+void NativeDialog::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      impl_->PressEnter();
+      return;
+    case Qt::Key_Escape:
+      impl_->Command(2);
+      return;
+    default:
+      QDialog::keyPressEvent(event);
+  }
+}
+
+void NativeDialog::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  impl_->Command(2);
+}
+
+void NativeDialog::reject() { impl_->Command(2); }
+
+Dialog::Dialog(FrameWindow* owner, std::string_view templateName)
+    : owner_(owner), templateName_(templateName), impl_(std::make_unique<DialogImpl>()) {
+  impl_->owner = this;
+}
+
+Dialog::~Dialog() {
+  if (impl_->native) {
+    impl_->native->hide();
+    delete impl_->native.data();
+  }
+}
+
+void Dialog::Build() {
+  const DialogTemplate& source = LoadDialogTemplate(templateName_);
+  auto* native = new NativeDialog(NativeWidget(owner_), impl_.get());
+  impl_->native = native;
+  impl_->controls.clear();
+  impl_->kinds.clear();
+  impl_->defaultButton = -1;
+  native->setWindowTitle(ToQString(source.caption));
+  native->setFixedSize(UnitsToPixelsX(source.width), UnitsToPixelsY(source.height));
+
+  QButtonGroup* radioGroup = nullptr;
+  bool previousWasRadio = false;
+  std::vector<QGroupBox*> groupBoxes;
+  for (const ControlTemplate& control : source.controls) {
+    QWidget* widget = nullptr;
+    const int id = control.id;
+    switch (control.kind) {
+      case ControlKind::Static: {
+        auto* label = new QLabel(PlainLabel(control.text), native);
+        label->setWordWrap(true);
+        label->setAlignment((control.centered ? Qt::AlignHCenter : control.rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
+                           Qt::AlignTop);
+        widget = label;
+        break;
+      }
+      case ControlKind::Edit: {
+        auto* edit = new QLineEdit(ToQString(control.text), native);
+        edit->setReadOnly(control.readOnly);
+        QObject::connect(edit, &QLineEdit::textEdited, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::EditChanged); });
+        widget = edit;
+        break;
+      }
+      case ControlKind::MultiEdit: {
+        auto* edit = new QPlainTextEdit(ToQString(control.text), native);
+        edit->setReadOnly(control.readOnly);
+        widget = edit;
+        break;
+      }
+      case ControlKind::Button:
+      case ControlKind::DefButton: {
+        auto* button = new QPushButton(ToQString(control.text), native);
+        button->setAutoDefault(false);
+        if (control.kind == ControlKind::DefButton) impl_->defaultButton = id;
+        QObject::connect(button, &QPushButton::clicked, native, [this, id] { impl_->Command(id); });
+        widget = button;
+        break;
+      }
+      case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(ToQString(control.text), native);
+        QObject::connect(box, &QCheckBox::clicked, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::Clicked); });
+        widget = box;
+        break;
+      }
+      case ControlKind::Radio: {
+        auto* radio = new QRadioButton(ToQString(control.text), native);
+        if (!radioGroup || control.groupStart || !previousWasRadio) {
+          radioGroup = new QButtonGroup(native);
+          radioGroup->setExclusive(true);
+        }
+        radioGroup->addButton(radio);
+        QObject::connect(radio, &QRadioButton::clicked, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::Clicked); });
+        widget = radio;
+        break;
+      }
+      case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(PlainLabel(control.text), native);
+        groupBoxes.push_back(box);
+        widget = box;
+        break;
+      }
+      case ControlKind::ListBox: {
+        auto* list = new QListWidget(native);
+        list->setSelectionMode(control.multiSelect ? QAbstractItemView::MultiSelection
+                                                   : QAbstractItemView::SingleSelection);
+        list->setSortingEnabled(control.sorted);
+        QObject::connect(list, &QListWidget::itemSelectionChanged, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::SelectionChanged); });
+        QObject::connect(list, &QListWidget::itemDoubleClicked, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::DoubleClicked); });
+        widget = list;
+        break;
+      }
+      case ControlKind::ComboBox: {
+        auto* combo = new QComboBox(native);
+        combo->setEditable(!control.readOnly);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        QObject::connect(combo, qOverload<int>(&QComboBox::activated), native,
+                         [this, id] { impl_->Notify(id, ControlNotification::SelectionChanged); });
+        widget = combo;
+        break;
+      }
+      case ControlKind::ScrollBar: {
+        auto* bar = new QScrollBar(Qt::Horizontal, native);
+        QObject::connect(bar, &QScrollBar::valueChanged, native,
+                         [this, id] { impl_->Notify(id, ControlNotification::Scrolled); });
+        widget = bar;
+        break;
+      }
+    }
+    previousWasRadio = control.kind == ControlKind::Radio;
+    widget->setGeometry(UnitsToPixelsX(control.x), UnitsToPixelsY(control.y), UnitsToPixelsX(control.width),
+                        UnitsToPixelsY(control.height));
+    widget->setEnabled(!control.disabled);
+    if (control.hidden) widget->hide();
+    if (id >= 0) {
+      impl_->controls[id] = widget;
+      impl_->kinds[id] = control.kind;
+    }
+  }
+  for (QGroupBox* box : groupBoxes) box->lower();
+}
+
+void Dialog::Finish() {
+  OnDestroying();
+  if (impl_->native) {
+    impl_->lastX = impl_->native->x();
+    impl_->lastY = impl_->native->y();
+    impl_->native->hide();
+    impl_->native->deleteLater();
+    impl_->native = nullptr;
+  }
+  impl_->controls.clear();
+  impl_->kinds.clear();
+}
+
+int Dialog::Execute() {
+  if (impl_->native) Finish();
+  impl_->modal = true;
+  impl_->running = true;
+  result_ = IDCANCEL;
+  Build();
+  SetupWindow();
+  if (ModalResponder* responder = CurrentModalResponder()) {
+    responder->DriveDialog(*this);
+    if (impl_->running) EndDialog(IDCANCEL);
+  } else if (impl_->running) {
+    impl_->native->setModal(true);
+    impl_->native->exec();
+  }
+  impl_->running = false;
+  Finish();
+  return result_;
+}
+
+void Dialog::Create() {
+  if (impl_->native) return;
+  impl_->modal = false;
+  Build();
+  SetupWindow();
+}
+
+void Dialog::Show() {
+  Create();
+  impl_->native->show();
+  impl_->native->raise();
+}
+
+void Dialog::Hide() {
+  if (impl_->native) impl_->native->hide();
+}
+
+bool Dialog::IsCreated() const { return impl_->native != nullptr; }
+bool Dialog::IsVisible() const { return impl_->native && impl_->native->isVisible(); }
+bool Dialog::IsModal() const { return impl_->modal; }
+
+void Dialog::EndDialog(int code) {
+  result_ = code;
+  if (impl_->modal) {
+    if (!impl_->running) return;
+    impl_->running = false;
+    if (impl_->native && impl_->native->isVisible()) impl_->native->done(code);
+    return;
+  }
+  if (impl_->native) Finish();
+}
+
+bool Dialog::OnCommand(int id) {
+  if (id == 1) {
+    OnOk();
+    return true;
+  }
+  if (id == 2) {
+    OnCancel();
+    return true;
+  }
+  return false;
+}
+
+void Dialog::SetCaption(std::string_view caption) {
+  if (impl_->native) impl_->native->setWindowTitle(ToQString(caption));
+}
+
+std::string Dialog::Caption() const { return impl_->native ? FromQString(impl_->native->windowTitle()) : std::string(); }
+
+int Dialog::X() const { return impl_->native ? impl_->native->x() : impl_->lastX; }
+int Dialog::Y() const { return impl_->native ? impl_->native->y() : impl_->lastY; }
+
+void Dialog::MoveTo(int x, int y) {
+  if (impl_->native) impl_->native->move(x, y);
+  impl_->lastX = x;
+  impl_->lastY = y;
+}
+
+bool Dialog::HasItem(int id) const { return impl_->Control(id) != nullptr; }
+
+std::string Dialog::GetItemText(int id) const {
+  QWidget* w = impl_->Control(id);
+  if (auto* edit = dynamic_cast<QLineEdit*>(w)) return FromQString(edit->text());
+  if (auto* text = dynamic_cast<QPlainTextEdit*>(w)) return FromQString(text->toPlainText());
+  if (auto* label = dynamic_cast<QLabel*>(w)) return FromQString(label->text());
+  if (auto* button = dynamic_cast<QAbstractButton*>(w)) return FromQString(button->text());
+  if (auto* combo = dynamic_cast<QComboBox*>(w)) return FromQString(combo->currentText());
+  if (auto* box = dynamic_cast<QGroupBox*>(w)) return FromQString(box->title());
+  return {};
+}
+
+void Dialog::SetItemText(int id, std::string_view text) {
+  QWidget* w = impl_->Control(id);
+  QSignalBlocker blocker(w);
+  QString value = ToQString(text);
+  if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+    const auto limit = impl_->textLimits.find(id);
+    if (limit != impl_->textLimits.end()) value.truncate(limit->second);
+    edit->setText(value);
+  } else if (auto* multi = dynamic_cast<QPlainTextEdit*>(w)) {
+    multi->setPlainText(value);
+  } else if (auto* label = dynamic_cast<QLabel*>(w)) {
+    label->setText(value);
+  } else if (auto* button = dynamic_cast<QAbstractButton*>(w)) {
+    button->setText(value);
+  } else if (auto* combo = dynamic_cast<QComboBox*>(w)) {
+    if (combo->isEditable()) combo->setEditText(value);
+    else combo->setCurrentIndex(combo->findText(value));
+  } else if (auto* box = dynamic_cast<QGroupBox*>(w)) {
+    box->setTitle(value);
+  }
+}
+
+void Dialog::EnableItem(int id, bool enabled) {
+  if (QWidget* w = impl_->Control(id)) w->setEnabled(enabled);
+}
+
+bool Dialog::IsItemEnabled(int id) const {
+  QWidget* w = impl_->Control(id);
+  return w && w->isEnabled();
+}
+
+void Dialog::ShowItem(int id, bool shown) {
+  if (QWidget* w = impl_->Control(id)) w->setVisible(shown);
+}
+
+bool Dialog::IsItemShown(int id) const {
+  QWidget* w = impl_->Control(id);
+  return w && !w->isHidden();
+}
+
+void Dialog::FocusItem(int id) {
+  if (QWidget* w = impl_->Control(id)) w->setFocus();
+}
+
+void Dialog::PressButton(int id) {
+  QWidget* w = impl_->Control(id);
+  if (!w || !w->isEnabled()) return;
+  if (auto* check = dynamic_cast<QCheckBox*>(w)) {
+    check->click();
+  } else if (auto* radio = dynamic_cast<QRadioButton*>(w)) {
+    radio->click();
+  } else if (dynamic_cast<QPushButton*>(w)) {
+    impl_->Command(id);
+  }
+}
+
+void Dialog::PressKey(int keyCode) {
+  if (keyCode == kKeyEnter) impl_->PressEnter();
+  if (keyCode == kKeyEscape) impl_->Command(2);
+}
+
+bool Dialog::IsChecked(int id) const {
+  auto* button = impl_->As<QAbstractButton>(id);
+  return button && button->isChecked();
+}
+
+void Dialog::CheckItem(int id, bool checked) {
+  if (auto* button = impl_->As<QAbstractButton>(id)) {
+    QSignalBlocker blocker(button);
+    button->setChecked(checked);
+  }
+}
+
+void Dialog::SetTextLimit(int id, int limit) {
+  impl_->textLimits[id] = limit;
+  if (auto* edit = impl_->As<QLineEdit>(id)) edit->setMaxLength(std::max(limit, 0));
+}
+
+void Dialog::SetReadOnly(int id, bool readOnly) {
+  if (auto* edit = impl_->As<QLineEdit>(id)) edit->setReadOnly(readOnly);
+  if (auto* multi = impl_->As<QPlainTextEdit>(id)) multi->setReadOnly(readOnly);
+}
+
+void Dialog::SelectAllText(int id) {
+  if (auto* edit = impl_->As<QLineEdit>(id)) edit->selectAll();
+  if (auto* multi = impl_->As<QPlainTextEdit>(id)) multi->selectAll();
+}
+
+void Dialog::InsertText(int id, std::string_view text) {
+  if (auto* edit = impl_->As<QLineEdit>(id)) edit->insert(ToQString(text));
+  if (auto* multi = impl_->As<QPlainTextEdit>(id)) multi->insertPlainText(ToQString(text));
+}
+
+void Dialog::ListClear(int id) {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    list->clear();
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) {
+    QSignalBlocker blocker(combo);
+    combo->clear();
+  }
+}
+
+int Dialog::ListAdd(int id, std::string_view text) {
+  const QString value = ToQString(text);
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    auto* item = new QListWidgetItem(value);
+    list->addItem(item);  // a sorted list sorts it in
+    return list->row(item);
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) {
+    QSignalBlocker blocker(combo);
+    combo->addItem(value);
+    return combo->count() - 1;
+  }
+  return -1;
+}
+
+void Dialog::ListInsert(int id, int index, std::string_view text) {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    list->insertItem(index < 0 ? list->count() : index, ToQString(text));
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) {
+    QSignalBlocker blocker(combo);
+    combo->insertItem(index < 0 ? combo->count() : index, ToQString(text));
+  }
+}
+
+void Dialog::ListDelete(int id, int index) {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    delete list->takeItem(index);
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) {
+    QSignalBlocker blocker(combo);
+    combo->removeItem(index);
+  }
+}
+
+int Dialog::ListCount(int id) const {
+  if (auto* list = impl_->As<QListWidget>(id)) return list->count();
+  if (auto* combo = impl_->As<QComboBox>(id)) return combo->count();
+  return 0;
+}
+
+std::string Dialog::ListText(int id, int index) const {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    const QListWidgetItem* item = list->item(index);
+    return item ? FromQString(item->text()) : std::string();
+  }
+  if (auto* combo = impl_->As<QComboBox>(id))
+    return index >= 0 && index < combo->count() ? FromQString(combo->itemText(index)) : std::string();
+  return {};
+}
+
+int Dialog::ListSelection(int id) const {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    const auto selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) return combo->currentIndex();
+  return -1;
+}
+
+void Dialog::ListSelect(int id, int index) {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    list->clearSelection();
+    if (index >= 0 && index < list->count()) {
+      list->item(index)->setSelected(true);
+      list->setCurrentRow(index, QItemSelectionModel::NoUpdate);
+    }
+  }
+  if (auto* combo = impl_->As<QComboBox>(id)) {
+    QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+  }
+}
+
+std::vector<int> Dialog::ListSelections(int id) const {
+  std::vector<int> rows;
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    for (int row = 0; row < list->count(); ++row)
+      if (list->item(row)->isSelected()) rows.push_back(row);
+  }
+  return rows;
+}
+
+void Dialog::ListSetSelected(int id, int index, bool selected) {
+  if (auto* list = impl_->As<QListWidget>(id)) {
+    QSignalBlocker blocker(list);
+    if (QListWidgetItem* item = list->item(index)) item->setSelected(selected);
+  }
+}
+
+int Dialog::ListFind(int id, std::string_view text) const {
+  const QString value = ToQString(text);
+  for (int i = 0; i < ListCount(id); ++i)
+    if (ToQString(ListText(id, i)) == value) return i;
+  return -1;
+}
+
+void Dialog::ScrollSetRange(int id, int minimum, int maximum) {
+  if (auto* bar = impl_->As<QScrollBar>(id)) {
+    QSignalBlocker blocker(bar);
+    bar->setRange(minimum, maximum);
+  }
+}
+
+void Dialog::ScrollSetPage(int id, int page) {
+  if (auto* bar = impl_->As<QScrollBar>(id)) bar->setPageStep(page);
+}
+
+void Dialog::ScrollSetPosition(int id, int position) {
+  if (auto* bar = impl_->As<QScrollBar>(id)) {
+    QSignalBlocker blocker(bar);
+    bar->setValue(position);
+  }
+}
+
+int Dialog::ScrollPosition(int id) const {
+  auto* bar = impl_->As<QScrollBar>(id);
+  return bar ? bar->value() : 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,122 @@
+#pragma once
+// A dialog built from a dialog template of the resources, its controls addressed by id.
+//
+// Modal: Execute shows it and returns the end code given to EndDialog (IDOK, IDCANCEL or any
+// other). Modeless: Create makes it once (hidden), Show/Hide show it; EndDialog destroys it.
+// Every button press arrives at OnCommand(id); the defaults end the dialog on 1 (OK) and
+// 2 (Cancel) through OnOk and OnCancel, which a dialog overrides to check its fields and stay
+// open on an error. Enter presses the default button (nothing when it is hidden), Escape and the
+// title bar's close button press Cancel (2).
+//
+// Texts are Windows-1252.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+class FrameWindow;
+struct DialogImpl;
+
+enum class ControlNotification {
+  Clicked,           // button, check box or radio button
+  EditChanged,       // an edit's text changed
+  SelectionChanged,  // list box or combo box
+  Scrolled,          // scroll bar position changed
+  DoubleClicked,     // list box item
+};
+
+class Dialog {
+ public:
+  Dialog(FrameWindow* owner, std::string_view templateName);
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  int Execute();
+  void Create();
+  void Show();
+  void Hide();
+  bool IsCreated() const;
+  bool IsVisible() const;
+  bool IsModal() const;
+  // Ends a modal dialog with `code`; destroys a modeless one.
+  void EndDialog(int code);
+  // The code the last modal run ended with.
+  int result() const { return result_; }
+
+  const std::string& templateName() const { return templateName_; }
+  FrameWindow* owner() const { return owner_; }
+  void SetCaption(std::string_view caption);
+  std::string Caption() const;
+  // Screen position of the top-left corner of the dialog's frame.
+  int X() const;
+  int Y() const;
+  void MoveTo(int x, int y);
+
+  // Any control.
+  bool HasItem(int id) const;
+  std::string GetItemText(int id) const;
+  void SetItemText(int id, std::string_view text);
+  void EnableItem(int id, bool enabled);
+  bool IsItemEnabled(int id) const;
+  void ShowItem(int id, bool shown);
+  bool IsItemShown(int id) const;
+  void FocusItem(int id);
+  // Presses a button (or clicks a check box or radio button) as the user would.
+  void PressButton(int id);
+  // The Enter and Escape keys as the user would press them (other keys do nothing).
+  void PressKey(int keyCode);
+
+  // Check boxes and radio buttons.
+  bool IsChecked(int id) const;
+  void CheckItem(int id, bool checked);
+
+  // Edits.
+  void SetTextLimit(int id, int limit);
+  void SetReadOnly(int id, bool readOnly);
+  void SelectAllText(int id);
+  void InsertText(int id, std::string_view text);  // at the caret, replacing the selection
+
+  // List boxes and combo boxes (index 0 first; -1 for none).
+  void ListClear(int id);
+  int ListAdd(int id, std::string_view text);  // returns the index (sorted lists sort)
+  void ListInsert(int id, int index, std::string_view text);
+  void ListDelete(int id, int index);
+  int ListCount(int id) const;
+  std::string ListText(int id, int index) const;
+  int ListSelection(int id) const;
+  void ListSelect(int id, int index);
+  std::vector<int> ListSelections(int id) const;          // multiple-selection lists
+  void ListSetSelected(int id, int index, bool selected);  // multiple-selection lists
+  int ListFind(int id, std::string_view text) const;       // exact match, -1 when absent
+
+  // Horizontal scroll bars.
+  void ScrollSetRange(int id, int minimum, int maximum);
+  void ScrollSetPage(int id, int page);
+  void ScrollSetPosition(int id, int position);
+  int ScrollPosition(int id) const;
+
+ protected:
+  virtual void SetupWindow() {}
+  virtual bool OnCommand(int id);
+  virtual void OnOk() { EndDialog(1); }
+  virtual void OnCancel() { EndDialog(2); }
+  virtual void OnNotify(int /*id*/, ControlNotification /*what*/) {}
+  // Called just before the dialog goes off screen for good (end of a modal run, destruction).
+  virtual void OnDestroying() {}
+
+ private:
+  friend struct DialogImpl;
+  void Build();
+  void Finish();
+
+  FrameWindow* owner_;
+  std::string templateName_;
+  int result_ = 0;
+  std::unique_ptr<DialogImpl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,446 @@
+#include "platform/frame_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+#include "platform/application.h"
+#if __has_include("platform/painter_dc.h")
+#define KV_HAVE_DC 1
+#include "platform/dc.h"
+#include "platform/painter_dc.h"
+#else
+namespace platform { class DC { public: virtual ~DC() = default; }; }
+#endif
+#include "platform/frame_window_impl.h"
+#include "platform/qt_keys.h"
+#include "platform/qt_text.h"
+#include "platform/resource_library.h"
+
+namespace platform {
+namespace {
+
+MouseEvent MouseFrom(const QMouseEvent* event) {
+  MouseEvent e;
+  e.x = static_cast<int>(event->position().x());
+  e.y = static_cast<int>(event->position().y());
+  e.button = event->button() == Qt::RightButton ? MouseButton::Right
+             : event->button() == Qt::MiddleButton ? MouseButton::Middle
+                                                    : MouseButton::Left;
+  e.modifiers = ModifiersFromQt(event->modifiers());
+  e.leftDown = event->buttons() & Qt::LeftButton;
+  e.rightDown = event->buttons() & Qt::RightButton;
+  return e;
+}
+
+#ifdef KV_HAVE_DC
+// A DC on the backing image that shows what was drawn when it goes away.
+struct BackingPainter {
+  explicit BackingPainter(QImage& image) : painter(&image) {}
+  QPainter painter;
+};
+
+class BackingDC : private BackingPainter, public PainterDC {
+ public:
+  BackingDC(FrameWindowImpl* impl)
+      : BackingPainter(impl->backing), PainterDC(BackingPainter::painter, true), impl_(impl) {
+    ++impl_->openDCs;
+  }
+  ~BackingDC() override {
+    BackingPainter::painter.end();
+    --impl_->openDCs;
+    if (impl_->client) impl_->client->update();
+  }
+
+ private:
+  FrameWindowImpl* impl_;
+};
+#endif
+
+void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items);
+
+void FillMenu(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items) {
+  menu->clear();
+  AddMenuItems(window, menu, items);
+}
+
+void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items) {
+  for (const MenuItem& item : items) {
+    switch (item.kind) {
+      case MenuItem::Kind::Separator:
+        menu->addSeparator();
+        break;
+      case MenuItem::Kind::Popup: {
+        QMenu* sub = menu->addMenu(ToQString(item.text));
+        sub->setEnabled(item.enabled);
+        AddMenuItems(window, sub, item.children);
+        break;
+      }
+      case MenuItem::Kind::Command: {
+        const CommandState state = window->QueryCommand(item.id);
+        QAction* action = menu->addAction(ToQString(item.text));
+        action->setEnabled(state.enabled);
+        action->setCheckable(item.checked || state.checked.value_or(false));
+        action->setChecked(item.checked);
+        const int id = item.id;
+        QObject::connect(action, &QAction::triggered, menu, [window, id] { window->DispatchCommand(id); });
+        break;
+      }
+    }
+  }
+}
+
+}  // namespace
+
+// --- screen widgets ---------------------------------------------------------------------------
+
+NativeFrame::NativeFrame(FrameWindow* owner) : owner_(owner) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+void NativeFrame::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  // Closing from the title bar goes through the window's own close question; deferred so the
+  // window may be deleted safely.
+  QPointer<NativeFrame> self(this);
+  QTimer::singleShot(0, this, [self] {
+    if (self) self->owner_->Close();
+  });
+}
+
+void NativeFrame::keyPressEvent(QKeyEvent* event) {
+  KeyEvent e;
+  e.key = KeyCodeFromQt(event->key());
+  e.modifiers = ModifiersFromQt(event->modifiers());
+  e.text = FromQString(event->text());
+  if (e.key != 0) owner_->DeliverKeyDown(e);
+  if (!e.text.empty() && static_cast<unsigned char>(e.text[0]) >= 0x20) owner_->DeliverChar(e);
+}
+
+void NativeFrame::timerEvent(QTimerEvent* event) {
+  FrameWindowImpl* impl = ImplOf(owner_);
+  const auto it = impl->idsByTimer.find(event->timerId());
+  if (it != impl->idsByTimer.end()) owner_->DeliverTimer(it->second);
+}
+
+void NativeFrame::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void NativeFrame::dropEvent(QDropEvent* event) {
+  std::vector<std::string> paths;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) paths.push_back(PathFromQString(url.toLocalFile()));
+  event->acceptProposedAction();
+  if (!paths.empty()) owner_->DeliverFilesDropped(paths);
+}
+
+void NativeFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // Activation is reported through the owner's hook (used by windows that track the active one).
+  if (event->type() == QEvent::ActivationChange) owner_->DeliverActivate(isActiveWindow());
+}
+
+ClientWidget::ClientWidget(FrameWindow* owner, FrameWindowImpl* impl) : owner_(owner), impl_(impl) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClientWidget::paintEvent(QPaintEvent*) {
+  impl_->EnsureBacking();
+  if (impl_->dirty && impl_->openDCs == 0) impl_->PaintBacking();
+  QPainter painter(this);
+  painter.drawImage(0, 0, impl_->backing);
+}
+
+void ClientWidget::resizeEvent(QResizeEvent*) {
+  impl_->EnsureBacking();
+  owner_->DeliverSize(width(), height());
+}
+
+void ClientWidget::mousePressEvent(QMouseEvent* event) { owner_->DeliverMouseDown(MouseFrom(event)); }
+void ClientWidget::mouseReleaseEvent(QMouseEvent* event) { owner_->DeliverMouseUp(MouseFrom(event)); }
+void ClientWidget::mouseMoveEvent(QMouseEvent* event) { owner_->DeliverMouseMove(MouseFrom(event)); }
+void ClientWidget::mouseDoubleClickEvent(QMouseEvent* event) { owner_->DeliverDoubleClick(MouseFrom(event)); }
+
+// --- FrameWindowImpl -------------------------------------------------------------------------
+
+void FrameWindowImpl::EnsureBacking() {
+  const QSize size = client->size().expandedTo(QSize(1, 1));
+  if (backing.size() == size) return;
+  QImage resized(size, QImage::Format_RGB32);
+  resized.fill(background);
+  if (!backing.isNull()) {
+    QPainter painter(&resized);
+    painter.drawImage(0, 0, backing);
+  }
+  backing = resized;
+  dirty = true;
+  eraseNext = true;
+}
+
+void FrameWindowImpl::PaintBacking() {
+  if (eraseNext) backing.fill(background);
+  dirty = false;
+  eraseNext = false;
+#ifdef KV_HAVE_DC
+  QPainter painter(&backing);
+  PainterDC dc(painter, true);
+  ++openDCs;
+  owner->PaintInto(dc);
+  --openDCs;
+#endif
+}
+
+void FrameWindowImpl::SyncMenu() {
+  const Menu& menu = owner->menu();
+  if (menu.revision() == shownMenuRevision && frame->menuBar()->actions().size() > 0) return;
+  shownMenuRevision = menu.revision();
+  QMenuBar* bar = frame->menuBar();
+  bar->clear();
+  for (const MenuItem& item : menu.items()) {
+    if (item.kind == MenuItem::Kind::Popup) {
+      QMenu* popup = bar->addMenu(ToQString(item.text));
+      popup->setEnabled(item.enabled);
+      // Grey states and check marks are asked again each time the popup opens.
+      const std::vector<MenuItem>* children = &item.children;
+      FrameWindow* window = owner;
+      QObject::connect(popup, &QMenu::aboutToShow, popup, [window, popup, children, this] {
+        if (owner->menu().revision() != shownMenuRevision) {
+          QTimer::singleShot(0, frame, [this] { SyncMenu(); });
+          return;
+        }
+        FillMenu(window, popup, *children);
+      });
+      FillMenu(owner, popup, item.children);
+    } else if (item.kind == MenuItem::Kind::Command) {
+      QAction* action = bar->addAction(ToQString(item.text));
+      action->setEnabled(item.enabled);
+      const int id = item.id;
+      FrameWindow* window = owner;
+      QObject::connect(action, &QAction::triggered, bar, [window, id] { window->DispatchCommand(id); });
+    }
+  }
+  bar->setVisible(!menu.empty());
+}
+
+FrameWindowImpl* ImplOf(FrameWindow* window) { return window ? window->impl_.get() : nullptr; }
+
+QWidget* NativeWidget(FrameWindow* window) {
+  FrameWindowImpl* impl = ImplOf(window);
+  return impl ? impl->frame : nullptr;
+}
+
+// --- FrameWindow -----------------------------------------------------------------------------
+
+FrameWindow::FrameWindow(FrameWindow* parent, std::string_view title)
+    : parent_(parent), caption_(title), impl_(std::make_unique<FrameWindowImpl>()) {
+  impl_->owner = this;
+  impl_->frame = new NativeFrame(this);
+  impl_->client = new ClientWidget(this, impl_.get());
+  impl_->frame->setCentralWidget(impl_->client);
+  impl_->frame->setWindowTitle(ToQString(caption_));
+  impl_->frame->menuBar()->setVisible(false);
+  if (parent_) parent_->AddChild(this);
+}
+
+FrameWindow::~FrameWindow() {
+  const std::vector<FrameWindow*> children = children_;
+  children_.clear();
+  for (FrameWindow* child : children) {
+    child->parent_ = nullptr;
+    delete child;
+  }
+  if (parent_) parent_->RemoveChild(this);
+  delete impl_->frame;  // also cancels a pending deletion of this window
+}
+
+void FrameWindow::AddChild(FrameWindow* child) { children_.push_back(child); }
+
+void FrameWindow::RemoveChild(FrameWindow* child) { std::erase(children_, child); }
+
+void FrameWindow::Create() {
+  if (impl_->created) return;
+  impl_->created = true;
+  SetupWindow();
+  impl_->SyncMenu();
+}
+
+bool FrameWindow::IsCreated() const { return impl_->created; }
+
+void FrameWindow::Show() {
+  Create();
+  impl_->frame->show();
+}
+void FrameWindow::Hide() { impl_->frame->hide(); }
+void FrameWindow::ShowMinimized() {
+  Create();
+  impl_->frame->showMinimized();
+}
+void FrameWindow::ShowMaximized() {
+  Create();
+  impl_->frame->showMaximized();
+}
+void FrameWindow::Restore() { impl_->frame->showNormal(); }
+void FrameWindow::BringToFront() {
+  if (impl_->frame->isMinimized()) impl_->frame->showNormal();
+  impl_->frame->raise();
+  impl_->frame->activateWindow();
+}
+bool FrameWindow::IsVisible() const { return impl_->frame->isVisible(); }
+bool FrameWindow::IsMinimized() const { return impl_->frame->isMinimized(); }
+bool FrameWindow::IsMaximized() const { return impl_->frame->isMaximized(); }
+
+void FrameWindow::SetCaption(std::string_view caption) {
+  caption_ = std::string(caption);
+  impl_->frame->setWindowTitle(ToQString(caption_));
+}
+
+std::string FrameWindow::Caption() const { return caption_; }
+
+WindowRect FrameWindow::Placement() const {
+  const QRect r = impl_->frame->isVisible() ? impl_->frame->frameGeometry() : impl_->frame->geometry();
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void FrameWindow::MoveTo(const WindowRect& rect) {
+  impl_->frame->move(rect.x, rect.y);
+  impl_->frame->resize(std::max(rect.width, 1), std::max(rect.height, 1));
+}
+
+int FrameWindow::ClientWidth() const { return impl_->client->width(); }
+int FrameWindow::ClientHeight() const { return impl_->client->height(); }
+
+void FrameWindow::SetClientSize(int width, int height) {
+  const QSize frameExtra = impl_->frame->size() - impl_->client->size();
+  impl_->frame->resize(width + frameExtra.width(), height + frameExtra.height());
+}
+
+WindowRect FrameWindow::ScreenRect() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return {0, 0, 1024, 768};
+  const QRect r = screen->geometry();
+  return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void FrameWindow::SetBackgroundColor(unsigned char r, unsigned char g, unsigned char b) {
+  impl_->background = QColor(r, g, b);
+  Invalidate(true);
+}
+
+void FrameWindow::Invalidate(bool erase) {
+  impl_->dirty = true;
+  impl_->eraseNext = impl_->eraseNext || erase;
+  impl_->client->update();
+}
+
+void FrameWindow::UpdateNow() {
+  impl_->EnsureBacking();
+  if (impl_->dirty && impl_->openDCs == 0) impl_->PaintBacking();
+  impl_->client->repaint();
+}
+
+std::unique_ptr<DC> FrameWindow::GetDC() {
+  impl_->EnsureBacking();
+#ifdef KV_HAVE_DC
+  return std::make_unique<BackingDC>(impl_.get());
+#else
+  return nullptr;
+#endif
+}
+
+void FrameWindow::SetMenu(std::string_view resourceName) {
+  menu_ = Menu(LoadMenu(resourceName));
+  impl_->shownMenuRevision = ~std::uint64_t{0};
+  impl_->SyncMenu();
+}
+
+void FrameWindow::MenuChanged() { impl_->SyncMenu(); }
+
+void FrameWindow::SetAccelerators(std::string_view resourceName) {
+  for (QShortcut* shortcut : impl_->shortcuts) delete shortcut;
+  impl_->shortcuts.clear();
+  for (const Accelerator& accelerator : LoadAccelerators(resourceName).entries) {
+    auto* shortcut = new QShortcut(KeySequenceFor(accelerator), impl_->frame);
+    shortcut->setContext(Qt::WindowShortcut);
+    const int id = accelerator.command;
+    QObject::connect(shortcut, &QShortcut::activated, impl_->frame, [this, id] { DispatchCommand(id); });
+    impl_->shortcuts.push_back(shortcut);
+  }
+}
+
+CommandState FrameWindow::QueryCommand(int id) {
+  CommandState state;
+  state.id = id;
+  if (const MenuItem* item = menu_.Find(id)) state.enabled = item->enabled;
+  EnableCommand(state);
+  if (state.checked) menu_.Check(id, *state.checked);
+  return state;
+}
+
+bool FrameWindow::DispatchCommand(int id) {
+  if (destroyed_) return false;
+  if (!QueryCommand(id).enabled) return false;
+  const bool handled = OnCommand(id);
+  return handled;
+}
+
+void FrameWindow::SetTimer(int id, int milliseconds) {
+  KillTimer(id);
+  const int qtId = impl_->frame->startTimer(milliseconds);
+  if (qtId == 0) return;
+  impl_->timersById[id] = qtId;
+  impl_->idsByTimer[qtId] = id;
+}
+
+void FrameWindow::KillTimer(int id) {
+  const auto it = impl_->timersById.find(id);
+  if (it == impl_->timersById.end()) return;
+  impl_->frame->killTimer(it->second);
+  impl_->idsByTimer.erase(it->second);
+  impl_->timersById.erase(it);
+}
+
+void FrameWindow::CaptureMouse() { impl_->client->grabMouse(); }
+void FrameWindow::ReleaseMouse() { impl_->client->releaseMouse(); }
+
+void FrameWindow::AcceptDroppedFiles(bool accept) { impl_->frame->setAcceptDrops(accept); }
+
+bool FrameWindow::Close() {
+  if (destroyed_) return true;
+  if (!CanClose()) return false;
+  Destroy();
+  return true;
+}
+
+void FrameWindow::Destroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  const std::vector<FrameWindow*> children = children_;
+  for (FrameWindow* child : children) child->Destroy();
+  OnDestroy();
+  for (const auto& [id, qtId] : impl_->timersById) impl_->frame->killTimer(qtId);
+  impl_->timersById.clear();
+  impl_->idsByTimer.clear();
+  impl_->frame->hide();
+  if (impl_->mainWindow) Application::Quit(0);
+  if (parent_) {
+    // Owned by the parent: delete once the event that closed it has been handled.
+    FrameWindow* self = this;
+    QTimer::singleShot(0, impl_->frame, [self] { delete self; });
+  }
+}
+
+void FrameWindow::SetMainWindow() { impl_->mainWindow = true; }
+
+}  // namespace platform

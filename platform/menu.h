@@ -1,0 +1,58 @@
+#pragma once
+// A window's menu as plain data: a bar of items, each a command, a separator or a popup with
+// items of its own. Windows change it by command id (check, grey, rename, remove) and by
+// position within a popup (several windows edit their sub-menus by position, so the order of
+// items and separators is the order of the resource script). The window shows whatever the
+// model holds; every change bumps the revision so the screen menu is rebuilt.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/resource_script.h"
+
+namespace platform {
+
+class Menu {
+ public:
+  Menu() = default;
+  explicit Menu(const MenuTemplate& source) : items_(source.items) {}
+
+  const std::vector<MenuItem>& items() const { return items_; }
+  bool empty() const { return items_.empty(); }
+
+  // By command id, anywhere in the tree. Each returns false when no item has that id.
+  const MenuItem* Find(int id) const;
+  bool Check(int id, bool checked);
+  bool Enable(int id, bool enabled);
+  bool SetText(int id, std::string_view text);
+  bool Remove(int id);
+  bool IsChecked(int id) const;
+  bool IsEnabled(int id) const;
+
+  // By position: `path` walks popups from the bar (path {2, 0} is the first item of the third
+  // bar entry's popup). Out-of-range positions give null / false.
+  const MenuItem* ItemAt(const std::vector<int>& path) const;
+  bool RemoveAt(const std::vector<int>& path);
+  bool SetTextAt(const std::vector<int>& path, std::string_view text);
+  bool EnableAt(const std::vector<int>& path, bool enabled);
+  // Appends to the popup at `popupPath` (an empty path appends to the bar).
+  bool Append(const std::vector<int>& popupPath, MenuItem item);
+
+  // Every command id of the tree, in order (for refreshing check marks and grey states).
+  std::vector<int> CommandIds() const;
+
+  std::uint64_t revision() const { return revision_; }
+
+ private:
+  MenuItem* FindMutable(int id);
+  MenuItem* ItemAtMutable(const std::vector<int>& path);
+  std::vector<MenuItem>* ListAt(const std::vector<int>& popupPath);
+  void Touch() { ++revision_; }
+
+  std::vector<MenuItem> items_;
+  std::uint64_t revision_ = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,50 @@
+#pragma once
+// Every modal interaction of the program (message boxes, modal dialogs, file dialogs) passes
+// through here. Normally the user answers on screen; a test installs a responder that answers
+// instead and sees what was shown, so every command runs headless.
+
+#include <optional>
+#include <string>
+
+namespace platform {
+
+class Dialog;
+
+enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+
+struct MessageBoxRequest {
+  std::string text;     // Windows-1252
+  std::string caption;  // Windows-1252
+  MessageButtons buttons = MessageButtons::Ok;
+};
+
+struct FileDialogRequest {
+  bool save = false;
+  std::string title;
+  // "description|pattern|description|pattern", patterns such as "*.kv2" or "*.txt;*.asc";
+  // matching ignores letter case.
+  std::string filters;
+  int filterIndex = 1;         // 1-based filter shown first
+  std::string initialPath;     // folder or file name to start at
+  std::string defaultExtension;  // without dot; added to a typed name that has none
+};
+
+class ModalResponder {
+ public:
+  virtual ~ModalResponder() = default;
+  // Returns IDOK, IDYES, IDNO or IDCANCEL.
+  virtual int AnswerMessageBox(const MessageBoxRequest& request) = 0;
+  // The dialog has been set up; the responder fills its controls and presses its buttons through
+  // the dialog's public operations. A dialog still open afterwards ends with IDCANCEL.
+  virtual void DriveDialog(Dialog& dialog) = 0;
+  // The chosen path, or none for Cancel.
+  virtual std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) = 0;
+};
+
+// Installs a responder (none restores the user); returns the previous one.
+ModalResponder* SetModalResponder(ModalResponder* responder);
+ModalResponder* CurrentModalResponder();
+
+}  // namespace platform

@@ -1,0 +1,74 @@
+#include "platform/scripted_responder.h"
+
+namespace platform {
+
+ScriptedResponder::ScriptedResponder() : previous_(SetModalResponder(this)) {}
+
+ScriptedResponder::~ScriptedResponder() { SetModalResponder(previous_); }
+
+ScriptedResponder& ScriptedResponder::AnswerMessage(int answer) {
+  steps_.push_back({Shown::Kind::Message, answer, {}, {}, {}});
+  return *this;
+}
+
+ScriptedResponder& ScriptedResponder::OnDialog(std::string templateName, std::function<void(Dialog&)> drive) {
+  steps_.push_back({Shown::Kind::Dialog, 0, std::move(templateName), std::move(drive), {}});
+  return *this;
+}
+
+ScriptedResponder& ScriptedResponder::FillAndPress(std::string templateName, std::map<int, std::string> texts,
+                                                   int button) {
+  return OnDialog(std::move(templateName), [texts = std::move(texts), button](Dialog& dialog) {
+    for (const auto& [id, text] : texts) dialog.SetItemText(id, text);
+    dialog.PressButton(button);
+  });
+}
+
+ScriptedResponder& ScriptedResponder::ChooseFile(std::optional<std::string> path) {
+  steps_.push_back({Shown::Kind::File, 0, {}, {}, std::move(path)});
+  return *this;
+}
+
+std::vector<std::string> ScriptedResponder::Messages() const {
+  std::vector<std::string> texts;
+  for (const Shown& s : shown_)
+    if (s.kind == Shown::Kind::Message) texts.push_back(s.text);
+  return texts;
+}
+
+std::optional<ScriptedResponder::Step> ScriptedResponder::Next(Shown::Kind kind, const std::string& what) {
+  if (steps_.empty() || steps_.front().kind != kind) {
+    unexpected_.push_back(what);
+    return std::nullopt;
+  }
+  Step step = std::move(steps_.front());
+  steps_.erase(steps_.begin());
+  return step;
+}
+
+int ScriptedResponder::AnswerMessageBox(const MessageBoxRequest& request) {
+  shown_.push_back({Shown::Kind::Message, request.text, request.caption});
+  const auto step = Next(Shown::Kind::Message, "message: " + request.text);
+  if (!step) return request.buttons == MessageButtons::Ok ? IDOK : IDCANCEL;
+  return step->answer;
+}
+
+void ScriptedResponder::DriveDialog(Dialog& dialog) {
+  shown_.push_back({Shown::Kind::Dialog, dialog.templateName(), dialog.Caption()});
+  auto step = Next(Shown::Kind::Dialog, "dialog: " + dialog.templateName());
+  if (!step) return;
+  if (step->templateName != dialog.templateName()) {
+    unexpected_.push_back("dialog: " + dialog.templateName() + " instead of " + step->templateName);
+    return;
+  }
+  if (step->drive) step->drive(dialog);
+}
+
+std::optional<std::string> ScriptedResponder::AnswerFileDialog(const FileDialogRequest& request) {
+  shown_.push_back({Shown::Kind::File, request.title, request.filters});
+  const auto step = Next(Shown::Kind::File, "file dialog: " + request.title);
+  if (!step) return std::nullopt;
+  return step->path;
+}
+
+}  // namespace platform

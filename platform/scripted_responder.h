@@ -1,0 +1,66 @@
+#pragma once
+// A responder that answers modal interactions from a script, for tests: each interaction takes the
+// next step of the script, and everything shown is recorded. An interaction with no step left, or
+// whose step is of another kind, is recorded as unexpected and cancelled.
+//
+//   ScriptedResponder script;                       // installed while it lives
+//   script.FillAndPress("ONEINPUT", {{211, "AB"}}, 1).AnswerMessage(IDYES);
+//   window.DispatchCommand(...);
+//   EXPECT_TRUE(script.Unexpected().empty());
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+#include "platform/modal_responder.h"
+
+namespace platform {
+
+class ScriptedResponder : public ModalResponder {
+ public:
+  struct Shown {
+    enum class Kind { Message, Dialog, File };
+    Kind kind;
+    std::string text;     // message text, dialog template name, file dialog title
+    std::string caption;  // message caption, dialog caption, file dialog filters
+  };
+
+  ScriptedResponder();
+  ~ScriptedResponder() override;
+
+  ScriptedResponder& AnswerMessage(int answer);
+  ScriptedResponder& OnDialog(std::string templateName, std::function<void(Dialog&)> drive);
+  // Sets the edits (or any control's text), then presses `button`.
+  ScriptedResponder& FillAndPress(std::string templateName, std::map<int, std::string> texts, int button);
+  ScriptedResponder& ChooseFile(std::optional<std::string> path);
+
+  const std::vector<Shown>& shown() const { return shown_; }
+  const std::vector<std::string>& Unexpected() const { return unexpected_; }
+  bool Finished() const { return steps_.empty(); }
+  // The texts of the message boxes shown so far, in order.
+  std::vector<std::string> Messages() const;
+
+  int AnswerMessageBox(const MessageBoxRequest& request) override;
+  void DriveDialog(Dialog& dialog) override;
+  std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) override;
+
+ private:
+  struct Step {
+    Shown::Kind kind;
+    int answer = 0;
+    std::string templateName;
+    std::function<void(Dialog&)> drive;
+    std::optional<std::string> path;
+  };
+  std::optional<Step> Next(Shown::Kind kind, const std::string& what);
+
+  std::vector<Step> steps_;
+  std::vector<Shown> shown_;
+  std::vector<std::string> unexpected_;
+  ModalResponder* previous_;
+};
+
+}  // namespace platform

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/application.h"
+#include "platform/frame_window.h"
+#include "platform/resource_library.h"
+
+using namespace platform;
+
+namespace {
+
+const char* kScript = R"(MENU FWTESTMENU
+  POPUP "&Figure"
+    ITEM 101 "&Grid"
+    ITEM 102 "&Clear"
+    ITEM 103 "&Locked"
+  END
+END
+ACCELERATORS FWTESTMENU
+  F2 101
+END
+)";
+
+// A window layer that handles some commands and passes the rest to its base.
+class BaseLayer : public FrameWindow {
+ public:
+  using FrameWindow::FrameWindow;
+  std::vector<int> handled;
+
+ protected:
+  bool OnCommand(int id) override {
+    if (id == 102) {
+      handled.push_back(id);
+      return true;
+    }
+    return FrameWindow::OnCommand(id);
+  }
+};
+
+class TestWindow : public BaseLayer {
+ public:
+  using BaseLayer::BaseLayer;
+  bool grid = false;
+  bool allowClose = true;
+  int destroyed = 0;
+  int* deletions = nullptr;
+  ~TestWindow() override {
+    if (deletions) ++*deletions;
+  }
+
+ protected:
+  void SetupWindow() override { SetMenu("FWTESTMENU"); }
+  bool OnCommand(int id) override {
+    if (id == 101) {
+      grid = !grid;
+      handled.push_back(id);
+      return true;
+    }
+    return BaseLayer::OnCommand(id);
+  }
+  void EnableCommand(CommandState& state) override {
+    if (state.id == 101) state.checked = grid;
+    if (state.id == 103) state.enabled = false;
+  }
+  bool CanClose() override { return allowClose; }
+  void OnDestroy() override { ++destroyed; }
+};
+
+class FrameWindowTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() { ASSERT_FALSE(AddResourceScriptForTesting(kScript).has_value()); }
+};
+
+void SpinEvents(int milliseconds) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < end) {
+    Application::ProcessPendingEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+}  // namespace
+
+TEST_F(FrameWindowTest, CommandsRouteThroughTheLayersAndHonourEnablers) {
+  TestWindow window(nullptr, "noname1.kv2");
+  window.Create();
+  EXPECT_TRUE(window.DispatchCommand(101));
+  EXPECT_TRUE(window.DispatchCommand(102));  // handled by the lower layer
+  EXPECT_FALSE(window.DispatchCommand(103)); // greyed: never reaches a handler
+  EXPECT_FALSE(window.DispatchCommand(999)); // nobody handles it
+  EXPECT_EQ(window.handled, (std::vector<int>{101, 102}));
+  // Check marks follow the enabler when they are asked.
+  window.QueryCommand(101);
+  EXPECT_TRUE(window.menu().IsChecked(101));
+  EXPECT_EQ(window.Caption(), "noname1.kv2");
+}
+
+TEST_F(FrameWindowTest, CloseAsksTheWindowAndDestroyRunsOnce) {
+  TestWindow window(nullptr, "w");
+  window.Create();
+  window.allowClose = false;
+  EXPECT_FALSE(window.Close());
+  EXPECT_FALSE(window.IsDestroyed());
+  window.allowClose = true;
+  EXPECT_TRUE(window.Close());
+  EXPECT_TRUE(window.Close());
+  EXPECT_EQ(window.destroyed, 1);
+  EXPECT_FALSE(window.DispatchCommand(101));
+}
+
+TEST_F(FrameWindowTest, ChildrenCloseWithTheirParentAndAreDeleted) {
+  int deletions = 0;
+  TestWindow parent(nullptr, "frame");
+  auto* child = new TestWindow(&parent, "child");
+  child->deletions = &deletions;
+  child->Create();
+  child->Show();
+  auto* second = new TestWindow(&parent, "second");
+  second->deletions = &deletions;
+  second->Create();
+  // A child closed on its own goes once the event loop runs.
+  EXPECT_TRUE(second->Close());
+  SpinEvents(20);
+  EXPECT_EQ(deletions, 1);
+  parent.Destroy();
+  EXPECT_EQ(child->destroyed, 1);
+  SpinEvents(20);
+  EXPECT_EQ(deletions, 2);
+}
+
+TEST_F(FrameWindowTest, PlacementAndCaption) {
+  TestWindow window(nullptr, "a");
+  window.Create();
+  window.MoveTo({120, 80, 300, 200});
+  const WindowRect placed = window.Placement();
+  EXPECT_EQ(placed.x, 120);
+  EXPECT_EQ(placed.y, 80);
+  EXPECT_EQ(placed.width, 300);
+  EXPECT_EQ(placed.height, 200);
+  window.SetCaption("fig.kv2+");
+  EXPECT_EQ(window.Caption(), "fig.kv2+");
+  const WindowRect screen = FrameWindow::ScreenRect();
+  EXPECT_GT(screen.width, 0);
+}
+
+TEST_F(FrameWindowTest, TimersFireByTheirIds) {
+  struct TimerWindow : FrameWindow {
+    using FrameWindow::FrameWindow;
+    std::vector<int> ticks;
+    void OnTimer(int id) override {
+      ticks.push_back(id);
+      KillTimer(id);
+    }
+  } window(nullptr, "t");
+  window.Create();
+  window.SetTimer(7, 5);
+  SpinEvents(100);
+  EXPECT_EQ(window.ticks, std::vector<int>{7});
+}
