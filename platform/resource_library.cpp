@@ -4,13 +4,14 @@
 #include <cstdlib>
 #include <map>
 
+#include "kernel/text_encoding.h"
 #include "resources/resource_files.h"
 
 namespace platform {
 namespace {
 
 // Resource files are UTF-8; the program's texts are Windows-1252 bytes.
-std::string ProgramText(std::string_view utf8) { return std::string(utf8); }
+std::string ProgramText(std::string_view utf8) { return kernel::Utf8ToCp1252(utf8); }
 
 struct Library {
   std::map<int, std::string> strings;

@@ -167,6 +167,10 @@ TEST_F(DialogTest, ControlsByIdWhileModeless) {
   d.ScrollSetPosition(304, 250);
   EXPECT_EQ(d.ScrollPosition(304), 100);
 
+  // Windows-1252 texts come back byte for byte (e acute, euro sign, the unassigned 0x81).
+  d.SetItemText(211, "\xE9\x80\x81");
+  EXPECT_EQ(d.GetItemText(211), "\xE9\x80\x81");
+
   d.EnableItem(211, false);
   EXPECT_FALSE(d.IsItemEnabled(211));
   EXPECT_FALSE(d.HasItem(999));
