@@ -4,21 +4,17 @@
 
 #include <cmath>
 
+#include "kernel/extended_expect.h"
+
 using namespace kernel;
 
 namespace {
-
-void ExpectPoint(const Point3& p, const Point3& q, Real tolerance = 1e-18L) {
-  EXPECT_NEAR(p.x, q.x, tolerance);
-  EXPECT_NEAR(p.y, q.y, tolerance);
-  EXPECT_NEAR(p.z, q.z, tolerance);
-}
 
 TEST(LineSphere3, FootAndDistances) {
   Point3 foot;
   Real distance = -1, along = -1, t = -1;
   EXPECT_TRUE(FootAndDistances3(Point3{3, 4, 0}, Point3{-1, 0, 0}, Point3{1, 0, 0}, foot, distance, along, t));
-  ExpectPoint(foot, Point3{3, 0, 0});
+  EXPECT_POINT3_NEAR(foot, (Point3{3, 0, 0}), 1e-18L);
   EXPECT_EQ(distance, 4);
   EXPECT_EQ(along, 4);
   EXPECT_EQ(t, 2);
@@ -49,16 +45,16 @@ TEST(LineSphere3, SecantCodesAndOutputOrder) {
     EXPECT_EQ(SegmentSphereIntersect3(Point3{c.ax, 0, 0}, Point3{c.bx, 0, 0}, Point3{}, 1, first, second), c.code)
         << c.ax << " to " << c.bx;
     // first is the crossing of larger t, so it follows the direction from A to B.
-    ExpectPoint(first, Point3{c.bx > c.ax ? 1.0L : -1.0L, 0, 0});
-    ExpectPoint(second, Point3{c.bx > c.ax ? -1.0L : 1.0L, 0, 0});
+    EXPECT_POINT3_NEAR(first, (Point3{c.bx > c.ax ? 1.0L : -1.0L, 0, 0}), 1e-18L);
+    EXPECT_POINT3_NEAR(second, (Point3{c.bx > c.ax ? -1.0L : 1.0L, 0, 0}), 1e-18L);
   }
 
   // Off the centre and off the axes: both points lie on the sphere.
   Point3 first, second;
   const Point3 centre{1, 2, 3};
   EXPECT_EQ(SegmentSphereIntersect3(Point3{-4, 2.5L, 3.5L}, Point3{6, 2.5L, 3.5L}, centre, 2, first, second), 6);
-  EXPECT_NEAR(first.x, 1 + std::sqrt(3.5L), 1e-17L);
-  EXPECT_NEAR(second.x, 1 - std::sqrt(3.5L), 1e-17L);
+  EXPECT_REAL_NEAR(first.x, 1 + std::sqrt(3.5L), 1e-17L);
+  EXPECT_REAL_NEAR(second.x, 1 - std::sqrt(3.5L), 1e-17L);
 }
 
 TEST(LineSphere3, TangentCodesGiveTheFootTwice) {
@@ -70,8 +66,8 @@ TEST(LineSphere3, TangentCodesGiveTheFootTwice) {
   for (const Case& c : cases) {
     Point3 first, second;
     EXPECT_EQ(SegmentSphereIntersect3(Point3{c.ax, 1, 0}, Point3{c.bx, 1, 0}, Point3{}, 1, first, second), c.code);
-    ExpectPoint(first, Point3{0, 1, 0});
-    ExpectPoint(second, Point3{0, 1, 0});
+    EXPECT_POINT3_NEAR(first, (Point3{0, 1, 0}), 1e-18L);
+    EXPECT_POINT3_NEAR(second, (Point3{0, 1, 0}), 1e-18L);
   }
 
   // Within the tolerance of the radius still touches.
@@ -84,13 +80,13 @@ TEST(LineSphere3, MissesAndDegenerateLines) {
   Point3 first{9, 9, 9}, second{9, 9, 9};
   const Real beyond = 1 + static_cast<Real>(2e-13);
   EXPECT_EQ(SegmentSphereIntersect3(Point3{-1, beyond, 0}, Point3{1, beyond, 0}, Point3{}, 1, first, second), 30);
-  ExpectPoint(first, Point3{}, 0);
-  ExpectPoint(second, Point3{}, 0);
+  EXPECT_POINT3_NEAR(first, Point3{}, 0);
+  EXPECT_POINT3_NEAR(second, Point3{}, 0);
 
   first = second = Point3{9, 9, 9};
   EXPECT_EQ(SegmentSphereIntersect3(Point3{0.5L, 0, 0}, Point3{0.5L, 0, 0}, Point3{}, 1, first, second), 30);
-  ExpectPoint(first, Point3{}, 0);
-  ExpectPoint(second, Point3{}, 0);
+  EXPECT_POINT3_NEAR(first, Point3{}, 0);
+  EXPECT_POINT3_NEAR(second, Point3{}, 0);
 }
 
 }  // namespace

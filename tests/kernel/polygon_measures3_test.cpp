@@ -6,16 +6,11 @@
 #include <cmath>
 
 #include "kernel/vector3.h"
+#include "kernel/extended_expect.h"
 
 using namespace kernel;
 
 namespace {
-
-void ExpectPoint(const Point3& p, const Point3& q, Real tolerance = 1e-17L) {
-  EXPECT_NEAR(p.x, q.x, tolerance);
-  EXPECT_NEAR(p.y, q.y, tolerance);
-  EXPECT_NEAR(p.z, q.z, tolerance);
-}
 
 bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
 
@@ -25,18 +20,18 @@ TEST(PolygonMeasures3, ClosedPolylineAreaAndPerimeter) {
   PolygonMeasures3 m = ClosedPolyline3(square, 3);
   EXPECT_EQ(m.area, 1);
   EXPECT_EQ(m.perimeter, 4);
-  ExpectPoint(square[4], Point3{0, 0, 0}, 0);
+  EXPECT_POINT3_NEAR(square[4], (Point3{0, 0, 0}), 0);
 
   // The same square lifted off the origin and stood upright: the area does not depend on the origin.
   std::array<Point3, 5> upright = {Point3{5, 2, 3}, Point3{5, 3, 3}, Point3{5, 3, 4}, Point3{5, 2, 4}, Point3{}};
   m = ClosedPolyline3(upright, 3);
-  EXPECT_NEAR(m.area, 1, 1e-17L);
+  EXPECT_REAL_NEAR(m.area, 1, 1e-17L);
   EXPECT_EQ(m.perimeter, 4);
 
   std::array<Point3, 4> triangle = {Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{0, 0, 1}, Point3{}};
   m = ClosedPolyline3(triangle, 2);
-  EXPECT_NEAR(m.area, std::sqrt(3.0L) / 2, 1e-18L);
-  EXPECT_NEAR(m.perimeter, 3 * std::sqrt(2.0L), 1e-17L);
+  EXPECT_REAL_NEAR(m.area, std::sqrt(3.0L) / 2, 1e-18L);
+  EXPECT_REAL_NEAR(m.perimeter, 3 * std::sqrt(2.0L), 1e-17L);
 }
 
 TEST(PolygonMeasures3, ClosedPolylineWithoutRoomForTheClosingEntry) {
@@ -44,18 +39,18 @@ TEST(PolygonMeasures3, ClosedPolylineWithoutRoomForTheClosingEntry) {
   const PolygonMeasures3 m = ClosedPolyline3(tight, 2);
   EXPECT_EQ(m.area, 0);
   EXPECT_EQ(m.perimeter, 0);
-  ExpectPoint(tight[2], Point3{0, 0, 1}, 0);
+  EXPECT_POINT3_NEAR(tight[2], (Point3{0, 0, 1}), 0);
   EXPECT_EQ(ClosedPolyline3(tight, -1).perimeter, 0);
 }
 
 TEST(PolygonMeasures3, CircumcenterOfThreePoints) {
   Point3 centre;
   EXPECT_EQ(Circumcenter3(Point3{1, 0, 0}, Point3{0, 1, 0}, Point3{0, 0, 1}, centre), 0);
-  ExpectPoint(centre, Point3{1.0L / 3, 1.0L / 3, 1.0L / 3}, 1e-18L);
+  EXPECT_POINT3_NEAR(centre, (Point3{1.0L / 3, 1.0L / 3, 1.0L / 3}), 1e-18L);
 
   // A right triangle: the centre is the midpoint of the hypotenuse.
   EXPECT_EQ(Circumcenter3(Point3{1, 1, 1}, Point3{4, 1, 1}, Point3{1, 5, 1}, centre), 0);
-  ExpectPoint(centre, Point3{2.5L, 3, 1});
+  EXPECT_POINT3_NEAR(centre, (Point3{2.5L, 3, 1}), 1e-17L);
 }
 
 TEST(PolygonMeasures3, CircumcenterOfCollinearPointsReportsThemAndStaysFinite) {
@@ -70,7 +65,7 @@ TEST(PolygonMeasures3, CircumcenterOfCollinearPointsReportsThemAndStaysFinite) {
   EXPECT_GT(Dist3(centre, Point3{}), 1e3L);
 
   EXPECT_EQ(Circumcenter3(Point3{2, 2, 2}, Point3{2, 2, 2}, Point3{2, 2, 2}, centre), kCollinearPointsMessage);
-  ExpectPoint(centre, Point3{2, 2, 2}, 0);
+  EXPECT_POINT3_NEAR(centre, (Point3{2, 2, 2}), 0);
 }
 
 TEST(PolygonMeasures3, CircumsphereOfFourPoints) {
@@ -87,7 +82,7 @@ TEST(PolygonMeasures3, CircumsphereOfFourPoints) {
   for (const Case& c : cases) {
     Point3 centre;
     EXPECT_EQ(Circumsphere3(c.points[0], c.points[1], c.points[2], c.points[3], centre), 0);
-    ExpectPoint(centre, c.centre);
+    EXPECT_POINT3_NEAR(centre, c.centre, 1e-17L);
   }
 
   Point3 centre{9, 9, 9};
@@ -109,24 +104,24 @@ TEST(PolygonMeasures3, InsphereOfTheUnitCornerInEitherOrientation) {
 
   Point3 centre, ta, tb, tc, td;
   Insphere3(a, b, c, d, centre, ta, tb, tc, td);
-  ExpectPoint(centre, Point3{r, r, r});
-  ExpectPoint(tb, Point3{0, r, r});  // on the face x = 0
-  ExpectPoint(tc, Point3{r, 0, r});
-  ExpectPoint(td, Point3{r, r, 0});
+  EXPECT_POINT3_NEAR(centre, (Point3{r, r, r}), 1e-17L);
+  EXPECT_POINT3_NEAR(tb, (Point3{0, r, r}), 1e-17L);  // on the face x = 0
+  EXPECT_POINT3_NEAR(tc, (Point3{r, 0, r}), 1e-17L);
+  EXPECT_POINT3_NEAR(td, (Point3{r, r, 0}), 1e-17L);
   const Real s = r + r / std::sqrt(3.0L);
-  ExpectPoint(ta, Point3{s, s, s});  // on the face x + y + z = 1
-  for (const Point3& t : {ta, tb, tc, td}) EXPECT_NEAR(Dist3(centre, t), r, 1e-17L);
-  EXPECT_NEAR(DistanceToPlane(ta, b, c, d), 0, 1e-17L);
+  EXPECT_POINT3_NEAR(ta, (Point3{s, s, s}), 1e-17L);  // on the face x + y + z = 1
+  for (const Point3& t : {ta, tb, tc, td}) EXPECT_REAL_NEAR(Dist3(centre, t), r, 1e-17L);
+  EXPECT_REAL_NEAR(DistanceToPlane(ta, b, c, d), 0, 1e-17L);
 
   // Swapping b and c turns the orientation over: the radius changes sign with the normals, so the
   // points of contact still follow their faces.
   Point3 centre2, ta2, tb2, tc2, td2;
   Insphere3(a, c, b, d, centre2, ta2, tb2, tc2, td2);
-  ExpectPoint(centre2, centre);
-  ExpectPoint(ta2, ta);
-  ExpectPoint(tb2, tc);
-  ExpectPoint(tc2, tb);
-  ExpectPoint(td2, td);
+  EXPECT_POINT3_NEAR(centre2, centre, 1e-17L);
+  EXPECT_POINT3_NEAR(ta2, ta, 1e-17L);
+  EXPECT_POINT3_NEAR(tb2, tc, 1e-17L);
+  EXPECT_POINT3_NEAR(tc2, tb, 1e-17L);
+  EXPECT_POINT3_NEAR(td2, td, 1e-17L);
 }
 
 TEST(PolygonMeasures3, InsphereOfAGeneralTetrahedronTouchesEveryFace) {
@@ -139,9 +134,9 @@ TEST(PolygonMeasures3, InsphereOfAGeneralTetrahedronTouchesEveryFace) {
     Point3 contact, p, q, s;
   } faces[] = {{ta, b, c, d}, {tb, a, c, d}, {tc, a, b, d}, {td, a, b, c}};
   for (const auto& f : faces) {
-    EXPECT_NEAR(Dist3(centre, f.contact), r, 1e-16L);
-    EXPECT_NEAR(DistanceToPlane(f.contact, f.p, f.q, f.s), 0, 1e-16L);
-    EXPECT_NEAR(DistanceToPlane(centre, f.p, f.q, f.s), r, 1e-16L);
+    EXPECT_REAL_NEAR(Dist3(centre, f.contact), r, 1e-16L);
+    EXPECT_REAL_NEAR(DistanceToPlane(f.contact, f.p, f.q, f.s), 0, 1e-16L);
+    EXPECT_REAL_NEAR(DistanceToPlane(centre, f.p, f.q, f.s), r, 1e-16L);
   }
 }
 
@@ -149,11 +144,11 @@ TEST(PolygonMeasures3, InsphereOfCoincidingPointsGivesB) {
   const Point3 p{2, 3, 4};
   Point3 centre, ta, tb, tc, td;
   Insphere3(p, p, p, p, centre, ta, tb, tc, td);
-  for (const Point3& out : {centre, ta, tb, tc, td}) ExpectPoint(out, p, 0);
+  for (const Point3& out : {centre, ta, tb, tc, td}) EXPECT_POINT3_NEAR(out, p, 0);
 
   // Collinear points have no face area either.
   Insphere3(Point3{0, 0, 0}, Point3{1, 0, 0}, Point3{2, 0, 0}, Point3{3, 0, 0}, centre, ta, tb, tc, td);
-  for (const Point3& out : {centre, ta, tb, tc, td}) ExpectPoint(out, Point3{1, 0, 0}, 0);
+  for (const Point3& out : {centre, ta, tb, tc, td}) EXPECT_POINT3_NEAR(out, (Point3{1, 0, 0}), 0);
 }
 
 }  // namespace
