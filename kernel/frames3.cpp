@@ -1,22 +1,11 @@
 #include "kernel/frames3.h"
 
 #include <cmath>
-#include <cstdlib>
 
+#include "kernel/random.h"
 #include "kernel/vector3.h"
 
 namespace kernel {
-
-namespace {
-
-// A real strictly between lo and hi: the midpoint of one of a million equal steps, chosen by the
-// C library's generator (the same draw as the program's other random reals).
-Real DrawBetween(Real lo, Real hi) {
-  const long step = std::rand() % 1000000;
-  return lo + (hi - lo) * static_cast<Real>(5e-7) * (2 * step + 1);
-}
-
-}  // namespace
 
 Point3 RotateAboutAxis3(const Point3& u, Real cosA, Real sinA, const Point3& v) {
   const Point3 along = Dot3(v, u) * u;
@@ -83,8 +72,8 @@ void RandomUnitVector3(Real sLo, Real sHi, Real phiLo, Real phiHi, const Point3&
   Normalize3(n);
   Point3 u, w;
   OrthoBasis3(n, u, w, true);
-  const Real s = DrawBetween(sLo, sHi);
-  const Real phi = DrawBetween(phiLo, phiHi);
+  const Real s = RandomBetween(sLo, sHi);
+  const Real phi = RandomBetween(phiLo, phiHi);
   // A sine outside [-1, 1] would leave no real height along the axis; keep the height at 0 then.
   const Real height = std::sqrt(std::fmax(static_cast<Real>(0), 1 - s * s));
   out = ((s * std::cos(phi)) * u + (s * std::sin(phi)) * w) + height * n;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 
+#include "kernel/random.h"
 #include "kernel/vector3.h"
 #include "kernel/extended_expect.h"
 
@@ -111,7 +111,7 @@ TEST(Frames3, OrthoBasisScaledAndUnscaled) {
 }
 
 TEST(Frames3, RandomUnitVectorAboutAnAxis) {
-  std::srand(12345);
+  SeedRandom(12345);
   Point3 out;
   RandomUnitVector3(0, 0, 0, TwoPi, Point3{0, 0, 3}, out);
   EXPECT_POINT3_NEAR(out, (Point3{0, 0, 1}), 0);
