@@ -12,7 +12,7 @@
 
 #include "kernel/byte_io.h"
 #include "kernel/real.h"
-#include "kernel/short3.h"
+#include "kernel/plain_records.h"
 
 namespace kernel {
 

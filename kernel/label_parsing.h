@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "kernel/short3.h"
+#include "kernel/plain_records.h"
 
 namespace kernel {
 

@@ -7,20 +7,6 @@
 
 namespace kernel {
 
-namespace {
-
-constexpr KernelResult kNoPoint = 30;
-constexpr KernelResult kTouchBeforeA = 1;
-constexpr KernelResult kTouchOnSegment = 2;
-constexpr KernelResult kTouchBeyondB = 33;
-constexpr KernelResult kBothAtOrBeforeA = 3;
-constexpr KernelResult kBothAtOrBeyondB = 67;
-constexpr KernelResult kAroundSegment = 35;
-constexpr KernelResult kInsideThenBeyondB = 4;
-constexpr KernelResult kBeforeAThenInside = 5;
-constexpr KernelResult kBothInside = 6;
-
-}  // namespace
 
 bool FootAndDistances3(const Point3& P, const Point3& A, const Point3& B, Point3& foot, Real& distance,
                        Real& along, Real& t) {
@@ -53,12 +39,12 @@ KernelResult SegmentSphereIntersect3(const Point3& A, const Point3& B, const Poi
   second = foot - delta * e;
   const Real tLo = t - delta;
   const Real tHi = t + delta;
-  if (tHi <= 0) return kBothAtOrBeforeA;
-  if (tLo >= 1) return kBothAtOrBeyondB;
-  if (tLo <= 0 && tHi >= 1) return kAroundSegment;
-  if (tHi >= 1) return kInsideThenBeyondB;
-  if (tLo <= 0) return kBeforeAThenInside;
-  return kBothInside;
+  if (tHi <= 0) return kTwoBeforeA;
+  if (tLo >= 1) return kTwoBeyondB;
+  if (tLo <= 0 && tHi >= 1) return kTwoAroundSegment;
+  if (tHi >= 1) return kFirstOnSecondBeyond;
+  if (tLo <= 0) return kFirstBeforeSecondOn;
+  return kTwoOnSegment;
 }
 
 }  // namespace kernel

@@ -3,18 +3,12 @@
 
 #include <cstdint>
 
+#include "kernel/kernel_result.h"
 #include "kernel/real.h"
 
 namespace kernel {
 
-// Position code of the line-curve kernels, relative to the segment AB (t = 0 at A, t = 1 at B):
-//   30 no point (the line misses, or A and B coincide);
-//   1, 2, 33 one touching point before A, on AB, beyond B;
-//   3 two points at or before A; 67 two points at or beyond B; 35 one at or before A and one at or
-//   beyond B; 4 the smaller strictly inside, the larger at or beyond B; 5 the smaller at or before A,
-//   the larger strictly inside; 6 both strictly inside.
-// A code modulo 32 that is 8 or below 3 means one point.
-using KernelResult = std::uint16_t;
+// Position codes of the line-curve kernels: see kernel/kernel_result.h.
 
 // Foot of the perpendicular from P on the line AB, the distance from P to the line, the distance
 // from the foot to A, and the foot's parameter t. False when A and B coincide (distance and along

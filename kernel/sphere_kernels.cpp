@@ -11,8 +11,6 @@ namespace kernel {
 
 namespace {
 
-constexpr KernelResult kNoPoint = 30;
-
 // arccos of a cosine that rounding may have pushed just outside [-1, 1].
 Real ClampedAcos(Real cosine) { return std::acos(std::clamp(cosine, static_cast<Real>(-1), static_cast<Real>(1))); }
 
