@@ -1,0 +1,41 @@
+#pragma once
+// An area of device pixels: a rectangle, a polygon or an intersection of them. Used to fill,
+// frame and clip. A pixel belongs to a polygon region when a fill of that polygon would paint it.
+
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "platform/drawing_types.h"
+
+namespace platform {
+
+class Region {
+ public:
+  Region();  // empty
+  ~Region();
+  Region(const Region& other);
+  Region& operator=(const Region& other);
+  Region(Region&& other) noexcept;
+  Region& operator=(Region&& other) noexcept;
+
+  static Region FromRect(const Rect& rect);
+  static Region FromPolygon(std::span<const PointI> points, FillMode mode = FillMode::Winding);
+
+  Region Intersected(const Region& other) const;
+  // The band of the given thickness along the inside of the region's edge.
+  Region Frame(int width, int height) const;
+
+  bool Contains(PointI p) const;
+  bool IsEmpty() const;
+  Rect Bounds() const;
+  // The region as disjoint rectangles, top to bottom (for writers of region records).
+  std::vector<Rect> Rects() const;
+
+ private:
+  friend struct RegionAccess;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform

@@ -1,0 +1,416 @@
+// Pixel semantics of the device context, drawn on off-screen bitmaps and read back.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/dc.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr Color kGrey{128, 128, 128};
+constexpr Color kYellow{255, 255, 0};
+constexpr Color kBlue{0, 0, 255};
+
+// A white bitmap with a device context on it.
+class DcTest : public testing::Test {
+ protected:
+  static constexpr int kSize = 24;
+  Bitmap bitmap{kSize, kSize};
+  std::unique_ptr<DC> dc = bitmap.CreateDC();
+
+  Color At(int x, int y) const { return *bitmap.GetPixel(x, y); }
+  bool Drawn(int x, int y) const { return At(x, y) != kWhite; }
+  int DrawnCount() const {
+    int n = 0;
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) n += Drawn(x, y);
+    return n;
+  }
+  // The picture as text, for failure messages.
+  std::string Picture() const {
+    std::string s = "\n";
+    for (int y = 0; y < kSize; ++y) {
+      for (int x = 0; x < kSize; ++x) s += At(x, y) == kWhite ? '.' : At(x, y) == kBlack ? '#' : 'o';
+      s += '\n';
+    }
+    return s;
+  }
+  // A picture with every pixel a different colour, to check that XOR drawing undoes itself.
+  void PaintPattern() {
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        bitmap.SetPixel(x, y, Color{static_cast<std::uint8_t>(x * 10), static_cast<std::uint8_t>(y * 10),
+                                    static_cast<std::uint8_t>((x + y) * 5)});
+  }
+  Bitmap Snapshot() const { return bitmap; }
+  bool SameAs(const Bitmap& other) const {
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        if (bitmap.GetPixel(x, y) != other.GetPixel(x, y)) return false;
+    return true;
+  }
+};
+
+}  // namespace
+
+TEST_F(DcTest, LineDrawsItsFirstPixelAndExcludesItsLast) {
+  struct Case {
+    PointI from, to;
+  };
+  const Case cases[] = {
+      {{2, 5}, {12, 5}},  {{12, 5}, {2, 5}},  {{5, 2}, {5, 12}},  {{5, 12}, {5, 2}},
+      {{2, 2}, {12, 7}},  {{12, 7}, {2, 2}},  {{3, 15}, {8, 3}},  {{8, 3}, {3, 15}},
+      {{4, 4}, {5, 4}},   {{4, 4}, {14, 14}}, {{14, 4}, {4, 14}},
+  };
+  for (const Case& c : cases) {
+    bitmap.Fill(kWhite);
+    dc->MoveTo(c.from);
+    dc->LineTo(c.to);
+    const int length = std::max(std::abs(c.to.x - c.from.x), std::abs(c.to.y - c.from.y));
+    SCOPED_TRACE(testing::Message() << "(" << c.from.x << "," << c.from.y << ") to (" << c.to.x << ","
+                                    << c.to.y << ")" << Picture());
+    EXPECT_TRUE(Drawn(c.from.x, c.from.y));
+    EXPECT_FALSE(Drawn(c.to.x, c.to.y));
+    EXPECT_EQ(DrawnCount(), length);
+    EXPECT_EQ(dc->CurrentPosition(), c.to);
+  }
+}
+
+TEST_F(DcTest, JoinedXorLinesTouchEveryPixelOnceAndUndoThemselves) {
+  PaintPattern();
+  const Bitmap before = Snapshot();
+  dc->SetRasterOp(RasterOp::Xor);
+  dc->SelectPen(Pen{PenStyle::Solid, 1, kWhite});
+  const PointI square[] = {{3, 3}, {15, 3}, {15, 15}, {3, 15}, {3, 3}};
+  dc->Polyline(square);
+  // A corner drawn twice would have been XOR-ed back to its old colour.
+  for (PointI corner : {PointI{3, 3}, PointI{15, 3}, PointI{15, 15}, PointI{3, 15}}) {
+    EXPECT_NE(bitmap.GetPixel(corner.x, corner.y), before.GetPixel(corner.x, corner.y));
+  }
+  dc->Polyline(square);
+  EXPECT_TRUE(SameAs(before));
+}
+
+TEST_F(DcTest, XorAndNotXorCombineColoursAndUndoThemselves) {
+  dc->SetRasterOp(RasterOp::Xor);
+  dc->SetPixel({0, 0}, kBlack);  // pixels are set, never combined
+  dc->PatBlt({1, 1, 3, 3}, RasterOp::Xor);  // current brush: white
+  EXPECT_EQ(At(0, 0), kBlack);
+  EXPECT_EQ(At(1, 1), kBlack);
+  dc->FillRect({4, 4, 6, 6}, Brush::Solid(kYellow));
+  dc->PatBlt({4, 4, 6, 6}, RasterOp::NotXor);  // not (white xor yellow)
+  EXPECT_EQ(At(4, 4), kYellow);
+  dc->SelectBrush(Brush::Solid(Color{255, 0, 0}));
+  dc->PatBlt({4, 4, 6, 6}, RasterOp::Xor);
+  EXPECT_EQ(At(4, 4), (Color{0, 255, 0}));
+
+  // Every kind of drawing, done twice under XOR and under not-XOR, leaves the picture as it was.
+  for (RasterOp op : {RasterOp::Xor, RasterOp::NotXor}) {
+    PaintPattern();
+    const Bitmap before = Snapshot();
+    dc->SetRasterOp(op);
+    dc->SelectPen(Pen{PenStyle::Solid, 1, kBlue});
+    dc->SelectBrush(Brush::Hatched(HatchStyle::Cross, kYellow));
+    for (int pass = 0; pass < 2; ++pass) {
+      dc->MoveTo({1, 1});
+      dc->LineTo({20, 9});
+      const PointI triangle[] = {{2, 12}, {20, 14}, {8, 22}};
+      dc->SelectPen(Pen{PenStyle::Null, 1, kBlue});
+      dc->Polygon(triangle);
+      dc->SelectPen(Pen{PenStyle::Dash, 1, kBlue});
+      dc->Rectangle({3, 3, 19, 10});
+      dc->SelectPen(Pen{PenStyle::Solid, 1, kBlue});
+      dc->PaintRegion(Region::FromRect({10, 10, 22, 22}));
+      dc->PatBlt({0, 20, 24, 24}, op);
+      dc->DrawBitmap({0, 0, 5, 5}, before, {7, 7}, op);
+    }
+    EXPECT_TRUE(SameAs(before)) << (op == RasterOp::Xor ? "xor" : "not xor");
+  }
+}
+
+TEST_F(DcTest, RectangleExcludesRightAndBottomEdges) {
+  dc->SelectBrush(Brush::Solid(kGrey));
+  dc->Rectangle({2, 3, 8, 7});
+  EXPECT_EQ(At(2, 3), kBlack) << Picture();
+  EXPECT_EQ(At(7, 6), kBlack);
+  EXPECT_EQ(At(4, 5), kGrey);
+  EXPECT_FALSE(Drawn(8, 5));
+  EXPECT_FALSE(Drawn(5, 7));
+  EXPECT_EQ(DrawnCount(), 6 * 4);
+
+  // With the null pen the filled area is one pixel smaller each way.
+  bitmap.Fill(kWhite);
+  dc->SelectPen(Pen{PenStyle::Null, 1, kBlack});
+  dc->Rectangle({2, 3, 8, 7});
+  EXPECT_EQ(DrawnCount(), 5 * 3) << Picture();
+  EXPECT_EQ(At(2, 3), kGrey);
+  EXPECT_FALSE(Drawn(7, 3));
+}
+
+TEST_F(DcTest, EllipseTouchesEveryEdgeOfItsBoxAndStaysInside) {
+  dc->SelectBrush(Brush::Solid(kGrey));
+  dc->Ellipse({2, 4, 20, 14});
+  int minX = kSize, maxX = -1, minY = kSize, maxY = -1;
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x)
+      if (Drawn(x, y)) minX = std::min(minX, x), maxX = std::max(maxX, x), minY = std::min(minY, y), maxY = std::max(maxY, y);
+  EXPECT_EQ(minX, 2) << Picture();
+  EXPECT_EQ(maxX, 19);
+  EXPECT_EQ(minY, 4);
+  EXPECT_EQ(maxY, 13);
+  EXPECT_EQ(At(11, 9), kGrey);
+  EXPECT_FALSE(Drawn(2, 4));  // the box's corner is outside the ellipse
+}
+
+TEST_F(DcTest, ArcsChordsAndPiesRunCounterClockwise) {
+  dc->SelectBrush(Brush::Solid(kGrey));
+  // From 3 o'clock to 12 o'clock counter-clockwise: the upper right quarter.
+  dc->Pie({2, 2, 22, 22}, {21, 12}, {12, 2});
+  EXPECT_EQ(At(16, 7), kGrey) << Picture();
+  EXPECT_FALSE(Drawn(7, 7));
+  EXPECT_FALSE(Drawn(16, 17));
+  EXPECT_FALSE(Drawn(7, 17));
+
+  // The same points the other way round: three quarters.
+  bitmap.Fill(kWhite);
+  dc->Pie({2, 2, 22, 22}, {12, 2}, {21, 12});
+  EXPECT_FALSE(Drawn(16, 7)) << Picture();
+  EXPECT_EQ(At(7, 7), kGrey);
+  EXPECT_EQ(At(7, 17), kGrey);
+
+  // A chord of the left half is cut by the vertical diameter; an arc leaves the inside alone.
+  bitmap.Fill(kWhite);
+  dc->Chord({2, 2, 22, 22}, {12, 2}, {12, 21});
+  EXPECT_EQ(At(6, 12), kGrey) << Picture();
+  EXPECT_FALSE(Drawn(17, 12));
+  bitmap.Fill(kWhite);
+  dc->Arc({2, 2, 22, 22}, {12, 2}, {12, 21});
+  EXPECT_TRUE(Drawn(2, 12)) << Picture();
+  EXPECT_FALSE(Drawn(21, 12));
+  EXPECT_FALSE(Drawn(6, 12));
+}
+
+TEST_F(DcTest, PolygonsFillByWindingUnlessAlternateIsChosen) {
+  // A five-pointed star drawn in one stroke: its centre is wound twice.
+  const PointI star[] = {{12, 1}, {19, 22}, {1, 8}, {23, 8}, {5, 22}};
+  dc->SelectPen(Pen{PenStyle::Null, 1, kBlack});
+  dc->SelectBrush(Brush::Solid(kBlack));
+  dc->Polygon(star);
+  EXPECT_EQ(At(12, 12), kBlack) << Picture();
+  bitmap.Fill(kWhite);
+  dc->SetFillMode(FillMode::Alternate);
+  dc->Polygon(star);
+  EXPECT_FALSE(Drawn(12, 12)) << Picture();
+  EXPECT_EQ(At(12, 4), kBlack);
+
+  // A square's fill leaves its right and bottom edges to the pen, which draws them.
+  bitmap.Fill(kWhite);
+  const PointI square[] = {{2, 2}, {6, 2}, {6, 6}, {2, 6}};
+  dc->Polygon(square);
+  EXPECT_EQ(DrawnCount(), 16) << Picture();
+  EXPECT_FALSE(Drawn(6, 6));
+  bitmap.Fill(kWhite);
+  dc->SelectPen(Pen{});
+  dc->SelectBrush(Brush::Solid(kGrey));
+  dc->Polygon(square);
+  EXPECT_EQ(At(6, 6), kBlack) << Picture();
+  EXPECT_EQ(At(3, 3), kGrey);
+  EXPECT_EQ(DrawnCount(), 25);
+}
+
+TEST_F(DcTest, HatchedBrushesLeaveGapsThatOpaqueModeFillsWithTheBackground) {
+  for (HatchStyle hatch : {HatchStyle::Horizontal, HatchStyle::Vertical, HatchStyle::ForwardDiagonal,
+                           HatchStyle::BackwardDiagonal, HatchStyle::Cross, HatchStyle::DiagonalCross}) {
+    bitmap.Fill(kYellow);
+    dc->SetBackgroundMode(BackgroundMode::Transparent);
+    dc->FillRect({0, 0, 16, 16}, Brush::Hatched(hatch, kBlack));
+    int black = 0, yellow = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) black += At(x, y) == kBlack, yellow += At(x, y) == kYellow;
+    EXPECT_GT(black, 0) << static_cast<int>(hatch);
+    EXPECT_EQ(black + yellow, 256);
+    EXPECT_GT(yellow, black);
+
+    bitmap.Fill(kYellow);
+    dc->SetBackgroundMode(BackgroundMode::Opaque);
+    dc->SetBackgroundColor(kBlue);
+    dc->FillRect({0, 0, 16, 16}, Brush::Hatched(hatch, kBlack));
+    int blue = 0;
+    for (int y = 0; y < 16; ++y)
+      for (int x = 0; x < 16; ++x) blue += At(x, y) == kBlue;
+    EXPECT_EQ(blue, yellow) << "the gaps take the background colour";
+  }
+}
+
+TEST_F(DcTest, ThinDashedPensCountTheirPatternInPixels) {
+  dc->SelectPen(Pen{PenStyle::Dash, 1, kBlack});
+  dc->SetBackgroundColor(kBlue);
+  dc->MoveTo({0, 2});
+  dc->LineTo({24, 2});
+  // 18 pixels of dash, 6 of gap in the background colour.
+  for (int x = 0; x < 18; ++x) EXPECT_EQ(At(x, 2), kBlack) << x;
+  for (int x = 18; x < 24; ++x) EXPECT_EQ(At(x, 2), kBlue) << x;
+  dc->SetBackgroundMode(BackgroundMode::Transparent);
+  dc->SelectPen(Pen{PenStyle::Dot, 0, kBlack});
+  dc->MoveTo({0, 4});
+  dc->LineTo({12, 4});
+  const std::string expected = "###...###...";
+  std::string row;
+  for (int x = 0; x < 12; ++x) row += Drawn(x, 4) ? '#' : '.';
+  EXPECT_EQ(row, expected);
+}
+
+TEST_F(DcTest, WidePensAreCentredOnTheLine) {
+  dc->SelectPen(Pen{PenStyle::Solid, 5, kBlack});
+  dc->MoveTo({6, 10});
+  dc->LineTo({18, 10});
+  for (int y = 8; y <= 12; ++y) EXPECT_EQ(At(12, y), kBlack) << y << Picture();
+  EXPECT_FALSE(Drawn(12, 7));
+  EXPECT_FALSE(Drawn(12, 13));
+}
+
+TEST_F(DcTest, ClipRegionLimitsDrawingUntilCleared) {
+  const PointI triangle[] = {{0, 0}, {20, 0}, {0, 20}};
+  dc->SelectClipRegion(Region::FromPolygon(triangle).Intersected(Region::FromRect({0, 0, 10, 24})));
+  dc->SelectPen(Pen{PenStyle::Solid, 3, kBlack});
+  dc->SelectBrush(Brush::Solid(kBlack));
+  dc->Rectangle({0, 0, 24, 24});
+  dc->MoveTo({0, 12});
+  dc->LineTo({24, 12});
+  dc->TextOut({12, 12}, "clipped");
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x)
+      EXPECT_EQ(Drawn(x, y), x < 10 && x + y < 20) << x << "," << y << Picture();
+  dc->ClearClipRegion();
+  dc->PatBlt({0, 0, 24, 24}, RasterOp::Copy);
+  EXPECT_EQ(DrawnCount(), kSize * kSize);
+}
+
+TEST_F(DcTest, RegionsContainWhatTheirFillPaints) {
+  const PointI square[] = {{2, 2}, {8, 2}, {8, 8}, {2, 8}};
+  const Region region = Region::FromPolygon(square);
+  dc->SelectBrush(Brush::Solid(kBlack));
+  dc->PaintRegion(region);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x) EXPECT_EQ(region.Contains({x, y}), Drawn(x, y)) << x << "," << y;
+  EXPECT_EQ(region.Bounds(), (Rect{2, 2, 8, 8}));
+  EXPECT_TRUE(region.Intersected(Region::FromRect({10, 10, 12, 12})).IsEmpty());
+  EXPECT_TRUE(Region::FromPolygon(std::span<const PointI>(square, 2)).IsEmpty());
+
+  // A frame 2 pixels wide and 1 high along the inside of the edge.
+  bitmap.Fill(kWhite);
+  dc->FrameRegion(region, Brush::Solid(kGrey), 2, 1);
+  EXPECT_EQ(At(2, 4), kGrey) << Picture();
+  EXPECT_EQ(At(3, 4), kGrey);
+  EXPECT_FALSE(Drawn(4, 4));
+  EXPECT_EQ(At(4, 2), kGrey);
+  EXPECT_FALSE(Drawn(4, 3));
+  EXPECT_EQ(At(7, 7), kGrey);
+  EXPECT_EQ(DrawnCount(), 36 - 2 * 4);
+}
+
+TEST_F(DcTest, TextExtentGrowsWithTheTextAndTheFont) {
+  FontSpec font;
+  font.height = -12;
+  dc->SelectFont(font);
+  const SizeI a = dc->GetTextExtent("A");
+  const SizeI abc = dc->GetTextExtent("ABC");
+  EXPECT_GT(a.width, 0);
+  EXPECT_GT(abc.width, a.width);
+  EXPECT_EQ(abc.height, a.height);
+  EXPECT_GE(a.height, 12);
+  EXPECT_EQ(dc->GetTextExtent("").width, 0);
+  font.height = -24;
+  dc->SelectFont(font);
+  const SizeI big = dc->GetTextExtent("ABC");
+  EXPECT_GT(big.width, abc.width);
+  EXPECT_GT(big.height, abc.height);
+  // A positive height is the whole cell.
+  font.height = 20;
+  dc->SelectFont(font);
+  EXPECT_NEAR(dc->GetTextExtent("ABC").height, 20, 1);
+}
+
+TEST_F(DcTest, TextIsPlacedByItsAlignmentAndTurnedByItsAngle) {
+  FontSpec font;
+  font.height = -10;
+  dc->SelectFont(font);
+  dc->SetBackgroundMode(BackgroundMode::Transparent);
+  const SizeI extent = dc->GetTextExtent("HH");
+  auto inkBox = [&] {
+    Rect box{kSize, kSize, -1, -1};
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x)
+        if (Drawn(x, y))
+          box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+    return box;
+  };
+  dc->SetTextAlign(kAlignRight | kAlignBottom);
+  dc->TextOut({20, 20}, "HH");
+  Rect ink = inkBox();
+  EXPECT_LE(ink.right, 21) << Picture();
+  EXPECT_LE(ink.bottom, 21);
+  EXPECT_GE(ink.left, 20 - extent.width);
+  EXPECT_GE(ink.top, 20 - extent.height);
+
+  // Opaque text fills its whole box with the background colour.
+  bitmap.Fill(kWhite);
+  dc->SetBackgroundMode(BackgroundMode::Opaque);
+  dc->SetBackgroundColor(kBlue);
+  dc->SetTextAlign(kAlignLeft | kAlignTop);
+  dc->TextOut({1, 1}, "HH");
+  EXPECT_EQ(inkBox(), (Rect{1, 1, 1 + extent.width, 1 + extent.height})) << Picture();
+
+  // Turned a quarter counter-clockwise, text written from the baseline rises.
+  bitmap.Fill(kWhite);
+  dc->SetBackgroundMode(BackgroundMode::Transparent);
+  font.escapement = 900;
+  dc->SelectFont(font);
+  dc->SetTextAlign(kAlignLeft | kAlignBaseline);
+  dc->TextOut({12, 22}, "HH");
+  ink = inkBox();
+  EXPECT_GT(ink.Height(), ink.Width()) << Picture();
+  EXPECT_LE(ink.right, 13);
+  EXPECT_LE(ink.bottom, 23);
+}
+
+TEST_F(DcTest, SymbolFontTextShowsGreekLetters) {
+  // The symbol font's "p" is pi, which is wider than the letter p in the usual fonts.
+  FontSpec font;
+  font.height = -20;
+  font.face = "DejaVu Sans";
+  dc->SelectFont(font);
+  const int latin = dc->GetTextExtent("ppp").width;
+  font.symbolCharset = true;
+  dc->SelectFont(font);
+  EXPECT_NE(dc->GetTextExtent("ppp").width, latin);
+}
+
+TEST_F(DcTest, PixelsAndCapabilitiesOfABitmap) {
+  dc->SetPixel({3, 4}, kBlue);
+  EXPECT_EQ(dc->GetPixel({3, 4}), kBlue);
+  EXPECT_EQ(bitmap.GetPixel(3, 4), kBlue);
+  EXPECT_EQ(dc->GetPixel({-1, 4}), std::nullopt);
+  EXPECT_EQ(dc->GetPixel({3, kSize}), std::nullopt);
+  const DeviceCaps caps = dc->GetDeviceCaps();
+  EXPECT_TRUE(caps.raster);
+  EXPECT_EQ(caps.widthPixels, kSize);
+  EXPECT_EQ(caps.heightPixels, kSize);
+  EXPECT_GT(caps.dpiX, 0);
+  EXPECT_GT(caps.dpiY, 0);
+  EXPECT_EQ(caps.physicalOffsetX, 0);
+}
+
+TEST_F(DcTest, StateSettersReturnThePreviousValue) {
+  const Pen red{PenStyle::Dot, 2, Color{255, 0, 0}};
+  EXPECT_EQ(dc->SelectPen(red), Pen{});
+  EXPECT_EQ(dc->SelectPen(Pen{}), red);
+  EXPECT_EQ(dc->SetRasterOp(RasterOp::Xor), RasterOp::Copy);
+  EXPECT_EQ(dc->SetTextAlign(kAlignCentre | kAlignBaseline), kAlignLeft | kAlignTop);
+  EXPECT_EQ(dc->MoveTo({5, 6}), (PointI{0, 0}));
+  EXPECT_EQ(dc->SetBackgroundMode(BackgroundMode::Transparent), BackgroundMode::Opaque);
+}
