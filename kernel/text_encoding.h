@@ -35,7 +35,7 @@ std::string Utf8ToCp437(std::string_view utf8, char replacement = '?');
 
 // UTF-8 helpers.
 void AppendUtf8(std::string& out, char32_t c);
-// Decodes one character at `pos` and advances it; a malformed or truncated sequence (overlong
+// Decodes one character at `pos` (which must be before the end) and advances it; a malformed or truncated sequence (overlong
 // forms, surrogates and values past U+10FFFF included) gives nullopt and skips one byte.
 std::optional<char32_t> DecodeUtf8(std::string_view utf8, std::size_t& pos);
 

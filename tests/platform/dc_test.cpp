@@ -405,6 +405,13 @@ TEST_F(DcTest, PixelsAndCapabilitiesOfABitmap) {
   EXPECT_EQ(caps.physicalOffsetX, 0);
 }
 
+TEST(Color, StoredColourValuesAreRedGreenBlueFromTheLowByte) {
+  constexpr Color c = Color::FromColorRef(0x00332211);
+  EXPECT_EQ(c, (Color{0x11, 0x22, 0x33}));
+  EXPECT_EQ(c.ToColorRef(), 0x00332211u);
+  EXPECT_EQ(Color::FromColorRef(0xFF0000FF), (Color{255, 0, 0}));  // the high byte is ignored
+}
+
 TEST_F(DcTest, StateSettersReturnThePreviousValue) {
   const Pen red{PenStyle::Dot, 2, Color{255, 0, 0}};
   EXPECT_EQ(dc->SelectPen(red), Pen{});
