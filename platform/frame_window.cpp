@@ -16,13 +16,8 @@
 #include <QWindowStateChangeEvent>
 
 #include "platform/application.h"
-#if __has_include("platform/painter_dc.h")
-#define KV_HAVE_DC 1
 #include "platform/dc.h"
 #include "platform/painter_dc.h"
-#else
-namespace platform { class DC { public: virtual ~DC() = default; }; }
-#endif
 #include "platform/frame_window_impl.h"
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
@@ -44,7 +39,6 @@ MouseEvent MouseFrom(const QMouseEvent* event) {
   return e;
 }
 
-#ifdef KV_HAVE_DC
 // A DC on the backing image that shows what was drawn when it goes away.
 struct BackingPainter {
   explicit BackingPainter(QImage& image) : painter(&image) {}
@@ -66,7 +60,6 @@ class BackingDC : private BackingPainter, public PainterDC {
  private:
   FrameWindowImpl* impl_;
 };
-#endif
 
 void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items);
 
@@ -193,13 +186,11 @@ void FrameWindowImpl::PaintBacking() {
   if (eraseNext) backing.fill(background);
   dirty = false;
   eraseNext = false;
-#ifdef KV_HAVE_DC
   QPainter painter(&backing);
   PainterDC dc(painter, true);
   ++openDCs;
   owner->PaintInto(dc);
   --openDCs;
-#endif
 }
 
 void FrameWindowImpl::SyncMenu() {
@@ -352,11 +343,7 @@ void FrameWindow::UpdateNow() {
 
 std::unique_ptr<DC> FrameWindow::GetDC() {
   impl_->EnsureBacking();
-#ifdef KV_HAVE_DC
   return std::make_unique<BackingDC>(impl_.get());
-#else
-  return nullptr;
-#endif
 }
 
 void FrameWindow::SetMenu(std::string_view resourceName) {

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "platform/application.h"
+#include "platform/dc.h"
 #include "platform/frame_window.h"
 #include "platform/resource_library.h"
 
@@ -158,4 +159,33 @@ TEST_F(FrameWindowTest, TimersFireByTheirIds) {
   window.SetTimer(7, 5);
   SpinEvents(100);
   EXPECT_EQ(window.ticks, std::vector<int>{7});
+}
+
+TEST_F(FrameWindowTest, PaintDrawsIntoTheBackingImageAndGetDCDrawsAtOnce) {
+  struct PaintWindow : FrameWindow {
+    using FrameWindow::FrameWindow;
+    int paints = 0;
+    void Paint(DC& dc) override {
+      ++paints;
+      dc.FillRect({0, 0, 10, 10}, Brush::Solid(Color{255, 0, 0}));
+    }
+  } window(nullptr, "p");
+  window.SetBackgroundColor(64, 128, 128);
+  window.MoveTo({0, 0, 100, 80});
+  window.Show();
+  window.UpdateNow();
+  EXPECT_EQ(window.paints, 1);
+  auto dc = window.GetDC();
+  EXPECT_EQ(dc->GetPixel({5, 5}), (Color{255, 0, 0}));
+  EXPECT_EQ(dc->GetPixel({50, 50}), (Color{64, 128, 128}));
+  // Drawing outside Paint stays until the next erase.
+  dc->FillRect({20, 20, 30, 30}, Brush::Solid(Color{0, 0, 255}));
+  dc.reset();
+  window.UpdateNow();  // nothing invalid: no repaint
+  EXPECT_EQ(window.paints, 1);
+  EXPECT_EQ(window.GetDC()->GetPixel({25, 25}), (Color{0, 0, 255}));
+  window.Invalidate(true);
+  window.UpdateNow();
+  EXPECT_EQ(window.paints, 2);
+  EXPECT_EQ(window.GetDC()->GetPixel({25, 25}), (Color{64, 128, 128}));
 }
