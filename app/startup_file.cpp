@@ -1,0 +1,10 @@
+#include "app/startup_file.h"
+
+namespace app {
+
+std::string& StartupFileName() {
+  static std::string name;
+  return name;
+}
+
+}  // namespace app

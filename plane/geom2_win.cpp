@@ -1,0 +1,13 @@
+#include "plane/geom2_win.h"
+
+namespace plane {
+
+TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolic)
+    : TQELWin(parent, title), hyperbolic(hyperbolic) {}
+
+void TGeom2Win::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace plane

@@ -1,0 +1,22 @@
+#pragma once
+// The plane geometry window, Euclidean or hyperbolic.
+
+#include <cstdint>
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace plane {
+
+class TGeom2Win : public view::TQELWin {
+ public:
+  // hyperbolic: 0 for the Euclidean plane, 1 for the hyperbolic plane.
+  TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolic);
+
+  std::uint8_t hyperbolic;
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace plane

@@ -1,0 +1,18 @@
+#pragma once
+// The 3-D geometry window.
+
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace solidview {
+
+class TGeom3Win : public view::TQELWin {
+ public:
+  TGeom3Win(platform::FrameWindow* parent, std::string_view title);
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace solidview

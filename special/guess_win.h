@@ -1,0 +1,18 @@
+#pragma once
+// The guessing-game window.
+
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace special {
+
+class TGeomGWin : public view::TQELWin {
+ public:
+  TGeomGWin(platform::FrameWindow* parent, std::string_view title);
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace special

@@ -1,0 +1,12 @@
+#include "special/hyperbolic_tessellation_win.h"
+
+namespace special {
+
+TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TGeomUWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

@@ -1,0 +1,18 @@
+#pragma once
+// The window of the tessellations of the hyperbolic plane.
+
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace special {
+
+class TGeomUWin : public view::TQELWin {
+ public:
+  TGeomUWin(platform::FrameWindow* parent, std::string_view title);
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace special

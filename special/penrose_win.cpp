@@ -1,0 +1,13 @@
+#include "special/penrose_win.h"
+
+namespace special {
+
+TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tiling)
+    : TQELWin(parent, title), tiling(tiling) {}
+
+void TPenrWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

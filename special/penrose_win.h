@@ -1,0 +1,22 @@
+#pragma once
+// The Penrose tiling window: kites and darts, or rhombs.
+
+#include <cstdint>
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace special {
+
+class TPenrWin : public view::TQELWin {
+ public:
+  // tiling: 0 kites and darts, 1 rhombs.
+  TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tiling);
+
+  std::uint8_t tiling;
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace special

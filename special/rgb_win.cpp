@@ -1,0 +1,12 @@
+#include "special/rgb_win.h"
+
+namespace special {
+
+TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TRGBWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

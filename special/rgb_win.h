@@ -1,0 +1,18 @@
+#pragma once
+// The window that demonstrates how red, green and blue mix.
+
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace special {
+
+class TRGBWin : public view::TQELWin {
+ public:
+  TRGBWin(platform::FrameWindow* parent, std::string_view title);
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace special

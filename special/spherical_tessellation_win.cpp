@@ -1,0 +1,12 @@
+#include "special/spherical_tessellation_win.h"
+
+namespace special {
+
+TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TGeomWWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

@@ -1,0 +1,18 @@
+#pragma once
+// The window of the tessellations of the sphere.
+
+#include <string_view>
+
+#include "view/qel_win.h"
+
+namespace special {
+
+class TGeomWWin : public view::TQELWin {
+ public:
+  TGeomWWin(platform::FrameWindow* parent, std::string_view title);
+
+ protected:
+  void SetupWindow() override;
+};
+
+}  // namespace special

@@ -1,0 +1,12 @@
+#include "special/tessellation_win.h"
+
+namespace special {
+
+TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TGeomTWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

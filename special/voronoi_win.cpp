@@ -1,0 +1,12 @@
+#include "special/voronoi_win.h"
+
+namespace special {
+
+TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TGeomVWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace special

@@ -1,0 +1,12 @@
+#include "sphere/geom_sm_win.h"
+
+namespace sphere {
+
+TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+
+void TGeomSMWin::SetupWindow() {
+  TQELWin::SetupWindow();
+  LoadStartupFile();
+}
+
+}  // namespace sphere

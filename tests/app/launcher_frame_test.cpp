@@ -1,0 +1,311 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "app/child_windows.h"
+#include "app/launcher_frame.h"
+#include "app/startup_file.h"
+#include "isolated_folders.h"
+#include "kernel/file_bytes.h"
+#include "plane/geom2_win.h"
+#include "platform/application.h"
+#include "platform/scripted_responder.h"
+#include "platform/settings_folder.h"
+#include "platform/window_state.h"
+#include "solidview/geom3_win.h"
+#include "special/guess_win.h"
+#include "special/hyperbolic_tessellation_win.h"
+#include "special/penrose_win.h"
+#include "special/rgb_win.h"
+#include "special/spherical_tessellation_win.h"
+#include "special/tessellation_win.h"
+#include "special/voronoi_win.h"
+#include "sphere/geom_sm_win.h"
+
+using namespace app;
+using platform::IDOK;
+using platform::ScriptedResponder;
+
+namespace {
+
+// The launcher, remembering the windows it opened.
+class RecordingFrame : public TGeomFrame {
+ public:
+  RecordingFrame() : TGeomFrame(nullptr, "Kavrine") {}
+  view::TQELWin* OpenWindow(WindowKind kind, std::string_view fileName) override {
+    view::TQELWin* window = TGeomFrame::OpenWindow(kind, fileName);
+    if (window) opened.push_back(window);
+    return window;
+  }
+  std::vector<view::TQELWin*> opened;
+};
+
+class LauncherFrame : public IsolatedFolders {
+ protected:
+  void SetUp() override {
+    IsolatedFolders::SetUp();
+    ChildWindows().fill(0);
+    StartupFileName().clear();
+  }
+  void TearDown() override {
+    if (frame_) frame_->Destroy();
+    frame_.reset();
+    platform::Application::ProcessPendingEvents();
+    IsolatedFolders::TearDown();
+  }
+  RecordingFrame& MakeFrame() {
+    frame_ = std::make_unique<RecordingFrame>();
+    frame_->Create();
+    return *frame_;
+  }
+  std::string SettingsFile() const { return (SettingsFolderPath() / "kavrine32.ini").string(); }
+  void WriteSettings(const LauncherSettings& s) {
+    platform::SettingsFolder();  // makes the folder
+    ASSERT_TRUE(WriteLauncherSettings(SettingsFile(), s));
+  }
+
+  std::unique_ptr<RecordingFrame> frame_;
+};
+
+template <typename T>
+bool Is(view::TQELWin* w) {
+  return dynamic_cast<T*>(w) != nullptr;
+}
+
+}  // namespace
+
+TEST_F(LauncherFrame, EveryCommandOpensItsWindowWithTheLaunchersFlags) {
+  struct Case {
+    int command;
+    std::function<bool(view::TQELWin*)> isRightClass;
+    int notebook;
+    bool takesOpenLast;
+    bool readsSettings;
+  };
+  const Case cases[] = {
+      {402, [](auto* w) { return Is<plane::TGeom2Win>(w) && static_cast<plane::TGeom2Win*>(w)->hyperbolic == 0; }, 1, true, true},
+      {410, [](auto* w) { return Is<plane::TGeom2Win>(w) && static_cast<plane::TGeom2Win*>(w)->hyperbolic == 1; }, 1, true, true},
+      {403, Is<solidview::TGeom3Win>, 1, true, true},
+      {412, Is<sphere::TGeomSMWin>, 1, true, false},
+      {404, Is<special::TGeomVWin>, 0, true, true},
+      {407, [](auto* w) { return Is<special::TPenrWin>(w) && static_cast<special::TPenrWin*>(w)->tiling == 0; }, 1, true, true},
+      {408, [](auto* w) { return Is<special::TPenrWin>(w) && static_cast<special::TPenrWin*>(w)->tiling == 1; }, 1, true, true},
+      {405, Is<special::TGeomGWin>, 0, false, true},
+      {409, Is<special::TRGBWin>, 0, false, true},
+      {406, Is<special::TGeomTWin>, 0, false, false},
+      {411, Is<special::TGeomUWin>, 0, false, false},
+      {413, Is<special::TGeomWWin>, 0, false, false},
+  };
+  RecordingFrame& frame = MakeFrame();
+  frame.DispatchCommand(kCmdOpenLast);  // Open last on, and with it Use defaults off
+  ASSERT_EQ(frame.data.settings.openLast, 1);
+  ASSERT_EQ(frame.data.settings.useDefaults, 0);
+  for (const Case& c : cases) {
+    ASSERT_TRUE(frame.DispatchCommand(c.command));
+    ASSERT_FALSE(frame.opened.empty());
+    view::TQELWin* w = frame.opened.back();
+    EXPECT_TRUE(c.isRightClass(w)) << c.command;
+    EXPECT_TRUE(w->IsVisible()) << c.command;
+    EXPECT_EQ(w->fileMsg.version, 63) << c.command;
+    EXPECT_EQ(w->notebook, c.notebook) << c.command;
+    EXPECT_EQ(w->fileMsg.openLast, c.takesOpenLast ? 1 : 0) << c.command;
+    EXPECT_EQ(w->readSettings, c.readsSettings ? 1 : 0) << c.command;
+    EXPECT_TRUE(w->fileMsg.startupFileName.empty()) << c.command;
+    ASSERT_GE(w->slotIndex, 0);
+    EXPECT_EQ(ChildWindows()[w->slotIndex], 1);
+  }
+  EXPECT_EQ(CountFreeSlots(), 32 - 12);
+
+  // With "Use defaults" on, no window reads its settings file.
+  frame.DispatchCommand(kCmdUseDefaults);
+  ASSERT_EQ(frame.data.settings.useDefaults, 1);
+  for (const Case& c : cases) {
+    frame.DispatchCommand(c.command);
+    EXPECT_EQ(frame.opened.back()->readSettings, 0) << c.command;
+    EXPECT_EQ(frame.opened.back()->fileMsg.openLast, 0) << c.command;
+  }
+}
+
+TEST_F(LauncherFrame, UntitledWindowsAreNumberedOnlyByKindsWithAnExtension) {
+  RecordingFrame& frame = MakeFrame();
+  const std::pair<int, const char*> steps[] = {
+      {402, "noname1.kv2"}, {409, "noname1"}, {405, "noname1"},     {402, "noname2.kv2"},
+      {403, "noname3.kv3"}, {406, "noname4.kv2"}, {411, "noname4"}, {410, "noname5.kvh"},
+  };
+  for (const auto& [command, title] : steps) {
+    frame.DispatchCommand(command);
+    EXPECT_EQ(frame.opened.back()->Caption(), title) << command;
+  }
+}
+
+TEST_F(LauncherFrame, AFullTableSaysNoMoreRoomOncePerAttempt) {
+  RecordingFrame& frame = MakeFrame();
+  for (int i = 0; i < 32; ++i) frame.DispatchCommand(402);
+  EXPECT_EQ(FindFreeSlot(), -1);
+  ScriptedResponder script;
+  script.AnswerMessage(IDOK).AnswerMessage(IDOK);
+  frame.DispatchCommand(403);
+  frame.OpenByExtension("more.kv2");
+  EXPECT_EQ(script.Messages(), (std::vector<std::string>{"no more room", "no more room"}));
+  EXPECT_EQ(script.shown().back().caption, "hmm ...");
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(frame.opened.size(), 32u);
+  EXPECT_EQ(frame.data.untitledCounter, 32);
+
+  // Closing a window gives its slot back.
+  view::TQELWin* third = frame.opened[2];
+  const int slot = third->slotIndex;
+  ASSERT_TRUE(third->Close());
+  EXPECT_EQ(FindFreeSlot(), slot);
+  frame.DispatchCommand(403);
+  EXPECT_EQ(frame.opened.back()->slotIndex, slot);
+  EXPECT_EQ(frame.opened.back()->Caption(), "noname33.kv3");
+}
+
+TEST_F(LauncherFrame, TheTwoOptionsExcludeEachOther) {
+  RecordingFrame& frame = MakeFrame();
+  EXPECT_TRUE(frame.menu().IsChecked(kCmdUseDefaults));
+  EXPECT_FALSE(frame.menu().IsChecked(kCmdOpenLast));
+  frame.DispatchCommand(kCmdOpenLast);
+  EXPECT_TRUE(frame.menu().IsChecked(kCmdOpenLast));
+  EXPECT_FALSE(frame.menu().IsChecked(kCmdUseDefaults));
+  // Use defaults while Open last is on clears Open last.
+  frame.DispatchCommand(kCmdUseDefaults);
+  EXPECT_EQ(frame.data.settings.useDefaults, 1);
+  EXPECT_EQ(frame.data.settings.openLast, 0);
+  EXPECT_TRUE(frame.menu().IsChecked(kCmdUseDefaults));
+  EXPECT_FALSE(frame.menu().IsChecked(kCmdOpenLast));
+}
+
+TEST_F(LauncherFrame, StoredSettingsComeBackAndBadOnesAreReplaced) {
+  LauncherSettings s;
+  kernel::SetWinRect(s.placement, 40, 30, 250, 150, 0);
+  s.openLast = 1;
+  s.useDefaults = 1;  // a file may hold both; the next toggle clears the other
+  WriteSettings(s);
+  {
+    RecordingFrame& frame = MakeFrame();
+    const platform::WindowRect r = platform::NormalPlacement(frame);
+    EXPECT_EQ(r.x, 40);
+    EXPECT_EQ(r.y, 30);
+    EXPECT_EQ(r.width, 250);
+    EXPECT_EQ(r.height, 150);
+    EXPECT_TRUE(frame.menu().IsChecked(kCmdOpenLast));
+    EXPECT_TRUE(frame.menu().IsChecked(kCmdUseDefaults));
+    frame.DispatchCommand(kCmdOpenLast);
+    EXPECT_EQ(frame.data.settings.openLast, 0);
+    EXPECT_EQ(frame.data.settings.useDefaults, 0);
+    frame_->Destroy();
+    frame_.reset();
+  }
+  const platform::WindowRect screen = platform::FrameWindow::ScreenRect();
+  kernel::SetWinRect(s.placement, screen.width - 100, 10, 400, 100, 0);
+  WriteSettings(s);
+  RecordingFrame& frame = MakeFrame();
+  const platform::WindowRect r = platform::NormalPlacement(frame);
+  EXPECT_LT(r.x, 30);
+  EXPECT_LT(r.y, 30);
+  EXPECT_GE(r.x, 0);
+  EXPECT_GE(r.y, 0);
+  EXPECT_EQ(r.width, 120);
+  EXPECT_EQ(r.height, 72);
+}
+
+TEST_F(LauncherFrame, ClosingWritesTheNormalPlacementAndTheOptions) {
+  RecordingFrame& frame = MakeFrame();
+  frame.Show();
+  frame.MoveTo({50, 60, 300, 200});
+  platform::Application::ProcessPendingEvents();
+  frame.DispatchCommand(kCmdOpenLast);
+  frame.DispatchCommand(kCmdExit);
+  EXPECT_TRUE(frame.IsDestroyed());
+  const std::optional<kernel::Bytes> bytes = kernel::ReadFileBytes(SettingsFile());
+  ASSERT_TRUE(bytes);
+  const kernel::Bytes expected = {50, 0, 0, 0, 60, 0, 0, 0, 44, 1, 0, 0, 200, 0, 0, 0, 0, 1, 0};
+  EXPECT_EQ(*bytes, expected);
+
+  // A maximised frame stores the size it comes back to, and the maximised byte.
+  RecordingFrame& again = MakeFrame();
+  again.Show();
+  again.AfterFirstShow();
+  EXPECT_EQ(platform::NormalPlacement(again).width, 300);
+  again.ShowMaximized();
+  platform::Application::ProcessPendingEvents();
+  ASSERT_TRUE(again.IsMaximized());
+  again.DispatchCommand(kCmdExit);
+  const std::optional<LauncherSettings> stored = ReadLauncherSettings(SettingsFile());
+  ASSERT_TRUE(stored);
+  EXPECT_EQ(stored->placement.x, 50);
+  EXPECT_EQ(stored->placement.y, 60);
+  EXPECT_EQ(stored->placement.width, 300);
+  EXPECT_EQ(stored->placement.height, 200);
+  EXPECT_EQ(stored->placement.zoomed, 1);
+
+  // ... and starts maximised.
+  RecordingFrame& third = MakeFrame();
+  third.Show();
+  third.AfterFirstShow();
+  platform::Application::ProcessPendingEvents();
+  EXPECT_TRUE(third.IsMaximized());
+}
+
+TEST_F(LauncherFrame, DroppedFilesOpenByTheirExtensionOnly) {
+  RecordingFrame& frame = MakeFrame();
+  frame.DeliverFilesDropped({"/tmp/picture.jpeg", "notes.txt", "/tmp/Figure.Kvh"});
+  ASSERT_EQ(frame.opened.size(), 1u);
+  auto* window = dynamic_cast<plane::TGeom2Win*>(frame.opened[0]);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->hyperbolic, 1);
+  EXPECT_EQ(window->fileMsg.startupFileName, "/tmp/Figure.Kvh");
+  EXPECT_EQ(window->fileMsg.fileName, "/tmp/Figure.Kvh");
+  EXPECT_EQ(window->Caption(), "Figure.Kvh");
+  EXPECT_EQ(frame.data.untitledCounter, 1);
+}
+
+TEST_F(LauncherFrame, TheCommandLineFileOpensOnceTheLauncherIsShown) {
+  StartupFileName() = "a.kv3";
+  RecordingFrame& frame = MakeFrame();
+  EXPECT_TRUE(frame.opened.empty());
+  frame.AfterFirstShow();
+  ASSERT_EQ(frame.opened.size(), 1u);
+  EXPECT_TRUE(Is<solidview::TGeom3Win>(frame.opened[0]));
+  EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "a.kv3");
+  EXPECT_EQ(frame.data.untitledCounter, 1);
+  EXPECT_TRUE(StartupFileName().empty());
+  frame.AfterFirstShow();
+  EXPECT_EQ(frame.opened.size(), 1u);
+}
+
+TEST_F(LauncherFrame, AHandOffRaisesTheLauncherAndOpensOnlyANamedFile) {
+  RecordingFrame& frame = MakeFrame();
+  frame.Show();
+  frame.ShowMinimized();
+  platform::Application::ProcessPendingEvents();
+  frame.ReceiveHandOff("");
+  frame.ReceiveHandOff("x");
+  platform::Application::ProcessPendingEvents();
+  EXPECT_FALSE(frame.IsMinimized());
+  EXPECT_TRUE(frame.IsVisible());
+  EXPECT_TRUE(frame.opened.empty());
+  frame.ReceiveHandOff("My figure.kv2");
+  ASSERT_EQ(frame.opened.size(), 1u);
+  EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "My figure.kv2");
+}
+
+TEST_F(LauncherFrame, HelpAndAboutGoThroughTheServiceWindow) {
+  RecordingFrame& frame = MakeFrame();
+  ASSERT_NE(frame.serviceWindow(), nullptr);
+  EXPECT_FALSE(frame.serviceWindow()->IsVisible());
+  EXPECT_EQ(frame.serviceWindow()->fileMsg.version, 63);
+  ScriptedResponder script;
+  script.AnswerMessage(IDOK).AnswerMessage(IDOK);
+  frame.DispatchCommand(kCmdHelp);
+  frame.DispatchCommand(kCmdAbout);
+  frame.DispatchCommand(kCmdTips);
+  ASSERT_EQ(script.shown().size(), 2u);
+  EXPECT_EQ(script.shown()[0].text.rfind("Kavrine opens a window", 0), 0u);
+  EXPECT_EQ(script.shown()[1].caption, "about Kavrine [v 1.63]");
+  EXPECT_TRUE(script.Unexpected().empty());
+}
