@@ -269,17 +269,26 @@ void FrameWindow::Create() {
 
 bool FrameWindow::IsCreated() const { return impl_->created; }
 
+void FrameWindowImpl::ApplyPendingPlacement() {
+  if (!pendingPlacement) return;
+  const WindowRect rect = *pendingPlacement;
+  owner->MoveTo(rect);
+}
+
 void FrameWindow::Show() {
   Create();
   impl_->frame->show();
+  impl_->ApplyPendingPlacement();
 }
 void FrameWindow::Hide() { impl_->frame->hide(); }
 void FrameWindow::ShowMinimized() {
   Create();
   impl_->frame->showMinimized();
+  impl_->ApplyPendingPlacement();
 }
 void FrameWindow::ShowMaximized() {
   Create();
+  impl_->ApplyPendingPlacement();
   impl_->frame->showMaximized();
 }
 void FrameWindow::Restore() { impl_->frame->showNormal(); }
@@ -300,13 +309,19 @@ void FrameWindow::SetCaption(std::string_view caption) {
 std::string FrameWindow::Caption() const { return caption_; }
 
 WindowRect FrameWindow::Placement() const {
-  const QRect r = impl_->frame->isVisible() ? impl_->frame->frameGeometry() : impl_->frame->geometry();
+  const QRect r = impl_->frame->frameGeometry();
   return {r.x(), r.y(), r.width(), r.height()};
 }
 
 void FrameWindow::MoveTo(const WindowRect& rect) {
+  // The rectangle is the outer one, as Placement reports it: take off what the window frame adds
+  // (known once the window is on screen).
+  const QSize border = impl_->frame->frameGeometry().size() - impl_->frame->size();
+  // Before the window is on screen its frame is unknown: place it again once it is shown.
+  impl_->pendingPlacement.reset();
+  if (!impl_->frame->isVisible()) impl_->pendingPlacement = rect;
   impl_->frame->move(rect.x, rect.y);
-  impl_->frame->resize(std::max(rect.width, 1), std::max(rect.height, 1));
+  impl_->frame->resize(std::max(rect.width - border.width(), 1), std::max(rect.height - border.height(), 1));
 }
 
 int FrameWindow::ClientWidth() const { return impl_->client->width(); }

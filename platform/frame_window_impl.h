@@ -8,6 +8,7 @@
 #include <QShortcut>
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "platform/frame_window.h"
@@ -61,6 +62,7 @@ struct FrameWindowImpl {
   int openDCs = 0;
   bool created = false;
   bool mainWindow = false;
+  std::optional<WindowRect> pendingPlacement;  // outer placement asked for before the first show
   std::uint64_t shownMenuRevision = ~std::uint64_t{0};
   std::vector<QShortcut*> shortcuts;
   std::map<int, int> timersById;   // our id -> Qt timer id
@@ -69,6 +71,7 @@ struct FrameWindowImpl {
   void EnsureBacking();
   void PaintBacking();
   void SyncMenu();
+  void ApplyPendingPlacement();
 };
 
 FrameWindowImpl* ImplOf(FrameWindow* window);

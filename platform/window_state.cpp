@@ -10,12 +10,14 @@ WindowRect NormalPlacement(const FrameWindow& window) {
   if (widget->isMaximized() || widget->isMinimized()) {
     const QRect normal = widget->normalGeometry();
     if (!normal.isEmpty()) {
-      // normalGeometry is the inside of the frame; MoveTo places the frame's corner.
+      // normalGeometry is the inside of the frame; add what the frame adds around it.
       const QPoint frameOffset = widget->geometry().topLeft() - widget->frameGeometry().topLeft();
-      return {normal.x() - frameOffset.x(), normal.y() - frameOffset.y(), normal.width(), normal.height()};
+      const QSize border = widget->frameGeometry().size() - widget->size();
+      return {normal.x() - frameOffset.x(), normal.y() - frameOffset.y(), normal.width() + border.width(),
+              normal.height() + border.height()};
     }
   }
-  return {widget->x(), widget->y(), widget->width(), widget->height()};
+  return window.Placement();
 }
 
 }  // namespace platform

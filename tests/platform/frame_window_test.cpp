@@ -189,3 +189,14 @@ TEST_F(FrameWindowTest, PaintDrawsIntoTheBackingImageAndGetDCDrawsAtOnce) {
   EXPECT_EQ(window.paints, 2);
   EXPECT_EQ(window.GetDC()->GetPixel({25, 25}), (Color{64, 128, 128}));
 }
+
+TEST_F(FrameWindowTest, APlacementReadBackMovesToTheSamePlace) {
+  TestWindow window(nullptr, "stable");
+  window.Show();
+  window.MoveTo({40, 50, 300, 200});
+  for (int round = 0; round < 3; ++round) window.MoveTo(window.Placement());
+  const WindowRect placed = window.Placement();
+  EXPECT_EQ(placed.width, 300);
+  EXPECT_EQ(placed.height, 200);
+  EXPECT_EQ(placed.x, 40);
+}
