@@ -89,11 +89,17 @@ void TRadBtDlg::OnOk() {
 // --- TInpDlg ------------------------------------------------------------------------------------
 
 TInpDlg::TInpDlg(platform::FrameWindow* parent, std::string_view caption, std::string_view prompt,
-                 std::string* buffer, int bufferSize)
-    : TDlg(parent, "ONEINPUT"), caption_(caption), prompt_(prompt), buffer_(buffer), bufferSize_(bufferSize) {}
+                 std::string* buffer, int bufferSize, const platform::FontSpec* font)
+    : TDlg(parent, "ONEINPUT"), caption_(caption), prompt_(prompt), buffer_(buffer), bufferSize_(bufferSize) {
+  if (font) font_ = *font;
+}
 
 void TInpDlg::SetupWindow() {
   TDlg::SetupWindow();
+  if (font_) {
+    SetItemFont(kFirstPrompt, *font_);
+    SetItemFont(kFirstEdit, *font_);
+  }
   SetItemText(kFirstPrompt, prompt_);
   if (buffer_) SetItemText(kFirstEdit, *buffer_);
   SetCaption(caption_);

@@ -5,10 +5,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "app/dlg.h"
+#include "platform/drawing_types.h"
 
 namespace app {
 
@@ -72,8 +74,9 @@ class TRadBtDlg : public TGenDlg {
 // the terminating NUL of the stored text).
 class TInpDlg : public TDlg {
  public:
+  // With a font, the prompt and the edit show their texts in it.
   TInpDlg(platform::FrameWindow* parent, std::string_view caption, std::string_view prompt, std::string* buffer,
-          int bufferSize);
+          int bufferSize, const platform::FontSpec* font = nullptr);
 
  protected:
   void SetupWindow() override;
@@ -84,6 +87,7 @@ class TInpDlg : public TDlg {
   std::string prompt_;
   std::string* buffer_;
   int bufferSize_;
+  std::optional<platform::FontSpec> font_;
 };
 
 // Two (or three) prompts with their inputs, each cut to fit bufferSize.

@@ -401,6 +401,18 @@ void Dialog::PressKey(int keyCode) {
   if (keyCode == kKeyEscape) impl_->Command(2);
 }
 
+void Dialog::SetItemFont(int id, const FontSpec& spec) {
+  QWidget* w = impl_->Control(id);
+  if (!w) return;
+  QFont font = w->font();
+  if (!spec.face.empty()) font.setFamily(ToQString(spec.face));
+  if (spec.height != 0) font.setPixelSize(std::max(1, spec.height < 0 ? -spec.height : spec.height));
+  font.setWeight(static_cast<QFont::Weight>(spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000)));
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  w->setFont(font);
+}
+
 bool Dialog::IsChecked(int id) const {
   auto* button = impl_->As<QAbstractButton>(id);
   return button && button->isChecked();

@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/drawing_types.h"
+
 namespace platform {
 
 class FrameWindow;
@@ -69,6 +71,9 @@ class Dialog {
   void PressButton(int id);
   // The Enter and Escape keys as the user would press them (other keys do nothing).
   void PressKey(int keyCode);
+
+  // Shows the control's text in this font.
+  void SetItemFont(int id, const FontSpec& font);
 
   // Check boxes and radio buttons.
   bool IsChecked(int id) const;

@@ -418,9 +418,16 @@ void FrameWindow::ReleaseMouse() { impl_->client->releaseMouse(); }
 
 void FrameWindow::AcceptDroppedFiles(bool accept) { impl_->frame->setAcceptDrops(accept); }
 
+bool FrameWindow::CanCloseWithChildren() {
+  const std::vector<FrameWindow*> children = children_;
+  for (FrameWindow* child : children)
+    if (!child->destroyed_ && !child->CanCloseWithChildren()) return false;
+  return CanClose();
+}
+
 bool FrameWindow::Close() {
   if (destroyed_) return true;
-  if (!CanClose()) return false;
+  if (!CanCloseWithChildren()) return false;
   Destroy();
   return true;
 }

@@ -107,7 +107,8 @@ class FrameWindow {
   void ReleaseMouse();
   void AcceptDroppedFiles(bool accept);
 
-  // Asks CanClose; when it agrees, destroys the window. Returns whether it closed.
+  // Asks CanClose of the owned windows, then of this one; when all agree, destroys the window
+  // (and with it the owned ones). Returns whether it closed.
   bool Close();
   // Destroys without asking: children first, then OnDestroy, then the screen window.
   void Destroy();
@@ -151,6 +152,7 @@ class FrameWindow {
  private:
   friend struct FrameWindowImpl;
   friend FrameWindowImpl* ImplOf(FrameWindow* window);
+  bool CanCloseWithChildren();
   void AddChild(FrameWindow* child);
   void RemoveChild(FrameWindow* child);
 

@@ -200,3 +200,15 @@ TEST_F(FrameWindowTest, APlacementReadBackMovesToTheSamePlace) {
   EXPECT_EQ(placed.height, 200);
   EXPECT_EQ(placed.x, 40);
 }
+
+TEST_F(FrameWindowTest, AnOwnedWindowCanKeepItsOwnerOpen) {
+  TestWindow parent(nullptr, "frame");
+  auto* child = new TestWindow(&parent, "modified figure");
+  child->allowClose = false;
+  EXPECT_FALSE(parent.Close());
+  EXPECT_FALSE(parent.IsDestroyed());
+  EXPECT_FALSE(child->IsDestroyed());
+  child->allowClose = true;
+  EXPECT_TRUE(parent.Close());
+  EXPECT_EQ(child->destroyed, 1);
+}
