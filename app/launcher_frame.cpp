@@ -53,6 +53,7 @@ void TGeomFrame::SetupWindow() {
   // From now on a second start of the program hands its file over to this one.
   listener_ = std::make_unique<platform::InstanceListener>([this](const std::string& name) { ReceiveHandOff(name); });
   SetAccelerators("GEOMMENU");
+  SetIcon(platform::LoadString(999));
 
   data.startMaximized = 0;
   if (const std::optional<LauncherSettings> stored = ReadLauncherSettings(SettingsPath())) {

@@ -5,6 +5,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -342,6 +344,16 @@ WindowRect FrameWindow::ScreenRect() {
 void FrameWindow::SetBackgroundColor(unsigned char r, unsigned char g, unsigned char b) {
   impl_->background = QColor(r, g, b);
   Invalidate(true);
+}
+
+bool FrameWindow::SetIcon(std::string_view resourceName) {
+  const std::optional<std::string> image = FindResourceFile("icons/" + std::string(resourceName) + ".ppm");
+  if (!image) return false;
+  QPixmap pixmap;
+  if (!pixmap.loadFromData(reinterpret_cast<const uchar*>(image->data()), static_cast<uint>(image->size()), "PPM"))
+    return false;
+  impl_->frame->setWindowIcon(QIcon(pixmap));
+  return true;
 }
 
 void FrameWindow::Invalidate(bool erase) {

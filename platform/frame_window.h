@@ -84,6 +84,8 @@ class FrameWindow {
   void SetClientSize(int width, int height);
   static WindowRect ScreenRect();  // the available area of the primary screen
   void SetBackgroundColor(unsigned char r, unsigned char g, unsigned char b);
+  // The window's icon from the resources (icons/<name>.ppm); false when there is no such icon.
+  bool SetIcon(std::string_view resourceName);
 
   // Painting.
   void Invalidate(bool erase = true);

@@ -113,13 +113,16 @@ bool HasDialogTemplate(std::string_view name) {
   return TheLibrary().script.dialogs.count(std::string(name)) != 0;
 }
 
-std::optional<std::string> FindHelpText(std::string_view name) {
-  const std::string path = "help/" + std::string(name) + ".txt";
-  const resources::ResourceFile* found = nullptr;
+std::optional<std::string> FindResourceFile(std::string_view path) {
   for (const resources::ResourceFile& file : resources::EmbeddedFiles())
-    if (file.name == path) found = &file;
-  if (!found) return std::nullopt;
-  return ProgramText(found->bytes);
+    if (file.name == path) return std::string(file.bytes);
+  return std::nullopt;
+}
+
+std::optional<std::string> FindHelpText(std::string_view name) {
+  const std::optional<std::string> text = FindResourceFile("help/" + std::string(name) + ".txt");
+  if (!text) return std::nullopt;
+  return ProgramText(*text);
 }
 
 const std::vector<std::string>& ResourceProblems() { return TheLibrary().problems; }

@@ -28,6 +28,9 @@ bool HasMenu(std::string_view name);
 bool HasAccelerators(std::string_view name);
 bool HasDialogTemplate(std::string_view name);
 
+// The bytes of any embedded resource file by its path under resources/ (icons and other data).
+std::optional<std::string> FindResourceFile(std::string_view path);
+
 // A help text by resource name; none when there is no such text (callers report that themselves).
 std::optional<std::string> FindHelpText(std::string_view name);
 

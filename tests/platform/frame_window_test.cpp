@@ -212,3 +212,9 @@ TEST_F(FrameWindowTest, AnOwnedWindowCanKeepItsOwnerOpen) {
   EXPECT_TRUE(parent.Close());
   EXPECT_EQ(child->destroyed, 1);
 }
+
+TEST_F(FrameWindowTest, IconsComeFromTheResources) {
+  TestWindow window(nullptr, "icon");
+  EXPECT_TRUE(window.SetIcon("GEOMICON"));
+  EXPECT_FALSE(window.SetIcon("NOSUCHICON"));
+}
