@@ -301,3 +301,18 @@ TEST(ExprTextPasses, RewritesBeforeTokenizing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ExprFunctionTable, NamesAndCodesLookUpBothWays) {
+  EXPECT_EQ(engine::FunctionCode("SQRT"), engine::code::kSqrt);
+  EXPECT_EQ(engine::FunctionCode("SQR"), engine::code::kSqrt);
+  EXPECT_EQ(engine::FunctionIndex(engine::code::kSqrt), 15);  // the first of the two names
+  EXPECT_EQ(engine::FunctionCode("T"), engine::FunctionCode("TIME"));
+  EXPECT_EQ(engine::FunctionCode("sin"), 0);  // names are matched exactly
+  EXPECT_EQ(engine::FunctionCode("SI"), 0);
+  EXPECT_EQ(engine::FunctionIndex(engine::code::kPixels), 47);
+  EXPECT_EQ(engine::FunctionIndex(engine::code::kUnaryMinus), -1);
+}
+
+}  // namespace
