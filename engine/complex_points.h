@@ -9,7 +9,9 @@ namespace engine {
 
 inline constexpr kernel::Point2 kComplexOne{1, 0};
 
-inline kernel::Point2 ComplexConj(const kernel::Point2& z) { return {z.x, -z.y}; }
+inline kernel::Point2 ComplexConj(const kernel::Point2& z) {
+  return {z.x, -z.y};
+}
 
 inline kernel::Point2 ComplexTimes(const kernel::Point2& a, const kernel::Point2& b) {
   return {a.x * b.x - a.y * b.y, a.x * b.y + a.y * b.x};

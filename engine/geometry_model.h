@@ -23,12 +23,18 @@ inline constexpr GeometryModel kUpperHalfPlane{true, true, false};
 // Result codes of the primitives and constructions (0 is success).
 using GeometryResult = std::uint16_t;
 inline constexpr GeometryResult kGeometryOk = 0;
-inline constexpr GeometryResult kPointInsideCircle = 6;     // the point lies inside or on the circle
-inline constexpr GeometryResult kModeOutOfRange = 9;        // a construction mode the operation does not know
-inline constexpr GeometryResult kNoSolution = 30;           // a line misses a circle, circles do not meet
-inline constexpr GeometryResult kDegenerateInput = 127;     // defining points coincide, or a circle is degenerate
-inline constexpr GeometryResult kSidePlaneUndefined = 129;  // the plane of a spherical side is undefined
-inline constexpr GeometryResult kLinesDoNotMeet = 138;      // two lines do not meet
+// The point lies inside or on the circle.
+inline constexpr GeometryResult kPointInsideCircle = 6;
+// A construction mode the operation does not know.
+inline constexpr GeometryResult kModeOutOfRange = 9;
+// A line misses a circle, or two circles do not meet.
+inline constexpr GeometryResult kNoSolution = 30;
+// Defining points coincide, or a circle is degenerate.
+inline constexpr GeometryResult kDegenerateInput = 127;
+// The plane of a spherical side is undefined.
+inline constexpr GeometryResult kSidePlaneUndefined = 129;
+// Two lines do not meet.
+inline constexpr GeometryResult kLinesDoNotMeet = 138;
 
 // A geodesic as drawn: [0] the ideal end beyond the first point, [1] the ideal end beyond the
 // second point, [2] the Euclidean centre of the circle that carries it (for a straight geodesic,

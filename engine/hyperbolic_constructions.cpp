@@ -34,7 +34,8 @@ constexpr Real kStraightSquaredCentre = static_cast<Real>(1e18);
 // (numerically) passes through the centre.
 GeometryResult CentredGeodesic(const Point2& P, const Point2& Q, GeodesicEnds& ends, bool& isLine) {
   const GeometryResult result = OrthogonalArc2(kernel::Origin2, kernel::UnitX2, P, Q, ends, isLine);
-  if (result == kGeometryOk && !isLine && kernel::Dot2(ends[2], ends[2]) > kStraightSquaredCentre) isLine = true;
+  if (result == kGeometryOk && !isLine && kernel::Dot2(ends[2], ends[2]) > kStraightSquaredCentre)
+    isLine = true;
   return result;
 }
 
@@ -50,8 +51,8 @@ Point2 FromCentred(const GeometryModel& model, const Point2& centre, Point2 p) {
 
 }  // namespace
 
-GeometryResult LineLineIntersect(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C,
-                                 const Point2& D, Point2& out) {
+GeometryResult LineLineIntersect(const GeometryModel& model, const Point2& A, const Point2& B,
+                                 const Point2& C, const Point2& D, Point2& out) {
   const Point2 b = ToCentred(model, A, B);
   const Point2 c = ToCentred(model, A, C);
   const Point2 d = ToCentred(model, A, D);
@@ -65,7 +66,8 @@ GeometryResult LineLineIntersect(const GeometryModel& model, const Point2& A, co
     return kGeometryOk;
   }
   std::array<Point2, 2> points;
-  const int code = kernel::IntersectLineCircle2(kernel::Origin2, b, ends[2], kernel::Dist2(ends[2], c), points);
+  const int code =
+      kernel::IntersectLineCircle2(kernel::Origin2, b, ends[2], kernel::Dist2(ends[2], c), points);
   if (code % 32 > 6) return kLinesDoNotMeet;
   // The carrying circle meets the diameter in two points inverse to each other: take the inner one.
   const Point2 inner = kernel::Dot2(points[0], points[0]) < 1 ? points[0] : points[1];
@@ -73,8 +75,8 @@ GeometryResult LineLineIntersect(const GeometryModel& model, const Point2& A, co
   return kGeometryOk;
 }
 
-GeometryResult LineCircleIntersect(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C,
-                                   const Point2& Q, std::array<Point2, 2>& out) {
+GeometryResult LineCircleIntersect(const GeometryModel& model, const Point2& A, const Point2& B,
+                                   const Point2& C, const Point2& Q, std::array<Point2, 2>& out) {
   const Point2 b = ToCentred(model, A, B);
   const Point2 c = ToCentred(model, A, C);
   const Point2 q = ToCentred(model, A, Q);
@@ -90,8 +92,8 @@ GeometryResult LineCircleIntersect(const GeometryModel& model, const Point2& A, 
   return code;
 }
 
-GeometryResult PerpendicularThrough(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& P,
-                                    Point2& out, std::int16_t mode) {
+GeometryResult PerpendicularThrough(const GeometryModel& model, const Point2& A, const Point2& B,
+                                    const Point2& P, Point2& out, std::int16_t mode) {
   if (mode == kPerpendicularThroughPoint) {
     const Point2 a = ToCentred(model, P, A);
     const Point2 b = ToCentred(model, P, B);
@@ -130,8 +132,8 @@ GeometryResult PerpendicularThrough(const GeometryModel& model, const Point2& A,
   return kGeometryOk;
 }
 
-bool Perpendicular(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C, const Point2& D,
-                   Point2& footAB, Point2& footCD) {
+bool Perpendicular(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C,
+                   const Point2& D, Point2& footAB, Point2& footCD) {
   const Point2 b = ToCentred(model, A, B);
   const Point2 c = ToCentred(model, A, C);
   const Point2 d = ToCentred(model, A, D);
@@ -173,7 +175,8 @@ bool Perpendicular(const GeometryModel& model, const Point2& A, const Point2& B,
   return true;
 }
 
-bool AngleBisectorPoint(const GeometryModel& model, const Point2& V, const Point2& P, const Point2& Q, Point2& out) {
+bool AngleBisectorPoint(const GeometryModel& model, const Point2& V, const Point2& P, const Point2& Q,
+                        Point2& out) {
   Point2 p = ToCentred(model, V, P);
   Point2 q = ToCentred(model, V, Q);
   if (!kernel::Normalize2(p) || !kernel::Normalize2(q)) return false;
@@ -181,13 +184,16 @@ bool AngleBisectorPoint(const GeometryModel& model, const Point2& V, const Point
   return true;
 }
 
-bool Circumcentre(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C, Point2& out) {
+bool Circumcentre(const GeometryModel& model, const Point2& A, const Point2& B, const Point2& C,
+                  Point2& out) {
   const Point2 midAB = DilatePoint(model, A, B, kHalf);
   const Point2 midBC = DilatePoint(model, B, C, kHalf);
   Point2 onBisectorAB;
   Point2 onBisectorBC;
-  if (PerpendicularThrough(model, A, B, midAB, onBisectorAB, kPerpendicularThroughPoint) != kGeometryOk) return false;
-  if (PerpendicularThrough(model, B, C, midBC, onBisectorBC, kPerpendicularThroughPoint) != kGeometryOk) return false;
+  if (PerpendicularThrough(model, A, B, midAB, onBisectorAB, kPerpendicularThroughPoint) != kGeometryOk)
+    return false;
+  if (PerpendicularThrough(model, B, C, midBC, onBisectorBC, kPerpendicularThroughPoint) != kGeometryOk)
+    return false;
   return LineLineIntersect(model, midAB, onBisectorAB, midBC, onBisectorBC, out) == kGeometryOk;
 }
 
@@ -196,7 +202,8 @@ bool Incentre(const GeometryModel& model, const std::array<Point2, 3>& vertices,
   const auto& [v0, v1, v2] = vertices;
   Point2 bisector0;
   Point2 bisector1;
-  if (!AngleBisectorPoint(model, v0, v1, v2, bisector0) || !AngleBisectorPoint(model, v1, v2, v0, bisector1)) {
+  if (!AngleBisectorPoint(model, v0, v1, v2, bisector0) ||
+      !AngleBisectorPoint(model, v1, v2, v0, bisector1)) {
     return false;
   }
   if (LineLineIntersect(model, v0, bisector0, v1, bisector1, out[0]) != kGeometryOk) return false;
@@ -225,8 +232,8 @@ Point2 Centroid(const GeometryModel& model, const Point2& A, const Point2& B, co
   return DilatePoint(model, A, midBC, kTwoThirds);
 }
 
-GeometryResult TangentPointsFromPoint(const GeometryModel& model, const Point2& C, const Point2& Q, const Point2& P,
-                                      std::array<Point2, 2>& out) {
+GeometryResult TangentPointsFromPoint(const GeometryModel& model, const Point2& C, const Point2& Q,
+                                      const Point2& P, std::array<Point2, 2>& out) {
   const Point2 c = ToCentred(model, P, C);
   const Point2 q = ToCentred(model, P, Q);
   Point2 centre;
@@ -246,8 +253,8 @@ GeometryResult TangentPointsFromPoint(const GeometryModel& model, const Point2& 
   return kGeometryOk;
 }
 
-GeometryResult CommonTangents(const GeometryModel& model, const Point2& C1, const Point2& Q1, const Point2& C2,
-                              const Point2& Q2, bool internal, std::array<Point2, 2>& outA,
+GeometryResult CommonTangents(const GeometryModel& model, const Point2& C1, const Point2& Q1,
+                              const Point2& C2, const Point2& Q2, bool internal, std::array<Point2, 2>& outA,
                               std::array<Point2, 2>& outB) {
   // In the disk centred at C1 the first circle is the Euclidean circle of radius r1 about the centre.
   const Real r1 = ComplexModulus(ToCentred(model, C1, Q1));
@@ -288,7 +295,8 @@ GeometryResult CommonTangents(const GeometryModel& model, const Point2& C1, cons
   return kGeometryOk;
 }
 
-void CompleteRegularPolygon(const GeometryModel& model, std::span<Point2> vertices, int n, Real interiorAngle) {
+void CompleteRegularPolygon(const GeometryModel& model, std::span<Point2> vertices, int n,
+                            Real interiorAngle) {
   const Real turn = kernel::Pi - interiorAngle;
   const Point2 rotation{std::cos(turn), std::sin(turn)};
   const int count = std::min<int>(n, static_cast<int>(vertices.size()));

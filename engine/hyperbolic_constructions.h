@@ -17,8 +17,10 @@
 namespace engine {
 
 // Modes of PerpendicularThrough.
-inline constexpr std::int16_t kPerpendicularThroughPoint = 3;  // a second point of the perpendicular through P
-inline constexpr std::int16_t kFootOfPerpendicular = 4;        // the foot of the perpendicular from P
+// A second point of the perpendicular through P.
+inline constexpr std::int16_t kPerpendicularThroughPoint = 3;
+// The foot of the perpendicular from P.
+inline constexpr std::int16_t kFootOfPerpendicular = 4;
 
 // The common point of the lines AB and CD: kGeometryOk, kDegenerateInput when A and B or C and D
 // coincide, kLinesDoNotMeet for parallel and ultraparallel lines. Lines crossing at A give A exactly.
@@ -27,21 +29,23 @@ GeometryResult LineLineIntersect(const GeometryModel& model, const kernel::Point
 
 // The common points of the line AB and the circle of centre C through Q, out[0] the one farther
 // along the direction from A to B. The kernel's position code, or kNoSolution (nothing written).
-GeometryResult LineCircleIntersect(const GeometryModel& model, const kernel::Point2& A, const kernel::Point2& B,
-                                   const kernel::Point2& C, const kernel::Point2& Q,
+GeometryResult LineCircleIntersect(const GeometryModel& model, const kernel::Point2& A,
+                                   const kernel::Point2& B, const kernel::Point2& C, const kernel::Point2& Q,
                                    std::array<kernel::Point2, 2>& out);
 
 // kPerpendicularThroughPoint: out is a second point of the perpendicular to AB through P, on the
 // left of the direction from A to B. kFootOfPerpendicular: out is the foot of the perpendicular
 // from P on AB (P itself when P lies on AB; A when the angle at A is right). kModeOutOfRange for
 // another mode, kDegenerateInput when the defining points coincide.
-GeometryResult PerpendicularThrough(const GeometryModel& model, const kernel::Point2& A, const kernel::Point2& B,
-                                    const kernel::Point2& P, kernel::Point2& out, std::int16_t mode);
+GeometryResult PerpendicularThrough(const GeometryModel& model, const kernel::Point2& A,
+                                    const kernel::Point2& B, const kernel::Point2& P, kernel::Point2& out,
+                                    std::int16_t mode);
 
 // The common perpendicular of the ultraparallel lines AB and CD: its feet on both lines. False when
 // the lines meet or are parallel.
 bool Perpendicular(const GeometryModel& model, const kernel::Point2& A, const kernel::Point2& B,
-                   const kernel::Point2& C, const kernel::Point2& D, kernel::Point2& footAB, kernel::Point2& footCD);
+                   const kernel::Point2& C, const kernel::Point2& D, kernel::Point2& footAB,
+                   kernel::Point2& footCD);
 
 // A point on the bisector of the angle PVQ; false when P or Q coincides with V.
 bool AngleBisectorPoint(const GeometryModel& model, const kernel::Point2& V, const kernel::Point2& P,
@@ -58,7 +62,8 @@ bool Incentre(const GeometryModel& model, const std::array<kernel::Point2, 3>& v
               std::array<kernel::Point2, 4>& out, bool wantFeet);
 
 // The common point of the altitudes; false when they do not meet.
-bool Orthocentre(const GeometryModel& model, const std::array<kernel::Point2, 3>& vertices, kernel::Point2& out);
+bool Orthocentre(const GeometryModel& model, const std::array<kernel::Point2, 3>& vertices,
+                 kernel::Point2& out);
 
 // The common point of the medians.
 kernel::Point2 Centroid(const GeometryModel& model, const kernel::Point2& A, const kernel::Point2& B,
@@ -66,8 +71,9 @@ kernel::Point2 Centroid(const GeometryModel& model, const kernel::Point2& A, con
 
 // The touching points of the two tangents from P to the circle of centre C through Q: kGeometryOk,
 // kPointInsideCircle when P lies inside or on the circle, kDegenerateInput for a circle of radius 0.
-GeometryResult TangentPointsFromPoint(const GeometryModel& model, const kernel::Point2& C, const kernel::Point2& Q,
-                                      const kernel::Point2& P, std::array<kernel::Point2, 2>& out);
+GeometryResult TangentPointsFromPoint(const GeometryModel& model, const kernel::Point2& C,
+                                      const kernel::Point2& Q, const kernel::Point2& P,
+                                      std::array<kernel::Point2, 2>& out);
 
 // The two external (internal false) or internal common tangents of the circles (C1 through Q1) and
 // (C2 through Q2). Tangent i touches the first circle at outA[i] and the second at outB[i]. A circle

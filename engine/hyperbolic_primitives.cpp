@@ -24,10 +24,14 @@ constexpr Real kStraightDrawingSquaredCentre = static_cast<Real>(1e6);
 constexpr Real kDegreesPerRadian = static_cast<Real>(57.29577951308232);
 
 // Disk radius, about the centre, of the points at hyperbolic distance d: (e^d - 1) / (e^d + 1).
-Real DiskRadiusAt(Real d) { return std::tanh(d / 2); }
+Real DiskRadiusAt(Real d) {
+  return std::tanh(d / 2);
+}
 
 // The disk radius r (about the centre) whose hyperbolic distance is multiplied by k.
-Real DilatedRadius(Real r, Real k) { return std::tanh(k * std::atanh(std::min(r, kLargestRadius))); }
+Real DilatedRadius(Real r, Real k) {
+  return std::tanh(k * std::atanh(std::min(r, kLargestRadius)));
+}
 
 // Changes the modulus of the centred point p so that its distance from the centre is multiplied by k.
 void DilateCentred(Point2& p, Real k) {

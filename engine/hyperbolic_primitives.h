@@ -48,7 +48,8 @@ kernel::Real AngleAt(const GeometryModel& model, const kernel::Point2& P1, const
 // circle of centre ends[2] orthogonal to the unit circle; arcs whose centre lies more than 1000 from
 // the origin are drawn straight too. ends[0] is the ideal end beyond P, ends[1] the one beyond Q.
 // kDegenerateInput when P and Q coincide (only ends[2] = (1, 0) is written).
-GeometryResult DiskGeodesic(const kernel::Point2& P, const kernel::Point2& Q, GeodesicEnds& ends, bool& isLine);
+GeometryResult DiskGeodesic(const kernel::Point2& P, const kernel::Point2& Q, GeodesicEnds& ends,
+                            bool& isLine);
 // The geodesic in the upper half-plane: a vertical ray (isLine true, ends[2] = (P.x, 0), the ends
 // (P.x, 0) and (P.x, HugeReal)) or a half-circle centred on the axis at ends[2].
 GeometryResult HalfPlaneGeodesic(const kernel::Point2& P, const kernel::Point2& Q, GeodesicEnds& ends,

@@ -21,7 +21,8 @@ GeometryResult OrthogonalArc2(const Point2& C, const Point2& Q, const Point2& P1
   // has no usable inverse, of P2, unless P2 is nearer still).
   Point2 w = P1 - C;
   const Point2 other = P2 - C;
-  if (kernel::Dot2(w, w) < kernel::SnapTolerance && kernel::Dot2(other, other) > kernel::Dot2(w, w)) w = other;
+  if (kernel::Dot2(w, w) < kernel::SnapTolerance && kernel::Dot2(other, other) > kernel::Dot2(w, w))
+    w = other;
   const Point2 inverse = C + (squaredRadius / kernel::Dot2(w, w)) * w;
 
   isLine = !kernel::Circumcenter2(P1, P2, inverse, ends[2]);

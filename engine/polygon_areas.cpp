@@ -59,9 +59,12 @@ int PreparePolygon(std::span<Point> vertices, int last, DistanceOf distance, ker
 
 }  // namespace
 
-kernel::AreaPerimeter HyperbolicPolygonArea(const GeometryModel& model, std::span<Point2> vertices, int last) {
+kernel::AreaPerimeter HyperbolicPolygonArea(const GeometryModel& model, std::span<Point2> vertices,
+                                            int last) {
   kernel::AreaPerimeter result;
-  const auto distance = [&model](const Point2& p, const Point2& q) { return HyperbolicDistance(model, p, q); };
+  const auto distance = [&model](const Point2& p, const Point2& q) {
+    return HyperbolicDistance(model, p, q);
+  };
   last = PreparePolygon(vertices, last, distance, result);
   if (last < 0) return result;
   // The signed angle at each vertex, from the previous vertex to the next, gives the interior angle
@@ -90,7 +93,8 @@ kernel::AreaPerimeter SphericalPolygonArea3(std::span<Point3> vertices, int last
   last = PreparePolygon(vertices, last, kernel::SphericalDistance3, result);
   if (last < 0) return result;
   Real turning = 0;
-  for (int i = 0; i <= last; ++i) turning += kernel::SphericalAngleAt3(vertices[i], vertices[i + 1], vertices[i + 2], true);
+  for (int i = 0; i <= last; ++i)
+    turning += kernel::SphericalAngleAt3(vertices[i], vertices[i + 1], vertices[i + 2], true);
   result.area = kFullTwoPi - std::fabs(turning);
   return result;
 }

@@ -28,7 +28,9 @@ class HyperbolicConstructions : public ::testing::TestWithParam<GeometryModel> {
 
   Point2 Pt(Real x, Real y) const { return engine_test::InModel(model, {x, y}); }
   Real Dist(const Point2& p, const Point2& q) const { return engine::HyperbolicDistance(model, p, q); }
-  Real Angle(const Point2& p, const Point2& v, const Point2& q) const { return engine::AngleAt(model, p, v, q); }
+  Real Angle(const Point2& p, const Point2& v, const Point2& q) const {
+    return engine::AngleAt(model, p, v, q);
+  }
   Point2 AtDistance(const Point2& c, Point2 towards, Real d) const {
     engine::PointAtDistance(model, c, towards, d);
     return towards;
@@ -93,8 +95,8 @@ TEST_P(HyperbolicConstructions, UltraparallelLinesDoNotMeetAndHaveACommonPerpend
     ExpectRightAngle(k.c, footCD, footAB);
   }
   Point2 footAB, footCD;
-  EXPECT_FALSE(
-      engine::Perpendicular(model, Pt(-0.5L, -0.1L), Pt(0.5L, 0.2L), Pt(-0.1L, -0.5L), Pt(0.2L, 0.6L), footAB, footCD));
+  EXPECT_FALSE(engine::Perpendicular(model, Pt(-0.5L, -0.1L), Pt(0.5L, 0.2L), Pt(-0.1L, -0.5L),
+                                     Pt(0.2L, 0.6L), footAB, footCD));
 }
 
 TEST_P(HyperbolicConstructions, LineCircleIntersectGivesPointsOfBoth) {
@@ -117,7 +119,8 @@ TEST_P(HyperbolicConstructions, LineCircleIntersectGivesPointsOfBoth) {
 TEST_P(HyperbolicConstructions, PerpendicularThroughAPoint) {
   const Point2 a = Pt(-0.4L, -0.3L), b = Pt(0.5L, 0.1L), p = Pt(0.1L, 0.5L);
   Point2 foot, second;
-  ASSERT_EQ(engine::PerpendicularThrough(model, a, b, p, foot, engine::kFootOfPerpendicular), engine::kGeometryOk);
+  ASSERT_EQ(engine::PerpendicularThrough(model, a, b, p, foot, engine::kFootOfPerpendicular),
+            engine::kGeometryOk);
   EXPECT_LT(OffLine(a, b, foot), 1e-15L);
   ExpectRightAngle(a, foot, p);
   ASSERT_EQ(engine::PerpendicularThrough(model, a, b, p, second, engine::kPerpendicularThroughPoint),
@@ -219,8 +222,10 @@ TEST_P(HyperbolicConstructions, TangentsFromAPoint) {
   EXPECT_REAL_NEAR(Dist(outside, touching[0]), Dist(outside, touching[1]), 1e-14L);
   EXPECT_REAL_NEAR(Angle(touching[0], outside, centre), Angle(centre, outside, touching[1]), 1e-14L);
 
-  EXPECT_EQ(engine::TangentPointsFromPoint(model, centre, onCircle, onCircle, touching), engine::kPointInsideCircle);
-  EXPECT_EQ(engine::TangentPointsFromPoint(model, centre, onCircle, centre, touching), engine::kPointInsideCircle);
+  EXPECT_EQ(engine::TangentPointsFromPoint(model, centre, onCircle, onCircle, touching),
+            engine::kPointInsideCircle);
+  EXPECT_EQ(engine::TangentPointsFromPoint(model, centre, onCircle, centre, touching),
+            engine::kPointInsideCircle);
 }
 
 TEST_P(HyperbolicConstructions, CommonTangentsTouchBothCirclesAtRightAngles) {
@@ -230,7 +235,8 @@ TEST_P(HyperbolicConstructions, CommonTangentsTouchBothCirclesAtRightAngles) {
   for (bool internal : {false, true}) {
     SCOPED_TRACE(internal ? "internal" : "external");
     std::array<Point2, 2> onFirst, onSecond;
-    ASSERT_EQ(engine::CommonTangents(model, c1, q1, c2, q2, internal, onFirst, onSecond), engine::kGeometryOk);
+    ASSERT_EQ(engine::CommonTangents(model, c1, q1, c2, q2, internal, onFirst, onSecond),
+              engine::kGeometryOk);
     for (int i = 0; i < 2; ++i) {
       EXPECT_REAL_NEAR(Dist(c1, onFirst[i]), 0.4L, 1e-14L);
       EXPECT_REAL_NEAR(Dist(c2, onSecond[i]), 0.3L, 1e-14L);
@@ -279,7 +285,7 @@ TEST_P(HyperbolicConstructions, RegularPolygonOfTheRightSideCloses) {
   EXPECT_POINT2_NEAR(untouched[2], (Point2{7, 7}), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothModels, HyperbolicConstructions, ::testing::Values(kPoincareDisk, kUpperHalfPlane),
-                         engine_test::ModelName);
+INSTANTIATE_TEST_SUITE_P(BothModels, HyperbolicConstructions,
+                         ::testing::Values(kPoincareDisk, kUpperHalfPlane), engine_test::ModelName);
 
 }  // namespace

@@ -53,7 +53,8 @@ TEST(HyperbolicDistance, BoundaryPointsAreFarButFinite) {
 
 TEST(HyperbolicDistance, DistanceFollowsTheWindowsGeometry) {
   EXPECT_REAL_NEAR(engine::Distance(engine::kEuclideanPlane, {0, 0}, {3, 4}), 5, kTight);
-  EXPECT_REAL_NEAR(engine::Distance(kPoincareDisk, {0, 0}, {0.5L, 0}), std::log(static_cast<Real>(3)), kTight);
+  EXPECT_REAL_NEAR(engine::Distance(kPoincareDisk, {0, 0}, {0.5L, 0}), std::log(static_cast<Real>(3)),
+                   kTight);
 }
 
 TEST(CayleyMaps, KnownPointsAndRoundTrips) {
@@ -185,8 +186,8 @@ TEST(AngleOfParallelism, IsTwiceTheArcTangentOfEToTheMinusDistance) {
   for (const Point2& p : {Point2{0.3L, 0}, Point2{-0.5L, 0.6L}, Point2{0.05L, 0.01L}}) {
     const Point2 c{0.1L, -0.2L};
     const Real d = engine::HyperbolicDistance(kPoincareDisk, c, p);
-    EXPECT_REAL_NEAR(engine::AngleOfParallelism(kPoincareDisk, c, p), 2 * std::atan(std::exp(-d)) * 180 / kernel::Pi,
-                     1e-12L);
+    EXPECT_REAL_NEAR(engine::AngleOfParallelism(kPoincareDisk, c, p),
+                     2 * std::atan(std::exp(-d)) * 180 / kernel::Pi, 1e-12L);
   }
   EXPECT_REAL_NEAR(engine::AngleOfParallelism(kUpperHalfPlane, {1, 2}, {1, 2}), 90, 1e-13L);
 }

@@ -33,9 +33,13 @@ Lifted Lift(const Point2& disk) {
   return {2 * disk.x * k, 2 * disk.y * k, (1 + r2) * k};
 }
 
-Real Minkowski(const Lifted& a, const Lifted& b) { return a.x * b.x + a.y * b.y - a.t * b.t; }
+Real Minkowski(const Lifted& a, const Lifted& b) {
+  return a.x * b.x + a.y * b.y - a.t * b.t;
+}
 
-Real ReferenceDistance(const Point2& p, const Point2& q) { return std::acosh(-Minkowski(Lift(p), Lift(q))); }
+Real ReferenceDistance(const Point2& p, const Point2& q) {
+  return std::acosh(-Minkowski(Lift(p), Lift(q)));
+}
 
 Real ReferenceAngle(const Point2& p, const Point2& v, const Point2& q) {
   const Lifted P = Lift(p), V = Lift(v), Q = Lift(q);
@@ -85,8 +89,8 @@ TEST_P(HyperbolicPolygonArea, NonConvexPolygonCountsItsReflexAngle) {
   // An arrowhead with the reflex vertex b; the diagonal bd lies inside.
   const Point2 a{-0.5L, -0.4L}, b{0, -0.05L}, c{0.5L, -0.4L}, d{0, 0.6L};
   const Real area = ReferenceTriangleArea(a, b, d) + ReferenceTriangleArea(b, c, d);
-  for (const std::vector<Point2>& order : {std::vector<Point2>{a, b, c, d}, std::vector<Point2>{d, c, b, a},
-                                           std::vector<Point2>{b, c, d, a}}) {
+  for (const std::vector<Point2>& order :
+       {std::vector<Point2>{a, b, c, d}, std::vector<Point2>{d, c, b, a}, std::vector<Point2>{b, c, d, a}}) {
     EXPECT_REAL_NEAR(Measure(model, order).area, area, 1e-12L);
   }
 }
@@ -156,8 +160,8 @@ kernel::AreaPerimeter MeasureOnSphere(std::vector<Point3> vertices) {
 }
 
 TEST(SphericalPolygonArea, OctantInEitherOrientation) {
-  for (const std::vector<Point3>& order :
-       {std::vector<Point3>{kX, kY, kZ}, std::vector<Point3>{kZ, kY, kX}, std::vector<Point3>{kX, kY, kZ, kX}}) {
+  for (const std::vector<Point3>& order : {std::vector<Point3>{kX, kY, kZ}, std::vector<Point3>{kZ, kY, kX},
+                                           std::vector<Point3>{kX, kY, kZ, kX}}) {
     const kernel::AreaPerimeter measured = MeasureOnSphere(order);
     EXPECT_REAL_NEAR(measured.area, kernel::Pi / 2, 1e-15L);
     EXPECT_REAL_NEAR(measured.perimeter, 3 * kernel::Pi / 2, 1e-15L);
