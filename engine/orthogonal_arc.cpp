@@ -28,7 +28,10 @@ GeometryResult OrthogonalArc2(const Point2& C, const Point2& Q, const Point2& P1
   isLine = !kernel::Circumcenter2(P1, P2, inverse, ends[2]);
   std::array<Point2, 2> crossings;
   if (isLine) {
-    kernel::IntersectLineCircle2(P1, P2, C, std::sqrt(squaredRadius), crossings);
+    // Along the unit direction, so that points very close together still give their line.
+    Point2 direction = P2 - P1;
+    kernel::Normalize2(direction);
+    kernel::IntersectLineCircle2(P1, P1 + direction, C, std::sqrt(squaredRadius), crossings);
   } else {
     kernel::IntersectCircles2(C, Q, ends[2], inverse, crossings);
   }

@@ -100,6 +100,16 @@ TEST(Geodesics, DiskGeodesicThroughTheCentreIsADiameter) {
   EXPECT_POINT2_NEAR(ends[1], (Point2{0.6L, 0.8L}), kTight);
 }
 
+TEST(Geodesics, PointsBothAtTheCentreStillGiveTheirDiameter) {
+  // The first point is too near the centre to be inverted, the second is the centre itself.
+  GeodesicEnds ends;
+  bool isLine = false;
+  ASSERT_EQ(engine::DiskGeodesic({1e-10L, 0}, {0, 0}, ends, isLine), engine::kGeometryOk);
+  EXPECT_TRUE(isLine);
+  EXPECT_POINT2_NEAR(ends[0], (Point2{1, 0}), kTight);
+  EXPECT_POINT2_NEAR(ends[1], (Point2{-1, 0}), kTight);
+}
+
 TEST(Geodesics, DiskGeodesicArcIsOrthogonalToTheBoundary) {
   const Point2 p{0.2L, 0.1L};
   const Point2 q{-0.3L, 0.4L};
