@@ -65,7 +65,9 @@ case "$command" in
     install_missing
     configure_and_build build/test -DCMAKE_BUILD_TYPE=Debug -DKV_SANITIZE=ON -DKV_TESTS=ON
     export QT_QPA_PLATFORM=offscreen
-    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+    # Leaks are reported, except memory the system libraries keep until the process ends.
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     cd build/test
     ctest --output-on-failure -j "$(jobs)" --timeout 600
