@@ -145,9 +145,11 @@ PlaneSearch FindFacePlane(std::span<const Point3> points, int a, int b, Real tol
   }
   if (current < 0) return PlaneSearch::kAllOnLine;
 
-  // Turn the plane about the edge towards the point most above it until none is. In exact
-  // arithmetic every turn reaches a point at a greater angle about the edge, so n turns suffice;
-  // the bound keeps rounding from letting near-coplanar points take turns for ever.
+  // Turn the plane about the edge to the point above it at the greatest angle about the edge, until
+  // no point lies above it: in exact arithmetic one turn reaches the face and the next finds
+  // nothing more, and since every turn reaches a greater angle, n turns always suffice. The bound
+  // keeps rounding from letting near-coplanar points take turns for ever.
+  const Point3 axis = (1 / edgeLength) * edge;
   Point3 normal;
   bool settled = false;
   for (int turn = 0; turn < n && !settled; ++turn) {
@@ -155,17 +157,22 @@ PlaneSearch FindFacePlane(std::span<const Point3> points, int a, int b, Real tol
     const Real normalLength = Length3(normal);
     if (normalLength == 0) return PlaneSearch::kUnsettled;
     normal = (1 / normalLength) * normal;
+    const Point3 across = Cross3(normal, axis);  // in the plane, from the edge towards current
+    // The angle of a point above the plane is atan2(height, reach); of two, the greater has the
+    // smaller reach / height.
     int next = -1;
-    Real bestRise = 0;
+    Real nextHeight = 1;
+    Real nextReach = 0;
     for (int i = 0; i < n; ++i) {
       if (i == a || i == b || i == current) continue;
       const Point3 v = points[i] - origin;
       const Real height = Dot3(normal, v);
       if (height <= tolerance) continue;
-      const Real rise = height / Length3(v);
-      if (next < 0 || rise > bestRise) {
+      const Real reach = Dot3(across, v);
+      if (next < 0 || reach * nextHeight < nextReach * height) {
         next = i;
-        bestRise = rise;
+        nextHeight = height;
+        nextReach = reach;
       }
     }
     if (next < 0) {
