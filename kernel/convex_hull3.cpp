@@ -110,8 +110,8 @@ int StartPoint(std::span<const Point3> points, Point3& direction) {
     if (found.clear) return found.best;
   }
   if (found.best >= 0) return found.best;
-  // Every point lies beyond -HugeReal along the directions drawn (or no direction could be drawn):
-  // take the plain maximum along the last one.
+  // No point got past -HugeReal along the directions drawn (or no direction could be drawn): take
+  // the plain maximum along the last one.
   if (!Normalize3(direction)) direction = {1, 0, 0};
   int best = 0;
   for (std::size_t i = 1; i < points.size(); ++i) {
@@ -332,7 +332,9 @@ ConvexHull3 ConvexHull3D(std::span<const Point3> points) {
     }
     const std::size_t m = corners.size();
     bool known = false;
-    for (std::size_t k = 0; k < m && !known; ++k) known = faceEdges.contains(DirectedEdge(corners[k], corners[(k + 1) % m]));
+    for (std::size_t k = 0; k < m && !known; ++k) {
+      known = faceEdges.contains(DirectedEdge(corners[k], corners[(k + 1) % m]));
+    }
     if (known) continue;
 
     for (std::size_t k = 0; k < m; ++k) faceEdges.insert(DirectedEdge(corners[k], corners[(k + 1) % m]));
