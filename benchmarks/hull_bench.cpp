@@ -27,7 +27,8 @@ std::vector<Point3> MakeCloud(int count, Cloud cloud) {
 }
 
 void BM_ConvexHull3D(benchmark::State& state) {
-  const std::vector<Point3> points = MakeCloud(static_cast<int>(state.range(0)), static_cast<Cloud>(state.range(1)));
+  const std::vector<Point3> points =
+      MakeCloud(static_cast<int>(state.range(0)), static_cast<Cloud>(state.range(1)));
   std::size_t faces = 0;
   for (auto _ : state) {
     const kernel::ConvexHull3 hull = kernel::ConvexHull3D(points);

@@ -10,7 +10,9 @@ namespace kernel {
 namespace {
 
 // The parabola's angle pi, where 1 + cos(theta) vanishes, is its point at infinity.
-bool IsParabolaInfinity(Real cosine) { return 1 + cosine < NullTolerance; }
+bool IsParabolaInfinity(Real cosine) {
+  return 1 + cosine < NullTolerance;
+}
 
 }  // namespace
 

@@ -18,9 +18,13 @@ namespace {
 // Random directions tried for the start point before the last one is taken whatever its margin.
 constexpr int kStartDraws = 64;
 
-Real Length3(const Point3& v) { return std::sqrt(Dot3(v, v)); }
+Real Length3(const Point3& v) {
+  return std::sqrt(Dot3(v, v));
+}
 
-bool IsUsableCoordinate(Real value) { return std::isfinite(value) && std::fabs(value) < HugeReal; }
+bool IsUsableCoordinate(Real value) {
+  return std::isfinite(value) && std::fabs(value) < HugeReal;
+}
 
 // ---- Points that count as one --------------------------------------------------------------------
 
@@ -48,7 +52,8 @@ std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, Real t
                     static_cast<std::int64_t>(std::floor(p.z / tolerance))};
   };
   std::unordered_map<GridCell, std::vector<std::uint16_t>, GridCellHash> grid;
-  for (std::size_t i = 0; i < points.size(); ++i) grid[cellOf(points[i])].push_back(static_cast<std::uint16_t>(i));
+  for (std::size_t i = 0; i < points.size(); ++i)
+    grid[cellOf(points[i])].push_back(static_cast<std::uint16_t>(i));
 
   std::vector<bool> merged(points.size(), false);
   std::vector<std::uint16_t> kept;

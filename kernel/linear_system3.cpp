@@ -12,7 +12,9 @@ struct Equation {
   Real rhs;
 };
 
-bool UsablePivot(Real value) { return std::fabs(value) >= NullTolerance; }
+bool UsablePivot(Real value) {
+  return std::fabs(value) >= NullTolerance;
+}
 
 }  // namespace
 

@@ -40,7 +40,8 @@ std::vector<Point3> CubeCorners() {
 
 // The cube's faces through its corners 0..7 (corner i at (i & 1, i >> 1 & 1, i >> 2 & 1)),
 // counter-clockwise from outside.
-const std::set<Cycle> kCubeFaces = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
+const std::set<Cycle> kCubeFaces = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4},
+                                    {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
 
 // Checks that the faces bound the convex hull of the points: each face is planar, convex and
 // counter-clockwise from outside, no point lies outside any face plane, and every directed edge is
@@ -95,10 +96,22 @@ TEST(ConvexHull3, CubeFacesAreItsCornersWhateverElseLiesOnOrInIt) {
   const Extra extras[] = {
       {"corners only", {}},
       {"centre", {{0.5L, 0.5L, 0.5L}}},
-      {"face centres", {{0.5L, 0.5L, 0}, {0.5L, 0.5L, 1}, {0.5L, 0, 0.5L}, {0.5L, 1, 0.5L}, {0, 0.5L, 0.5L},
-                        {1, 0.5L, 0.5L}}},
-      {"edge midpoints", {{0.5L, 0, 0}, {0.5L, 1, 1}, {0, 0.5L, 0}, {1, 0.5L, 1}, {0, 0, 0.5L}, {1, 1, 0.5L},
-                          {0.25L, 0, 0}, {0.75L, 0, 0}}},
+      {"face centres",
+       {{0.5L, 0.5L, 0},
+        {0.5L, 0.5L, 1},
+        {0.5L, 0, 0.5L},
+        {0.5L, 1, 0.5L},
+        {0, 0.5L, 0.5L},
+        {1, 0.5L, 0.5L}}},
+      {"edge midpoints",
+       {{0.5L, 0, 0},
+        {0.5L, 1, 1},
+        {0, 0.5L, 0},
+        {1, 0.5L, 1},
+        {0, 0, 0.5L},
+        {1, 1, 0.5L},
+        {0.25L, 0, 0},
+        {0.75L, 0, 0}}},
       {"repeated corners", {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}}},
       {"corners off by rounding", {{1e-19L, 0, 0}, {1, 1 - 1e-19L, 1}}},
   };
@@ -205,8 +218,9 @@ TEST(ConvexHull3, LatticeCubeKeepsOnlyItsCorners) {
         for (int z = 0; z < 4; ++z) {
           if ((x == 0 || x == 3) && (y == 0 || y == 3) && (z == 0 || z == 3)) corners.insert(points.size());
           const Point3 p{Real(x) / 3, Real(y) / 3, Real(z) / 3};
-          points.push_back(placement.scale *
-                           (RotateAboutAxis3(placement.axis, placement.cosine, placement.sine, p) + placement.shift));
+          points.push_back(
+              placement.scale *
+              (RotateAboutAxis3(placement.axis, placement.cosine, placement.sine, p) + placement.shift));
         }
       }
     }

@@ -53,8 +53,8 @@ TEST(HullMeasures3, KnownSolids) {
   EXPECT_REAL_NEAR(cube.volume, 1, 1e-18L);
   EXPECT_REAL_NEAR(cube.area, 6, 1e-18L);
 
-  const std::vector<Point3> tetrahedron = {{0, 0, 0}, {1, 0, 0}, {0.5L, HalfSqrt3, 0},
-                                           {0.5L, HalfSqrt3 / 3, std::sqrt(static_cast<Real>(2) / 3)}};
+  const std::vector<Point3> tetrahedron = {
+      {0, 0, 0}, {1, 0, 0}, {0.5L, HalfSqrt3, 0}, {0.5L, HalfSqrt3 / 3, std::sqrt(static_cast<Real>(2) / 3)}};
   const Measures regular = Measure(tetrahedron);
   EXPECT_REAL_NEAR(regular.volume, Sqrt2 / 12, 1e-18L);
   EXPECT_REAL_NEAR(regular.area, Sqrt3, 1e-18L);
@@ -63,8 +63,8 @@ TEST(HullMeasures3, KnownSolids) {
 TEST(HullMeasures3, PointsInsideOrOnTheSurfaceChangeNothing) {
   std::vector<Point3> points = CubeCorners();
   // Inside (moving the apex), on edges (a face could start with three collinear points), on faces.
-  for (Point3 p : {Point3{0.9L, 0.8L, 0.7L}, Point3{0.1L, 0.1L, 0.2L}, Point3{0.5L, 0, 0}, Point3{0.25L, 0, 0},
-                   Point3{1, 0.5L, 1}, Point3{0.5L, 0.5L, 1}, Point3{0, 0.3L, 0.6L}}) {
+  for (Point3 p : {Point3{0.9L, 0.8L, 0.7L}, Point3{0.1L, 0.1L, 0.2L}, Point3{0.5L, 0, 0},
+                   Point3{0.25L, 0, 0}, Point3{1, 0.5L, 1}, Point3{0.5L, 0.5L, 1}, Point3{0, 0.3L, 0.6L}}) {
     points.push_back(p);
   }
   // Put an edge point first, so that faces meeting there might begin with it.

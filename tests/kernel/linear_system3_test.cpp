@@ -24,7 +24,12 @@ TEST(PlaneSectionKernel, SolvesRegularSystems) {
       {"first rows exchanged", {0, 1, 0}, {1, 0, 0}, {0, 0, 1}, {5, 7, 9}, {7, 5, 9}},
       {"first and last rows exchanged", {0, 1, 1}, {0, 1, -1}, {2, 0, 0}, {3, 1, 4}, {2, 2, 1}},
       {"second column needs the last row", {1, 1, 1}, {1, 1, 2}, {1, 2, 1}, {6, 9, 8}, {1, 2, 3}},
-      {"three planes through (1, -2, 0.5)", {2, -1, 4}, {1, 3, -2}, {-3, 1, 1}, {6, -6, -4.5L}, {1, -2, 0.5L}},
+      {"three planes through (1, -2, 0.5)",
+       {2, -1, 4},
+       {1, 3, -2},
+       {-3, 1, 1},
+       {6, -6, -4.5L},
+       {1, -2, 0.5L}},
   };
   for (const SolvableCase& c : cases) {
     SCOPED_TRACE(c.name);
