@@ -31,6 +31,19 @@ struct FileDialogRequest {
   std::string defaultExtension;  // without dot; added to a typed name that has none
 };
 
+struct PrintDialogRequest {
+  std::string documentName;
+  int minPage = 1, maxPage = 1;  // pages the document has; the user may choose a range within
+  bool allowPageRange = false;
+};
+
+// What the user chose in the print dialog.
+struct PrintDialogAnswer {
+  std::string pdfFile;           // print into this PDF file instead of a printer; empty: the chosen printer
+  int fromPage = 0, toPage = 0;  // 0, 0: all pages
+  int copies = 1;
+};
+
 class ModalResponder {
  public:
   virtual ~ModalResponder() = default;
@@ -41,6 +54,10 @@ class ModalResponder {
   virtual void DriveDialog(Dialog& dialog) = 0;
   // The chosen path, or none for Cancel.
   virtual std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) = 0;
+  // The print dialog: what was chosen, or none for Cancel (the default).
+  virtual std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& /*request*/) {
+    return std::nullopt;
+  }
 };
 
 // Installs a responder (none restores the user); returns the previous one.

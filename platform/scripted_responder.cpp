@@ -7,12 +7,19 @@ ScriptedResponder::ScriptedResponder() : previous_(SetModalResponder(this)) {}
 ScriptedResponder::~ScriptedResponder() { SetModalResponder(previous_); }
 
 ScriptedResponder& ScriptedResponder::AnswerMessage(int answer) {
-  steps_.push_back({Shown::Kind::Message, answer, {}, {}, {}});
+  Step step;
+  step.kind = Shown::Kind::Message;
+  step.answer = answer;
+  steps_.push_back(std::move(step));
   return *this;
 }
 
 ScriptedResponder& ScriptedResponder::OnDialog(std::string templateName, std::function<void(Dialog&)> drive) {
-  steps_.push_back({Shown::Kind::Dialog, 0, std::move(templateName), std::move(drive), {}});
+  Step step;
+  step.kind = Shown::Kind::Dialog;
+  step.templateName = std::move(templateName);
+  step.drive = std::move(drive);
+  steps_.push_back(std::move(step));
   return *this;
 }
 
@@ -25,7 +32,18 @@ ScriptedResponder& ScriptedResponder::FillAndPress(std::string templateName, std
 }
 
 ScriptedResponder& ScriptedResponder::ChooseFile(std::optional<std::string> path) {
-  steps_.push_back({Shown::Kind::File, 0, {}, {}, std::move(path)});
+  Step step;
+  step.kind = Shown::Kind::File;
+  step.path = std::move(path);
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+ScriptedResponder& ScriptedResponder::ChoosePrinter(std::optional<PrintDialogAnswer> answer) {
+  Step step;
+  step.kind = Shown::Kind::Print;
+  step.print = std::move(answer);
+  steps_.push_back(std::move(step));
   return *this;
 }
 
@@ -69,6 +87,13 @@ std::optional<std::string> ScriptedResponder::AnswerFileDialog(const FileDialogR
   const auto step = Next(Shown::Kind::File, "file dialog: " + request.title);
   if (!step) return std::nullopt;
   return step->path;
+}
+
+std::optional<PrintDialogAnswer> ScriptedResponder::AnswerPrintDialog(const PrintDialogRequest& request) {
+  shown_.push_back({Shown::Kind::Print, request.documentName, {}});
+  const auto step = Next(Shown::Kind::Print, "print dialog: " + request.documentName);
+  if (!step) return std::nullopt;
+  return step->print;
 }
 
 }  // namespace platform

@@ -22,7 +22,7 @@ namespace platform {
 class ScriptedResponder : public ModalResponder {
  public:
   struct Shown {
-    enum class Kind { Message, Dialog, File };
+    enum class Kind { Message, Dialog, File, Print };
     Kind kind;
     std::string text;     // message text, dialog template name, file dialog title
     std::string caption;  // message caption, dialog caption, file dialog filters
@@ -36,6 +36,8 @@ class ScriptedResponder : public ModalResponder {
   // Sets the edits (or any control's text), then presses `button`.
   ScriptedResponder& FillAndPress(std::string templateName, std::map<int, std::string> texts, int button);
   ScriptedResponder& ChooseFile(std::optional<std::string> path);
+  // Answers the print dialog (none: Cancel).
+  ScriptedResponder& ChoosePrinter(std::optional<PrintDialogAnswer> answer);
 
   const std::vector<Shown>& shown() const { return shown_; }
   const std::vector<std::string>& Unexpected() const { return unexpected_; }
@@ -46,14 +48,16 @@ class ScriptedResponder : public ModalResponder {
   int AnswerMessageBox(const MessageBoxRequest& request) override;
   void DriveDialog(Dialog& dialog) override;
   std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) override;
+  std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& request) override;
 
  private:
   struct Step {
-    Shown::Kind kind;
+    Shown::Kind kind = Shown::Kind::Message;
     int answer = 0;
     std::string templateName;
     std::function<void(Dialog&)> drive;
     std::optional<std::string> path;
+    std::optional<PrintDialogAnswer> print;
   };
   std::optional<Step> Next(Shown::Kind kind, const std::string& what);
 

@@ -1,0 +1,117 @@
+#include "platform/printing.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/frame_window_impl.h"
+#include "platform/modal_responder.h"
+#include "platform/painter_dc.h"
+#include "platform/qt_text.h"
+
+namespace platform {
+
+struct Printer::Impl {
+  QPrinter printer{QPrinter::HighResolution};
+  QPainter painter;
+  std::unique_ptr<PainterDC> dc;
+  bool started = false;
+  bool failed = false;
+};
+
+Printer::Printer(std::unique_ptr<Impl> impl, PrintDialogAnswer choice)
+    : impl_(std::move(impl)), choice_(std::move(choice)) {}
+
+Printer::~Printer() {
+  if (impl_->started && impl_->painter.isActive()) End();
+}
+
+std::unique_ptr<Printer> Printer::ToPdfFile(const std::string& path) {
+  auto impl = std::make_unique<Impl>();
+  impl->printer.setOutputFormat(QPrinter::PdfFormat);
+  impl->printer.setOutputFileName(PathToQString(path));
+  impl->printer.setPageSize(QPageSize(QPageSize::A4));
+  impl->printer.setPageOrientation(QPageLayout::Portrait);
+  PrintDialogAnswer choice;
+  choice.pdfFile = path;
+  return std::unique_ptr<Printer>(new Printer(std::move(impl), choice));
+}
+
+bool Printer::PrintsPage(int page) const {
+  if (choice_.fromPage <= 0 && choice_.toPage <= 0) return true;
+  return page >= choice_.fromPage && (choice_.toPage <= 0 || page <= choice_.toPage);
+}
+
+DC* Printer::NextPage() {
+  if (impl_->failed) return nullptr;
+  if (!impl_->started) {
+    impl_->started = true;
+    if (!impl_->painter.begin(&impl_->printer)) {
+      impl_->failed = true;
+      return nullptr;
+    }
+    impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+    return impl_->dc.get();
+  }
+  impl_->dc.reset();
+  if (!impl_->printer.newPage()) {
+    impl_->failed = true;
+    return nullptr;
+  }
+  impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+  return impl_->dc.get();
+}
+
+bool Printer::End() {
+  impl_->dc.reset();
+  if (impl_->painter.isActive()) impl_->failed = !impl_->painter.end() || impl_->failed;
+  return impl_->started && !impl_->failed;
+}
+
+DeviceCaps Printer::Caps() const {
+  DeviceCaps caps;
+  caps.raster = false;
+  const QPrinter& p = impl_->printer;
+  caps.dpiX = p.logicalDpiX();
+  caps.dpiY = p.logicalDpiY();
+  caps.widthPixels = p.width();
+  caps.heightPixels = p.height();
+  caps.widthMm = p.widthMM();
+  caps.heightMm = p.heightMM();
+  const QRect printable = p.pageLayout().paintRectPixels(caps.dpiX);
+  caps.physicalOffsetX = printable.left();
+  caps.physicalOffsetY = printable.top();
+  return caps;
+}
+
+std::unique_ptr<Printer> ShowPrintDialog(FrameWindow* owner, const PrintDialogRequest& request) {
+  if (ModalResponder* responder = CurrentModalResponder()) {
+    const std::optional<PrintDialogAnswer> answer = responder->AnswerPrintDialog(request);
+    if (!answer) return nullptr;
+    std::unique_ptr<Printer> printer =
+        answer->pdfFile.empty() ? std::unique_ptr<Printer>(new Printer(std::make_unique<Printer::Impl>(), *answer))
+                                : Printer::ToPdfFile(answer->pdfFile);
+    printer->choice_ = *answer;
+    return printer;
+  }
+  auto impl = std::make_unique<Printer::Impl>();
+  impl->printer.setDocName(ToQString(request.documentName));
+  impl->printer.setFromTo(0, 0);
+  QPrintDialog dialog(&impl->printer, NativeWidget(owner));
+  dialog.setWindowTitle(ToQString(request.documentName));
+  dialog.setMinMax(request.minPage, request.maxPage);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, request.allowPageRange);
+  if (dialog.exec() != QDialog::Accepted) return nullptr;
+  PrintDialogAnswer choice;
+  if (impl->printer.outputFormat() == QPrinter::PdfFormat)
+    choice.pdfFile = PathFromQString(impl->printer.outputFileName());
+  if (impl->printer.printRange() == QPrinter::PageRange) {
+    choice.fromPage = impl->printer.fromPage();
+    choice.toPage = impl->printer.toPage();
+  }
+  choice.copies = impl->printer.copyCount();
+  return std::unique_ptr<Printer>(new Printer(std::move(impl), choice));
+}
+
+}  // namespace platform
