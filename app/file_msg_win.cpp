@@ -1,6 +1,8 @@
 #include "app/file_msg_win.h"
 
+#include "app/dlg.h"
 #include "app/msg_dlg.h"
+#include "kernel/file_names.h"
 #include "kernel/random.h"
 #include "platform/message_box.h"
 #include "platform/resource_library.h"
@@ -12,14 +14,24 @@ namespace {
 constexpr int kDefaultCaptionString = 62;
 constexpr int kMessageStringBase = 400;
 constexpr int kMessageTextLimit = 255;
+constexpr int kSaveChangesString = 1;  // "save changes to "
+constexpr int kCarefulString = 2;      // "careful!"
+constexpr int kAskYesNoCancel = 2;
+
+// The file name as captions show it.
+std::string CaptionName(const FileMsgData& data) {
+  return data.nameOnlyCaption ? kernel::FileNamePart(data.fileName, data.hideExtension != 0) : data.fileName;
+}
 }  // namespace
 
 TFileMsgWin::TFileMsgWin(platform::FrameWindow* parent, std::string_view title) : FrameWindow(parent, title) {
+  fileMsg.fileName = std::string(title);
   fileMsg.defaultSize = ScreenRect().height * 2 / 3;
   fileMsg.defaultTop = platform::CaptionHeight() + platform::MenuBarHeight();
   const std::int32_t x = kernel::Rand31() % 80;
   const std::int32_t y = fileMsg.defaultTop + kernel::Rand31() % 30;
   kernel::SetWinRect(fileMsg.placement, x, y, fileMsg.defaultSize, fileMsg.defaultSize, 0);
+  ClearAuthorData();
 }
 
 void TFileMsgWin::Msg(int n, std::string_view caption) {
@@ -35,29 +47,112 @@ int TFileMsgWin::AskBox(std::string_view text, std::string_view caption, int box
   return dialog.Execute();
 }
 
-int TFileMsgWin::OpenStartupFile() {
-  const std::string remembered = fileMsg.fileName;
-  fileMsg.fileName = fileMsg.startupFileName;
-  if (!fileMsg.fileName.empty() && LoadFile() == 0) return 0;
-  fileMsg.fileName = fileMsg.names[0];
-  if (fileMsg.openLast && !fileMsg.fileName.empty() && LoadFile() == 0) return 0;
-  fileMsg.fileName = remembered;
-  return 11;
+bool TFileMsgWin::OnCommand(int id) {
+  switch (id) {
+    case kCmdFileOpen:
+      OpenWithDialog();
+      return true;
+    case kCmdFileSave:
+      SaveCommand();
+      return true;
+    case kCmdFileSaveAs:
+      SaveAsCommand();
+      return true;
+    case kCmdPassword:
+      PasswordCommand();
+      return true;
+    case kCmdAuthor:
+      AuthorCommand();
+      return true;
+    case kCmdFormat:
+      FormatCommand();
+      return true;
+    case kCmdDecimals:
+      DecimalsCommand();
+      return true;
+    case kCmdMainHelp:
+      ShowHelp(fileMsg.mainHelp, {});
+      return true;
+    case kCloseCommand:
+      Hide();
+      return true;
+    case kCmdAskAndHide:
+      AskAndHide();
+      return true;
+    default:
+      break;
+  }
+  if (id >= kCmdFirstHelpTopic && id < kCmdFirstHelpTopic + kHelpTopicCount) {
+    ShowHelp(fileMsg.helpTopics[id - kCmdFirstHelpTopic], {});
+    return true;
+  }
+  return FrameWindow::OnCommand(id);
 }
 
-int TFileMsgWin::LoadHelpText(std::string_view name, std::string& text, int bufferSize) {
-  const std::optional<std::string> found = platform::FindHelpText(name);
-  if (!found) return 11;
-  if (static_cast<long long>(found->size()) + 10 > bufferSize) return 20;
-  text = *found;
-  if (const std::size_t stop = text.find("???"); stop != std::string::npos) text.resize(stop);
-  if (text.size() > static_cast<std::size_t>(kHelpTextLimit)) text.resize(kHelpTextLimit);
-  return 0;
+void TFileMsgWin::EnableCommand(platform::CommandState& state) {
+  switch (state.id) {
+    case kCmdFileOpen:
+      state.enabled = CanOpen();
+      break;
+    case kCmdFileSave:
+      // A new figure can be saved at once.
+      state.enabled = IsModified() || !fileMsg.named;
+      break;
+    case kCmdFileSaveAs:
+      state.enabled = CanSaveAs();
+      break;
+    case kCmdAuthor:
+      state.enabled = (authorData.permissions & kShowCopyright) != 0;
+      break;
+    default:
+      FrameWindow::EnableCommand(state);
+  }
+}
+
+void TFileMsgWin::UpdateCaption(bool saving, std::string_view extraText) {
+  const std::string name = CaptionName(fileMsg);
+  std::string caption;
+  if (saving) {
+    caption = platform::LoadString(kSaveChangesString) + " " + name;
+  } else {
+    caption = name;
+    caption += extraText;
+    if (authorData.permissions != 0) caption += "+";
+  }
+  SetCaption(caption);
+}
+
+bool TFileMsgWin::CanClose() {
+  if (!fileMsg.modified) return true;
+  fileMsg.closing = 1;
+  const std::string question = platform::LoadString(kSaveChangesString) + CaptionName(fileMsg) + "?";
+  const int answer = AskBox(question, platform::LoadString(kCarefulString), kAskYesNoCancel);
+  fileMsg.closing = 0;
+  switch (answer) {
+    case platform::IDYES:
+      return CheckPassword(kGuardSave) && Save();
+    case platform::IDNO:
+      ClearModified();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool TFileMsgWin::AskAndHide() {
+  if (!CanClose()) return false;
+  ClearModified();
+  Hide();
+  return true;
 }
 
 void TFileMsgWin::Hide() {
   FrameWindow::Hide();
   fileMsg.hidden = 1;
+}
+
+void TFileMsgWin::CheckMenu(int commandId, bool checked) {
+  if (menu().Check(commandId, checked)) MenuChanged();
 }
 
 void TFileMsgWin::OnDestroy() {

@@ -19,6 +19,7 @@ void TQELWin::SetupWindow() {
 int TQELWin::LoadFile() {
   // The figure itself is read by the geometry windows; this layer names the window after its file.
   SetCaption(kernel::FileNamePart(fileMsg.fileName, false));
+  fileMsg.named = 1;
   return 0;
 }
 

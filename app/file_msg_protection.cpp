@@ -1,0 +1,54 @@
+// Password and author data of the window's figure file.
+
+#include "app/file_msg_win.h"
+#include "app/generic_dialogs.h"
+#include "app/pwd_dlg.h"
+#include "platform/message_box.h"
+#include "platform/resource_library.h"
+
+namespace app {
+
+namespace {
+constexpr int kNotAuthorized = 27;
+constexpr int kUnprotected = 28;
+constexpr int kProtected = 29;
+constexpr int kAuthorCaptionString = 95;  // "author"
+}  // namespace
+
+void TFileMsgWin::ClearAuthorData() { authorData = AuthorData{}; }
+
+bool TFileMsgWin::CheckPassword(std::uint16_t mask) {
+  if (authorData.unlocked || authorData.permissions == 0) return true;
+  if ((authorData.permissions & mask) == 0) return true;
+  std::string typed;
+  TGenDlg dialog(this, "ASKPW", kAuthorTextLength, &typed);
+  if (dialog.Execute() != platform::IDOK) return false;
+  if (!typed.empty() && typed == authorData.password) {
+    authorData.unlocked = 1;
+    return true;
+  }
+  Msg(kNotAuthorized);
+  return false;
+}
+
+void TFileMsgWin::PasswordCommand() {
+  if (!CheckPassword(kAnyGuard)) return;
+  TPwdDlg dialog(this);
+  dialog.Execute();
+  Msg(authorData.permissions == 0 ? kUnprotected : kProtected);
+  authorData.unlocked = 1;
+  // The change lasts only once the file is saved.
+  fileMsg.modified = 1;
+  UpdateCaption(false);
+}
+
+void TFileMsgWin::AuthorCommand() {
+  std::string text;
+  for (std::size_t i = 0; i < authorData.lines.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    text += authorData.lines[i];
+  }
+  platform::MessageBox(this, text, platform::LoadString(kAuthorCaptionString), platform::MessageButtons::Ok);
+}
+
+}  // namespace app

@@ -1,0 +1,28 @@
+#pragma once
+// The key poll of long work (drawing, animation, replay): between two steps the work asks for
+// one pending key press of its window, and never waits for one. Pending input is processed
+// first; while that happens, key presses meant for the window are held back from their normal
+// delivery and kept for the poll. A key that is one of the window's accelerators is reported as
+// such, and its command does not run: the key only stops the work.
+
+#include <optional>
+#include <string_view>
+
+#include "platform/frame_window.h"
+
+namespace platform {
+
+struct PolledKey {
+  KeyEvent key;
+  bool accelerator = false;  // one of the window's accelerator keys
+};
+
+// The next key press of `window` that has not been taken yet, or none.
+std::optional<PolledKey> TakePendingKey(FrameWindow* window);
+
+// Tests: posts a key press to the window as the keyboard would (it goes through the normal event
+// path, shortcuts included). key is a KeyCode, modifiers KeyModifier bits, text the character
+// typed (Windows-1252), if any.
+void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, std::string_view text);
+
+}  // namespace platform
