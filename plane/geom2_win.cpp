@@ -7,6 +7,9 @@ TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std:
 
 void TGeom2Win::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = hyperbolic ? "GEOHMENU" : "GEO2MENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

@@ -6,6 +6,9 @@ TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeom3Win::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "GEO3MENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

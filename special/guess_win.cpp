@@ -6,6 +6,9 @@ TGeomGWin::TGeomGWin(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeomGWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "GUESSMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

@@ -6,6 +6,9 @@ TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeomUWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "HTESSMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

@@ -7,6 +7,9 @@ TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::u
 
 void TPenrWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = tiling == 0 ? "KITEMENU" : "RHOMBMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

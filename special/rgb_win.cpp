@@ -6,6 +6,9 @@ TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWi
 
 void TRGBWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "RGBMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

@@ -6,6 +6,9 @@ TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeomWWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "STESSMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

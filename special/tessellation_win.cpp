@@ -6,6 +6,9 @@ TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeomTWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "TESSMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

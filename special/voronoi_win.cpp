@@ -6,6 +6,9 @@ TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQ
 
 void TGeomVWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "VORMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

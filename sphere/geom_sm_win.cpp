@@ -6,6 +6,9 @@ TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : 
 
 void TGeomSMWin::SetupWindow() {
   TQELWin::SetupWindow();
+  const char* menuName = "GEOSMENU";
+  SetMenu(menuName);
+  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

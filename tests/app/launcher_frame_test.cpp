@@ -128,6 +128,24 @@ TEST_F(LauncherFrame, EveryCommandOpensItsWindowWithTheLaunchersFlags) {
   }
 }
 
+TEST_F(LauncherFrame, EveryWindowOffersTheFileFormatAndHelpCommands) {
+  RecordingFrame& frame = MakeFrame();
+  const std::pair<int, bool> kinds[] = {{402, true}, {410, true}, {403, true}, {412, true}, {404, true},
+                                        {407, true}, {408, true}, {405, false}, {409, false}, {406, false},
+                                        {411, false}, {413, false}};
+  for (const auto& [command, hasFiles] : kinds) {
+    frame.DispatchCommand(command);
+    const platform::Menu& menu = frame.opened.back()->menu();
+    for (int id : {304, 105, 354}) EXPECT_NE(menu.Find(id), nullptr) << command << " " << id;
+    for (int id : {59, 57, 58, 76, 77}) EXPECT_EQ(menu.Find(id) != nullptr, hasFiles) << command << " " << id;
+  }
+  // The commands reach the file layer: Decimals opens its dialog.
+  ScriptedResponder script;
+  script.OnDialog("DP", [](platform::Dialog& d) { d.PressButton(2); });
+  EXPECT_TRUE(frame.opened.front()->DispatchCommand(105));
+  EXPECT_TRUE(script.Finished());
+}
+
 TEST_F(LauncherFrame, UntitledWindowsAreNumberedOnlyByKindsWithAnExtension) {
   RecordingFrame& frame = MakeFrame();
   const std::pair<int, const char*> steps[] = {
