@@ -1,10 +1,13 @@
 #pragma once
-// Every modal interaction of the program (message boxes, modal dialogs, file dialogs) passes
+// Every modal interaction of the program (message boxes, modal dialogs, file, print and font
+// dialogs) passes
 // through here. Normally the user answers on screen; a test installs a responder that answers
 // instead and sees what was shown, so every command runs headless.
 
 #include <optional>
 #include <string>
+
+#include "platform/drawing_types.h"
 
 namespace platform {
 
@@ -44,6 +47,24 @@ struct PrintDialogAnswer {
   int copies = 1;
 };
 
+struct FontDialogRequest {
+  std::string caption;  // Windows-1252
+  FontSpec font;
+  int pointTenths = 100;  // the size in tenths of a point
+  Color color = kBlack;
+  bool strikeOut = false;
+  // Offer colour, underline and strike-out.
+  bool effects = false;
+};
+
+// What the user chose in the font dialog.
+struct FontChoice {
+  FontSpec font;  // its height for the screen's dots per inch
+  int pointTenths = 100;
+  Color color = kBlack;
+  bool strikeOut = false;
+};
+
 class ModalResponder {
  public:
   virtual ~ModalResponder() = default;
@@ -58,6 +79,8 @@ class ModalResponder {
   virtual std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& /*request*/) {
     return std::nullopt;
   }
+  // The chosen font, or none for Cancel (the default).
+  virtual std::optional<FontChoice> AnswerFontDialog(const FontDialogRequest& /*request*/) { return std::nullopt; }
 };
 
 // Installs a responder (none restores the user); returns the previous one.

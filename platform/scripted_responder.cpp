@@ -47,6 +47,14 @@ ScriptedResponder& ScriptedResponder::ChoosePrinter(std::optional<PrintDialogAns
   return *this;
 }
 
+ScriptedResponder& ScriptedResponder::ChooseFont(std::optional<FontChoice> choice) {
+  Step step;
+  step.kind = Shown::Kind::Font;
+  step.font = std::move(choice);
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
 std::vector<std::string> ScriptedResponder::Messages() const {
   std::vector<std::string> texts;
   for (const Shown& s : shown_)
@@ -94,6 +102,13 @@ std::optional<PrintDialogAnswer> ScriptedResponder::AnswerPrintDialog(const Prin
   const auto step = Next(Shown::Kind::Print, "print dialog: " + request.documentName);
   if (!step) return std::nullopt;
   return step->print;
+}
+
+std::optional<FontChoice> ScriptedResponder::AnswerFontDialog(const FontDialogRequest& request) {
+  shown_.push_back({Shown::Kind::Font, request.caption, request.font.face});
+  const auto step = Next(Shown::Kind::Font, "font dialog: " + request.caption);
+  if (!step) return std::nullopt;
+  return step->font;
 }
 
 }  // namespace platform

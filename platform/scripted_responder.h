@@ -22,10 +22,10 @@ namespace platform {
 class ScriptedResponder : public ModalResponder {
  public:
   struct Shown {
-    enum class Kind { Message, Dialog, File, Print };
+    enum class Kind { Message, Dialog, File, Print, Font };
     Kind kind;
     std::string text;     // message text, dialog template name, file dialog title
-    std::string caption;  // message caption, dialog caption, file dialog filters
+    std::string caption;  // message caption, dialog caption, file dialog filters, font face
   };
 
   ScriptedResponder();
@@ -38,6 +38,8 @@ class ScriptedResponder : public ModalResponder {
   ScriptedResponder& ChooseFile(std::optional<std::string> path);
   // Answers the print dialog (none: Cancel).
   ScriptedResponder& ChoosePrinter(std::optional<PrintDialogAnswer> answer);
+  // Answers the font dialog with this choice (none: Cancel).
+  ScriptedResponder& ChooseFont(std::optional<FontChoice> choice);
 
   const std::vector<Shown>& shown() const { return shown_; }
   const std::vector<std::string>& Unexpected() const { return unexpected_; }
@@ -49,6 +51,7 @@ class ScriptedResponder : public ModalResponder {
   void DriveDialog(Dialog& dialog) override;
   std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) override;
   std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& request) override;
+  std::optional<FontChoice> AnswerFontDialog(const FontDialogRequest& request) override;
 
  private:
   struct Step {
@@ -58,6 +61,7 @@ class ScriptedResponder : public ModalResponder {
     std::function<void(Dialog&)> drive;
     std::optional<std::string> path;
     std::optional<PrintDialogAnswer> print;
+    std::optional<FontChoice> font;
   };
   std::optional<Step> Next(Shown::Kind kind, const std::string& what);
 
