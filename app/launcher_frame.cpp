@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/about_dlg.h"
 #include "app/child_windows.h"
 #include "app/launcher_tips.h"
 #include "app/launcher_windows.h"
@@ -73,8 +74,7 @@ void TGeomFrame::SetupWindow() {
   serviceWindow_->Hide();
 
   data.tipsPosition = {p.x + 50, p.y + 80};
-  tips_ = std::make_unique<LauncherTips>(this, &data.tipsPosition, data.winDirPath + kTipsFile);
-  tips_->Create();
+  tips_ = CreateLauncherTips(this, &data.tipsPosition, data.winDirPath + kTipsFile);
 
   SetTimer(kFirstShowTimer, 0);
 }
@@ -95,7 +95,7 @@ void TGeomFrame::AfterFirstShow() {
     StartupFileName().clear();
     OpenByExtension(name);
   }
-  if (data.firstPaint && tips_ && !tips_->closed()) tips_->ActivateAtStart();
+  if (data.firstPaint && tips_ && !tips_->closed) tips_->Show();
   data.firstPaint = 0;
 }
 
@@ -129,10 +129,12 @@ bool TGeomFrame::OnCommand(int id) {
       serviceWindow_->ShowHelp("PROGHELP", "");
       return true;
     case kCmdTips:
-      tips_->ShowNext();
+      tips_->Show();
+      tips_->closed = 0;
+      tips_->NextTip();
       return true;
     case kCmdAbout:
-      ShowAboutBox(*serviceWindow_);
+      About(*serviceWindow_);
       return true;
     default:
       return FrameWindow::OnCommand(id);
@@ -189,6 +191,7 @@ void TGeomFrame::OnDestroy() {
   kernel::SetWinRect(stored.placement, normal.x, normal.y, normal.width, normal.height, IsMaximized() ? 1 : 0);
   WriteLauncherSettings(SettingsPath(), stored);
   listener_.reset();
+  tips_.reset();
   if (serviceWindow_) serviceWindow_->Destroy();
   FrameWindow::OnDestroy();
 }

@@ -28,7 +28,7 @@ class TQELWin;
 
 namespace app {
 
-class LauncherTips;
+class TTipsDlg;
 
 // Commands of the launcher besides the window kinds.
 inline constexpr int kCmdOpenLast = 48;
@@ -66,6 +66,7 @@ class TGeomFrame : public platform::FrameWindow {
 
   // The hidden window through which the launcher shows messages, help and the about box.
   view::TQELWin* serviceWindow() const { return serviceWindow_.get(); }
+  TTipsDlg* tips() const { return tips_.get(); }
 
   LauncherData data;
 
@@ -81,7 +82,7 @@ class TGeomFrame : public platform::FrameWindow {
   std::string SettingsPath() const;
 
   std::unique_ptr<view::TQELWin> serviceWindow_;
-  std::unique_ptr<LauncherTips> tips_;
+  std::unique_ptr<TTipsDlg> tips_;
   std::unique_ptr<platform::InstanceListener> listener_;
 };
 

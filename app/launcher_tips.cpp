@@ -1,26 +1,24 @@
 #include "app/launcher_tips.h"
 
-#include "app/geom_app.h"
-#include "platform/message_box.h"
-#include "platform/resource_library.h"
+#include "kernel/file_bytes.h"
 
 namespace app {
 
-namespace {
-constexpr int kAboutCaptionString = 298;
-}  // namespace
+std::uint8_t ReadShowTipFlag(const std::string& tipsFile) {
+  const std::optional<kernel::Bytes> bytes = kernel::ReadFileBytes(tipsFile);
+  if (!bytes || bytes->empty()) return 1;
+  return bytes->front();
+}
 
-LauncherTips::LauncherTips(platform::FrameWindow* frame, DlgPosition* position, std::string tipsFile)
-    : frame_(frame), position_(position), tipsFile_(std::move(tipsFile)) {}
-
-void LauncherTips::Create() {}
-void LauncherTips::ActivateAtStart() {}
-void LauncherTips::ShowNext() {}
-
-void ShowAboutBox(TFileMsgWin& window) {
-  const std::string caption = platform::LoadString(kAboutCaptionString, 255) + " [v 1." +
-                              std::to_string(window.fileMsg.version) + "]";
-  platform::MessageBox(&window, kProgramName, caption, platform::MessageButtons::Ok);
+std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, DlgPosition* position,
+                                             const std::string& tipsFile) {
+  const std::uint8_t show = ReadShowTipFlag(tipsFile);
+  auto tips = std::make_unique<TTipsDlg>(frame, "TIPS", kFirstTip, show ? kLastTip : -kLastTip, tipsFile, position,
+                                         -1, 0);
+  tips->Create();
+  // A box that is not closed comes up once the launcher is on screen.
+  if (!show) tips->closed = 1;
+  return tips;
 }
 
 }  // namespace app

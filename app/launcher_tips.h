@@ -1,33 +1,21 @@
 #pragma once
-// The launcher's tips at start-up, its Tips command and its about box.
-// Tips are not written yet: the launcher keeps the dialog's place and asks here, and nothing is
-// shown; the about box names the program and its version.
+// The launcher's tips box: made in the launcher's set-up from the one-byte tips file ("kv.tip",
+// non-zero or missing: show a tip at start-up), with a random first tip and step.
 
+#include <cstdint>
+#include <memory>
 #include <string>
 
-#include "app/dlg.h"
-#include "app/file_msg_win.h"
+#include "app/tips_dlg.h"
 
 namespace app {
 
-class LauncherTips {
- public:
-  LauncherTips(platform::FrameWindow* frame, DlgPosition* position, std::string tipsFile);
-  // Made in the launcher's set-up; shown at once when the user wants a tip at start-up.
-  void Create();
-  // The first time the launcher is on screen.
-  void ActivateAtStart();
-  // The Tips command: shows the dialog with the next tip.
-  void ShowNext();
-  bool closed() const { return true; }
+// The byte of the tips file; 1 when the file is missing or empty.
+std::uint8_t ReadShowTipFlag(const std::string& tipsFile);
 
- private:
-  platform::FrameWindow* frame_;
-  DlgPosition* position_;
-  std::string tipsFile_;
-};
-
-// The About command, shown through `window` with its version number.
-void ShowAboutBox(TFileMsgWin& window);
+// Creates the box over frame, hidden; marked closed unless the user wants a tip at start-up (the
+// launcher shows it once it is on screen).
+std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, DlgPosition* position,
+                                             const std::string& tipsFile);
 
 }  // namespace app

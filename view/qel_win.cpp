@@ -8,10 +8,10 @@
 
 namespace view {
 
-TQELWin::TQELWin(platform::FrameWindow* parent, std::string_view title) : TFileMsgWin(parent, title) {}
+TQELWin::TQELWin(platform::FrameWindow* parent, std::string_view title) : TPreWin(parent, title) {}
 
 void TQELWin::SetupWindow() {
-  TFileMsgWin::SetupWindow();
+  TPreWin::SetupWindow();
   const kernel::WinPlacement& p = fileMsg.placement;
   MoveTo({p.x, p.y, p.width, p.height});
 }
@@ -42,7 +42,7 @@ void TQELWin::ShowHelp(std::string_view resourceName, std::string_view extraText
 
 void TQELWin::OnDestroy() {
   app::FreeSlot(slotIndex);
-  TFileMsgWin::OnDestroy();
+  TPreWin::OnDestroy();
 }
 
 }  // namespace view

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/file_msg_win.h"
+#include "app/pre_win.h"
 
 namespace view {
 
-class TQELWin : public app::TFileMsgWin {
+class TQELWin : public app::TPreWin {
  public:
   TQELWin(platform::FrameWindow* parent, std::string_view title);
 

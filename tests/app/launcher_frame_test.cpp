@@ -7,10 +7,12 @@
 #include "app/child_windows.h"
 #include "app/launcher_frame.h"
 #include "app/startup_file.h"
+#include "app/tips_dlg.h"
 #include "isolated_folders.h"
 #include "kernel/file_bytes.h"
 #include "plane/geom2_win.h"
 #include "platform/application.h"
+#include "platform/resource_library.h"
 #include "platform/scripted_responder.h"
 #include "platform/settings_folder.h"
 #include "platform/window_state.h"
@@ -318,12 +320,48 @@ TEST_F(LauncherFrame, HelpAndAboutGoThroughTheServiceWindow) {
   EXPECT_FALSE(frame.serviceWindow()->IsVisible());
   EXPECT_EQ(frame.serviceWindow()->fileMsg.version, 63);
   ScriptedResponder script;
-  script.AnswerMessage(IDOK).AnswerMessage(IDOK);
+  std::string body;
+  script.AnswerMessage(IDOK).OnDialog("ABOUTBOX", [&body](platform::Dialog& d) {
+    body = d.GetItemText(211);
+    d.PressButton(1);
+  });
   frame.DispatchCommand(kCmdHelp);
   frame.DispatchCommand(kCmdAbout);
-  frame.DispatchCommand(kCmdTips);
   ASSERT_EQ(script.shown().size(), 2u);
   EXPECT_EQ(script.shown()[0].text.rfind("Kavrine opens a window", 0), 0u);
   EXPECT_EQ(script.shown()[1].caption, "about Kavrine [v 1.63]");
+  EXPECT_NE(body.find("Comments and suggestions welcome"), std::string::npos);
   EXPECT_TRUE(script.Unexpected().empty());
+
+  // Tips shows the box, one tip on from where it was.
+  TTipsDlg* tips = frame.tips();
+  ASSERT_NE(tips, nullptr);
+  TipsData before = tips->tips;
+  frame.DispatchCommand(kCmdTips);
+  EXPECT_TRUE(tips->IsVisible());
+  EXPECT_EQ(tips->tips.current, NextTipId(before));
+  EXPECT_EQ(tips->GetItemText(kTipTextItem), platform::LoadString(tips->tips.current));
+}
+
+TEST_F(LauncherFrame, ATipsFileOfZeroKeepsTheTipsBoxAwayUntilAskedFor) {
+  platform::SettingsFolder();
+  ASSERT_TRUE(kernel::WriteFileAtomically((SettingsFolderPath() / "kv.tip").string(), kernel::Bytes{0}));
+  RecordingFrame& frame = MakeFrame();
+  frame.AfterFirstShow();
+  TTipsDlg* tips = frame.tips();
+  ASSERT_NE(tips, nullptr);
+  EXPECT_FALSE(tips->IsVisible());
+  EXPECT_EQ(tips->tips.showAtStart, 0);
+  EXPECT_FALSE(tips->IsChecked(kShowAtStartCheck));
+  frame.DispatchCommand(kCmdTips);
+  EXPECT_TRUE(tips->IsVisible());
+}
+
+TEST_F(LauncherFrame, WithoutATipsFileTheTipsBoxGreetsTheUser) {
+  RecordingFrame& frame = MakeFrame();
+  ASSERT_NE(frame.tips(), nullptr);
+  EXPECT_EQ(frame.tips()->tips.showAtStart, 1);
+  frame.AfterFirstShow();
+  EXPECT_TRUE(frame.tips()->IsVisible());
+  EXPECT_TRUE(frame.tips()->IsChecked(kShowAtStartCheck));
 }
