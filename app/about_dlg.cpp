@@ -15,8 +15,6 @@ constexpr int kMonthString = 1449;
 constexpr int kBodyEdit = 211;
 constexpr std::size_t kBodyLimit = 2000;
 constexpr const char* kLine = "\r\n";
-
-bool aboutShowing = false;
 }  // namespace
 
 TAboutDlg::TAboutDlg(platform::FrameWindow* parent, std::string_view caption, std::string_view resource,
@@ -52,11 +50,11 @@ std::string AboutBody() {
 }
 
 void About(TFileMsgWin& window) {
-  if (aboutShowing) return;
-  aboutShowing = true;
+  if (window.fileMsg.aboutShowing) return;
+  window.fileMsg.aboutShowing = 1;
   TAboutDlg dialog(&window, AboutCaption(window.fileMsg.version), "ABOUTBOX", AboutBody());
   dialog.Execute();
-  aboutShowing = false;
+  window.fileMsg.aboutShowing = 0;
 }
 
 }  // namespace app

@@ -42,7 +42,7 @@ bool TFontWin::ChooseFontSlot(int k) {
   platform::StoreFontChoice(record, *choice);
   fontWin.pointSizes[k] = choice->pointTenths / 10;
   fontWin.colors[k] = choice->color.ToColorRef();
-  if (fontWin.fontChangeMarksModified) SetDocumentModified();
+  if (fontWin.fontChangeMarksModified) fileMsg.modified = 1;
   ScaleFonts(k);
   return true;
 }

@@ -54,19 +54,12 @@ class TFontWin : public TFileMsgWin {
   // The drawing font of slot k.
   platform::FontSpec SlotFont(int k) const;
 
-  // The document's modified flag.
-  bool DocumentModified() const { return documentModified_ != 0; }
-  void SetDocumentModified() { documentModified_ = 1; }
-
   FontWinData fontWin;
 
  protected:
   void SetupWindow() override;
   bool OnCommand(int id) override;
   void OnDestroy() override;
-
- private:
-  std::uint8_t documentModified_ = 0;
 };
 
 // The plain-text clipboard (texts in Windows-1252).

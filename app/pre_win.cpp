@@ -117,7 +117,7 @@ bool TPreWin::UpdateClientSize() {
   ReadClientSize();
   const bool changed = oldWidth != preWin.width || oldHeight != preWin.height || preWin.forceResize;
   preWin.forceResize = 0;
-  if (changed && preWin.trackSize && preWin.width >= 101 && preWin.height >= 101) SetDocumentModified();
+  if (changed && preWin.trackSize && preWin.width >= 101 && preWin.height >= 101) fileMsg.modified = 1;
   return changed;
 }
 

@@ -108,8 +108,10 @@ class TPreWin : public TFontWin {
   // The figure file's name with its extension replaced by "1.bmp" (tri.kv2 -> tri1.bmp); none
   // when the file name has no dot.
   static std::optional<std::string> DefaultBitmapName(std::string_view path);
-  // After the window's file was saved: a pasted background is offered for saving beside it.
-  void OfferToSaveBackBitmap(bool hideExtension);
+  // Saves the window's file; a pasted background bitmap is then offered for saving beside it.
+  // False only when the file itself was not saved.
+  bool Save() override;
+  void OfferToSaveBackBitmap();
 
   PreWinData preWin;
 

@@ -80,12 +80,18 @@ std::optional<std::string> TPreWin::DefaultBitmapName(std::string_view path) {
   return std::string(path.substr(0, dot)) + "1.bmp";
 }
 
-void TPreWin::OfferToSaveBackBitmap(bool hideExtension) {
+bool TPreWin::Save() {
+  if (!TFontWin::Save()) return false;
+  OfferToSaveBackBitmap();
+  return true;
+}
+
+void TPreWin::OfferToSaveBackBitmap() {
   if (!preWin.backBitmap || preWin.backFromFile) return;
   const std::optional<std::string> name = DefaultBitmapName(fileMsg.fileName);
   if (!name) return;
   const std::string question = platform::LoadString(kSaveBitmapAsString, 255) + " " +
-                               kernel::FileNamePart(*name, hideExtension) + "?";
+                               kernel::FileNamePart(*name, fileMsg.hideExtension != 0) + "?";
   if (AskBox(question, "", 1) != kYes) return;
   preWin.backBitmapName = *name;
   if (!preWin.backBitmap->WriteBmpFile(*name)) Msg(kCannotSaveMessage);

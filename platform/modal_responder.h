@@ -1,8 +1,7 @@
 #pragma once
 // Every modal interaction of the program (message boxes, modal dialogs, file, print and font
-// dialogs) passes
-// through here. Normally the user answers on screen; a test installs a responder that answers
-// instead and sees what was shown, so every command runs headless.
+// dialogs) passes through here. Normally the user answers on screen; a test installs a responder
+// that answers instead and sees what was shown, so every command runs headless.
 
 #include <optional>
 #include <string>

@@ -59,7 +59,7 @@ TEST(FontWin, CancelInTheFontDialogChangesNothing) {
   EXPECT_EQ(window.fontWin.fonts, before.fonts);
   EXPECT_EQ(window.fontWin.pointSizes, before.pointSizes);
   EXPECT_EQ(window.fontWin.colors, before.colors);
-  EXPECT_FALSE(window.DocumentModified());
+  EXPECT_EQ(window.fileMsg.modified, 0);
   EXPECT_TRUE(window.scaled.empty());
 }
 
@@ -84,7 +84,7 @@ TEST(FontWin, TheCommandsChooseTheirSlots) {
   EXPECT_EQ(window.fontWin.pointSizes[1], 14);
   EXPECT_EQ(window.fontWin.fonts[1].charset, kernel::kSymbolCharset);
   EXPECT_EQ(window.fontWin.pointSizes[5], 9);
-  EXPECT_TRUE(window.DocumentModified());
+  EXPECT_EQ(window.fileMsg.modified, 1);
   // Each dialog is captioned by its slot's string and starts from the slot's font.
   ASSERT_EQ(script.shown().size(), 3u);
   EXPECT_EQ(script.shown()[0].text, "text window");
@@ -100,7 +100,7 @@ TEST(FontWin, FontChangesNeedNotMarkTheDocument) {
   ScriptedResponder script;
   script.ChooseFont(Choice("Liberation Serif", 120));
   EXPECT_TRUE(window.ChooseFontSlot(2));
-  EXPECT_FALSE(window.DocumentModified());
+  EXPECT_EQ(window.fileMsg.modified, 0);
   EXPECT_EQ(window.scaled, std::vector<int>{2});
 }
 

@@ -30,6 +30,17 @@ class PreWinTest : public testing::Test {
 
 platform::Color Rgb(kernel::ColorRef c) { return platform::Color::FromColorRef(c); }
 
+// A window whose figure file is one byte.
+class SavingWindow : public TPreWin {
+ public:
+  using TPreWin::TPreWin;
+  bool WriteData() override {
+    OutFile()->U8(1);
+    return writes;
+  }
+  bool writes = true;
+};
+
 // Puts the window on the (off-)screen with that client size.
 void ShowSized(TPreWin& window, int width, int height) {
   window.Create();
@@ -132,10 +143,10 @@ TEST(PreWin, TrackedSizeChangesMarkTheDocument) {
   window.preWin.trackSize = 1;
   ShowSized(window, 90, 200);
   window.UpdateClientSize();
-  EXPECT_FALSE(window.DocumentModified());  // narrower than 101
+  EXPECT_EQ(window.fileMsg.modified, 0);  // narrower than 101
   ShowSized(window, 150, 200);
   EXPECT_TRUE(window.UpdateClientSize());
-  EXPECT_TRUE(window.DocumentModified());
+  EXPECT_EQ(window.fileMsg.modified, 1);
 }
 
 TEST(PreWin, AClientAreaDraggedTooLowSpringsBackToForty) {
@@ -242,9 +253,10 @@ TEST_F(PreWinTest, PastingABackgroundBitmap) {
 }
 
 TEST_F(PreWinTest, APastedBitmapIsOfferedForSavingBesideTheFigure) {
-  TPreWin window(nullptr, "w");
+  SavingWindow window(nullptr, "w");
   window.Create();
   window.fileMsg.fileName = Path("tri.kv2");
+  window.fileMsg.named = 1;
   window.preWin.backBitmap.emplace(6, 5, platform::Color{9, 8, 7});
   window.preWin.backFromFile = 0;
   ScriptedResponder script;
@@ -257,10 +269,13 @@ TEST_F(PreWinTest, APastedBitmapIsOfferedForSavingBesideTheFigure) {
     question = d.GetItemText(231);
     d.PressButton(88);  // yes
   });
-  window.OfferToSaveBackBitmap(true);
+  window.fileMsg.hideExtension = 1;
+  EXPECT_TRUE(window.Save());
+  EXPECT_TRUE(std::filesystem::exists(Path("tri.kv2")));
   EXPECT_EQ(question, "save bitmap as tri1?");
   EXPECT_FALSE(std::filesystem::exists(Path("tri1.bmp")));
-  window.OfferToSaveBackBitmap(false);
+  window.fileMsg.hideExtension = 0;
+  EXPECT_TRUE(window.Save());
   EXPECT_EQ(question, "save bitmap as tri1.bmp?");
   EXPECT_TRUE(script.Finished());
   EXPECT_EQ(window.preWin.backBitmapName, Path("tri1.bmp"));
@@ -268,12 +283,17 @@ TEST_F(PreWinTest, APastedBitmapIsOfferedForSavingBesideTheFigure) {
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->GetPixel(5, 4), (platform::Color{9, 8, 7}));
 
-  // Never for a bitmap from a file, nor for a figure file without a dot.
+  // Never for a bitmap from a file, nor for a figure file without a dot, nor after a failed save.
   window.preWin.backFromFile = 1;
-  window.OfferToSaveBackBitmap(true);
+  window.OfferToSaveBackBitmap();
   window.preWin.backFromFile = 0;
   window.fileMsg.fileName = Path("figure");
-  window.OfferToSaveBackBitmap(true);
+  window.OfferToSaveBackBitmap();
   EXPECT_EQ(script.shown().size(), 2u);
+  window.fileMsg.fileName = Path("tri.kv2");
+  window.writes = false;
+  script.AnswerMessage(platform::IDOK);
+  EXPECT_FALSE(window.Save());
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot save file"});
   EXPECT_TRUE(script.Unexpected().empty());
 }
