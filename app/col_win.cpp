@@ -16,6 +16,8 @@ TColWin::TColWin(TPreWin* owner, std::string_view title) : TPreWin(owner, title)
   const int w = fileMsg.defaultSize;
   kernel::SetWinRect(fileMsg.placement, w / 2, fileMsg.defaultTop + 40, w / 3, w * 72 / 108, 0);
   preWin.roles[0] = kLightGreyIndex;
+  fileMsg.defaultExtension = "COL";
+  fileMsg.fileName.clear();
 }
 
 TColWin::~TColWin() = default;
