@@ -44,6 +44,26 @@ QString PlainLabel(const std::string& text) {
   return result;
 }
 
+// Multi-line edits hold their lines ended by CR LF, as the program's texts are; on screen a line
+// ends with LF alone.
+std::string WithoutCr(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) result += text[i];
+  return result;
+}
+
+std::string WithCrLf(std::string_view text) {
+  std::string result;
+  result.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') result += '\r';
+    result += c;
+  }
+  return result;
+}
+
 }  // namespace
 
 class NativeDialog : public QDialog {
@@ -332,7 +352,7 @@ bool Dialog::HasItem(int id) const { return impl_->Control(id) != nullptr; }
 std::string Dialog::GetItemText(int id) const {
   QWidget* w = impl_->Control(id);
   if (auto* edit = dynamic_cast<QLineEdit*>(w)) return FromQString(edit->text());
-  if (auto* text = dynamic_cast<QPlainTextEdit*>(w)) return FromQString(text->toPlainText());
+  if (auto* text = dynamic_cast<QPlainTextEdit*>(w)) return WithCrLf(FromQString(text->toPlainText()));
   if (auto* label = dynamic_cast<QLabel*>(w)) return FromQString(label->text());
   if (auto* button = dynamic_cast<QAbstractButton*>(w)) return FromQString(button->text());
   if (auto* combo = dynamic_cast<QComboBox*>(w)) return FromQString(combo->currentText());
@@ -349,7 +369,7 @@ void Dialog::SetItemText(int id, std::string_view text) {
     if (limit != impl_->textLimits.end()) value.truncate(limit->second);
     edit->setText(value);
   } else if (auto* multi = dynamic_cast<QPlainTextEdit*>(w)) {
-    multi->setPlainText(value);
+    multi->setPlainText(ToQString(WithoutCr(text)));
   } else if (auto* label = dynamic_cast<QLabel*>(w)) {
     label->setText(value);
   } else if (auto* button = dynamic_cast<QAbstractButton*>(w)) {

@@ -21,6 +21,7 @@ const char* kScript = R"(DIALOG DLGTEST 200 120 "test dialog"
   LISTBOX 302 110 70 80 30 MULTI
   COMBOBOX 303 5 85 80 50
   SCROLLBAR 304 5 100 80 8
+  MULTIEDIT 305 110 85 40 10 READONLY
   DEFBUTTON 1 110 100 40 14 "OK"
   BUTTON 2 155 100 40 14 "Cancel"
   BUTTON 357 155 85 40 14 "Close"
@@ -170,6 +171,10 @@ TEST_F(DialogTest, ControlsByIdWhileModeless) {
   // Windows-1252 texts come back byte for byte (e acute, euro sign, the unassigned 0x81).
   d.SetItemText(211, "\xE9\x80\x81");
   EXPECT_EQ(d.GetItemText(211), "\xE9\x80\x81");
+
+  // A multi-line text keeps its CR LF line ends.
+  d.SetItemText(305, "one\r\ntwo\r\n");
+  EXPECT_EQ(d.GetItemText(305), "one\r\ntwo\r\n");
 
   d.EnableItem(211, false);
   EXPECT_FALSE(d.IsItemEnabled(211));
