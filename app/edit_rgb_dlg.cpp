@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/col_win.h"
+#include "app/message_numbers.h"
 
 namespace app {
 
@@ -12,7 +13,6 @@ constexpr int kRedEdit = 211;
 constexpr int kGreenEdit = 212;
 constexpr int kBlueEdit = 213;
 constexpr std::size_t kFieldLimit = 30;
-constexpr int kOutOfBoundsMessage = 17;
 
 int FieldValue(const std::string& text) { return std::atoi(text.substr(0, kFieldLimit).c_str()); }
 }  // namespace
@@ -41,7 +41,7 @@ void TEditRGBDlg::Apply() {
   const int blue = FieldValue(GetItemText(kBlueEdit));
   for (const int value : {red, green, blue})
     if (value < 0 || value > 255) {
-      colorWindow_->Msg(kOutOfBoundsMessage);
+      colorWindow_->Msg(kOutOfBounds);
       return;
     }
   colorWindow_->preWin.colors[*index] = kernel::Rgb(red, green, blue);

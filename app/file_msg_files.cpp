@@ -5,6 +5,7 @@
 
 #include "app/counted_text.h"
 #include "app/file_msg_win.h"
+#include "app/message_numbers.h"
 #include "kernel/file_bytes.h"
 #include "kernel/time_text.h"
 #include "platform/file_dialogs.h"
@@ -16,8 +17,6 @@ namespace {
 constexpr int kCarefulString = 2;      // "careful!"
 constexpr int kOverwriteString = 13;   // "overwrite existing file?"
 constexpr int kAskYesNo = 1;
-constexpr int kCannotOpen = 11;
-constexpr int kCannotSave = 12;
 // A short pause so that the caption saying what is saved can be seen.
 constexpr int kSavingCaptionDelay = 500;
 
@@ -56,7 +55,7 @@ int TFileMsgWin::OpenStartupFile() {
   fileMsg.fileName = fileMsg.names[0];
   if (fileMsg.openLast && !fileMsg.fileName.empty() && LoadFile() == 0) return 0;
   fileMsg.fileName = remembered;
-  return kCannotOpen;
+  return kCannotOpenFile;
 }
 
 void TFileMsgWin::OpenWithDialog() {
@@ -75,7 +74,7 @@ void TFileMsgWin::OpenWithDialog() {
 
 int TFileMsgWin::ReadDocument() {
   const std::optional<kernel::Bytes> bytes = kernel::ReadFileBytes(fileMsg.fileName);
-  if (!bytes) return kCannotOpen;
+  if (!bytes) return kCannotOpenFile;
   kernel::ByteReader reader(*bytes);
   int result = 0;
   {
@@ -116,7 +115,7 @@ bool TFileMsgWin::Save() {
     written = WriteData();
   }
   if (!written || !kernel::WriteFileAtomically(fileMsg.fileName, writer.bytes())) {
-    Msg(kCannotSave);
+    Msg(kCannotSaveFile);
     UpdateCaption(false);
     return false;
   }

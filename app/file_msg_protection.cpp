@@ -1,7 +1,7 @@
 // Password and author data of the window's figure file.
-
 #include "app/file_msg_win.h"
 #include "app/generic_dialogs.h"
+#include "app/message_numbers.h"
 #include "app/pwd_dlg.h"
 #include "platform/message_box.h"
 #include "platform/resource_library.h"
@@ -9,9 +9,6 @@
 namespace app {
 
 namespace {
-constexpr int kNotAuthorized = 27;
-constexpr int kUnprotected = 28;
-constexpr int kProtected = 29;
 constexpr int kAuthorCaptionString = 95;  // "author"
 }  // namespace
 

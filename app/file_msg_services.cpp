@@ -7,6 +7,7 @@
 
 #include "app/file_msg_win.h"
 #include "app/generic_dialogs.h"
+#include "app/message_numbers.h"
 #include "platform/key_poll.h"
 #include "platform/modal_responder.h"
 #include "platform/resource_library.h"
@@ -17,7 +18,6 @@ namespace {
 constexpr int kAskTextLimit = 80;
 constexpr int kRangePromptLimit = 50;
 constexpr int kNumberInputSize = 20;
-constexpr int kOutOfBounds = 17;
 
 constexpr int kStatusStringBase = 600;
 constexpr int kSlideString = 607;      // "slide #"

@@ -7,6 +7,7 @@
 #include "app/child_windows.h"
 #include "app/launcher_tips.h"
 #include "app/launcher_windows.h"
+#include "app/message_numbers.h"
 #include "app/startup_file.h"
 #include "kernel/file_bytes.h"
 #include "kernel/random.h"
@@ -22,7 +23,6 @@ namespace {
 
 constexpr int kFirstShowTimer = 1;
 constexpr int kUntitledString = 29;
-constexpr int kNoMoreRoomMessage = 4;
 constexpr const char* kTipsFile = "kv.tip";
 
 void TraceOpened(const WindowKindInfo& info, std::string_view title, std::string_view file) {
@@ -145,7 +145,7 @@ view::TQELWin* TGeomFrame::OpenWindow(WindowKind kind, std::string_view fileName
   const WindowKindInfo& info = InfoOf(kind);
   const int slot = FindFreeSlot();
   if (slot < 0) {
-    serviceWindow_->Msg(kNoMoreRoomMessage);
+    serviceWindow_->Msg(kNoMoreRoom);
     return nullptr;
   }
   if (!info.untitledExtension.empty()) ++data.untitledCounter;

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "app/message_numbers.h"
 #include "app/pre_win.h"
 #include "kernel/file_names.h"
 #include "platform/clipboard.h"
@@ -14,11 +15,6 @@ namespace app {
 namespace {
 constexpr int kBitmapFilterString = 19;
 constexpr int kSaveBitmapAsString = 20;
-constexpr int kCouldNotFindMessage = 2;
-constexpr int kNothingOnClipboardMessage = 5;
-constexpr int kCannotOpenMessage = 11;
-constexpr int kCannotSaveMessage = 12;
-constexpr int kTooLargeMessage = 20;
 constexpr int kYes = 6;
 }  // namespace
 
@@ -36,10 +32,10 @@ void TPreWin::OpenBackBitmap() {
 
 int TPreWin::LoadBackBitmap() {
   std::FILE* file = std::fopen(preWin.backBitmapName.c_str(), "rb");
-  if (!file) return kCouldNotFindMessage;
+  if (!file) return kCouldNotFind;
   std::fclose(file);
   std::optional<platform::Bitmap> bitmap = platform::Bitmap::ReadBmpFile(preWin.backBitmapName);
-  if (!bitmap || bitmap->IsEmpty()) return kCannotOpenMessage;
+  if (!bitmap || bitmap->IsEmpty()) return kCannotOpenFile;
   preWin.backBitmap = std::move(bitmap);
   preWin.backFromFile = 1;
   BackBitmapChanged();
@@ -49,7 +45,7 @@ int TPreWin::LoadBackBitmap() {
 void TPreWin::PasteBackBitmap() {
   std::optional<platform::Bitmap> pasted = platform::ClipboardImage();
   if (!pasted || pasted->IsEmpty()) {
-    Msg(kNothingOnClipboardMessage);
+    Msg(kNoGraphicsOnClipboard);
     return;
   }
   preWin.backBitmap = std::move(pasted);
@@ -61,7 +57,7 @@ void TPreWin::BackBitmapChanged() {
   preWin.backWidth = preWin.backBitmap->width();
   preWin.backHeight = preWin.backBitmap->height();
   const platform::WindowRect screen = ScreenRect();
-  if (preWin.backWidth > screen.width || preWin.backHeight > screen.height) Msg(kTooLargeMessage);
+  if (preWin.backWidth > screen.width || preWin.backHeight > screen.height) Msg(kTooLarge);
   InvalidateBuffer(preWin.bitmapLevel);
   Invalidate(false);
   SetupMenuChecks(false);
@@ -94,7 +90,7 @@ void TPreWin::OfferToSaveBackBitmap() {
                                kernel::FileNamePart(*name, fileMsg.hideExtension != 0) + "?";
   if (AskBox(question, "", 1) != kYes) return;
   preWin.backBitmapName = *name;
-  if (!preWin.backBitmap->WriteBmpFile(*name)) Msg(kCannotSaveMessage);
+  if (!preWin.backBitmap->WriteBmpFile(*name)) Msg(kCannotSaveFile);
 }
 
 void TPreWin::EnableCommand(platform::CommandState& state) {

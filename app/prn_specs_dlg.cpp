@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/file_msg_win.h"
+#include "app/message_numbers.h"
 #include "kernel/number_text.h"
 
 namespace app {
@@ -58,7 +59,7 @@ void TPrnSpecsDlg::OnOk() {
   const bool valid = format_->width >= kSmallestLength && format_->horizontalOffset >= kSmallestLength &&
                      format_->verticalOffset >= kSmallestLength && format_->xUnit > kSmallestUnit;
   if (!valid) {
-    window_->Msg(17);
+    window_->Msg(kOutOfBounds);
     return;
   }
   if (!IsChecked(kWidthRadio)) format_->width = -format_->width;

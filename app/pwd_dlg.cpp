@@ -4,13 +4,13 @@
 
 #include "app/author_data.h"
 #include "app/file_msg_win.h"
+#include "app/message_numbers.h"
 
 namespace app {
 
 namespace {
 constexpr int kPasswordEdit = 211, kConfirmEdit = 212, kFirstAuthorEdit = 213;
 constexpr int kSaveCheck = 271, kHistoryCheck = 272, kNotebookCheck = 273, kCopyrightCheck = 274;
-constexpr int kNothingToDo = 9, kOutOfBounds = 17, kDoNotMatch = 30;
 }  // namespace
 
 TPwdDlg::TPwdDlg(TFileMsgWin* window) : TDlg(window, "SETPW"), window_(window) {}
