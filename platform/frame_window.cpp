@@ -21,6 +21,7 @@
 #include "platform/dc.h"
 #include "platform/painter_dc.h"
 #include "platform/frame_window_impl.h"
+#include "platform/modal_loop.h"
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
 #include "platform/resource_library.h"
@@ -102,14 +103,25 @@ void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>&
 
 NativeFrame::NativeFrame(FrameWindow* owner) : owner_(owner) { setAttribute(Qt::WA_DeleteOnClose, false); }
 
+namespace {
+
+// Closes the window once no command of it is running a modal loop any more.
+void CloseWhenIdle(QPointer<NativeFrame> frame) {
+  QTimer::singleShot(0, frame, [frame] {
+    if (!frame) return;
+    if (ModalLoop::ActiveOn(frame->owner())) {
+      CloseWhenIdle(frame);
+      return;
+    }
+    frame->owner()->Close();
+  });
+}
+
+}  // namespace
+
 void NativeFrame::closeEvent(QCloseEvent* event) {
   event->ignore();
-  // Closing from the title bar goes through the window's own close question; deferred so the
-  // window may be deleted safely.
-  QPointer<NativeFrame> self(this);
-  QTimer::singleShot(0, this, [self] {
-    if (self) self->owner_->Close();
-  });
+  owner_->RequestClose();
 }
 
 void NativeFrame::keyPressEvent(QKeyEvent* event) {
@@ -235,6 +247,41 @@ QWidget* NativeWidget(FrameWindow* window) {
 }
 
 // --- FrameWindow -----------------------------------------------------------------------------
+
+void FrameWindow::DeliverMouseDown(const MouseEvent& e) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedMouseDown(e);
+  OnMouseDown(e);
+}
+
+void FrameWindow::DeliverMouseUp(const MouseEvent& e) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedMouseUp(e);
+  OnMouseUp(e);
+}
+
+void FrameWindow::DeliverMouseMove(const MouseEvent& e) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedMouseMove(e);
+  OnMouseMove(e);
+}
+
+void FrameWindow::DeliverDoubleClick(const MouseEvent& e) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedMouseDown(e);
+  OnDoubleClick(e);
+}
+
+void FrameWindow::DeliverKeyDown(const KeyEvent& e) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedKey(e);
+  OnKeyDown(e);
+}
+
+void FrameWindow::DeliverChar(const KeyEvent& e) {
+  if (ModalLoop::ActiveOn(this)) return;  // the loop had the key press itself
+  OnChar(e);
+}
+
+void FrameWindow::DeliverTimer(int id) {
+  if (ModalLoop* loop = ModalLoop::ActiveOn(this)) return loop->FeedTimer(id);
+  OnTimer(id);
+}
 
 FrameWindow::FrameWindow(FrameWindow* parent, std::string_view title)
     : parent_(parent), caption_(title), impl_(std::make_unique<FrameWindowImpl>()) {
@@ -429,6 +476,13 @@ void FrameWindow::CaptureMouse() { impl_->client->grabMouse(); }
 void FrameWindow::ReleaseMouse() { impl_->client->releaseMouse(); }
 
 void FrameWindow::AcceptDroppedFiles(bool accept) { impl_->frame->setAcceptDrops(accept); }
+
+void FrameWindow::RequestClose() {
+  // A loop running in a command ends first; the window's own close question follows once the
+  // command has returned, so the window is never deleted under it.
+  ModalLoop::EndAllOn(this, ModalLoop::kClosed);
+  CloseWhenIdle(QPointer<NativeFrame>(impl_->frame));
+}
 
 bool FrameWindow::CanCloseWithChildren() {
   const std::vector<FrameWindow*> children = children_;

@@ -112,6 +112,9 @@ class FrameWindow {
   // Asks CanClose of the owned windows, then of this one; when all agree, destroys the window
   // (and with it the owned ones). Returns whether it closed.
   bool Close();
+  // What the title bar's close button does: ends any modal loop of the window, then asks Close
+  // once the running command has returned.
+  void RequestClose();
   // Destroys without asking: children first, then OnDestroy, then the screen window.
   void Destroy();
   bool IsDestroyed() const { return destroyed_; }
@@ -119,14 +122,15 @@ class FrameWindow {
   // Makes this the window whose closing ends the program.
   void SetMainWindow();
 
-  // The platform calls these; they are public so tests can drive a window directly.
-  void DeliverMouseDown(const MouseEvent& e) { OnMouseDown(e); }
-  void DeliverMouseUp(const MouseEvent& e) { OnMouseUp(e); }
-  void DeliverMouseMove(const MouseEvent& e) { OnMouseMove(e); }
-  void DeliverDoubleClick(const MouseEvent& e) { OnDoubleClick(e); }
-  void DeliverKeyDown(const KeyEvent& e) { OnKeyDown(e); }
-  void DeliverChar(const KeyEvent& e) { OnChar(e); }
-  void DeliverTimer(int id) { OnTimer(id); }
+  // The platform calls these; they are public so tests can drive a window directly. While a
+  // modal loop runs on the window, mouse, key and timer input goes to the loop instead.
+  void DeliverMouseDown(const MouseEvent& e);
+  void DeliverMouseUp(const MouseEvent& e);
+  void DeliverMouseMove(const MouseEvent& e);
+  void DeliverDoubleClick(const MouseEvent& e);
+  void DeliverKeyDown(const KeyEvent& e);
+  void DeliverChar(const KeyEvent& e);
+  void DeliverTimer(int id);
   void DeliverFilesDropped(const std::vector<std::string>& paths) { OnFilesDropped(paths); }
   void DeliverSize(int width, int height) { OnSize(width, height); }
   void DeliverActivate(bool active) { OnActivate(active); }

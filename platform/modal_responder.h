@@ -11,6 +11,7 @@
 namespace platform {
 
 class Dialog;
+class ModalLoop;
 
 enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
 
@@ -74,6 +75,9 @@ class ModalResponder {
   virtual void DriveDialog(Dialog& dialog) = 0;
   // The chosen path, or none for Cancel.
   virtual std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) = 0;
+  // A modal loop of a window has started: the responder feeds it input through its Feed*
+  // operations and ends it. A loop left running ends with ModalLoop::kNotEnded.
+  virtual void DriveLoop(ModalLoop& /*loop*/) {}
   // The print dialog: what was chosen, or none for Cancel (the default).
   virtual std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& /*request*/) {
     return std::nullopt;

@@ -55,6 +55,14 @@ ScriptedResponder& ScriptedResponder::ChooseFont(std::optional<FontChoice> choic
   return *this;
 }
 
+ScriptedResponder& ScriptedResponder::OnLoop(std::function<void(ModalLoop&)> drive) {
+  Step step;
+  step.kind = Shown::Kind::Loop;
+  step.driveLoop = std::move(drive);
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
 std::vector<std::string> ScriptedResponder::Messages() const {
   std::vector<std::string> texts;
   for (const Shown& s : shown_)
@@ -109,6 +117,12 @@ std::optional<FontChoice> ScriptedResponder::AnswerFontDialog(const FontDialogRe
   const auto step = Next(Shown::Kind::Font, "font dialog: " + request.caption);
   if (!step) return std::nullopt;
   return step->font;
+}
+
+void ScriptedResponder::DriveLoop(ModalLoop& loop) {
+  shown_.push_back({Shown::Kind::Loop, loop.window().Caption(), {}});
+  const auto step = Next(Shown::Kind::Loop, "modal loop: " + loop.window().Caption());
+  if (step && step->driveLoop) step->driveLoop(loop);
 }
 
 }  // namespace platform

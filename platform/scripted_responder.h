@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "platform/modal_loop.h"
 #include "platform/modal_responder.h"
 
 namespace platform {
@@ -22,7 +23,7 @@ namespace platform {
 class ScriptedResponder : public ModalResponder {
  public:
   struct Shown {
-    enum class Kind { Message, Dialog, File, Print, Font };
+    enum class Kind { Message, Dialog, File, Loop, Print, Font };
     Kind kind;
     std::string text;     // message text, dialog template name, file dialog title
     std::string caption;  // message caption, dialog caption, file dialog filters, font face
@@ -36,6 +37,8 @@ class ScriptedResponder : public ModalResponder {
   // Sets the edits (or any control's text), then presses `button`.
   ScriptedResponder& FillAndPress(std::string templateName, std::map<int, std::string> texts, int button);
   ScriptedResponder& ChooseFile(std::optional<std::string> path);
+  // Drives the next modal loop: feeds it input and ends it.
+  ScriptedResponder& OnLoop(std::function<void(ModalLoop&)> drive);
   // Answers the print dialog (none: Cancel).
   ScriptedResponder& ChoosePrinter(std::optional<PrintDialogAnswer> answer);
   // Answers the font dialog with this choice (none: Cancel).
@@ -51,6 +54,7 @@ class ScriptedResponder : public ModalResponder {
   void DriveDialog(Dialog& dialog) override;
   std::optional<std::string> AnswerFileDialog(const FileDialogRequest& request) override;
   std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& request) override;
+  void DriveLoop(ModalLoop& loop) override;
   std::optional<FontChoice> AnswerFontDialog(const FontDialogRequest& request) override;
 
  private:
@@ -59,6 +63,7 @@ class ScriptedResponder : public ModalResponder {
     int answer = 0;
     std::string templateName;
     std::function<void(Dialog&)> drive;
+    std::function<void(ModalLoop&)> driveLoop;
     std::optional<std::string> path;
     std::optional<PrintDialogAnswer> print;
     std::optional<FontChoice> font;
