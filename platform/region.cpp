@@ -49,6 +49,14 @@ Region Region::FromPolygon(std::span<const PointI> points, FillMode mode) {
       QRegion(polygon, mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill));
 }
 
+Region Region::FromRects(std::span<const Rect> rects) {
+  QRegion area;
+  for (const Rect& r : rects) {
+    if (!r.IsEmpty()) area += QRect(r.left, r.top, r.Width(), r.Height());
+  }
+  return FromQRegion(std::move(area));
+}
+
 Region Region::Intersected(const Region& other) const {
   return FromQRegion(impl_->region.intersected(other.impl_->region));
 }

@@ -21,6 +21,8 @@ class Region {
 
   static Region FromRect(const Rect& rect);
   static Region FromPolygon(std::span<const PointI> points, FillMode mode = FillMode::Winding);
+  // The union of the rectangles (for readers of region records).
+  static Region FromRects(std::span<const Rect> rects);
 
   Region Intersected(const Region& other) const;
   // The band of the given thickness along the inside of the region's edge.
