@@ -73,6 +73,39 @@ Rect Normalized(const Rect& r) {
           std::max(r.top, r.bottom)};
 }
 
+PointI Map(const Affine& t, double x, double y) {
+  return {Coordinate(x * t.m11 + y * t.m21 + t.dx), Coordinate(x * t.m12 + y * t.m22 + t.dy)};
+}
+
+// The rectangle covering the mapped one (right and bottom exclusive).
+Rect Map(const Affine& t, double left, double top, double right, double bottom) {
+  const PointI corners[4] = {Map(t, left, top), Map(t, right, top), Map(t, left, bottom),
+                             Map(t, right, bottom)};
+  Rect r{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+  for (const PointI& p : corners) {
+    r.left = std::min(r.left, p.x);
+    r.top = std::min(r.top, p.y);
+    r.right = std::max(r.right, p.x);
+    r.bottom = std::max(r.bottom, p.y);
+  }
+  return r;
+}
+
+// Figures as one polygon with the same fill, joined through their first points: each joint is
+// gone over once in each direction, which adds nothing to the fill.
+std::vector<PointI> JoinFigures(const std::vector<std::vector<PointI>>& figures) {
+  std::vector<PointI> joined;
+  const PointI* first = nullptr;
+  for (const std::vector<PointI>& figure : figures) {
+    if (figure.empty()) continue;
+    joined.insert(joined.end(), figure.begin(), figure.end());
+    joined.push_back(figure.front());
+    if (first != nullptr) joined.push_back(*first);
+    if (first == nullptr) first = &figure.front();
+  }
+  return joined;
+}
+
 }  // namespace
 
 struct MetafilePlayback::Reader {
@@ -168,23 +201,10 @@ Affine MetafilePlayback::Transform() const {
   return Then(Then(s.world, page), playback_);
 }
 
-PointI MetafilePlayback::ToTarget(double x, double y) const {
-  const Affine t = Transform();
-  return {Coordinate(x * t.m11 + y * t.m21 + t.dx), Coordinate(x * t.m12 + y * t.m22 + t.dy)};
-}
+PointI MetafilePlayback::ToTarget(double x, double y) const { return Map(Transform(), x, y); }
 
-// The target rectangle covering the logical one (right and bottom exclusive).
 Rect MetafilePlayback::ToTarget(double left, double top, double right, double bottom) const {
-  const PointI corners[4] = {ToTarget(left, top), ToTarget(right, top), ToTarget(left, bottom),
-                             ToTarget(right, bottom)};
-  Rect r{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
-  for (const PointI& p : corners) {
-    r.left = std::min(r.left, p.x);
-    r.top = std::min(r.top, p.y);
-    r.right = std::max(r.right, p.x);
-    r.bottom = std::max(r.bottom, p.y);
-  }
-  return r;
+  return Map(Transform(), left, top, right, bottom);
 }
 
 void MetafilePlayback::ApplyState() {
@@ -307,6 +327,14 @@ bool MetafilePlayback::Play(std::span<const std::uint8_t> record) {
     case emf::kBitBlt:
     case emf::kStretchBlt:
     case emf::kStretchDIBits: return PlayBlit(type, in);
+    case emf::kBeginPath:
+    case emf::kEndPath:
+    case emf::kCloseFigure:
+    case emf::kFillPath:
+    case emf::kStrokeAndFillPath:
+    case emf::kStrokePath:
+    case emf::kSelectClipPath:
+    case emf::kAbortPath: return PlayPath(type, in);
     default: return true;  // not drawn by this player
   }
 }
@@ -354,16 +382,89 @@ bool MetafilePlayback::PlayPoints(std::uint32_t type, Reader& in) {
     state_.y = y;
   }
   if (dc_ == nullptr || points.size() < 2) return true;
-  ApplyState();
+  const bool polygon = type == emf::kPolygon || type == emf::kPolygon16;
   if (type == emf::kPolyBezier || type == emf::kPolyBezier16 || type == emf::kPolyBezierTo ||
       type == emf::kPolyBezierTo16) {
     if ((points.size() - 1) % 3 != 0) return true;  // not whole curves: the system draws nothing
-    dc_->Polyline(Flatten(points));
-  } else if (type == emf::kPolygon || type == emf::kPolygon16) {
+    points = Flatten(points);
+  }
+  if (buildingPath_) {
+    AddToPath(std::move(points), to, polygon);
+    return true;
+  }
+  ApplyState();
+  if (polygon) {
     dc_->Polygon(points);
   } else {
     dc_->Polyline(points);
   }
+  return true;
+}
+
+void MetafilePlayback::AddToPath(std::vector<PointI> points, bool continues, bool closed) {
+  if (continues && !path_.empty() && !path_.back().closed && !path_.back().points.empty() &&
+      path_.back().points.back() == points.front()) {
+    path_.back().points.insert(path_.back().points.end(), points.begin() + 1, points.end());
+  } else {
+    path_.push_back({std::move(points), false});
+  }
+  if (closed) path_.back().closed = true;
+}
+
+void MetafilePlayback::FillFigures(const std::vector<std::vector<PointI>>& figures) {
+  const std::vector<PointI> joined = JoinFigures(figures);
+  if (joined.size() < 3) return;
+  const Pen pen = dc_->SelectPen(Pen{PenStyle::Null, 0, kBlack});
+  dc_->Polygon(joined);
+  dc_->SelectPen(pen);
+}
+
+bool MetafilePlayback::PlayPath(std::uint32_t type, Reader& in) {
+  const std::uint32_t mode = type == emf::kSelectClipPath ? in.U32() : 0;
+  if (!in.ok()) return false;
+  if (dc_ == nullptr) return true;
+  switch (type) {
+    case emf::kBeginPath:
+      buildingPath_ = true;
+      path_.clear();
+      return true;
+    case emf::kEndPath: buildingPath_ = false; return true;
+    case emf::kCloseFigure:
+      if (!path_.empty()) path_.back().closed = true;
+      return true;
+    case emf::kAbortPath:
+      buildingPath_ = false;
+      path_.clear();
+      return true;
+    default: break;
+  }
+  if (buildingPath_) return true;  // a path is used only once it is ended
+  std::vector<std::vector<PointI>> figures;
+  for (const Figure& figure : path_) figures.push_back(figure.points);
+  if (type == emf::kSelectClipPath) {
+    const Region area = Region::FromPolygon(JoinFigures(figures), state_.fillMode);
+    if (mode == emf::kRgnCopy || !state_.clip) {
+      state_.clip = area;
+    } else if (mode == emf::kRgnAnd) {
+      state_.clip = state_.clip->Intersected(area);
+    }
+    ApplyClip();
+  } else {
+    ApplyState();
+    if (type != emf::kStrokePath && state_.brush.style != BrushStyle::Hollow) FillFigures(figures);
+    if (type != emf::kFillPath) {
+      const Brush brush = dc_->SelectBrush(Brush::Hollow());
+      for (const Figure& figure : path_) {
+        if (figure.closed) {
+          dc_->Polygon(figure.points);
+        } else {
+          dc_->Polyline(figure.points);
+        }
+      }
+      dc_->SelectBrush(brush);
+    }
+  }
+  path_.clear();
   return true;
 }
 
@@ -394,23 +495,19 @@ bool MetafilePlayback::PlayPolyPoints(std::uint32_t type, Reader& in) {
   if (!in.ok()) return false;
   if (dc_ == nullptr) return true;
   ApplyState();
-  if (type == emf::kPolyPolyline || type == emf::kPolyPolyline16) {
+  const bool polygons = type == emf::kPolyPolygon || type == emf::kPolyPolygon16;
+  if (buildingPath_) {
+    for (std::vector<PointI>& shape : shapes) {
+      if (!shape.empty()) AddToPath(std::move(shape), false, polygons);
+    }
+    return true;
+  }
+  if (!polygons) {
     for (const std::vector<PointI>& shape : shapes) dc_->Polyline(shape);
     return true;
   }
-  // One fill for all the polygons, so holes stay holes: the figures joined through their first
-  // points, each joint gone over once in each direction, which adds nothing to the fill. Then
-  // each outline on its own.
-  std::vector<PointI> joined;
-  for (const std::vector<PointI>& shape : shapes) {
-    if (shape.empty()) continue;
-    joined.insert(joined.end(), shape.begin(), shape.end());
-    joined.push_back(shape.front());
-    if (&shape != &shapes.front()) joined.push_back(shapes.front().front());
-  }
-  const Pen pen = dc_->SelectPen(Pen{PenStyle::Null, 0, kBlack});
-  if (joined.size() >= 3) dc_->Polygon(joined);
-  dc_->SelectPen(pen);
+  // One fill for all the polygons, so holes stay holes; then each outline on its own.
+  FillFigures(shapes);
   const Brush brush = dc_->SelectBrush(Brush::Hollow());
   for (const std::vector<PointI>& shape : shapes) dc_->Polygon(shape);
   dc_->SelectBrush(brush);
@@ -428,7 +525,16 @@ bool MetafilePlayback::PlayShape(std::uint32_t type, Reader& in) {
       state_.x = x;
       state_.y = y;
     }
-    if (dc_ == nullptr || type == emf::kMoveToEx) return true;
+    if (dc_ == nullptr) return true;
+    if (buildingPath_ && type != emf::kSetPixelV) {
+      if (type == emf::kMoveToEx) {
+        path_.push_back({{ToTarget(x, y)}, false});
+      } else {
+        AddToPath({from, ToTarget(x, y)}, true, false);
+      }
+      return true;
+    }
+    if (type == emf::kMoveToEx) return true;
     if (type == emf::kSetPixelV) {
       dc_->SetPixel(ToTarget(x, y), ColorOf(color));
       return true;
@@ -451,9 +557,25 @@ bool MetafilePlayback::PlayShape(std::uint32_t type, Reader& in) {
   }
   if (!in.ok()) return false;
   if (dc_ == nullptr) return true;
-  ApplyState();
   const Rect box = ToTarget(std::min(left, right - 1), std::min(top, bottom - 1),
                             std::max(left + 1, right), std::max(top + 1, bottom));
+  if (buildingPath_ && (type == emf::kRectangle || type == emf::kEllipse)) {
+    std::vector<PointI> outline;
+    if (type == emf::kRectangle) {
+      outline = {{box.left, box.top}, {box.right - 1, box.top}, {box.right - 1, box.bottom - 1},
+                 {box.left, box.bottom - 1}};
+    } else {
+      const double cx = (box.left + box.right - 1) / 2.0, cy = (box.top + box.bottom - 1) / 2.0;
+      const double rx = (box.Width() - 1) / 2.0, ry = (box.Height() - 1) / 2.0;
+      for (int i = 0; i < 64; ++i) {
+        const double a = i * 2 * 3.14159265358979323846 / 64;
+        outline.push_back({Coordinate(cx + rx * std::cos(a)), Coordinate(cy - ry * std::sin(a))});
+      }
+    }
+    AddToPath(std::move(outline), false, true);
+    return true;
+  }
+  ApplyState();
   if (type == emf::kRectangle) {
     dc_->Rectangle(box);
   } else if (type == emf::kEllipse) {
@@ -640,8 +762,9 @@ bool MetafilePlayback::PlayTransform(std::uint32_t type, Reader& in) {
   return true;
 }
 
-// RGNDATA of the given size at the reader: its rectangles in logical units, mapped to the target.
-std::optional<Region> MetafilePlayback::ReadRegion(Reader& in, std::uint32_t bytes, bool& ok) {
+// RGNDATA of the given size at the reader, its rectangles mapped to the target.
+std::optional<Region> MetafilePlayback::ReadRegion(Reader& in, std::uint32_t bytes,
+                                                   const Affine& map, bool& ok) {
   ok = false;
   if (bytes > in.remaining() || bytes < emf::kRegionHeaderBytes) return std::nullopt;
   const std::uint32_t headerBytes = in.U32();
@@ -657,7 +780,7 @@ std::optional<Region> MetafilePlayback::ReadRegion(Reader& in, std::uint32_t byt
   rects.reserve(count);
   for (std::uint32_t i = 0; i < count; ++i) {
     const double left = in.I32(), top = in.I32(), right = in.I32(), bottom = in.I32();
-    rects.push_back(ToTarget(left, top, right, bottom));
+    rects.push_back(Map(map, left, top, right, bottom));
   }
   if (!in.ok()) return std::nullopt;
   ok = true;
@@ -684,8 +807,9 @@ bool MetafilePlayback::PlayClip(std::uint32_t type, Reader& in) {
     ApplyClip();
     return true;
   }
+  // Clip regions are in the metafile's device units.
   bool ok = false;
-  std::optional<Region> region = ReadRegion(in, bytes, ok);
+  std::optional<Region> region = ReadRegion(in, bytes, playback_, ok);
   if (!ok) return false;
   if (dc_ == nullptr) return true;
   if (mode == emf::kRgnCopy) {
@@ -712,7 +836,7 @@ bool MetafilePlayback::PlayRegion(std::uint32_t type, Reader& in) {
   const double strokeY = type == emf::kFrameRgn ? in.I32() : 0;
   if (!in.ok()) return false;
   bool ok = false;
-  const std::optional<Region> region = ReadRegion(in, bytes, ok);
+  const std::optional<Region> region = ReadRegion(in, bytes, Transform(), ok);
   if (!ok) return false;
   if (dc_ == nullptr) return true;
   ApplyState();

@@ -57,6 +57,11 @@ class MetafilePlayback {
   };
 
   struct Reader;
+  // A figure of a path, in target pixels; a closed one returns to its start.
+  struct Figure {
+    std::vector<PointI> points;
+    bool closed = false;
+  };
 
   // Records by group; each returns false when the record is malformed.
   bool PlayPoints(std::uint32_t type, Reader& in);
@@ -69,17 +74,22 @@ class MetafilePlayback {
   bool PlayRegion(std::uint32_t type, Reader& in);
   bool PlayText(std::uint32_t type, Reader& in);
   bool PlayBlit(std::uint32_t type, Reader& in);
+  bool PlayPath(std::uint32_t type, Reader& in);
 
   Affine Transform() const;  // logical units to target pixels
   PointI ToTarget(double x, double y) const;
   Rect ToTarget(double left, double top, double right, double bottom) const;
-  std::optional<Region> ReadRegion(Reader& in, std::uint32_t bytes, bool& ok);
+  std::optional<Region> ReadRegion(Reader& in, std::uint32_t bytes, const Affine& map, bool& ok);
   std::optional<Object> ObjectAt(std::uint32_t handle) const;
   void Select(const Object& object);
   void ApplyState();
   void ApplyClip();
   void DrawBitmap(const Bitmap& bitmap, const Rect& source, const Rect& dest, RasterOp op);
   std::vector<PointI> Flatten(std::span<const PointI> bezier) const;
+  // Adds a line to the path: continuing the last figure when it ends where the line starts.
+  void AddToPath(std::vector<PointI> points, bool continues, bool closed);
+  // One fill for all the figures (holes stay holes), with the current brush and no pen.
+  void FillFigures(const std::vector<std::vector<PointI>>& figures);
 
   DC* dc_;
   Affine playback_;  // device units of the metafile to target pixels
@@ -93,6 +103,8 @@ class MetafilePlayback {
   PointI targetPosition_;
   std::optional<Region> targetClip_;
   bool clipChanged_ = false;
+  bool buildingPath_ = false;  // drawing records add to the path instead of drawing
+  std::vector<Figure> path_;
 };
 
 }  // namespace platform

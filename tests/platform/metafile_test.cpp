@@ -564,6 +564,50 @@ TEST(MetafilePlayer, PlaysRecordsOfOtherWriters) {
   EXPECT_EQ(out.GetPixel(6, 30), kWhite);
 }
 
+TEST(MetafilePlayer, PlaysPaths) {
+  // A square with a square hole, filled by the alternate rule and outlined; then a triangle
+  // that only clips.
+  EmfBuilder b;
+  b.Add(emf::kCreateBrushIndirect, Values({1, 0, static_cast<std::int32_t>(kGreen.ToColorRef()), 0}));
+  b.Add(emf::kSelectObject, Values({1}));
+  b.Add(emf::kBeginPath, {});
+  b.Add(emf::kMoveToEx, Values({2, 2}));
+  kernel::ByteWriter square;
+  for (int v : {0, 0, 0, 0}) square.I32(v);
+  square.U32(3);
+  for (int v : {30, 2, 30, 30, 2, 30}) square.I16(static_cast<std::int16_t>(v));
+  b.Add(emf::kPolylineTo16, square);
+  b.Add(emf::kCloseFigure, {});
+  b.Add(emf::kRectangle, Values({10, 10, 19, 19}));
+  b.Add(emf::kEndPath, {});
+  b.Add(emf::kStrokeAndFillPath, Values({0, 0, 0, 0}));
+  b.Add(emf::kBeginPath, {});
+  b.Add(emf::kMoveToEx, Values({40, 0}));
+  b.Add(emf::kLineTo, Values({60, 0}));
+  b.Add(emf::kLineTo, Values({60, 20}));
+  b.Add(emf::kCloseFigure, {});
+  b.Add(emf::kEndPath, {});
+  b.Add(emf::kSelectClipPath, Values({static_cast<std::int32_t>(emf::kRgnCopy)}));
+  b.Add(emf::kBitBlt, [] {
+    kernel::ByteWriter w;
+    for (int v : {0, 0, 0, 0, 40, 0, 20, 20}) w.I32(v);
+    w.U32(emf::kPatCopy);
+    w.Zeros(100 - 8 - 36);
+    return w;
+  }());
+  const MetafilePlayer player = ReadOk(b.Finish({0, 0, 1500, 1000}));
+  Bitmap out(60, 40);
+  player.Play(*out.CreateDC(), {0, 0, 60, 40});
+  EXPECT_EQ(out.GetPixel(2, 2), kBlack);   // outline
+  EXPECT_EQ(out.GetPixel(2, 20), kBlack);
+  EXPECT_EQ(out.GetPixel(10, 15), kBlack);  // the hole's outline
+  EXPECT_EQ(out.GetPixel(5, 5), kGreen);
+  EXPECT_EQ(out.GetPixel(22, 25), kGreen);
+  EXPECT_EQ(out.GetPixel(14, 14), kWhite);  // the hole
+  EXPECT_EQ(out.GetPixel(57, 5), kGreen);   // inside the clipping triangle
+  EXPECT_EQ(out.GetPixel(42, 15), kWhite);  // outside it
+}
+
 TEST(MetafilePlayer, RefusesMalformedMetafiles) {
   const kernel::Bytes good = SceneMetafile();
   const std::vector<RecordView> records = Records(good);
