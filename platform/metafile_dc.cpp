@@ -591,7 +591,8 @@ void MetafileDC::DoDrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src
   const std::uint32_t bitsOffset = infoOffset + static_cast<std::uint32_t>(dib.info.size());
 
   kernel::ByteWriter body;
-  WriteRect(body, at.x, at.y, at.x + valid.Width() - 1, at.y + valid.Height() - 1);
+  WriteRect(body, at.x, at.y, ClampToInt(std::int64_t{at.x} + valid.Width() - 1),
+            ClampToInt(std::int64_t{at.y} + valid.Height() - 1));
   WritePoint(body, at);
   body.I32(0);  // source position and size: the whole DIB
   body.I32(0);

@@ -34,7 +34,8 @@ int Coordinate(double v) {
 // A size in target pixels: at least 1 when the logical size is not 0.
 int ScaledSize(int logical, double scale) {
   if (logical == 0) return 0;
-  const double v = std::clamp(std::fabs(logical * scale), 1.0, kSizeLimit);
+  const double product = std::fabs(logical * scale);
+  const double v = std::isfinite(product) ? std::clamp(product, 1.0, kSizeLimit) : 1.0;
   const int size = static_cast<int>(std::lround(v));
   return logical < 0 ? -size : size;
 }

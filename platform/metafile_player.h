@@ -8,6 +8,11 @@
 // reason; nothing is ever read past the end. Records this player does not know are skipped, as
 // are records that name objects the metafile never made.
 //
+// Besides every record our own writer makes, the player knows what other programs commonly put
+// on the clipboard: 32-bit points, Bezier curves, poly-polygons, paths, map modes with window
+// and viewport extents, world transforms (rotations and shears only approximately for boxes),
+// saved states, and blits of DIBs in the usual depths.
+//
 // Playing maps the picture's frame (converted to the reference device's units) onto the
 // destination rectangle, starting from the default state of a new device context, and leaves
 // the target's pen, brush, font, colours, modes, position and clip as they were.
