@@ -19,8 +19,11 @@ PrintedPage TakePrintedPage(std::string_view text, std::size_t start, int maxLin
     while (end < text.size() && !EndsLine(text[end])) ++end;
     const std::string_view line = text.substr(pos, end - pos);
     if (!line.empty()) {
-      const std::size_t fits = std::clamp<std::size_t>(fitCount ? fitCount(line) : line.size(), 1, line.size());
+      std::size_t fits = std::clamp<std::size_t>(fitCount ? fitCount(line) : line.size(), 1, line.size());
       if (fits < line.size()) {
+        // Break after the last blank that fits, when there is one.
+        const std::size_t blank = line.substr(0, fits).find_last_of(' ');
+        if (blank != std::string_view::npos && blank > 0) fits = blank + 1;
         page.lines.emplace_back(line.substr(0, fits));
         pos += fits;
         continue;

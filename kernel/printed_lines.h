@@ -19,7 +19,8 @@ struct PrintedPage {
 using FitCount = std::function<std::size_t(std::string_view line)>;
 
 // The lines of the page that starts at `start`: at most maxLines of them (at least one), a line
-// wider than the page continued on the next line. The text ends at its end or at a NUL.
+// wider than the page continued on the next line (after its last blank that fits, else after as
+// many characters as fit). The text ends at its end or at a NUL.
 PrintedPage TakePrintedPage(std::string_view text, std::size_t start, int maxLines, const FitCount& fitCount);
 
 // Whether anything is left to print from `next` on.

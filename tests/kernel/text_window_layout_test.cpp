@@ -98,6 +98,8 @@ TEST(PrintedLines, LongLinesWrapAndGoOnOnTheNextPage) {
   page = TakePrintedPage(text, page.next, 2, fourFit);
   EXPECT_EQ(page.lines, (std::vector<std::string>{"ij", "xy"}));
   EXPECT_FALSE(HasTextFrom(text, page.next));
+  // Words are kept whole where a blank allows.
+  EXPECT_EQ(TakePrintedPage("ab cdef", 0, 5, fourFit).lines, (std::vector<std::string>{"ab ", "cdef"}));
   // A fit of nothing still prints one character per line.
   const auto noneFit = [](std::string_view) -> std::size_t { return 0; };
   EXPECT_EQ(TakePrintedPage("ab", 0, 5, noneFit).lines, (std::vector<std::string>{"a", "b"}));
