@@ -133,6 +133,13 @@ TEST_F(TextWindows, ASavedTextIsTheTextAndOneNulByte) {
   const std::string expected("one\r\ntwo\r\nthree\0", 16);
   EXPECT_EQ(kernel::ReadFileBytes(path), kernel::Bytes(expected.begin(), expected.end()));
 
+  // A file that cannot be written is reported once; the text stays modified.
+  window->editor().ReplaceSelection("!");
+  script.ChooseFile(Path("no/such/folder/x.txt")).AnswerMessage(IDOK);
+  window->DispatchCommand(kCmdFileSaveAs);
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot save file"});
+  EXPECT_TRUE(window->IsModified());
+
   auto reader = TextWindow("");
   script.ChooseFile(path);
   reader->DispatchCommand(kCmdFileOpen);
