@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "app/message_numbers.h"
 #include "app/text_printout.h"
 #include "kernel/file_names.h"
 #include "kernel/line_ends.h"
@@ -24,9 +25,6 @@ constexpr int kSearchForString = 6;        // "search for"
 constexpr int kFirstSearchHelpString = 8;  // four lines, 8 to 11
 constexpr int kSearchingString = 12;       // "searching"
 constexpr int kHelpTitleString = 25;       // "help.txt"
-constexpr int kCannotUnderstand = 1;
-constexpr int kCouldNotFind = 2;
-constexpr int kNothingToDo = 9;
 constexpr int kSearchBufferSize = 256;
 constexpr int kMinusBufferSize = 10;
 constexpr int kScrollHitToLine = 4;
@@ -132,7 +130,7 @@ int TPreTextWin::LoadFile() {
 
 int TPreTextWin::ReadData() {
   kernel::ByteReader* file = InFile();
-  if (!file) return 11;
+  if (!file) return kCannotOpenFile;
   std::string bytes(file->remaining(), '\0');
   file->Raw(bytes.data(), bytes.size());
   // A NUL ends the text; lines from other systems get CR LF ends.
