@@ -24,6 +24,7 @@ void TFileMsgWin::DecimalsCommand() {
   if (dialog.Execute() != platform::IDOK) return;
   numberFormat.roundingUnit = RoundingUnitFor(numberFormat.decimals);
   DefaultFieldWidth();
+  FormatChanged();
 }
 
 void TFileMsgWin::DefaultFieldWidth() {

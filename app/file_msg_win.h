@@ -137,6 +137,8 @@ class TFileMsgWin : public platform::FrameWindow {
   virtual void Hide();
   virtual void ShowHelp(std::string_view /*resourceName*/, std::string_view /*extraText*/) {}
   virtual void DefaultFieldWidth();
+  // Called after the user confirmed the decimals dialog (the data window asks for a new listing).
+  virtual void FormatChanged() {}
 
   FileMsgData fileMsg;
   AuthorData authorData;

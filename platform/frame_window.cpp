@@ -113,7 +113,7 @@ void CloseWhenIdle(QPointer<NativeFrame> frame) {
       CloseWhenIdle(frame);
       return;
     }
-    frame->owner()->Close();
+    frame->owner()->DeliverCloseRequest();
   });
 }
 

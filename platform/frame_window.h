@@ -112,8 +112,8 @@ class FrameWindow {
   // Asks CanClose of the owned windows, then of this one; when all agree, destroys the window
   // (and with it the owned ones). Returns whether it closed.
   bool Close();
-  // What the title bar's close button does: ends any modal loop of the window, then asks Close
-  // once the running command has returned.
+  // What the title bar's close button does: ends any modal loop of the window, then runs
+  // OnCloseRequest (Close, unless the window only hides) once the running command has returned.
   void RequestClose();
   // Destroys without asking: children first, then OnDestroy, then the screen window.
   void Destroy();
@@ -134,6 +134,7 @@ class FrameWindow {
   void DeliverFilesDropped(const std::vector<std::string>& paths) { OnFilesDropped(paths); }
   void DeliverSize(int width, int height) { OnSize(width, height); }
   void DeliverActivate(bool active) { OnActivate(active); }
+  void DeliverCloseRequest() { OnCloseRequest(); }
   void PaintInto(DC& dc) { Paint(dc); }
 
  protected:
@@ -154,6 +155,8 @@ class FrameWindow {
   virtual void OnFilesDropped(const std::vector<std::string>& /*paths*/) {}
   // The window became active or inactive.
   virtual void OnActivate(bool /*active*/) {}
+  // The user asked to close the window from its title bar; windows that only hide override it.
+  virtual void OnCloseRequest() { Close(); }
 
  private:
   friend struct FrameWindowImpl;

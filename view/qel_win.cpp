@@ -2,18 +2,49 @@
 
 #include <string>
 
+#include "app/author_data.h"
 #include "app/child_windows.h"
+#include "app/note_win.h"
+#include "app/pre_text_win.h"
 #include "kernel/file_names.h"
-#include "platform/message_box.h"
+#include "platform/resource_library.h"
 
 namespace view {
+
+namespace {
+constexpr int kHelpTitleString = 25;  // "help.txt"
+constexpr int kNonameString = 29;     // "noname"
+constexpr int kNotebookString = 93;   // "notebook"
+
+// A companion exists hidden until a command shows it.
+template <typename Window>
+Window* CreateHidden(Window* window) {
+  window->fileMsg.hidden = 1;
+  window->Create();
+  return window;
+}
+}  // namespace
 
 TQELWin::TQELWin(platform::FrameWindow* parent, std::string_view title) : TPreWin(parent, title) {}
 
 void TQELWin::SetupWindow() {
   TPreWin::SetupWindow();
+  CreateCompanions();
   const kernel::WinPlacement& p = fileMsg.placement;
   MoveTo({p.x, p.y, p.width, p.height});
+}
+
+void TQELWin::CreateCompanions() {
+  const int slot = fontWin.textSlot;
+  const std::string help = platform::LoadString(kHelpTitleString);
+  helpWindow_ = CreateHidden(new app::TTextWin(this, help, help, {}, slot));
+  const std::string scratch = platform::LoadString(kNonameString) + ".txt";
+  scratchWindow_ = CreateHidden(new app::TTextWin(this, scratch, scratch, {}, slot));
+  if (notebook) {
+    const std::string notes = platform::LoadString(kNotebookString) + ".txt";
+    notebookWindow_ = CreateHidden(new app::TNoteWin(this, notes, notes, {}, slot));
+    notebookWindow_->SetTitle();
+  }
 }
 
 int TQELWin::LoadFile() {
@@ -23,24 +54,72 @@ int TQELWin::LoadFile() {
   return 0;
 }
 
+bool TQELWin::Save() {
+  if (!TPreWin::Save()) return false;
+  if (notebookWindow_) notebookWindow_->SetTitle();
+  return true;
+}
+
+void TQELWin::Hide() {
+  for (app::TPreTextWin* companion : {static_cast<app::TPreTextWin*>(notebookWindow_),
+                                      static_cast<app::TPreTextWin*>(helpWindow_),
+                                      static_cast<app::TPreTextWin*>(scratchWindow_)})
+    if (companion && !companion->fileMsg.hidden) companion->Hide();
+  TPreWin::Hide();
+}
+
 void TQELWin::LoadStartupFile() {
   const bool given = !fileMsg.startupFileName.empty();
   const int result = OpenStartupFile();
   if (result != 0 && given) Msg(result);
 }
 
-void TQELWin::ShowHelp(std::string_view resourceName, std::string_view extraText) {
+void TQELWin::ShowHelp(std::string_view resourceName, std::string_view topic) {
   std::string text;
-  const int result = LoadHelpText(resourceName, text);
+  const int result = LoadHelpText(resourceName, text, kHelpBufferSize);
   if (result != 0) {
     Msg(result);
     return;
   }
-  text += extraText;
-  platform::MessageBox(this, text, Caption(), platform::MessageButtons::Ok);
+  if (!helpWindow_) return;
+  helpWindow_->preText.text = app::TextWindowText(text);
+  helpWindow_->ShowText();
+  helpWindow_->Show();
+  helpWindow_->fileMsg.hidden = 0;
+  if (!topic.empty()) {
+    helpWindow_->preText.lastSearch = std::string(topic);
+    helpWindow_->Search(topic, true);  // a hit is scrolled to the fourth line
+  }
+}
+
+void TQELWin::ShowNotebook() {
+  if (!notebookWindow_ || !CheckPassword(app::kGuardNotebook)) return;
+  notebookWindow_->Show();
+  notebookWindow_->fileMsg.hidden = 0;
+  fileMsg.modified = 1;
+}
+
+bool TQELWin::OnCommand(int id) {
+  if (id == kCmdNotebook) {
+    ShowNotebook();
+    return true;
+  }
+  return TPreWin::OnCommand(id);
+}
+
+void TQELWin::EnableCommand(platform::CommandState& state) {
+  if (state.id == kCmdNotebook) {
+    state.enabled = notebook != 0 && notebookWindow_ != nullptr;
+    return;
+  }
+  TPreWin::EnableCommand(state);
 }
 
 void TQELWin::OnDestroy() {
+  // The companions, owned as child windows, have been destroyed already.
+  helpWindow_ = nullptr;
+  scratchWindow_ = nullptr;
+  notebookWindow_ = nullptr;
   app::FreeSlot(slotIndex);
   TPreWin::OnDestroy();
 }

@@ -1,13 +1,24 @@
 #pragma once
 // The graphics window base: a window that holds a slot of the child-window table, may read its
-// settings file and own a notebook, and shows help texts.
+// settings file and own a notebook, and shows help texts. Its companion text windows (the help
+// window, the scratch window and, where the window kind offers one, the notebook) are created
+// hidden with it, shown on demand, hidden when it hides and destroyed with it.
 
 #include <cstdint>
 #include <string_view>
 
 #include "app/pre_win.h"
 
+namespace app {
+class TNoteWin;
+class TTextWin;
+}  // namespace app
+
 namespace view {
+
+inline constexpr int kCmdNotebook = 75;
+// Help texts are read into a buffer of this size.
+inline constexpr int kHelpBufferSize = 100000;
 
 class TQELWin : public app::TPreWin {
  public:
@@ -21,13 +32,32 @@ class TQELWin : public app::TPreWin {
   std::uint8_t notebook = 0;
 
   int LoadFile() override;
-  void ShowHelp(std::string_view resourceName, std::string_view extraText) override;
+  bool Save() override;
+  void Hide() override;
+  // Shows the help text in the help window; a topic given is searched there and scrolled into view.
+  void ShowHelp(std::string_view resourceName, std::string_view topic) override;
+
+  // The companions; null before the set-up and after the window is destroyed.
+  app::TTextWin* helpWindow() const { return helpWindow_; }
+  app::TTextWin* scratchWindow() const { return scratchWindow_; }
+  app::TNoteWin* notebookWindow() const { return notebookWindow_; }
 
  protected:
   void SetupWindow() override;
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
   void OnDestroy() override;
   // Loads the start-up file the window was given and reports a file that could not be loaded.
   void LoadStartupFile();
+
+ private:
+  void CreateCompanions();
+  void ShowNotebook();
+
+  // Owned as child windows.
+  app::TTextWin* helpWindow_ = nullptr;
+  app::TTextWin* scratchWindow_ = nullptr;
+  app::TNoteWin* notebookWindow_ = nullptr;
 };
 
 }  // namespace view

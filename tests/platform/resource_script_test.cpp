@@ -101,7 +101,7 @@ TEST(ResourceLibrary, EmbeddedResourcesAreWellFormed) {
   EXPECT_EQ(LoadString(404), "no more room");
   EXPECT_EQ(LoadString(403, 10), "low memory");
   EXPECT_TRUE(HasDialogTemplate("YNCMBOX"));
-  EXPECT_FALSE(HasString(3));
+  EXPECT_FALSE(HasString(99998));
   EXPECT_FALSE(FindHelpText("NO_SUCH_HELP").has_value());
 }
 
