@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/clipboard.h"
+#include "platform/dc.h"
 #include "platform/font_dialog.h"
+#include "platform/metafile_dc.h"
 #include "platform/scripted_responder.h"
 #include "platform/stored_fonts.h"
 
@@ -74,4 +76,31 @@ TEST(Clipboard, TextKeepsItsWindows1252BytesAndPicturesTheirPixels) {
   CopyTextToClipboard("plain");
   EXPECT_FALSE(ClipboardHasImage());
   EXPECT_FALSE(ClipboardImage());
+}
+
+TEST(Clipboard, MetafilesTravelAsTheirBytesWithAPictureBeside) {
+  MetafileSetup setup;
+  setup.reference.dpiX = setup.reference.dpiY = 96;
+  setup.reference.widthPixels = 960;
+  setup.reference.heightPixels = 960;
+  setup.reference.widthMm = 254;
+  setup.reference.heightMm = 254;
+  setup.picture = {0, 0, 40, 20};
+  MetafileDC dc(setup);
+  dc.SelectBrush(Brush::Solid(Color{0, 0, 255}));
+  dc.Rectangle({0, 0, 40, 20});
+  const kernel::Bytes metafile = dc.Finish();
+
+  ASSERT_TRUE(CopyMetafileToClipboard(metafile));
+  EXPECT_TRUE(ClipboardHasMetafile());
+  EXPECT_EQ(ClipboardMetafile(), metafile);
+  const std::optional<Bitmap> picture = ClipboardImage();
+  ASSERT_TRUE(picture.has_value());
+  EXPECT_EQ(picture->GetPixel(picture->width() / 2, picture->height() / 2), (Color{0, 0, 255}));
+
+  // Anything else is refused and the clipboard keeps what it had.
+  EXPECT_FALSE(CopyMetafileToClipboard({1, 2, 3}));
+  EXPECT_EQ(ClipboardMetafile(), metafile);
+  CopyTextToClipboard("text");
+  EXPECT_FALSE(ClipboardHasMetafile());
 }
