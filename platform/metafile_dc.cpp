@@ -7,7 +7,7 @@
 #include <numbers>
 
 #include "kernel/text_encoding.h"
-#include "platform/metafile_dib.h"
+#include "platform/dib.h"
 #include "platform/metafile_format.h"
 #include "platform/metafile_text.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/bitmap.h"
-#include "platform/metafile_dib.h"
+#include "platform/dib.h"
 #include "platform/metafile_format.h"
 #include "platform/metafile_text.h"
 

@@ -57,7 +57,7 @@ class PainterDC : public DC {
   std::optional<QRegion> painterClip_;  // the clip the painter came with
   LinePixels pixels_;                   // reused for every thin line
   QList<QPoint> points_;                // the same pixels for Qt
-  std::optional<FontSpec> fontSpec_;    // the spec of font_
+  std::optional<FontSpec> fontSpec_;    // what font_ was made from
   QFont font_;
 };
 

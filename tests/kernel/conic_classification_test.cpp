@@ -4,6 +4,7 @@
 #include <cmath>
 #include <random>
 
+#include "conic_coefficients.h"
 #include "extended_expect.h"
 #include "kernel/conic_classification.h"
 #include "kernel/conic_construction.h"
@@ -128,23 +129,6 @@ TEST(ConicClassification, UncoveredEquationNeverKeepsAnEarlierShape) {
   EXPECT_EQ(record.kind, kConicNoRealPoint);
   for (const Point2& p : record.shape) ExpectPoint(p, {0, 0});
   EXPECT_EQ(record.angle, 0);
-}
-
-// Coefficients of sum w (p x + q y + r)^2 + constant, expanded independently of the kernel.
-struct LinearForm {
-  Real p, q, r, weight;
-};
-std::array<Real, 6> SumOfSquares(std::initializer_list<LinearForm> forms, Real constant) {
-  std::array<Real, 6> k{0, 0, 0, 0, 0, constant};
-  for (const LinearForm& f : forms) {
-    k[0] += f.weight * f.p * f.p;
-    k[1] += f.weight * 2 * f.p * f.q;
-    k[2] += f.weight * f.q * f.q;
-    k[3] += f.weight * 2 * f.p * f.r;
-    k[4] += f.weight * 2 * f.q * f.r;
-    k[5] += f.weight * f.r * f.r;
-  }
-  return k;
 }
 
 TEST(ConicClassification, RandomTurnedConicsGiveTheirFociAndAxes) {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "record_images.h"
 #include "kernel/conic_equation_records.h"
 #include "tests/kernel/extended_expect.h"
 
@@ -13,21 +14,9 @@ namespace {
 
 using std::uint8_t;
 
-void Put(Bytes& image, std::size_t offset, std::initializer_list<uint8_t> bytes) {
-  for (uint8_t b : bytes) image[offset++] = b;
-}
+Bytes ImageOf(const ConicRecord& record) { return ::ImageOf(record, WriteConicRecord); }
 
-Bytes ImageOf(const ConicRecord& record) {
-  ByteWriter writer;
-  WriteConicRecord(writer, record);
-  return writer.Take();
-}
-
-Bytes ImageOf(const EquationRecord& record) {
-  ByteWriter writer;
-  WriteEquationRecord(writer, record);
-  return writer.Take();
-}
+Bytes ImageOf(const EquationRecord& record) { return ::ImageOf(record, WriteEquationRecord); }
 
 TEST(ConicEquationRecords, ConicGoldenImageAndRoundTrip) {
   ConicRecord record;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "record_images.h"
 #include "kernel/construction_record.h"
 
 using namespace kernel;
@@ -12,15 +13,7 @@ namespace {
 
 using std::uint8_t;
 
-Bytes ImageOf(const ConstructionRecord& record) {
-  ByteWriter writer;
-  WriteConstructionRecord(writer, record);
-  return writer.Take();
-}
-
-void Put(Bytes& image, std::size_t offset, std::initializer_list<uint8_t> bytes) {
-  for (uint8_t b : bytes) image[offset++] = b;
-}
+Bytes ImageOf(const ConstructionRecord& record) { return ::ImageOf(record, WriteConstructionRecord); }
 
 void PutText(Bytes& image, std::size_t offset, const std::string& text) {
   for (char c : text) image[offset++] = static_cast<uint8_t>(c);

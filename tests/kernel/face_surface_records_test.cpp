@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "record_images.h"
 #include "kernel/face_surface_records.h"
 
 using namespace kernel;
@@ -13,21 +14,9 @@ namespace {
 using std::uint16_t;
 using std::uint8_t;
 
-void Put(Bytes& image, std::size_t offset, std::initializer_list<uint8_t> bytes) {
-  for (uint8_t b : bytes) image[offset++] = b;
-}
+Bytes ImageOf(const FaceRecord& face) { return ::ImageOf(face, WriteFaceRecord); }
 
-Bytes ImageOf(const FaceRecord& face) {
-  ByteWriter writer;
-  WriteFaceRecord(writer, face);
-  return writer.Take();
-}
-
-Bytes ImageOf(const SurfaceRecord& record) {
-  ByteWriter writer;
-  WriteSurfaceRecord(writer, record);
-  return writer.Take();
-}
+Bytes ImageOf(const SurfaceRecord& record) { return ::ImageOf(record, WriteSurfaceRecord); }
 
 FaceRecord FaceOf(std::vector<uint16_t> vertices) {
   FaceRecord face;

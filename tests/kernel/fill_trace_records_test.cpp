@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "record_images.h"
 #include "kernel/fill_trace_records.h"
 #include "kernel/linked_record_lists.h"
 
@@ -14,21 +15,9 @@ namespace {
 using std::uint16_t;
 using std::uint8_t;
 
-void Put(Bytes& image, std::size_t offset, std::initializer_list<uint8_t> bytes) {
-  for (uint8_t b : bytes) image[offset++] = b;
-}
+Bytes ImageOf(const FillRecord& record) { return ::ImageOf(record, WriteFillRecord); }
 
-Bytes ImageOf(const FillRecord& record) {
-  ByteWriter writer;
-  WriteFillRecord(writer, record);
-  return writer.Take();
-}
-
-Bytes ImageOf(const TraceRecord& record) {
-  ByteWriter writer;
-  WriteTraceRecord(writer, record);
-  return writer.Take();
-}
+Bytes ImageOf(const TraceRecord& record) { return ::ImageOf(record, WriteTraceRecord); }
 
 void SetVertices(FillRecord& fill, std::vector<uint16_t> vertices) {
   std::copy(vertices.begin(), vertices.end(), fill.vertices.begin());

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "record_images.h"
 #include "kernel/line_circle_records.h"
 
 using namespace kernel;
@@ -13,23 +14,12 @@ namespace {
 using std::uint16_t;
 using std::uint8_t;
 
-void Put(Bytes& image, std::size_t offset, std::initializer_list<uint8_t> bytes) {
-  for (uint8_t b : bytes) image[offset++] = b;
-}
-
 std::vector<uint16_t> Listed(const SegmentRecord& record) {
   return {record.points.entries.begin(), record.points.entries.begin() + record.points.count};
 }
 
 std::vector<uint16_t> Listed(const CircleRecord& record) {
   return {record.points.begin(), record.points.begin() + record.count};
-}
-
-template <class Record, class Writer>
-Bytes ImageOf(const Record& record, Writer write) {
-  ByteWriter writer;
-  write(writer, record);
-  return writer.Take();
 }
 
 TEST(LineCircleRecords, SegmentGoldenImageAndRoundTrip) {

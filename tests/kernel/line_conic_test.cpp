@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <random>
 
+#include "conic_coefficients.h"
 #include "extended_expect.h"
 #include "kernel/line_conic.h"
 #include "kernel/line_ellipse_parabola.h"
@@ -118,23 +119,6 @@ TEST(LineConic, FocalKindCountsTheKernelCodes) {
 }
 
 // ---- Cross-check against an independent closed form on random conics ----
-
-// Coefficients of sum w (p x + q y + r)^2 + constant.
-struct LinearForm {
-  Real p, q, r, weight;
-};
-std::array<Real, 6> SumOfSquares(std::initializer_list<LinearForm> forms, Real constant) {
-  std::array<Real, 6> k{0, 0, 0, 0, 0, constant};
-  for (const LinearForm& f : forms) {
-    k[0] += f.weight * f.p * f.p;
-    k[1] += f.weight * 2 * f.p * f.q;
-    k[2] += f.weight * f.q * f.q;
-    k[3] += f.weight * 2 * f.p * f.r;
-    k[4] += f.weight * 2 * f.q * f.r;
-    k[5] += f.weight * f.r * f.r;
-  }
-  return k;
-}
 
 struct RandomConic {
   std::int16_t kind = 0;

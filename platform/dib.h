@@ -1,6 +1,6 @@
 #pragma once
-// Internal to platform/: device-independent bitmaps inside metafile records, a BITMAPINFOHEADER
-// (with its palette or colour masks) and the rows of pixels.
+// Internal to platform/: device-independent bitmaps, as metafile records and BMP files hold them:
+// a BITMAPINFOHEADER (with its palette or colour masks) and the rows of pixels.
 
 #include <cstdint>
 #include <optional>

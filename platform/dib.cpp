@@ -1,4 +1,4 @@
-#include "platform/metafile_dib.h"
+#include "platform/dib.h"
 
 #include <bit>
 #include <vector>
