@@ -1,6 +1,6 @@
 #include "app/about_dlg.h"
 
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace app {
 
@@ -28,28 +28,28 @@ void TAboutDlg::SetupWindow() {
 }
 
 std::string AboutCaption(int version) {
-  return platform::LoadString(kAboutCaptionString, 255) + " [v 1." + std::to_string(version) + "]";
+  return resources::LoadString(kAboutCaptionString, 255) + " [v 1." + std::to_string(version) + "]";
 }
 
 std::string AboutBody() {
   std::string body = kLine;
-  body += platform::LoadString(kPlatformsString, 100);
+  body += resources::LoadString(kPlatformsString, 100);
   body += kLine;
-  body += platform::LoadString(kVersionCompiledString, 255) + " 1 " + platform::LoadString(kMonthString, 255) + " 2012";
+  body += resources::LoadString(kVersionCompiledString, 255) + " 1 " + resources::LoadString(kMonthString, 255) + " 2012";
   body += kLine;
   body += kLine;
   for (int id = kFirstNoteString; id <= kLastNoteString; ++id) {
-    body += platform::LoadString(id, 255);
+    body += resources::LoadString(id, 255);
     body += kLine;
     if (id == 303 || id == 307) body += kLine;
   }
   body += kLine;
-  body += platform::LoadString(kCommentsString, 255);
+  body += resources::LoadString(kCommentsString, 255);
   if (body.size() > kBodyLimit - 1) body.resize(kBodyLimit - 1);
   return body;
 }
 
-void About(TFileMsgWin& window) {
+void About(shell::TFileMsgWin& window) {
   if (window.fileMsg.aboutShowing) return;
   window.fileMsg.aboutShowing = 1;
   TAboutDlg dialog(&window, AboutCaption(window.fileMsg.version), "ABOUTBOX", AboutBody());

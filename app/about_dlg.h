@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/file_msg_win.h"
+#include "shell/file_msg_win.h"
 #include "platform/dialog.h"
 
 namespace app {
@@ -26,6 +26,6 @@ std::string AboutCaption(int version);
 std::string AboutBody();
 
 // Runs the about box over `window` (once at a time).
-void About(TFileMsgWin& window);
+void About(shell::TFileMsgWin& window);
 
 }  // namespace app

@@ -4,15 +4,15 @@
 #include <cstdlib>
 
 #include "app/about_dlg.h"
-#include "app/child_windows.h"
+#include "shell/child_windows.h"
 #include "app/launcher_tips.h"
 #include "app/launcher_windows.h"
-#include "app/message_numbers.h"
+#include "shell/message_numbers.h"
 #include "app/startup_file.h"
 #include "kernel/file_bytes.h"
 #include "kernel/random.h"
 #include "platform/instance_channel.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 #include "platform/settings_folder.h"
 #include "platform/window_state.h"
 #include "view/qel_win.h"
@@ -54,7 +54,7 @@ void TGeomFrame::SetupWindow() {
   // From now on a second start of the program hands its file over to this one.
   listener_ = std::make_unique<platform::InstanceListener>([this](const std::string& name) { ReceiveHandOff(name); });
   SetAccelerators("GEOMMENU");
-  SetIcon(platform::LoadString(999));
+  SetIcon(resources::LoadString(999));
 
   data.startMaximized = 0;
   if (const std::optional<LauncherSettings> stored = ReadLauncherSettings(SettingsPath())) {
@@ -143,18 +143,18 @@ bool TGeomFrame::OnCommand(int id) {
 
 view::TQELWin* TGeomFrame::OpenWindow(WindowKind kind, std::string_view fileName) {
   const WindowKindInfo& info = InfoOf(kind);
-  const int slot = FindFreeSlot();
+  const int slot = shell::FindFreeSlot();
   if (slot < 0) {
-    serviceWindow_->Msg(kNoMoreRoom);
+    serviceWindow_->Msg(shell::kNoMoreRoom);
     return nullptr;
   }
   if (!info.untitledExtension.empty()) ++data.untitledCounter;
-  std::string title = platform::LoadString(kUntitledString, 50) + std::to_string(data.untitledCounter);
+  std::string title = resources::LoadString(kUntitledString, 50) + std::to_string(data.untitledCounter);
   title += info.untitledExtension;
 
   view::TQELWin* window = ConstructWindow(kind, this, title);
   if (!window) return nullptr;
-  ChildWindows()[slot] = 1;
+  shell::ChildWindows()[slot] = 1;
   window->slotIndex = slot;
   window->fileMsg.version = kLaunchedWindowVersion;
   if (info.notebook != NotebookChoice::WindowDefault) window->notebook = info.notebook == NotebookChoice::Yes ? 1 : 0;

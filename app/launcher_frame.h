@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/dlg.h"
+#include "shell/dlg.h"
 #include "app/launcher_kinds.h"
 #include "app/launcher_settings.h"
 #include "platform/frame_window.h"
@@ -44,7 +44,7 @@ struct LauncherData {
   LauncherSettings settings;  // placement, Open last, Use defaults
   std::uint8_t startMaximized = 0;
   std::string winDirPath;     // the folder of the settings files
-  DlgPosition tipsPosition;
+  shell::DlgPosition tipsPosition;
   std::int32_t untitledCounter = 0;
   std::uint8_t firstPaint = 1;
 };

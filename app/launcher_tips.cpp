@@ -10,7 +10,7 @@ std::uint8_t ReadShowTipFlag(const std::string& tipsFile) {
   return bytes->front();
 }
 
-std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, DlgPosition* position,
+std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, shell::DlgPosition* position,
                                              const std::string& tipsFile) {
   const std::uint8_t show = ReadShowTipFlag(tipsFile);
   auto tips = std::make_unique<TTipsDlg>(frame, "TIPS", kFirstTip, show ? kLastTip : -kLastTip, tipsFile, position,

@@ -15,7 +15,7 @@ std::uint8_t ReadShowTipFlag(const std::string& tipsFile);
 
 // Creates the box over frame, hidden; marked closed unless the user wants a tip at start-up (the
 // launcher shows it once it is on screen).
-std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, DlgPosition* position,
+std::unique_ptr<TTipsDlg> CreateLauncherTips(platform::FrameWindow* frame, shell::DlgPosition* position,
                                              const std::string& tipsFile);
 
 }  // namespace app

@@ -5,7 +5,7 @@
 
 #include "kernel/number_text.h"
 #include "kernel/random.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace app {
 
@@ -26,8 +26,8 @@ std::int32_t PreviousTipId(const TipsData& tips) {
 }
 
 TTipsDlg::TTipsDlg(platform::FrameWindow* parent, std::string_view resource, int first, int lastSigned,
-                   std::string tipsFile, DlgPosition* position, int startTip, int step)
-    : TDlg(parent, resource, position) {
+                   std::string tipsFile, shell::DlgPosition* position, int startTip, int step)
+    : shell::TDlg(parent, resource, position) {
   tips.first = first;
   tips.last = std::abs(lastSigned);
   tips.count = std::max(1, tips.last - tips.first + 1);
@@ -44,13 +44,13 @@ TTipsDlg::TTipsDlg(platform::FrameWindow* parent, std::string_view resource, int
 }
 
 void TTipsDlg::SetupWindow() {
-  TDlg::SetupWindow();
+  shell::TDlg::SetupWindow();
   CheckItem(kShowAtStartCheck, tips.showAtStart != 0);
   ShowTip();
 }
 
 void TTipsDlg::ShowTip() {
-  const std::string text = platform::HasString(tips.current) ? platform::LoadString(tips.current, kTipLimit) : "";
+  const std::string text = resources::HasString(tips.current) ? resources::LoadString(tips.current, kTipLimit) : "";
   SetItemText(kTipTextItem, text);
 }
 
@@ -73,13 +73,13 @@ bool TTipsDlg::OnCommand(int id) {
       PreviousTip();
       return true;
     default:
-      return TDlg::OnCommand(id);
+      return shell::TDlg::OnCommand(id);
   }
 }
 
 void TTipsDlg::OnNotify(int id, platform::ControlNotification what) {
   if (id == kShowAtStartCheck && what == platform::ControlNotification::Clicked) StoreShowAtStart();
-  TDlg::OnNotify(id, what);
+  shell::TDlg::OnNotify(id, what);
 }
 
 void TTipsDlg::StoreShowAtStart() {

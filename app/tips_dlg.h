@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/dlg.h"
+#include "shell/dlg.h"
 
 namespace app {
 
@@ -34,12 +34,12 @@ struct TipsData {
 std::int32_t NextTipId(const TipsData& tips);
 std::int32_t PreviousTipId(const TipsData& tips);
 
-class TTipsDlg : public TDlg {
+class TTipsDlg : public shell::TDlg {
  public:
   // A negative last id means the box is off at start-up (its absolute value is the last id); a
   // start tip below 0 and a step below 1 are chosen at random.
   TTipsDlg(platform::FrameWindow* parent, std::string_view resource, int first, int lastSigned, std::string tipsFile,
-           DlgPosition* position, int startTip, int step);
+           shell::DlgPosition* position, int startTip, int step);
 
   void NextTip();
   void PreviousTip();

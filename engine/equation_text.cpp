@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace engine {
 
@@ -15,7 +15,7 @@ constexpr int kDihedralString = 769;
 
 int Result(ValueKind kind) { return -static_cast<int>(kind); }
 
-std::string UnitWord(int string_id) { return " [" + platform::LoadString(string_id) + "]"; }
+std::string UnitWord(int string_id) { return " [" + resources::LoadString(string_id) + "]"; }
 
 }  // namespace
 
@@ -25,7 +25,7 @@ int FormatEquation(ExpressionCompiler& compiler, std::string_view text, std::str
   ExprValue v;
   const int r = compiler.CompileExpression(copy, v);
   if (r >= 1 || r == Result(ValueKind::kUndefinedSlope)) {
-    out = " = " + platform::LoadString(kUndefinedString);
+    out = " = " + resources::LoadString(kUndefinedString);
     return r;
   }
   const bool line = r == Result(ValueKind::kLine) || r == Result(ValueKind::kVerticalLine);

@@ -2,8 +2,8 @@
 
 namespace plane {
 
-TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolic)
-    : TQELWin(parent, title), hyperbolic(hyperbolic) {}
+TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane)
+    : TQELWin(parent, title), hyperbolic(hyperbolicPlane) {}
 
 void TGeom2Win::SetupWindow() {
   TQELWin::SetupWindow();

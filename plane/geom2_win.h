@@ -10,8 +10,8 @@ namespace plane {
 
 class TGeom2Win : public view::TQELWin {
  public:
-  // hyperbolic: 0 for the Euclidean plane, 1 for the hyperbolic plane.
-  TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolic);
+  // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane.
+  TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane);
 
   std::uint8_t hyperbolic;
 

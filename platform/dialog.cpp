@@ -22,7 +22,7 @@
 #include "platform/frame_window_impl.h"
 #include "platform/modal_responder.h"
 #include "platform/qt_text.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace platform {
 namespace {
@@ -81,7 +81,7 @@ struct DialogImpl {
   Dialog* owner = nullptr;
   QPointer<NativeDialog> native;
   std::map<int, QWidget*> controls;
-  std::map<int, ControlKind> kinds;
+  std::map<int, resources::ControlKind> kinds;
   std::map<int, int> textLimits;
   int defaultButton = -1;
   bool modal = false;
@@ -142,7 +142,7 @@ Dialog::~Dialog() {
 }
 
 void Dialog::Build() {
-  const DialogTemplate& source = LoadDialogTemplate(templateName_);
+  const resources::DialogTemplate& source = resources::LoadDialogTemplate(templateName_);
   auto* native = new NativeDialog(NativeWidget(owner_), impl_.get());
   impl_->native = native;
   impl_->controls.clear();
@@ -154,11 +154,11 @@ void Dialog::Build() {
   QButtonGroup* radioGroup = nullptr;
   bool previousWasRadio = false;
   std::vector<QGroupBox*> groupBoxes;
-  for (const ControlTemplate& control : source.controls) {
+  for (const resources::ControlTemplate& control : source.controls) {
     QWidget* widget = nullptr;
     const int id = control.id;
     switch (control.kind) {
-      case ControlKind::Static: {
+      case resources::ControlKind::Static: {
         auto* label = new QLabel(PlainLabel(control.text), native);
         label->setWordWrap(true);
         label->setAlignment((control.centered ? Qt::AlignHCenter : control.rightAligned ? Qt::AlignRight : Qt::AlignLeft) |
@@ -166,7 +166,7 @@ void Dialog::Build() {
         widget = label;
         break;
       }
-      case ControlKind::Edit: {
+      case resources::ControlKind::Edit: {
         auto* edit = new QLineEdit(ToQString(control.text), native);
         edit->setReadOnly(control.readOnly);
         QObject::connect(edit, &QLineEdit::textEdited, native,
@@ -174,29 +174,29 @@ void Dialog::Build() {
         widget = edit;
         break;
       }
-      case ControlKind::MultiEdit: {
+      case resources::ControlKind::MultiEdit: {
         auto* edit = new QPlainTextEdit(ToQString(control.text), native);
         edit->setReadOnly(control.readOnly);
         widget = edit;
         break;
       }
-      case ControlKind::Button:
-      case ControlKind::DefButton: {
+      case resources::ControlKind::Button:
+      case resources::ControlKind::DefButton: {
         auto* button = new QPushButton(ToQString(control.text), native);
         button->setAutoDefault(false);
-        if (control.kind == ControlKind::DefButton) impl_->defaultButton = id;
+        if (control.kind == resources::ControlKind::DefButton) impl_->defaultButton = id;
         QObject::connect(button, &QPushButton::clicked, native, [this, id] { impl_->Command(id); });
         widget = button;
         break;
       }
-      case ControlKind::CheckBox: {
+      case resources::ControlKind::CheckBox: {
         auto* box = new QCheckBox(ToQString(control.text), native);
         QObject::connect(box, &QCheckBox::clicked, native,
                          [this, id] { impl_->Notify(id, ControlNotification::Clicked); });
         widget = box;
         break;
       }
-      case ControlKind::Radio: {
+      case resources::ControlKind::Radio: {
         auto* radio = new QRadioButton(ToQString(control.text), native);
         if (!radioGroup || control.groupStart || !previousWasRadio) {
           radioGroup = new QButtonGroup(native);
@@ -208,13 +208,13 @@ void Dialog::Build() {
         widget = radio;
         break;
       }
-      case ControlKind::GroupBox: {
+      case resources::ControlKind::GroupBox: {
         auto* box = new QGroupBox(PlainLabel(control.text), native);
         groupBoxes.push_back(box);
         widget = box;
         break;
       }
-      case ControlKind::ListBox: {
+      case resources::ControlKind::ListBox: {
         auto* list = new QListWidget(native);
         list->setSelectionMode(control.multiSelect ? QAbstractItemView::MultiSelection
                                                    : QAbstractItemView::SingleSelection);
@@ -226,7 +226,7 @@ void Dialog::Build() {
         widget = list;
         break;
       }
-      case ControlKind::ComboBox: {
+      case resources::ControlKind::ComboBox: {
         auto* combo = new QComboBox(native);
         combo->setEditable(!control.readOnly);
         combo->setInsertPolicy(QComboBox::NoInsert);
@@ -235,7 +235,7 @@ void Dialog::Build() {
         widget = combo;
         break;
       }
-      case ControlKind::ScrollBar: {
+      case resources::ControlKind::ScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, native);
         QObject::connect(bar, &QScrollBar::valueChanged, native,
                          [this, id] { impl_->Notify(id, ControlNotification::Scrolled); });
@@ -243,7 +243,7 @@ void Dialog::Build() {
         break;
       }
     }
-    previousWasRadio = control.kind == ControlKind::Radio;
+    previousWasRadio = control.kind == resources::ControlKind::Radio;
     widget->setGeometry(UnitsToPixelsX(control.x), UnitsToPixelsY(control.y), UnitsToPixelsX(control.width),
                         UnitsToPixelsY(control.height));
     widget->setEnabled(!control.disabled);
@@ -417,8 +417,8 @@ void Dialog::PressButton(int id) {
 }
 
 void Dialog::PressKey(int keyCode) {
-  if (keyCode == kKeyEnter) impl_->PressEnter();
-  if (keyCode == kKeyEscape) impl_->Command(2);
+  if (keyCode == resources::kKeyEnter) impl_->PressEnter();
+  if (keyCode == resources::kKeyEscape) impl_->Command(2);
 }
 
 void Dialog::SetItemFont(int id, const FontSpec& spec) {

@@ -24,7 +24,7 @@
 #include "platform/modal_loop.h"
 #include "platform/qt_keys.h"
 #include "platform/qt_text.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace platform {
 namespace {
@@ -64,26 +64,26 @@ class BackingDC : private BackingPainter, public PainterDC {
   FrameWindowImpl* impl_;
 };
 
-void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items);
+void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items);
 
-void FillMenu(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items) {
+void FillMenu(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items) {
   menu->clear();
   AddMenuItems(window, menu, items);
 }
 
-void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>& items) {
-  for (const MenuItem& item : items) {
+void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items) {
+  for (const resources::MenuItem& item : items) {
     switch (item.kind) {
-      case MenuItem::Kind::Separator:
+      case resources::MenuItem::Kind::Separator:
         menu->addSeparator();
         break;
-      case MenuItem::Kind::Popup: {
+      case resources::MenuItem::Kind::Popup: {
         QMenu* sub = menu->addMenu(ToQString(item.text));
         sub->setEnabled(item.enabled);
         AddMenuItems(window, sub, item.children);
         break;
       }
-      case MenuItem::Kind::Command: {
+      case resources::MenuItem::Kind::Command: {
         const CommandState state = window->QueryCommand(item.id);
         QAction* action = menu->addAction(ToQString(item.text));
         action->setEnabled(state.enabled);
@@ -213,12 +213,12 @@ void FrameWindowImpl::SyncMenu() {
   shownMenuRevision = menu.revision();
   QMenuBar* bar = frame->menuBar();
   bar->clear();
-  for (const MenuItem& item : menu.items()) {
-    if (item.kind == MenuItem::Kind::Popup) {
+  for (const resources::MenuItem& item : menu.items()) {
+    if (item.kind == resources::MenuItem::Kind::Popup) {
       QMenu* popup = bar->addMenu(ToQString(item.text));
       popup->setEnabled(item.enabled);
       // Grey states and check marks are asked again each time the popup opens.
-      const std::vector<MenuItem>* children = &item.children;
+      const std::vector<resources::MenuItem>* children = &item.children;
       FrameWindow* window = owner;
       QObject::connect(popup, &QMenu::aboutToShow, popup, [window, popup, children, this] {
         if (owner->menu().revision() != shownMenuRevision) {
@@ -228,7 +228,7 @@ void FrameWindowImpl::SyncMenu() {
         FillMenu(window, popup, *children);
       });
       FillMenu(owner, popup, item.children);
-    } else if (item.kind == MenuItem::Kind::Command) {
+    } else if (item.kind == resources::MenuItem::Kind::Command) {
       QAction* action = bar->addAction(ToQString(item.text));
       action->setEnabled(item.enabled);
       const int id = item.id;
@@ -394,7 +394,7 @@ void FrameWindow::SetBackgroundColor(unsigned char r, unsigned char g, unsigned 
 }
 
 bool FrameWindow::SetIcon(std::string_view resourceName) {
-  const std::optional<std::string> image = FindResourceFile("icons/" + std::string(resourceName) + ".ppm");
+  const std::optional<std::string> image = resources::FindResourceFile("icons/" + std::string(resourceName) + ".ppm");
   if (!image) return false;
   QPixmap pixmap;
   if (!pixmap.loadFromData(reinterpret_cast<const uchar*>(image->data()), static_cast<uint>(image->size()), "PPM"))
@@ -421,7 +421,7 @@ std::unique_ptr<DC> FrameWindow::GetDC() {
 }
 
 void FrameWindow::SetMenu(std::string_view resourceName) {
-  menu_ = Menu(LoadMenu(resourceName));
+  menu_ = Menu(resources::LoadMenu(resourceName));
   impl_->shownMenuRevision = ~std::uint64_t{0};
   impl_->SyncMenu();
 }
@@ -431,7 +431,7 @@ void FrameWindow::MenuChanged() { impl_->SyncMenu(); }
 void FrameWindow::SetAccelerators(std::string_view resourceName) {
   for (QShortcut* shortcut : impl_->shortcuts) delete shortcut;
   impl_->shortcuts.clear();
-  for (const Accelerator& accelerator : LoadAccelerators(resourceName).entries) {
+  for (const resources::Accelerator& accelerator : resources::LoadAccelerators(resourceName).entries) {
     auto* shortcut = new QShortcut(KeySequenceFor(accelerator), impl_->frame);
     shortcut->setContext(Qt::WindowShortcut);
     const int id = accelerator.command;
@@ -443,7 +443,7 @@ void FrameWindow::SetAccelerators(std::string_view resourceName) {
 CommandState FrameWindow::QueryCommand(int id) {
   CommandState state;
   state.id = id;
-  if (const MenuItem* item = menu_.Find(id)) state.enabled = item->enabled;
+  if (const resources::MenuItem* item = menu_.Find(id)) state.enabled = item->enabled;
   EnableCommand(state);
   if (state.checked) menu_.Check(id, *state.checked);
   return state;

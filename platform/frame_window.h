@@ -34,13 +34,13 @@ enum class MouseButton { Left, Right, Middle };
 struct MouseEvent {
   int x = 0, y = 0;  // client coordinates
   MouseButton button = MouseButton::Left;
-  unsigned modifiers = 0;  // KeyModifier bits
+  unsigned modifiers = 0;  // resources::KeyModifier bits
   bool leftDown = false, rightDown = false;
 };
 
 struct KeyEvent {
   int key = 0;             // KeyCode: printable keys as their upper-case ASCII code
-  unsigned modifiers = 0;  // KeyModifier bits
+  unsigned modifiers = 0;  // resources::KeyModifier bits
   std::string text;        // the character typed, Windows-1252, when there is one
 };
 

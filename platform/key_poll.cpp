@@ -91,7 +91,7 @@ std::optional<PolledKey> TakePendingKey(FrameWindow* window) {
 void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, std::string_view text) {
   FrameWindowImpl* impl = ImplOf(window);
   if (!impl || !impl->frame) return;
-  Accelerator asKey;
+  resources::Accelerator asKey;
   asKey.key = key;
   asKey.modifiers = modifiers;
   const QKeySequence sequence = KeySequenceFor(asKey);

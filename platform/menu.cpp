@@ -3,41 +3,41 @@
 namespace platform {
 namespace {
 
-MenuItem* FindIn(std::vector<MenuItem>& items, int id) {
-  for (MenuItem& item : items) {
-    if (item.kind == MenuItem::Kind::Command && item.id == id) return &item;
-    if (item.kind == MenuItem::Kind::Popup)
-      if (MenuItem* found = FindIn(item.children, id)) return found;
+resources::MenuItem* FindIn(std::vector<resources::MenuItem>& items, int id) {
+  for (resources::MenuItem& item : items) {
+    if (item.kind == resources::MenuItem::Kind::Command && item.id == id) return &item;
+    if (item.kind == resources::MenuItem::Kind::Popup)
+      if (resources::MenuItem* found = FindIn(item.children, id)) return found;
   }
   return nullptr;
 }
 
-bool RemoveIn(std::vector<MenuItem>& items, int id) {
+bool RemoveIn(std::vector<resources::MenuItem>& items, int id) {
   for (auto it = items.begin(); it != items.end(); ++it) {
-    if (it->kind == MenuItem::Kind::Command && it->id == id) {
+    if (it->kind == resources::MenuItem::Kind::Command && it->id == id) {
       items.erase(it);
       return true;
     }
-    if (it->kind == MenuItem::Kind::Popup && RemoveIn(it->children, id)) return true;
+    if (it->kind == resources::MenuItem::Kind::Popup && RemoveIn(it->children, id)) return true;
   }
   return false;
 }
 
-void CollectIds(const std::vector<MenuItem>& items, std::vector<int>& ids) {
-  for (const MenuItem& item : items) {
-    if (item.kind == MenuItem::Kind::Command) ids.push_back(item.id);
-    if (item.kind == MenuItem::Kind::Popup) CollectIds(item.children, ids);
+void CollectIds(const std::vector<resources::MenuItem>& items, std::vector<int>& ids) {
+  for (const resources::MenuItem& item : items) {
+    if (item.kind == resources::MenuItem::Kind::Command) ids.push_back(item.id);
+    if (item.kind == resources::MenuItem::Kind::Popup) CollectIds(item.children, ids);
   }
 }
 
 }  // namespace
 
-MenuItem* Menu::FindMutable(int id) { return FindIn(items_, id); }
+resources::MenuItem* Menu::FindMutable(int id) { return FindIn(items_, id); }
 
-const MenuItem* Menu::Find(int id) const { return const_cast<Menu*>(this)->FindMutable(id); }
+const resources::MenuItem* Menu::Find(int id) const { return const_cast<Menu*>(this)->FindMutable(id); }
 
 bool Menu::Check(int id, bool checked) {
-  MenuItem* item = FindMutable(id);
+  resources::MenuItem* item = FindMutable(id);
   if (!item) return false;
   if (item->checked != checked) {
     item->checked = checked;
@@ -47,7 +47,7 @@ bool Menu::Check(int id, bool checked) {
 }
 
 bool Menu::Enable(int id, bool enabled) {
-  MenuItem* item = FindMutable(id);
+  resources::MenuItem* item = FindMutable(id);
   if (!item) return false;
   if (item->enabled != enabled) {
     item->enabled = enabled;
@@ -57,7 +57,7 @@ bool Menu::Enable(int id, bool enabled) {
 }
 
 bool Menu::SetText(int id, std::string_view text) {
-  MenuItem* item = FindMutable(id);
+  resources::MenuItem* item = FindMutable(id);
   if (!item) return false;
   item->text = std::string(text);
   Touch();
@@ -71,48 +71,48 @@ bool Menu::Remove(int id) {
 }
 
 bool Menu::IsChecked(int id) const {
-  const MenuItem* item = Find(id);
+  const resources::MenuItem* item = Find(id);
   return item && item->checked;
 }
 
 bool Menu::IsEnabled(int id) const {
-  const MenuItem* item = Find(id);
+  const resources::MenuItem* item = Find(id);
   return item && item->enabled;
 }
 
-std::vector<MenuItem>* Menu::ListAt(const std::vector<int>& popupPath) {
-  std::vector<MenuItem>* list = &items_;
+std::vector<resources::MenuItem>* Menu::ListAt(const std::vector<int>& popupPath) {
+  std::vector<resources::MenuItem>* list = &items_;
   for (int position : popupPath) {
     if (position < 0 || position >= static_cast<int>(list->size())) return nullptr;
-    MenuItem& item = (*list)[static_cast<std::size_t>(position)];
-    if (item.kind != MenuItem::Kind::Popup) return nullptr;
+    resources::MenuItem& item = (*list)[static_cast<std::size_t>(position)];
+    if (item.kind != resources::MenuItem::Kind::Popup) return nullptr;
     list = &item.children;
   }
   return list;
 }
 
-MenuItem* Menu::ItemAtMutable(const std::vector<int>& path) {
+resources::MenuItem* Menu::ItemAtMutable(const std::vector<int>& path) {
   if (path.empty()) return nullptr;
-  std::vector<MenuItem>* list = ListAt(std::vector<int>(path.begin(), path.end() - 1));
+  std::vector<resources::MenuItem>* list = ListAt(std::vector<int>(path.begin(), path.end() - 1));
   const int last = path.back();
   if (!list || last < 0 || last >= static_cast<int>(list->size())) return nullptr;
   return &(*list)[static_cast<std::size_t>(last)];
 }
 
-const MenuItem* Menu::ItemAt(const std::vector<int>& path) const {
+const resources::MenuItem* Menu::ItemAt(const std::vector<int>& path) const {
   return const_cast<Menu*>(this)->ItemAtMutable(path);
 }
 
 bool Menu::RemoveAt(const std::vector<int>& path) {
   if (!ItemAtMutable(path)) return false;
-  std::vector<MenuItem>* list = ListAt(std::vector<int>(path.begin(), path.end() - 1));
+  std::vector<resources::MenuItem>* list = ListAt(std::vector<int>(path.begin(), path.end() - 1));
   list->erase(list->begin() + path.back());
   Touch();
   return true;
 }
 
 bool Menu::SetTextAt(const std::vector<int>& path, std::string_view text) {
-  MenuItem* item = ItemAtMutable(path);
+  resources::MenuItem* item = ItemAtMutable(path);
   if (!item) return false;
   item->text = std::string(text);
   Touch();
@@ -120,15 +120,15 @@ bool Menu::SetTextAt(const std::vector<int>& path, std::string_view text) {
 }
 
 bool Menu::EnableAt(const std::vector<int>& path, bool enabled) {
-  MenuItem* item = ItemAtMutable(path);
+  resources::MenuItem* item = ItemAtMutable(path);
   if (!item) return false;
   item->enabled = enabled;
   Touch();
   return true;
 }
 
-bool Menu::Append(const std::vector<int>& popupPath, MenuItem item) {
-  std::vector<MenuItem>* list = ListAt(popupPath);
+bool Menu::Append(const std::vector<int>& popupPath, resources::MenuItem item) {
+  std::vector<resources::MenuItem>* list = ListAt(popupPath);
   if (!list) return false;
   list->push_back(std::move(item));
   Touch();

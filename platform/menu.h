@@ -10,20 +10,20 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/resource_script.h"
+#include "resources/resource_script.h"
 
 namespace platform {
 
 class Menu {
  public:
   Menu() = default;
-  explicit Menu(const MenuTemplate& source) : items_(source.items) {}
+  explicit Menu(const resources::MenuTemplate& source) : items_(source.items) {}
 
-  const std::vector<MenuItem>& items() const { return items_; }
+  const std::vector<resources::MenuItem>& items() const { return items_; }
   bool empty() const { return items_.empty(); }
 
   // By command id, anywhere in the tree. Each returns false when no item has that id.
-  const MenuItem* Find(int id) const;
+  const resources::MenuItem* Find(int id) const;
   bool Check(int id, bool checked);
   bool Enable(int id, bool enabled);
   bool SetText(int id, std::string_view text);
@@ -33,12 +33,12 @@ class Menu {
 
   // By position: `path` walks popups from the bar (path {2, 0} is the first item of the third
   // bar entry's popup). Out-of-range positions give null / false.
-  const MenuItem* ItemAt(const std::vector<int>& path) const;
+  const resources::MenuItem* ItemAt(const std::vector<int>& path) const;
   bool RemoveAt(const std::vector<int>& path);
   bool SetTextAt(const std::vector<int>& path, std::string_view text);
   bool EnableAt(const std::vector<int>& path, bool enabled);
   // Appends to the popup at `popupPath` (an empty path appends to the bar).
-  bool Append(const std::vector<int>& popupPath, MenuItem item);
+  bool Append(const std::vector<int>& popupPath, resources::MenuItem item);
 
   // Every command id of the tree, in order (for refreshing check marks and grey states).
   std::vector<int> CommandIds() const;
@@ -46,12 +46,12 @@ class Menu {
   std::uint64_t revision() const { return revision_; }
 
  private:
-  MenuItem* FindMutable(int id);
-  MenuItem* ItemAtMutable(const std::vector<int>& path);
-  std::vector<MenuItem>* ListAt(const std::vector<int>& popupPath);
+  resources::MenuItem* FindMutable(int id);
+  resources::MenuItem* ItemAtMutable(const std::vector<int>& path);
+  std::vector<resources::MenuItem>* ListAt(const std::vector<int>& popupPath);
   void Touch() { ++revision_; }
 
-  std::vector<MenuItem> items_;
+  std::vector<resources::MenuItem> items_;
   std::uint64_t revision_ = 0;
 };
 

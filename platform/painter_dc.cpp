@@ -323,6 +323,8 @@ const QFont& PainterDC::CurrentFont() {
   font.setItalic(spec.italic);
   font.setUnderline(spec.underline);
   font.setKerning(false);
+  // Characters are drawn one by one as they stand: no ligature turns "fi" of a label into one glyph.
+  font.setStyleStrategy(QFont::PreferNoShaping);
   font_ = font;
   fontSpec_ = spec;
   return font_;

@@ -4,12 +4,12 @@
 #include <QKeySequence>
 #include <Qt>
 
-#include "platform/resource_script.h"
+#include "resources/resource_script.h"
 
 namespace platform {
 
 int KeyCodeFromQt(int qtKey);  // 0 for keys the program does not know
 unsigned ModifiersFromQt(Qt::KeyboardModifiers modifiers);
-QKeySequence KeySequenceFor(const Accelerator& accelerator);
+QKeySequence KeySequenceFor(const resources::Accelerator& accelerator);
 
 }  // namespace platform

@@ -2,8 +2,8 @@
 
 namespace special {
 
-TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tiling)
-    : TQELWin(parent, title), tiling(tiling) {}
+TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tilingKind)
+    : TQELWin(parent, title), tiling(tilingKind) {}
 
 void TPenrWin::SetupWindow() {
   TQELWin::SetupWindow();

@@ -10,8 +10,8 @@ namespace special {
 
 class TPenrWin : public view::TQELWin {
  public:
-  // tiling: 0 kites and darts, 1 rhombs.
-  TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tiling);
+  // tilingKind: 0 kites and darts, 1 rhombs.
+  TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tilingKind);
 
   std::uint8_t tiling;
 

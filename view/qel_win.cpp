@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/author_data.h"
-#include "app/child_windows.h"
-#include "app/note_win.h"
-#include "app/pre_text_win.h"
+#include "shell/author_data.h"
+#include "shell/child_windows.h"
+#include "shell/note_win.h"
+#include "shell/pre_text_win.h"
 #include "kernel/file_names.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 namespace view {
 
@@ -36,13 +36,13 @@ void TQELWin::SetupWindow() {
 
 void TQELWin::CreateCompanions() {
   const int slot = fontWin.textSlot;
-  const std::string help = platform::LoadString(kHelpTitleString);
-  helpWindow_ = CreateHidden(new app::TTextWin(this, help, help, {}, slot));
-  const std::string scratch = platform::LoadString(kNonameString) + ".txt";
-  scratchWindow_ = CreateHidden(new app::TTextWin(this, scratch, scratch, {}, slot));
+  const std::string help = resources::LoadString(kHelpTitleString);
+  helpWindow_ = CreateHidden(new shell::TTextWin(this, help, help, {}, slot));
+  const std::string scratch = resources::LoadString(kNonameString) + ".txt";
+  scratchWindow_ = CreateHidden(new shell::TTextWin(this, scratch, scratch, {}, slot));
   if (notebook) {
-    const std::string notes = platform::LoadString(kNotebookString) + ".txt";
-    notebookWindow_ = CreateHidden(new app::TNoteWin(this, notes, notes, {}, slot));
+    const std::string notes = resources::LoadString(kNotebookString) + ".txt";
+    notebookWindow_ = CreateHidden(new shell::TNoteWin(this, notes, notes, {}, slot));
     notebookWindow_->SetTitle();
   }
 }
@@ -61,9 +61,9 @@ bool TQELWin::Save() {
 }
 
 void TQELWin::Hide() {
-  for (app::TPreTextWin* companion : {static_cast<app::TPreTextWin*>(notebookWindow_),
-                                      static_cast<app::TPreTextWin*>(helpWindow_),
-                                      static_cast<app::TPreTextWin*>(scratchWindow_)})
+  for (shell::TPreTextWin* companion : {static_cast<shell::TPreTextWin*>(notebookWindow_),
+                                      static_cast<shell::TPreTextWin*>(helpWindow_),
+                                      static_cast<shell::TPreTextWin*>(scratchWindow_)})
     if (companion && !companion->fileMsg.hidden) companion->Hide();
   TPreWin::Hide();
 }
@@ -82,7 +82,7 @@ void TQELWin::ShowHelp(std::string_view resourceName, std::string_view topic) {
     return;
   }
   if (!helpWindow_) return;
-  helpWindow_->preText.text = app::TextWindowText(text);
+  helpWindow_->preText.text = shell::TextWindowText(text);
   helpWindow_->ShowText();
   helpWindow_->Show();
   helpWindow_->fileMsg.hidden = 0;
@@ -93,7 +93,7 @@ void TQELWin::ShowHelp(std::string_view resourceName, std::string_view topic) {
 }
 
 void TQELWin::ShowNotebook() {
-  if (!notebookWindow_ || !CheckPassword(app::kGuardNotebook)) return;
+  if (!notebookWindow_ || !CheckPassword(shell::kGuardNotebook)) return;
   notebookWindow_->Show();
   notebookWindow_->fileMsg.hidden = 0;
   fileMsg.modified = 1;
@@ -120,7 +120,7 @@ void TQELWin::OnDestroy() {
   helpWindow_ = nullptr;
   scratchWindow_ = nullptr;
   notebookWindow_ = nullptr;
-  app::FreeSlot(slotIndex);
+  shell::FreeSlot(slotIndex);
   TPreWin::OnDestroy();
 }
 

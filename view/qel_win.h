@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/pre_win.h"
+#include "shell/pre_win.h"
 
-namespace app {
+namespace shell {
 class TNoteWin;
 class TTextWin;
-}  // namespace app
+}  // namespace shell
 
 namespace view {
 
@@ -20,7 +20,7 @@ inline constexpr int kCmdNotebook = 75;
 // Help texts are read into a buffer of this size.
 inline constexpr int kHelpBufferSize = 100000;
 
-class TQELWin : public app::TPreWin {
+class TQELWin : public shell::TPreWin {
  public:
   TQELWin(platform::FrameWindow* parent, std::string_view title);
 
@@ -38,9 +38,9 @@ class TQELWin : public app::TPreWin {
   void ShowHelp(std::string_view resourceName, std::string_view topic) override;
 
   // The companions; null before the set-up and after the window is destroyed.
-  app::TTextWin* helpWindow() const { return helpWindow_; }
-  app::TTextWin* scratchWindow() const { return scratchWindow_; }
-  app::TNoteWin* notebookWindow() const { return notebookWindow_; }
+  shell::TTextWin* helpWindow() const { return helpWindow_; }
+  shell::TTextWin* scratchWindow() const { return scratchWindow_; }
+  shell::TNoteWin* notebookWindow() const { return notebookWindow_; }
 
  protected:
   void SetupWindow() override;
@@ -55,9 +55,9 @@ class TQELWin : public app::TPreWin {
   void ShowNotebook();
 
   // Owned as child windows.
-  app::TTextWin* helpWindow_ = nullptr;
-  app::TTextWin* scratchWindow_ = nullptr;
-  app::TNoteWin* notebookWindow_ = nullptr;
+  shell::TTextWin* helpWindow_ = nullptr;
+  shell::TTextWin* scratchWindow_ = nullptr;
+  shell::TNoteWin* notebookWindow_ = nullptr;
 };
 
 }  // namespace view

@@ -4,16 +4,16 @@
 #include <functional>
 #include <memory>
 
-#include "app/child_windows.h"
+#include "shell/child_windows.h"
 #include "app/launcher_frame.h"
-#include "app/pre_text_win.h"
+#include "shell/pre_text_win.h"
 #include "app/startup_file.h"
 #include "app/tips_dlg.h"
-#include "isolated_folders.h"
+#include "support/isolated_folders.h"
 #include "kernel/file_bytes.h"
 #include "plane/geom2_win.h"
 #include "platform/application.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 #include "platform/scripted_responder.h"
 #include "platform/settings_folder.h"
 #include "platform/window_state.h"
@@ -49,7 +49,7 @@ class LauncherFrame : public IsolatedFolders {
  protected:
   void SetUp() override {
     IsolatedFolders::SetUp();
-    ChildWindows().fill(0);
+    shell::ChildWindows().fill(0);
     StartupFileName().clear();
   }
   void TearDown() override {
@@ -117,9 +117,9 @@ TEST_F(LauncherFrame, EveryCommandOpensItsWindowWithTheLaunchersFlags) {
     EXPECT_EQ(w->readSettings, c.readsSettings ? 1 : 0) << c.command;
     EXPECT_TRUE(w->fileMsg.startupFileName.empty()) << c.command;
     ASSERT_GE(w->slotIndex, 0);
-    EXPECT_EQ(ChildWindows()[w->slotIndex], 1);
+    EXPECT_EQ(shell::ChildWindows()[w->slotIndex], 1);
   }
-  EXPECT_EQ(CountFreeSlots(), 32 - 12);
+  EXPECT_EQ(shell::CountFreeSlots(), 32 - 12);
 
   // With "Use defaults" on, no window reads its settings file.
   frame.DispatchCommand(kCmdUseDefaults);
@@ -164,7 +164,7 @@ TEST_F(LauncherFrame, UntitledWindowsAreNumberedOnlyByKindsWithAnExtension) {
 TEST_F(LauncherFrame, AFullTableSaysNoMoreRoomOncePerAttempt) {
   RecordingFrame& frame = MakeFrame();
   for (int i = 0; i < 32; ++i) frame.DispatchCommand(402);
-  EXPECT_EQ(FindFreeSlot(), -1);
+  EXPECT_EQ(shell::FindFreeSlot(), -1);
   ScriptedResponder script;
   script.AnswerMessage(IDOK).AnswerMessage(IDOK);
   frame.DispatchCommand(403);
@@ -179,7 +179,7 @@ TEST_F(LauncherFrame, AFullTableSaysNoMoreRoomOncePerAttempt) {
   view::TQELWin* third = frame.opened[2];
   const int slot = third->slotIndex;
   ASSERT_TRUE(third->Close());
-  EXPECT_EQ(FindFreeSlot(), slot);
+  EXPECT_EQ(shell::FindFreeSlot(), slot);
   frame.DispatchCommand(403);
   EXPECT_EQ(frame.opened.back()->slotIndex, slot);
   EXPECT_EQ(frame.opened.back()->Caption(), "noname33.kv3");
@@ -328,7 +328,7 @@ TEST_F(LauncherFrame, HelpAndAboutGoThroughTheServiceWindow) {
   });
   // Help shows the program's help text in the service window's help window.
   frame.DispatchCommand(kCmdHelp);
-  TTextWin* help = frame.serviceWindow()->helpWindow();
+  shell::TTextWin* help = frame.serviceWindow()->helpWindow();
   ASSERT_NE(help, nullptr);
   EXPECT_TRUE(help->IsVisible());
   EXPECT_EQ(help->preText.text.rfind("Kavrine opens a window", 0), 0u);
@@ -346,7 +346,7 @@ TEST_F(LauncherFrame, HelpAndAboutGoThroughTheServiceWindow) {
   frame.DispatchCommand(kCmdTips);
   EXPECT_TRUE(tips->IsVisible());
   EXPECT_EQ(tips->tips.current, NextTipId(before));
-  EXPECT_EQ(tips->GetItemText(kTipTextItem), platform::LoadString(tips->tips.current));
+  EXPECT_EQ(tips->GetItemText(kTipTextItem), resources::LoadString(tips->tips.current));
 }
 
 TEST_F(LauncherFrame, ATipsFileOfZeroKeepsTheTipsBoxAwayUntilAskedFor) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "app/join_args.h"
-#include "isolated_folders.h"
+#include "support/isolated_folders.h"
 #include "platform/instance_channel.h"
 
 using namespace std::chrono_literals;

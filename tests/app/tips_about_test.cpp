@@ -8,7 +8,7 @@
 #include "kernel/file_bytes.h"
 #include "kernel/number_text.h"
 #include "kernel/random.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 #include "platform/scripted_responder.h"
 
 using namespace app;
@@ -60,24 +60,24 @@ TEST(Tips, RandomStartsAndStepsVisitEveryTip) {
 
 TEST(Tips, EveryTipHasItsText) {
   for (int id = kFirstTip; id <= kLastTip; ++id) {
-    ASSERT_TRUE(platform::HasString(id)) << id;
-    EXPECT_FALSE(platform::LoadString(id).empty()) << id;
-    EXPECT_LE(platform::LoadString(id).size(), 999u) << id;
+    ASSERT_TRUE(resources::HasString(id)) << id;
+    EXPECT_FALSE(resources::LoadString(id).empty()) << id;
+    EXPECT_LE(resources::LoadString(id).size(), 999u) << id;
   }
 }
 
 TEST(Tips, TheButtonsStepAndTheCheckBoxIsWrittenAtOnce) {
   const std::filesystem::path file = std::filesystem::temp_directory_path() / "kv_tips_test.tip";
   std::filesystem::remove(file);
-  DlgPosition position;
+  shell::DlgPosition position;
   TTipsDlg dialog(nullptr, "TIPS", kFirstTip, kLastTip, file.string(), &position, 1853, 5);
   dialog.Create();
   dialog.Show();
   EXPECT_TRUE(dialog.IsChecked(kShowAtStartCheck));
-  EXPECT_EQ(dialog.GetItemText(kTipTextItem), platform::LoadString(1853));
+  EXPECT_EQ(dialog.GetItemText(kTipTextItem), resources::LoadString(1853));
   dialog.PressButton(kCmdNextTip);
   EXPECT_EQ(dialog.tips.current, 1804);
-  EXPECT_EQ(dialog.GetItemText(kTipTextItem), platform::LoadString(1804));
+  EXPECT_EQ(dialog.GetItemText(kTipTextItem), resources::LoadString(1804));
   dialog.PressButton(kCmdPreviousTip);
   dialog.PressButton(kCmdPreviousTip);
   EXPECT_EQ(dialog.tips.current, 1848);
@@ -89,7 +89,7 @@ TEST(Tips, TheButtonsStepAndTheCheckBoxIsWrittenAtOnce) {
   dialog.PressButton(kShowAtStartCheck);
   EXPECT_EQ(kernel::ReadFileBytes(file.string()), kernel::Bytes{1});
 
-  dialog.PressKey(platform::kKeyEscape);
+  dialog.PressKey(resources::kKeyEscape);
   EXPECT_FALSE(dialog.IsVisible());
   EXPECT_EQ(dialog.closed, 1);
   std::filesystem::remove(file);
@@ -104,16 +104,16 @@ TEST(Tips, TheButtonsStepAndTheCheckBoxIsWrittenAtOnce) {
 TEST(About, CaptionAndBodyOfTheAboutBox) {
   EXPECT_EQ(AboutCaption(63), "about Kavrine [v 1.63]");
   const std::string body = AboutBody();
-  std::string expected = "\r\n" + platform::LoadString(300) + "\r\nversion compiled 1 September 2012\r\n\r\n";
+  std::string expected = "\r\n" + resources::LoadString(300) + "\r\nversion compiled 1 September 2012\r\n\r\n";
   for (int id = 301; id <= 308; ++id) {
-    expected += platform::LoadString(id) + "\r\n";
+    expected += resources::LoadString(id) + "\r\n";
     if (id == 303 || id == 307) expected += "\r\n";
   }
   expected += "\r\nComments and suggestions welcome";
   EXPECT_EQ(body, expected);
-  EXPECT_LE(platform::LoadString(300).size(), 100u);
+  EXPECT_LE(resources::LoadString(300).size(), 100u);
 
-  TFileMsgWin window(nullptr, "w");
+  shell::TFileMsgWin window(nullptr, "w");
   window.fileMsg.version = 63;
   platform::ScriptedResponder script;
   std::string shown;

@@ -3,7 +3,7 @@
 #include "platform/dialog.h"
 #include "platform/file_dialogs.h"
 #include "platform/message_box.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 #include "platform/scripted_responder.h"
 
 using namespace platform;
@@ -59,7 +59,7 @@ class NameDialog : public Dialog {
 
 class DialogTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_FALSE(AddResourceScriptForTesting(kScript).has_value()); }
+  static void SetUpTestSuite() { ASSERT_FALSE(resources::AddResourceScriptForTesting(kScript).has_value()); }
 };
 
 }  // namespace
@@ -107,12 +107,12 @@ TEST_F(DialogTest, UnansweredDialogIsCancelledAndRecorded) {
 
 TEST_F(DialogTest, EnterAndEscape) {
   ScriptedResponder script;
-  script.OnDialog("DLGTEST", [](Dialog& d) { d.PressKey(kKeyEscape); });
+  script.OnDialog("DLGTEST", [](Dialog& d) { d.PressKey(resources::kKeyEscape); });
   NameDialog escaped(nullptr, "DLGTEST");
   EXPECT_EQ(escaped.Execute(), IDCANCEL);
 
   script.OnDialog("DLGHIDDENDEF", [](Dialog& d) {
-    d.PressKey(kKeyEnter);  // the default button is hidden: nothing happens
+    d.PressKey(resources::kKeyEnter);  // the default button is hidden: nothing happens
     EXPECT_TRUE(d.IsItemShown(2));
     EXPECT_FALSE(d.IsItemShown(1));
     d.PressButton(2);
@@ -120,7 +120,7 @@ TEST_F(DialogTest, EnterAndEscape) {
   NameDialog hidden(nullptr, "DLGHIDDENDEF");
   EXPECT_EQ(hidden.Execute(), IDCANCEL);
 
-  script.OnDialog("DLGTEST", [](Dialog& d) { d.PressKey(kKeyEnter); });
+  script.OnDialog("DLGTEST", [](Dialog& d) { d.PressKey(resources::kKeyEnter); });
   NameDialog entered(nullptr, "DLGTEST");
   EXPECT_EQ(entered.Execute(), IDOK);
   EXPECT_EQ(entered.name, "start");

@@ -6,7 +6,7 @@
 #include "platform/application.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
-#include "platform/resource_library.h"
+#include "resources/resource_library.h"
 
 using namespace platform;
 
@@ -71,7 +71,7 @@ class TestWindow : public BaseLayer {
 
 class FrameWindowTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_FALSE(AddResourceScriptForTesting(kScript).has_value()); }
+  static void SetUpTestSuite() { ASSERT_FALSE(resources::AddResourceScriptForTesting(kScript).has_value()); }
 };
 
 void SpinEvents(int milliseconds) {

@@ -28,11 +28,11 @@ TEST(KeyPoll, TakesOnlyTheKeysOfThePollingWindow) {
   EXPECT_FALSE(TakePendingKey(&polling));
 
   PostKeyPressForTesting(&other, 'B', 0, "b");
-  PostKeyPressForTesting(&polling, 'A', kShift, "A");
+  PostKeyPressForTesting(&polling, 'A', resources::kShift, "A");
   const std::optional<PolledKey> taken = TakePendingKey(&polling);
   ASSERT_TRUE(taken);
   EXPECT_EQ(taken->key.key, 'A');
-  EXPECT_EQ(taken->key.modifiers, kShift);
+  EXPECT_EQ(taken->key.modifiers, resources::kShift);
   EXPECT_EQ(taken->key.text, "A");
   EXPECT_FALSE(taken->accelerator);
   // The polling window never saw its key; the other window got its own as usual.

@@ -6,9 +6,9 @@ using namespace platform;
 
 namespace {
 
-MenuTemplate SampleMenu() {
-  ResourceScript parsed;
-  ParseResourceScript(R"(MENU M
+resources::MenuTemplate SampleMenu() {
+  resources::ResourceScript parsed;
+  resources::ParseResourceScript(R"(MENU M
   POPUP "&File"
     ITEM 10 "&Open"
     SEPARATOR
@@ -50,17 +50,17 @@ TEST(Menu, EditsByPositionKeepSeparatorsInTheCount) {
   Menu menu(SampleMenu());
   ASSERT_NE(menu.ItemAt({0, 2}), nullptr);
   EXPECT_EQ(menu.ItemAt({0, 2})->id, 11);  // the separator is position 1
-  EXPECT_EQ(menu.ItemAt({0, 1})->kind, MenuItem::Kind::Separator);
+  EXPECT_EQ(menu.ItemAt({0, 1})->kind, resources::MenuItem::Kind::Separator);
   EXPECT_TRUE(menu.RemoveAt({0, 1}));
   EXPECT_EQ(menu.ItemAt({0, 1})->id, 11);
   EXPECT_EQ(menu.ItemAt({1, 1, 0})->id, 21);
   EXPECT_TRUE(menu.SetTextAt({1}, "&Show"));
   EXPECT_EQ(menu.ItemAt({1})->text, "&Show");
-  EXPECT_TRUE(menu.Append({1, 1}, MenuItem{MenuItem::Kind::Command, 23, "fit", false, true, {}}));
+  EXPECT_TRUE(menu.Append({1, 1}, resources::MenuItem{resources::MenuItem::Kind::Command, 23, "fit", false, true, {}}));
   EXPECT_EQ(menu.ItemAt({1, 1, 2})->id, 23);
   // Positions that do not exist, or walk into a command, change nothing.
   EXPECT_EQ(menu.ItemAt({5}), nullptr);
   EXPECT_EQ(menu.ItemAt({0, 0, 0}), nullptr);
   EXPECT_FALSE(menu.RemoveAt({1, 7}));
-  EXPECT_FALSE(menu.Append({0, 0}, MenuItem{}));
+  EXPECT_FALSE(menu.Append({0, 0}, resources::MenuItem{}));
 }
