@@ -72,12 +72,13 @@ std::string DurationText(std::int64_t secs, bool minutesOnly) {
   return text;
 }
 
+std::int64_t DelaySteps(std::int32_t n) { return n <= 0 ? 0 : static_cast<std::int64_t>(n) * 2000; }
+
 void Delay(std::int32_t n) {
-  if (n <= 0) return;
   // Kept volatile so that the compiler cannot drop the work.
   volatile Real angle = static_cast<Real>(3.14159265);
   volatile Real sink = 0;
-  const std::int64_t count = static_cast<std::int64_t>(n) * 2000;
+  const std::int64_t count = DelaySteps(n);
   for (std::int64_t i = 0; i < count; ++i) sink = std::cos(static_cast<Real>(angle));
   static_cast<void>(sink);
 }

@@ -35,5 +35,7 @@ std::string DurationText(std::int64_t secs, bool minutesOnly);
 // Busy delay for animations and slow motion: only the relative speed of n matters. Nothing for
 // n <= 0.
 void Delay(std::int32_t n);
+// The number of work steps Delay(n) takes: 2000 per unit of n, none for n <= 0.
+std::int64_t DelaySteps(std::int32_t n);
 
 }  // namespace kernel

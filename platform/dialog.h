@@ -40,7 +40,8 @@ class Dialog {
   int Execute();
   void Create();
   void Show();
-  void Hide();
+  // Virtual so that a dialog layer which marks itself closed is not skipped by a call through this type.
+  virtual void Hide();
   bool IsCreated() const;
   bool IsVisible() const;
   bool IsModal() const;

@@ -64,7 +64,9 @@ class FrameWindow {
   FrameWindow* parent() const { return parent_; }
 
   void Show();
-  void Hide();
+  // Virtual so that a window layer which marks itself hidden (or hides its companions) is not
+  // skipped by a call through this type.
+  virtual void Hide();
   void ShowMinimized();
   void ShowMaximized();
   void Restore();

@@ -42,11 +42,9 @@ bool TDlg::OnCommand(int id) {
   return Dialog::OnCommand(id);
 }
 
-bool TDlg::Hide() {
-  const bool wasVisible = IsVisible();
+void TDlg::Hide() {
   Dialog::Hide();
   closed = 1;
-  return wasVisible;
 }
 
 void TDlg::OnDestroying() {

@@ -22,8 +22,9 @@ class TDlg : public platform::Dialog {
  public:
   TDlg(platform::FrameWindow* parent, std::string_view resource, DlgPosition* position = nullptr);
 
-  // Hides the dialog and marks it closed; returns whether it was visible.
-  virtual bool Hide();
+  // Hides the dialog and marks it closed. (Nothing asks whether it was visible, so it returns
+  // nothing, like the platform's Hide it overrides.)
+  void Hide() override;
 
   // 1 once Close has hidden the dialog.
   std::uint8_t closed = 0;

@@ -134,7 +134,8 @@ class TFileMsgWin : public platform::FrameWindow {
   // Reads the file named in fileMsg.fileName; 0 or a message number.
   virtual int LoadFile() { return 0; }
   virtual bool AskAndHide();
-  virtual void Hide();
+  // Hides the window and sets the hidden flag.
+  void Hide() override;
   virtual void ShowHelp(std::string_view /*resourceName*/, std::string_view /*extraText*/) {}
   virtual void DefaultFieldWidth();
   // Called after the user confirmed the decimals dialog (the data window asks for a new listing).

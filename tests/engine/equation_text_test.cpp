@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "fake_expression_context.h"
+#include "support/fake_expression_context.h"
 
 namespace {
 

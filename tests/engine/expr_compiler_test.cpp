@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/expr_text_passes.h"
-#include "fake_expression_context.h"
+#include "support/fake_expression_context.h"
 #include "kernel/constants.h"
-#include "kernel/extended_expect.h"  // IWYU pragma: keep
+#include "support/extended_expect.h"  // IWYU pragma: keep
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "engine/expr_compiler.h"
-#include "fake_expression_context.h"
+#include "support/fake_expression_context.h"
 #include "kernel/constants.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "engine/hyperbolic_primitives.h"
-#include "hyperbolic_test_support.h"
-#include "kernel/extended_expect.h"
+#include "support/hyperbolic_test_support.h"
+#include "support/extended_expect.h"
 #include "kernel/vector2.h"
 
 namespace {

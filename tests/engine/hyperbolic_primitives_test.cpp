@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "engine/orthogonal_arc.h"
-#include "hyperbolic_test_support.h"
+#include "support/hyperbolic_test_support.h"
 #include "kernel/constants.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/vector2.h"
 
 namespace {

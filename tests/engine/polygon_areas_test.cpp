@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/hyperbolic_primitives.h"
-#include "hyperbolic_test_support.h"
-#include "kernel/extended_expect.h"
+#include "support/hyperbolic_test_support.h"
+#include "support/extended_expect.h"
 #include "kernel/vector3.h"
 
 namespace {

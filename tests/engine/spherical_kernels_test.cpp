@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/vector3.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <random>
 
-#include "conic_coefficients.h"
-#include "extended_expect.h"
+#include "support/conic_coefficients.h"
+#include "support/extended_expect.h"
 #include "kernel/conic_classification.h"
 #include "kernel/conic_construction.h"
 #include "kernel/vector2.h"

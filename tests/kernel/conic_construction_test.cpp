@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/conic_construction.h"
 #include "kernel/vector2.h"
 

@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <string>
 
-#include "record_images.h"
+#include "support/record_images.h"
 #include "kernel/conic_equation_records.h"
-#include "tests/kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "kernel/constants.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

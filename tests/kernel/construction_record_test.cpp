@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "record_images.h"
+#include "support/record_images.h"
 #include "kernel/construction_record.h"
 
 using namespace kernel;

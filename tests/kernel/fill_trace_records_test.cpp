@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "record_images.h"
+#include "support/record_images.h"
 #include "kernel/fill_trace_records.h"
 #include "kernel/linked_record_lists.h"
 

@@ -8,7 +8,7 @@
 
 #include "kernel/constants.h"
 #include "kernel/convex_hull3.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/random.h"
 #include "kernel/vector3.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "kernel/constants.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

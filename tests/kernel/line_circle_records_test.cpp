@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "record_images.h"
+#include "support/record_images.h"
 #include "kernel/line_circle_records.h"
 
 using namespace kernel;

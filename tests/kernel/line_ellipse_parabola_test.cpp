@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/line_ellipse_parabola.h"
 
 using namespace kernel;

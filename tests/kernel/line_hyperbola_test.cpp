@@ -3,7 +3,7 @@
 #include <array>
 #include <limits>
 
-#include "extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/line_hyperbola.h"
 
 using namespace kernel;

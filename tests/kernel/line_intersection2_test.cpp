@@ -4,7 +4,7 @@
 
 #include "kernel/line_intersection2.h"
 #include "kernel/vector2.h"
-#include "tests/kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

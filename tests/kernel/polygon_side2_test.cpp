@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "kernel/polygon_side2.h"
-#include "tests/kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

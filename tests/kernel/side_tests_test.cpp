@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/frames3.h"
 #include "kernel/vector3.h"
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/side_tests.h"
 #include "kernel/vector2.h"
 #include "kernel/vector3.h"

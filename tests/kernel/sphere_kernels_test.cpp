@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "kernel/vector3.h"
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 
 using namespace kernel;
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/vector2.h"
 #include "kernel/vector3.h"
 

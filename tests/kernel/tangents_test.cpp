@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "kernel/extended_expect.h"
+#include "support/extended_expect.h"
 #include "kernel/frames3.h"
 #include "kernel/regular_polygons.h"
 #include "kernel/sphere_kernels.h"

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 using namespace kernel;
@@ -44,8 +45,9 @@ TEST(TimeText, TimeOfDayTextFillsAllButTheHundredths) {
   EXPECT_LE(CentisecondsNow(), 8640100);
 }
 
-TEST(TimeText, DelayDoesNothingForNegativeCounts) {
-  Delay(-1);
-  Delay(0);
-  Delay(1);
+TEST(TimeText, DelayStepsAreCountedIn64Bits) {
+  EXPECT_EQ(DelaySteps(-1), 0);
+  EXPECT_EQ(DelaySteps(0), 0);
+  EXPECT_EQ(DelaySteps(1), 2000);
+  EXPECT_EQ(DelaySteps(INT32_MAX), std::int64_t{INT32_MAX} * 2000);  // no wrap to a negative count
 }

@@ -8,15 +8,16 @@
 #include "kernel/byte_io.h"
 #include "platform/bitmap.h"
 #include "platform/dc.h"
+#include "support/test_colours.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr Color kRed{255, 0, 0};
-constexpr Color kGreen{0, 255, 0};
-constexpr Color kBlue{0, 0, 255};
-constexpr Color kOdd{1, 2, 3};
+using test_colours::kBlue;
+using test_colours::kGreen;
+using test_colours::kOdd;
+using test_colours::kRed;
 
 // 3 x 2: top row red, green, blue; bottom row white, black, (1, 2, 3).
 Bitmap SmallBitmap() {

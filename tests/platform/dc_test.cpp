@@ -6,14 +6,15 @@
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
+#include "support/test_colours.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr Color kGrey{128, 128, 128};
-constexpr Color kYellow{255, 255, 0};
-constexpr Color kBlue{0, 0, 255};
+using test_colours::kBlue;
+using test_colours::kGrey;
+using test_colours::kYellow;
 
 // A white bitmap with a device context on it.
 class DcTest : public testing::Test {

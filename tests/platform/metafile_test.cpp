@@ -16,30 +16,22 @@
 #include "platform/metafile_format.h"
 #include "platform/metafile_player.h"
 #include "platform/metafile_text.h"
+#include "support/reference_device.h"
+#include "support/test_colours.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr Color kRed{255, 0, 0};
-constexpr Color kGreen{0, 160, 0};
-constexpr Color kBlue{0, 0, 255};
-constexpr Color kYellow{255, 255, 0};
-
-// 1000 x 800 pixels on 250 x 200 mm: one pixel is exactly 25 hundredths of a millimetre.
-DeviceCaps Reference() {
-  DeviceCaps caps;
-  caps.dpiX = caps.dpiY = 102;
-  caps.widthPixels = 1000;
-  caps.heightPixels = 800;
-  caps.widthMm = 250;
-  caps.heightMm = 200;
-  return caps;
-}
+using test_colours::kBlue;
+using test_colours::kRed;
+using test_colours::kYellow;
+using test_support::ReferenceDevice;
+constexpr Color kGreen = test_colours::kDarkGreen;
 
 MetafileSetup PictureSetup(Rect picture, int scale = 1) {
   MetafileSetup setup;
-  setup.reference = Reference();
+  setup.reference = ReferenceDevice();
   setup.picture = picture;
   setup.scale = scale;
   setup.application = "Kv";

@@ -91,4 +91,9 @@ TEST_F(DlgTest, CloseHidesAModelessDialogAndMarksItClosed) {
   EXPECT_EQ(dialog.closed, 1);
   dialog.Show();
   EXPECT_TRUE(dialog.IsVisible());
+  // Hiding through the platform's type still marks the dialog closed.
+  dialog.closed = 0;
+  static_cast<platform::Dialog&>(dialog).Hide();
+  EXPECT_FALSE(dialog.IsVisible());
+  EXPECT_EQ(dialog.closed, 1);
 }

@@ -68,18 +68,16 @@ TEST(PreWin, ColoursOutsideTheTableAreEntryZero) {
   EXPECT_EQ(window.preWin.colors, kernel::DefaultColorTable());
 }
 
-TEST(PreWin, ConstructionState) {
+TEST(PreWin, ANewWindowPaintsTheDefaultBackgroundWithoutAPicture) {
   TPreWin window(nullptr, "w");
-  for (int r = 0; r < kColorRoleCount; ++r) {
-    EXPECT_EQ(window.preWin.roles[r], 19) << r;
-    EXPECT_EQ(window.preWin.roleValues[r], r == 0 ? 0 : -1) << r;
-    EXPECT_EQ(window.preWin.roleCommands[r], 0) << r;
-  }
-  EXPECT_EQ(window.preWin.width, 11);
-  EXPECT_EQ(window.preWin.height, 11);
-  EXPECT_EQ(window.preWin.forceResize, 1);
-  EXPECT_EQ(window.preWin.backBitmapName, "noname");
-  EXPECT_FALSE(window.preWin.buffers[0]);
+  ShowSized(window, 30, 20);
+  window.UpdateClientSize();
+  window.RebuildBitmaps(0);
+  ASSERT_TRUE(window.preWin.buffers[0]);
+  const kernel::ColorRef background = kernel::DefaultColorTable()[window.preWin.roles[0]];
+  EXPECT_EQ(window.preWin.buffers[0]->GetPixel(29, 19), Rgb(background));
+  EXPECT_EQ(window.preWin.actualBackground, background);
+  EXPECT_FALSE(window.preWin.backBitmap);
 }
 
 TEST(PreWin, OffScreenBitmapsHoldTheBackgroundAndBlitToTheWindow) {
