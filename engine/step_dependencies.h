@@ -1,0 +1,35 @@
+#pragma once
+// Which steps of a history depend on points that moved: read from the step-kind table, so a drag
+// replays only the steps downstream of the dragged points (and the steps that must always run).
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "engine/step_engine.h"
+
+namespace engine {
+
+class DownstreamFinder {
+ public:
+  DownstreamFinder();
+
+  // The history positions, ascending, of the steps that read a moved point or an object made by
+  // such a step, directly or through others, and of the steps that always run. ends holds where
+  // the tables ended after each step (StepEngine::ends); without it every step is downstream.
+  const std::vector<int>& Find(const StepHistory& history, std::span<const StepEnds> ends,
+                               std::span<const std::uint16_t> moved_points);
+
+ private:
+  std::vector<std::uint8_t> points_;
+  std::vector<std::uint8_t> lines_;
+  std::vector<std::uint8_t> circles_;
+  std::vector<std::uint8_t> hypercycles_;
+  std::vector<std::uint8_t> horocycles_;
+  std::vector<int> steps_;
+};
+
+// True when a step's texts may name points, sliders or functions (anything but a plain number).
+bool StepTextsNameFigure(const kernel::ConstructionRecord& step);
+
+}  // namespace engine
