@@ -53,11 +53,16 @@ const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::
     if (p < kPointCapacity) points_[p] = 1;
   }
   bool everything = false;  // a moved transformation: all that follows runs again
+  bool any_line = false;    // some line was made again
   StepEnds before;
   for (int i = 0; i < count; ++i) {
     const kernel::ConstructionRecord& step = history.steps[i];
     const StepKindInfo& info = StepKindEntry(static_cast<std::int16_t>(step.kind));
-    bool downstream = everything;
+    if (info.Has(kLabelsOnly)) {
+      before = ends[i];
+      continue;
+    }
+    bool downstream = everything || (any_line && info.Has(kReadsAllLines));
     if (!downstream && info.dispatch != StepDispatch::kNone) {
       const bool texts_only = (info.flags & (kUsesView | kUsesRandom | kUsesCounter | kUsesWindowSize | kOpaque)) == 0;
       if (info.AlwaysReplayed()) downstream = !texts_only || StepTextsNameFigure(step);
@@ -79,6 +84,7 @@ const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::
       steps_.push_back(i);
       Mark(points_, before.points + 1, after.points);
       Mark(lines_, before.lines + 1, after.lines);
+      if (after.lines > before.lines) any_line = true;
       Mark(circles_, before.circles + 1, after.circles);
       Mark(hypercycles_, before.hypercycles + 1, after.hypercycles);
       Mark(horocycles_, before.horocycles + 1, after.horocycles);

@@ -39,6 +39,11 @@ std::string StringTableWord(int id) {
 StepEngine::StepEngine() : polygons(kPolygonCapacity) {
   executors_ = &default_executors_;
   default_executors_.engine_ = this;
+  LoadWords(&StringTableWord);
+}
+
+void StepEngine::LoadWords(WordLookup lookup) {
+  words = lookup;
   for (int i = 0; i < 6; ++i) style_names[i] = words(kFirstStyleWord + i).substr(0, 40);
 }
 

@@ -96,6 +96,8 @@ class StepEngine {
   std::vector<StepEnds> ends;
 
   void SetExecutors(StepExecutors* executors);
+  // Takes the words of descriptions from lookup (and the line-style names, words 173 to 178).
+  void LoadWords(WordLookup lookup);
   StepExecutors& executors() { return *executors_; }
 
   kernel::ConstructionRecord* current() { return history.current; }

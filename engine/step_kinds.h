@@ -61,6 +61,8 @@ enum StepKindFlag : std::uint16_t {
   kOpaque = 1 << 6,           // operand layout not held in this table: no record check, always replayed
   kExactLayout = 1 << 7,      // every slot outside the table must be none
   kVariableCount = 1 << 8,    // the number of objects it makes depends on the figure
+  kLabelsOnly = 1 << 9,       // changes labels only: points made again keep theirs, so it never runs again
+  kReadsAllLines = 1 << 10,   // acts on every line: runs again when any line was made again
 };
 
 // What a step makes when it runs (or reserves when it fails).
