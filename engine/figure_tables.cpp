@@ -84,6 +84,7 @@ void FigureTables::ResetForReplay() {
   for (PointNameRecord& name : names) name.label = 0;
   std::fill(exists.begin(), exists.end(), 0);
   std::fill(label_map.begin(), label_map.end(), -1);
+  free_label_hint_ = 0;
   last_point = -1;
   last_line = -1;
   last_circle = -1;
@@ -104,10 +105,20 @@ bool FigureTables::AllPointsExist(int n, std::span<const std::uint16_t> list) co
 }
 
 int FigureTables::FindFreeLabel() const {
-  for (int label = 0; label < kPointCapacity; ++label) {
-    if (label_map[label] < 0) return label;
+  for (int label = free_label_hint_; label < kPointCapacity; ++label) {
+    if (label_map[label] < 0) {
+      free_label_hint_ = label;
+      return label;
+    }
   }
+  free_label_hint_ = kPointCapacity;
   return -1;
+}
+
+void FigureTables::FreeLabel(int label) {
+  if (label < 0 || label >= kPointCapacity) return;
+  label_map[label] = -1;
+  free_label_hint_ = std::min(free_label_hint_, label);
 }
 
 int FigureTables::LabelForNewPoint(int i) const {

@@ -119,6 +119,11 @@ class FigureTables {
   // the label it had, so the labels of the later points stay where they are. -1 otherwise.
   std::int16_t keep_labels_through = -1;
 
+ private:
+  mutable int free_label_hint_ = 0;  // no label below it is free
+
+ public:
+
   // Empties the tables before the history is replayed: labels, exists flags, label map and last
   // indices; coordinates and attribute values stay.
   void ResetForReplay();
@@ -128,6 +133,9 @@ class FigureTables {
   bool AllPointsExist(int n, std::span<const std::uint16_t> list) const;
   // Lowest free label id; -1 when all 7878 are taken.
   int FindFreeLabel() const;
+  // Frees a label: its label map entry becomes -1. Labels are freed only through this (or
+  // ResetForReplay), so the search for the lowest free label can start where it last ended.
+  void FreeLabel(int label);
   // Appends n points without coordinates; the caller makes sure there is room. False (nothing
   // added) when there is not.
   bool AddPoints(int n, std::int16_t tag, bool has_display, std::uint8_t shown, std::uint16_t marker);

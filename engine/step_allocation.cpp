@@ -112,7 +112,7 @@ void StepEngine::AdjustTables(int d_points, int d_lines, int d_circles, int d_hy
     for (int k = 0; k < -d_points && tables.last_point >= 0; ++k) {
       const int i = tables.last_point;
       const int label = tables.names[i].label;
-      if (label < kPointCapacity && tables.label_map[label] == i) tables.label_map[label] = -1;
+      if (label < kPointCapacity && tables.label_map[label] == i) tables.FreeLabel(label);
       tables.exists[i] = 0;
       --tables.last_point;
     }

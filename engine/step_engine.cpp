@@ -138,7 +138,10 @@ int StepEngine::ExecuteNewStep(std::string* out) {
   building = 1;
   const int result = RedoStep(out);
   building = 0;
-  if (result > 0) {
+  // The deletions answer with the number of objects they deleted, not with a message.
+  const int kind = history.pending()->kind;
+  const bool counts = kind == 142 || kind == 143;
+  if (result > 0 && !counts) {
     const StepEnds after = CurrentEnds();
     AdjustTables(before.points - after.points, before.lines - after.lines, before.circles - after.circles,
                  before.hypercycles - after.hypercycles, before.horocycles - after.horocycles);

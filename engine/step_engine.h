@@ -114,7 +114,8 @@ class StepEngine {
   // replay when a step ends elsewhere than before. The number of steps run.
   int ReplaySteps(std::span<const int> positions);
   // Runs the pending step of a command as a new step (building flag set): on success (0 or
-  // below) appends it to the history; otherwise gives back what it reserved and drops it.
+  // below; any count for the deletions of lines and circles) appends it to the history;
+  // otherwise gives back what it reserved and drops it. The executor's result.
   int ExecuteNewStep(std::string* out);
 
   // --- point and polygon allocation -------------------------------------------------------

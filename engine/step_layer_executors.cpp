@@ -309,7 +309,7 @@ int StepEngine::ApplyRelabel(std::string* out) {
   if (old_label >= kPointCapacity || new_label >= kPointCapacity || point < 0 || point >= kPointCapacity) {
     return kMsgCannotUnderstand;
   }
-  if (tables.label_map[old_label] == point) tables.label_map[old_label] = -1;
+  if (tables.label_map[old_label] == point) tables.FreeLabel(old_label);
   tables.label_map[new_label] = static_cast<std::int16_t>(point);
   tables.names[point].label = static_cast<std::uint16_t>(new_label);
   if (out != nullptr) {

@@ -206,3 +206,36 @@ TEST_F(ReplayTest, WithoutEndsEveryStepIsDownstream) {
 }
 
 }  // namespace
+
+namespace {
+
+using NewStepTest = engine_test::StepFixture;
+
+TEST_F(NewStepTest, AFailedNewStepGivesBackWhatItReserved) {
+  FreePoint(0, 0);
+  FreePoint(1, 0);
+  EXPECT_EQ(NewStep(53, {-1, -1, -1, 0, 0, 0}, {"1", "1", "5"}), engine::kMsgInconsistentData);
+  EXPECT_EQ(engine.tables.last_point, 1);
+  EXPECT_EQ(engine.tables.last_line, -1);
+  EXPECT_EQ(engine.tables.FindFreeLabel(), 2);
+  EXPECT_EQ(engine.history.steps.size(), 2u);
+  EXPECT_EQ(engine.history.pending(), nullptr);
+  // A deletion is kept whatever it counted.
+  ASSERT_EQ(NewStep(111, {0, 1, -1, 0, 0, 0}), 0);
+  EXPECT_EQ(NewStep(142, {0, 1, 0}), 1);
+  EXPECT_EQ(engine.history.steps.size(), 4u);
+  EXPECT_EQ(engine.ends.size(), 4u);
+}
+
+TEST_F(NewStepTest, PartialReplayFallsBackWhenAStepEndsElsewhere) {
+  const int a = FreePoint(0, 0);
+  const int b = FreePoint(2, 0);
+  ASSERT_EQ(NewStep(111, {a, b, -1, 0, 0, 0}), 0);
+  // A step whose tables end differently now: the record says otherwise than the last replay.
+  engine.ends[2].lines = 5;
+  const int steps[] = {2};
+  EXPECT_EQ(engine.ReplaySteps(steps), 3);  // the whole history ran
+  EXPECT_EQ(engine.ends[2].lines, 0);
+}
+
+}  // namespace

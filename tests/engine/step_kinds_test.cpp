@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "engine/history_piece.h"
 #include "kernel/construction_record.h"
 #include "step_engine_fixture.h"
 
@@ -162,6 +163,47 @@ TEST(StepKinds, DependenciesOfAKind) {
   EXPECT_TRUE(StepKindEntry(300).AlwaysReplayed());
   EXPECT_TRUE(StepKindEntry(145).Has(engine::kMovesOtherPoints));
   EXPECT_FALSE(StepKindEntry(23).AlwaysReplayed());
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(HistoryPiece, ReadsBackNumberedAndRefusesMisfits) {
+  std::deque<kernel::ConstructionRecord> steps;
+  steps.push_back(Record(121, {0}));
+  steps.push_back(Record(91, {0, 1, -1, 0, 0, 0}));
+  steps[0].sequence = 7;
+  steps[1].sequence = 3;
+  kernel::ByteWriter w;
+  engine::WriteHistory(w, steps);
+  kernel::Bytes bytes = w.Take();
+  ASSERT_EQ(bytes.size(), 2 + 2 * kernel::kConstructionRecordBytes);
+  {
+    kernel::ByteReader r(bytes.data(), bytes.size());
+    std::deque<kernel::ConstructionRecord> read;
+    ASSERT_EQ(engine::ReadHistory(r, read), 0);
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[0].sequence, 0);
+    EXPECT_EQ(read[1].sequence, 1);
+    EXPECT_EQ(read[1].kind, 91);
+  }
+  {
+    kernel::ByteReader r(bytes.data(), bytes.size() - 1);
+    std::deque<kernel::ConstructionRecord> read;
+    EXPECT_EQ(engine::ReadHistory(r, read), engine::kMsgInconsistentData);
+  }
+  // The second step turned into a movable point that still carries a circle's operands.
+  bytes[2 + kernel::kConstructionRecordBytes + 2] = 121;
+  bytes[2 + kernel::kConstructionRecordBytes + 3] = 0;
+  kernel::ByteReader r(bytes.data(), bytes.size());
+  std::deque<kernel::ConstructionRecord> read;
+  EXPECT_EQ(engine::ReadHistory(r, read), engine::kMsgCannotUnderstand);
+
+  kernel::ByteWriter empty;
+  engine::WriteHistory(empty, {});
+  EXPECT_EQ(empty.Take(), (kernel::Bytes{0, 0}));
 }
 
 }  // namespace
