@@ -29,7 +29,7 @@ enum OwnOperationIndex : std::uint16_t {
 void SetSlots(StepKindInfo& info, std::string_view signature) {
   info.slot_count = 0;
   std::size_t i = 0;
-  while (i < signature.size()) {
+  while (i < signature.size() && info.slot_count < kMaxSlotsPerKind) {
     if (signature[i] == ' ') {
       ++i;
       continue;
@@ -86,13 +86,19 @@ constexpr Described kDescribed[] = {
     {58, "3a 4a 5a 8*", {4, 4}, kUnit | kUsesView | kUsesRandom},
     {63, "3a 4a 5a 8*", {4, 4}, kUnit | kUsesView | kUsesRandom},
     // Random figures and units: the side attributes in 3 to 5.
-    {54, "3a 4a 5a", {}, kRandomUnit | kVariableCount}, {55, "3a 4a 5a", {}, kRandomUnit | kVariableCount},
-    {57, "3a 4a 5a", {4, 4}, kRandomUnit}, {59, "3a 4a 5a", {4, 4}, kRandomUnit},
-    {60, "3a 4a 5a", {3, 3}, kRandomUnit}, {61, "3a 4a 5a", {3, 3}, kRandomUnit},
-    {62, "3a 4a 5a", {}, kRandomUnit | kVariableCount}, {64, "3a 4a 5a", {}, kRandomUnit | kVariableCount},
-    {65, "3a 4a 5a", {4, 4}, kRandomUnit}, {66, "3a 4a 5a", {}, kRandomUnit | kVariableCount},
-    {71, "3a 4a 5a", {4, 4}, kRandomUnit}, {72, "3a 4a 5a", {4, 4}, kRandomUnit},
-    {73, "3a 4a 5a", {3, 3}, kRandomUnit}, {75, "3a 4a 5a", {4, 4}, kRandomUnit},
+    {54, "3a 4a 5a", {2, 0, 1}, kRandomUnit | kExact},
+    {55, "0N 1N 3a 4a 5a 8*", {}, kRandomUnit | kVariableCount | kExact},
+    {57, "3a 4a 5a", {4, 4}, kRandomUnit | kExact}, {59, "3a 4a 5a", {4, 4}, kRandomUnit | kExact},
+    {60, "3a 4a 5a", {3, 3}, kRandomUnit | kExact}, {61, "3a 4a 5a", {3, 3}, kRandomUnit | kExact},
+    {62, "0N 3a 4a 5a", {}, kRandomUnit | kVariableCount | kExact},
+    {64, "3a 4a 5a 8*", {2, 1}, kRandomUnit | kExact},
+    {65, "3a 4a 5a", {4, 4}, kRandomUnit | kExact},
+    {66, "0N 1N 3a 4a 5a 8*", {}, kRandomUnit | kVariableCount | kExact},
+    {71, "3a 4a 5a", {4, 4}, kRandomUnit | kExact}, {72, "3a 4a 5a", {4, 4}, kRandomUnit | kExact},
+    {73, "3a 4a 5a", {3, 3}, kRandomUnit | kExact}, {75, "3a 4a 5a", {4, 4}, kRandomUnit | kExact},
+    {81, "0P 1P 2L", {1}, kUsesRandom | kExact},
+    {82, "0P 1P 2C", {1}, kUsesRandom | kExact},
+    {30, "0N 1N 2N 3N", {}, kEvaluatesTexts | kVariableCount},
     // Circles and arcs.
     {91, "0P 1P 3a 4a 5a", {0, 0, 1}, kExact},
     {92, "0P 1N 3a 4a 5a 8*", {1, 0, 1}, kEvaluatesTexts | kExact},
@@ -153,6 +159,24 @@ constexpr Described kDescribed[] = {
     {160, "", {}, 0, OperandForm::kCountedObjects},
     {169, "8*", {}, kUsesRandom | kUsesView | kUsesCounter | kEvaluatesTexts | kVariableCount,
      OperandForm::kCircleRing},
+    // Point deletion, polygons on a side, tangent and Soddy circles, arrays of circles.
+    {141, "", {}, 0, OperandForm::kPointRun},
+    {149, "0N 1P 2P 3* 4a 5a 6a 39*", {}, kVariableCount | kExact},
+    {133, "0P 1P 2P 3N 4a 5a 6a 7* 8* 9* 10* 11* 12* 13*", {}, kVariableCount | kExact},
+    {127, "0P 1P 2P 3N 4a 5a 6a 7* 8* 9* 10* 11* 12* 13*", {}, kVariableCount | kExact},
+    {167, "0N 1N 2N 3N 4a 5a 6a", {}, kUsesRandom | kUsesView | kUsesCounter | kEvaluatesTexts | kVariableCount | kExact},
+    {168, "0N 2N 3N 4a 5a 6a", {}, kUsesRandom | kUsesView | kUsesCounter | kEvaluatesTexts | kVariableCount | kExact},
+    // Hyperbolic curves met by lines, circles and each other; 2 the point they already share.
+    {171, "0L 1Y 2p", {2}, kExact}, {172, "0C 1Y 2p", {2}, kExact}, {173, "0Y 1Y 2p", {2}, kExact},
+    {174, "0H 1H 2p", {2}, kExact}, {175, "0L 1H 2p", {2}, kExact}, {176, "0C 1H 2p", {2}, kExact},
+    {177, "0H 1Y 2p", {2}, kExact},
+    // Conics and analytic lines and circles.
+    {203, "0N 1P 2P 3P", {1}, kEvaluatesTexts | kExact},
+    {205, "0N 1N 2N 3N", {2, 1}, kEvaluatesTexts | kExact},
+    {206, "0N 1N 2N 3N", {2, 0, 1}, kEvaluatesTexts | kExact},
+    {210, "0N 1N 2P 3p 4p 5p 6p 7p 8a 9a 10a", {2, 2}, kEvaluatesTexts | kExact},
+    {211, "0N 1N 2N 3p 4p 5p 6p 7p 8a 9a 10a", {}, kEvaluatesTexts | kVariableCount | kExact},
+    {212, "0P 1P 2p 3N 4a 5a 6a", {3, 2}, kEvaluatesTexts | kExact},
     // Transformations: they move or copy the points their texts list.
     {145, "0P 1P 2N 39*", {}, kTransform | kVariableCount},
     {148, "0P 1P 39*", {}, kTransform | kVariableCount},
@@ -162,7 +186,7 @@ constexpr Described kDescribed[] = {
 
 // Kinds with an operation whose layout this table does not hold, but whose effect reaches points
 // they did not make.
-constexpr int kOpaqueMovers[] = {90, 141, 146, 147, 149, 157, 387, 440, 441, 443, 444, 445, 446, 447, 448, 449, 450, 451, 452, 455, 457};
+constexpr int kOpaqueMovers[] = {90, 146, 147, 149, 157, 387, 440, 441, 443, 444, 445, 446, 447, 448, 449, 450, 451, 452, 455, 457};
 
 struct Table {
   std::array<StepKindInfo, kStepKindCount> entries{};
@@ -203,7 +227,9 @@ struct Table {
     e.dispatch = StepDispatch::kLibrary;
     e.library_code = static_cast<std::uint16_t>(code);
     e.name = "DoLibraryPolyhedron";
-    e.flags = kOpaque | kVariableCount;
+    // Operand 0 the centre point or none, 1 the format marker; text 1 the edge length.
+    SetSlots(e, "0p 1N");
+    e.flags = kEvaluatesTexts | kUsesCounter | kVariableCount;
   }
 
   void SetLibrary() {
@@ -291,11 +317,9 @@ int CheckStepOperands(const kernel::ConstructionRecord& record) {
     case OperandForm::kFixed:
       break;
     case OperandForm::kPointRun: {
-      int i = 0;
-      for (; i < n_ops && op[i] != kNoOperand; ++i) {
+      for (int i = 0; i < n_ops && op[i] != kNoOperand; ++i) {
         if (!InRange(OperandKind::kPoint, op[i])) return kMsgCannotUnderstand;
       }
-      if (i >= n_ops) return kMsgCannotUnderstand;  // no closing none
       break;
     }
     case OperandForm::kVectorPairs: {
@@ -336,7 +360,10 @@ int CheckStepOperands(const kernel::ConstructionRecord& record) {
   }
   if (info.Has(kExactLayout) && info.form == OperandForm::kFixed) {
     for (int i = 0; i < n_ops; ++i) {
-      if (!used[i] && op[i] != kNoOperand) return kMsgCannotUnderstand;
+      if (used[i]) continue;
+      // Commands copy the current line attributes into 3 to 5 whether the kind uses them or not.
+      const bool attribute_slot = i >= 3 && i <= 5 && InRange(OperandKind::kAttribute, op[i]);
+      if (op[i] != kNoOperand && !attribute_slot) return kMsgCannotUnderstand;
     }
   }
   return 0;

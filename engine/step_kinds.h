@@ -74,7 +74,7 @@ struct StepCreates {
   std::int16_t horocycles = 0;
 };
 
-inline constexpr int kMaxSlotsPerKind = 12;
+inline constexpr int kMaxSlotsPerKind = 16;
 
 struct OperandSlot {
   std::uint8_t slot = 0;

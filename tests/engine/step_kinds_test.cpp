@@ -123,6 +123,8 @@ TEST(StepKinds, RecordsThatDoNotFitTheirKindAreRefused) {
       {91, {0, 8000, -1, 0, 0, 0}, 1},       // no such point
       {91, {0, -1, -1, 0, 0, 0}, 1},
       {111, {0, 1, -1, 2, 0, 1, 7}, 1},      // a stray operand
+      {201, {0, 1, 2, 5, 0, 1}, 0},          // the current line attributes, unused
+      {201, {0, 1, 2, 5000}, 1},
       {201, {0, 1, 9001}, 1},                // no such line
       {202, {0, 1, 1000}, 0},
       {202, {0, 1, 1001}, 1},
@@ -139,14 +141,31 @@ TEST(StepKinds, RecordsThatDoNotFitTheirKindAreRefused) {
       {169, {51, 0, 153, 52}, 1},
       {23, {1, 2, 3}, 0},                    // nothing to check
       {300, {1, 2, 3, 4, 5, 6, 7, 8}, 0},    // opaque
+      {342, {-1, 2010}, 0},                  // a library solid without a centre
+      {342, {9000, 2010}, 1},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(engine::CheckStepOperands(Record(c.kind, c.ops)), c.result) << "kind " << c.kind;
   }
-  // A point run without its closing none fills all 40 operands.
-  kernel::ConstructionRecord run = Record(204, {});
+  // A point run may fill all 40 operands; every entry must be a point.
+  kernel::ConstructionRecord run = Record(141, {});
   run.operands.fill(3);
+  EXPECT_EQ(engine::CheckStepOperands(run), 0);
+  run.operands[39] = 7878;
   EXPECT_EQ(engine::CheckStepOperands(run), 1);
+}
+
+TEST(StepKinds, SlotsAreDistinctOperands) {
+  for (int kind = engine::kFirstStepKind; kind <= engine::kLastStepKind; ++kind) {
+    const auto& e = StepKindEntry(kind);
+    std::set<int> slots;
+    for (int s = 0; s < e.slot_count; ++s) {
+      EXPECT_LT(e.slots[s].slot, kernel::kConstructionOperands) << kind;
+      EXPECT_TRUE(slots.insert(e.slots[s].slot).second) << kind << " slot " << int{e.slots[s].slot};
+    }
+    if (e.dispatch == StepDispatch::kNone) EXPECT_FALSE(e.AlwaysReplayed()) << kind;
+  }
+  EXPECT_EQ(StepKindEntry(133).slot_count, 14);
 }
 
 TEST(StepKinds, DependenciesOfAKind) {
