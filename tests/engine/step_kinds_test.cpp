@@ -163,7 +163,9 @@ TEST(StepKinds, SlotsAreDistinctOperands) {
       EXPECT_LT(e.slots[s].slot, kernel::kConstructionOperands) << kind;
       EXPECT_TRUE(slots.insert(e.slots[s].slot).second) << kind << " slot " << int{e.slots[s].slot};
     }
-    if (e.dispatch == StepDispatch::kNone) EXPECT_FALSE(e.AlwaysReplayed()) << kind;
+    if (e.dispatch == StepDispatch::kNone) {
+      EXPECT_FALSE(e.AlwaysReplayed()) << kind;
+    }
   }
   EXPECT_EQ(StepKindEntry(133).slot_count, 14);
 }
