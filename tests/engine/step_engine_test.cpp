@@ -198,6 +198,32 @@ TEST_F(ReplayTest, PartialReplayKeepsLabelsAfterARelabel) {
   EXPECT_EQ(Take(), partial);
 }
 
+// The window around the history: Undo and Redo rebuild the engine's figure.
+class ReplayHooks : public engine::HistoryHooks {
+ public:
+  explicit ReplayHooks(StepEngine& e) : engine_(e) {}
+  void ReplayConstruction() override { engine_.ReplayConstruction(true); }
+
+ private:
+  StepEngine& engine_;
+};
+
+TEST_F(ReplayTest, UndoThenRedoRestoresTheSameTables) {
+  Build();
+  engine.ReplayConstruction(true);
+  const Snapshot built = Take();
+  ReplayHooks hooks(engine);
+  ASSERT_EQ(engine.history.UndoRedo(0, true, hooks), 1);
+  ASSERT_EQ(engine.history.UndoRedo(0, true, hooks), 1);
+  EXPECT_EQ(engine.tables.last_point, 3);  // the unit and the last segment are gone
+  EXPECT_EQ(engine.tables.last_line, 0);
+  EXPECT_EQ(engine.ends.size(), 6u);
+  ASSERT_EQ(engine.history.UndoRedo(-1, true, hooks), 1);
+  ASSERT_EQ(engine.history.UndoRedo(-1, true, hooks), 1);
+  EXPECT_EQ(Take(), built);
+  EXPECT_EQ(engine.history.steps.back().sequence, 7);
+}
+
 TEST_F(ReplayTest, WithoutEndsEveryStepIsDownstream) {
   Build();
   engine::DownstreamFinder finder;
