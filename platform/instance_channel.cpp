@@ -7,7 +7,6 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -97,13 +96,12 @@ InstanceListener::InstanceListener(std::function<void(const std::string&)> onNam
         if (static_cast<std::uint64_t>(socket->bytesAvailable()) < 4ull + length) return;
         socket->read(4);
         const QByteArray name = socket->read(length);
-        QPointer<QLocalSocket> guard(socket);
+        // The name has arrived: say so before handling it, since opening a file may ask or
+        // report something and keep this instance busy for long.
+        socket->write("\1", 1);
+        socket->flush();
+        socket->disconnectFromServer();
         impl->onName(name.toStdString());
-        if (guard) {
-          guard->write("\1", 1);
-          guard->flush();
-          guard->disconnectFromServer();
-        }
       });
     }
   });

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "shell/child_windows.h"
 #include "app/launcher_frame.h"
@@ -274,14 +276,16 @@ TEST_F(LauncherFrame, ClosingWritesTheNormalPlacementAndTheOptions) {
 
 TEST_F(LauncherFrame, DroppedFilesOpenByTheirExtensionOnly) {
   RecordingFrame& frame = MakeFrame();
-  frame.DeliverFilesDropped({"/tmp/picture.jpeg", "notes.txt", "/tmp/Figure.Kvh"});
+  const std::string figure = (folder_ / "Figure.Kvh").string();
+  ASSERT_TRUE(kernel::WriteFileAtomically(figure, kernel::Bytes{}));
+  frame.DeliverFilesDropped({"/tmp/picture.jpeg", "notes.txt", figure});
   ASSERT_EQ(frame.opened.size(), 1u);
   auto* window = dynamic_cast<plane::TGeom2Win*>(frame.opened[0]);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->hyperbolic, 1);
-  EXPECT_EQ(window->fileMsg.startupFileName, "/tmp/Figure.Kvh");
-  EXPECT_EQ(window->fileMsg.fileName, "/tmp/Figure.Kvh");
-  EXPECT_EQ(window->Caption(), "Figure.Kvh");
+  EXPECT_EQ(window->fileMsg.startupFileName, figure);
+  EXPECT_EQ(window->fileMsg.fileName, figure);
+  EXPECT_EQ(window->Caption(), "Figure");
   EXPECT_EQ(frame.data.untitledCounter, 1);
 }
 
@@ -289,7 +293,11 @@ TEST_F(LauncherFrame, TheCommandLineFileOpensOnceTheLauncherIsShown) {
   StartupFileName() = "a.kv3";
   RecordingFrame& frame = MakeFrame();
   EXPECT_TRUE(frame.opened.empty());
+  // There is no such file: the window opens and says so.
+  ScriptedResponder script;
+  script.AnswerMessage(IDOK);
   frame.AfterFirstShow();
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
   ASSERT_EQ(frame.opened.size(), 1u);
   EXPECT_TRUE(Is<solidview::TGeom3Win>(frame.opened[0]));
   EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "a.kv3");
@@ -310,7 +318,10 @@ TEST_F(LauncherFrame, AHandOffRaisesTheLauncherAndOpensOnlyANamedFile) {
   EXPECT_FALSE(frame.IsMinimized());
   EXPECT_TRUE(frame.IsVisible());
   EXPECT_TRUE(frame.opened.empty());
+  ScriptedResponder script;
+  script.AnswerMessage(IDOK);
   frame.ReceiveHandOff("My figure.kv2");
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
   ASSERT_EQ(frame.opened.size(), 1u);
   EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "My figure.kv2");
 }

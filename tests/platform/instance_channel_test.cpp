@@ -75,3 +75,18 @@ TEST_F(IsolatedFolders, SettingsFolderFollowsTheConfigHome) {
   EXPECT_EQ(folder, (folder_ / "config" / "kavrine").string() + "/");
   EXPECT_TRUE(std::filesystem::is_directory(folder));
 }
+
+TEST_F(IsolatedFolders, TheSenderIsAnsweredBeforeTheNameIsHandled) {
+  // Opening the file may keep the running instance busy (a question, a message) for longer than
+  // the sender waits; the sender must not take that for "nobody runs".
+  std::shared_future<bool> sent;
+  bool answeredWhileBusy = false;
+  InstanceListener listener([&](const std::string&) {
+    answeredWhileBusy = sent.wait_for(std::chrono::seconds(5)) == std::future_status::ready && sent.get();
+  });
+  ASSERT_TRUE(listener.IsListening());
+  sent = std::async(std::launch::async, [] { return HandOffToRunningInstance("busy.kv2", 1000); }).share();
+  while (sent.wait_for(std::chrono::milliseconds(2)) != std::future_status::ready) Application::ProcessPendingEvents();
+  EXPECT_TRUE(sent.get());
+  EXPECT_TRUE(answeredWhileBusy);
+}
