@@ -1,8 +1,13 @@
 #include "solidview/geom3_win.h"
 
+#include "view/settings_files.h"
+
 namespace solidview {
 
-TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kSolidSettingsFile;
+  qelWin.fileKind = view::kSolidFileKind;
+}
 
 void TGeom3Win::SetupWindow() {
   TQELWin::SetupWindow();

@@ -1,8 +1,12 @@
 #include "special/hyperbolic_tessellation_win.h"
 
+#include "view/settings_files.h"
+
 namespace special {
 
-TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kTessellationSettingsFile;
+}
 
 void TGeomUWin::SetupWindow() {
   TQELWin::SetupWindow();

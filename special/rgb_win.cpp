@@ -1,8 +1,12 @@
 #include "special/rgb_win.h"
 
+#include "view/settings_files.h"
+
 namespace special {
 
-TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kRgbSettingsFile;
+}
 
 void TRGBWin::SetupWindow() {
   TQELWin::SetupWindow();

@@ -1,8 +1,12 @@
 #include "special/spherical_tessellation_win.h"
 
+#include "view/settings_files.h"
+
 namespace special {
 
-TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kTessellationSettingsFile;
+}
 
 void TGeomWWin::SetupWindow() {
   TQELWin::SetupWindow();

@@ -1,8 +1,12 @@
 #include "special/tessellation_win.h"
 
+#include "view/settings_files.h"
+
 namespace special {
 
-TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kTessellationSettingsFile;
+}
 
 void TGeomTWin::SetupWindow() {
   TQELWin::SetupWindow();

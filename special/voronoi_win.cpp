@@ -1,8 +1,13 @@
 #include "special/voronoi_win.h"
 
+#include "view/settings_files.h"
+
 namespace special {
 
-TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kVoronoiSettingsFile;
+  qelWin.fileKind = view::kVoronoiFileKind;
+}
 
 void TGeomVWin::SetupWindow() {
   TQELWin::SetupWindow();

@@ -1,8 +1,13 @@
 #include "sphere/geom_sm_win.h"
 
+#include "view/settings_files.h"
+
 namespace sphere {
 
-TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  qelWin.settingsFileName = view::kSphericalSettingsFile;
+  qelWin.fileKind = view::kSphericalFileKind;
+}
 
 void TGeomSMWin::SetupWindow() {
   TQELWin::SetupWindow();
