@@ -118,6 +118,8 @@ class TQELWing : public TQELWin {
   // Draws a label at the pixel by its alignments, on the background colour when one is given.
   void DrawLabel(FigurePainter& painter, std::string_view text, platform::PointI pixel, int h, int v,
                  std::optional<kernel::ColorRef> background) const;
+  // The outline from the pixel (x, y) along the edge vectors (a, b) and (c, d).
+  void DrawParallelogram(FigurePainter& painter, int x, int y, int a, int b, int c, int d) const;
   // The picture frame, when the print format asks for one.
   void DrawPictureFrame(FigurePainter& painter) const;
   // A small cross at every grid lattice point inside the view, when lattice dots are on, in the

@@ -53,6 +53,11 @@ void TQELWing::DrawLabel(FigurePainter& painter, std::string_view text, PointI p
   painter.Text(pixel, text, h, v, background);
 }
 
+void TQELWing::DrawParallelogram(FigurePainter& painter, int x, int y, int a, int b, int c, int d) const {
+  const PointI corners[] = {{x, y}, {x + a, y + b}, {x + a + c, y + b + d}, {x + c, y + d}, {x, y}};
+  for (int i = 1; i < 5; ++i) painter.PixelSegment(corners[i - 1], corners[i]);
+}
+
 void TQELWing::DrawPictureFrame(FigurePainter& painter) const {
   if (printFormat.frameImage) painter.PictureFrame();
 }
