@@ -34,14 +34,14 @@ void AddPiece(const Point2& centre, Real radius, Real startAngle, Real direction
   out.ends.push_back(out.points.size());
 }
 
-// The parameter range (angle along the arc from its start) in which the arc may meet the widened
-// view box, seen from a centre outside that box; empty when the whole arc is to be drawn.
+// The parameter ranges (angle along the arc from its start) in which the arc may meet the widened
+// view box: none when its circle misses the box; false when the whole arc is to be drawn (the
+// centre lies in the box).
 bool VisibleRanges(const ViewMapping& m, const Point2& centre, Real radius, Real startAngle, Real direction,
                    Real span, std::vector<Interval>& ranges) {
   const Real mx = kMarginPixels * m.unitsPerPixelX;
   const Real my = kMarginPixels * m.unitsPerPixelY;
   const kernel::Box2 box{m.box.xmin - mx, m.box.xmax + mx, m.box.ymin - my, m.box.ymax + my};
-  if (centre.x >= box.xmin && centre.x <= box.xmax && centre.y >= box.ymin && centre.y <= box.ymax) return false;
   // A circle that stays nearer than the box's nearest point, or farther than its farthest corner,
   // never meets it.
   const Point2 nearest{std::clamp(centre.x, box.xmin, box.xmax), std::clamp(centre.y, box.ymin, box.ymax)};
@@ -49,6 +49,7 @@ bool VisibleRanges(const ViewMapping& m, const Point2& centre, Real radius, Real
   for (const Real x : {box.xmin, box.xmax})
     for (const Real y : {box.ymin, box.ymax}) farthest = std::max(farthest, std::hypot(x - centre.x, y - centre.y));
   if (radius < kernel::Dist2(centre, nearest) || radius > farthest) return true;
+  if (centre.x >= box.xmin && centre.x <= box.xmax && centre.y >= box.ymin && centre.y <= box.ymax) return false;
   const Real towards = std::atan2(0.5L * (box.ymin + box.ymax) - centre.y, 0.5L * (box.xmin + box.xmax) - centre.x);
   Real lo = 0;
   Real hi = 0;

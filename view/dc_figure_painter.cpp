@@ -7,7 +7,6 @@
 #include "kernel/number_text.h"
 #include "kernel/polygon_box_cut.h"
 #include "kernel/segment_clip.h"
-#include "kernel/vector3.h"
 #include "kernel/vector2.h"
 #include "view/arc_sampling.h"
 #include "view/line_style.h"
@@ -99,13 +98,15 @@ Point2 DcFigurePainter::ScreenLD(const Point2& p) const {
   return {XToScreenLD(mapping(), p.x), YToScreenLD(mapping(), p.y)};
 }
 
+bool DcFigurePainter::Near(const Point2& screen) const {
+  const ViewMapping& m = mapping();
+  return std::fabs(screen.x - m.offsetX) < kFarPixels && std::fabs(screen.y - m.offsetY) < kFarPixels;
+}
+
 bool DcFigurePainter::PolygonPixels(std::span<const Point2> screen, std::vector<PointI>& out) {
   const ViewMapping& m = mapping();
-  const kernel::Box2 near{m.offsetX - kFarPixels, m.offsetX + m.width + kFarPixels, m.offsetY - kFarPixels,
-                          m.offsetY + m.height + kFarPixels};
   std::span<const Point2> points = screen;
-  const bool far = std::any_of(screen.begin(), screen.end(), [&](const Point2& p) { return !kernel::InBox2(p, near); });
-  if (far) {
+  if (!std::all_of(screen.begin(), screen.end(), [this](const Point2& p) { return Near(p); })) {
     const kernel::Box2 cut{m.offsetX - kCutMargin, m.offsetX + m.width + kCutMargin, m.offsetY - kCutMargin,
                            m.offsetY + m.height + kCutMargin};
     kernel::CutPolygonToBox2(screen, cut, cut_);
@@ -139,11 +140,10 @@ void DcFigurePainter::DoPixelSegment(PointI a, PointI b) {
 }
 
 void DcFigurePainter::DoPolyline(std::span<const Point2> points) {
-  const ViewMapping& m = mapping();
   pixels_.clear();
   for (const Point2& p : points) {
     const Point2 s = ScreenLD(p);
-    if (!(std::fabs(s.x - m.offsetX) < kFarPixels && std::fabs(s.y - m.offsetY) < kFarPixels)) {
+    if (!Near(s)) {
       // Reaches too far for the device: segment by segment, cut to the client area.
       for (std::size_t i = 1; i < points.size(); ++i) DrawCutSegment(points[i - 1], points[i]);
       return;
@@ -159,9 +159,7 @@ void DcFigurePainter::DoArc(const Point2& centre, const Point2& start, Real swee
   if (!(r > 0)) return;
   const Point2 topLeft = ScreenLD({centre.x - r, centre.y + r});
   const Point2 bottomRight = ScreenLD({centre.x + r, centre.y - r});
-  const ViewMapping& m = mapping();
-  if (!(std::fabs(topLeft.x - m.offsetX) < kFarPixels && std::fabs(topLeft.y - m.offsetY) < kFarPixels &&
-        std::fabs(bottomRight.x - m.offsetX) < kFarPixels && std::fabs(bottomRight.y - m.offsetY) < kFarPixels)) {
+  if (!Near(topLeft) || !Near(bottomRight)) {
     DrawFarCircle(centre, r, start, sweep, false);
     return;
   }
@@ -184,9 +182,7 @@ void DcFigurePainter::DoCircle(const Point2& centre, Real radius) {
   if (!(radius > 0)) return;
   const Point2 topLeft = ScreenLD({centre.x - radius, centre.y + radius});
   const Point2 bottomRight = ScreenLD({centre.x + radius, centre.y - radius});
-  const ViewMapping& m = mapping();
-  if (!(std::fabs(topLeft.x - m.offsetX) < kFarPixels && std::fabs(topLeft.y - m.offsetY) < kFarPixels &&
-        std::fabs(bottomRight.x - m.offsetX) < kFarPixels && std::fabs(bottomRight.y - m.offsetY) < kFarPixels)) {
+  if (!Near(topLeft) || !Near(bottomRight)) {
     DrawFarCircle(centre, radius, {centre.x + radius, centre.y}, kernel::TwoPi, state().brush.filled);
     return;
   }
@@ -207,9 +203,11 @@ void DcFigurePainter::DrawFarCircle(const Point2& centre, Real radius, const Poi
       screen_.push_back(ScreenLD(centre));
     } else if (pieces.ends.empty() && kernel::Dist2(centre, m.centre) < radius) {
       // No edge passes the view, and the disk holds its centre: it covers the whole view.
-      for (const Point2& p : {Point2{m.box.xmin, m.box.ymax}, Point2{m.box.xmax, m.box.ymax},
-                              Point2{m.box.xmax, m.box.ymin}, Point2{m.box.xmin, m.box.ymin}})
-        screen_.push_back(ScreenLD(p));
+      const Real left = m.offsetX - 1;
+      const Real top = m.offsetY - 1;
+      const Real right = m.offsetX + m.width + 1;
+      const Real bottom = m.offsetY + m.height + 1;
+      screen_ = {{left, top}, {right, top}, {right, bottom}, {left, bottom}};
     }
     if (screen_.size() >= 3 && PolygonPixels(screen_, pixels_)) {
       Sync();

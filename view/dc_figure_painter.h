@@ -80,6 +80,8 @@ class DcFigurePainter : public FigurePainter {
   void SelectTextFont();
   // The screen position of a world point, unrounded.
   kernel::Point2 ScreenLD(const kernel::Point2& p) const;
+  // Whether a screen position is near enough to the client area to go to the device as it is.
+  bool Near(const kernel::Point2& screen) const;
   // The rounded pixels of the screen points, cut to the margin around the client area when some
   // lie too far for the device; false when nothing of the polygon is left.
   bool PolygonPixels(std::span<const kernel::Point2> screen, std::vector<platform::PointI>& out);

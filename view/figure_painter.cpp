@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "kernel/flag_runs.h"
+#include "kernel/vector2.h"
 #include "view/arc_sampling.h"
 
 namespace view {
@@ -131,9 +132,19 @@ void FigurePainter::DoCircle(const Point2& centre, Real radius) {
   if (!(radius > 0)) return;
   ArcPieces pieces;
   SampleArc(mapping_, centre, {centre.x + radius, centre.y}, kernel::TwoPi, pieces);
-  if (pieces.ends.size() == 1 && pieces.points.size() >= 3 && state_.brush.filled) {
-    DoPolygon(pieces.points);
-    return;
+  if (state_.brush.filled) {
+    if (pieces.ends.size() == 1 && pieces.points.size() >= 3) {
+      DoPolygon(pieces.points);
+      return;
+    }
+    if (pieces.ends.empty() && kernel::Dist2(centre, mapping_.centre) < radius) {
+      // A disk around the whole view, with no edge in it.
+      const kernel::Box2& b = mapping_.box;
+      const std::array<Point2, 4> view{Point2{b.xmin, b.ymax}, Point2{b.xmax, b.ymax}, Point2{b.xmax, b.ymin},
+                                       Point2{b.xmin, b.ymin}};
+      DoPolygon(view);
+      return;
+    }
   }
   std::size_t from = 0;
   for (const std::size_t end : pieces.ends) {
