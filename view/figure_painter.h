@@ -87,7 +87,7 @@ struct MarkerPlace {
   bool inside = true;
 };
 
-// Marker styles 0 to 12; any other style draws nothing on the screen.
+// Marker styles 0 to 12 draw on the screen; any other style draws nothing there.
 inline constexpr std::uint32_t kMarkerStyleCount = 13;
 
 class FigurePainter {
@@ -132,7 +132,8 @@ class FigurePainter {
   // A pixel rectangle, right and bottom excluded.
   void PixelRectangle(const platform::Rect& rect);
 
-  // Point markers of style 0 to 12 and half size `size` pixels, in the pen and brush.
+  // Point markers of half size `size` pixels in the pen and brush: styles 0 to 12 (the writers
+  // also know 13, a crosshair through the view); every style reaches the target as it is.
   void Marker(const kernel::Point2& p, std::uint32_t style, int size);
   void MarkerAtPixel(platform::PointI p, std::uint32_t style, int size);
   // The small cross of a grid lattice point: arms of armX and armY pixels, the left and upper
@@ -183,7 +184,8 @@ class FigurePainter {
   virtual void DoLatticeCross(const kernel::Point2& p, platform::PointI pixel, int armX, int armY, int extra);
   // Default: segments between the corners (the first repeated last), not clipped.
   virtual void DoPictureFrame(std::span<const kernel::Point2> corners);
-  // The text box's top-left corner for the alignments, as the screen places text.
+  // The text at the anchor by its alignments (the screen puts the box's corner at TextBoxCorner;
+  // the writers lay out the same alignments in their own terms).
   virtual void DoText(platform::PointI anchor, std::string_view text, int h, int v,
                       std::optional<kernel::ColorRef> background) = 0;
   virtual platform::SizeI DoTextExtent(std::string_view text) = 0;
