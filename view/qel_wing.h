@@ -1,0 +1,165 @@
+#pragma once
+// The graphics layer of every picture window: the view of the world plane (centre, half extents,
+// view box, scales) and its mapping to pixels on the screen and the printer, the stack of earlier
+// views behind "Last window", the view and display commands (zoom, shift, axes, pen widths of axes
+// and gridlines, axis names, the pi and minus characters, solid arrowheads, opaque labels), the
+// drawing helpers that need the window's settings (labels, frame, lattice dots) and the stored
+// plane of the 3-D windows. Everything is drawn through a FigurePainter; DcRules gives the rules
+// for a painter on a device context of this window.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "kernel/stored_plane.h"
+#include "view/dc_figure_painter.h"
+#include "view/figure_painter.h"
+#include "view/qel_win.h"
+#include "view/view_mapping.h"
+#include "view/view_record.h"
+#include "view/wing_settings.h"
+
+namespace view {
+
+// Commands of the layer.
+inline constexpr int kCmdPiSymbol = 73;
+inline constexpr int kCmdMinusSign = 92;
+inline constexpr int kCmdAxisScreenThickness = 100;
+inline constexpr int kCmdAxisPrintedThickness = 101;
+inline constexpr int kCmdAxisNames = 102;
+inline constexpr int kCmdZoomOut = 106;
+inline constexpr int kCmdZoomIn = 107;
+inline constexpr int kCmdZoomFactor = 108;
+inline constexpr int kCmdAxes = 109;
+inline constexpr int kCmdSolidArrowheads = 110;
+inline constexpr int kCmdLastWindow = 111;
+inline constexpr int kCmdGridScreenThickness = 150;
+inline constexpr int kCmdGridPrintedThickness = 151;
+inline constexpr int kCmdOpaqueLabels = 220;
+inline constexpr int kCmdShiftPercentage = 321;
+inline constexpr int kCmdShiftLeft = 322;
+inline constexpr int kCmdShiftRight = 323;
+inline constexpr int kCmdShiftDown = 324;
+inline constexpr int kCmdShiftUp = 325;
+
+class TQELWing : public TQELWin {
+ public:
+  TQELWing(platform::FrameWindow* parent, std::string_view title);
+
+  ViewMapping mapping;
+  AxesSettings axes;
+  WingData wing;
+  DrawDevice device;
+
+  // --- Mapping (world y up, pixel y down; see view_mapping.h) ---
+  int XToScreen(kernel::Real x) const { return view::XToScreen(mapping, x); }
+  int YToScreen(kernel::Real y) const { return view::YToScreen(mapping, y); }
+  bool WorldToPixel(const kernel::Point2& p, platform::PointI& pixel) const {
+    return view::WorldToPixel(mapping, p, pixel);
+  }
+  kernel::Real XToWorld(int px) const { return view::XToWorld(mapping, px); }
+  kernel::Real YToWorld(int py) const { return view::YToWorld(mapping, py); }
+  bool InView(const kernel::Point2& p) const { return view::InView(mapping, p); }
+  bool ClipToView(kernel::Point2& p, kernel::Point2& q) const { return view::ClipToView(mapping, p, q); }
+  virtual void PixelToWorld(platform::PointI pixel, kernel::Point2& p) const { p = view::PixelToWorld(mapping, pixel); }
+  // Whether a world point lies outside the window's model of the plane (none here).
+  virtual bool IsOutsideDomain(const kernel::Point2& /*p*/) const { return false; }
+
+  // --- View ---
+  // The scales from the half extents and the client size.
+  void UpdateScale();
+  // Reads the client size and makes box, extents and scales agree with it.
+  virtual void UpdateView();
+  // A view of centre (cx, cy) and half extents hw, hh: with unequal scales exactly that box;
+  // with equal scales the half width, widened when the window's shape would cut off hh.
+  void SetView(kernel::Real cx, kernel::Real cy, kernel::Real hw, kernel::Real hh, bool unequal);
+  // The view changes of the commands and dialogs: each pushes the view it replaces, redraws and
+  // marks the window modified.
+  virtual void SetSquareView(const kernel::Point2& centre, kernel::Real halfWidth);
+  virtual void SetViewExtents(kernel::Real cx, kernel::Real cy, kernel::Real hw, kernel::Real hh, bool unequal);
+  virtual void SquareViewChanged() {}
+  virtual void ViewExtentsChanged() {}
+  // Out by the zoom factor, or in by it.
+  virtual void Zoom(bool out);
+  // Moves the view by fractions of its full width and height.
+  virtual void ShiftView(kernel::Real dx, kernel::Real dy);
+  // 1 pushes the current view, -1 goes back to the one on top (and drops it), 0 forgets them all;
+  // then the menu check marks are refreshed.
+  virtual void ViewStack(int op);
+  // Back to the last saved view, if any.
+  virtual void LastView();
+  virtual void SaveViewRecord(ViewRecord& record) const;
+  virtual void RestoreViewRecord(const ViewRecord& record);
+  // Reads a number typed by the user: 0 and the value, or a message number. Here the C library's
+  // reading, which never fails.
+  virtual int ParseNumber(std::string_view text, kernel::Real& value);
+
+  // --- Display switches ---
+  virtual void ToggleAxes();
+  virtual void ToggleSolidArrowheads();
+  virtual bool CeSolidArrowheads() { return true; }
+  virtual bool CeShiftLeft() { return wing.shiftEnabled != 0; }
+  virtual bool CeShiftRight() { return wing.shiftEnabled != 0; }
+  virtual bool CeShiftUp() { return wing.shiftEnabled != 0; }
+  virtual bool CeShiftDown() { return wing.shiftEnabled != 0; }
+  void SetupMenuChecks(bool redraw) override;
+
+  // --- Drawing ---
+  // The rules of a device-context painter on the window's device of the current pass.
+  DcPaintRules DcRules() const;
+  // The printed pen width for the print line thickness on that device (stored for the pass).
+  void ComputePrintPenWidth(const platform::DC& dc);
+  int PrintPenWidthFor(const platform::DC& dc, int thickness) const;
+  // Places a label of alignments h, v at the world point P (see FigurePainter::Text): with minus
+  // substitution on, the text's "-" become the substitute first; rect gets its pixel box and P
+  // the world point of its top-left corner. True when the whole box lies in the client area.
+  bool PlaceLabel(FigurePainter& painter, std::string& text, kernel::Point2& p, int h, int v, PixelBox& rect) const;
+  // Draws a label at the pixel by its alignments, on the background colour when one is given.
+  void DrawLabel(FigurePainter& painter, std::string_view text, platform::PointI pixel, int h, int v,
+                 std::optional<kernel::ColorRef> background) const;
+  // The outline from the pixel (x, y) along the edge vectors (a, b) and (c, d).
+  void DrawParallelogram(FigurePainter& painter, int x, int y, int a, int b, int c, int d) const;
+  // The picture frame, when the print format asks for one.
+  void DrawPictureFrame(FigurePainter& painter) const;
+  // A small cross at every grid lattice point inside the view, when lattice dots are on, in the
+  // pen of the attribute.
+  void DrawLatticeDots(FigurePainter& painter, std::int32_t attribute) const;
+
+  // --- The stored plane ---
+  // The plane through three points; false, the plane kept, when they are collinear.
+  bool SetPlaneByPoints(const kernel::Point3& p1, const kernel::Point3& p2, const kernel::Point3& p3);
+  // Normalises the record in place and stores it; false, nothing changed, for a null normal.
+  bool SetPlane(kernel::PlaneRecord& plane);
+  kernel::Real PlaneValue(const kernel::Point3& p) const { return kernel::PlaneValue3(wing.plane, p); }
+
+ protected:
+  void SetupWindow() override;
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
+  void OnSize(int width, int height) override;
+
+  // Asks a pen width in place of value; true when a new value was stored. Values outside
+  // 0..32767 are refused with message 17.
+  bool AskInteger(std::uint16_t& value, int promptId);
+
+ private:
+  // The view commands.
+  void CmZoomFactor();
+  void CmShiftPercentage();
+  void CmAxisScreenThickness();
+  void CmAxisPrintedThickness();
+  void CmGridScreenThickness();
+  void CmGridPrintedThickness();
+  void CmAxisNames();
+  void CmPiSymbol();
+  void CmMinusSign();
+  void CmOpaqueLabels();
+  // Asks a positive number shown as `shown` with `decimals` in a field of `width`; true and the
+  // value when one was given.
+  bool AskPositive(int promptId, kernel::Real shown, int width, int decimals, kernel::Real& value);
+  // The picture must be drawn anew: check marks, picture invalid, client area invalidated.
+  void Redraw();
+};
+
+}  // namespace view
