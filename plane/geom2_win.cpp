@@ -5,13 +5,13 @@
 namespace plane {
 
 TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane)
-    : TQELWin(parent, title), hyperbolic(hyperbolicPlane) {
+    : TQELWing(parent, title), hyperbolic(hyperbolicPlane) {
   qelWin.settingsFileName = hyperbolic ? view::kHyperbolicSettingsFile : view::kPlaneSettingsFile;
   qelWin.fileKind = hyperbolic ? view::kHyperbolicFileKind : view::kPlaneFileKind;
 }
 
 void TGeom2Win::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = hyperbolic ? "GEOHMENU" : "GEO2MENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

@@ -4,13 +4,13 @@
 
 namespace solidview {
 
-TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kSolidSettingsFile;
   qelWin.fileKind = view::kSolidFileKind;
 }
 
 void TGeom3Win::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "GEO3MENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace solidview {
 
-class TGeom3Win : public view::TQELWin {
+class TGeom3Win : public view::TQELWing {
  public:
   TGeom3Win(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomGWin::TGeomGWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeomGWin::TGeomGWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kGuessSettingsFile;
 }
 
 void TGeomGWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "GUESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

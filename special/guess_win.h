@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TGeomGWin : public view::TQELWin {
+class TGeomGWin : public view::TQELWing {
  public:
   TGeomGWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
 }
 
 void TGeomUWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "HTESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

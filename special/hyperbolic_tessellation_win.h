@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TGeomUWin : public view::TQELWin {
+class TGeomUWin : public view::TQELWing {
  public:
   TGeomUWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kRgbSettingsFile;
 }
 
 void TRGBWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "RGBMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

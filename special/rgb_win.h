@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TRGBWin : public view::TQELWin {
+class TRGBWin : public view::TQELWing {
  public:
   TRGBWin(platform::FrameWindow* parent, std::string_view title);
 

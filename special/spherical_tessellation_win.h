@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TGeomWWin : public view::TQELWin {
+class TGeomWWin : public view::TQELWing {
  public:
   TGeomWWin(platform::FrameWindow* parent, std::string_view title);
 

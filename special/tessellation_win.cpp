@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
 }
 
 void TGeomTWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "TESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

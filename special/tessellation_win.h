@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TGeomTWin : public view::TQELWin {
+class TGeomTWin : public view::TQELWing {
  public:
   TGeomTWin(platform::FrameWindow* parent, std::string_view title);
 

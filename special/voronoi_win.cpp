@@ -4,13 +4,13 @@
 
 namespace special {
 
-TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kVoronoiSettingsFile;
   qelWin.fileKind = view::kVoronoiFileKind;
 }
 
 void TGeomVWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "VORMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace special {
 
-class TGeomVWin : public view::TQELWin {
+class TGeomVWin : public view::TQELWing {
  public:
   TGeomVWin(platform::FrameWindow* parent, std::string_view title);
 

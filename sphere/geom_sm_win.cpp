@@ -4,13 +4,13 @@
 
 namespace sphere {
 
-TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
   qelWin.settingsFileName = view::kSphericalSettingsFile;
   qelWin.fileKind = view::kSphericalFileKind;
 }
 
 void TGeomSMWin::SetupWindow() {
-  TQELWin::SetupWindow();
+  TQELWing::SetupWindow();
   const char* menuName = "GEOSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

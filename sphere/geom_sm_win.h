@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_win.h"
+#include "view/qel_wing.h"
 
 namespace sphere {
 
-class TGeomSMWin : public view::TQELWin {
+class TGeomSMWin : public view::TQELWing {
  public:
   TGeomSMWin(platform::FrameWindow* parent, std::string_view title);
 
