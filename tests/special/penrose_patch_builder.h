@@ -46,6 +46,10 @@ struct Placement {
   C rot{1, 0};
   C shift{0, 0};
   C Apply(const C& x) const { return rot * (mirror ? std::conj(x) : x) + shift; }
+  C Invert(const C& y) const {
+    const C x = (y - shift) / rot;
+    return mirror ? std::conj(x) : x;
+  }
 };
 
 struct PlacedReference {
@@ -107,10 +111,22 @@ inline std::optional<Placement> FindInReference(const PenroseTiling& t, int coun
     }
   }
   std::sort(candidates.begin(), candidates.end(), [](const auto& x, const auto& y) { return x.first < y.first; });
+  std::set<TileKey> refKeys;
+  for (const ReferenceTile& r : ref) {
+    std::array<C, 4> c;
+    for (int k = 0; k < 4; ++k) c[static_cast<std::size_t>(k)] = ToC(r.c[static_cast<std::size_t>(k)]);
+    refKeys.insert(KeyOfTile(r.type, c));
+  }
   for (const auto& [distance, p] : candidates) {
-    const PlacedReference placed = PlaceReference(ref, p);
     bool all = true;
-    for (int i = 0; i < count && all; ++i) all = placed.byKey.count(KeyOfEngineTile(t, i)) != 0;
+    for (int i = 0; i < count && all; ++i) {
+      const special::PenroseTile& tile = t.tiles[static_cast<std::size_t>(i)];
+      std::array<C, 4> c;
+      for (int k = 0; k < 4; ++k) {
+        c[static_cast<std::size_t>(k)] = p.Invert(ToC(t.vertices[static_cast<std::size_t>(tile.c[static_cast<std::size_t>(k)])]));
+      }
+      all = refKeys.count(KeyOfTile(tile.type, c)) != 0;
+    }
     if (all) return p;
   }
   return std::nullopt;
