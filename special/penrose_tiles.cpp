@@ -21,14 +21,20 @@ constexpr std::array<int, 16> kFirstCorner = {0, 4, 2, 6, 0, 6, 2, 4, 0, 4, 2, 6
 // Corner angles in units of 36 degrees: kite, dart, 72-degree rhomb, 36-degree rhomb.
 constexpr int kCornerAngles[2][2][4] = {{{4, 2, 2, 2}, {1, 6, 1, 2}}, {{2, 3, 2, 3}, {4, 1, 4, 1}}};
 
+// Grid cells of half a unit: a vertex is at least 0.618 from any other. Cells are found in double
+// precision, which is monotonic, so a point within the tolerance of a vertex always looks in the
+// vertex's cell (and the x87 float-to-integer conversions stay out of the hot path).
 constexpr Real kCellSize = static_cast<Real>(0.5);
+constexpr double kCellsPerUnit = 2.0;
 // Beyond this a coordinate is not put in the grid (it cannot come from a real tiling).
-constexpr Real kGridLimit = static_cast<Real>(1e9);
+constexpr double kGridLimit = 1e9;
 
 bool CellOf(const Point2& p, std::int64_t& cx, std::int64_t& cy) {
-  if (!(std::fabs(p.x) < kGridLimit && std::fabs(p.y) < kGridLimit)) return false;
-  cx = static_cast<std::int64_t>(std::floor(p.x / kCellSize));
-  cy = static_cast<std::int64_t>(std::floor(p.y / kCellSize));
+  const double x = static_cast<double>(p.x) * kCellsPerUnit;
+  const double y = static_cast<double>(p.y) * kCellsPerUnit;
+  if (!(std::fabs(x) < kGridLimit && std::fabs(y) < kGridLimit)) return false;
+  cx = static_cast<std::int64_t>(std::floor(x));
+  cy = static_cast<std::int64_t>(std::floor(y));
   return true;
 }
 
