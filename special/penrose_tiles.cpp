@@ -132,6 +132,7 @@ PenroseTiling::PenroseTiling(std::uint8_t tilingMode, int tableCapacity)
   edges.reserve(n);
   tiles.reserve(n);
   tileLastEdge.reserve(n);
+  tileRecord.reserve(n);
   placements.reserve(n);
   ResetTiling(*this, 0);
 }
@@ -150,6 +151,7 @@ void ResetTiling(PenroseTiling& t, std::int16_t rotation) {
   t.edges.clear();
   t.tiles.clear();
   t.tileLastEdge.clear();
+  t.tileRecord.clear();
   t.lookup.cellHead.clear();
   t.lookup.nextInCell.clear();
   t.lookup.edgeHead.clear();
@@ -241,6 +243,8 @@ std::int16_t PlaceTile(PenroseTiling& t, std::int16_t edge, std::int16_t side, s
   const bool newQ = q < 0;
   if (newQ) q = next++;
 
+  // Only a tolerance as wide as a tile could merge corners; such a tile cannot be placed.
+  if (p == q || p == e.from || p == e.to || q == e.from || q == e.to) return kTileIncompatible;
   const std::array<int, 4> cycle = {e.from, e.to, p, q};
   const int first = kFirstCorner[static_cast<std::size_t>(i)] % 4;
   std::array<int, 4> w{};
@@ -302,6 +306,7 @@ std::int16_t PlaceTile(PenroseTiling& t, std::int16_t edge, std::int16_t side, s
     t.placements.push_back({edge, side, type, color, 1});
     ++t.lastPlacement;
   }
+  t.tileRecord.push_back(t.replaying ? t.replayRecord : t.lastPlacement);
   return RegisterTileBars(t, T) ? kTileOk : kTileIncompatible;
 }
 
@@ -312,9 +317,11 @@ void RebuildTiling(PenroseTiling& t) {
   for (int k = 0; k <= last; ++k) {
     const TilePlacement& r = t.placements[static_cast<std::size_t>(k)];
     if (r.edge < 0 || r.edge > t.LastEdge() || r.side < 0 || r.side > 1 || r.type < 0 || r.type > 1) continue;
+    t.replayRecord = static_cast<std::int16_t>(k);
     PlaceTile(t, r.edge, r.side, r.type, r.color);
   }
   t.replaying = false;
+  t.replayRecord = -1;
 }
 
 bool UndoAction(PenroseTiling& t) {
@@ -339,6 +346,14 @@ void RotateTiling(PenroseTiling& t, std::int32_t degrees) {
   const std::int64_t sum = static_cast<std::int64_t>(t.rotation) + degrees;
   ResetTiling(t, static_cast<std::int16_t>(sum % 360));
   RebuildTiling(t);
+}
+
+bool RecolorTile(PenroseTiling& t, int tile, std::int16_t color) {
+  if (tile < 0 || tile >= t.TileCount()) return false;
+  t.tiles[static_cast<std::size_t>(tile)].color = color;
+  const int record = t.tileRecord[static_cast<std::size_t>(tile)];
+  if (record >= 0 && record < static_cast<int>(t.placements.size())) t.placements[static_cast<std::size_t>(record)].color = color;
+  return true;
 }
 
 PenroseCounts CountsOf(const PenroseTiling& t) {
@@ -370,6 +385,7 @@ void RollBack(PenroseTiling& t, const PenroseCounts& counts) {
     }
     t.tiles.pop_back();
     t.tileLastEdge.pop_back();
+    t.tileRecord.pop_back();
   }
   while (t.edges.size() > counts.edges) {
     const std::size_t e = t.edges.size() - 1;

@@ -127,8 +127,10 @@ struct PenroseTiling {
   std::vector<PenroseEdge> edges;
   std::vector<PenroseTile> tiles;
   std::vector<std::int16_t> tileLastEdge;  // per tile: the last edge index once its edges were added
+  std::vector<std::int16_t> tileRecord;    // per tile: the placement record that made it
   AmmannBarLists bars;
   bool replaying = false;
+  std::int16_t replayRecord = -1;  // the record being replayed
 
   PenroseLookup lookup;
   PenroseJournal journal;
@@ -177,6 +179,10 @@ bool UndoAction(PenroseTiling& tiling);
 bool RedoPlacement(PenroseTiling& tiling);
 // Adds `degrees` to the rotation (the remainder of the sum by 360, with the sum's sign) and rebuilds.
 void RotateTiling(PenroseTiling& tiling, std::int32_t degrees);
+
+// Gives a tile a new colour, in its tile record and in the placement record that made it; false
+// for a tile index out of range.
+bool RecolorTile(PenroseTiling& tiling, int tile, std::int16_t color);
 
 // The corner angle of a tile's corner k (0..3), in units of 36 degrees.
 int CornerAngle(int mode, int type, int corner);

@@ -38,6 +38,7 @@ inline ::testing::AssertionResult SameTiling(const special::PenroseTiling& a, co
     }
   }
   if (a.tileLastEdge != b.tileLastEdge) return fail("last edges of tiles");
+  if (a.tileRecord != b.tileRecord) return fail("records of tiles");
   if (a.lastPlacement != b.lastPlacement || a.placements.size() != b.placements.size()) return fail("placement counts");
   for (std::size_t i = 0; i < a.placements.size(); ++i) {
     const auto& x = a.placements[i];

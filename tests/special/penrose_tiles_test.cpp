@@ -165,6 +165,14 @@ TEST(PenroseTiles, OverlappingTilesAreRefused) {
   EXPECT_TRUE(SameTiling(t, before));
 }
 
+TEST(PenroseTiles, AToleranceWideEnoughToMergeCornersPlacesNothing) {
+  PenroseTiling t(1);
+  t.vertexTolerance = 3;
+  const PenroseTiling before = t;
+  EXPECT_EQ(special::PlaceTile(t, 0, 0, 1, 7), special::kTileIncompatible);
+  EXPECT_TRUE(SameTiling(t, before));
+}
+
 TEST(PenroseTiles, AFullTableRefusesBeforeWritingAnything) {
   PenroseTiling t(0, 10);
   std::int16_t code = 0;
@@ -222,6 +230,24 @@ TEST(PenroseTiles, RebuildSkipsRecordsItCannotPlace) {
   EXPECT_EQ(t.tiles[1].type, 1);
   EXPECT_EQ(t.placements.size(), 7u);  // a replay never appends
   EXPECT_FALSE(t.replaying);
+}
+
+// A recoloured tile keeps its colour through a rebuild, also when an earlier record was skipped.
+TEST(PenroseTiles, RecolouringChangesTheTileAndTheRecordThatMadeIt) {
+  PenroseTiling t(0);
+  t.placements = {{0, 0, 0, 8, 0}, {77, 0, 0, 8, 0}, {0, 1, 1, 7, 0}};
+  t.lastPlacement = 2;
+  special::RebuildTiling(t);
+  ASSERT_EQ(t.TileCount(), 2);
+  EXPECT_EQ(t.tileRecord, (std::vector<std::int16_t>{0, 2}));
+  ASSERT_TRUE(special::RecolorTile(t, 1, 14));
+  EXPECT_EQ(t.tiles[1].color, 14);
+  EXPECT_EQ(t.placements[2].color, 14);
+  EXPECT_EQ(t.placements[1].color, 8);
+  special::RotateTiling(t, 0);
+  EXPECT_EQ(t.tiles[1].color, 14);
+  EXPECT_FALSE(special::RecolorTile(t, 2, 14));
+  EXPECT_FALSE(special::RecolorTile(t, -1, 14));
 }
 
 TEST(PenroseTiles, AClickAttachesOnlyNearTheInsideOfAnEdgeWithOneOpenSide) {
