@@ -50,52 +50,61 @@ Real HullTolerance(Real extent, Real largestCoordinate) {
 
 // Positions of the points that stand for themselves, in index order: a point within the tolerance
 // (taxicab distance) of an earlier kept point is the same vertex and is left out. The points are
-// sorted into cubic cells twice the tolerance in size, so that the points within the tolerance of a
-// point lie in the 8 cells around the corner of its cell nearest to it. Coordinates are taken from
-// the centre of the points' box, at most 1 / (2 SnapTolerance) tolerances away, so the cell numbers
-// fit.
-std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const Point3& centre, Real tolerance) {
-  struct Cell {
-    std::int64_t x, y, z;
-    bool operator==(const Cell&) const = default;
-  };
-  const Real perCell = 1 / (2 * tolerance);
+// sorted into cubic cells 64 tolerances in size by their scaled coordinates (see QhullCoordinates),
+// so that the points within the tolerance of a point lie in its own cell and, where it lies near a
+// side of its cell, in the cells beyond: mostly one cell is searched. The scaled coordinates are at
+// most 1/2 in size and the tolerance at least 1e-13 of the set's size, so the cell numbers fit.
+std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const std::vector<coordT>& scaled,
+                                          coordT scaledTolerance, Real tolerance) {
   const std::size_t n = points.size();
-  // Each coordinate in cells, and whether it lies in the upper half of its cell.
-  std::vector<Cell> cells(n);
-  std::vector<std::uint8_t> upper(n);
+  const coordT perCell = 1 / (64 * scaledTolerance);
+  // Twice the tolerance in cells: a margin beyond the rounding of the scaled coordinates.
+  const coordT nearSide = 2.0 / 64;
+  const auto keyOf = [](const std::int64_t cell[3]) {
+    std::uint64_t h = static_cast<std::uint64_t>(cell[0]);
+    h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(cell[1]);
+    h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(cell[2]);
+    h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;  // the finish of splitmix64
+    h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+    return h ^ (h >> 31);
+  };
+  struct Place {
+    std::int64_t cell[3];
+    std::int8_t side[3];  // -1 or 1 when near that side of the cell, else 0
+    bool nearSides;
+  };
+  std::vector<Place> places(n);
   for (std::size_t i = 0; i < n; ++i) {
-    const Real c[3] = {(points[i].x - centre.x) * perCell, (points[i].y - centre.y) * perCell,
-                       (points[i].z - centre.z) * perCell};
-    std::int64_t k[3];
-    std::uint8_t halves = 0;
-    for (int axis = 0; axis < 3; ++axis) {
-      const Real whole = std::floor(c[axis]);
-      k[axis] = static_cast<std::int64_t>(whole);
-      if (c[axis] - whole >= static_cast<Real>(0.5)) halves |= static_cast<std::uint8_t>(1 << axis);
+    Place& place = places[i];
+    place.nearSides = false;
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+      const coordT c = scaled[3 * i + axis] * perCell;
+      std::int64_t whole = static_cast<std::int64_t>(c);
+      if (c < static_cast<coordT>(whole)) --whole;  // the floor
+      const coordT fraction = c - static_cast<coordT>(whole);
+      place.cell[axis] = whole;
+      place.side[axis] = fraction < nearSide ? -1 : fraction > 1 - nearSide ? 1 : 0;
+      place.nearSides = place.nearSides || place.side[axis] != 0;
     }
-    cells[i] = {k[0], k[1], k[2]};
-    upper[i] = halves;
   }
 
-  // An open-addressing table of the occupied cells; the points of one cell are chained by index.
+  // An open-addressing table of the cells by a hash of their numbers; the points of one cell are
+  // chained by index. Cells whose hashes agree share a chain, which costs a distance test only.
   std::size_t slots = 16;
   while (slots < 2 * n) slots *= 2;
-  std::vector<Cell> slotCell(slots);
+  std::vector<std::uint64_t> slotKey(slots);
   std::vector<int> slotHead(slots, -1);
   std::vector<int> nextInCell(n, -1);
-  const auto find = [&](const Cell& c) {
-    std::uint64_t h = static_cast<std::uint64_t>(c.x) * 0x9E3779B97F4A7C15ull;
-    h ^= static_cast<std::uint64_t>(c.y) * 0xC2B2AE3D27D4EB4Full + (h >> 29);
-    h ^= static_cast<std::uint64_t>(c.z) * 0x165667B19E3779F9ull + (h >> 32);
-    std::size_t slot = static_cast<std::size_t>(h ^ (h >> 31)) & (slots - 1);
-    while (slotHead[slot] >= 0 && !(slotCell[slot] == c)) slot = (slot + 1) & (slots - 1);
+  const auto slotOf = [&](std::uint64_t key) {
+    std::size_t slot = static_cast<std::size_t>(key) & (slots - 1);
+    while (slotHead[slot] >= 0 && slotKey[slot] != key) slot = (slot + 1) & (slots - 1);
     return slot;
   };
   // Chained in reverse, so that each cell lists its points in index order.
   for (std::size_t i = n; i-- > 0;) {
-    const std::size_t slot = find(cells[i]);
-    slotCell[slot] = cells[i];
+    const std::uint64_t key = keyOf(places[i].cell);
+    const std::size_t slot = slotOf(key);
+    slotKey[slot] = key;
     nextInCell[i] = slotHead[slot];
     slotHead[slot] = static_cast<int>(i);
   }
@@ -103,18 +112,27 @@ std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const 
   std::vector<bool> merged(n, false);
   std::vector<std::uint16_t> kept;
   kept.reserve(n);
+  const auto absorb = [&](std::size_t i, int head) {
+    for (int j = head; j >= 0; j = nextInCell[static_cast<std::size_t>(j)]) {
+      const auto u = static_cast<std::size_t>(j);
+      if (u > i && !merged[u] && TaxiDist3(points[i], points[u]) <= tolerance) merged[u] = true;
+    }
+  };
   for (std::size_t i = 0; i < n; ++i) {
     if (merged[i]) continue;
     kept.push_back(static_cast<std::uint16_t>(i));
-    for (int corner = 0; corner < 8; ++corner) {
-      Cell c = cells[i];
-      if (corner & 1) c.x += upper[i] & 1 ? 1 : -1;
-      if (corner & 2) c.y += upper[i] & 2 ? 1 : -1;
-      if (corner & 4) c.z += upper[i] & 4 ? 1 : -1;
-      for (int j = slotHead[find(c)]; j >= 0; j = nextInCell[static_cast<std::size_t>(j)]) {
-        const auto u = static_cast<std::size_t>(j);
-        if (u > i && !merged[u] && TaxiDist3(points[i], points[u]) <= tolerance) merged[u] = true;
+    absorb(i, nextInCell[i]);  // the later points of its own cell
+    const Place& place = places[i];
+    if (!place.nearSides) continue;
+    for (int shifts = 1; shifts < 8; ++shifts) {
+      std::int64_t cell[3];
+      bool searched = true;
+      for (std::size_t axis = 0; axis < 3; ++axis) {
+        const bool shifted = (shifts >> axis) & 1;
+        searched = searched && (!shifted || place.side[axis] != 0);
+        cell[axis] = place.cell[axis] + (shifted ? place.side[axis] : 0);
       }
+      if (searched) absorb(i, slotHead[slotOf(keyOf(cell))]);
     }
   }
   return kept;
@@ -335,6 +353,8 @@ struct QhullRun {
   enum Outcome : std::uint8_t { kFaces, kFlat, kFailed } outcome = kFailed;
   // Positions in the point array, counter-clockwise as seen from outside each face.
   std::vector<std::vector<int>> cycles;
+  // The positions of the hull's vertices.
+  std::vector<int> vertices;
   // Some facet has a neighbour whose corners all lie within the near distance below its plane:
   // merging within that distance could join them.
   bool nearlyCoplanar = false;
@@ -367,6 +387,10 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
     const auto indexOf = [&coordinates](const vertexT* v) {
       return static_cast<int>((v->point - coordinates.data()) / 3);
     };
+    vertexT* vertex;
+    FORALLvertices {
+      run.vertices.push_back(indexOf(vertex));
+    }
     std::vector<vertexT*> vertices;
     facetT* facet;
     FORALLfacets {
@@ -381,13 +405,14 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
         if (vertices.size() < 3) run.outcome = QhullRun::kFailed;
         for (auto v = vertices.rbegin(); v != vertices.rend(); ++v) cycle.push_back(indexOf(*v));
       }
-      // The corners of the neighbours against this facet's plane (all below it, the hull being convex).
+      // The corners of the neighbours against this facet's plane (all below it, the hull being
+      // convex); each pair of neighbours once.
       if (!run.nearlyCoplanar) {
         facetT* neighbour;
         facetT** neighbourp;
         FOREACHsetelement_(facetT, facet->neighbors, neighbour) {
+          if (neighbour->id < facet->id) continue;
           coordT lowest = 0;
-          vertexT* vertex;
           vertexT** vertexp;
           FOREACHsetelement_(vertexT, neighbour->vertices, vertex) {
             const coordT* x = vertex->point;
@@ -407,7 +432,10 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
   qh_memfreeshort(qh.get(), &longStill, &longBytes);
   std::fclose(messages);
   std::free(memory);
-  if (run.outcome != QhullRun::kFaces) run.cycles.clear();
+  if (run.outcome != QhullRun::kFaces) {
+    run.cycles.clear();
+    run.vertices.clear();
+  }
   return run;
 }
 
@@ -449,6 +477,7 @@ void DropEdgePoints(std::span<const Point3> points, std::vector<std::vector<int>
 void SplitConcaveFaces(std::span<const Point3> points, std::vector<std::vector<int>>& cycles, Real tolerance) {
   const std::size_t count = cycles.size();
   for (std::size_t f = 0; f < count; ++f) {
+    if (cycles[f].size() <= 3) continue;
     std::vector<int> ring = cycles[f];
     const auto at = [&points](int v) -> const Point3& { return points[static_cast<std::size_t>(v)]; };
     Point3 twiceArea{0, 0, 0};
@@ -548,14 +577,14 @@ bool FacesClose(const std::vector<std::vector<int>>& cycles) {
       reversed.push_back(DirectedEdge(to, from));
     }
   }
-  // Sorted by the two 16-bit halves in turn, each by counting.
+  // Sorted by the four bytes in turn, each by counting.
   const auto sort = [](std::vector<EdgeKey>& keys) {
     std::vector<EdgeKey> buffer(keys.size());
-    for (int shift = 0; shift < 32; shift += 16) {
-      std::vector<std::uint32_t> start(65537, 0);
-      for (const EdgeKey k : keys) ++start[((k >> shift) & 0xFFFF) + 1];
-      for (std::size_t b = 1; b < start.size(); ++b) start[b] += start[b - 1];
-      for (const EdgeKey k : keys) buffer[start[(k >> shift) & 0xFFFF]++] = k;
+    for (int shift = 0; shift < 32; shift += 8) {
+      std::uint32_t start[257] = {};
+      for (const EdgeKey k : keys) ++start[((k >> shift) & 0xFF) + 1];
+      for (std::size_t b = 1; b < 257; ++b) start[b] += start[b - 1];
+      for (const EdgeKey k : keys) buffer[start[(k >> shift) & 0xFF]++] = k;
       keys.swap(buffer);
     }
   };
@@ -618,42 +647,65 @@ int HullEdgeMate3(std::span<const Point3> points, int first, const Point3& direc
 ConvexHull3 ConvexHull3D(std::span<const Point3> points) {
   ConvexHull3 hull;
   if (points.empty() || points.size() > kMaxHullPoints) return hull;
-  Point3 lo = points[0];
-  Point3 hi = points[0];
+  // The box of the points, in double: close enough for their centre, size and tolerance.
+  const double huge = static_cast<double>(HugeReal);
+  double lo[3] = {HUGE_VAL, HUGE_VAL, HUGE_VAL};
+  double hi[3] = {-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
   for (const Point3& p : points) {
-    if (!IsUsableCoordinate(p.x) || !IsUsableCoordinate(p.y) || !IsUsableCoordinate(p.z)) return hull;
-    lo = Min3(lo, p);
-    hi = Max3(hi, p);
+    const Real exact[3] = {p.x, p.y, p.z};
+    for (int axis = 0; axis < 3; ++axis) {
+      const double c = static_cast<double>(exact[axis]);
+      if (!(std::fabs(c) < huge) && !IsUsableCoordinate(exact[axis])) return hull;
+      lo[axis] = std::min(lo[axis], c);
+      hi[axis] = std::max(hi[axis], c);
+    }
   }
-  const Point3 centre = Midpoint3(lo, hi);
-  const Real extent = std::max({hi.x - lo.x, hi.y - lo.y, hi.z - lo.z});
-  const Real largest = std::max({std::fabs(lo.x), std::fabs(lo.y), std::fabs(lo.z), std::fabs(hi.x),
-                                 std::fabs(hi.y), std::fabs(hi.z)});
+  const Point3 centre{(static_cast<Real>(lo[0]) + hi[0]) / 2, (static_cast<Real>(lo[1]) + hi[1]) / 2,
+                      (static_cast<Real>(lo[2]) + hi[2]) / 2};
+  const Real extent = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
+  const Real largest = std::max({std::fabs(lo[0]), std::fabs(lo[1]), std::fabs(lo[2]), std::fabs(hi[0]),
+                                 std::fabs(hi[1]), std::fabs(hi[2])});
   const Real tolerance = HullTolerance(extent, largest);
+  int exponent = 0;
+  std::frexp(extent, &exponent);
+  const coordT scaledTolerance = static_cast<coordT>(std::ldexp(tolerance, -exponent));
+  const std::vector<coordT> scaled = QhullCoordinates(points, centre, exponent);
 
-  const std::vector<std::uint16_t> original = DistinctPoints(points, centre, tolerance);
+  const std::vector<std::uint16_t> original = DistinctPoints(points, scaled, scaledTolerance, tolerance);
   std::vector<Point3> distinct;
+  std::vector<coordT> coordinates;
   distinct.reserve(original.size());
-  for (std::uint16_t i : original) distinct.push_back(points[i]);
-
+  coordinates.reserve(3 * original.size());
+  for (std::uint16_t i : original) {
+    distinct.push_back(points[i]);
+    coordinates.insert(coordinates.end(), scaled.begin() + 3 * i, scaled.begin() + 3 * i + 3);
+  }
   hull.status = HullStatus::kNoFace;
-  const SpreadTest spread = MeasureSpread(distinct, tolerance);
+  if (distinct.size() < 3) return hull;
+
+  // The hull with qhull's own merging first. Its vertices tell the shape of the set: on a line or
+  // in a plane within the tolerance (though not within qhull's precision), thin, or solid. Where a
+  // solid hull has neighbouring faces that merging within the tolerance could join, the hull is
+  // built again with that merging, and taken when its faces are flat and convex.
+  QhullRun run;
+  if (distinct.size() >= 4) run = RunQhull(coordinates, 0, 4 * scaledTolerance);
+  std::vector<Point3> corners;
+  if (run.outcome == QhullRun::kFaces) {
+    for (int v : run.vertices) corners.push_back(distinct[static_cast<std::size_t>(v)]);
+  }
+  const SpreadTest spread = MeasureSpread(run.outcome == QhullRun::kFaces ? corners : distinct, tolerance);
   if (spread.spread == Spread::kOnePoint || spread.spread == Spread::kOnLine) return hull;
 
   std::vector<std::vector<int>> cycles;
-  bool flat = spread.spread == Spread::kInPlane;
-  if (!flat) {
-    int exponent = 0;
-    std::frexp(extent, &exponent);
-    std::vector<coordT> coordinates = QhullCoordinates(distinct, centre, exponent);
-    // The hull with qhull's own merging first. Where it has neighbouring faces that merging within
-    // the tolerance could join, and the set is not thin, the hull is built again with that
-    // merging, and taken when its faces are flat and convex.
-    const coordT scaledTolerance = static_cast<coordT>(std::ldexp(tolerance, -exponent));
-    QhullRun run = RunQhull(coordinates, 0, 4 * scaledTolerance);
+  if (spread.spread == Spread::kInPlane || run.outcome == QhullRun::kFlat) {
+    std::vector<int> polygon = PlanarPolygon(distinct, spread.normal, tolerance);
+    if (polygon.size() < 3) return hull;  // on one line after all, within the tolerance
+    cycles.push_back(polygon);
+    std::reverse(polygon.begin(), polygon.end());
+    cycles.push_back(std::move(polygon));
+  } else {
     bool mergedTaken = false;
-    if (spread.spread == Spread::kSolid && run.outcome != QhullRun::kFlat &&
-        (run.outcome == QhullRun::kFailed || run.nearlyCoplanar)) {
+    if (spread.spread == Spread::kSolid && (run.outcome == QhullRun::kFailed || run.nearlyCoplanar)) {
       QhullRun merged = RunQhull(coordinates, scaledTolerance, 0);
       if (merged.outcome == QhullRun::kFaces) {
         DropEdgePoints(distinct, merged.cycles, tolerance);
@@ -661,23 +713,15 @@ ConvexHull3 ConvexHull3D(std::span<const Point3> points) {
         if (mergedTaken) run = std::move(merged);
       }
     }
-    if (run.outcome == QhullRun::kFaces && !mergedTaken) {
-      DropEdgePoints(distinct, run.cycles, tolerance);
-      SplitConcaveFaces(distinct, run.cycles, tolerance);
-    }
     if (run.outcome == QhullRun::kFailed) {
       hull.status = HullStatus::kIncomplete;
       return hull;
     }
-    flat = run.outcome == QhullRun::kFlat;
+    if (!mergedTaken) {
+      DropEdgePoints(distinct, run.cycles, tolerance);
+      SplitConcaveFaces(distinct, run.cycles, tolerance);
+    }
     cycles = std::move(run.cycles);
-  }
-  if (flat) {
-    std::vector<int> polygon = PlanarPolygon(distinct, spread.normal, tolerance);
-    if (polygon.size() < 3) return hull;  // on one line after all, within the tolerance
-    cycles.push_back(polygon);
-    std::reverse(polygon.begin(), polygon.end());
-    cycles.push_back(std::move(polygon));
   }
 
   bool lostFace = !FacesClose(cycles);
