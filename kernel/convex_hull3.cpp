@@ -7,11 +7,15 @@ extern "C" {
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <memory>
+#include <span>
 #include <utility>
+#include <vector>
 
 #include "kernel/constants.h"
 #include "kernel/vector3.h"
