@@ -145,8 +145,8 @@ std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const 
 // ---- Shape of the point set ----------------------------------------------------------------------
 
 // The eigenvectors of a symmetric 3 x 3 matrix (the matrix is overwritten), by Jacobi rotations,
-// with their eigenvalues, in descending order of the eigenvalues.
-void SymmetricEigen3(Real a[3][3], Point3 axes[3], Real values[3]) {
+// in descending order of their eigenvalues.
+void SymmetricEigenvectors3(Real a[3][3], Point3 axes[3]) {
   Real v[3][3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
   for (int sweep = 0; sweep < 32; ++sweep) {
     if (a[0][1] == 0 && a[0][2] == 0 && a[1][2] == 0) break;
@@ -183,7 +183,6 @@ void SymmetricEigen3(Real a[3][3], Point3 axes[3], Real values[3]) {
   std::sort(order, order + 3, [&a](int i, int j) { return a[i][i] > a[j][j]; });
   for (int k = 0; k < 3; ++k) {
     const int i = order[k];
-    values[k] = a[i][i];
     axes[k] = {v[0][i], v[1][i], v[2][i]};
   }
 }
@@ -216,8 +215,7 @@ SpreadTest MeasureSpread(std::span<const Point3> points, Real tolerance) {
     }
   }
   Point3 axes[3];
-  Real values[3];
-  SymmetricEigen3(moments, axes, values);
+  SymmetricEigenvectors3(moments, axes);
 
   result.spread = Spread::kOnLine;
   Real offLineSquared = 0;
@@ -296,11 +294,12 @@ std::vector<int> PlanarPolygon(std::span<const Point3> points, const Point3& nor
 }
 
 // qhull computes in double (its coordT) while the points are long double. The points are moved so
-// that their box is centred on the origin and scaled by a power of two to less than 1 in size: the
-// subtraction and the scaling are exact in long double, and each coordinate is then rounded once to
-// double, relative to the size of the set rather than to its distance from the origin. Only qhull's
-// combinatorics are used (which points are the vertices of which face, in which order); every
-// measure is taken from the long double points.
+// that their box is centred on the origin, in long double, and scaled by a power of two (exactly)
+// to at most 1/2 in each coordinate; each coordinate is then rounded once to double, so that the
+// rounding is relative to the size of the set rather than to its distance from the origin. Of
+// qhull's result only the combinatorics are kept (which points are the vertices of which face, in
+// which order), and its facet planes serve only to tell where faces nearly meet in a plane: every
+// measure of the hull is taken from the long double points.
 std::vector<coordT> QhullCoordinates(std::span<const Point3> points, const Point3& centre, int exponent) {
   const Real scale = std::ldexp(static_cast<Real>(1), -exponent);
   std::vector<coordT> coordinates;
@@ -411,7 +410,7 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
       }
       // The corners of the neighbours against this facet's plane (all below it, the hull being
       // convex); each pair of neighbours once.
-      if (!run.nearlyCoplanar) {
+      if (nearDistance > 0 && !run.nearlyCoplanar) {
         facetT* neighbour;
         facetT** neighbourp;
         FOREACHsetelement_(facetT, facet->neighbors, neighbour) {
