@@ -352,10 +352,40 @@ void FacetVertices(qhT* qh, facetT* facet, std::vector<vertexT*>& vertices) {
   if (vertices.size() != ridgeCount || to != start) vertices.clear();
 }
 
+// Faces as cycles of point positions, stored one after another: face f is corners[start[f]] up to
+// corners[start[f + 1]]. One allocation for all faces rather than one a face.
+class FaceCycles {
+ public:
+  std::size_t size() const { return start_.size() - 1; }
+  std::span<const int> operator[](std::size_t f) const {
+    return {corners_.data() + start_[f], start_[f + 1] - start_[f]};
+  }
+  void Reserve(std::size_t faces, std::size_t corners) {
+    start_.reserve(faces + 1);
+    corners_.reserve(corners);
+  }
+  // A face is its corners pushed in order, then closed.
+  void Push(int corner) { corners_.push_back(corner); }
+  void Close() { start_.push_back(static_cast<std::uint32_t>(corners_.size())); }
+  void Add(std::span<const int> cycle) {
+    corners_.insert(corners_.end(), cycle.begin(), cycle.end());
+    Close();
+  }
+  // Removes the last face.
+  void Drop() {
+    start_.pop_back();
+    corners_.resize(start_.back());
+  }
+
+ private:
+  std::vector<int> corners_;
+  std::vector<std::uint32_t> start_{0};
+};
+
 struct QhullRun {
   enum Outcome : std::uint8_t { kFaces, kFlat, kFailed } outcome = kFailed;
   // Positions in the point array, counter-clockwise as seen from outside each face.
-  std::vector<std::vector<int>> cycles;
+  FaceCycles cycles;
   // The positions of the hull's vertices.
   std::vector<int> vertices;
   // Some facet has a neighbour whose corners all lie within the near distance below its plane:
@@ -386,7 +416,7 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
                                     False, command, nullptr, messages);
   if (exitCode == qh_ERRnone) {
     run.outcome = QhullRun::kFaces;
-    run.cycles.reserve(static_cast<std::size_t>(qh->num_facets));
+    run.cycles.Reserve(static_cast<std::size_t>(qh->num_facets), 3 * static_cast<std::size_t>(qh->num_facets));
     const auto indexOf = [&coordinates](const vertexT* v) {
       return static_cast<int>((v->point - coordinates.data()) / 3);
     };
@@ -397,17 +427,18 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
     std::vector<vertexT*> vertices;
     facetT* facet;
     FORALLfacets {
-      std::vector<int>& cycle = run.cycles.emplace_back();
       // Reversed: counter-clockwise from outside.
       if (facet->simplicial) {
         const auto vertexAt = [facet](int k) { return SETelemt_(facet->vertices, k, vertexT); };
-        cycle = {indexOf(vertexAt(2)), indexOf(vertexAt(facet->toporient ? 1 : 0)),
-                 indexOf(vertexAt(facet->toporient ? 0 : 1))};
+        run.cycles.Push(indexOf(vertexAt(2)));
+        run.cycles.Push(indexOf(vertexAt(facet->toporient ? 1 : 0)));
+        run.cycles.Push(indexOf(vertexAt(facet->toporient ? 0 : 1)));
       } else {
         FacetVertices(qh.get(), facet, vertices);
         if (vertices.size() < 3) run.outcome = QhullRun::kFailed;
-        for (auto v = vertices.rbegin(); v != vertices.rend(); ++v) cycle.push_back(indexOf(*v));
+        for (auto v = vertices.rbegin(); v != vertices.rend(); ++v) run.cycles.Push(indexOf(*v));
       }
+      run.cycles.Close();
       // The corners of the neighbours against this facet's plane (all below it, the hull being
       // convex); each pair of neighbours once.
       if (nearDistance > 0 && !run.nearlyCoplanar) {
@@ -436,7 +467,7 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
   std::fclose(messages);
   std::free(memory);
   if (run.outcome != QhullRun::kFaces) {
-    run.cycles.clear();
+    run.cycles = FaceCycles();
     run.vertices.clear();
   }
   return run;
@@ -446,10 +477,11 @@ QhullRun RunQhull(std::vector<coordT>& coordinates, coordT mergeRadius, coordT n
 // through their neighbours, and between them) from every face: a vertex is dropped only when it is
 // such a point in every face it belongs to, so that two faces sharing an edge list it between the
 // same corners. Faces left with fewer than three corners are removed.
-void DropEdgePoints(std::span<const Point3> points, std::vector<std::vector<int>>& cycles, Real tolerance) {
+void DropEdgePoints(std::span<const Point3> points, FaceCycles& cycles, Real tolerance) {
   std::vector<bool> corner(points.size(), false);
   bool anyDropped = false;
-  for (const std::vector<int>& cycle : cycles) {
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    const std::span<const int> cycle = cycles[f];
     const std::size_t m = cycle.size();
     for (std::size_t k = 0; k < m; ++k) {
       if (corner[static_cast<std::size_t>(cycle[k])]) continue;
@@ -468,20 +500,31 @@ void DropEdgePoints(std::span<const Point3> points, std::vector<std::vector<int>
     }
   }
   if (!anyDropped) return;
-  std::erase_if(cycles, [&corner](std::vector<int>& cycle) {
-    std::erase_if(cycle, [&corner](int v) { return !corner[static_cast<std::size_t>(v)]; });
-    return cycle.size() < 3;
-  });
+  FaceCycles kept;
+  std::vector<int> face;
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    face.clear();
+    for (const int v : cycles[f]) {
+      if (corner[static_cast<std::size_t>(v)]) face.push_back(v);
+    }
+    if (face.size() >= 3) kept.Add(face);
+  }
+  cycles = std::move(kept);
 }
 
 // Cuts every face that turns back on itself by more than the tolerance (qhull can merge facets
 // that its rounding cannot tell apart into a face whose outline is not convex, where a thin set
 // bends by that rounding) into triangles by clipping ears, so that every face is convex.
-void SplitConcaveFaces(std::span<const Point3> points, std::vector<std::vector<int>>& cycles, Real tolerance) {
-  const std::size_t count = cycles.size();
-  for (std::size_t f = 0; f < count; ++f) {
-    if (cycles[f].size() <= 3) continue;
-    std::vector<int> ring = cycles[f];
+void SplitConcaveFaces(std::span<const Point3> points, FaceCycles& cycles, Real tolerance) {
+  FaceCycles split;
+  bool anySplit = false;
+  std::vector<int> ring;
+  std::vector<int> triangles;
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    const std::span<const int> cycle = cycles[f];
+    if (anySplit) split.Add(cycle);
+    if (cycle.size() <= 3) continue;
+    ring.assign(cycle.begin(), cycle.end());
     const auto at = [&points](int v) -> const Point3& { return points[static_cast<std::size_t>(v)]; };
     Point3 twiceArea{0, 0, 0};
     for (std::size_t k = 1; k + 1 < ring.size(); ++k) {
@@ -497,15 +540,13 @@ void SplitConcaveFaces(std::span<const Point3> points, std::vector<std::vector<i
       const Point3 along = at(q) - at(p);
       return Dot(Cross(along, at(v) - at(p)), normal) / Length3(along);
     };
-    const auto concave = [&](std::size_t k) {
-      const std::size_t m = ring.size();
-      return leftOf(ring[(k + m - 1) % m], ring[(k + 1) % m], ring[k]) > tolerance;
-    };
     bool anyConcave = false;
-    for (std::size_t k = 0; k < ring.size() && !anyConcave; ++k) anyConcave = concave(k);
+    for (std::size_t k = 0, m = ring.size(); k < m && !anyConcave; ++k) {
+      anyConcave = leftOf(ring[(k + m - 1) % m], ring[(k + 1) % m], ring[k]) > tolerance;
+    }
     if (!anyConcave) continue;
 
-    std::vector<std::vector<int>> triangles;
+    triangles.clear();
     while (ring.size() > 3) {
       const std::size_t m = ring.size();
       std::size_t ear = m;
@@ -523,23 +564,30 @@ void SplitConcaveFaces(std::span<const Point3> points, std::vector<std::vector<i
         if (empty) ear = k;
       }
       if (ear == m) break;  // no ear: the outline is left as it is
-      triangles.push_back({ring[(ear + m - 1) % m], ring[ear], ring[(ear + 1) % m]});
+      triangles.insert(triangles.end(), {ring[(ear + m - 1) % m], ring[ear], ring[(ear + 1) % m]});
       ring.erase(ring.begin() + static_cast<std::ptrdiff_t>(ear));
     }
     if (ring.size() > 3) continue;
-    triangles.push_back(ring);
-    cycles[f] = std::move(triangles.back());
-    triangles.pop_back();
-    for (std::vector<int>& t : triangles) cycles.push_back(std::move(t));
+    if (!anySplit) {
+      // The first face cut: the faces before it go over unchanged.
+      anySplit = true;
+      for (std::size_t g = 0; g < f; ++g) split.Add(cycles[g]);
+    } else {
+      split.Drop();  // the face itself, added above
+    }
+    triangles.insert(triangles.end(), ring.begin(), ring.end());
+    for (std::size_t t = 0; t < triangles.size(); t += 3) split.Add(std::span<const int>(triangles).subspan(t, 3));
   }
+  if (anySplit) cycles = std::move(split);
 }
 
 
 // Whether every face is flat and convex within the tolerance: its corners lie within twice the
 // tolerance of one plane, and none lies more than the tolerance outside the line through its
 // neighbours.
-bool FacesFlatAndConvex(std::span<const Point3> points, const std::vector<std::vector<int>>& cycles, Real tolerance) {
-  for (const std::vector<int>& cycle : cycles) {
+bool FacesFlatAndConvex(std::span<const Point3> points, const FaceCycles& cycles, Real tolerance) {
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    const std::span<const int> cycle = cycles[f];
     const std::size_t m = cycle.size();
     const auto at = [&](std::size_t k) -> const Point3& { return points[static_cast<std::size_t>(cycle[k % m])]; };
     Point3 twiceArea{0, 0, 0};
@@ -569,10 +617,11 @@ EdgeKey DirectedEdge(int from, int to) {
 
 // Every directed edge of the faces appears once and is met by its reverse: the edges sorted are
 // then the reversed edges sorted, without repeats.
-bool FacesClose(const std::vector<std::vector<int>>& cycles) {
+bool FacesClose(const FaceCycles& cycles) {
   std::vector<EdgeKey> edges;
   std::vector<EdgeKey> reversed;
-  for (const std::vector<int>& cycle : cycles) {
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    const std::span<const int> cycle = cycles[f];
     for (std::size_t k = 0; k < cycle.size(); ++k) {
       const int from = cycle[k];
       const int to = cycle[(k + 1) % cycle.size()];
@@ -699,13 +748,13 @@ ConvexHull3 ConvexHull3D(std::span<const Point3> points) {
   const SpreadTest spread = MeasureSpread(run.outcome == QhullRun::kFaces ? corners : distinct, tolerance);
   if (spread.spread == Spread::kOnePoint || spread.spread == Spread::kOnLine) return hull;
 
-  std::vector<std::vector<int>> cycles;
+  FaceCycles cycles;
   if (spread.spread == Spread::kInPlane || run.outcome == QhullRun::kFlat) {
     std::vector<int> polygon = PlanarPolygon(distinct, spread.normal, tolerance);
     if (polygon.size() < 3) return hull;  // on one line after all, within the tolerance
-    cycles.push_back(polygon);
+    cycles.Add(polygon);
     std::reverse(polygon.begin(), polygon.end());
-    cycles.push_back(std::move(polygon));
+    cycles.Add(polygon);
   } else {
     bool mergedTaken = false;
     if (spread.spread == Spread::kSolid && (run.outcome == QhullRun::kFailed || run.nearlyCoplanar)) {
@@ -729,7 +778,8 @@ ConvexHull3 ConvexHull3D(std::span<const Point3> points) {
 
   bool lostFace = !FacesClose(cycles);
   hull.faces.reserve(cycles.size());
-  for (const std::vector<int>& cycle : cycles) {
+  for (std::size_t f = 0; f < cycles.size(); ++f) {
+    const std::span<const int> cycle = cycles[f];
     if (cycle.size() > kMaxHullFaceVertices) {
       lostFace = true;
       continue;
