@@ -64,49 +64,50 @@ std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const 
   const coordT perCell = 1 / (64 * scaledTolerance);
   // Twice the tolerance in cells: a margin beyond the rounding of the scaled coordinates.
   const coordT nearSide = 2.0 / 64;
+  // The cell of point i, and in sides two bits an axis: 1 when it lies near the lower side of its
+  // cell, 2 near the upper side.
+  const auto cellOf = [&](std::size_t i, std::int64_t cell[3], unsigned& sides) {
+    sides = 0;
+    for (std::size_t axis = 0; axis < 3; ++axis) {
+      const coordT c = scaled[3 * i + axis] * perCell;
+      std::int64_t whole = static_cast<std::int64_t>(c);
+      if (c < static_cast<coordT>(whole)) --whole;  // the floor
+      const coordT fraction = c - static_cast<coordT>(whole);
+      cell[axis] = whole;
+      if (fraction < nearSide) sides |= 1u << (2 * axis);
+      if (fraction > 1 - nearSide) sides |= 2u << (2 * axis);
+    }
+  };
+  // A hash of the cell numbers. Cells whose hashes agree share a chain below, which costs a
+  // distance test only.
   const auto keyOf = [](const std::int64_t cell[3]) {
     std::uint64_t h = static_cast<std::uint64_t>(cell[0]);
     h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(cell[1]);
     h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint64_t>(cell[2]);
     h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;  // the finish of splitmix64
     h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
-    return h ^ (h >> 31);
+    return static_cast<std::uint32_t>(h ^ (h >> 31));
   };
-  struct Place {
-    std::int64_t cell[3];
-    std::int8_t side[3];  // -1 or 1 when near that side of the cell, else 0
-    bool nearSides;
-  };
-  std::vector<Place> places(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    Place& place = places[i];
-    place.nearSides = false;
-    for (std::size_t axis = 0; axis < 3; ++axis) {
-      const coordT c = scaled[3 * i + axis] * perCell;
-      std::int64_t whole = static_cast<std::int64_t>(c);
-      if (c < static_cast<coordT>(whole)) --whole;  // the floor
-      const coordT fraction = c - static_cast<coordT>(whole);
-      place.cell[axis] = whole;
-      place.side[axis] = fraction < nearSide ? -1 : fraction > 1 - nearSide ? 1 : 0;
-      place.nearSides = place.nearSides || place.side[axis] != 0;
-    }
-  }
 
-  // An open-addressing table of the cells by a hash of their numbers; the points of one cell are
-  // chained by index. Cells whose hashes agree share a chain, which costs a distance test only.
+  // An open-addressing table of the cells' hashes; the points of one cell are chained by index,
+  // in index order (they are chained in reverse).
   std::size_t slots = 16;
   while (slots < 2 * n) slots *= 2;
-  std::vector<std::uint64_t> slotKey(slots);
+  std::vector<std::uint32_t> slotKey(slots);
   std::vector<int> slotHead(slots, -1);
   std::vector<int> nextInCell(n, -1);
-  const auto slotOf = [&](std::uint64_t key) {
-    std::size_t slot = static_cast<std::size_t>(key) & (slots - 1);
+  std::vector<std::uint8_t> nearSides(n);
+  const auto slotOf = [&](std::uint32_t key) {
+    std::size_t slot = key & (slots - 1);
     while (slotHead[slot] >= 0 && slotKey[slot] != key) slot = (slot + 1) & (slots - 1);
     return slot;
   };
-  // Chained in reverse, so that each cell lists its points in index order.
   for (std::size_t i = n; i-- > 0;) {
-    const std::uint64_t key = keyOf(places[i].cell);
+    std::int64_t cell[3];
+    unsigned sides;
+    cellOf(i, cell, sides);
+    nearSides[i] = static_cast<std::uint8_t>(sides);
+    const std::uint32_t key = keyOf(cell);
     const std::size_t slot = slotOf(key);
     slotKey[slot] = key;
     nextInCell[i] = slotHead[slot];
@@ -126,15 +127,19 @@ std::vector<std::uint16_t> DistinctPoints(std::span<const Point3> points, const 
     if (merged[i]) continue;
     kept.push_back(static_cast<std::uint16_t>(i));
     absorb(i, nextInCell[i]);  // the later points of its own cell
-    const Place& place = places[i];
-    if (!place.nearSides) continue;
-    for (int shifts = 1; shifts < 8; ++shifts) {
-      std::int64_t cell[3];
+    if (nearSides[i] == 0) continue;
+    // The cells beyond the sides it lies near, and beyond their edges and corners.
+    std::int64_t home[3];
+    unsigned sides;
+    cellOf(i, home, sides);
+    for (unsigned shifts = 1; shifts < 8; ++shifts) {
+      std::int64_t cell[3] = {home[0], home[1], home[2]};
       bool searched = true;
-      for (std::size_t axis = 0; axis < 3; ++axis) {
-        const bool shifted = (shifts >> axis) & 1;
-        searched = searched && (!shifted || place.side[axis] != 0);
-        cell[axis] = place.cell[axis] + (shifted ? place.side[axis] : 0);
+      for (std::size_t axis = 0; axis < 3 && searched; ++axis) {
+        if (!((shifts >> axis) & 1)) continue;
+        const unsigned side = (sides >> (2 * axis)) & 3;
+        searched = side != 0;
+        cell[axis] += side == 1 ? -1 : 1;
       }
       if (searched) absorb(i, slotHead[slotOf(keyOf(cell))]);
     }

@@ -115,6 +115,16 @@ TEST(ConvexHull3, CubeFacesAreItsCornersWhateverElseLiesOnOrInIt) {
         {0.75L, 0, 0}}},
       {"repeated corners", {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}}},
       {"corners off by rounding", {{1e-19L, 0, 0}, {1, 1 - 1e-19L, 1}}},
+      // Within the tolerance (1e-13 here) of a corner, in every direction: the same vertex.
+      {"copies within the tolerance",
+       {{3e-14L, 3e-14L, 3e-14L},
+        {1 - 3e-14L, 3e-14L, -3e-14L},
+        {-3e-14L, 1 + 3e-14L, 3e-14L},
+        {1 + 3e-14L, 1 - 3e-14L, -3e-14L},
+        {3e-14L, -3e-14L, 1 + 3e-14L},
+        {1 - 3e-14L, -3e-14L, 1 - 3e-14L},
+        {-3e-14L, 1 - 3e-14L, 1 + 3e-14L},
+        {1 + 3e-14L, 1 + 3e-14L, 1 + 3e-14L}}},
   };
   for (const Extra& extra : extras) {
     SCOPED_TRACE(extra.name);
