@@ -51,7 +51,12 @@ void ExprTokenArray::Erase(int first, int next) {
   size_ -= next - first;
 }
 
-void TokenArrayShift(ExprTokenArray& tokens, int first, int next) { tokens.Erase(first, next); }
+void TokenArrayShift(ExprTokenArray& tokens, int first, int next) {
+  const int last = tokens.size() - 1;
+  // Only tokens with others behind them are removed: with next = last + 1 nothing moves.
+  if (first < 0 || next - first < 1 || next - first > last - first) return;
+  tokens.Erase(first, next);
+}
 
 void MarkUnaryMinus(ExprTokenArray& tokens) {
   for (int i = 0; i < tokens.size(); ++i) {

@@ -137,8 +137,11 @@ class ExprTokenArray {
   int size_ = 0;
 };
 
-// Removes tokens first to next - 1, moving the tokens behind them down; the hooks use it to
-// collapse a measuring code and its operands into one value token.
+// Removes tokens first to next - 1 by moving the tokens next to last (the array's last token) down;
+// the hooks use it to collapse a measuring code and its operands into one value token. It does
+// nothing unless 1 <= next - first <= last - first: in particular with next = last + 1, when no
+// token lies behind the removed ones, the array is left as it is. A hook whose term ends the array
+// cuts its operands off the end with ExprTokenArray::Erase.
 void TokenArrayShift(ExprTokenArray& tokens, int first, int next);
 // Every "-" that starts the expression or follows "(", "*", "+", "/", "-", ":" or a unary minus
 // becomes a unary minus. Called by the windows' measuring hooks.

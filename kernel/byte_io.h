@@ -43,7 +43,11 @@ class ByteWriter {
 class ByteReader {
  public:
   ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+  // The reader keeps a pointer into the bytes: they must outlive it. A temporary buffer would be
+  // gone before the first read, so building a reader from one does not compile.
   explicit ByteReader(const Bytes& bytes) : ByteReader(bytes.data(), bytes.size()) {}
+  explicit ByteReader(Bytes&&) = delete;
+  explicit ByteReader(const Bytes&&) = delete;
 
   std::uint8_t U8();
   std::uint16_t U16();

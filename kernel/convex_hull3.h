@@ -1,7 +1,6 @@
 #pragma once
-// Convex hull of a set of 3-D points by gift wrapping: one hull edge from a random direction, then
-// face after face across the edges. Each face is the whole set of points in one supporting plane,
-// reduced to the corners of its convex polygon.
+// Convex hull of a set of 3-D points: its faces, each the whole set of points lying in one
+// supporting plane, reduced to the corners of its convex polygon.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,8 +26,8 @@ enum class HullStatus : std::uint8_t {
   kComplete,    // the faces close around the hull
   kNoFace,      // the points all lie on one line or all coincide
   kRefused,     // no point, more than kMaxHullPoints, or a coordinate that is not finite or reaches HugeReal
-  kIncomplete,  // some face could not be kept (more than 24 corners, or a plane the wrap could not
-                // settle); the faces that were kept are listed
+  kIncomplete,  // some face could not be kept (more than 24 corners): the faces that were kept are
+                // listed; or the hull could not be computed at all: no face is listed
 };
 
 struct ConvexHull3 {
@@ -36,11 +35,17 @@ struct ConvexHull3 {
   std::vector<HullFace> faces;  // in no particular order
 };
 
-// The hull of the points. Points closer together than the hull's tolerance count as one, listed by
-// the first of them. Points all in one plane give two faces: their convex polygon once in each
-// orientation. The start is random, so the order of the faces and the first vertex of each vary
-// from call to call; the set of faces does not.
+// The hull of the points. Distances below the hull's tolerance count as zero: 1e-13 times the size
+// of the set's box when that is above 1 (else 1e-13), and at least 64 units in the last place of
+// the largest coordinate. Points that close together count as one, listed by the first of them;
+// points that close to a face's plane belong to the face, and points that close to the line
+// between two corners of a face are no corners. Points all in one plane give two faces: their
+// convex polygon once in each orientation. The result depends only on the points and their order:
+// the same points give the same faces, in the same order, every time.
 ConvexHull3 ConvexHull3D(std::span<const Point3> points);
+
+// The two searches below start a gift-wrapping walk over the hull; they are kept for callers that
+// want a hull vertex or edge in a given direction.
 
 // Index of the point farthest along the direction: the first to reach the maximum keeps it. -1 when
 // the last improvement of the running maximum was below the null tolerance (the extreme point is

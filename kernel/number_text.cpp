@@ -1,8 +1,13 @@
 #include "kernel/number_text.h"
 
+#include <locale.h>
+#include <stdlib.h>
+
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace kernel {
 
@@ -38,14 +43,6 @@ std::string FillToWidth(std::string text, int width) {
   return text;
 }
 
-bool IsCSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
-
-bool IsHexDigit(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
-
 }  // namespace
 
 std::string FormatLD(Real x, int width, int decimals) {
@@ -79,44 +76,16 @@ std::string FormatLDAuto(Real x, int n) {
 }
 
 Real StrToLD(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && IsCSpace(text[pos])) ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
-  const char* first = text.data() + pos;
-  const char* last = text.data() + text.size();
-  if (first == last || *first == '+' || *first == '-') return 0;
-
-  auto format = std::chars_format::general;
-  if (last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X')) {
-    // "0x" without hexadecimal digits after it reads as the 0 before the x.
-    if (IsHexDigit(first[2]) || first[2] == '.') {
-      format = std::chars_format::hex;
-      first += 2;
-    }
-  }
-  Real value = 0;
-  auto [end, error] = std::from_chars(first, last, value, format);
-  if (error == std::errc::invalid_argument) return 0;
-  if (error == std::errc::result_out_of_range) {
-    // Too large or too small for the type: the C library gives infinity or zero. The value is
-    // tiny when its exponent is negative, or, without an exponent, when no digit before the point
-    // is non-zero.
-    const std::string_view number(first, static_cast<std::size_t>(end - first));
-    const std::size_t exponent = number.find_first_of(format == std::chars_format::hex ? "pP" : "eE");
-    bool tiny;
-    if (exponent != std::string_view::npos) {
-      tiny = exponent + 1 < number.size() && number[exponent + 1] == '-';
-    } else {
-      const std::string_view integer_part = number.substr(0, number.find('.'));
-      tiny = integer_part.find_first_not_of('0') == std::string_view::npos;
-    }
-    value = tiny ? 0 : HUGE_VALL;
-  }
-  return negative ? -value : value;
+  // The C library reads from a terminated text, and for "inf" and "nan" it looks on past the end
+  // of what it takes (for "infinity" and "nan(...)"): the view may be a field of a larger buffer, so
+  // it is read from a copy. strtold_l in the "C" locale reads a decimal point whatever the process
+  // locale is, and it reads subnormal numbers (down to 4e-4951) to their value rather than to 0.
+  const std::string terminated(text);
+  const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  const Real value = c != static_cast<locale_t>(nullptr) ? strtold_l(terminated.c_str(), nullptr, c)
+                                                          : std::strtold(terminated.c_str(), nullptr);
+  if (c != static_cast<locale_t>(nullptr)) freelocale(c);
+  return value;
 }
 
 std::int32_t RoundLD(Real x) {

@@ -23,8 +23,10 @@ std::string FormatSci(Real x, int decimals, bool star);
 // well: those get a mantissa and a negative power of ten ("1.23E-3" for 0.00123 with n = 2).
 std::string FormatLDAuto(Real x, int n);
 
-// The C library's conversion: leading white space skipped, the longest valid prefix taken (decimal
-// or hexadecimal, inf, nan), 0 when there is none.
+// The C library's conversion in the "C" locale: leading white space skipped, the longest valid
+// prefix taken (decimal or hexadecimal, inf, nan), 0 when there is none. Only the characters of the
+// view are read, so it may be a field of a larger buffer. Numbers too small for a normal 80-bit
+// real read as the subnormal value nearest to them, as the C library reads them.
 Real StrToLD(std::string_view text);
 
 // Nearest integer with an exact half rounded toward zero (2.5 -> 2, 2.51 -> 3, -2.5 -> -2);

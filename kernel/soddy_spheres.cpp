@@ -41,7 +41,8 @@ bool SoddySpheresSolve(std::span<Point3, 2> centres, std::span<Point3, 8> points
   }
   for (Point3& p : work) InvertInSphere3(t, 1, p);
 
-  // The second fit is tried only when the first succeeds; the centres are written only with both.
+  // The second fit is tried only when the first succeeds. The centres and radii are written only
+  // when both fits succeed: a caller never gets one sphere of the pair beside a stale other.
   Point3 fitted[2];
   bool found = Circumsphere3(work[0], work[1], work[2], work[3], fitted[0]) == 0;
   if (found) found = Circumsphere3(work[4], work[5], work[6], work[7], fitted[1]) == 0;

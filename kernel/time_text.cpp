@@ -60,7 +60,7 @@ std::string DurationText(std::int64_t secs, bool minutesOnly) {
   std::int64_t minutes = secs % 3600 / 60;
   const std::int64_t seconds = secs % 60;
   if (minutesOnly) {
-    // Every whole minute of the duration goes into the minutes field.
+    // Every whole minute of the duration goes into the minutes field, those of whole days too.
     minutes += (days * 24 + hours) * 60;
     days = hours = 0;
   }

@@ -27,9 +27,9 @@ std::string TimeOfDayText();
 
 // A duration as fields joined by ":": days, hours, minutes, seconds, each with two digits,
 // starting at the first field that is not zero (minutes and seconds are always shown):
-// 3725 -> "01:02:05", 90061 -> "01:01:01:01". With minutesOnly the hours are counted into the
-// minutes, which are written with as many digits as they need, and days are not shown
-// (3725 -> "62:05"). A negative count is taken as 0.
+// 3725 -> "01:02:05", 90061 -> "01:01:01:01". With minutesOnly the days and hours are counted
+// into the minutes, which are written with as many digits as they need (3725 -> "62:05",
+// 90061 -> "1501:01": a whole day is not dropped). A negative count is taken as 0.
 std::string DurationText(std::int64_t secs, bool minutesOnly);
 
 // Busy delay for animations and slow motion: only the relative speed of n matters. Nothing for

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <type_traits>
 
 #include "kernel/byte_io.h"
 #include "kernel/file_bytes.h"
@@ -33,6 +34,14 @@ TEST(ByteIo, LittleEndianIntegersRealsAndTextsRoundTrip) {
   EXPECT_TRUE(r.ok());
   EXPECT_TRUE(r.AtEnd());
 }
+
+// A reader points into its bytes: one made from a temporary buffer would read freed memory, so it
+// must not compile. Named buffers (and writers' buffers) are fine.
+static_assert(std::is_constructible_v<ByteReader, const Bytes&>);
+static_assert(std::is_constructible_v<ByteReader, Bytes&>);
+static_assert(!std::is_constructible_v<ByteReader, Bytes>);
+static_assert(!std::is_constructible_v<ByteReader, Bytes&&>);
+static_assert(!std::is_constructible_v<ByteReader, const Bytes&&>);
 
 TEST(ByteIo, ReadingPastTheEndFailsAndStaysFailed) {
   const Bytes bytes = {1, 2, 3};

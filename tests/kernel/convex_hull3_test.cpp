@@ -58,8 +58,9 @@ int CheckClosedConvexSurface(std::span<const Point3> points, const ConvexHull3& 
     for (std::size_t j = 1; j + 1 < m; ++j) {
       twiceArea = twiceArea + Cross3(points[face.vertices[j]] - first, points[face.vertices[j + 1]] - first);
     }
-    Point3 normal = twiceArea;
-    EXPECT_TRUE(Normalize3(normal));
+    const Real twiceAreaLength = std::sqrt(Dot3(twiceArea, twiceArea));
+    EXPECT_GT(twiceAreaLength, 0);
+    const Point3 normal = (1 / twiceAreaLength) * twiceArea;
     for (std::size_t k = 0; k < m; ++k) {
       const Point3& p = points[face.vertices[k]];
       const Point3& q = points[face.vertices[(k + 1) % m]];
@@ -114,17 +115,28 @@ TEST(ConvexHull3, CubeFacesAreItsCornersWhateverElseLiesOnOrInIt) {
         {0.75L, 0, 0}}},
       {"repeated corners", {{0, 0, 0}, {1, 1, 1}, {1, 1, 1}}},
       {"corners off by rounding", {{1e-19L, 0, 0}, {1, 1 - 1e-19L, 1}}},
+      // Within the tolerance (1e-13 here) of a corner, in every direction: the same vertex.
+      {"copies within the tolerance",
+       {{3e-14L, 3e-14L, 3e-14L},
+        {1 - 3e-14L, 3e-14L, -3e-14L},
+        {-3e-14L, 1 + 3e-14L, 3e-14L},
+        {1 + 3e-14L, 1 - 3e-14L, -3e-14L},
+        {3e-14L, -3e-14L, 1 + 3e-14L},
+        {1 - 3e-14L, -3e-14L, 1 - 3e-14L},
+        {-3e-14L, 1 - 3e-14L, 1 + 3e-14L},
+        {1 + 3e-14L, 1 + 3e-14L, 1 + 3e-14L}}},
   };
   for (const Extra& extra : extras) {
     SCOPED_TRACE(extra.name);
     std::vector<Point3> points = CubeCorners();
     points.insert(points.end(), extra.points.begin(), extra.points.end());
-    // The start is random: every call must give the same faces.
-    for (int call = 0; call < 8; ++call) {
-      const ConvexHull3 hull = ConvexHull3D(points);
-      EXPECT_EQ(hull.status, HullStatus::kComplete);
-      EXPECT_EQ(FaceSet(hull), kCubeFaces);
-    }
+    const ConvexHull3 hull = ConvexHull3D(points);
+    EXPECT_EQ(hull.status, HullStatus::kComplete);
+    EXPECT_EQ(FaceSet(hull), kCubeFaces);
+    // Nothing is random: another call lists the same faces in the same order from the same vertex.
+    const ConvexHull3 again = ConvexHull3D(points);
+    ASSERT_EQ(again.faces.size(), hull.faces.size());
+    for (std::size_t f = 0; f < hull.faces.size(); ++f) EXPECT_EQ(again.faces[f].vertices, hull.faces[f].vertices);
   }
 }
 
@@ -260,22 +272,159 @@ TEST(ConvexHull3, RandomCloudsGiveClosedConvexSurfaces) {
   }
 }
 
-TEST(ConvexHull3, NearlyCoplanarCloudsTerminate) {
+// Slabs from well above the tolerance down to far below it. Near it, qhull merges facets that its
+// rounding cannot tell apart into faces whose outlines bend back (here at the tenth slab of 5e-13);
+// those faces are cut into triangles.
+TEST(ConvexHull3, NearlyCoplanarCloudsGiveSoundSurfaces) {
   SeedRandom(7);
-  for (Real thickness : {1e-9L, 1e-12L, 1e-13L, 1e-14L, 1e-17L}) {
-    SCOPED_TRACE(static_cast<double>(thickness));
-    std::vector<Point3> points;
-    for (int i = 0; i < 400; ++i) {
-      points.push_back({RandomBetween(-1, 1), RandomBetween(-1, 1), thickness * RandomBetween(-1, 1)});
-    }
-    const ConvexHull3 hull = ConvexHull3D(points);
-    ASSERT_NE(hull.status, HullStatus::kRefused);
-    ASSERT_NE(hull.status, HullStatus::kNoFace);
-    // Whatever it kept must be sound, and a complete hull must close.
-    if (hull.status == HullStatus::kComplete) {
+  for (int slab = 0; slab < 10; ++slab) {
+    for (Real thickness : {1e-9L, 2e-12L, 1e-12L, 5e-13L, 3e-13L, 1e-13L, 1e-14L, 1e-17L}) {
+      SCOPED_TRACE(static_cast<double>(thickness));
+      std::vector<Point3> points;
+      for (int i = 0; i < 400; ++i) {
+        points.push_back({RandomBetween(-1, 1), RandomBetween(-1, 1), thickness * RandomBetween(-1, 1)});
+      }
+      const ConvexHull3 hull = ConvexHull3D(points);
+      ASSERT_EQ(hull.status, HullStatus::kComplete);
       EXPECT_EQ(CheckClosedConvexSurface(points, hull, 1e-12L), 2);
+      // In the plane within the tolerance (2e-13 here): the polygon both ways.
+      if (thickness <= 1e-13L) {
+        EXPECT_EQ(hull.faces.size(), 2u);
+      }
     }
   }
+}
+
+// The input in an order drawn from the seed (seed 0 keeps it), and back.
+struct Shuffled {
+  std::vector<Point3> points;
+  std::vector<std::uint16_t> original;  // the position in the input of each shuffled point
+};
+
+Shuffled Shuffle(const std::vector<Point3>& points, std::uint32_t seed) {
+  Shuffled s;
+  for (std::size_t i = 0; i < points.size(); ++i) s.original.push_back(static_cast<std::uint16_t>(i));
+  if (seed != 0) {
+    SeedRandom(seed);
+    for (std::size_t i = points.size(); i > 1; --i) {
+      std::swap(s.original[i - 1], s.original[static_cast<std::size_t>(Rand31()) % i]);
+    }
+  }
+  for (std::uint16_t i : s.original) s.points.push_back(points[i]);
+  return s;
+}
+
+ConvexHull3 InInputPositions(ConvexHull3 hull, const Shuffled& s) {
+  for (HullFace& face : hull.faces) {
+    for (std::uint16_t& v : face.vertices) v = s.original[v];
+  }
+  return hull;
+}
+
+std::vector<Point3> SpherePoints(int count, Real radius, const Point3& centre) {
+  std::vector<Point3> points;
+  while (static_cast<int>(points.size()) < count) {
+    Point3 p{RandomBetween(-1, 1), RandomBetween(-1, 1), RandomBetween(-1, 1)};
+    if (Dot3(p, p) > 1 || !Normalize3(p)) continue;
+    points.push_back(radius * p + centre);
+  }
+  return points;
+}
+
+// Inputs a user can make that lie within rounding of a degenerate position: each must give the
+// true hull whatever the order of the points.
+TEST(ConvexHull3, HardInputsGiveTheTrueHullInAnyOrder) {
+  SeedRandom(99);
+  struct CubeCase {
+    const char* name;
+    std::vector<Point3> extra;
+  };
+  std::vector<CubeCase> cubes;
+  cubes.push_back({"a point a rounding error above the top face near an edge",
+                   {{std::ldexp(1.0L, -10), 0.5L, 1 + std::ldexp(1.0L, -52)}}});
+  cubes.push_back({"such points near every edge of the top face",
+                   {{std::ldexp(1.0L, -10), 0.5L, 1 + std::ldexp(1.0L, -52)},
+                    {1 - std::ldexp(1.0L, -10), 0.5L, 1 + std::ldexp(1.0L, -52)},
+                    {0.5L, std::ldexp(1.0L, -10), 1 + std::ldexp(1.0L, -52)},
+                    {0.5L, 1 - std::ldexp(1.0L, -10), 1 + std::ldexp(1.0L, -52)}}});
+  {
+    // 60 points on the faces, ten a face, every coordinate moved by rounding noise.
+    CubeCase noisy{"60 face points perturbed by 1e-16", {}};
+    for (int face = 0; face < 6; ++face) {
+      for (int k = 0; k < 10; ++k) {
+        Real c[3] = {RandomBetween(0.01L, 0.99L), RandomBetween(0.01L, 0.99L), RandomBetween(0.01L, 0.99L)};
+        c[face / 2] = Real(face % 2);
+        for (Real& x : c) x += RandomBetween(-1e-16L, 1e-16L);
+        noisy.extra.push_back({c[0], c[1], c[2]});
+      }
+    }
+    cubes.push_back(noisy);
+  }
+  for (const CubeCase& c : cubes) {
+    SCOPED_TRACE(c.name);
+    std::vector<Point3> points = CubeCorners();
+    points.insert(points.end(), c.extra.begin(), c.extra.end());
+    for (std::uint32_t seed = 0; seed < 8; ++seed) {
+      SCOPED_TRACE(seed);
+      const Shuffled s = Shuffle(points, seed);
+      const ConvexHull3 hull = InInputPositions(ConvexHull3D(s.points), s);
+      EXPECT_EQ(hull.status, HullStatus::kComplete);
+      EXPECT_EQ(FaceSet(hull), kCubeFaces);
+    }
+  }
+
+  // Spheres far from the origin and very small: every point is a corner.
+  struct SphereCase {
+    const char* name;
+    std::vector<Point3> points;
+    Real tolerance;
+  };
+  const SphereCase spheres[] = {
+      {"unit sphere at (3e8, 0, 0)", SpherePoints(2000, 1, {3e8L, 0, 0}), 1e-9L},
+      {"sphere of radius 1e-6", SpherePoints(1000, 1e-6L, {0, 0, 0}), 1e-22L},
+      {"sphere of radius 1e-6 at (5, -7, 2)", SpherePoints(1000, 1e-6L, {5, -7, 2}), 1e-17L},
+  };
+  for (const SphereCase& c : spheres) {
+    SCOPED_TRACE(c.name);
+    const ConvexHull3 hull = ConvexHull3D(c.points);
+    ASSERT_EQ(hull.status, HullStatus::kComplete);
+    EXPECT_EQ(CheckClosedConvexSurface(c.points, hull, c.tolerance), 2);
+    std::set<std::uint16_t> corners;
+    for (const HullFace& face : hull.faces) corners.insert(face.vertices.begin(), face.vertices.end());
+    EXPECT_EQ(corners.size(), c.points.size());
+    // The points are in general position: every order gives the same faces.
+    const std::set<Cycle> faces = FaceSet(hull);
+    for (std::uint32_t seed = 1; seed < 4; ++seed) {
+      const Shuffled s = Shuffle(c.points, seed);
+      EXPECT_EQ(FaceSet(InInputPositions(ConvexHull3D(s.points), s)), faces) << seed;
+    }
+  }
+}
+
+TEST(ConvexHull3, DegenerateSetsFarFromTheOrigin) {
+  // A planar pentagon with a point inside, in a tilted plane 3e8 away: the polygon both ways.
+  const Point3 shift{3e8L, -2e8L, 1e8L};
+  const Point3 u{0.6L, 0.8L, 0};
+  const Point3 w{0, 0, 1};
+  std::vector<Point3> planar;
+  for (int k = 0; k < 5; ++k) {
+    const Real angle = 2 * std::acos(-1.0L) * k / 5;
+    planar.push_back(shift + std::cos(angle) * u + std::sin(angle) * w);
+  }
+  planar.push_back(shift + 0.1L * u);
+  const ConvexHull3 flat = ConvexHull3D(planar);
+  EXPECT_EQ(flat.status, HullStatus::kComplete);
+  EXPECT_EQ(FaceSet(flat), (std::set<Cycle>{{0, 1, 2, 3, 4}, {0, 4, 3, 2, 1}}));
+
+  // Collinear and coinciding points there give no face; near copies of corners count as the corners.
+  EXPECT_EQ(ConvexHull3D(std::vector<Point3>{shift, shift + u, shift + 2 * u, shift - 5 * u}).status,
+            HullStatus::kNoFace);
+  std::vector<Point3> cube;
+  for (const Point3& p : CubeCorners()) cube.push_back(shift + p);
+  for (const Point3& p : CubeCorners()) cube.push_back(shift + p + Point3{0, 1e-14L, 0});
+  const ConvexHull3 hull = ConvexHull3D(cube);
+  EXPECT_EQ(hull.status, HullStatus::kComplete);
+  EXPECT_EQ(FaceSet(hull), kCubeFaces);
 }
 
 TEST(ConvexHull3, ExtremePoint) {

@@ -4,8 +4,12 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
+#include <string_view>
 
 using namespace kernel;
 
@@ -127,6 +131,38 @@ TEST(NumberText, StrToLDTakesTheLongestValidPrefix) {
   for (const Case& c : cases) EXPECT_EQ(StrToLD(c.text), c.expected) << c.text;
   EXPECT_EQ(StrToLD("0.1"), 0.1L);  // read as an extended real, not a double
   EXPECT_TRUE(std::isnan(StrToLD("nan")));
+}
+
+// A field of a buffer is read only as far as the field goes, also for the words the C library
+// would read on past it.
+TEST(NumberText, StrToLDReadsOnlyItsView) {
+  const std::string buffer = "infinity nan(7) 1e5";
+  EXPECT_EQ(StrToLD(std::string_view(buffer).substr(0, 2)), 0);  // "in"
+  EXPECT_EQ(StrToLD(std::string_view(buffer).substr(0, 3)), std::numeric_limits<Real>::infinity());
+  EXPECT_EQ(StrToLD(std::string_view(buffer).substr(9, 2)), 0);  // "na"
+  EXPECT_TRUE(std::isnan(StrToLD(std::string_view(buffer).substr(9, 4))));  // "nan("
+  EXPECT_EQ(StrToLD(std::string_view(buffer).substr(16, 1)), 1);  // "1" of "1e5"
+  // A view that ends the allocation: nothing after it may be read (the sanitizer build checks).
+  for (const char* word : {"inf", "nan", "infinit", "nan(12", "0x1p", "1e-"}) {
+    const std::size_t size = std::strlen(word);
+    const std::unique_ptr<char[]> field(new char[size]);
+    std::memcpy(field.get(), word, size);
+    const Real value = StrToLD(std::string_view(field.get(), size));
+    EXPECT_TRUE(std::isnan(value) || value == std::strtold(word, nullptr)) << word;
+  }
+}
+
+// Numbers below the smallest normal 80-bit real (about 3.4e-4932) read as the C library reads
+// them, so a tiny value written out reads back.
+TEST(NumberText, StrToLDReadsSubnormalNumbers) {
+  for (const char* text : {"2e-4932", "1e-4940", "3.7e-4951", "-5e-4945", "0x1p-16445"}) {
+    const Real value = StrToLD(text);
+    EXPECT_NE(value, 0) << text;
+    EXPECT_EQ(value, std::strtold(text, nullptr)) << text;
+  }
+  EXPECT_EQ(StrToLD("1e-5000"), 0);  // below the smallest subnormal
+  const Real tiny = std::numeric_limits<Real>::denorm_min() * 12345;
+  EXPECT_EQ(StrToLD(FormatSci(tiny, 20, false)), tiny);
 }
 
 TEST(NumberText, GcdAndWidenRange) {

@@ -120,4 +120,30 @@ TEST(SoddySpheres, CoincidingThirdAndFourthSpheresWriteNoResult) {
   EXPECT_POINT3_NEAR(points[6], Midpoint3(points[1], points[3]), 0);
 }
 
+// The first sphere fit succeeds and the second fails: both centres or neither are written.
+TEST(SoddySpheres, FailedSecondFitWritesNoResult) {
+  // In the inverted picture (centre of inversion at the origin) the equal spheres have radius 1 and
+  // centres m1 = (-2, r3, 0), m2 = (0, r3, 0); the second wanted sphere, of centre (-1, 0, 0) and
+  // radius 1, passes through the origin, so its four points invert into one plane.
+  const Real r3 = std::sqrt(3.0L);
+  const Point3 inverted[4] = {{-2, r3, -1}, {0, r3, -1}, {-2, r3, 1}, {0, r3, 1}};
+  std::array<Point3, 8> points{};
+  points[0] = {0, 0, 0};
+  for (int i = 0; i < 4; ++i) points[i + 1] = (1 / Dot3(inverted[i], inverted[i])) * inverted[i];
+  points[5] = {1, 1, 1};
+  std::array<Point3, 2> centres{Point3{7, 7, 7}, Point3{7, 7, 7}};
+  std::array<Real, 2> radii{7, 7};
+  EXPECT_FALSE(SoddySpheresSolve(centres, points, radii));
+  EXPECT_POINT3_NEAR(centres[0], (Point3{7, 7, 7}), 0);
+  EXPECT_POINT3_NEAR(centres[1], (Point3{7, 7, 7}), 0);
+  EXPECT_EQ(radii[0], 7);
+  EXPECT_EQ(radii[1], 7);
+  // The block still holds the contact points: the first sphere's are on the sphere of centre
+  // (-1, 2 r3, 0) and radius 1 inverted back.
+  for (int i = 0; i < 4; ++i) {
+    const Point3 back = (1 / Dot3(points[i], points[i])) * points[i];
+    EXPECT_REAL_NEAR(Dist3(back, Point3{-1, 2 * r3, 0}), 1, 1e-15L) << i;
+  }
+}
+
 }  // namespace

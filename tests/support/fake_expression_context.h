@@ -41,7 +41,11 @@ class FakeExpressionContext : public engine::ExpressionContext {
         if (p == nullptr || q == nullptr) return engine::expr_error::kCannotUnderstand;
         const Real d = std::hypot(p->value.x - q->value.x, p->value.y - q->value.y);
         tokens[i] = engine::MakeValueToken({d, 0, 0}, ValueKind::kLength);
-        engine::TokenArrayShift(tokens, i + 1, i + 3);
+        if (i + 3 < tokens.size()) {
+          engine::TokenArrayShift(tokens, i + 1, i + 3);
+        } else {
+          tokens.Erase(i + 1, i + 3);  // the labels end the array: nothing behind them moves
+        }
       } else if (tokens[i].code >= engine::code::kLabelBase) {
         const Entry* e = Find(tokens[i].code);
         if (e == nullptr) return engine::expr_error::kCannotUnderstand;
