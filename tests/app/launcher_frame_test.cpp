@@ -133,7 +133,7 @@ TEST_F(LauncherFrame, EveryCommandOpensItsWindowWithTheLaunchersFlags) {
   }
 }
 
-TEST_F(LauncherFrame, EveryWindowOffersTheFileFormatAndHelpCommands) {
+TEST_F(LauncherFrame, EveryWindowOffersTheFileFormatColourAndHelpCommands) {
   RecordingFrame& frame = MakeFrame();
   const std::pair<int, bool> kinds[] = {{402, true}, {410, true}, {403, true}, {412, true}, {404, true},
                                         {407, true}, {408, true}, {405, false}, {409, false}, {406, false},
@@ -141,7 +141,8 @@ TEST_F(LauncherFrame, EveryWindowOffersTheFileFormatAndHelpCommands) {
   for (const auto& [command, hasFiles] : kinds) {
     frame.DispatchCommand(command);
     const platform::Menu& menu = frame.opened.back()->menu();
-    for (int id : {304, 105, 354}) EXPECT_NE(menu.Find(id), nullptr) << command << " " << id;
+    // Format, Decimals, Help; New, Notebook, Delay and the background colour of the graphics layer.
+    for (int id : {304, 105, 354, 78, 75, 112, 200}) EXPECT_NE(menu.Find(id), nullptr) << command << " " << id;
     for (int id : {59, 57, 58, 76, 77}) EXPECT_EQ(menu.Find(id) != nullptr, hasFiles) << command << " " << id;
   }
   // The commands reach the file layer: Decimals opens its dialog.
