@@ -21,6 +21,7 @@
 
 #include "platform/frame_window_impl.h"
 #include "platform/modal_responder.h"
+#include "platform/qt_font.h"
 #include "platform/qt_text.h"
 #include "platform/resource_library.h"
 
@@ -424,13 +425,7 @@ void Dialog::PressKey(int keyCode) {
 void Dialog::SetItemFont(int id, const FontSpec& spec) {
   QWidget* w = impl_->Control(id);
   if (!w) return;
-  QFont font = w->font();
-  if (!spec.face.empty()) font.setFamily(ToQString(spec.face));
-  if (spec.height != 0) font.setPixelSize(std::max(1, spec.height < 0 ? -spec.height : spec.height));
-  font.setWeight(static_cast<QFont::Weight>(spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000)));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  w->setFont(font);
+  w->setFont(ToQFont(spec, w->font()));
 }
 
 bool Dialog::IsChecked(int id) const {

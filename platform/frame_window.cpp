@@ -42,20 +42,14 @@ MouseEvent MouseFrom(const QMouseEvent* event) {
   return e;
 }
 
-// A DC on the backing image that shows what was drawn when it goes away.
-struct BackingPainter {
-  explicit BackingPainter(QImage& image) : painter(&image) {}
-  QPainter painter;
-};
-
-class BackingDC : private BackingPainter, public PainterDC {
+// A DC on the backing image that shows what was drawn when it goes away. Opened inside Paint, it
+// shares the painter of the paint's own DC.
+class BackingDC : public PainterDC {
  public:
-  BackingDC(FrameWindowImpl* impl)
-      : BackingPainter(impl->backing), PainterDC(BackingPainter::painter, true), impl_(impl) {
+  explicit BackingDC(FrameWindowImpl* impl) : PainterDC(ShareImagePainter(impl->backing), true), impl_(impl) {
     ++impl_->openDCs;
   }
   ~BackingDC() override {
-    BackingPainter::painter.end();
     --impl_->openDCs;
     if (impl_->client) impl_->client->update();
   }
@@ -200,8 +194,7 @@ void FrameWindowImpl::PaintBacking() {
   if (eraseNext) backing.fill(background);
   dirty = false;
   eraseNext = false;
-  QPainter painter(&backing);
-  PainterDC dc(painter, true);
+  PainterDC dc(ShareImagePainter(backing), true);
   ++openDCs;
   owner->PaintInto(dc);
   --openDCs;

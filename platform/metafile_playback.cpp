@@ -906,38 +906,7 @@ bool MetafilePlayback::PlayText(std::uint32_t type, Reader& in) {
 
 void MetafilePlayback::DrawBitmap(const Bitmap& bitmap, const Rect& source, const Rect& dest,
                                   RasterOp op) {
-  const Rect src = Normalized(source);
-  Rect to = Normalized(dest);
-  if (src.IsEmpty() || to.IsEmpty()) return;
-  const bool flipX = (source.right < source.left) != (dest.right < dest.left);
-  const bool flipY = (source.bottom < source.top) != (dest.bottom < dest.top);
-  if (!flipX && !flipY && src.Width() == to.Width() && src.Height() == to.Height()) {
-    dc_->DrawBitmap(to, bitmap, {src.left, src.top}, op);
-    return;
-  }
-  // Stretched: pixel by pixel from the nearest source pixel, only where the target has room.
-  const Rect full = to;
-  const DeviceCaps caps = dc_->GetDeviceCaps();
-  if (caps.raster && caps.widthPixels > 0 && caps.heightPixels > 0) {
-    to.left = std::max(to.left, 0);
-    to.top = std::max(to.top, 0);
-    to.right = std::min(to.right, caps.widthPixels);
-    to.bottom = std::min(to.bottom, caps.heightPixels);
-  }
-  if (to.IsEmpty() || std::int64_t{to.Width()} * to.Height() > kBitmapPixelLimit) return;
-  Bitmap scaled(to.Width(), to.Height());
-  if (scaled.IsEmpty()) return;
-  for (int y = to.top; y < to.bottom; ++y) {
-    int v = static_cast<int>((std::int64_t{y - full.top} * src.Height()) / full.Height());
-    if (flipY) v = src.Height() - 1 - v;
-    for (int x = to.left; x < to.right; ++x) {
-      int u = static_cast<int>((std::int64_t{x - full.left} * src.Width()) / full.Width());
-      if (flipX) u = src.Width() - 1 - u;
-      const std::optional<Color> c = bitmap.GetPixel(src.left + u, src.top + v);
-      scaled.SetPixel(x - to.left, y - to.top, c.value_or(kBlack));
-    }
-  }
-  dc_->DrawBitmap(to, scaled, {0, 0}, op);
+  dc_->StretchBitmap(dest, bitmap, source, op);
 }
 
 bool MetafilePlayback::PlayBlit(std::uint32_t type, Reader& in) {

@@ -51,7 +51,7 @@ DC* Printer::NextPage() {
       impl_->failed = true;
       return nullptr;
     }
-    impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+    impl_->dc = std::make_unique<PainterDC>(ShareExternalPainter(impl_->painter), false);
     return impl_->dc.get();
   }
   impl_->dc.reset();
@@ -59,7 +59,7 @@ DC* Printer::NextPage() {
     impl_->failed = true;
     return nullptr;
   }
-  impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+  impl_->dc = std::make_unique<PainterDC>(ShareExternalPainter(impl_->painter), false);
   return impl_->dc.get();
 }
 

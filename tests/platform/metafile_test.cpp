@@ -310,7 +310,7 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   dc.SelectPen(Pen{PenStyle::Dash, 1, kRed});
   dc.LineTo({10, 5});
   dc.LineTo({10, 9});  // same pen again
-  dc.SelectPen(Pen{PenStyle::Dot, 5, kBlue});  // wide dotted: an extended pen
+  dc.SelectPen(Pen{PenStyle::Dot, 5, kBlue});  // wide dotted: drawn solid, so written solid
   dc.LineTo({20, 9});
   dc.SelectPen(Pen{PenStyle::Null, 1, kBlack});
   dc.SelectBrush(Brush::Hatched(HatchStyle::BackwardDiagonal, kGreen));
@@ -323,7 +323,7 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   const std::vector<std::uint32_t> expected = {
       kHeader,       kMoveToEx,     kLineTo,                                    //
       kCreatePen,    kSelectObject, kMoveToEx,     kLineTo,  kMoveToEx, kLineTo,  //
-      kExtCreatePen, kSelectObject, kDeleteObject, kMoveToEx, kLineTo,           //
+      kCreatePen,    kSelectObject, kDeleteObject, kMoveToEx, kLineTo,           //
       kSelectObject, kDeleteObject, kCreateBrushIndirect, kSelectObject, kRectangle,  //
       kSelectObject, kDeleteObject, kEllipse,      kEof};
   EXPECT_EQ(Types(bytes), expected);
@@ -336,10 +336,10 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   EXPECT_EQ(U32At(bytes, pen->offset + 8), 1u);   // handle
   EXPECT_EQ(U32At(bytes, pen->offset + 12), kPenDash);
   EXPECT_EQ(U32At(bytes, pen->offset + 24), kRed.ToColorRef());
-  const RecordView* wide = Find(records, kExtCreatePen);
+  const RecordView* wide = Find(records, kCreatePen, 1);
   EXPECT_EQ(U32At(bytes, wide->offset + 8), 2u);
-  EXPECT_EQ(U32At(bytes, wide->offset + 28), kPenGeometric | kPenEndCapFlat | kPenDot);
-  EXPECT_EQ(U32At(bytes, wide->offset + 32), 5u);
+  EXPECT_EQ(U32At(bytes, wide->offset + 12), kPenSolid);
+  EXPECT_EQ(U32At(bytes, wide->offset + 16), 5u);
   EXPECT_EQ(U32At(bytes, Find(records, kSelectObject, 2)->offset + 8), kNullPen);
   const RecordView* brush = Find(records, kCreateBrushIndirect);
   EXPECT_EQ(U32At(bytes, brush->offset + 12), kBrushHatched);
