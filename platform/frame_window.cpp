@@ -80,6 +80,7 @@ void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<MenuItem>&
       case MenuItem::Kind::Command: {
         const CommandState state = window->QueryCommand(item.id);
         QAction* action = menu->addAction(ToQString(item.text));
+        action->setData(item.id);
         action->setEnabled(state.enabled);
         action->setCheckable(item.checked || state.checked.value_or(false));
         action->setChecked(item.checked);
@@ -223,6 +224,7 @@ void FrameWindowImpl::SyncMenu() {
       FillMenu(owner, popup, item.children);
     } else if (item.kind == MenuItem::Kind::Command) {
       QAction* action = bar->addAction(ToQString(item.text));
+      action->setData(item.id);
       action->setEnabled(item.enabled);
       const int id = item.id;
       FrameWindow* window = owner;
@@ -444,6 +446,7 @@ CommandState FrameWindow::QueryCommand(int id) {
 
 bool FrameWindow::DispatchCommand(int id) {
   if (destroyed_) return false;
+  if (ModalLoop::ActiveOn(this) != nullptr) return false;  // the loop's command is still running
   if (!QueryCommand(id).enabled) return false;
   const bool handled = OnCommand(id);
   return handled;

@@ -99,7 +99,8 @@ class FrameWindow {
   void MenuChanged();  // shows edits made through menu()
   void SetAccelerators(std::string_view resourceName);
   // What a menu click or accelerator does: asks EnableCommand, then runs OnCommand when enabled.
-  // Returns true when some layer handled the command.
+  // Returns true when some layer handled the command. Refused while a modal loop runs on the
+  // window (the command that runs the loop has not finished).
   bool DispatchCommand(int id);
   CommandState QueryCommand(int id);
 

@@ -60,6 +60,7 @@ struct FrameWindowImpl {
   bool dirty = true;
   bool eraseNext = true;
   int openDCs = 0;
+  int commandHolds = 0;  // modal loops running on the window
   bool created = false;
   bool mainWindow = false;
   std::optional<WindowRect> pendingPlacement;  // outer placement asked for before the first show

@@ -218,3 +218,22 @@ TEST_F(FrameWindowTest, IconsComeFromTheResources) {
   EXPECT_TRUE(window.SetIcon("GEOMICON"));
   EXPECT_FALSE(window.SetIcon("NOSUCHICON"));
 }
+
+TEST_F(FrameWindowTest, AGetDCInsidePaintDraws) {
+  struct NestingWindow : FrameWindow {
+    using FrameWindow::FrameWindow;
+    void Paint(DC& dc) override {
+      dc.SelectPen(Pen{PenStyle::Solid, 1, Color{255, 0, 0}});
+      dc.MoveTo({0, 5});
+      std::unique_ptr<DC> inner = GetDC();
+      inner->FillRect({10, 10, 20, 20}, Brush::Solid(Color{0, 0, 255}));
+      dc.LineTo({40, 5});  // the paint's own DC still draws, with its own pen
+    }
+  } window(nullptr, "nested");
+  window.MoveTo({0, 0, 100, 80});
+  window.Show();
+  window.UpdateNow();
+  std::unique_ptr<DC> dc = window.GetDC();
+  EXPECT_EQ(dc->GetPixel({15, 15}), (Color{0, 0, 255}));
+  EXPECT_EQ(dc->GetPixel({30, 5}), (Color{255, 0, 0}));
+}
