@@ -8,6 +8,7 @@
 
 #include "kernel/text_encoding.h"
 #include "platform/bitmap.h"
+#include "platform/polygon_clip.h"
 #include "platform/stretch.h"
 
 namespace platform {
@@ -66,49 +67,6 @@ bool ClipSegment(PointD a, PointD b, const Rect& r, double& t0, double& t1) {
     }
   }
   return t0 <= t1;
-}
-
-// The polygon cut to the rectangle, one side at a time (Sutherland and Hodgman). Inside the
-// rectangle every point keeps its winding number: what is cut away is replaced by runs along the
-// rectangle's sides, which wind round nothing inside it.
-std::vector<PointI> ClipPolygon(std::span<const PointI> points, const Rect& r) {
-  std::vector<PointD> polygon;
-  polygon.reserve(points.size());
-  for (const PointI& p : points) polygon.push_back({double(p.x), double(p.y)});
-  for (int side = 0; side < 4; ++side) {
-    const auto inside = [&](const PointD& p) {
-      switch (side) {
-        case 0: return p.x >= r.left;
-        case 1: return p.x <= r.right;
-        case 2: return p.y >= r.top;
-        default: return p.y <= r.bottom;
-      }
-    };
-    const auto cross = [&](const PointD& a, const PointD& b) {
-      const double edge = side == 0 ? r.left : side == 1 ? r.right : side == 2 ? r.top : r.bottom;
-      if (side < 2) {
-        const double t = (edge - a.x) / (b.x - a.x);
-        return PointD{edge, a.y + t * (b.y - a.y)};
-      }
-      const double t = (edge - a.y) / (b.y - a.y);
-      return PointD{a.x + t * (b.x - a.x), edge};
-    };
-    std::vector<PointD> out;
-    out.reserve(polygon.size() + 4);
-    for (std::size_t i = 0; i < polygon.size(); ++i) {
-      const PointD& a = polygon[i];
-      const PointD& b = polygon[(i + 1) % polygon.size()];
-      const bool aIn = inside(a), bIn = inside(b);
-      if (aIn) out.push_back(a);
-      if (aIn != bIn) out.push_back(cross(a, b));
-    }
-    polygon = std::move(out);
-    if (polygon.empty()) break;
-  }
-  std::vector<PointI> result;
-  result.reserve(polygon.size());
-  for (const PointD& p : polygon) result.push_back({RoundToInt(p.x), RoundToInt(p.y)});
-  return result;
 }
 
 // The ellipse inscribed in a box of whole pixels: centre and radii through pixel centres.
@@ -313,7 +271,7 @@ void DC::Polygon(std::span<const PointI> points) {
 
 void DC::FarPolygon(std::span<const PointI> points) {
   if (state_.brush.style != BrushStyle::Hollow && points.size() >= 3) {
-    const std::vector<PointI> area = ClipPolygon(points, Guard());
+    const std::vector<PointI> area = ClipPolygonToRect(points, Guard());
     if (area.size() >= 3) {
       const Pen pen = std::exchange(state_.pen, Pen{PenStyle::Null, 1, kBlack});
       DoPolygon(area);

@@ -84,7 +84,8 @@ class MetafilePlayback {
   void Select(const Object& object);
   void ApplyState();
   void ApplyClip();
-  void DrawBitmap(const Bitmap& bitmap, const Rect& source, const Rect& dest, RasterOp op);
+  // The target's visible area widened by the margin.
+  Rect TargetArea(int margin) const;
   std::vector<PointI> Flatten(std::span<const PointI> bezier) const;
   // Adds a line to the path: continuing the last figure when it ends where the line starts.
   void AddToPath(std::vector<PointI> points, bool continues, bool closed);
@@ -104,6 +105,7 @@ class MetafilePlayback {
   std::optional<Region> targetClip_;
   bool clipChanged_ = false;
   bool buildingPath_ = false;  // drawing records add to the path instead of drawing
+  std::int64_t pixelBudget_ = 0;  // bitmap pixels this playback may still decode and draw
   std::vector<Figure> path_;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/region.h"
 
 #include <QPolygon>
+#include <vector>
 
 #include "platform/region_qt.h"
 
@@ -49,12 +50,22 @@ Region Region::FromPolygon(std::span<const PointI> points, FillMode mode) {
       QRegion(polygon, mode == FillMode::Winding ? Qt::WindingFill : Qt::OddEvenFill));
 }
 
-Region Region::FromRects(std::span<const Rect> rects) {
-  QRegion area;
-  for (const Rect& r : rects) {
-    if (!r.IsEmpty()) area += QRect(r.left, r.top, r.Width(), r.Height());
+Region Region::FromRects(std::span<const Rect> rects, const Rect* within) {
+  std::vector<QRegion> parts;
+  parts.reserve(rects.size());
+  for (Rect r : rects) {
+    if (within) r = Intersect(r, *within);
+    if (!r.IsEmpty()) parts.emplace_back(r.left, r.top, r.Width(), r.Height());
   }
-  return FromQRegion(std::move(area));
+  if (parts.empty()) return Region();
+  while (parts.size() > 1) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
+      parts[kept++] = i + 1 < parts.size() ? parts[i].united(parts[i + 1]) : std::move(parts[i]);
+    }
+    parts.resize(kept);
+  }
+  return FromQRegion(std::move(parts.front()));
 }
 
 Region Region::Intersected(const Region& other) const {
