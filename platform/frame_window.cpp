@@ -1,6 +1,7 @@
 #include "platform/frame_window.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -19,6 +20,7 @@
 
 #include "platform/application.h"
 #include "platform/dc.h"
+#include "platform/dialog.h"
 #include "platform/painter_dc.h"
 #include "platform/frame_window_impl.h"
 #include "platform/modal_loop.h"
@@ -189,15 +191,24 @@ void FrameWindowImpl::EnsureBacking() {
   backing = resized;
   dirty = true;
   eraseNext = true;
+  dirtyArea.reset();
 }
 
 void FrameWindowImpl::PaintBacking() {
-  if (eraseNext) backing.fill(background);
+  const Rect whole{0, 0, backing.width(), backing.height()};
+  const Rect area = dirtyArea ? Intersect(*dirtyArea, whole) : whole;
+  const bool erase = eraseNext;
   dirty = false;
   eraseNext = false;
+  dirtyArea.reset();
+  if (area.IsEmpty()) return;
   PainterDC dc(ShareImagePainter(backing), true);
+  if (area != whole) dc.SelectClipRegion(Region::FromRect(area));
+  if (erase) dc.FillRect(area, Brush::Solid(Color{static_cast<std::uint8_t>(background.red()),
+                                                  static_cast<std::uint8_t>(background.green()),
+                                                  static_cast<std::uint8_t>(background.blue())}));
   ++openDCs;
-  owner->PaintInto(dc);
+  owner->PaintInto(dc, area);
   --openDCs;
 }
 
@@ -290,6 +301,8 @@ FrameWindow::FrameWindow(FrameWindow* parent, std::string_view title)
 }
 
 FrameWindow::~FrameWindow() {
+  for (Dialog* dialog : impl_->modelessDialogs) dialog->ForgetOwner();
+  impl_->modelessDialogs.clear();
   const std::vector<FrameWindow*> children = children_;
   children_.clear();
   for (FrameWindow* child : children) {
@@ -400,9 +413,40 @@ bool FrameWindow::SetIcon(std::string_view resourceName) {
 
 void FrameWindow::Invalidate(bool erase) {
   impl_->dirty = true;
+  impl_->dirtyArea.reset();
   impl_->eraseNext = impl_->eraseNext || erase;
   impl_->client->update();
 }
+
+void FrameWindow::Invalidate(const Rect& area, bool erase) {
+  if (area.IsEmpty()) return;
+  // Added to what is already marked; a whole-window mark stays whole.
+  if (!impl_->dirty) {
+    impl_->dirtyArea = area;
+  } else if (impl_->dirtyArea) {
+    impl_->dirtyArea = Unite(*impl_->dirtyArea, area);
+  }
+  impl_->dirty = true;
+  impl_->eraseNext = impl_->eraseNext || erase;
+  impl_->client->update(QRect(area.left, area.top, area.Width(), area.Height()));
+}
+
+void FrameWindow::SetCursor(CursorShape shape) {
+  impl_->cursor = shape;
+  Qt::CursorShape qt = Qt::ArrowCursor;
+  switch (shape) {
+    case CursorShape::Arrow: qt = Qt::ArrowCursor; break;
+    case CursorShape::Cross: qt = Qt::CrossCursor; break;
+    case CursorShape::Wait: qt = Qt::WaitCursor; break;
+    case CursorShape::Hand: qt = Qt::PointingHandCursor; break;
+    case CursorShape::IBeam: qt = Qt::IBeamCursor; break;
+    case CursorShape::SizeAll: qt = Qt::SizeAllCursor; break;
+    case CursorShape::UpArrow: qt = Qt::UpArrowCursor; break;
+  }
+  impl_->client->setCursor(QCursor(qt));
+}
+
+CursorShape FrameWindow::Cursor() const { return impl_->cursor; }
 
 void FrameWindow::UpdateNow() {
   impl_->EnsureBacking();
@@ -434,6 +478,18 @@ void FrameWindow::SetAccelerators(std::string_view resourceName) {
     impl_->shortcuts.push_back(shortcut);
   }
 }
+
+void FrameWindow::CommandStatesChanged() {
+  const std::vector<Dialog*> dialogs = impl_->modelessDialogs;
+  for (Dialog* dialog : dialogs) dialog->RefreshCommandButtons();
+}
+
+void FrameWindow::AddModelessDialog(Dialog* dialog) {
+  if (std::find(impl_->modelessDialogs.begin(), impl_->modelessDialogs.end(), dialog) == impl_->modelessDialogs.end())
+    impl_->modelessDialogs.push_back(dialog);
+}
+
+void FrameWindow::RemoveModelessDialog(Dialog* dialog) { std::erase(impl_->modelessDialogs, dialog); }
 
 CommandState FrameWindow::QueryCommand(int id) {
   CommandState state;
