@@ -182,6 +182,12 @@ void ClientWidget::mouseDoubleClickEvent(QMouseEvent* event) { owner_->DeliverDo
 void FrameWindowImpl::EnsureBacking() {
   const QSize size = client->size().expandedTo(QSize(1, 1));
   if (backing.size() == size) return;
+  // Drawing is going on (a DC is open, in a command or a loop): the image takes its new size
+  // once the drawing is done (the next paint).
+  if (openDCs > 0 && !backing.isNull()) {
+    dirty = true;
+    return;
+  }
   QImage resized(size, QImage::Format_RGB32);
   resized.fill(background);
   if (!backing.isNull()) {

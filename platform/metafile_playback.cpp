@@ -140,8 +140,7 @@ MetafilePlayback::MetafilePlayback(const MetafileHeader& header, DC* dc, const R
   const double sy = source.Height64() > 0 ? double(destination.Height64()) / double(source.Height64()) : 1;
   playback_ = {sx, 0, 0, sy, destination.left - source.left * sx, destination.top - source.top * sy};
   if (dc_ != nullptr) {
-    targetState_ = dc_->state();
-    targetPosition_ = dc_->CurrentPosition();
+    dc_->Push();  // popped when the playback ends, however it ends
     targetClip_ = dc_->clipRegion();
     // One budget of bitmap pixels for the whole playback: a few times the target's own.
     const Rect visible = dc_->VisibleBounds();
@@ -161,25 +160,7 @@ Rect MetafilePlayback::TargetArea(int margin) const {
 }
 
 MetafilePlayback::~MetafilePlayback() {
-  if (dc_ == nullptr) return;
-  const GraphicsState& s = *targetState_;
-  dc_->SelectPen(s.pen);
-  dc_->SelectBrush(s.brush);
-  dc_->SelectFont(s.font);
-  dc_->SetTextColor(s.textColor);
-  dc_->SetBackgroundColor(s.backgroundColor);
-  dc_->SetBackgroundMode(s.backgroundMode);
-  dc_->SetTextAlign(s.textAlign);
-  dc_->SetRasterOp(s.rasterOp);
-  dc_->SetFillMode(s.fillMode);
-  dc_->MoveTo(targetPosition_);
-  if (clipChanged_) {
-    if (targetClip_) {
-      dc_->SelectClipRegion(*targetClip_);
-    } else {
-      dc_->ClearClipRegion();
-    }
-  }
+  if (dc_ != nullptr) dc_->Pop();
 }
 
 Affine MetafilePlayback::Transform() const {
@@ -244,7 +225,6 @@ void MetafilePlayback::ApplyState() {
 
 void MetafilePlayback::ApplyClip() {
   if (dc_ == nullptr) return;
-  clipChanged_ = true;
   if (state_.clip) {
     dc_->SelectClipRegion(targetClip_ ? state_.clip->Intersected(*targetClip_) : *state_.clip);
   } else if (targetClip_) {

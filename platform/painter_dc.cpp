@@ -156,6 +156,7 @@ void PainterDC::ApplyClip() {
 void PainterDC::UpdateClipRects() {
   clipRects_.clear();
   if (!direct_) return;
+  imageSize_ = {image_->width(), image_->height()};
   QRegion area(image_->rect());
   if (share_->originalClip) area &= *share_->originalClip;
   if (clipRegion()) area &= ToQRegion(*clipRegion());
@@ -215,6 +216,8 @@ void PainterDC::UseBackground() {
 bool PainterDC::ThinPen() const { return state().pen.width <= 1; }
 
 PixelTarget PainterDC::Pixels() {
+  // An image given a new size under an open DC (a window resized meanwhile) is clipped anew.
+  if (image_->width() != imageSize_.width || image_->height() != imageSize_.height) UpdateClipRects();
   PixelTarget t;
   t.pixels = reinterpret_cast<std::uint32_t*>(image_->bits());
   t.stride = image_->bytesPerLine() / 4;
@@ -235,8 +238,8 @@ void PainterDC::StrokeOutline(std::span<const PointI> points, bool closed) {
     thin.opaqueGaps = state().backgroundMode == BackgroundMode::Opaque;
     thin.gapColor = ToPixel(state().backgroundColor);
     thin.op = state().rasterOp;
-    Rect drawn;
-    DrawThinLine(Pixels(), clipRects_, points, closed, thin, drawn);
+    const PixelTarget target = Pixels();  // first: it may clip anew
+    DrawThinLine(target, clipRects_, points, closed, thin);
     return;
   }
   Sync();
@@ -459,9 +462,9 @@ void PainterDC::DoArc(ArcKind kind, const Rect& box, PointI start, PointI end) {
 
 void PainterDC::DoSetPixel(PointI p, Color color) {
   if (direct_) {
+    const PixelTarget t = Pixels();
     for (const Rect& c : clipRects_) {
       if (c.Contains(p.x, p.y)) {
-        const PixelTarget t = Pixels();
         t.pixels[std::ptrdiff_t{p.y} * t.stride + p.x] = ToPixel(color) | 0xFF000000u;
         return;
       }
@@ -630,9 +633,14 @@ void PainterDC::DoStretchBitmap(const Rect& dest, const Bitmap& bitmap, const Re
         const auto j = static_cast<int>(static_cast<__int128>(y - dest.top) * sh / dh);
         const int v = flipY ? source.bottom - 1 - j : source.top + j;
         const auto* from = reinterpret_cast<const std::uint32_t*>(image.constScanLine(v));
-        std::uint32_t* to = t.pixels + std::ptrdiff_t{y} * t.stride;
-        for (int x = area.left; x < area.right; ++x)
-          CombinePixel(to[x], from[columns[static_cast<std::size_t>(x - area.left)]], op);
+        std::uint32_t* to = t.pixels + std::ptrdiff_t{y} * t.stride + area.left;
+        const int* column = columns.data();
+        const int n = area.Width();
+        if (op == RasterOp::Copy) {
+          for (int i = 0; i < n; ++i) to[i] = from[column[i]] | 0xFF000000u;
+        } else {
+          for (int i = 0; i < n; ++i) CombinePixel(to[i], from[column[i]], op);
+        }
       }
     }
     return;

@@ -112,6 +112,7 @@ class PainterDC : public DC {
   QImage* image_ = nullptr;   // the raster target
   bool direct_ = false;       // pixels are written straight into image_
   std::vector<Rect> clipRects_;  // where direct writing may go (inside the image)
+  SizeI imageSize_;              // the image's size when they were made
   // What the painter holds for this DC; reset when another DC used it.
   enum class PenKind { Unknown, None, State, Color };
   PenKind penKind_ = PenKind::Unknown;

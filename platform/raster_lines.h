@@ -32,10 +32,10 @@ struct ThinPen {
 };
 
 // Draws the line through the points (a closed one back to the first) inside the clip
-// rectangles, which must be disjoint and inside the target. Widens `drawn` by every pixel
-// written.
+// rectangles, which must be disjoint and inside the target. Widens `drawn`, when given, by every
+// pixel written.
 void DrawThinLine(const PixelTarget& target, std::span<const Rect> clips,
-                  std::span<const PointI> points, bool closed, const ThinPen& pen, Rect& drawn);
+                  std::span<const PointI> points, bool closed, const ThinPen& pen, Rect* drawn = nullptr);
 
 // The same pixels combined with a colour by a raster op, one at a time (for sprites and tests).
 inline void CombinePixel(std::uint32_t& pixel, std::uint32_t color, RasterOp op) {
