@@ -10,7 +10,8 @@
 //
 // Drawing: every window keeps a backing image of its client area. Paint draws into it when the
 // window was invalidated; GetDC draws into it at any other time (rubber bands, animation frames,
-// a figure redrawn inside a command) and the result is shown at once.
+// a figure redrawn inside a command) and the result is shown at once. A GetDC while another DC
+// is open on the window (inside Paint, say) draws too, with its own state.
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,10 @@
 #pragma once
 // An area of device pixels: a rectangle, a polygon or an intersection of them. Used to fill,
 // frame and clip. A pixel belongs to a polygon region when a fill of that polygon would paint it.
+// A polygon region keeps to the pixels within 2^15 of the origin (more than a page up to A2 at
+// 1200 dots per inch): a polygon reaching beyond is cut there first, so its region never has
+// more rows than that, however far its corners lie; a tall one is made a band of rows at a
+// time, so its cost grows with its rows, no faster.
 
 #include <memory>
 #include <span>

@@ -551,3 +551,16 @@ TEST_F(DcTest, TheDrawnBoxCoversWhatWasDrawnSinceTrackingBegan) {
   dc->Ellipse({-30, -30, -20, -20});  // nothing shows
   EXPECT_TRUE(dc->DrawnBox().IsEmpty());
 }
+
+TEST_F(DcTest, PolygonRegionsWithFarCornersKeepTheirInside) {
+  const PointI wedge[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {12, 12}};
+  const Region region = Region::FromPolygon(wedge);  // cut at 2^15, not 4 * 10^9 rows
+  EXPECT_TRUE(region.Contains({12, 5}));
+  EXPECT_TRUE(region.Contains({0, -30000}));
+  EXPECT_FALSE(region.Contains({2, 20}));
+  EXPECT_FALSE(region.Contains({0, -40000}));
+  dc->SelectClipRegion(region);
+  dc->FillRect({0, 0, kSize, kSize}, Brush::Solid(kBlue));
+  EXPECT_EQ(At(12, 5), kBlue);
+  EXPECT_EQ(At(2, 20), kWhite);
+}
