@@ -22,8 +22,8 @@ namespace {
 constexpr double kCentre = 0.5;
 // Ellipses up to this size are drawn once and then copied as pixels.
 constexpr int kSpriteLimit = 64;
-constexpr std::size_t kSprites = 16;
-constexpr std::size_t kFonts = 8;
+constexpr std::size_t kSprites = 32;
+constexpr std::size_t kFonts = 16;
 constexpr std::size_t kTextsPerFont = 2048;
 
 QColor ToQColor(Color c) { return QColor(c.r, c.g, c.b); }
@@ -338,16 +338,22 @@ void PainterDC::DoEllipse(const Rect& box) {
   QtEllipse(r);
 }
 
+PainterDC::Caches& PainterDC::SharedCaches() {
+  static Caches* caches = new Caches;  // kept to the end: Qt's fonts must not outlive Qt
+  return *caches;
+}
+
 const PainterDC::Sprite* PainterDC::EllipseSprite(const Rect& box) {
   const GraphicsState& s = state();
+  std::vector<std::unique_ptr<Sprite>>& sprites = SharedCaches().sprites;
   const bool nullPen = s.pen.style == PenStyle::Null;
-  for (std::size_t i = 0; i < sprites_.size(); ++i) {
-    const Sprite& c = *sprites_[i];
+  for (std::size_t i = 0; i < sprites.size(); ++i) {
+    const Sprite& c = *sprites[i];
     if (c.width == box.Width() && c.height == box.Height() && c.pen == s.pen && c.brush == s.brush &&
         c.backgroundMode == s.backgroundMode && c.backgroundColor == s.backgroundColor) {
-      if (i != 0) std::rotate(sprites_.begin(), sprites_.begin() + static_cast<std::ptrdiff_t>(i),
-                              sprites_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-      return sprites_.front().get();
+      if (i != 0) std::rotate(sprites.begin(), sprites.begin() + static_cast<std::ptrdiff_t>(i),
+                              sprites.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+      return sprites.front().get();
     }
   }
   // Drawn through Qt at a whole-pixel offset, which moves Qt's pixels by exactly that offset.
@@ -409,9 +415,9 @@ const PainterDC::Sprite* PainterDC::EllipseSprite(const Rect& box) {
       sprite->bottom = std::max(sprite->bottom, d.dy + 1);
     }
   }
-  if (sprites_.size() >= kSprites) sprites_.pop_back();
-  sprites_.insert(sprites_.begin(), std::move(sprite));
-  return sprites_.front().get();
+  if (sprites.size() >= kSprites) sprites.pop_back();
+  sprites.insert(sprites.begin(), std::move(sprite));
+  return sprites.front().get();
 }
 
 void PainterDC::DrawSprite(const Sprite& sprite, PointI at, RasterOp op) {
@@ -516,24 +522,28 @@ void PainterDC::DoSetClip(const Region*) {
 
 PainterDC::CachedFont& PainterDC::CurrentFont() {
   const FontSpec& spec = state().font;
-  for (std::size_t i = 0; i < fonts_.size(); ++i) {
-    if (fonts_[i]->spec == spec) {
-      if (i != 0) std::rotate(fonts_.begin(), fonts_.begin() + static_cast<std::ptrdiff_t>(i),
-                              fonts_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
-      return *fonts_.front();
+  Caches& caches = SharedCaches();
+  std::vector<std::unique_ptr<CachedFont>>& fonts = caches.fonts;
+  const int dpi = painter_.device() ? painter_.device()->logicalDpiY() : 96;
+  for (std::size_t i = 0; i < fonts.size(); ++i) {
+    if (fonts[i]->spec == spec && fonts[i]->dpi == dpi) {
+      if (i != 0) std::rotate(fonts.begin(), fonts.begin() + static_cast<std::ptrdiff_t>(i),
+                              fonts.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+      return *fonts.front();
     }
   }
   auto font = std::make_unique<CachedFont>();
   font->spec = spec;
+  font->dpi = dpi;
   font->font = ToQFont(spec, DefaultDrawingFont(), painter_.device());
   const QFontMetrics metrics(font->font, painter_.device());
   font->ascent = metrics.ascent();
   font->descent = metrics.descent();
   font->height = metrics.height();
-  font->serial = ++fontSerial_;
-  if (fonts_.size() >= kFonts) fonts_.pop_back();
-  fonts_.insert(fonts_.begin(), std::move(font));
-  return *fonts_.front();
+  font->serial = ++caches.fontSerial;
+  if (fonts.size() >= kFonts) fonts.pop_back();
+  fonts.insert(fonts.begin(), std::move(font));
+  return *fonts.front();
 }
 
 void PainterDC::DoTextOut(PointI p, std::string_view utf8) {

@@ -60,6 +60,7 @@ class PainterDC : public DC {
   };
   struct CachedFont {
     FontSpec spec;
+    int dpi = 0;  // of the device it measures for
     QFont font;
     int ascent = 0, descent = 0, height = 0;
     std::uint64_t serial = 0;
@@ -124,9 +125,14 @@ class PainterDC : public DC {
   std::optional<std::pair<BackgroundMode, Color>> background_;
   std::optional<QPainter::CompositionMode> composition_;
   std::uint64_t appliedFont_ = 0;
-  std::vector<std::unique_ptr<CachedFont>> fonts_;  // most recent first
-  std::uint64_t fontSerial_ = 0;
-  std::vector<std::unique_ptr<Sprite>> sprites_;  // most recent first
+  // Fonts, laid-out texts and ellipse sprites, kept for every DC of the program: a drag opens a
+  // new DC for each frame, and each finds what the frames before it made.
+  struct Caches {
+    std::vector<std::unique_ptr<CachedFont>> fonts;  // most recent first
+    std::vector<std::unique_ptr<Sprite>> sprites;    // most recent first
+    std::uint64_t fontSerial = 0;
+  };
+  static Caches& SharedCaches();
 };
 
 }  // namespace platform
