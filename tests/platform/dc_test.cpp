@@ -128,6 +128,11 @@ TEST_F(DcTest, XorAndNotXorCombineColoursAndUndoThemselves) {
       dc->PaintRegion(Region::FromRect({10, 10, 22, 22}));
       dc->PatBlt({0, 20, 24, 24}, op);
       dc->DrawBitmap({0, 0, 5, 5}, before, {7, 7}, op);
+      dc->SelectBrush(Brush::Solid(kGrey));  // a marker: drawn once, then copied by its pixels
+      dc->Ellipse({12, 1, 21, 10});
+      dc->Ellipse({1, 12, 10, 21});
+      dc->SelectBrush(Brush::Hatched(HatchStyle::Cross, kYellow));
+      dc->StretchBitmap({14, 14, 24, 20}, before, {0, 0, 5, 3}, op);
     }
     EXPECT_TRUE(SameAs(before)) << (op == RasterOp::Xor ? "xor" : "not xor");
   }
