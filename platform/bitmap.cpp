@@ -15,17 +15,6 @@ struct Bitmap::Impl {
 
 namespace {
 
-// Holds the painter so it is made before, and ended after, the PainterDC that draws with it.
-struct PainterHolder {
-  explicit PainterHolder(QImage& image) : painter(&image) {}
-  QPainter painter;
-};
-
-class BitmapDC : private PainterHolder, public PainterDC {
- public:
-  explicit BitmapDC(QImage& image) : PainterHolder(image), PainterDC(PainterHolder::painter, true) {}
-};
-
 QImage MakeImage(int width, int height, Color fill) {
   if (width <= 0 || height <= 0) return QImage();
   QImage image(width, height, QImage::Format_RGB32);
@@ -100,7 +89,9 @@ void Bitmap::Fill(Color color) {
 
 std::unique_ptr<DC> Bitmap::CreateDC() {
   if (IsEmpty()) return nullptr;
-  return std::make_unique<BitmapDC>(impl_->image);
+  std::shared_ptr<PainterShare> painter = ShareImagePainter(impl_->image);
+  if (!painter) return nullptr;
+  return std::make_unique<PainterDC>(std::move(painter), true);
 }
 
 bool Bitmap::CopyFrom(const DC& source, const Rect& sourceRect, PointI at) {

@@ -34,8 +34,9 @@ class Bitmap {
   void SetPixel(int x, int y, Color color);
   void Fill(Color color);
 
-  // A device context drawing on this bitmap. It must be destroyed before the bitmap, and the
-  // bitmap must not be assigned to while it exists.
+  // A device context drawing on this bitmap, with its own state; several may be open at once.
+  // Each must be destroyed before the bitmap, and the bitmap must not be assigned to while one
+  // exists.
   std::unique_ptr<DC> CreateDC();
 
   // Copies the source rectangle of a raster device context into this bitmap with its top-left

@@ -71,8 +71,8 @@ bool CopyMetafileToClipboard(const kernel::Bytes& metafile) {
   data->setData(kMetafileTypes[0], QByteArray(reinterpret_cast<const char*>(metafile.data()),
                                               static_cast<qsizetype>(metafile.size())));
   const Rect area = read.player->SourceArea();
-  const int width = std::min(area.right - area.left, kPreviewLimit);
-  const int height = std::min(area.bottom - area.top, kPreviewLimit);
+  const int width = static_cast<int>(std::min<std::int64_t>(area.Width64(), kPreviewLimit));
+  const int height = static_cast<int>(std::min<std::int64_t>(area.Height64(), kPreviewLimit));
   if (width > 0 && height > 0) {
     Bitmap preview(width, height, kWhite);
     if (std::unique_ptr<DC> dc = preview.CreateDC()) read.player->Play(*dc, {0, 0, width, height});

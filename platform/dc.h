@@ -11,13 +11,26 @@
 //   the one through the second; equal points give the whole ellipse;
 // - polygons are filled by the fill mode (winding by default) and outlined with the pen;
 // - the raster op applies to lines, shapes and region paints; rectangle fills (FillRect) and
-//   text always copy; XOR and not-XOR only on raster targets, elsewhere drawing is plain.
+//   text always copy; XOR and not-XOR only on raster targets, elsewhere drawing is plain;
+// - a pen wider than one pixel draws its lines solid whatever its style: dashes, dots and their
+//   mixtures are patterns of thin pens only. The program lets a thick line be solid or hidden
+//   only; thick dashed pens come from printing and enlarged exports, which widen every pen and
+//   show the figure's dashed lines as the screen's thin pens would at that width: solid. Screen,
+//   bitmaps, printers and metafiles all draw them so.
+//
+// Far coordinates: every operation may be given any int coordinates. What lies far outside the
+// target (and its clip) is cut away here, once for every backend, before any backend sees it, so
+// a line, arc or shape costs what it shows and no backend does arithmetic near the int range.
+// Thin lines on raster targets are handed over whole (the backend walks only their visible
+// pixels, exactly as the whole line would have drawn them).
+//
 // Each backend fills in the protected Do* operations; they see the state through state().
 
 #include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/drawing_types.h"
 #include "platform/region.h"
@@ -55,6 +68,23 @@ class DC {
   RasterOp SetRasterOp(RasterOp op);
   FillMode SetFillMode(FillMode mode);
   const GraphicsState& state() const { return state_; }
+
+  // The state stack: Push saves the graphics state, the current position and the clip; Pop puts
+  // back the last one saved. Every Push must be popped before the DC ends (checked in debug
+  // builds); a SavedState does it for a scope, however the scope is left.
+  void Push();
+  void Pop();
+  std::size_t PushedStates() const { return saved_.size(); }
+  class SavedState {
+   public:
+    explicit SavedState(DC& dc) : dc_(dc) { dc_.Push(); }
+    ~SavedState() { dc_.Pop(); }
+    SavedState(const SavedState&) = delete;
+    SavedState& operator=(const SavedState&) = delete;
+
+   private:
+    DC& dc_;
+  };
 
   // Lines with the current pen.
   PointI MoveTo(PointI p);  // returns the previous position
@@ -97,9 +127,23 @@ class DC {
 
   // Bitmaps: copies the bitmap's pixels from src on, as many as fit dest (no stretching), by op.
   void DrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src, RasterOp op);
+  // The source rectangle of the bitmap drawn at the size of dest, each destination pixel taking
+  // the source pixel it falls on; a rectangle given right to left or bottom to top (in either)
+  // mirrors the picture. Only the part that shows is drawn: the cost is bounded by the target,
+  // and a vector target records the needed source pixels at their own size.
+  void StretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, RasterOp op);
 
   DeviceCaps GetDeviceCaps() const { return DoDeviceCaps(); }
   bool IsRaster() const { return DoDeviceCaps().raster; }
+  // The area drawing can show in: the target (a metafile: its picture) within the clip.
+  Rect VisibleBounds() const;
+
+  // The box drawn into since tracking began (a box around everything drawn, within the visible
+  // bounds), for repainting only what changed; empty when nothing was drawn or while tracking is
+  // off (it is off at first).
+  void TrackDrawnBox(bool on);
+  Rect DrawnBox() const { return drawnBox_; }
+  void ResetDrawnBox() { drawnBox_ = {}; }
 
  protected:
   DC() = default;
@@ -122,6 +166,14 @@ class DC {
   virtual void DoTextOut(PointI p, std::string_view utf8) = 0;
   virtual SizeI DoTextExtent(std::string_view utf8) = 0;
   virtual void DoDrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src, RasterOp op) = 0;
+  // dest and source are normalised and cut to what shows; the flags mirror the picture.
+  virtual void DoStretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, bool flipX,
+                               bool flipY, RasterOp op) = 0;
+  // Whether the backend draws thin-pen lines of any coordinates exactly, walking only their
+  // visible pixels; others get lines cut to the area around the target.
+  virtual bool DoClipsThinLines() const { return false; }
+  // The target's area in device pixels (empty: unknown, taken as the device capabilities' size).
+  virtual Rect DoDrawingBounds() const { return {}; }
   // Copies rect of this target into the bitmap at `at`; false when the target has no pixels.
   virtual bool DoReadPixels(const Rect& rect, Bitmap& into, PointI at) const = 0;
   virtual DeviceCaps DoDeviceCaps() const = 0;
@@ -129,10 +181,33 @@ class DC {
  private:
   friend class Bitmap;  // Bitmap::CopyFrom reads the pixels of a raster target
   std::string MapText(std::string_view bytes) const;
+  struct Saved {
+    GraphicsState state;
+    PointI position;
+    std::optional<Region> clip;
+    std::uint64_t clipVersion;
+  };
+  // The rectangle beyond which nothing can show, with room for the widest pen.
+  const Rect& Guard();
+  bool Inside(std::span<const PointI> points);
+  // Lines, shapes and curves that reach beyond the guard, cut to it.
+  void FarPolyline(std::span<const PointI> points, bool closed);
+  void FarPolygon(std::span<const PointI> points);
+  void AnyArc(ArcKind kind, const Rect& box, PointI start, PointI end);
+  void FarArc(ArcKind kind, const Rect& box, PointI start, PointI end, bool whole);
+  void Touch(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
+  void TouchPoints(std::span<const PointI> points);
+  void ClipChanged();
 
   GraphicsState state_;
   PointI position_;
   std::optional<Region> clip_;
+  std::uint64_t clipVersion_ = 0;
+  std::vector<Saved> saved_;
+  std::optional<Rect> bounds_;  // DoDrawingBounds or the device size, asked once
+  std::optional<Rect> guard_;   // for the pen and clip in force
+  bool tracking_ = false;
+  Rect drawnBox_;
 };
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
@@ -21,6 +23,8 @@
 
 #include "platform/frame_window_impl.h"
 #include "platform/modal_responder.h"
+#include "platform/qt_keys.h"
+#include "platform/qt_font.h"
 #include "platform/qt_text.h"
 #include "resources/resource_library.h"
 
@@ -77,15 +81,32 @@ class NativeDialog : public QDialog {
   DialogImpl* impl_;
 };
 
+// Tells the dialog of focus leaving its controls and of function keys in its edits.
+class ControlWatcher : public QObject {
+ public:
+  ControlWatcher(DialogImpl* impl, int id) : QObject(nullptr), impl_(impl), id_(id) {}
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  DialogImpl* impl_;
+  int id_;
+};
+
 struct DialogImpl {
   Dialog* owner = nullptr;
   QPointer<NativeDialog> native;
   std::map<int, QWidget*> controls;
   std::map<int, resources::ControlKind> kinds;
   std::map<int, int> textLimits;
+  std::map<int, int> extents;  // list boxes' horizontal extents
+  std::vector<int> sortedCombos;
+  std::vector<int> commandButtons;
+  std::vector<QPointer<QObject>> watchers;  // gone before the controls are, so they never outlive the dialog
   int defaultButton = -1;
+  int focused = -1;  // the control that has the focus, as far as the dialog knows
   bool modal = false;
   bool running = false;  // a modal run that has not ended
+  bool finishing = false;
   int lastX = -1, lastY = -1;
 
   QWidget* Control(int id) const {
@@ -98,6 +119,7 @@ struct DialogImpl {
   }
   void Command(int id) { owner->OnCommand(id); }
   void Notify(int id, ControlNotification what) { owner->OnNotify(id, what); }
+  bool EditKey(int id, int code, unsigned modifiers) { return owner->OnEditKey(id, code, modifiers); }
   void PressEnter() {
     if (defaultButton >= 0) {
       QWidget* button = Control(defaultButton);
@@ -107,6 +129,26 @@ struct DialogImpl {
     Command(1);
   }
 };
+
+bool ControlWatcher::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    impl_->focused = id_;
+  } else if (event->type() == QEvent::FocusOut) {
+    const auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (impl_->focused == id_ && !impl_->finishing && reason != Qt::ActiveWindowFocusReason &&
+        reason != Qt::PopupFocusReason) {
+      impl_->focused = -1;
+      impl_->Notify(id_, ControlNotification::FocusLost);
+    }
+  } else if (event->type() == QEvent::KeyPress && dynamic_cast<QWidget*>(watched) != nullptr) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = KeyCodeFromQt(key->key());
+    if (code >= resources::kKeyF1 && code < resources::kKeyF1 + 12 && impl_->kinds[id_] != resources::ControlKind::ListBox) {
+      return impl_->EditKey(id_, code, ModifiersFromQt(key->modifiers()));
+    }
+  }
+  return false;
+}
 
 void NativeDialog::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
@@ -135,6 +177,8 @@ Dialog::Dialog(FrameWindow* owner, std::string_view templateName)
 }
 
 Dialog::~Dialog() {
+  if (owner_) owner_->RemoveModelessDialog(this);
+  for (QPointer<QObject>& watcher : impl_->watchers) delete watcher.data();
   if (impl_->native) {
     impl_->native->hide();
     delete impl_->native.data();
@@ -232,13 +276,39 @@ void Dialog::Build() {
         combo->setInsertPolicy(QComboBox::NoInsert);
         QObject::connect(combo, qOverload<int>(&QComboBox::activated), native,
                          [this, id] { impl_->Notify(id, ControlNotification::SelectionChanged); });
+        if (QLineEdit* edit = combo->lineEdit()) {
+          QObject::connect(edit, &QLineEdit::textEdited, native,
+                           [this, id] { impl_->Notify(id, ControlNotification::EditChanged); });
+        }
+        if (control.sorted) impl_->sortedCombos.push_back(id);
         widget = combo;
         break;
       }
       case resources::ControlKind::ScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, native);
-        QObject::connect(bar, &QScrollBar::valueChanged, native,
-                         [this, id] { impl_->Notify(id, ControlNotification::Scrolled); });
+        // Told once the move is done, so a handler that sets the position keeps it.
+        QObject::connect(
+            bar, &QAbstractSlider::actionTriggered, native,
+            [this, id, bar](int action) {
+              ScrollKind kind = ScrollKind::Track;
+              switch (action) {
+                case QAbstractSlider::SliderSingleStepAdd: kind = ScrollKind::LineRight; break;
+                case QAbstractSlider::SliderSingleStepSub: kind = ScrollKind::LineLeft; break;
+                case QAbstractSlider::SliderPageStepAdd: kind = ScrollKind::PageRight; break;
+                case QAbstractSlider::SliderPageStepSub: kind = ScrollKind::PageLeft; break;
+                case QAbstractSlider::SliderToMinimum: kind = ScrollKind::Left; break;
+                case QAbstractSlider::SliderToMaximum: kind = ScrollKind::Right; break;
+                case QAbstractSlider::SliderMove: kind = ScrollKind::Track; break;
+                default: return;
+              }
+              impl_->owner->OnScroll(id, kind, bar->value());
+              if (kind != ScrollKind::Track) impl_->owner->OnScroll(id, ScrollKind::EndScroll, bar->value());
+            },
+            Qt::QueuedConnection);
+        QObject::connect(bar, &QAbstractSlider::sliderReleased, native, [this, id, bar] {
+          impl_->owner->OnScroll(id, ScrollKind::ThumbPosition, bar->value());
+          impl_->owner->OnScroll(id, ScrollKind::EndScroll, bar->value());
+        });
         widget = bar;
         break;
       }
@@ -251,13 +321,26 @@ void Dialog::Build() {
     if (id >= 0) {
       impl_->controls[id] = widget;
       impl_->kinds[id] = control.kind;
+      if (control.kind == resources::ControlKind::Edit || control.kind == resources::ControlKind::MultiEdit ||
+          control.kind == resources::ControlKind::ListBox || control.kind == resources::ControlKind::ComboBox) {
+        auto* watcher = new ControlWatcher(impl_.get(), id);
+        watcher->setParent(widget);
+        impl_->watchers.emplace_back(watcher);
+        widget->installEventFilter(watcher);
+        if (auto* combo = dynamic_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
+          combo->lineEdit()->installEventFilter(watcher);
+        }
+      }
     }
   }
   for (QGroupBox* box : groupBoxes) box->lower();
 }
 
 void Dialog::Finish() {
+  impl_->finishing = true;
   OnDestroying();
+  for (QPointer<QObject>& watcher : impl_->watchers) delete watcher.data();
+  impl_->watchers.clear();
   if (impl_->native) {
     impl_->lastX = impl_->native->x();
     impl_->lastY = impl_->native->y();
@@ -267,6 +350,11 @@ void Dialog::Finish() {
   }
   impl_->controls.clear();
   impl_->kinds.clear();
+  impl_->sortedCombos.clear();
+  impl_->extents.clear();
+  impl_->focused = -1;
+  impl_->finishing = false;
+  if (!impl_->modal && owner_) owner_->RemoveModelessDialog(this);
 }
 
 int Dialog::Execute() {
@@ -292,7 +380,9 @@ void Dialog::Create() {
   if (impl_->native) return;
   impl_->modal = false;
   Build();
+  if (owner_) owner_->AddModelessDialog(this);
   SetupWindow();
+  RefreshCommandButtons();
 }
 
 void Dialog::Show() {
@@ -401,7 +491,28 @@ bool Dialog::IsItemShown(int id) const {
 }
 
 void Dialog::FocusItem(int id) {
-  if (QWidget* w = impl_->Control(id)) w->setFocus();
+  QWidget* w = impl_->Control(id);
+  if (!w) return;
+  const int previous = impl_->focused;
+  w->setFocus();
+  // Where the window is not active the focus events do not come: tell the change all the same.
+  if (impl_->focused == previous) {
+    impl_->focused = id;
+    if (previous >= 0 && previous != id) impl_->Notify(previous, ControlNotification::FocusLost);
+  }
+}
+
+void Dialog::PressKeyInItem(int id, int keyCode, unsigned modifiers) {
+  QWidget* w = impl_->Control(id);
+  if (!w) return;
+  if (auto* combo = dynamic_cast<QComboBox*>(w); combo && combo->lineEdit()) w = combo->lineEdit();
+  resources::Accelerator asKey;
+  asKey.key = keyCode;
+  asKey.modifiers = modifiers;
+  const QKeySequence sequence = KeySequenceFor(asKey);
+  if (sequence.isEmpty()) return;
+  QKeyEvent press(QEvent::KeyPress, sequence[0].key(), sequence[0].keyboardModifiers());
+  QCoreApplication::sendEvent(w, &press);
 }
 
 void Dialog::PressButton(int id) {
@@ -424,13 +535,7 @@ void Dialog::PressKey(int keyCode) {
 void Dialog::SetItemFont(int id, const FontSpec& spec) {
   QWidget* w = impl_->Control(id);
   if (!w) return;
-  QFont font = w->font();
-  if (!spec.face.empty()) font.setFamily(ToQString(spec.face));
-  if (spec.height != 0) font.setPixelSize(std::max(1, spec.height < 0 ? -spec.height : spec.height));
-  font.setWeight(static_cast<QFont::Weight>(spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000)));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  w->setFont(font);
+  w->setFont(ToQFont(spec, w->font()));
 }
 
 bool Dialog::IsChecked(int id) const {
@@ -462,6 +567,7 @@ void Dialog::SelectAllText(int id) {
 
 void Dialog::InsertText(int id, std::string_view text) {
   if (auto* edit = impl_->As<QLineEdit>(id)) edit->insert(ToQString(text));
+  if (auto* combo = impl_->As<QComboBox>(id); combo && combo->lineEdit()) combo->lineEdit()->insert(ToQString(text));
   if (auto* multi = impl_->As<QPlainTextEdit>(id)) multi->insertPlainText(ToQString(text));
 }
 
@@ -481,13 +587,21 @@ int Dialog::ListAdd(int id, std::string_view text) {
   if (auto* list = impl_->As<QListWidget>(id)) {
     QSignalBlocker blocker(list);
     auto* item = new QListWidgetItem(value);
+    if (const auto extent = impl_->extents.find(id); extent != impl_->extents.end())
+      item->setSizeHint(QSize(extent->second, list->fontMetrics().height() + 2));
     list->addItem(item);  // a sorted list sorts it in
     return list->row(item);
   }
   if (auto* combo = impl_->As<QComboBox>(id)) {
     QSignalBlocker blocker(combo);
-    combo->addItem(value);
-    return combo->count() - 1;
+    int at = combo->count();
+    if (std::find(impl_->sortedCombos.begin(), impl_->sortedCombos.end(), id) != impl_->sortedCombos.end()) {
+      // Sorted as the system sorts: letter case aside.
+      at = 0;
+      while (at < combo->count() && QString::compare(combo->itemText(at), value, Qt::CaseInsensitive) <= 0) ++at;
+    }
+    combo->insertItem(at, value);
+    return at;
   }
   return -1;
 }
@@ -575,6 +689,54 @@ int Dialog::ListFind(int id, std::string_view text) const {
   for (int i = 0; i < ListCount(id); ++i)
     if (ToQString(ListText(id, i)) == value) return i;
   return -1;
+}
+
+void Dialog::ListSetHorizontalExtent(int id, int pixels) {
+  auto* list = impl_->As<QListWidget>(id);
+  if (!list) return;
+  impl_->extents[id] = std::max(0, pixels);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  list->setTextElideMode(Qt::ElideNone);
+  const QSize hint = pixels > 0 ? QSize(pixels, list->fontMetrics().height() + 2) : QSize();
+  for (int row = 0; row < list->count(); ++row) list->item(row)->setSizeHint(hint);
+}
+
+int Dialog::ListHorizontalExtent(int id) const {
+  const auto it = impl_->extents.find(id);
+  return it == impl_->extents.end() ? 0 : it->second;
+}
+
+void Dialog::ScrollBy(int id, ScrollKind kind, int position) {
+  auto* bar = impl_->As<QScrollBar>(id);
+  if (!bar || !bar->isEnabled()) return;
+  int value = bar->value();
+  switch (kind) {
+    case ScrollKind::LineLeft: value -= bar->singleStep(); break;
+    case ScrollKind::LineRight: value += bar->singleStep(); break;
+    case ScrollKind::PageLeft: value -= bar->pageStep(); break;
+    case ScrollKind::PageRight: value += bar->pageStep(); break;
+    case ScrollKind::Track:
+    case ScrollKind::ThumbPosition: value = position; break;
+    case ScrollKind::Left: value = bar->minimum(); break;
+    case ScrollKind::Right: value = bar->maximum(); break;
+    case ScrollKind::EndScroll: break;
+  }
+  {
+    QSignalBlocker blocker(bar);
+    bar->setValue(std::clamp(value, bar->minimum(), bar->maximum()));
+  }
+  OnScroll(id, kind, bar->value());
+  if (kind != ScrollKind::Track && kind != ScrollKind::EndScroll) OnScroll(id, ScrollKind::EndScroll, bar->value());
+}
+
+void Dialog::SetCommandButtons(std::vector<int> ids) {
+  impl_->commandButtons = std::move(ids);
+  RefreshCommandButtons();
+}
+
+void Dialog::RefreshCommandButtons() {
+  if (!owner_ || !impl_->native) return;
+  for (const int id : impl_->commandButtons) EnableItem(id, owner_->QueryCommand(id).enabled);
 }
 
 void Dialog::ScrollSetRange(int id, int minimum, int maximum) {

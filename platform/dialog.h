@@ -24,11 +24,17 @@ struct DialogImpl;
 
 enum class ControlNotification {
   Clicked,           // button, check box or radio button
-  EditChanged,       // an edit's text changed
+  EditChanged,       // an edit's text (or a combo box's own edit) changed by the user
   SelectionChanged,  // list box or combo box
   Scrolled,          // scroll bar position changed
   DoubleClicked,     // list box item
+  FocusLost,         // an edit, list box or combo box lost the keyboard focus
 };
+
+// How a scroll bar was moved: by an arrow (a line), in the trough (a page), by dragging the thumb
+// (Track while it moves, ThumbPosition where it is let go), to an end; EndScroll follows every
+// move but Track.
+enum class ScrollKind { LineLeft, LineRight, PageLeft, PageRight, Track, ThumbPosition, Left, Right, EndScroll };
 
 class Dialog {
  public:
@@ -67,11 +73,15 @@ class Dialog {
   bool IsItemEnabled(int id) const;
   void ShowItem(int id, bool shown);
   bool IsItemShown(int id) const;
+  // Gives the control the keyboard focus; the control that had it is told FocusLost.
   void FocusItem(int id);
   // Presses a button (or clicks a check box or radio button) as the user would.
   void PressButton(int id);
   // The Enter and Escape keys as the user would press them (other keys do nothing).
   void PressKey(int keyCode);
+  // A key pressed in a control as the user would press it (function keys in an edit reach
+  // OnEditKey).
+  void PressKeyInItem(int id, int keyCode, unsigned modifiers = 0);
 
   // Shows the control's text in this font.
   void SetItemFont(int id, const FontSpec& font);
@@ -98,12 +108,24 @@ class Dialog {
   std::vector<int> ListSelections(int id) const;          // multiple-selection lists
   void ListSetSelected(int id, int index, bool selected);  // multiple-selection lists
   int ListFind(int id, std::string_view text) const;       // exact match, -1 when absent
+  // The width in pixels a list box scrolls across (0: its own width); its items are never cut.
+  void ListSetHorizontalExtent(int id, int pixels);
+  int ListHorizontalExtent(int id) const;
 
   // Horizontal scroll bars.
   void ScrollSetRange(int id, int minimum, int maximum);
   void ScrollSetPage(int id, int page);
   void ScrollSetPosition(int id, int position);
   int ScrollPosition(int id) const;
+  // Moves a scroll bar as the user would (lines by 1, pages by the page size, Track to
+  // `position`), then tells OnScroll.
+  void ScrollBy(int id, ScrollKind kind, int position = 0);
+
+  // Buttons that stand for commands of the owner window: enabled as the window's command
+  // enablers say, now and whenever the window's commands change (a modeless dialog follows the
+  // figure: see FrameWindow::CommandStatesChanged).
+  void SetCommandButtons(std::vector<int> ids);
+  void RefreshCommandButtons();
 
  protected:
   virtual void SetupWindow() {}
@@ -111,11 +133,20 @@ class Dialog {
   virtual void OnOk() { EndDialog(1); }
   virtual void OnCancel() { EndDialog(2); }
   virtual void OnNotify(int /*id*/, ControlNotification /*what*/) {}
+  // A scroll bar was moved; by default OnNotify(id, Scrolled) when its position may have changed.
+  virtual void OnScroll(int id, ScrollKind kind, int /*position*/) {
+    if (kind != ScrollKind::EndScroll && kind != ScrollKind::ThumbPosition) OnNotify(id, ControlNotification::Scrolled);
+  }
+  // A function key pressed in an edit (keyCode a KeyCode, modifiers KeyModifier bits); true when
+  // the dialog used it (the edit then does not see it).
+  virtual bool OnEditKey(int /*id*/, int /*keyCode*/, unsigned /*modifiers*/) { return false; }
   // Called just before the dialog goes off screen for good (end of a modal run, destruction).
   virtual void OnDestroying() {}
 
  private:
   friend struct DialogImpl;
+  friend class FrameWindow;  // forgets itself when it goes first
+  void ForgetOwner() { owner_ = nullptr; }
   void Build();
   void Finish();
 

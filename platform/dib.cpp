@@ -3,6 +3,8 @@
 #include <bit>
 #include <vector>
 
+#include "platform/bitmap_qt.h"
+
 namespace platform {
 namespace {
 
@@ -74,8 +76,20 @@ bool DibIsBottomUp(std::span<const std::uint8_t> info) {
   return in.ok() && height > 0;
 }
 
-std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info,
-                                std::span<const std::uint8_t> bits) {
+namespace {
+
+// Everything about a DIB but its rows, checked against the info header's bytes.
+struct DibLayout {
+  int width = 0;
+  int height = 0;  // rows
+  bool topDown = false;
+  std::uint16_t depth = 0;
+  std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};  // 16-bit pixels without masks: 5-5-5
+  std::vector<Color> palette;
+  std::uint64_t stride = 0;
+};
+
+std::optional<DibLayout> ReadLayout(std::span<const std::uint8_t> info) {
   kernel::ByteReader in(info.data(), info.size());
   const std::uint32_t headerBytes = in.U32();
   const std::int32_t width = in.I32();
@@ -89,6 +103,11 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info,
     return std::nullopt;
   }
   if (width <= 0 || height == 0 || height == INT32_MIN) return std::nullopt;
+  DibLayout dib;
+  dib.width = width;
+  dib.topDown = height < 0;
+  dib.height = dib.topDown ? -height : height;
+  dib.depth = bitsPerPixel;
   const std::uint16_t depth = bitsPerPixel;
   if (depth != 1 && depth != 4 && depth != 8 && depth != 16 && depth != 24 && depth != 32) {
     return std::nullopt;
@@ -98,21 +117,17 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info,
 
   // Colour masks follow a 40-byte header (newer headers hold them in their own fields, at the
   // same place).
-  std::uint32_t masks[3] = {0x7C00, 0x03E0, 0x001F};  // 16-bit pixels without masks: 5-5-5
   if (depth == 32) {
-    masks[0] = 0x00FF0000;
-    masks[1] = 0x0000FF00;
-    masks[2] = 0x000000FF;
+    dib.masks[0] = 0x00FF0000;
+    dib.masks[1] = 0x0000FF00;
+    dib.masks[2] = 0x000000FF;
   }
   if (masked) {
     kernel::ByteReader m(info.data(), info.size());
     m.Skip(kInfoHeaderBytes);
-    for (std::uint32_t& mask : masks) mask = m.U32();
+    for (std::uint32_t& mask : dib.masks) mask = m.U32();
     if (!m.ok()) return std::nullopt;
   }
-  const Channel red(masks[0]), green(masks[1]), blue(masks[2]);
-
-  std::vector<Color> palette;
   if (depth <= 8) {
     const std::uint32_t full = 1u << depth;
     const std::uint32_t count = coloursUsed == 0 ? full : coloursUsed;
@@ -124,30 +139,51 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info,
       const std::uint8_t g = entries.U8();
       const std::uint8_t r = entries.U8();
       entries.U8();
-      palette.push_back({r, g, b});
+      dib.palette.push_back({r, g, b});
     }
     if (!entries.ok()) return std::nullopt;
   }
+  dib.stride = RowStride(static_cast<std::uint64_t>(width), depth);
+  if (dib.stride == 0) return std::nullopt;
+  return dib;
+}
 
+}  // namespace
+
+std::optional<SizeI> DibSize(std::span<const std::uint8_t> info) {
+  const std::optional<DibLayout> dib = ReadLayout(info);
+  if (!dib) return std::nullopt;
+  return SizeI{dib->width, dib->height};
+}
+
+std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info, std::span<const std::uint8_t> bits,
+                                const Rect* wanted) {
+  const std::optional<DibLayout> layout = ReadLayout(info);
+  if (!layout) return std::nullopt;
+  const DibLayout& dib = *layout;
   // Every row must be there before anything is allocated.
-  const bool topDown = height < 0;
-  const std::uint64_t rows = topDown ? -std::int64_t{height} : std::int64_t{height};
-  const std::uint64_t stride = RowStride(static_cast<std::uint64_t>(width), depth);
-  if (stride == 0 || bits.size() / stride < rows) return std::nullopt;
+  if (bits.size() / dib.stride < static_cast<std::uint64_t>(dib.height)) return std::nullopt;
+  const Rect whole{0, 0, dib.width, dib.height};
+  const Rect area = wanted ? Intersect(*wanted, whole) : whole;
+  if (area.IsEmpty()) return std::nullopt;
+  const Channel red(dib.masks[0]), green(dib.masks[1]), blue(dib.masks[2]);
+  const std::uint16_t depth = dib.depth;
 
-  Bitmap bitmap(width, static_cast<int>(rows));
+  Bitmap bitmap(area.Width(), area.Height());
   if (bitmap.IsEmpty()) return std::nullopt;
-  for (std::uint64_t i = 0; i < rows; ++i) {
-    const std::uint8_t* source = bits.data() + i * stride;
-    const int y = static_cast<int>(topDown ? i : rows - 1 - i);
-    for (int x = 0; x < width; ++x) {
+  QImage& image = BitmapImage(bitmap);
+  for (int y = area.top; y < area.bottom; ++y) {
+    const std::uint64_t row = dib.topDown ? std::uint64_t(y) : std::uint64_t(dib.height - 1 - y);
+    const std::uint8_t* source = bits.data() + row * dib.stride;
+    auto* out = reinterpret_cast<std::uint32_t*>(image.scanLine(y - area.top));
+    for (int x = area.left; x < area.right; ++x) {
       Color c;
       if (depth <= 8) {
         const std::size_t bitOffset = static_cast<std::size_t>(x) * depth;
         const std::uint8_t byte = source[bitOffset / 8];
         const unsigned index = (byte >> (8 - depth - bitOffset % 8)) & ((1u << depth) - 1);
-        if (index >= palette.size()) return std::nullopt;
-        c = palette[index];
+        if (index >= dib.palette.size()) return std::nullopt;
+        c = dib.palette[index];
       } else if (depth == 24) {
         const std::uint8_t* p = source + 3 * static_cast<std::size_t>(x);
         c = {p[2], p[1], p[0]};
@@ -157,7 +193,7 @@ std::optional<Bitmap> DecodeDib(std::span<const std::uint8_t> info,
         if (depth == 32) value |= (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
         c = {red.Of(value), green.Of(value), blue.Of(value)};
       }
-      bitmap.SetPixel(x, y, c);
+      out[x - area.left] = 0xFF000000u | (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
     }
   }
   return bitmap;

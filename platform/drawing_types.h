@@ -2,7 +2,9 @@
 // The plain records of drawing: colours, points, rectangles, pens, brushes, fonts and the modes of
 // a device context. Coordinates are device pixels.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 
 namespace platform {
@@ -39,17 +41,42 @@ struct SizeI {
 };
 
 // Right and bottom are exclusive: the rectangle covers the pixels left..right-1, top..bottom-1.
+// Its sides may lie anywhere in the int range; a span wider than an int can hold is reported as
+// the largest int of that sign, never by an overflow.
 struct Rect {
   int left = 0;
   int top = 0;
   int right = 0;
   int bottom = 0;
 
-  constexpr int Width() const { return right - left; }
-  constexpr int Height() const { return bottom - top; }
+  constexpr std::int64_t Width64() const { return std::int64_t{right} - left; }
+  constexpr std::int64_t Height64() const { return std::int64_t{bottom} - top; }
+  constexpr int Width() const { return Saturated(Width64()); }
+  constexpr int Height() const { return Saturated(Height64()); }
   constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
+  constexpr bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
   friend constexpr bool operator==(const Rect&, const Rect&) = default;
+
+ private:
+  static constexpr int Saturated(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+  }
 };
+
+// The common part of two rectangles (empty when they do not meet).
+constexpr Rect Intersect(const Rect& a, const Rect& b) {
+  return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+          std::min(a.bottom, b.bottom)};
+}
+
+// The smallest rectangle holding both; an empty one adds nothing.
+constexpr Rect Unite(const Rect& a, const Rect& b) {
+  if (a.IsEmpty()) return b;
+  if (b.IsEmpty()) return a;
+  return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+          std::max(a.bottom, b.bottom)};
+}
 
 enum class PenStyle { Solid, Dash, Dot, DashDot, DashDotDot, Null };
 
@@ -90,6 +117,19 @@ struct FontSpec {
   bool symbolCharset = false;
   friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
+
+// The tallest font drawn, in pixels: fonts from files and pasted pictures are brought within it
+// (text sizes are squared on the way to the screen).
+inline constexpr int kFontHeightLimit = 16384;
+
+// The font as it can be drawn: the height within the limit either way (0 stays the default) and
+// the escapement turned into one turn, -3599..3599 tenths of a degree.
+inline FontSpec WithinFontLimits(FontSpec font) {
+  font.height = static_cast<int>(std::clamp<std::int64_t>(font.height, -kFontHeightLimit, kFontHeightLimit));
+  font.escapement = static_cast<int>(std::int64_t{font.escapement} % 3600);
+  font.weight = std::clamp(font.weight, 0, 1000);
+  return font;
+}
 
 // Text alignment: one horizontal and one vertical flag or-ed together (the reference point of
 // TextOut is the text's left, right or centre and its top, bottom or baseline).

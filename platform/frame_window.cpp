@@ -1,6 +1,7 @@
 #include "platform/frame_window.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -19,6 +20,7 @@
 
 #include "platform/application.h"
 #include "platform/dc.h"
+#include "platform/dialog.h"
 #include "platform/painter_dc.h"
 #include "platform/frame_window_impl.h"
 #include "platform/modal_loop.h"
@@ -42,20 +44,14 @@ MouseEvent MouseFrom(const QMouseEvent* event) {
   return e;
 }
 
-// A DC on the backing image that shows what was drawn when it goes away.
-struct BackingPainter {
-  explicit BackingPainter(QImage& image) : painter(&image) {}
-  QPainter painter;
-};
-
-class BackingDC : private BackingPainter, public PainterDC {
+// A DC on the backing image that shows what was drawn when it goes away. Opened inside Paint, it
+// shares the painter of the paint's own DC.
+class BackingDC : public PainterDC {
  public:
-  BackingDC(FrameWindowImpl* impl)
-      : BackingPainter(impl->backing), PainterDC(BackingPainter::painter, true), impl_(impl) {
+  explicit BackingDC(FrameWindowImpl* impl) : PainterDC(ShareImagePainter(impl->backing), true), impl_(impl) {
     ++impl_->openDCs;
   }
   ~BackingDC() override {
-    BackingPainter::painter.end();
     --impl_->openDCs;
     if (impl_->client) impl_->client->update();
   }
@@ -86,6 +82,7 @@ void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources:
       case resources::MenuItem::Kind::Command: {
         const CommandState state = window->QueryCommand(item.id);
         QAction* action = menu->addAction(ToQString(item.text));
+        action->setData(item.id);
         action->setEnabled(state.enabled);
         action->setCheckable(item.checked || state.checked.value_or(false));
         action->setChecked(item.checked);
@@ -185,6 +182,12 @@ void ClientWidget::mouseDoubleClickEvent(QMouseEvent* event) { owner_->DeliverDo
 void FrameWindowImpl::EnsureBacking() {
   const QSize size = client->size().expandedTo(QSize(1, 1));
   if (backing.size() == size) return;
+  // Drawing is going on (a DC is open, in a command or a loop): the image takes its new size
+  // once the drawing is done (the next paint).
+  if (openDCs > 0 && !backing.isNull()) {
+    dirty = true;
+    return;
+  }
   QImage resized(size, QImage::Format_RGB32);
   resized.fill(background);
   if (!backing.isNull()) {
@@ -194,16 +197,24 @@ void FrameWindowImpl::EnsureBacking() {
   backing = resized;
   dirty = true;
   eraseNext = true;
+  dirtyArea.reset();
 }
 
 void FrameWindowImpl::PaintBacking() {
-  if (eraseNext) backing.fill(background);
+  const Rect whole{0, 0, backing.width(), backing.height()};
+  const Rect area = dirtyArea ? Intersect(*dirtyArea, whole) : whole;
+  const bool erase = eraseNext;
   dirty = false;
   eraseNext = false;
-  QPainter painter(&backing);
-  PainterDC dc(painter, true);
+  dirtyArea.reset();
+  if (area.IsEmpty()) return;
+  PainterDC dc(ShareImagePainter(backing), true);
+  if (area != whole) dc.SelectClipRegion(Region::FromRect(area));
+  if (erase) dc.FillRect(area, Brush::Solid(Color{static_cast<std::uint8_t>(background.red()),
+                                                  static_cast<std::uint8_t>(background.green()),
+                                                  static_cast<std::uint8_t>(background.blue())}));
   ++openDCs;
-  owner->PaintInto(dc);
+  owner->PaintInto(dc, area);
   --openDCs;
 }
 
@@ -230,6 +241,7 @@ void FrameWindowImpl::SyncMenu() {
       FillMenu(owner, popup, item.children);
     } else if (item.kind == resources::MenuItem::Kind::Command) {
       QAction* action = bar->addAction(ToQString(item.text));
+      action->setData(item.id);
       action->setEnabled(item.enabled);
       const int id = item.id;
       FrameWindow* window = owner;
@@ -295,6 +307,8 @@ FrameWindow::FrameWindow(FrameWindow* parent, std::string_view title)
 }
 
 FrameWindow::~FrameWindow() {
+  for (Dialog* dialog : impl_->modelessDialogs) dialog->ForgetOwner();
+  impl_->modelessDialogs.clear();
   const std::vector<FrameWindow*> children = children_;
   children_.clear();
   for (FrameWindow* child : children) {
@@ -405,9 +419,40 @@ bool FrameWindow::SetIcon(std::string_view resourceName) {
 
 void FrameWindow::Invalidate(bool erase) {
   impl_->dirty = true;
+  impl_->dirtyArea.reset();
   impl_->eraseNext = impl_->eraseNext || erase;
   impl_->client->update();
 }
+
+void FrameWindow::Invalidate(const Rect& area, bool erase) {
+  if (area.IsEmpty()) return;
+  // Added to what is already marked; a whole-window mark stays whole.
+  if (!impl_->dirty) {
+    impl_->dirtyArea = area;
+  } else if (impl_->dirtyArea) {
+    impl_->dirtyArea = Unite(*impl_->dirtyArea, area);
+  }
+  impl_->dirty = true;
+  impl_->eraseNext = impl_->eraseNext || erase;
+  impl_->client->update(QRect(area.left, area.top, area.Width(), area.Height()));
+}
+
+void FrameWindow::SetCursor(CursorShape shape) {
+  impl_->cursor = shape;
+  Qt::CursorShape qt = Qt::ArrowCursor;
+  switch (shape) {
+    case CursorShape::Arrow: qt = Qt::ArrowCursor; break;
+    case CursorShape::Cross: qt = Qt::CrossCursor; break;
+    case CursorShape::Wait: qt = Qt::WaitCursor; break;
+    case CursorShape::Hand: qt = Qt::PointingHandCursor; break;
+    case CursorShape::IBeam: qt = Qt::IBeamCursor; break;
+    case CursorShape::SizeAll: qt = Qt::SizeAllCursor; break;
+    case CursorShape::UpArrow: qt = Qt::UpArrowCursor; break;
+  }
+  impl_->client->setCursor(QCursor(qt));
+}
+
+CursorShape FrameWindow::Cursor() const { return impl_->cursor; }
 
 void FrameWindow::UpdateNow() {
   impl_->EnsureBacking();
@@ -440,6 +485,18 @@ void FrameWindow::SetAccelerators(std::string_view resourceName) {
   }
 }
 
+void FrameWindow::CommandStatesChanged() {
+  const std::vector<Dialog*> dialogs = impl_->modelessDialogs;
+  for (Dialog* dialog : dialogs) dialog->RefreshCommandButtons();
+}
+
+void FrameWindow::AddModelessDialog(Dialog* dialog) {
+  if (std::find(impl_->modelessDialogs.begin(), impl_->modelessDialogs.end(), dialog) == impl_->modelessDialogs.end())
+    impl_->modelessDialogs.push_back(dialog);
+}
+
+void FrameWindow::RemoveModelessDialog(Dialog* dialog) { std::erase(impl_->modelessDialogs, dialog); }
+
 CommandState FrameWindow::QueryCommand(int id) {
   CommandState state;
   state.id = id;
@@ -451,6 +508,7 @@ CommandState FrameWindow::QueryCommand(int id) {
 
 bool FrameWindow::DispatchCommand(int id) {
   if (destroyed_) return false;
+  if (ModalLoop::ActiveOn(this) != nullptr) return false;  // the loop's command is still running
   if (!QueryCommand(id).enabled) return false;
   const bool handled = OnCommand(id);
   return handled;

@@ -10,7 +10,8 @@
 //
 // Drawing: every window keeps a backing image of its client area. Paint draws into it when the
 // window was invalidated; GetDC draws into it at any other time (rubber bands, animation frames,
-// a figure redrawn inside a command) and the result is shown at once.
+// a figure redrawn inside a command) and the result is shown at once. A GetDC while another DC
+// is open on the window (inside Paint, say) draws too, with its own state.
 
 #include <memory>
 #include <optional>
@@ -18,11 +19,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/drawing_types.h"
 #include "platform/menu.h"
 
 namespace platform {
 
 class DC;
+class Dialog;
 struct FrameWindowImpl;
 
 struct WindowRect {
@@ -30,6 +33,8 @@ struct WindowRect {
 };
 
 enum class MouseButton { Left, Right, Middle };
+
+enum class CursorShape { Arrow, Cross, Wait, Hand, IBeam, SizeAll, UpArrow };
 
 struct MouseEvent {
   int x = 0, y = 0;  // client coordinates
@@ -89,10 +94,17 @@ class FrameWindow {
   // The window's icon from the resources (icons/<name>.ppm); false when there is no such icon.
   bool SetIcon(std::string_view resourceName);
 
-  // Painting.
+  // Painting. Invalidate(area) marks only that part of the client area (right and bottom
+  // exclusive); the next paint erases and clips to the union of what was marked, and tells
+  // PaintArea the box it repaints.
   void Invalidate(bool erase = true);
+  void Invalidate(const Rect& area, bool erase = true);
   void UpdateNow();  // paints at once when invalid
   std::unique_ptr<DC> GetDC();
+
+  // The mouse cursor over the client area.
+  void SetCursor(CursorShape shape);
+  CursorShape Cursor() const;
 
   // Menu and accelerators from the resources; the window edits its own copy of the menu.
   void SetMenu(std::string_view resourceName);
@@ -100,8 +112,16 @@ class FrameWindow {
   const Menu& menu() const { return menu_; }
   void MenuChanged();  // shows edits made through menu()
   void SetAccelerators(std::string_view resourceName);
+  // The window's commands may have changed their enabled state (the figure changed): the
+  // command buttons of its modeless dialogs are refreshed.
+  void CommandStatesChanged();
+  // Modeless dialogs of the window (they add and remove themselves).
+  void AddModelessDialog(Dialog* dialog);
+  void RemoveModelessDialog(Dialog* dialog);
+
   // What a menu click or accelerator does: asks EnableCommand, then runs OnCommand when enabled.
-  // Returns true when some layer handled the command.
+  // Returns true when some layer handled the command. Refused while a modal loop runs on the
+  // window (the command that runs the loop has not finished).
   bool DispatchCommand(int id);
   CommandState QueryCommand(int id);
 
@@ -138,12 +158,16 @@ class FrameWindow {
   void DeliverActivate(bool active) { OnActivate(active); }
   void DeliverCloseRequest() { OnCloseRequest(); }
   void PaintInto(DC& dc) { Paint(dc); }
+  void PaintInto(DC& dc, const Rect& area) { PaintArea(dc, area); }
 
  protected:
   virtual void SetupWindow() {}
   virtual bool OnCommand(int /*id*/) { return false; }
   virtual void EnableCommand(CommandState& /*state*/) {}
   virtual void Paint(DC& /*dc*/) {}
+  // A paint of part of the client area: the DC is clipped to `area`, which was erased when asked.
+  // By default the whole picture is drawn (through Paint) and the clip keeps what changed.
+  virtual void PaintArea(DC& dc, const Rect& /*area*/) { Paint(dc); }
   virtual void OnMouseDown(const MouseEvent&) {}
   virtual void OnMouseUp(const MouseEvent&) {}
   virtual void OnMouseMove(const MouseEvent&) {}

@@ -59,12 +59,16 @@ struct FrameWindowImpl {
   QColor background{255, 255, 255};
   bool dirty = true;
   bool eraseNext = true;
+  std::optional<Rect> dirtyArea;  // none: the whole client area
+  CursorShape cursor = CursorShape::Arrow;
   int openDCs = 0;
+  int commandHolds = 0;  // modal loops running on the window
   bool created = false;
   bool mainWindow = false;
   std::optional<WindowRect> pendingPlacement;  // outer placement asked for before the first show
   std::uint64_t shownMenuRevision = ~std::uint64_t{0};
   std::vector<QShortcut*> shortcuts;
+  std::vector<Dialog*> modelessDialogs;
   std::map<int, int> timersById;   // our id -> Qt timer id
   std::map<int, int> idsByTimer;   // Qt timer id -> our id
 

@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
 #include <QShortcut>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <deque>
@@ -97,8 +101,52 @@ void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, st
   const QKeySequence sequence = KeySequenceFor(asKey);
   if (sequence.isEmpty()) return;
   const QKeyCombination combination = sequence[0];
-  QCoreApplication::postEvent(impl->frame, new QKeyEvent(QEvent::KeyPress, combination.key(),
-                                                         combination.keyboardModifiers(), ToQString(text)));
+  const QString typed = ToQString(text);
+  const QPointer<NativeFrame> frame = impl->frame;
+  QTimer::singleShot(0, frame, [frame, combination, typed] {
+    if (!frame) return;
+    QWidget* target = frame->focusWidget() ? frame->focusWidget() : frame.data();
+    QKeyEvent override(QEvent::ShortcutOverride, combination.key(), combination.keyboardModifiers(), typed);
+    override.ignore();
+    QCoreApplication::sendEvent(target, &override);
+    if (!override.isAccepted()) {
+      const QKeySequence pressed(combination);
+      for (QShortcut* shortcut : ImplOf(frame->owner())->shortcuts) {
+        if (shortcut->isEnabled() && shortcut->key() == pressed) {
+          emit shortcut->activated();
+          return;
+        }
+      }
+    }
+    if (!frame) return;
+    QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(), typed);
+    QCoreApplication::sendEvent(target, &press);
+  });
+}
+
+namespace {
+
+QAction* FindMenuAction(const QList<QAction*>& actions, int id) {
+  for (QAction* action : actions) {
+    if (action->menu() != nullptr) {
+      if (QAction* found = FindMenuAction(action->menu()->actions(), id)) return found;
+    } else if (!action->isSeparator() && action->data().isValid() && action->data().toInt() == id) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+void PostMenuClickForTesting(FrameWindow* window, int id) {
+  FrameWindowImpl* impl = ImplOf(window);
+  if (!impl || !impl->frame) return;
+  const QPointer<NativeFrame> frame = impl->frame;
+  QTimer::singleShot(0, frame, [frame, id] {
+    if (!frame || !frame->menuBar()->isEnabled()) return;  // out of reach
+    if (QAction* action = FindMenuAction(frame->menuBar()->actions(), id)) action->trigger();
+  });
 }
 
 }  // namespace platform

@@ -20,9 +20,14 @@ struct PolledKey {
 // The next key press of `window` that has not been taken yet, or none.
 std::optional<PolledKey> TakePendingKey(FrameWindow* window);
 
-// Tests: posts a key press to the window as the keyboard would (it goes through the normal event
-// path, shortcuts included). key is a KeyCode, modifiers KeyModifier bits, text the character
-// typed (Windows-1252), if any.
+// Tests: posts a key press to the window as the keyboard would give it: first offered to a key
+// poll and the window's accelerators (an enabled accelerator with that key runs its command),
+// then delivered as a key press. key is a KeyCode, modifiers KeyModifier bits, text the
+// character typed (Windows-1252), if any.
 void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, std::string_view text);
+
+// Tests: posts a click on the window's menu item with this command id, as the mouse would give
+// it; nothing happens when the item is not there or its menu is out of reach.
+void PostMenuClickForTesting(FrameWindow* window, int id);
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/line_pixels.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace platform {
@@ -41,13 +42,13 @@ void TraceLinePixels(std::span<const PointI> points, bool closed, PenStyle style
     const PointI& to = points[(i + 1) % points.size()];
     int x = points[i].x;
     int y = points[i].y;
-    const int dx = std::abs(to.x - x);
-    const int dy = std::abs(to.y - y);
+    const std::int64_t dx = std::abs(std::int64_t{to.x} - x);
+    const std::int64_t dy = std::abs(std::int64_t{to.y} - y);
     const int sx = to.x >= x ? 1 : -1;
     const int sy = to.y >= y ? 1 : -1;
     if (dx >= dy) {
-      int error = 2 * dy - dx;
-      for (int step = 0; step < dx; ++step) {
+      std::int64_t error = 2 * dy - dx;
+      for (std::int64_t step = 0; step < dx; ++step) {
         emit(x, y);
         if (error > 0) {
           y += sy;
@@ -57,8 +58,8 @@ void TraceLinePixels(std::span<const PointI> points, bool closed, PenStyle style
         x += sx;
       }
     } else {
-      int error = 2 * dx - dy;
-      for (int step = 0; step < dy; ++step) {
+      std::int64_t error = 2 * dx - dy;
+      for (std::int64_t step = 0; step < dy; ++step) {
         emit(x, y);
         if (error > 0) {
           x += sx;

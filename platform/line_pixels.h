@@ -1,5 +1,6 @@
 #pragma once
-// The pixels of one-pixel-wide lines on raster targets, stepped one pixel at a time along the
+// The pixels of one-pixel-wide lines on raster targets (the reference that the direct writer of
+// raster_lines.h matches pixel for pixel), stepped one pixel at a time along the
 // longer axis from the first point, each segment stopping short of its last point. A dashed
 // pen's pattern is counted in pixels and carries on from segment to segment.
 

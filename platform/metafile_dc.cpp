@@ -79,9 +79,12 @@ std::uint32_t PenStyleCode(PenStyle style) {
   return emf::kPenSolid;
 }
 
-// Pens compare by what they draw: widths 0 and 1 are the same thin pen, null pens are all alike.
+// Pens compare by what they draw: widths 0 and 1 are the same thin pen, null pens are all alike,
+// and wide pens draw solid whatever their style (see dc.h), so they are written solid for every
+// player to agree.
 Pen Canonical(const Pen& pen) {
   if (pen.style == PenStyle::Null) return Pen{PenStyle::Null, 1, kBlack};
+  if (pen.width > 1) return Pen{PenStyle::Solid, pen.width, pen.color};
   return Pen{pen.style, std::max(1, pen.width), pen.color};
 }
 
@@ -138,6 +141,8 @@ MetafileDC::MetafileDC(const MetafileSetup& setup)
     description_.push_back(0);
   }
   measure_ = measureBitmap_.CreateDC();
+  drawingBounds_ = {ClampToInt(p.left * scale), ClampToInt(p.top * scale), ClampToInt(p.right * scale),
+                    ClampToInt(p.bottom * scale)};
 }
 
 MetafileDC::~MetafileDC() = default;
@@ -192,28 +197,11 @@ void MetafileDC::SyncPen() {
   const std::uint32_t handle = NewHandle();
   kernel::ByteWriter body;
   body.U32(handle);
-  if (wanted.width > 1 && wanted.style != PenStyle::Solid) {
-    // Wide dashed pens: a geometric pen with flat ends and round joins, as the screen draws
-    // them (a plain pen would draw them solid).
-    body.U32(0);  // no brush bitmap: offset and size of its info and bits
-    body.U32(0);
-    body.U32(0);
-    body.U32(0);
-    body.U32(emf::kPenGeometric | emf::kPenEndCapFlat | emf::kPenJoinRound |
-             PenStyleCode(wanted.style));
-    body.U32(static_cast<std::uint32_t>(wanted.width));
-    body.U32(emf::kBrushSolid);
-    body.U32(wanted.color.ToColorRef());
-    body.U32(0);  // hatch
-    body.U32(0);  // no style entries
-    Emit(emf::kExtCreatePen, body);
-  } else {
-    body.U32(PenStyleCode(wanted.style));
-    body.I32(wanted.width);
-    body.I32(0);
-    body.U32(wanted.color.ToColorRef());
-    Emit(emf::kCreatePen, body);
-  }
+  body.U32(PenStyleCode(wanted.style));
+  body.I32(wanted.width);
+  body.I32(0);
+  body.U32(wanted.color.ToColorRef());
+  Emit(emf::kCreatePen, body);
   Replace(selected_.penHandle, handle);
 }
 
@@ -586,13 +574,34 @@ void MetafileDC::DoDrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src
   const Rect valid{static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
                    static_cast<int>(bottom)};
   const PointI at{ClampToInt(dest.left + left - src.x), ClampToInt(dest.top + top - src.y)};
+  EmitBitmap({at.x, at.y, ClampToInt(std::int64_t{at.x} + valid.Width()), ClampToInt(std::int64_t{at.y} + valid.Height())},
+             bitmap, valid, op);
+}
+
+// Only the source pixels needed go into the record, at their own size: the player stretches them.
+void MetafileDC::DoStretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, bool flipX,
+                                 bool flipY, RasterOp op) {
+  if (!flipX && !flipY) {
+    EmitBitmap(dest, bitmap, source, op);
+    return;
+  }
+  Bitmap part(source.Width(), source.Height());
+  if (part.IsEmpty()) return;
+  for (int y = 0; y < source.Height(); ++y)
+    for (int x = 0; x < source.Width(); ++x)
+      part.SetPixel(flipX ? source.Width() - 1 - x : x, flipY ? source.Height() - 1 - y : y,
+                    bitmap.GetPixel(source.left + x, source.top + y).value_or(kWhite));
+  EmitBitmap(dest, part, {0, 0, part.width(), part.height()}, op);
+}
+
+void MetafileDC::EmitBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& valid, RasterOp op) {
+  const PointI at{dest.left, dest.top};
   const DibImage dib = EncodeDib(bitmap, valid);
   const std::uint32_t infoOffset = emf::kStretchDIBitsFixedBytes;
   const std::uint32_t bitsOffset = infoOffset + static_cast<std::uint32_t>(dib.info.size());
 
   kernel::ByteWriter body;
-  WriteRect(body, at.x, at.y, ClampToInt(std::int64_t{at.x} + valid.Width() - 1),
-            ClampToInt(std::int64_t{at.y} + valid.Height() - 1));
+  WriteRect(body, at.x, at.y, ClampToInt(std::int64_t{dest.right} - 1), ClampToInt(std::int64_t{dest.bottom} - 1));
   WritePoint(body, at);
   body.I32(0);  // source position and size: the whole DIB
   body.I32(0);
@@ -604,12 +613,12 @@ void MetafileDC::DoDrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src
   body.U32(static_cast<std::uint32_t>(dib.bits.size()));
   body.U32(emf::kDibRgbColours);
   body.U32(BlitOp(op, false));
-  body.I32(valid.Width());
-  body.I32(valid.Height());
+  body.I32(dest.Width());
+  body.I32(dest.Height());
   body.Raw(dib.info);
   body.Raw(dib.bits);
   Emit(emf::kStretchDIBits, body);
-  AddBounds(at.x, at.y, std::int64_t{at.x} + valid.Width(), std::int64_t{at.y} + valid.Height());
+  AddBounds(dest.left, dest.top, dest.right, dest.bottom);
 }
 
 bool MetafileDC::DoReadPixels(const Rect&, Bitmap&, PointI) const { return false; }

@@ -57,6 +57,9 @@ class MetafileDC : public DC {
   void DoTextOut(PointI p, std::string_view utf8) override;
   SizeI DoTextExtent(std::string_view utf8) override;
   void DoDrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src, RasterOp op) override;
+  void DoStretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, bool flipX, bool flipY,
+                       RasterOp op) override;
+  Rect DoDrawingBounds() const override { return drawingBounds_; }
   bool DoReadPixels(const Rect& rect, Bitmap& into, PointI at) const override;
   DeviceCaps DoDeviceCaps() const override;
 
@@ -98,10 +101,13 @@ class MetafileDC : public DC {
   // it show.
   void AddBounds(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom);
   void AddPointBounds(std::span<const PointI> points);
+  // A StretchDIBits record of the source area of the bitmap drawn into dest.
+  void EmitBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, RasterOp op);
   std::string BytesForFont(std::string_view utf8) const;
 
   DeviceCaps reference_;
   Rect frame_;
+  Rect drawingBounds_;  // the picture at the drawing's scale
   std::u16string description_;
   kernel::ByteWriter body_;
   std::uint32_t records_ = 0;

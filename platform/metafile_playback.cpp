@@ -9,6 +9,8 @@
 #include "platform/dib.h"
 #include "platform/metafile_format.h"
 #include "platform/metafile_text.h"
+#include "platform/polygon_clip.h"
+#include "platform/stretch.h"
 
 namespace platform {
 namespace {
@@ -16,9 +18,8 @@ namespace {
 // Target coordinates are kept within this distance of the origin, so a picture scaled far
 // beyond any device cannot make the drawing code step through billions of pixels.
 constexpr double kCoordinateLimit = 1 << 17;
-// Font heights and pen widths in target pixels, and the pixels of one stretched bitmap.
+// Font heights and pen widths in target pixels.
 constexpr double kSizeLimit = 4096;
-constexpr std::int64_t kBitmapPixelLimit = std::int64_t{1} << 24;
 
 Affine Then(const Affine& a, const Affine& b) {
   return {a.m11 * b.m11 + a.m12 * b.m21,          a.m11 * b.m12 + a.m12 * b.m22,
@@ -135,36 +136,31 @@ MetafilePlayback::MetafilePlayback(const MetafileHeader& header, DC* dc, const R
       devicePixels_(header.devicePixels),
       deviceMillimetres_(header.deviceMillimetres),
       objects_(header.handles) {
-  const double sx = source.Width() > 0 ? double(destination.Width()) / source.Width() : 1;
-  const double sy = source.Height() > 0 ? double(destination.Height()) / source.Height() : 1;
+  const double sx = source.Width64() > 0 ? double(destination.Width64()) / double(source.Width64()) : 1;
+  const double sy = source.Height64() > 0 ? double(destination.Height64()) / double(source.Height64()) : 1;
   playback_ = {sx, 0, 0, sy, destination.left - source.left * sx, destination.top - source.top * sy};
   if (dc_ != nullptr) {
-    targetState_ = dc_->state();
-    targetPosition_ = dc_->CurrentPosition();
+    dc_->Push();  // popped when the playback ends, however it ends
     targetClip_ = dc_->clipRegion();
+    // One budget of bitmap pixels for the whole playback: a few times the target's own.
+    const Rect visible = dc_->VisibleBounds();
+    const std::int64_t area = std::min(visible.Width64(), std::int64_t{1} << 14) *
+                              std::min(visible.Height64(), std::int64_t{1} << 14);
+    pixelBudget_ = std::max<std::int64_t>(std::int64_t{1} << 24, 4 * area);
   }
 }
 
+// The area of the target where anything drawn can show, with room for the widest frame.
+Rect MetafilePlayback::TargetArea(int margin) const {
+  const Rect v = dc_->VisibleBounds();
+  if (v.IsEmpty()) return {};
+  const auto widen = [](std::int64_t x) { return static_cast<int>(std::clamp<std::int64_t>(x, INT32_MIN, INT32_MAX)); };
+  return {widen(std::int64_t{v.left} - margin), widen(std::int64_t{v.top} - margin), widen(std::int64_t{v.right} + margin),
+          widen(std::int64_t{v.bottom} + margin)};
+}
+
 MetafilePlayback::~MetafilePlayback() {
-  if (dc_ == nullptr) return;
-  const GraphicsState& s = *targetState_;
-  dc_->SelectPen(s.pen);
-  dc_->SelectBrush(s.brush);
-  dc_->SelectFont(s.font);
-  dc_->SetTextColor(s.textColor);
-  dc_->SetBackgroundColor(s.backgroundColor);
-  dc_->SetBackgroundMode(s.backgroundMode);
-  dc_->SetTextAlign(s.textAlign);
-  dc_->SetRasterOp(s.rasterOp);
-  dc_->SetFillMode(s.fillMode);
-  dc_->MoveTo(targetPosition_);
-  if (clipChanged_) {
-    if (targetClip_) {
-      dc_->SelectClipRegion(*targetClip_);
-    } else {
-      dc_->ClearClipRegion();
-    }
-  }
+  if (dc_ != nullptr) dc_->Pop();
 }
 
 Affine MetafilePlayback::Transform() const {
@@ -229,7 +225,6 @@ void MetafilePlayback::ApplyState() {
 
 void MetafilePlayback::ApplyClip() {
   if (dc_ == nullptr) return;
-  clipChanged_ = true;
   if (state_.clip) {
     dc_->SelectClipRegion(targetClip_ ? state_.clip->Intersected(*targetClip_) : *state_.clip);
   } else if (targetClip_) {
@@ -443,7 +438,9 @@ bool MetafilePlayback::PlayPath(std::uint32_t type, Reader& in) {
   std::vector<std::vector<PointI>> figures;
   for (const Figure& figure : path_) figures.push_back(figure.points);
   if (type == emf::kSelectClipPath) {
-    const Region area = Region::FromPolygon(JoinFigures(figures), state_.fillMode);
+    // Cut to the target first, so the region never has more rows than the target.
+    const std::vector<PointI> outline = ClipPolygonToRect(JoinFigures(figures), TargetArea(2));
+    const Region area = Region::FromPolygon(outline, state_.fillMode);
     if (mode == emf::kRgnCopy || !state_.clip) {
       state_.clip = area;
     } else if (mode == emf::kRgnAnd) {
@@ -656,7 +653,8 @@ bool MetafilePlayback::PlayObject(std::uint32_t type, Reader& in) {
       }
       if (!in.ok()) return false;
       font.face = Utf16ToCp1252(face);
-      font.height = std::clamp(font.height, -(1 << 20), 1 << 20);
+      font.height = std::clamp(font.height, -(1 << 20), 1 << 20);  // logical units, scaled when drawn
+      font.escapement = WithinFontLimits(font).escapement;
       if (slot) objects_[handle] = font;
       return true;
     }
@@ -786,7 +784,10 @@ std::optional<Region> MetafilePlayback::ReadRegion(Reader& in, std::uint32_t byt
   if (!in.ok()) return std::nullopt;
   ok = true;
   if (dc_ == nullptr) return Region();
-  return Region::FromRects(rects);
+  // What lies beyond the target (and the widest frame round it) is dropped before anything is
+  // united, so a region of n rectangles costs n log n at most, and less the more are outside.
+  const Rect within = TargetArea(static_cast<int>(kSizeLimit) + 2);
+  return Region::FromRects(rects, &within);
 }
 
 bool MetafilePlayback::PlayClip(std::uint32_t type, Reader& in) {
@@ -904,42 +905,6 @@ bool MetafilePlayback::PlayText(std::uint32_t type, Reader& in) {
   return true;
 }
 
-void MetafilePlayback::DrawBitmap(const Bitmap& bitmap, const Rect& source, const Rect& dest,
-                                  RasterOp op) {
-  const Rect src = Normalized(source);
-  Rect to = Normalized(dest);
-  if (src.IsEmpty() || to.IsEmpty()) return;
-  const bool flipX = (source.right < source.left) != (dest.right < dest.left);
-  const bool flipY = (source.bottom < source.top) != (dest.bottom < dest.top);
-  if (!flipX && !flipY && src.Width() == to.Width() && src.Height() == to.Height()) {
-    dc_->DrawBitmap(to, bitmap, {src.left, src.top}, op);
-    return;
-  }
-  // Stretched: pixel by pixel from the nearest source pixel, only where the target has room.
-  const Rect full = to;
-  const DeviceCaps caps = dc_->GetDeviceCaps();
-  if (caps.raster && caps.widthPixels > 0 && caps.heightPixels > 0) {
-    to.left = std::max(to.left, 0);
-    to.top = std::max(to.top, 0);
-    to.right = std::min(to.right, caps.widthPixels);
-    to.bottom = std::min(to.bottom, caps.heightPixels);
-  }
-  if (to.IsEmpty() || std::int64_t{to.Width()} * to.Height() > kBitmapPixelLimit) return;
-  Bitmap scaled(to.Width(), to.Height());
-  if (scaled.IsEmpty()) return;
-  for (int y = to.top; y < to.bottom; ++y) {
-    int v = static_cast<int>((std::int64_t{y - full.top} * src.Height()) / full.Height());
-    if (flipY) v = src.Height() - 1 - v;
-    for (int x = to.left; x < to.right; ++x) {
-      int u = static_cast<int>((std::int64_t{x - full.left} * src.Width()) / full.Width());
-      if (flipX) u = src.Width() - 1 - u;
-      const std::optional<Color> c = bitmap.GetPixel(src.left + u, src.top + v);
-      scaled.SetPixel(x - to.left, y - to.top, c.value_or(kBlack));
-    }
-  }
-  dc_->DrawBitmap(to, scaled, {0, 0}, op);
-}
-
 bool MetafilePlayback::PlayBlit(std::uint32_t type, Reader& in) {
   in.in.Skip(16);  // bounds
   std::int32_t xDest = 0, yDest = 0, cxDest = 0, cyDest = 0, xSrc = 0, ySrc = 0, cxSrc = 0,
@@ -995,12 +960,12 @@ bool MetafilePlayback::PlayBlit(std::uint32_t type, Reader& in) {
     }
     return true;
   }
-  const std::optional<Bitmap> bitmap = DecodeDib(info, bits);
-  if (!bitmap) return true;  // a kind of bitmap this player does not read
+  const std::optional<SizeI> size = DibSize(info);
+  if (!size) return true;  // a kind of bitmap this player does not read
   // A bottom-up DIB counts the source rows of this record from its bottom.
   if (type == emf::kStretchDIBits && DibIsBottomUp(info)) {
     ySrc = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        std::int64_t{bitmap->height()} - ySrc - cySrc, INT32_MIN / 2, INT32_MAX / 2));
+        std::int64_t{size->height} - ySrc - cySrc, INT32_MIN / 2, INT32_MAX / 2));
   }
   const auto clampInt = [](std::int64_t v) {
     return static_cast<int>(std::clamp<std::int64_t>(v, INT32_MIN / 2, INT32_MAX / 2));
@@ -1008,7 +973,22 @@ bool MetafilePlayback::PlayBlit(std::uint32_t type, Reader& in) {
   const Rect source{clampInt(xSrc), clampInt(ySrc), clampInt(std::int64_t{xSrc} + cxSrc),
                     clampInt(std::int64_t{ySrc} + cySrc)};
   const PointI a = ToTarget(x1, y1), b = ToTarget(x2, y2);
-  DrawBitmap(*bitmap, source, Rect{a.x, a.y, b.x, b.y}, BlitRasterOp(rop));
+  const Rect dest{a.x, a.y, b.x, b.y};
+  // Only the source pixels that show are decoded, within the playback's budget.
+  const bool flipX = (dest.right < dest.left) != (source.right < source.left);
+  const bool flipY = (dest.bottom < dest.top) != (source.bottom < source.top);
+  const Rect from = Intersect(Normalized(source), Rect{0, 0, size->width, size->height});
+  StretchPart part;
+  if (!VisibleStretch(Normalized(dest), from, flipX, flipY, dc_->VisibleBounds(), part)) return true;
+  const Rect shown = Intersect(part.dest, dc_->VisibleBounds());
+  const std::int64_t cost = part.source.Width64() * part.source.Height64() + shown.Width64() * shown.Height64();
+  if (cost > pixelBudget_) return true;
+  pixelBudget_ -= cost;
+  const std::optional<Bitmap> bitmap = DecodeDib(info, bits, &part.source);
+  if (!bitmap) return true;
+  const Rect to{flipX ? part.dest.right : part.dest.left, flipY ? part.dest.bottom : part.dest.top,
+                flipX ? part.dest.left : part.dest.right, flipY ? part.dest.top : part.dest.bottom};
+  dc_->StretchBitmap(to, *bitmap, {0, 0, bitmap->width(), bitmap->height()}, BlitRasterOp(rop));
   return true;
 }
 

@@ -26,7 +26,7 @@ class MetafilePlayback {
   // Plays onto dc (null: checks only), the source area of device units onto the destination.
   MetafilePlayback(const MetafileHeader& header, DC* dc, const Rect& source,
                    const Rect& destination);
-  ~MetafilePlayback();  // gives the device context back its state
+  ~MetafilePlayback();  // gives the device context back its state (pushed when it began)
   MetafilePlayback(const MetafilePlayback&) = delete;
   MetafilePlayback& operator=(const MetafilePlayback&) = delete;
 
@@ -84,7 +84,8 @@ class MetafilePlayback {
   void Select(const Object& object);
   void ApplyState();
   void ApplyClip();
-  void DrawBitmap(const Bitmap& bitmap, const Rect& source, const Rect& dest, RasterOp op);
+  // The target's visible area widened by the margin.
+  Rect TargetArea(int margin) const;
   std::vector<PointI> Flatten(std::span<const PointI> bezier) const;
   // Adds a line to the path: continuing the last figure when it ends where the line starts.
   void AddToPath(std::vector<PointI> points, bool continues, bool closed);
@@ -98,12 +99,11 @@ class MetafilePlayback {
   std::vector<std::optional<Object>> objects_;
   State state_;
   std::vector<State> saved_;
-  // The target's own state, given back at the end; its clip also bounds the metafile's clips.
-  std::optional<GraphicsState> targetState_;
-  PointI targetPosition_;
+  // The target's own clip, which bounds the metafile's clips (its whole state is pushed while
+  // the playback lasts).
   std::optional<Region> targetClip_;
-  bool clipChanged_ = false;
   bool buildingPath_ = false;  // drawing records add to the path instead of drawing
+  std::int64_t pixelBudget_ = 0;  // bitmap pixels this playback may still decode and draw
   std::vector<Figure> path_;
 };
 

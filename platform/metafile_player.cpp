@@ -119,6 +119,11 @@ MetafileRead MetafilePlayer::Read(kernel::Bytes bytes) {
 
 Rect MetafilePlayer::SourceArea() const {
   const MetafileHeader& h = header_;
+  // A picture wider or taller than this is damaged: no device is that large.
+  constexpr std::int64_t kSpanLimit = std::int64_t{1} << 28;
+  const auto usable = [](const Rect& r) {
+    return !r.IsEmpty() && r.Width64() <= kSpanLimit && r.Height64() <= kSpanLimit;
+  };
   if (h.devicePixels.width > 0 && h.devicePixels.height > 0 && h.deviceMillimetres.width > 0 &&
       h.deviceMillimetres.height > 0) {
     const Rect frame{
@@ -126,13 +131,13 @@ Rect MetafilePlayer::SourceArea() const {
         ToDeviceUnits(h.frame.top, h.devicePixels.height, h.deviceMillimetres.height),
         ToDeviceUnits(h.frame.right, h.devicePixels.width, h.deviceMillimetres.width),
         ToDeviceUnits(h.frame.bottom, h.devicePixels.height, h.deviceMillimetres.height)};
-    if (!frame.IsEmpty()) return frame;
+    if (usable(frame)) return frame;
   }
   // The bounds are inclusive.
   const Rect bounds{h.bounds.left, h.bounds.top,
                     static_cast<int>(std::min<std::int64_t>(std::int64_t{h.bounds.right} + 1, INT32_MAX)),
                     static_cast<int>(std::min<std::int64_t>(std::int64_t{h.bounds.bottom} + 1, INT32_MAX))};
-  return bounds.IsEmpty() ? Rect{} : bounds;
+  return usable(bounds) ? bounds : Rect{};
 }
 
 void MetafilePlayer::Play(DC& dc, const Rect& destination) const {

@@ -62,7 +62,8 @@ class MetafilePlayer {
   // The metafile's bytes, exactly as long as its header says.
   const kernel::Bytes& bytes() const { return bytes_; }
   // The area of the metafile's device units that is mapped onto a destination: the frame, or the
-  // bounds when the frame is unusable; empty when neither is.
+  // bounds when the frame is unusable; empty when neither is (empty, or wider or taller than any
+  // device: 2^28 units).
   Rect SourceArea() const;
 
   void Play(DC& dc, const Rect& destination) const;

@@ -47,6 +47,19 @@ struct PrintDialogAnswer {
   int copies = 1;
 };
 
+// The printer, paper and orientation print jobs use, as the printer set-up dialog chooses them.
+struct PrinterSetup {
+  std::string printerName;  // empty: the system's default printer
+  std::string paper = "A4";  // A3, A4, A5, Letter or Legal
+  bool landscape = false;
+  friend bool operator==(const PrinterSetup&, const PrinterSetup&) = default;
+};
+
+struct PrinterSetupRequest {
+  std::string caption;
+  PrinterSetup current;
+};
+
 struct FontDialogRequest {
   std::string caption;  // Windows-1252
   FontSpec font;
@@ -80,6 +93,10 @@ class ModalResponder {
   virtual void DriveLoop(ModalLoop& /*loop*/) {}
   // The print dialog: what was chosen, or none for Cancel (the default).
   virtual std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& /*request*/) {
+    return std::nullopt;
+  }
+  // The printer set-up dialog: the new set-up, or none for Cancel (the default).
+  virtual std::optional<PrinterSetup> AnswerPrinterSetup(const PrinterSetupRequest& /*request*/) {
     return std::nullopt;
   }
   // The chosen font, or none for Cancel (the default).

@@ -1,6 +1,8 @@
 #include "platform/printing.h"
 
+#include <QFile>
 #include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,7 +20,66 @@ struct Printer::Impl {
   std::unique_ptr<PainterDC> dc;
   bool started = false;
   bool failed = false;
+  bool aborted = false;
 };
+
+namespace {
+
+PrinterSetup& SetupInForce() {
+  static PrinterSetup setup;
+  return setup;
+}
+
+QPageSize PaperSize(const std::string& paper) {
+  if (paper == "A3") return QPageSize(QPageSize::A3);
+  if (paper == "A5") return QPageSize(QPageSize::A5);
+  if (paper == "Letter") return QPageSize(QPageSize::Letter);
+  if (paper == "Legal") return QPageSize(QPageSize::Legal);
+  return QPageSize(QPageSize::A4);
+}
+
+std::string PaperName(const QPageSize& size) {
+  switch (size.id()) {
+    case QPageSize::A3: return "A3";
+    case QPageSize::A5: return "A5";
+    case QPageSize::Letter: return "Letter";
+    case QPageSize::Legal: return "Legal";
+    default: return "A4";
+  }
+}
+
+void ApplySetup(QPrinter& printer, const PrinterSetup& setup, bool toFile) {
+  if (!toFile && !setup.printerName.empty()) printer.setPrinterName(QString::fromStdString(setup.printerName));
+  printer.setPageSize(PaperSize(setup.paper));
+  printer.setPageOrientation(setup.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+}  // namespace
+
+const PrinterSetup& CurrentPrinterSetup() { return SetupInForce(); }
+
+bool ShowPrinterSetupDialog(FrameWindow* owner, std::string_view caption) {
+  PrinterSetupRequest request;
+  request.caption = std::string(caption);
+  request.current = SetupInForce();
+  if (ModalResponder* responder = CurrentModalResponder()) {
+    const std::optional<PrinterSetup> chosen = responder->AnswerPrinterSetup(request);
+    if (!chosen) return false;
+    SetupInForce() = *chosen;
+    return true;
+  }
+  QPrinter printer(QPrinter::HighResolution);
+  ApplySetup(printer, request.current, false);
+  QPageSetupDialog dialog(&printer, NativeWidget(owner));
+  dialog.setWindowTitle(ToQString(caption));
+  if (dialog.exec() != QDialog::Accepted) return false;
+  PrinterSetup chosen;
+  chosen.printerName = printer.printerName().toStdString();
+  chosen.paper = PaperName(printer.pageLayout().pageSize());
+  chosen.landscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+  SetupInForce() = chosen;
+  return true;
+}
 
 Printer::Printer(std::unique_ptr<Impl> impl, PrintDialogAnswer choice)
     : impl_(std::move(impl)), choice_(std::move(choice)) {}
@@ -31,8 +92,7 @@ std::unique_ptr<Printer> Printer::ToPdfFile(const std::string& path) {
   auto impl = std::make_unique<Impl>();
   impl->printer.setOutputFormat(QPrinter::PdfFormat);
   impl->printer.setOutputFileName(PathToQString(path));
-  impl->printer.setPageSize(QPageSize(QPageSize::A4));
-  impl->printer.setPageOrientation(QPageLayout::Portrait);
+  ApplySetup(impl->printer, SetupInForce(), true);
   PrintDialogAnswer choice;
   choice.pdfFile = path;
   return std::unique_ptr<Printer>(new Printer(std::move(impl), choice));
@@ -44,14 +104,14 @@ bool Printer::PrintsPage(int page) const {
 }
 
 DC* Printer::NextPage() {
-  if (impl_->failed) return nullptr;
+  if (impl_->failed || impl_->aborted) return nullptr;
   if (!impl_->started) {
     impl_->started = true;
     if (!impl_->painter.begin(&impl_->printer)) {
       impl_->failed = true;
       return nullptr;
     }
-    impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+    impl_->dc = std::make_unique<PainterDC>(ShareExternalPainter(impl_->painter), false);
     return impl_->dc.get();
   }
   impl_->dc.reset();
@@ -59,15 +119,30 @@ DC* Printer::NextPage() {
     impl_->failed = true;
     return nullptr;
   }
-  impl_->dc = std::make_unique<PainterDC>(impl_->painter, false);
+  impl_->dc = std::make_unique<PainterDC>(ShareExternalPainter(impl_->painter), false);
   return impl_->dc.get();
 }
 
 bool Printer::End() {
   impl_->dc.reset();
   if (impl_->painter.isActive()) impl_->failed = !impl_->painter.end() || impl_->failed;
-  return impl_->started && !impl_->failed;
+  return impl_->started && !impl_->failed && !impl_->aborted;
 }
+
+void Printer::Abort() {
+  if (impl_->aborted) return;
+  impl_->aborted = true;
+  impl_->dc.reset();
+  if (impl_->painter.isActive()) {
+    impl_->printer.abort();  // a printer's spooled job is cancelled
+    impl_->painter.end();
+  }
+  if (impl_->printer.outputFormat() == QPrinter::PdfFormat && !impl_->printer.outputFileName().isEmpty()) {
+    QFile::remove(impl_->printer.outputFileName());
+  }
+}
+
+bool Printer::Aborted() const { return impl_->aborted; }
 
 DeviceCaps Printer::Caps() const {
   DeviceCaps caps;
@@ -96,6 +171,7 @@ std::unique_ptr<Printer> ShowPrintDialog(FrameWindow* owner, const PrintDialogRe
     return printer;
   }
   auto impl = std::make_unique<Printer::Impl>();
+  ApplySetup(impl->printer, SetupInForce(), false);
   impl->printer.setDocName(ToQString(request.documentName));
   impl->printer.setFromTo(0, 0);
   QPrintDialog dialog(&impl->printer, NativeWidget(owner));

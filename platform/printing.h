@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/dc.h"
 #include "platform/modal_responder.h"
@@ -20,7 +21,8 @@ class Printer {
   Printer(const Printer&) = delete;
   Printer& operator=(const Printer&) = delete;
 
-  // A printer that writes a PDF file (A4, portrait).
+  // A printer that writes a PDF file, on the paper and in the orientation of the printer set-up
+  // (A4 portrait unless it was changed).
   static std::unique_ptr<Printer> ToPdfFile(const std::string& path);
 
   const PrintDialogAnswer& choice() const { return choice_; }
@@ -29,8 +31,12 @@ class Printer {
   // Starts the document, or the next page; the DC is valid until the next call or End.
   // Null when the printer cannot start.
   DC* NextPage();
-  // Finishes the document; false when printing failed.
+  // Finishes the document; false when printing failed or was aborted.
   bool End();
+  // Abandons the job: nothing more is printed, the pages so far are dropped (a PDF file is not
+  // left behind), and NextPage gives no more pages.
+  void Abort();
+  bool Aborted() const;
   DeviceCaps Caps() const;
 
  private:
@@ -41,7 +47,13 @@ class Printer {
   PrintDialogAnswer choice_;
 };
 
-// The standard print dialog; none when the user cancels.
+// The standard print dialog; none when the user cancels. The printer starts from the set-up the
+// printer set-up dialog chose.
 std::unique_ptr<Printer> ShowPrintDialog(FrameWindow* owner, const PrintDialogRequest& request);
+
+// The printer set-up dialog: the printer, paper and orientation of the next print jobs. False for
+// Cancel, which keeps the set-up as it was.
+bool ShowPrinterSetupDialog(FrameWindow* owner, std::string_view caption);
+const PrinterSetup& CurrentPrinterSetup();
 
 }  // namespace platform

@@ -112,6 +112,21 @@ std::optional<PrintDialogAnswer> ScriptedResponder::AnswerPrintDialog(const Prin
   return step->print;
 }
 
+ScriptedResponder& ScriptedResponder::ChoosePrinterSetup(std::optional<PrinterSetup> setup) {
+  Step step;
+  step.kind = Shown::Kind::PrinterSetup;
+  step.setup = std::move(setup);
+  steps_.push_back(std::move(step));
+  return *this;
+}
+
+std::optional<PrinterSetup> ScriptedResponder::AnswerPrinterSetup(const PrinterSetupRequest& request) {
+  shown_.push_back({Shown::Kind::PrinterSetup, request.caption, request.current.paper});
+  const auto step = Next(Shown::Kind::PrinterSetup, "printer set-up: " + request.caption);
+  if (!step) return std::nullopt;
+  return step->setup;
+}
+
 std::optional<FontChoice> ScriptedResponder::AnswerFontDialog(const FontDialogRequest& request) {
   shown_.push_back({Shown::Kind::Font, request.caption, request.font.face});
   const auto step = Next(Shown::Kind::Font, "font dialog: " + request.caption);

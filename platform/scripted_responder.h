@@ -23,7 +23,7 @@ namespace platform {
 class ScriptedResponder : public ModalResponder {
  public:
   struct Shown {
-    enum class Kind { Message, Dialog, File, Loop, Print, Font };
+    enum class Kind { Message, Dialog, File, Loop, Print, Font, PrinterSetup };
     Kind kind;
     std::string text;     // message text, dialog template name, file dialog title
     std::string caption;  // message caption, dialog caption, file dialog filters, font face
@@ -41,6 +41,8 @@ class ScriptedResponder : public ModalResponder {
   ScriptedResponder& OnLoop(std::function<void(ModalLoop&)> drive);
   // Answers the print dialog (none: Cancel).
   ScriptedResponder& ChoosePrinter(std::optional<PrintDialogAnswer> answer);
+  // Answers the printer set-up dialog (none: Cancel).
+  ScriptedResponder& ChoosePrinterSetup(std::optional<PrinterSetup> setup);
   // Answers the font dialog with this choice (none: Cancel).
   ScriptedResponder& ChooseFont(std::optional<FontChoice> choice);
 
@@ -56,6 +58,7 @@ class ScriptedResponder : public ModalResponder {
   std::optional<PrintDialogAnswer> AnswerPrintDialog(const PrintDialogRequest& request) override;
   void DriveLoop(ModalLoop& loop) override;
   std::optional<FontChoice> AnswerFontDialog(const FontDialogRequest& request) override;
+  std::optional<PrinterSetup> AnswerPrinterSetup(const PrinterSetupRequest& request) override;
 
  private:
   struct Step {
@@ -67,6 +70,7 @@ class ScriptedResponder : public ModalResponder {
     std::optional<std::string> path;
     std::optional<PrintDialogAnswer> print;
     std::optional<FontChoice> font;
+    std::optional<PrinterSetup> setup;
   };
   std::optional<Step> Next(Shown::Kind kind, const std::string& what);
 

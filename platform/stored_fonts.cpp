@@ -24,7 +24,8 @@ FontSpec FontSpecFromRecord(const kernel::FontRecord& record) {
   spec.underline = record.underline != 0;
   spec.escapement = record.escapement;
   spec.symbolCharset = record.charset == kernel::kSymbolCharset;
-  return spec;
+  // A damaged or foreign record may hold any height and angle: drawn within the limits.
+  return WithinFontLimits(spec);
 }
 
 void StoreFontChoice(kernel::FontRecord& record, const FontChoice& choice) {

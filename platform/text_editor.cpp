@@ -10,6 +10,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "platform/qt_font.h"
+
 #include "platform/clipboard.h"
 #include "platform/frame_window_impl.h"
 #include "platform/qt_text.h"
@@ -202,13 +204,7 @@ void TextEditor::Paste() {
 }
 
 void TextEditor::SetFont(const FontSpec& spec) {
-  QFont font = impl_->edit->font();
-  if (!spec.face.empty()) font.setFamily(ToQString(spec.face));
-  if (spec.height != 0) font.setPixelSize(std::max(1, spec.height < 0 ? -spec.height : spec.height));
-  font.setWeight(static_cast<QFont::Weight>(spec.weight <= 0 ? 400 : std::clamp(spec.weight, 1, 1000)));
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  impl_->edit->setFont(font);
+  impl_->edit->setFont(ToQFont(spec, impl_->edit->font()));
 }
 
 void TextEditor::SetReadOnly(bool readOnly) { impl_->edit->setReadOnly(readOnly); }

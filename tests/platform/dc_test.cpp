@@ -1,6 +1,7 @@
 // Pixel semantics of the device context, drawn on off-screen bitmaps and read back.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,11 @@ TEST_F(DcTest, XorAndNotXorCombineColoursAndUndoThemselves) {
       dc->PaintRegion(Region::FromRect({10, 10, 22, 22}));
       dc->PatBlt({0, 20, 24, 24}, op);
       dc->DrawBitmap({0, 0, 5, 5}, before, {7, 7}, op);
+      dc->SelectBrush(Brush::Solid(kGrey));  // a marker: drawn once, then copied by its pixels
+      dc->Ellipse({12, 1, 21, 10});
+      dc->Ellipse({1, 12, 10, 21});
+      dc->SelectBrush(Brush::Hatched(HatchStyle::Cross, kYellow));
+      dc->StretchBitmap({14, 14, 24, 20}, before, {0, 0, 5, 3}, op);
     }
     EXPECT_TRUE(SameAs(before)) << (op == RasterOp::Xor ? "xor" : "not xor");
   }
@@ -421,4 +427,146 @@ TEST_F(DcTest, StateSettersReturnThePreviousValue) {
   EXPECT_EQ(dc->SetTextAlign(kAlignCentre | kAlignBaseline), kAlignLeft | kAlignTop);
   EXPECT_EQ(dc->MoveTo({5, 6}), (PointI{0, 0}));
   EXPECT_EQ(dc->SetBackgroundMode(BackgroundMode::Transparent), BackgroundMode::Opaque);
+}
+
+TEST_F(DcTest, WidePensDrawSolidWhateverTheirStyle) {
+  for (PenStyle style : {PenStyle::Dash, PenStyle::Dot, PenStyle::DashDot, PenStyle::DashDotDot}) {
+    bitmap.Fill(kWhite);
+    dc->SelectPen(Pen{style, 3, kBlack});
+    dc->MoveTo({0, 12});
+    dc->LineTo({24, 12});
+    for (int x = 2; x < 22; ++x) EXPECT_EQ(At(x, 12), kBlack) << static_cast<int>(style) << " at " << x << Picture();
+  }
+}
+
+TEST_F(DcTest, TheStateStackPutsBackStatePositionAndClip) {
+  dc->SelectPen(Pen{PenStyle::Dot, 1, kBlue});
+  dc->MoveTo({3, 4});
+  {
+    DC::SavedState saved(*dc);
+    dc->SelectPen(Pen{PenStyle::Solid, 4, kGrey});
+    dc->SetRasterOp(RasterOp::Xor);
+    dc->SelectClipRegion(Region::FromRect({0, 0, 5, 5}));
+    dc->MoveTo({9, 9});
+    dc->Push();
+    dc->ClearClipRegion();
+    dc->Pop();
+    EXPECT_TRUE(dc->clipRegion().has_value());
+    EXPECT_EQ(dc->PushedStates(), 1u);
+  }
+  EXPECT_EQ(dc->PushedStates(), 0u);
+  EXPECT_EQ(dc->state().pen, (Pen{PenStyle::Dot, 1, kBlue}));
+  EXPECT_EQ(dc->state().rasterOp, RasterOp::Copy);
+  EXPECT_EQ(dc->CurrentPosition(), (PointI{3, 4}));
+  EXPECT_FALSE(dc->clipRegion().has_value());
+  dc->FillRect({0, 0, kSize, kSize}, Brush::Solid(kBlack));  // the clip really is gone
+  EXPECT_EQ(DrawnCount(), kSize * kSize);
+}
+
+TEST_F(DcTest, ASecondDCOnTheSameBitmapDrawsWithItsOwnState) {
+  dc->SelectPen(Pen{PenStyle::Solid, 1, kBlue});
+  dc->SelectClipRegion(Region::FromRect({0, 0, 12, 24}));
+  {
+    std::unique_ptr<DC> second = bitmap.CreateDC();
+    ASSERT_NE(second, nullptr);
+    second->SelectBrush(Brush::Solid(kYellow));
+    second->Rectangle({14, 2, 20, 8});  // outside the first DC's clip: its own has none
+    dc->MoveTo({0, 10});
+    dc->LineTo({24, 10});  // through the first DC's clip
+    second->FillRect({14, 14, 16, 16}, Brush::Solid(kGrey));
+  }
+  EXPECT_EQ(At(16, 4), kYellow) << Picture();
+  EXPECT_EQ(At(14, 2), kBlack);
+  EXPECT_EQ(At(15, 15), kGrey);
+  EXPECT_EQ(At(5, 10), kBlue);
+  EXPECT_FALSE(Drawn(15, 10));
+  dc->Ellipse({1, 1, 5, 5});  // the first DC goes on after the second is gone
+  EXPECT_TRUE(Drawn(3, 1));
+}
+
+TEST_F(DcTest, FarShapesFillWhatShowsAndCostWhatTheyShow) {
+  dc->SelectPen(Pen{PenStyle::Solid, 1, kBlack});
+  dc->SelectBrush(Brush::Solid(kGrey));
+  // A disc whose centre is 10^8 pixels away, its edge crossing the bitmap's top left corner
+  // diagonally: the part inside the circle is filled, the edge is drawn, and nothing else.
+  const int r = 100000000;
+  const int c = static_cast<int>(12 + r / std::sqrt(2.0));
+  dc->Ellipse({c - r, c - r, c + r + 1, c + r + 1});
+  for (int i = 0; i < kSize; ++i) {
+    EXPECT_EQ(At(i, i), i < 11 ? kWhite : i > 13 ? kGrey : At(i, i)) << i << Picture();
+  }
+  EXPECT_EQ(At(2, 20), kWhite) << Picture();  // x + y < 24: outside
+  EXPECT_EQ(At(20, 20), kGrey);
+  // A polygon with far corners fills its inside, winding and all.
+  bitmap.Fill(kWhite);
+  dc->SelectPen(Pen{PenStyle::Null, 1, kBlack});
+  const PointI wedge[] = {{-1000000000, -1000000000}, {1000000000, -1000000000}, {12, 12}};
+  dc->Polygon(wedge);
+  EXPECT_EQ(At(12, 5), kGrey) << Picture();
+  EXPECT_EQ(At(2, 20), kWhite);
+  EXPECT_EQ(At(22, 20), kWhite);
+  // Arcs, rectangles and text anywhere cost nothing where nothing shows.
+  bitmap.Fill(kWhite);
+  dc->SelectPen(Pen{PenStyle::Dash, 3, kBlack});
+  dc->SelectBrush(Brush::Hollow());
+  dc->Arc({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}, {0, INT32_MIN}, {INT32_MIN, 0});
+  dc->Rectangle({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
+  dc->TextOut({2000000000, 5}, "far");
+  EXPECT_EQ(DrawnCount(), 0) << Picture();
+}
+
+TEST_F(DcTest, StretchedBitmapsTakeTheNearestSourcePixelAndMirror) {
+  Bitmap source(2, 2);
+  source.SetPixel(0, 0, kBlack);
+  source.SetPixel(1, 0, kBlue);
+  source.SetPixel(0, 1, kYellow);
+  source.SetPixel(1, 1, kGrey);
+  dc->StretchBitmap({0, 0, 8, 6}, source, {0, 0, 2, 2}, RasterOp::Copy);
+  EXPECT_EQ(At(3, 2), kBlack) << Picture();
+  EXPECT_EQ(At(4, 2), kBlue);
+  EXPECT_EQ(At(3, 3), kYellow);
+  EXPECT_EQ(At(7, 5), kGrey);
+  EXPECT_FALSE(Drawn(8, 0));
+  // Given right to left, the picture is mirrored.
+  dc->StretchBitmap({20, 10, 12, 16}, source, {0, 0, 2, 2}, RasterOp::Copy);
+  EXPECT_EQ(At(19, 10), kBlack);
+  EXPECT_EQ(At(12, 10), kBlue);
+  // A stretch to a billion pixels draws the few that show.
+  bitmap.Fill(kWhite);
+  dc->StretchBitmap({-1000000000, -1000000000, 1000000000, 1000000000}, source, {0, 0, 2, 2}, RasterOp::Copy);
+  EXPECT_EQ(At(0, 0), kGrey) << Picture();
+  EXPECT_EQ(At(kSize - 1, kSize - 1), kGrey);
+}
+
+TEST_F(DcTest, TheDrawnBoxCoversWhatWasDrawnSinceTrackingBegan) {
+  dc->MoveTo({1, 1});
+  dc->LineTo({3, 3});
+  EXPECT_TRUE(dc->DrawnBox().IsEmpty());  // not tracking
+  dc->TrackDrawnBox(true);
+  dc->MoveTo({5, 6});
+  dc->LineTo({9, 7});
+  dc->SetPixel({12, 2}, kBlue);
+  const Rect box = dc->DrawnBox();
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x)
+      if (Drawn(x, y) && !(x < 3 && y < 3)) {
+        EXPECT_TRUE(box.Contains(x, y)) << x << "," << y;
+      }
+  EXPECT_LE(box.Width(), 12);
+  dc->ResetDrawnBox();
+  dc->Ellipse({-30, -30, -20, -20});  // nothing shows
+  EXPECT_TRUE(dc->DrawnBox().IsEmpty());
+}
+
+TEST_F(DcTest, PolygonRegionsWithFarCornersKeepTheirInside) {
+  const PointI wedge[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {12, 12}};
+  const Region region = Region::FromPolygon(wedge);  // cut at 2^15, not 4 * 10^9 rows
+  EXPECT_TRUE(region.Contains({12, 5}));
+  EXPECT_TRUE(region.Contains({0, -30000}));
+  EXPECT_FALSE(region.Contains({2, 20}));
+  EXPECT_FALSE(region.Contains({0, -40000}));
+  dc->SelectClipRegion(region);
+  dc->FillRect({0, 0, kSize, kSize}, Brush::Solid(kBlue));
+  EXPECT_EQ(At(12, 5), kBlue);
+  EXPECT_EQ(At(2, 20), kWhite);
 }

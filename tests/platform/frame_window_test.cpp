@@ -218,3 +218,58 @@ TEST_F(FrameWindowTest, IconsComeFromTheResources) {
   EXPECT_TRUE(window.SetIcon("GEOMICON"));
   EXPECT_FALSE(window.SetIcon("NOSUCHICON"));
 }
+
+TEST_F(FrameWindowTest, AGetDCInsidePaintDraws) {
+  struct NestingWindow : FrameWindow {
+    using FrameWindow::FrameWindow;
+    void Paint(DC& dc) override {
+      dc.SelectPen(Pen{PenStyle::Solid, 1, Color{255, 0, 0}});
+      dc.MoveTo({0, 5});
+      std::unique_ptr<DC> inner = GetDC();
+      inner->FillRect({10, 10, 20, 20}, Brush::Solid(Color{0, 0, 255}));
+      dc.LineTo({40, 5});  // the paint's own DC still draws, with its own pen
+    }
+  } window(nullptr, "nested");
+  window.MoveTo({0, 0, 100, 80});
+  window.Show();
+  window.UpdateNow();
+  std::unique_ptr<DC> dc = window.GetDC();
+  EXPECT_EQ(dc->GetPixel({15, 15}), (Color{0, 0, 255}));
+  EXPECT_EQ(dc->GetPixel({30, 5}), (Color{255, 0, 0}));
+}
+
+TEST_F(FrameWindowTest, APartialInvalidationRepaintsOnlyItsArea) {
+  struct AreaWindow : FrameWindow {
+    using FrameWindow::FrameWindow;
+    std::vector<Rect> areas;
+    void PaintArea(DC& dc, const Rect& area) override {
+      areas.push_back(area);
+      dc.FillRect({0, 0, 1000, 1000}, Brush::Solid(Color{255, 0, 0}));
+    }
+  } window(nullptr, "areas");
+  window.MoveTo({0, 0, 100, 80});
+  window.Show();
+  window.UpdateNow();
+  ASSERT_EQ(window.areas.size(), 1u);
+  EXPECT_EQ(window.areas[0], (Rect{0, 0, window.ClientWidth(), window.ClientHeight()}));
+  window.GetDC()->FillRect({0, 0, 1000, 1000}, Brush::Solid(Color{0, 0, 255}));
+  window.Invalidate(Rect{10, 10, 20, 20});
+  window.Invalidate(Rect{30, 5, 35, 8}, false);
+  window.UpdateNow();
+  ASSERT_EQ(window.areas.size(), 2u);
+  EXPECT_EQ(window.areas[1], (Rect{10, 5, 35, 20}));
+  std::unique_ptr<DC> dc = window.GetDC();
+  EXPECT_EQ(dc->GetPixel({15, 15}), (Color{255, 0, 0}));
+  EXPECT_EQ(dc->GetPixel({50, 50}), (Color{0, 0, 255}));  // outside: not painted again
+  EXPECT_EQ(dc->GetPixel({12, 30}), (Color{0, 0, 255}));
+  dc.reset();
+  // A whole-window invalidation swallows the parts.
+  window.Invalidate(Rect{1, 1, 2, 2});
+  window.Invalidate(true);
+  window.UpdateNow();
+  EXPECT_EQ(window.areas.back(), window.areas[0]);
+
+  EXPECT_EQ(window.Cursor(), CursorShape::Arrow);
+  window.SetCursor(CursorShape::Cross);
+  EXPECT_EQ(window.Cursor(), CursorShape::Cross);
+}

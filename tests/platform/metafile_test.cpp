@@ -3,19 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "kernel/byte_io.h"
 #include "kernel/text_encoding.h"
+#include "kernel/font_records.h"
 #include "platform/bitmap.h"
+#include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/metafile_dc.h"
 #include "platform/metafile_format.h"
 #include "platform/metafile_player.h"
 #include "platform/metafile_text.h"
+#include "platform/stored_fonts.h"
 #include "support/reference_device.h"
 #include "support/test_colours.h"
 
@@ -302,7 +308,7 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   dc.SelectPen(Pen{PenStyle::Dash, 1, kRed});
   dc.LineTo({10, 5});
   dc.LineTo({10, 9});  // same pen again
-  dc.SelectPen(Pen{PenStyle::Dot, 5, kBlue});  // wide dotted: an extended pen
+  dc.SelectPen(Pen{PenStyle::Dot, 5, kBlue});  // wide dotted: drawn solid, so written solid
   dc.LineTo({20, 9});
   dc.SelectPen(Pen{PenStyle::Null, 1, kBlack});
   dc.SelectBrush(Brush::Hatched(HatchStyle::BackwardDiagonal, kGreen));
@@ -315,7 +321,7 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   const std::vector<std::uint32_t> expected = {
       kHeader,       kMoveToEx,     kLineTo,                                    //
       kCreatePen,    kSelectObject, kMoveToEx,     kLineTo,  kMoveToEx, kLineTo,  //
-      kExtCreatePen, kSelectObject, kDeleteObject, kMoveToEx, kLineTo,           //
+      kCreatePen,    kSelectObject, kDeleteObject, kMoveToEx, kLineTo,           //
       kSelectObject, kDeleteObject, kCreateBrushIndirect, kSelectObject, kRectangle,  //
       kSelectObject, kDeleteObject, kEllipse,      kEof};
   EXPECT_EQ(Types(bytes), expected);
@@ -328,10 +334,10 @@ TEST(MetafileWriter, ObjectsAreCreatedSelectedAndDeletedOnce) {
   EXPECT_EQ(U32At(bytes, pen->offset + 8), 1u);   // handle
   EXPECT_EQ(U32At(bytes, pen->offset + 12), kPenDash);
   EXPECT_EQ(U32At(bytes, pen->offset + 24), kRed.ToColorRef());
-  const RecordView* wide = Find(records, kExtCreatePen);
+  const RecordView* wide = Find(records, kCreatePen, 1);
   EXPECT_EQ(U32At(bytes, wide->offset + 8), 2u);
-  EXPECT_EQ(U32At(bytes, wide->offset + 28), kPenGeometric | kPenEndCapFlat | kPenDot);
-  EXPECT_EQ(U32At(bytes, wide->offset + 32), 5u);
+  EXPECT_EQ(U32At(bytes, wide->offset + 12), kPenSolid);
+  EXPECT_EQ(U32At(bytes, wide->offset + 16), 5u);
   EXPECT_EQ(U32At(bytes, Find(records, kSelectObject, 2)->offset + 8), kNullPen);
   const RecordView* brush = Find(records, kCreateBrushIndirect);
   EXPECT_EQ(U32At(bytes, brush->offset + 12), kBrushHatched);
@@ -701,5 +707,214 @@ TEST(MetafilePlayer, SurvivesDamagedBytes) {
   for (std::size_t size = 0; size < good.size(); size += 13) {
     const MetafileRead read = MetafilePlayer::Read(kernel::Bytes(good.begin(), good.begin() + size));
     EXPECT_FALSE(read.player) << size;
+  }
+}
+
+// --- damaged and hostile metafiles: each is played in time and memory bounded by its size and
+// the target's.
+
+namespace {
+
+kernel::ByteWriter TextRecord(int x, int y, std::u16string_view text) {
+  kernel::ByteWriter w;
+  for (int v : {0, 0, 0, 0}) w.I32(v);  // bounds
+  w.U32(emf::kGraphicsCompatible);
+  w.U32(0);
+  w.U32(0);
+  w.I32(x);
+  w.I32(y);
+  w.U32(static_cast<std::uint32_t>(text.size()));
+  w.U32(emf::kExtTextOutFixedBytes);
+  w.U32(0);
+  for (int v : {0, 0, -1, -1}) w.I32(v);
+  w.U32(0);  // no advances
+  for (char16_t c : text) w.U16(c);
+  if (text.size() % 2) w.U16(0);
+  return w;
+}
+
+kernel::ByteWriter FontRecordOf(std::uint32_t handle, std::int32_t height, std::int32_t escapement) {
+  kernel::ByteWriter w;
+  w.U32(handle);
+  w.I32(height);
+  w.I32(0);
+  w.I32(escapement);
+  w.I32(escapement);
+  w.I32(400);
+  w.Zeros(8);
+  for (char16_t c : std::u16string(u"Arial")) w.U16(c);
+  w.Zeros(2 * (emf::kFaceNameUnits - 5));
+  return w;
+}
+
+// A StretchDIBits of a 2 x 2 picture (blue, green over red, white) into the destination.
+kernel::ByteWriter StretchedPicture(int x, int y, int width, int height) {
+  kernel::ByteWriter w;
+  for (int v : {0, 0, 0, 0}) w.I32(v);
+  for (int v : {x, y, 0, 0, 2, 2}) w.I32(v);
+  w.U32(emf::kStretchDIBitsFixedBytes);
+  w.U32(40);
+  w.U32(emf::kStretchDIBitsFixedBytes + 40);
+  w.U32(16);
+  w.U32(emf::kDibRgbColours);
+  w.U32(emf::kSrcCopy);
+  w.I32(width);
+  w.I32(height);
+  w.U32(40);
+  w.I32(2);
+  w.I32(2);  // bottom-up
+  w.U16(1);
+  w.U16(24);
+  w.Zeros(24);
+  for (int v : {0, 0, 255, 255, 255, 255, 0, 0}) w.U8(static_cast<std::uint8_t>(v));  // red, white
+  for (int v : {255, 0, 0, 0, 255, 0, 0, 0}) w.U8(static_cast<std::uint8_t>(v));      // blue, green
+  return w;
+}
+
+}  // namespace
+
+TEST(HostileMetafiles, BoundsWiderThanAnyDeviceAreRefusedAsUnusable) {
+  EmfBuilder b;
+  b.Add(emf::kRectangle, Values({0, 0, 50, 50}));
+  kernel::Bytes bytes = b.Finish({0, 0, 0, 0});  // no frame: the bounds would be used
+  PutU32(bytes, 12, static_cast<std::uint32_t>(-2147483646));  // top
+  PutU32(bytes, 20, 105);                                      // bottom
+  const MetafilePlayer player = ReadOk(bytes);
+  EXPECT_TRUE(player.SourceArea().IsEmpty());
+  Bitmap out(20, 20);
+  player.Play(*out.CreateDC(), {0, 0, 20, 20});
+  EXPECT_EQ(out.GetPixel(10, 10), kWhite);
+  EXPECT_TRUE(CopyMetafileToClipboard(bytes));  // with no picture beside it
+}
+
+TEST(HostileMetafiles, AClipPathLikeACombIsCutToTheTargetFirst) {
+  // 30 teeth, each 1 unit wide and 32000 tall, 1 unit apart: a polygon of 120 points.
+  EmfBuilder b;
+  b.Add(emf::kBeginPath, {});
+  b.Add(emf::kMoveToEx, Values({0, 0}));
+  kernel::ByteWriter comb;
+  for (int v : {0, 0, 0, 0}) comb.I32(v);
+  std::vector<PointI> points;
+  for (int t = 0; t < 30; ++t) {
+    points.push_back({2 * t, 32000});
+    points.push_back({2 * t + 1, 32000});
+    points.push_back({2 * t + 1, 0});
+    points.push_back({2 * t + 2, 0});
+  }
+  comb.U32(static_cast<std::uint32_t>(points.size()));
+  for (const PointI& p : points) {
+    comb.I32(p.x);
+    comb.I32(p.y);
+  }
+  b.Add(emf::kPolylineTo, comb);
+  b.Add(emf::kCloseFigure, {});
+  b.Add(emf::kEndPath, {});
+  b.Add(emf::kSelectClipPath, Values({static_cast<std::int32_t>(emf::kRgnCopy)}));
+  b.Add(emf::kCreateBrushIndirect, Values({1, 0, static_cast<std::int32_t>(kRed.ToColorRef()), 0}));
+  b.Add(emf::kSelectObject, Values({1}));
+  b.Add(emf::kBitBlt, [] {
+    kernel::ByteWriter w;
+    for (int v : {0, 0, 0, 0, 0, 0, 60, 32000}) w.I32(v);
+    w.U32(emf::kPatCopy);
+    w.Zeros(100 - 8 - 36);
+    return w;
+  }());
+  const MetafilePlayer player = ReadOk(b.Finish({0, 0, 1500, 1000}));  // 60 x 40 device units
+  const auto start = std::chrono::steady_clock::now();
+  Bitmap out(60, 40);
+  player.Play(*out.CreateDC(), {0, 0, 60, 40});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));  // not a hang
+  EXPECT_EQ(out.GetPixel(0, 20), kRed);  // a tooth
+  EXPECT_EQ(out.GetPixel(1, 20), kWhite);  // a gap
+  EXPECT_EQ(out.GetPixel(58, 30), kRed);
+}
+
+TEST(HostileMetafiles, ARegionOfManyRectanglesIsCutAndUnitedInPairs) {
+  // A checkerboard of 65536 cells of 4 x 4 units, mostly far outside a 40 x 40 target.
+  EmfBuilder b;
+  b.Add(emf::kCreateBrushIndirect, Values({1, 0, static_cast<std::int32_t>(kBlue.ToColorRef()), 0}));
+  kernel::ByteWriter fill;
+  const std::uint32_t cells = 65536;
+  for (int v : {0, 0, 0, 0}) fill.I32(v);
+  fill.U32(emf::kRegionHeaderBytes + cells * 16);
+  fill.U32(1);  // brush
+  fill.U32(emf::kRegionHeaderBytes);
+  fill.U32(emf::kRegionRectangles);
+  fill.U32(cells);
+  fill.U32(cells * 16);
+  for (int v : {0, 0, 2048, 1024}) fill.I32(v);
+  for (std::uint32_t i = 0; i < cells; ++i) {
+    const int row = static_cast<int>(i / 256), column = static_cast<int>(i % 256);
+    const int x = 4 * (2 * column + row % 2), y = 4 * row;
+    for (int v : {x, y, x + 4, y + 4}) fill.I32(v);
+  }
+  b.Add(emf::kFillRgn, fill);
+  const MetafilePlayer player = ReadOk(b.Finish({0, 0, 1000, 1000}));  // 40 x 40 device units
+  const auto start = std::chrono::steady_clock::now();
+  Bitmap out(40, 40);
+  player.Play(*out.CreateDC(), {0, 0, 40, 40});
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));  // not a hang
+  EXPECT_EQ(out.GetPixel(1, 1), kBlue);
+  EXPECT_EQ(out.GetPixel(5, 1), kWhite);
+  EXPECT_EQ(out.GetPixel(5, 5), kBlue);
+  EXPECT_EQ(out.GetPixel(37, 37), kBlue);
+  EXPECT_EQ(out.GetPixel(33, 37), kWhite);
+}
+
+TEST(HostileMetafiles, StretchedBitmapsStayTheirSizeOnVectorTargets) {
+  EmfBuilder b;
+  for (int i = 0; i < 4; ++i) b.Add(emf::kStretchDIBits, StretchedPicture(-4950 + 10 * i, -4950, 10000, 10000));
+  const MetafilePlayer player = ReadOk(b.Finish({0, 0, 2500, 2500}));  // 100 x 100 device units
+  // Replayed into a metafile, the pictures keep their four pixels each.
+  MetafileDC copy(PictureSetup({0, 0, 100, 100}));
+  player.Play(copy, {0, 0, 100, 100});
+  const kernel::Bytes bytes = copy.Finish();
+  EXPECT_LT(bytes.size(), 2000u);
+  // On a raster target each pixel shows the source pixel that covers it (the last picture's
+  // quarters meet at (80, 50)), and a picture mirrored by its destination shows mirrored.
+  Bitmap out(100, 100);
+  ReadOk(bytes).Play(*out.CreateDC(), {0, 0, 100, 100});
+  EXPECT_EQ(out.GetPixel(70, 20), kBlue);
+  EXPECT_EQ(out.GetPixel(90, 20), (Color{0, 255, 0}));
+  EXPECT_EQ(out.GetPixel(70, 70), kRed);
+  EXPECT_EQ(out.GetPixel(90, 70), kWhite);
+  EmfBuilder mirrored;
+  mirrored.Add(emf::kStretchDIBits, StretchedPicture(5050, -4950, -10000, 10000));
+  Bitmap flipped(100, 100);
+  ReadOk(mirrored.Finish({0, 0, 2500, 2500})).Play(*flipped.CreateDC(), {0, 0, 100, 100});
+  EXPECT_EQ(flipped.GetPixel(60, 70), kRed);
+  EXPECT_EQ(flipped.GetPixel(40, 20), (Color{0, 255, 0}));
+}
+
+TEST(HostileMetafiles, FontsOfAnyHeightAndAngleAreDrawnWithinLimits) {
+  const std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+  const std::pair<std::int32_t, std::int32_t> fonts[] = {
+      {kMin, 0}, {-20, kMin}, {46341, 0}, {std::numeric_limits<std::int32_t>::max(), 3599}, {-12, 36001}};
+  for (const auto& [height, escapement] : fonts) {
+    EmfBuilder b;
+    b.Add(emf::kExtCreateFontIndirectW, FontRecordOf(1, height, escapement));
+    b.Add(emf::kSelectObject, Values({1}));
+    b.Add(emf::kExtTextOutW, TextRecord(10, 10, u"Kv"));
+    const MetafilePlayer player = ReadOk(b.Finish({0, 0, 2500, 2500}));
+    Bitmap out(100, 100);
+    player.Play(*out.CreateDC(), {0, 0, 100, 100});  // no overflow anywhere on the way
+    MetafileDC copy(PictureSetup({0, 0, 100, 100}));
+    player.Play(copy, {0, 0, 100, 100});
+    EXPECT_EQ(MetafilePlayer::Read(copy.Finish()).error, MetafileError::None);
+  }
+  // The same values from a figure file's stored font record.
+  kernel::FontRecord record;
+  record.faceName = "Arial";
+  for (const auto& [height, escapement] : fonts) {
+    record.height = height;
+    record.escapement = escapement;
+    const FontSpec spec = FontSpecFromRecord(record);
+    EXPECT_LE(std::abs(spec.height), kFontHeightLimit);
+    EXPECT_LT(std::abs(spec.escapement), 3600);
+    Bitmap out(50, 50);
+    std::unique_ptr<DC> dc = out.CreateDC();
+    dc->SelectFont(spec);
+    dc->TextOut({5, 5}, "Kv");
+    EXPECT_GE(dc->GetTextExtent("Kv").height, 0);
   }
 }

@@ -4,7 +4,9 @@
 #include <thread>
 
 #include "platform/application.h"
+#include "platform/key_poll.h"
 #include "platform/modal_loop.h"
+#include "resources/resource_library.h"
 #include "platform/scripted_responder.h"
 
 using namespace platform;
@@ -106,4 +108,81 @@ TEST(ModalLoop, ClosingTheWindowEndsTheLoopAndClosesAfterTheCommand) {
   EXPECT_EQ(window.destroyed, 0);  // not under the running command
   SpinUntil([&] { return window.destroyed == 1; }, 1000);
   EXPECT_EQ(window.destroyed, 1);
+}
+
+namespace {
+
+const char* kLoopScript = R"(MENU MLTESTMENU
+  POPUP "&Figure"
+    ITEM 101 "&Grid"
+    ITEM 102 "&Clear"
+  END
+END
+ACCELERATORS MLTESTMENU
+  F2 101
+END
+)";
+
+class CommandWindow : public FrameWindow {
+ public:
+  using FrameWindow::FrameWindow;
+  std::vector<int> commands;
+  std::vector<int> keys;
+
+ protected:
+  void SetupWindow() override {
+    SetMenu("MLTESTMENU");
+    SetAccelerators("MLTESTMENU");
+  }
+  bool OnCommand(int id) override {
+    commands.push_back(id);
+    return true;
+  }
+  void OnKeyDown(const KeyEvent& e) override { keys.push_back(e.key); }
+};
+
+}  // namespace
+
+TEST(ModalLoop, CommandsWaitForTheLoopWhichGetsTheKeysWhileOtherWindowsWait) {
+  ASSERT_FALSE(resources::AddResourceScriptForTesting(kLoopScript).has_value());
+  CommandWindow window(nullptr, "looping");
+  CommandWindow other(nullptr, "other");
+  window.Create();
+  other.Create();
+  // Outside a loop the accelerator and the menu run their commands.
+  PostKeyPressForTesting(&window, resources::kKeyF1 + 1, 0, "");
+  PostMenuClickForTesting(&window, 102);
+  SpinUntil([&] { return window.commands.size() == 2; }, 1000);
+  ASSERT_EQ(window.commands, (std::vector<int>{101, 102}));
+  window.commands.clear();
+
+  ModalLoop loop(window);
+  std::vector<int> loopKeys;
+  bool refused = false;
+  loop.onKey = [&](const KeyEvent& e) {
+    loopKeys.push_back(e.key);
+    refused = !window.DispatchCommand(101);  // as the user's menu click would be
+    if (e.key == 'X') loop.End(5);
+  };
+  PostKeyPressForTesting(&window, resources::kKeyF1 + 1, 0, "");  // the accelerator's key
+  PostMenuClickForTesting(&window, 102);
+  PostKeyPressForTesting(&other, 'B', 0, "b");
+  PostKeyPressForTesting(&window, 'X', 0, "x");
+  EXPECT_EQ(loop.Run(), 5);
+  EXPECT_TRUE(window.commands.empty());
+  EXPECT_TRUE(refused);
+  EXPECT_EQ(loopKeys, (std::vector<int>{resources::kKeyF1 + 1, 'X'}));
+  EXPECT_TRUE(window.keys.empty());
+  EXPECT_TRUE(other.keys.empty()) << "the other window's key waits for the loop";
+  SpinUntil([&] { return !other.keys.empty(); }, 1000);
+  EXPECT_EQ(other.keys, std::vector<int>{'B'});
+
+  // A wait runs the event loop (a posted key arrives meanwhile) and ends by its time-out; the
+  // window's commands run again once it is over.
+  PostKeyPressForTesting(&window, 'Y', 0, "y");
+  EXPECT_EQ(ModalLoop::Wait(window, 50), ModalLoop::kTimedOut);
+  EXPECT_TRUE(window.keys.empty());  // a wait's loop takes the window's keys
+  PostMenuClickForTesting(&window, 102);
+  SpinUntil([&] { return !window.commands.empty(); }, 1000);
+  EXPECT_EQ(window.commands, std::vector<int>{102});
 }
