@@ -27,7 +27,7 @@ std::map<int, std::vector<std::string>> GoldenPictures(const std::string& name) 
   int current = 0;
   std::string line;
   while (std::getline(in, line)) {
-    if (line.empty() || line[0] == '#') continue;
+    if (line.empty() || line.rfind("# ", 0) == 0) continue;  // a row of ink may start with '#'
     if (line.rfind("style ", 0) == 0) {
       current = std::stoi(line.substr(6));
       continue;
