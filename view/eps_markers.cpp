@@ -96,7 +96,7 @@ void EpsPainter::WriteMarker(const Point2& p, std::uint32_t shape, int size, Col
     WriteStrokedPath(list, letters, c, 2, kLineSolid);
   };
   switch (shape) {
-    case 0: WriteRect({x - dx, y + dy}, {x + dx, y - dy}, false, c, 1, c, 0, 0, kLineSolid); break;
+    case 0: WriteRect({x - dx, y + dy}, {x + dx, y - dy}, false, c, 1, c, 0, kLineSolid); break;
     case 1: WriteFilledCircle(p, dx, 1, c, c, 0, kLineSolid); break;
     case 2: triangle({x - dx, y - dy}, {x + dx, y - dy}, {x, y + dy}); break;
     case 3: triangle({x - dx, y + dy}, {x + dx, y + dy}, {x, y - dy}); break;

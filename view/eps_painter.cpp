@@ -330,12 +330,12 @@ void EpsPainter::WriteFillPolygon(std::span<const Point2> points, bool noFill, C
 void EpsPainter::DoRectangle(const Point2& topLeft, const Point2& bottomRight) {
   const std::optional<ColorRef> fill = FillColor();
   const LinePen& pen = state().pen;
-  WriteRect(topLeft, bottomRight, !fill, fill.value_or(0), StrokeWidth(), ColorOf(pen.color), 0,
+  WriteRect(topLeft, bottomRight, !fill, fill.value_or(0), StrokeWidth(), ColorOf(pen.color),
             std::max(0, state().brush.pattern), pen.style);
 }
 
 void EpsPainter::WriteRect(const Point2& a, const Point2& b, bool noFill, ColorRef fill, int width, ColorRef outline,
-                           Real cornerRadius, int fillStyle, int style) {
+                           int fillStyle, int style) {
   if (noFill && width < 0) return;
   if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return;
   Real left = a.x;
@@ -351,20 +351,13 @@ void EpsPainter::WriteRect(const Point2& a, const Point2& b, bool noFill, ColorR
     top = std::clamp(top, box.ymin, box.ymax);
     bottom = std::clamp(bottom, box.ymin, box.ymax);
   }
-  const Real r = cornerRadius;
-  const bool rounded = r > kernel::SnapTolerance;
-  const std::string radius = Radius(r);
   std::string text;
   text += Line("newpath");
-  text += Line(XY({right, top - r}) + " moveto");
-  if (rounded) text += Line(XY({right - r, top - r}) + " " + radius + " 0 90 arc");
-  text += Line(XY({left + r, top}) + " lineto");
-  if (rounded) text += Line(XY({left + r, top - r}) + " " + radius + " 90 180 arc");
-  text += Line(XY({left, bottom + r}) + " lineto");
-  if (rounded) text += Line(XY({left + r, bottom + r}) + " " + radius + " 180 270 arc");
-  text += Line(XY({right - r, bottom}) + " lineto");
-  if (rounded) text += Line(XY({right - r, bottom + r}) + " " + radius + " 270 360 arc");
-  text += Line(XY({right, top - r}) + " lineto");
+  text += Line(XY({right, top}) + " moveto");
+  text += Line(XY({left, top}) + " lineto");
+  text += Line(XY({left, bottom}) + " lineto");
+  text += Line(XY({right, bottom}) + " lineto");
+  text += Line(XY({right, top}) + " lineto");
   text += Line("gsave");
   if (width == 0) width = 1;
   if (!noFill) {
@@ -372,7 +365,9 @@ void EpsPainter::WriteRect(const Point2& a, const Point2& b, bool noFill, ColorR
       text += Line(EpsColorText(fill) + " setrgbcolor");
       text += Line("fill");
     } else {
-      AppendDotFillRect(text, a, b, fill);
+      // The grid starts at the top left corner, however the corners were given.
+      AppendDotFillRect(text, {std::min(a.x, b.x), std::max(a.y, b.y)}, {std::max(a.x, b.x), std::min(a.y, b.y)},
+                        fill);
     }
   }
   text += Line("grestore");

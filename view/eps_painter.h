@@ -75,8 +75,9 @@ class EpsPainter : public ExportFilePainter {
                          kernel::ColorRef outline, int fillStyle, int style);
   void WriteFillPolygon(std::span<const kernel::Point2> points, bool noFill, kernel::ColorRef fill, int width,
                         kernel::ColorRef outline, int fillStyle, int style);
+  // The rectangle with the corners a (top left) and b (bottom right).
   void WriteRect(const kernel::Point2& a, const kernel::Point2& b, bool noFill, kernel::ColorRef fill, int width,
-                 kernel::ColorRef outline, kernel::Real cornerRadius, int fillStyle, int style);
+                 kernel::ColorRef outline, int fillStyle, int style);
   void WriteText(platform::PointI anchor, std::string_view text, int h, int v,
                  std::optional<kernel::ColorRef> background);
   void WriteComment(std::string_view text);
