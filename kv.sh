@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libqhull-dev
+  ghostscript libxml2-utils librsvg2-bin
 )
 
 missing_packages() {
