@@ -12,6 +12,7 @@ packages=(
   cmake ninja-build g++ ccache pkg-config poppler-utils
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  texlive-pictures texlive-latex-base texlive-latex-extra
 )
 
 missing_packages() {

@@ -31,6 +31,8 @@ constexpr Real kLongArcFactor = static_cast<Real>(14.18);
 constexpr Real kLongArcLimit = 512;
 constexpr int kLongArcSteps = 20;
 constexpr Real kDegrees = 180 / kernel::Pi;
+// A piece of a circle whose ends are closer than this many pixels is the whole circle.
+constexpr Real kClosedCircle = static_cast<Real>(0.01);
 
 // Whether the whole arc lies in the box: its ends and those of its extreme points in x and y that
 // it passes.
@@ -378,7 +380,9 @@ void PiCTeXPainter::DoCircle(const Point2& centre, Real radius) {
         outline_.assign(pieces.points.begin() + static_cast<std::ptrdiff_t>(from),
                         pieces.points.begin() + static_cast<std::ptrdiff_t>(end));
         // A piece that is not the whole circle bounds the sector of the disk over the view.
-        if (outline_.size() >= 2 && kernel::Dist2(outline_.front(), outline_.back()) > 0) outline_.push_back(centre);
+        if (outline_.size() >= 2 &&
+            kernel::Dist2(outline_.front(), outline_.back()) > mapping().unitsPerPixelX * kClosedCircle)
+          outline_.push_back(centre);
         ShadeRegion(outline_);
         from = end;
       }
