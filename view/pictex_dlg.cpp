@@ -1,5 +1,6 @@
 #include "view/pictex_dlg.h"
 
+#include <cmath>
 #include <string>
 
 #include "kernel/number_text.h"
@@ -33,7 +34,8 @@ int TPreTeXDlg::CheckedFormat() const {
 
 int TPreTeXDlg::ReadWidth(kernel::Real& width) const {
   if (const int error = owner_->ParseNumber(GetItemText(kTeXWidthEdit), width); error != 0) return error;
-  return width < static_cast<kernel::Real>(0.1L) ? shell::kInconsistentData : 0;
+  // Not a number, or no width at all, is as inconsistent as one below 0.1.
+  return width >= static_cast<kernel::Real>(0.1L) && std::isfinite(width) ? 0 : shell::kInconsistentData;
 }
 
 TTeXDlg::TTeXDlg(TQELWing* owner, int* format, int* boxNumber, int* frames, kernel::Real* width,

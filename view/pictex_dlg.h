@@ -32,8 +32,8 @@ class TPreTeXDlg : public shell::TDlg {
   void SetupWindow() override;
   // The index of the checked flavour button (the current format when none is checked).
   int CheckedFormat() const;
-  // Reads the width field: 0 and the width, or the message to report (a width below 0.1 is
-  // "inconsistent data").
+  // Reads the width field: 0 and the width, or the message to report (a width below 0.1, or one
+  // that is not a finite number, is "inconsistent data").
   int ReadWidth(kernel::Real& width) const;
 
   TQELWing* owner_;

@@ -90,6 +90,7 @@ TEST(ExportDialogs, ThePiCTeXDialogChecksEveryFieldBeforeStoringAny) {
   } cases[] = {
       {"a width of 0.1 passes", {{kTeXWidthEdit, "0.1"}}, -1, 0, false, 0},
       {"a width of 0.09 is inconsistent", {{kTeXWidthEdit, "0.09"}}, 2, 0, false, 6},
+      {"a width that is no number", {{kTeXWidthEdit, "nan"}}, -1, 0, false, 6},
       {"box 256 for TeX standalone", {{kTeXBoxEdit, "256"}}, 0, 0, false, 17},
       {"box -1 for LaTeX2e standalone", {{kTeXBoxEdit, "-1"}}, 1, 0, false, 17},
       {"box 256 for TeX compilable", {{kTeXBoxEdit, "256"}}, 2, 0, false, 0},
