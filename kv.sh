@@ -14,6 +14,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libqhull-dev
   ghostscript libxml2-utils librsvg2-bin
+  texlive-pictures texlive-latex-base texlive-latex-extra
 )
 
 missing_packages() {

@@ -88,6 +88,10 @@ class TFileMsgWin : public platform::FrameWindow {
   // "1 .. points .. 50".
   int AskIntInRange(int promptId, int labelId, int minimum, int maximum, int& value, bool showRange);
 
+  // Before a file is written: unless the no-overwrite-question flag is set, asks whether an
+  // existing file of that name is to be replaced; true to go on.
+  bool ConfirmOverwrite(const std::string& path);
+
   // Loads the start-up file, else (with open last) the last file; 0, or 11 when neither loaded.
   int OpenStartupFile();
   // The help text `name`, cut at "???" and at kHelpTextLimit characters; 0, or the message
@@ -161,7 +165,6 @@ class TFileMsgWin : public platform::FrameWindow {
  private:
   void SaveCommand();
   void SaveAsCommand();
-  bool ConfirmOverwrite(const std::string& path);
   void PasswordCommand();
   void AuthorCommand();
   void FormatCommand();

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "kernel/real.h"
-#include "view/export_settings.h"
+#include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
 namespace view {

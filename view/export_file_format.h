@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "view/export_file_painter.h"
-#include "view/export_settings.h"
+#include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
 namespace view {

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/drawing_types.h"
-#include "view/export_settings.h"
+#include "view/vector_export_settings.h"
 #include "view/figure_painter.h"
 #include "view/view_mapping.h"
 

@@ -1,49 +1,78 @@
 #pragma once
-// What the EPS and SVG writers need to know of their window, filled in by the window once per
-// export: the colour table, the screen's resolution, the names written into the file's head, the
-// frame count and animation extents, the picture frame's pen, and how texts are measured.
+// What a graphics window keeps of its exports between runs: for each format the file it was last
+// written to and the options last chosen, the animation settings the export dialogs offer, and
+// which export is running. Each run takes its own copy of its format's settings, so nothing one
+// export chooses reaches another.
 
-#include <functional>
+#include <array>
+#include <cstdint>
 #include <string>
-#include <string_view>
 
-#include "kernel/colour_table.h"
 #include "kernel/real.h"
-#include "platform/drawing_types.h"
-#include "view/figure_painter.h"
 
 namespace view {
 
-// The size of a text in a text style, in pixels of the window's device.
-using TextMeasure = std::function<platform::SizeI(const TextStyle& style, std::string_view text)>;
+enum class ExportKind : int { None = 0, PiCTeX, EPS, SVG, BMP, Metafile };
+inline constexpr int kExportKindCount = 6;
 
-struct VectorExportSettings {
-  // Colour indices are looked up here: entries 1 to 60, entry 0 for any other index.
-  kernel::ColorArray colors = kernel::DefaultColorTable();
-  // Horizontal dots per inch of the screen: pixels become points by 72 / screenDpi.
-  int screenDpi = 96;
-  // The program that wrote the file (EPS head).
-  std::string creator = "kavrine";
-  // The figure's file name; the EPS head names it without its folders.
-  std::string fileName;
-  // The title element of an SVG document.
-  std::string title;
-  // The creation date written into the EPS head (EpsCreationDate gives today's); set once per
-  // export so that every frame file carries the same.
-  std::string creationDate;
-  // Frames of an animation; 2 or more place the picture by the animation extents below.
+constexpr int KindIndex(ExportKind kind) { return static_cast<int>(kind); }
+
+// The flavours of a PiCTeX picture.
+inline constexpr int kTeXStandalone = 0;
+inline constexpr int kLaTeXStandalone = 1;
+inline constexpr int kTeXCompilable = 2;
+inline constexpr int kTeXInsertable = 3;
+
+// The longest animation parameter texts the dialogs store.
+inline constexpr int kTeXParameterLength = 40;
+inline constexpr int kFrameParameterLength = 255;
+// The most frames an animated export writes.
+inline constexpr int kMaxExportFrames = 999999;
+
+// The frame of an export that a picture pass draws: frame number `frame` (from 0) of `frames`.
+struct ExportFrame {
+  ExportKind kind = ExportKind::None;
+  int frame = 0;
   int frames = 1;
-  // Half width of an animation's picture in picture units (its half height follows the view's
-  // shape) and the world-to-picture factor of the frame being written.
-  kernel::Real animationHalfWidth = 5;
-  kernel::Real animationScale = 1;
-  // The pen width of the picture frame (the printer's extra width + 1).
-  int framePenWidth = 1;
-  // Measures texts for their placement; when empty, texts are measured on an off-screen bitmap.
-  TextMeasure measureText;
 };
 
-// The colour of a colour-table index by the rules of the settings, or the colour itself.
-kernel::ColorRef ExportColor(const VectorExportSettings& settings, const InkColor& color);
+struct TeXExportSettings {
+  std::int32_t format = kTeXStandalone;
+  std::int32_t frames = 1;
+  kernel::Real width = 8;  // centimetres
+  // Half the width of every frame of an animation, in picture units.
+  kernel::Real animationHalfWidth = 5;
+  std::string parameterText;
+};
+
+// The exports whose options the shared settings dialog asks (SVG, EPS, BMP, metafile).
+struct FrameExportSettings {
+  std::int32_t frames = 1;
+  std::string parameterText;
+};
+
+struct ExportSettings {
+  // Set only while a picture pass of that export runs.
+  ExportKind running = ExportKind::None;
+  // The enablers of the export commands.
+  std::array<std::uint8_t, kExportKindCount> enabled{1, 1, 1, 1, 1, 1};
+  // Per format, the file last written (after a successful export, its bare name), without extension.
+  std::array<std::string, kExportKindCount> basePaths;
+  TeXExportSettings tex;
+  FrameExportSettings eps;
+  FrameExportSettings svg;
+  FrameExportSettings bmp;
+  FrameExportSettings metafile;
+  // The size of an SVG picture in pixels.
+  std::int32_t svgWidth = 400;
+  std::int32_t svgHeight = 400;
+  // 0 no animation, 1 animation driven by a parameter text, 2 animation driven by the window's own
+  // default; the window sets it, the dialogs read it.
+  std::int32_t animationMode = 0;
+  // What the window answered for the parameter text of the last confirmed export dialog.
+  std::int32_t animationControl = 0;
+  // The frame count the dialogs offer in mode 2.
+  std::int32_t defaultFrameCount = 1;
+};
 
 }  // namespace view

@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 
+#include "kernel/arrowhead.h"
 #include "kernel/flag_runs.h"
 #include "kernel/vector2.h"
 #include "view/arc_sampling.h"
@@ -90,6 +91,10 @@ void FigurePainter::PictureFrame() {
                                       Point2{box.xmax + dx, box.ymax + dy}, Point2{box.xmin - dx, box.ymax + dy},
                                       Point2{box.xmin - dx, box.ymin - dy}};
   DoPictureFrame(corners);
+}
+
+void FigurePainter::Arrowhead(const Point2& tip, const Point2& direction, const ArrowheadShape& shape) {
+  DoArrowhead(tip, direction, shape);
 }
 
 void FigurePainter::Text(PointI anchor, std::string_view text, int h, int v,
@@ -246,6 +251,22 @@ void FigurePainter::DoLatticeCross(const Point2& /*p*/, PointI pixel, int armX, 
 
 void FigurePainter::DoPictureFrame(std::span<const Point2> corners) {
   for (std::size_t i = 1; i < corners.size(); ++i) DoSegment(corners[i - 1], corners[i], false);
+}
+
+void FigurePainter::DoArrowhead(const Point2& tip, const Point2& direction, const ArrowheadShape& shape) {
+  Point2 c1;
+  Point2 c2;
+  if (!kernel::ArrowheadCorners(direction, shape.length, mapping_.aspect, shape.widthRatio, c1, c2)) return;
+  const std::array<Point2, 3> head{tip + c1, tip, tip + c2};
+  if (!shape.solid) {
+    DoSegment(head[0], head[1], false);
+    DoSegment(head[1], head[2], false);
+    return;
+  }
+  Save();
+  SetBrush({true, state_.pen.color, 0});
+  DoPolygon(head);
+  Restore();
 }
 
 PointI TextBoxCorner(PointI anchor, platform::SizeI size, int h, int v) {

@@ -73,6 +73,16 @@ struct TextStyle {
   friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
+// An arrowhead: its length along the shaft (world units), its full width as a ratio of the
+// length, the barb ratio of writers whose arrows have one, and whether it is a filled triangle
+// (else two strokes).
+struct ArrowheadShape {
+  kernel::Real length = 0;
+  kernel::Real widthRatio = static_cast<kernel::Real>(0.9);
+  kernel::Real barbRatio = static_cast<kernel::Real>(0.5);
+  bool solid = false;
+};
+
 struct PainterState {
   LinePen pen;
   FillBrush brush;
@@ -141,6 +151,9 @@ class FigurePainter {
   void LatticeCross(const kernel::Point2& p, int armX, int armY, int extra);
   // The frame around the picture, one pixel step outside the view box.
   void PictureFrame();
+  // An arrowhead with its tip at `tip`, pointing along `direction`, in the pen. It keeps its shape
+  // on the screen whatever the scales of the two axes; a null direction draws nothing.
+  void Arrowhead(const kernel::Point2& tip, const kernel::Point2& direction, const ArrowheadShape& shape);
 
   // Text in the text style, placed at the anchor pixel by its alignments: h = -1 puts it left of
   // the anchor, 0 centres it, 1 starts it there; v = -1 hangs it below the anchor, 0 centres it,
@@ -184,6 +197,10 @@ class FigurePainter {
   virtual void DoLatticeCross(const kernel::Point2& p, platform::PointI pixel, int armX, int armY, int extra);
   // Default: segments between the corners (the first repeated last), not clipped.
   virtual void DoPictureFrame(std::span<const kernel::Point2> corners);
+  // Default: the corners of kernel::ArrowheadCorners for the view's aspect; an open head as the
+  // unclipped segments from the first corner to the tip and from the tip to the second, a solid
+  // one as the triangle filled in the pen's colour.
+  virtual void DoArrowhead(const kernel::Point2& tip, const kernel::Point2& direction, const ArrowheadShape& shape);
   // The text at the anchor by its alignments (the screen puts the box's corner at TextBoxCorner;
   // the writers lay out the same alignments in their own terms).
   virtual void DoText(platform::PointI anchor, std::string_view text, int h, int v,

@@ -4,13 +4,20 @@
 #include "view/qel_wing.h"
 
 #include "kernel/number_text.h"
+#include "resources/resource_library.h"
 
 namespace view {
 
 using kernel::Point2;
 using kernel::Real;
 
-TQELWing::TQELWing(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {}
+namespace {
+constexpr int kNonameString = 29;  // "noname"
+}  // namespace
+
+TQELWing::TQELWing(platform::FrameWindow* parent, std::string_view title) : TQELWin(parent, title) {
+  exports.basePaths.fill(resources::LoadString(kNonameString));
+}
 
 void TQELWing::SetupWindow() {
   TQELWin::SetupWindow();

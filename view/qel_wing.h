@@ -14,6 +14,7 @@
 
 #include "kernel/stored_plane.h"
 #include "view/dc_figure_painter.h"
+#include "view/export_settings.h"
 #include "view/figure_painter.h"
 #include "view/qel_win.h"
 #include "view/view_mapping.h"
@@ -51,6 +52,7 @@ class TQELWing : public TQELWin {
   AxesSettings axes;
   WingData wing;
   DrawDevice device;
+  ExportSettings exports;
 
   // --- Mapping (world y up, pixel y down; see view_mapping.h) ---
   int XToScreen(kernel::Real x) const { return view::XToScreen(mapping, x); }
@@ -125,6 +127,19 @@ class TQELWing : public TQELWin {
   // A small cross at every grid lattice point inside the view, when lattice dots are on, in the
   // pen of the attribute.
   void DrawLatticeDots(FigurePainter& painter, std::int32_t attribute) const;
+
+  // --- Exports (the commands of export_formats.h run the export sequence) ---
+  // The picture pass of an export: draws frame `frame.frame` of `frame.frames` into the export's
+  // painter; false when the picture could not be drawn. This layer draws the picture frame.
+  virtual bool ExportPicture(FigurePainter& painter, const ExportFrame& frame);
+  // Before the first frame is written; false cancels the export.
+  virtual bool PrepareExport(ExportKind /*kind*/) { return true; }
+  // Once the export's file has been chosen.
+  virtual void ExportFileChosen(ExportKind /*kind*/) {}
+  // The windows that animate their exports: the control value of an animation parameter text
+  // (below 1: the text names nothing usable), and that of their own default animation.
+  virtual int SetAnimationControl(std::string_view /*parameterText*/) { return 0; }
+  virtual int UseDefaultAnimation() { return 0; }
 
   // --- The stored plane ---
   // The plane through three points; false, the plane kept, when they are collinear.

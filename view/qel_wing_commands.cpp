@@ -2,12 +2,15 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "kernel/number_text.h"
 #include "platform/modal_responder.h"
 #include "shell/generic_dialogs.h"
 #include "shell/message_numbers.h"
+#include "view/export_formats.h"
+#include "view/export_sequence.h"
 #include "view/qel_wing.h"
 
 namespace view {
@@ -49,6 +52,10 @@ bool ReadCharacterCode(const std::string& text, int& code) {
 }  // namespace
 
 bool TQELWing::OnCommand(int id) {
+  if (std::unique_ptr<ExportFormat> format = MakeExportFormat(id)) {
+    RunExport(*this, *format);
+    return true;
+  }
   switch (id) {
     case kCmdZoomOut: Zoom(true); return true;
     case kCmdZoomIn: Zoom(false); return true;
@@ -74,6 +81,10 @@ bool TQELWing::OnCommand(int id) {
 }
 
 void TQELWing::EnableCommand(platform::CommandState& state) {
+  if (const ExportKind kind = ExportCommandKind(state.id); kind != ExportKind::None) {
+    state.enabled = exports.enabled[KindIndex(kind)] != 0;
+    return;
+  }
   switch (state.id) {
     case kCmdSolidArrowheads: state.enabled = CeSolidArrowheads(); return;
     case kCmdShiftLeft: state.enabled = CeShiftLeft(); return;

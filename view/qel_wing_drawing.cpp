@@ -62,6 +62,11 @@ void TQELWing::DrawPictureFrame(FigurePainter& painter) const {
   if (printFormat.frameImage) painter.PictureFrame();
 }
 
+bool TQELWing::ExportPicture(FigurePainter& painter, const ExportFrame& /*frame*/) {
+  DrawPictureFrame(painter);
+  return true;
+}
+
 void TQELWing::DrawLatticeDots(FigurePainter& painter, std::int32_t attribute) const {
   if (!axes.latticeDots) return;
   const kernel::Box2& box = mapping.box;

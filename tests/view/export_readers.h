@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "view/export_settings.h"
+#include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
 namespace export_test {

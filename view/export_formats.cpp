@@ -1,0 +1,44 @@
+#include "view/export_formats.h"
+
+#include <array>
+
+#include "view/pictex_export.h"
+
+namespace view {
+
+namespace {
+
+struct ExportCommand {
+  int id;
+  ExportKind kind;
+  std::unique_ptr<ExportFormat> (*make)();
+};
+
+template <typename Format>
+std::unique_ptr<ExportFormat> Make() {
+  return std::make_unique<Format>();
+}
+
+constexpr std::array kExportCommands{
+    ExportCommand{kCmdExportPiCTeX, ExportKind::PiCTeX, &Make<PiCTeXExport>},
+};
+
+const ExportCommand* Find(int commandId) {
+  for (const ExportCommand& c : kExportCommands)
+    if (c.id == commandId) return &c;
+  return nullptr;
+}
+
+}  // namespace
+
+std::unique_ptr<ExportFormat> MakeExportFormat(int commandId) {
+  const ExportCommand* c = Find(commandId);
+  return c ? c->make() : nullptr;
+}
+
+ExportKind ExportCommandKind(int commandId) {
+  const ExportCommand* c = Find(commandId);
+  return c ? c->kind : ExportKind::None;
+}
+
+}  // namespace view
