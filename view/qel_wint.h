@@ -18,9 +18,9 @@ class TQELWint : public TGridWin {
   kernel::Real previousHalfWidth = 5;
   kernel::Real previousHalfHeight = 5;
 
-  // Sets the view to the centre and half extents (see SetView) and repaints. A view that differs
-  // from the current one is first pushed on the view stack, so Last window goes back to it; the
-  // same view again pushes nothing.
+  // Sets the view to the centre and half extents (see SetView) and repaints. The view it replaces
+  // is pushed on the view stack, so Last window goes back to it. Asking for the current view again
+  // (up to rounding) keeps it exactly and pushes nothing.
   virtual void SetViewBox(const kernel::Point2& centre, kernel::Real halfWidth, kernel::Real halfHeight,
                           bool unequal);
 };
