@@ -5,13 +5,13 @@
 namespace plane {
 
 TGeom2Win::TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane)
-    : TQELWing(parent, title), hyperbolic(hyperbolicPlane) {
+    : TGeomEWin(parent, title, hyperbolicPlane) {
   qelWin.settingsFileName = hyperbolic ? view::kHyperbolicSettingsFile : view::kPlaneSettingsFile;
   qelWin.fileKind = hyperbolic ? view::kHyperbolicFileKind : view::kPlaneFileKind;
 }
 
 void TGeom2Win::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomEWin::SetupWindow();
   const char* menuName = hyperbolic ? "GEOHMENU" : "GEO2MENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

@@ -4,16 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "plane/geom_e_win.h"
 
 namespace plane {
 
-class TGeom2Win : public view::TQELWing {
+class TGeom2Win : public TGeomEWin {
  public:
   // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane.
   TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane);
-
-  std::uint8_t hyperbolic;
 
  protected:
   void SetupWindow() override;

@@ -4,13 +4,13 @@
 
 namespace solidview {
 
-TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeom3Win::TGeom3Win(platform::FrameWindow* parent, std::string_view title) : TGeomRWin(parent, title) {
   qelWin.settingsFileName = view::kSolidSettingsFile;
   qelWin.fileKind = view::kSolidFileKind;
 }
 
 void TGeom3Win::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomRWin::SetupWindow();
   const char* menuName = "GEO3MENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

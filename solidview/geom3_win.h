@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "solidview/geom_r_win.h"
 
 namespace solidview {
 
-class TGeom3Win : public view::TQELWing {
+class TGeom3Win : public TGeomRWin {
  public:
   TGeom3Win(platform::FrameWindow* parent, std::string_view title);
 

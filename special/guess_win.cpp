@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomGWin::TGeomGWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomGWin::TGeomGWin(platform::FrameWindow* parent, std::string_view title) : TGeomEWin(parent, title, 0) {
   qelWin.settingsFileName = view::kGuessSettingsFile;
 }
 
 void TGeomGWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomEWin::SetupWindow();
   const char* menuName = "GUESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

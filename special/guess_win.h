@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "plane/geom_e_win.h"
 
 namespace special {
 
-class TGeomGWin : public view::TQELWing {
+class TGeomGWin : public plane::TGeomEWin {
  public:
   TGeomGWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TGeomEWin(parent, title, 0) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
 }
 
 void TGeomUWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomEWin::SetupWindow();
   const char* menuName = "HTESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "plane/geom_e_win.h"
 
 namespace special {
 
-class TGeomUWin : public view::TQELWing {
+class TGeomUWin : public plane::TGeomEWin {
  public:
   TGeomUWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "engine/windows/fill_win.h"
 
 namespace special {
 
-class TPenrWin : public view::TQELWing {
+class TPenrWin : public engine::TFillWin {
  public:
   // tilingKind: 0 kites and darts, 1 rhombs.
   TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tilingKind);

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TRGBWin::TRGBWin(platform::FrameWindow* parent, std::string_view title) : TPreRGBWin(parent, title) {
   qelWin.settingsFileName = view::kRgbSettingsFile;
 }
 
 void TRGBWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TPreRGBWin::SetupWindow();
   const char* menuName = "RGBMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

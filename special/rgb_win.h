@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "special/pre_rgb_win.h"
 
 namespace special {
 
-class TRGBWin : public view::TQELWing {
+class TRGBWin : public TPreRGBWin {
  public:
   TRGBWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TGeomSWin(parent, title) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
 }
 
 void TGeomWWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomSWin::SetupWindow();
   const char* menuName = "STESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

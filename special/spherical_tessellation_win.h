@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "sphere/geom_s_win.h"
 
 namespace special {
 
-class TGeomWWin : public view::TQELWing {
+class TGeomWWin : public sphere::TGeomSWin {
  public:
   TGeomWWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -4,12 +4,12 @@
 
 namespace special {
 
-TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomTWin::TGeomTWin(platform::FrameWindow* parent, std::string_view title) : TGeomEWin(parent, title, 0) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
 }
 
 void TGeomTWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomEWin::SetupWindow();
   const char* menuName = "TESSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

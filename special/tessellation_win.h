@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "plane/geom_e_win.h"
 
 namespace special {
 
-class TGeomTWin : public view::TQELWing {
+class TGeomTWin : public plane::TGeomEWin {
  public:
   TGeomTWin(platform::FrameWindow* parent, std::string_view title);
 

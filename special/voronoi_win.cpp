@@ -4,13 +4,13 @@
 
 namespace special {
 
-TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TGeomEWin(parent, title, 0) {
   qelWin.settingsFileName = view::kVoronoiSettingsFile;
   qelWin.fileKind = view::kVoronoiFileKind;
 }
 
 void TGeomVWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomEWin::SetupWindow();
   const char* menuName = "VORMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

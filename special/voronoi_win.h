@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "plane/geom_e_win.h"
 
 namespace special {
 
-class TGeomVWin : public view::TQELWing {
+class TGeomVWin : public plane::TGeomEWin {
  public:
   TGeomVWin(platform::FrameWindow* parent, std::string_view title);
 

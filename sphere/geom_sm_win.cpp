@@ -4,13 +4,13 @@
 
 namespace sphere {
 
-TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {
+TGeomSMWin::TGeomSMWin(platform::FrameWindow* parent, std::string_view title) : TGeomSWin(parent, title) {
   qelWin.settingsFileName = view::kSphericalSettingsFile;
   qelWin.fileKind = view::kSphericalFileKind;
 }
 
 void TGeomSMWin::SetupWindow() {
-  TQELWing::SetupWindow();
+  TGeomSWin::SetupWindow();
   const char* menuName = "GEOSMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);

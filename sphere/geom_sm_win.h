@@ -3,11 +3,11 @@
 
 #include <string_view>
 
-#include "view/qel_wing.h"
+#include "sphere/geom_s_win.h"
 
 namespace sphere {
 
-class TGeomSMWin : public view::TQELWing {
+class TGeomSMWin : public TGeomSWin {
  public:
   TGeomSMWin(platform::FrameWindow* parent, std::string_view title);
 

@@ -1,0 +1,115 @@
+#pragma once
+// The figure layer of the geometry windows. It owns the figure as plain data, the step engine with
+// its tables (points, labels, lines, circles) and its history of steps, and the list of filled
+// regions the undo marks cut back. A command builds a step and runs it (RunNewStep): the step's
+// executor adds its objects and writes its one-line description, and EndStep commits it, after
+// which the view follows the figure (Update) and the figure is repainted. Undo and Redo rebuild the
+// figure by replaying the history. The geometry layers above fill the virtual operations, whose
+// defaults here do nothing.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/step_engine.h"
+#include "engine/windows/func_win.h"
+#include "kernel/fill_trace_records.h"
+
+namespace engine {
+
+class TGeomWin : public TFuncWin {
+ public:
+  TGeomWin(platform::FrameWindow* parent, std::string_view title);
+
+  // The figure: tables, history, the executors' shared state.
+  StepEngine stepEngine;
+  // The filled regions, in the order they were made.
+  std::vector<kernel::FillRecord> fills;
+  // The description the last step run by a command wrote.
+  std::string stepText;
+
+  FigureTables& tables() { return stepEngine.tables; }
+  const FigureTables& tables() const { return stepEngine.tables; }
+  StepHistory& history() { return stepEngine.history; }
+  const StepHistory& history() const { return stepEngine.history; }
+
+  // --- The figure tables -----------------------------------------------------------------
+  // The first point the text names; -1 when it names none.
+  virtual int FindPointByName(std::string_view text) const { return tables().FindPointByName(text); }
+  // Appends the name of point i: 1, or 0 (nothing appended) outside the point table.
+  virtual int AppendPointName(std::string& text, int i) const { return tables().AppendPointName(text, i); }
+
+  // --- Steps -----------------------------------------------------------------------------
+  // Runs the current step by its kind; the executor's result. Nothing here: the step layer above
+  // dispatches.
+  virtual int RedoStep(std::string* /*out*/) { return 0; }
+  // Runs the step begun with history().BeginStep as a new step, its description into stepText.
+  // A result above 0 (a message number) gives back what the step reserved in the tables and drops
+  // it; otherwise EndStep commits it. The deletions of lines and circles answer with a count and
+  // are always committed. The executor's result.
+  int RunNewStep();
+  // Links the begun step at the end of the history: the redo list is emptied, the figure counts
+  // as modified and the menu checks are refreshed.
+  void AppendStep();
+  // Commits the begun step (AppendStep), lets the view follow the figure and repaints it; 1. When
+  // cancelled the step is dropped; 0.
+  int EndStep(bool cancelled);
+  void ClearHistory();
+  void ClearRedo() { history().ClearRedo(); }
+  // The kind of the last step; -1 when the history is empty or holds only its first step.
+  int LastStepType() const { return history().LastStepType(); }
+  // Undo (type 0, or the kind the last step must have) or Redo (type -1): the history is replayed,
+  // the view updated (with update) and the figure repainted. 1 when done, 0 when refused.
+  int UndoRedo(int type, bool update);
+  // The undo marks of the transformations: a mark holds the number of fills when it was pushed;
+  // popping the mark of the kind cuts the fills back to it.
+  void PushUndoMark(std::uint16_t kind);
+  void PopUndoMark(std::uint16_t kind);
+  void ClearUndoMarks() { history().ClearUndoMarks(); }
+  // Drops the fills from position n on.
+  void TruncateItemList(int n);
+  // Replays the whole history and repaints.
+  void RecomputeAndRepaint();
+  void SetModified() { fileMsg.modified = 1; }
+  // True when the figure has steps and was changed since it was last saved.
+  bool IsModified() override;
+
+  // --- Operations of the geometry layers (nothing here) ---------------------------------------
+  // After a step, Undo and Redo: the view keeps (keepView) or is fitted to the figure.
+  virtual void Update(bool /*keepView*/) {}
+  // Adds the fills of the images of the last transformation.
+  virtual void TransformFills() {}
+  // Refreshes the object lists of the construction dialogs.
+  virtual void RefreshDialogLists() {}
+  virtual void RefreshFaceDialog() {}
+  // The 3-D windows recompute their measurements from point `from` on (-1: all).
+  virtual void RecomputeMeasurements(int /*from*/) {}
+
+ protected:
+  void GeometryChanged() override;
+  // Gives the step engine the window's number form and view before it runs steps.
+  void PrepareStepEngine();
+
+ private:
+  // What the history asks of the window during Undo and Redo.
+  class Hooks : public HistoryHooks {
+   public:
+    explicit Hooks(TGeomWin& window) : window_(window) {}
+    bool CheckEditLock() override;
+    void RenameLabelInTexts(const std::string& oldName, const std::string& newName) override;
+    int FillCount() const override;
+    void TruncateFills(int count) override;
+    void TransformFills() override;
+    void ReplayConstruction() override;
+    void AfterUndoRedo(bool update) override;
+    void UpdateMenuChecks() override;
+
+   private:
+    TGeomWin& window_;
+  };
+
+  Hooks hooks_{*this};
+};
+
+}  // namespace engine

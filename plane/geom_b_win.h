@@ -1,0 +1,27 @@
+#pragma once
+// The view after each step in the plane windows: every point and circle of the figure is kept
+// inside the view, which is widened with a margin when something sticks out or fitted to the
+// figure on request. Also the place of the random shapes animation, markings and arrows, and the
+// plane curve lists with their file pieces.
+
+#include <string_view>
+
+#include "kernel/real.h"
+#include "plane/geom_a_win.h"
+
+namespace plane {
+
+class TGeomBWin : public TGeomAWin {
+ public:
+  TGeomBWin(platform::FrameWindow* parent, std::string_view title);
+
+  // keepView: keeps the view unless a point or circle sticks out, then widens it to 1.2 times the
+  // box of the old view and the figure. Otherwise fits the view to 1.3 times the box of the figure
+  // and the origin. In the Poincare disk the view never changes; the figure is redrawn. The tables
+  // are only read.
+  void Update(bool keepView) override;
+  // The Euclidean radius of circle i (0 outside the table or for a degenerate circle).
+  kernel::Real CircleRadius(int i) const;
+};
+
+}  // namespace plane

@@ -1,0 +1,17 @@
+#pragma once
+// The 3-D construction layer: the polyhedron library and the solid builders, spheres, cylinders
+// and cones, intersections of lines, planes and surfaces, face attributes, and the 3-D executors of
+// the step kinds.
+
+#include <string_view>
+
+#include "solid/geom_p_win.h"
+
+namespace solid {
+
+class TGeomPSWin : public TGeomPWin {
+ public:
+  TGeomPSWin(platform::FrameWindow* parent, std::string_view title);
+};
+
+}  // namespace solid

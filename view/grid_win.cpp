@@ -1,0 +1,7 @@
+#include "view/grid_win.h"
+
+namespace view {
+
+TGridWin::TGridWin(platform::FrameWindow* parent, std::string_view title) : TQELWing(parent, title) {}
+
+}  // namespace view

@@ -1,0 +1,7 @@
+#include "view/qel_winm.h"
+
+namespace view {
+
+TQELWinm::TQELWinm(platform::FrameWindow* parent, std::string_view title) : TQELWint(parent, title) {}
+
+}  // namespace view
