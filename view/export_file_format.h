@@ -35,8 +35,5 @@ struct ExportFileFormat {
 const ExportFileFormat& EpsFileFormat();
 const ExportFileFormat& SvgFileFormat();
 
-// The base name of a chosen file: the path cut before the first "." + extension of its file name,
-// found without regard to case ("fig.EPS" -> "fig"); nothing when the file name has none.
-std::optional<std::string> ExportBaseName(std::string_view chosen, std::string_view extension);
 
 }  // namespace view

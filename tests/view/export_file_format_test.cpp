@@ -5,6 +5,7 @@
 
 #include "export_readers.h"
 #include "view/export_file_format.h"
+#include "view/export_sequence.h"
 
 using namespace view;
 
@@ -18,9 +19,9 @@ TEST(ExportFileFormat, BaseNamesMatchTheExtensionWithoutRegardToCase) {
       {"/home/u/figure.eps", "eps", "/home/u/figure"},
       {"/home/u/figure.EPS", "eps", "/home/u/figure"},
       {"figure.Svg", "svg", "figure"},
-      {"/home/u/noname.eps.eps", "eps", "/home/u/noname"},
+      {"/home/u/noname.eps.eps", "eps", "/home/u/noname.eps"},  // only the last ending is cut
       {"/home/u/my.eps.d/figure.eps", "eps", "/home/u/my.eps.d/figure"},  // folders are not names
-      {"/home/u/figure.epsx", "eps", "/home/u/figure"},
+      {"/home/u/figure.epsx", "eps", std::nullopt},
       {"/home/u/figure.ps", "eps", std::nullopt},
       {"/home/u/figure", "svg", std::nullopt},
       {"/home/u.svg/figure", "svg", std::nullopt},
