@@ -7,8 +7,8 @@
 #include "shell/file_msg_win.h"
 #include "shell/message_numbers.h"
 #include "kernel/file_bytes.h"
-#include "kernel/time_text.h"
 #include "platform/file_dialogs.h"
+#include "platform/modal_loop.h"
 #include "resources/resource_library.h"
 
 namespace shell {
@@ -18,7 +18,8 @@ constexpr int kCarefulString = 2;      // "careful!"
 constexpr int kOverwriteString = 13;   // "overwrite existing file?"
 constexpr int kAskYesNo = 1;
 // A short pause so that the caption saying what is saved can be seen.
-constexpr int kSavingCaptionDelay = 500;
+// How long the "saving" caption stays before the file is written, in milliseconds.
+constexpr int kSavingCaptionMilliseconds = 100;
 
 platform::FileDialogRequest FileRequest(const FileMsgData& data, bool save) {
   platform::FileDialogRequest request;
@@ -105,7 +106,8 @@ bool TFileMsgWin::Save() {
     if (!fileMsg.named) return false;
   }
   UpdateCaption(true);
-  kernel::Delay(kSavingCaptionDelay);
+  // A pause that runs the event loop, so the caption is really shown (a busy wait would not).
+  platform::ModalLoop::Wait(*this, kSavingCaptionMilliseconds);
   // The file is written whole to a temporary file beside the old one and renamed over it, so a
   // failed save leaves the old file as it was.
   kernel::ByteWriter writer;
