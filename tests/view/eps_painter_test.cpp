@@ -22,43 +22,11 @@ using kernel::Real;
 
 namespace {
 
-constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
-
-// A painter on a string, with colour index 5 pink.
-struct EpsFile {
-  explicit EpsFile(const ViewMapping& m = export_test::SquareView(),
-                   VectorExportSettings s = export_test::Settings())
-      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
-
-  static VectorExportSettings Pink(VectorExportSettings s) {
-    s.colors[5] = kPink;
-    return s;
-  }
-  // What the primitives wrote so far, and the writing cleared.
-  std::string Take() {
-    std::string text = out.str();
-    out.str({});
-    return text;
-  }
-  // A whole file around the primitives that draw.
-  template <class Draw>
-  std::string Document(Draw draw) {
-    out.str({});
-    painter.Begin();
-    draw(painter);
-    painter.End();
-    return Take();
-  }
-
-  ViewMapping mapping;
-  VectorExportSettings settings;
-  std::ostringstream out;
-  EpsPainter painter;
-};
-
-LinePen Pen(int width = 1, int style = kLineSolid) { return {InkColor::Index(5), width, style}; }
-LinePen NullPen() { return {InkColor::Index(5), 1, kLineNone}; }
-FillBrush Brush(int pattern = 0) { return {true, InkColor::Index(5), pattern}; }
+using EpsFile = export_test::PainterFile<EpsPainter>;
+using export_test::Brush;
+using export_test::kPink;
+using export_test::NullPen;
+using export_test::Pen;
 
 // The path of a text: "M x,y" for every moveto and "L x,y" for every lineto, in order, numbers
 // without a fraction of zeros.

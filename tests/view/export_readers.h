@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "view/figure_painter.h"
 #include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
@@ -139,5 +140,45 @@ inline void ExpectSvgReadable(const std::string& svg) {
   std::remove(pdf.c_str());
   std::remove(path.c_str());
 }
+
+inline constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
+
+// An export painter writing into a string, with colour index 5 pink.
+template <class Painter>
+struct PainterFile {
+  explicit PainterFile(const view::ViewMapping& m = SquareView(), view::VectorExportSettings s = Settings())
+      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
+
+  static view::VectorExportSettings Pink(view::VectorExportSettings s) {
+    s.colors[5] = kPink;
+    return s;
+  }
+  // What the primitives wrote so far, and the writing cleared.
+  std::string Take() {
+    std::string text = out.str();
+    out.str({});
+    return text;
+  }
+  // A whole file around the primitives that draw.
+  template <class Draw>
+  std::string Document(Draw draw) {
+    out.str({});
+    painter.Begin();
+    draw(painter);
+    painter.End();
+    return Take();
+  }
+
+  view::ViewMapping mapping;
+  view::VectorExportSettings settings;
+  std::ostringstream out;
+  Painter painter;
+};
+
+inline view::LinePen Pen(int width = 1, int style = view::kLineSolid) {
+  return {view::InkColor::Index(5), width, style};
+}
+inline view::LinePen NullPen() { return {view::InkColor::Index(5), 1, view::kLineNone}; }
+inline view::FillBrush Brush(int pattern = 0) { return {true, view::InkColor::Index(5), pattern}; }
 
 }  // namespace export_test

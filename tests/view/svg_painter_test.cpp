@@ -19,41 +19,11 @@ using kernel::Real;
 
 namespace {
 
-constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
-
-// A painter on a string, with colour index 5 pink.
-struct SvgFile {
-  explicit SvgFile(const ViewMapping& m = export_test::SquareView(),
-                   VectorExportSettings s = export_test::Settings())
-      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
-
-  static VectorExportSettings Pink(VectorExportSettings s) {
-    s.colors[5] = kPink;
-    return s;
-  }
-  std::string Take() {
-    std::string text = out.str();
-    out.str({});
-    return text;
-  }
-  template <class Draw>
-  std::string Document(Draw draw) {
-    out.str({});
-    painter.Begin();
-    draw(painter);
-    painter.End();
-    return Take();
-  }
-
-  ViewMapping mapping;
-  VectorExportSettings settings;
-  std::ostringstream out;
-  SvgPainter painter;
-};
-
-LinePen Pen(int width = 1, int style = kLineSolid) { return {InkColor::Index(5), width, style}; }
-LinePen NullPen() { return {InkColor::Index(5), 1, kLineNone}; }
-FillBrush Brush(int pattern = 0) { return {true, InkColor::Index(5), pattern}; }
+using SvgFile = export_test::PainterFile<SvgPainter>;
+using export_test::Brush;
+using export_test::kPink;
+using export_test::NullPen;
+using export_test::Pen;
 
 }  // namespace
 
