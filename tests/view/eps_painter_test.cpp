@@ -28,7 +28,7 @@ constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
 struct EpsFile {
   explicit EpsFile(const ViewMapping& m = export_test::SquareView(),
                    VectorExportSettings s = export_test::Settings())
-      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
+      : mapping(m), settings(Pink(std::move(s))), painter(output, mapping, settings) {}
 
   static VectorExportSettings Pink(VectorExportSettings s) {
     s.colors[5] = kPink;
@@ -44,15 +44,16 @@ struct EpsFile {
   template <class Draw>
   std::string Document(Draw draw) {
     out.str({});
-    painter.Begin();
+    painter.BeginPicture();
     draw(painter);
-    painter.End();
+    painter.EndPicture();
     return Take();
   }
 
   ViewMapping mapping;
   VectorExportSettings settings;
   std::ostringstream out;
+  export_test::StreamOutput output{out};
   EpsPainter painter;
 };
 
@@ -96,8 +97,8 @@ TEST(EpsPainter, HeadOfA401By301ClientAt96Dpi) {
   m.height = 301;
   FitViewToClient(m);
   EpsFile file(m);
-  file.painter.Begin();
-  file.painter.End();
+  file.painter.BeginPicture();
+  file.painter.EndPicture();
   EXPECT_EQ(file.Take(),
             "%!PS-Adobe-3.0 EPSF-3.0\r\n"
             "%%BoundingBox: 0 0 300 225\r\n"

@@ -13,10 +13,21 @@
 #include <string>
 #include <vector>
 
+#include "view/export_output.h"
 #include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
 namespace export_test {
+
+// The writers' output into a string stream the tests read and clear.
+class StreamOutput : public view::ExportOutput {
+ public:
+  explicit StreamOutput(std::ostringstream& out) : out_(out) {}
+  void Write(std::string_view text) override { out_ << text; }
+
+ private:
+  std::ostringstream& out_;
+};
 
 // Texts are 7 pixels wide per character and 16 high, whatever the font.
 inline view::VectorExportSettings Settings() {

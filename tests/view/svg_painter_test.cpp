@@ -25,7 +25,7 @@ constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
 struct SvgFile {
   explicit SvgFile(const ViewMapping& m = export_test::SquareView(),
                    VectorExportSettings s = export_test::Settings())
-      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
+      : mapping(m), settings(Pink(std::move(s))), painter(output, mapping, settings) {}
 
   static VectorExportSettings Pink(VectorExportSettings s) {
     s.colors[5] = kPink;
@@ -39,15 +39,16 @@ struct SvgFile {
   template <class Draw>
   std::string Document(Draw draw) {
     out.str({});
-    painter.Begin();
+    painter.BeginPicture();
     draw(painter);
-    painter.End();
+    painter.EndPicture();
     return Take();
   }
 
   ViewMapping mapping;
   VectorExportSettings settings;
   std::ostringstream out;
+  export_test::StreamOutput output{out};
   SvgPainter painter;
 };
 
