@@ -14,12 +14,12 @@ using kernel::ColorRef;
 using kernel::Point2;
 using kernel::Real;
 
-EpsPainter::EpsPainter(std::ostream& out, const ViewMapping& mapping, const VectorExportSettings& settings)
-    : ExportFilePainter(out, mapping, settings), page_(MakeEpsPage(mapping, settings)) {}
+EpsPainter::EpsPainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings)
+    : ExportFilePainter(output, mapping, settings), page_(MakeEpsPage(mapping, settings)) {}
 
-void EpsPainter::Begin() { Write(EpsHeaderText(page_, settings())); }
+void EpsPainter::BeginPicture() { Write(EpsHeaderText(page_, settings())); }
 
-void EpsPainter::End() { Write(EpsTrailerText()); }
+void EpsPainter::EndPicture() { Write(EpsTrailerText()); }
 
 Point2 EpsPainter::PagePoint(const Point2& world) const {
   if (page_.frames < 2) {

@@ -11,7 +11,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,10 +24,10 @@ namespace view {
 class EpsPainter : public ExportFilePainter {
  public:
   // The page is laid out for the mapping as it is now (see MakeEpsPage).
-  EpsPainter(std::ostream& out, const ViewMapping& mapping, const VectorExportSettings& settings);
+  EpsPainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings);
 
-  void Begin() override;
-  void End() override;
+  void BeginPicture() override;
+  void EndPicture() override;
   const EpsPage& page() const { return page_; }
 
   // A world point on the page (through the animation's placement in a multi-frame export).

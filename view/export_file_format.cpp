@@ -11,9 +11,9 @@ namespace view {
 namespace {
 
 template <class Painter>
-std::unique_ptr<ExportFilePainter> Make(std::ostream& file, const ViewMapping& mapping,
+std::unique_ptr<ExportFilePainter> Make(ExportOutput& output, const ViewMapping& mapping,
                                         const VectorExportSettings& settings) {
-  return std::make_unique<Painter>(file, mapping, settings);
+  return std::make_unique<Painter>(output, mapping, settings);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 // The EPS and SVG exports as formats for the export sequence: the file extension, the texts of
 // the save dialog and of the success message, and the painter that writes one frame file.
 //
-// For each frame file the sequence opens the file, makes the painter on it, and runs
-//   painter->Begin(); <the window's picture pass through *painter>; painter->End();
-// then checks painter->ok() and closes the file.
+// The formats of the export commands (eps_export.h, svg_export.h) make their painters here; the
+// export sequence runs each painter as it runs every ExportPainter.
 
 #include <memory>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,9 +24,9 @@ struct ExportFileFormat {
   // String table entries: the save dialog's filter, and the message after a successful export.
   int filterStringId = 0;
   int savedStringId = 0;
-  // A painter writing one frame file to the open file, for the window's mapping (which it follows
+  // A painter writing one frame file to the output, for the window's mapping (which it follows
   // and which must outlive it) and the export's settings.
-  std::unique_ptr<ExportFilePainter> (*makePainter)(std::ostream& file, const ViewMapping& mapping,
+  std::unique_ptr<ExportFilePainter> (*makePainter)(ExportOutput& output, const ViewMapping& mapping,
                                                     const VectorExportSettings& settings) = nullptr;
 };
 

@@ -7,8 +7,6 @@
 #include "kernel/polygon_box_cut.h"
 #include "kernel/segment_clip.h"
 #include "kernel/vector2.h"
-#include "platform/bitmap.h"
-#include "platform/dc.h"
 #include "view/arc_sampling.h"
 
 namespace view {
@@ -34,26 +32,13 @@ kernel::ColorRef ExportColor(const VectorExportSettings& settings, const InkColo
   return color.index >= 1 && color.index < kernel::kColorCount ? settings.colors[color.index] : settings.colors[0];
 }
 
-ExportFilePainter::ExportFilePainter(std::ostream& out, const ViewMapping& mapping,
+ExportFilePainter::ExportFilePainter(ExportOutput& output, const ViewMapping& mapping,
                                      const VectorExportSettings& settings)
-    : FigurePainter(mapping), out_(out), settings_(settings) {}
-
-ExportFilePainter::~ExportFilePainter() {
-  measureDc_.reset();  // before its bitmap
-}
-
-void ExportFilePainter::Write(std::string_view text) {
-  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-}
+    : ExportPainter(mapping, output), settings_(settings) {}
 
 platform::SizeI ExportFilePainter::DoTextExtent(std::string_view text) {
   if (settings_.measureText) return settings_.measureText(state().text, text);
-  if (!measureDc_) {
-    measureBitmap_ = std::make_unique<platform::Bitmap>(1, 1);
-    measureDc_ = measureBitmap_->CreateDC();
-  }
-  if (measureDc_->state().font != state().text.font) measureDc_->SelectFont(state().text.font);
-  return measureDc_->GetTextExtent(text);
+  return ExportPainter::DoTextExtent(text);
 }
 
 Point2 ExportFilePainter::ScreenLD(const Point2& p) const {

@@ -3,45 +3,31 @@
 // output, the file's head and tail, the settings of the export, the geometry that keeps far
 // coordinates out of the file, and the measuring and placement of texts.
 //
-// A frame file is written as Begin(), one picture pass through the painter, End(). Every
-// primitive assembles its whole text first and writes it with one write.
+// A frame file is written as BeginPicture(), one picture pass through the painter, EndPicture()
+// (see ExportPainter). Every primitive assembles its whole text first and writes it with one write.
 
-#include <memory>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/drawing_types.h"
+#include "view/export_output.h"
+#include "view/export_painter.h"
 #include "view/vector_export_settings.h"
-#include "view/figure_painter.h"
 #include "view/view_mapping.h"
-
-namespace platform {
-class Bitmap;
-class DC;
-}  // namespace platform
 
 namespace view {
 
-class ExportFilePainter : public FigurePainter {
+class ExportFilePainter : public ExportPainter {
  public:
-  ExportFilePainter(std::ostream& out, const ViewMapping& mapping, const VectorExportSettings& settings);
-  ~ExportFilePainter() override;
-
-  // The head of the file, and its tail.
-  virtual void Begin() = 0;
-  virtual void End() = 0;
-  // False once a write failed.
-  bool ok() const { return !out_.fail(); }
+  ExportFilePainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings);
 
   const VectorExportSettings& settings() const { return settings_; }
   // The frame writer of an animation sets the world-to-picture factor of each frame.
   void SetAnimationScale(kernel::Real scale) { settings_.animationScale = scale; }
 
  protected:
-  void Write(std::string_view text);
   kernel::ColorRef ColorOf(const InkColor& color) const { return ExportColor(settings_, color); }
   platform::SizeI DoTextExtent(std::string_view text) override;
 
@@ -65,11 +51,7 @@ class ExportFilePainter : public FigurePainter {
                        std::vector<kernel::Point2>& area, std::vector<std::vector<kernel::Point2>>& pieces) const;
 
  private:
-  std::ostream& out_;
   VectorExportSettings settings_;
-  // The measuring device when the settings give no measure.
-  std::unique_ptr<platform::Bitmap> measureBitmap_;
-  std::unique_ptr<platform::DC> measureDc_;
 };
 
 // Where a text goes: the box's top-left corner, the vectors along its width and down its height,

@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "view/eps_export.h"
 #include "view/pictex_export.h"
+#include "view/svg_export.h"
 
 namespace view {
 
@@ -21,6 +23,8 @@ std::unique_ptr<ExportFormat> Make() {
 
 constexpr std::array kExportCommands{
     ExportCommand{kCmdExportPiCTeX, ExportKind::PiCTeX, &Make<PiCTeXExport>},
+    ExportCommand{kCmdExportEPS, ExportKind::EPS, &Make<EpsExport>},
+    ExportCommand{kCmdExportSVG, ExportKind::SVG, &Make<SvgExport>},
 };
 
 const ExportCommand* Find(int commandId) {

@@ -47,15 +47,15 @@ std::string Pair(PointI p, char separator) { return std::to_string(p.x) + separa
 
 }  // namespace
 
-SvgPainter::SvgPainter(std::ostream& out, const ViewMapping& mapping, const VectorExportSettings& settings)
-    : ExportFilePainter(out, mapping, settings) {}
+SvgPainter::SvgPainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings)
+    : ExportFilePainter(output, mapping, settings) {}
 
-void SvgPainter::Begin() {
+void SvgPainter::BeginPicture() {
   patterns_ = 0;
   Write(SvgHeaderText(mapping().width, mapping().height, settings().title));
 }
 
-void SvgPainter::End() { Write(SvgTrailerText()); }
+void SvgPainter::EndPicture() { Write(SvgTrailerText()); }
 
 int SvgPainter::StrokeWidth() const {
   const LinePen& pen = state().pen;

@@ -9,7 +9,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,11 +24,11 @@ inline constexpr int kSvgPatternLimit = 999;
 
 class SvgPainter : public ExportFilePainter {
  public:
-  SvgPainter(std::ostream& out, const ViewMapping& mapping, const VectorExportSettings& settings);
+  SvgPainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings);
 
   // The head (for the client size of the mapping as it is now) and the end of the document.
-  void Begin() override;
-  void End() override;
+  void BeginPicture() override;
+  void EndPicture() override;
   int patternCount() const { return patterns_; }
 
  protected:

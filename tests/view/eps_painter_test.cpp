@@ -64,8 +64,8 @@ TEST(EpsPainter, HeadOfA401By301ClientAt96Dpi) {
   m.height = 301;
   FitViewToClient(m);
   EpsFile file(m);
-  file.painter.Begin();
-  file.painter.End();
+  file.painter.BeginPicture();
+  file.painter.EndPicture();
   EXPECT_EQ(file.Take(),
             "%!PS-Adobe-3.0 EPSF-3.0\r\n"
             "%%BoundingBox: 0 0 300 225\r\n"

@@ -1,8 +1,6 @@
 // The EPS and SVG formats as the export sequence sees them: file names and the painters they make.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "export_readers.h"
 #include "view/export_file_format.h"
 #include "view/export_sequence.h"
@@ -42,19 +40,18 @@ TEST(ExportFileFormat, EachFormatMakesItsWriter) {
   VectorExportSettings settings = export_test::Settings();
   settings.measureText = {};  // measured on the writer's own bitmap
   for (const ExportFileFormat* format : {&EpsFileFormat(), &SvgFileFormat()}) {
-    std::ostringstream file;
+    StringOutput file;
     const std::unique_ptr<ExportFilePainter> painter = format->makePainter(file, mapping, settings);
     ASSERT_NE(painter, nullptr);
-    painter->Begin();
+    painter->BeginPicture();
     painter->SetPen({InkColor::Index(1), 1, kLineSolid});
     painter->Segment({0, 0}, {1, 1}, true);
     const platform::SizeI extent = painter->TextExtent("Wide text");
     EXPECT_GT(extent.width, 20);
     EXPECT_GT(extent.height, 5);
     painter->Text({100, 100}, "Wide text", 1, -1, std::nullopt);
-    painter->End();
-    EXPECT_TRUE(painter->ok());
-    const std::string text = file.str();
+    painter->EndPicture();
+    const std::string text = file.text();
     if (format == &EpsFileFormat()) {
       EXPECT_EQ(text.rfind("%!PS-Adobe-3.0 EPSF-3.0\r\n", 0), 0u);
       EXPECT_EQ(text.substr(text.size() - 7), "%%EOF\r\n");

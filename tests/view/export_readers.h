@@ -13,11 +13,22 @@
 #include <string>
 #include <vector>
 
+#include "view/export_output.h"
 #include "view/figure_painter.h"
 #include "view/vector_export_settings.h"
 #include "view/view_mapping.h"
 
 namespace export_test {
+
+// The writers' output into a string stream the tests read and clear.
+class StreamOutput : public view::ExportOutput {
+ public:
+  explicit StreamOutput(std::ostringstream& out) : out_(out) {}
+  void Write(std::string_view text) override { out_ << text; }
+
+ private:
+  std::ostringstream& out_;
+};
 
 // Texts are 7 pixels wide per character and 16 high, whatever the font.
 inline view::VectorExportSettings Settings() {
@@ -147,7 +158,7 @@ inline constexpr kernel::ColorRef kPink = kernel::Rgb(255, 0, 128);
 template <class Painter>
 struct PainterFile {
   explicit PainterFile(const view::ViewMapping& m = SquareView(), view::VectorExportSettings s = Settings())
-      : mapping(m), settings(Pink(std::move(s))), painter(out, mapping, settings) {}
+      : mapping(m), settings(Pink(std::move(s))), painter(output, mapping, settings) {}
 
   static view::VectorExportSettings Pink(view::VectorExportSettings s) {
     s.colors[5] = kPink;
@@ -163,15 +174,16 @@ struct PainterFile {
   template <class Draw>
   std::string Document(Draw draw) {
     out.str({});
-    painter.Begin();
+    painter.BeginPicture();
     draw(painter);
-    painter.End();
+    painter.EndPicture();
     return Take();
   }
 
   view::ViewMapping mapping;
   view::VectorExportSettings settings;
   std::ostringstream out;
+  StreamOutput output{out};
   Painter painter;
 };
 
