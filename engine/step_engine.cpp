@@ -146,6 +146,7 @@ int StepEngine::ExecuteNewStep(std::string* out) {
     AdjustTables(before.points - after.points, before.lines - after.lines, before.circles - after.circles,
                  before.hypercycles - after.hypercycles, before.horocycles - after.horocycles);
     figure_counter = before.counter;
+    last_polygon = before.polygons;  // a polygon the failed step set up goes too
     history.EndStep(true);
     return result;
   }

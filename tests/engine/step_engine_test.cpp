@@ -253,6 +253,16 @@ TEST_F(NewStepTest, AFailedNewStepGivesBackWhatItReserved) {
   EXPECT_EQ(engine.ends.size(), 4u);
 }
 
+TEST_F(NewStepTest, AFailedPointOnAPolygonGivesBackItsPolygon) {
+  const int a = FreePoint(0, 0);
+  const int b = FreePoint(4, 0);
+  const int c = FreePoint(0, 3);
+  engine.tables.last_point = kLastPointLimit;  // no room for the new point
+  EXPECT_EQ(NewStep(204, {a, b, c}), engine::kMsgNoMoreRoom);
+  EXPECT_EQ(engine.last_polygon, -1);
+  EXPECT_EQ(engine.history.steps.size(), 3u);
+}
+
 TEST_F(NewStepTest, PartialReplayFallsBackWhenAStepEndsElsewhere) {
   const int a = FreePoint(0, 0);
   const int b = FreePoint(2, 0);
