@@ -10,13 +10,12 @@
 
 namespace engine {
 
-int StepEngine::AddPoint(const Point2& p, std::uint16_t tag, std::int16_t label) {
+int StepEngine::ClaimNewPoint(std::uint16_t tag, std::int16_t label) {
   if (tables.last_point >= kLastPointLimit) return -1;
   const int i = tables.last_point + 1;
   const int id = label >= 0 ? label : tables.LabelForNewPoint(i);
   if (id < 0 || id >= kPointCapacity) return -1;
   tables.last_point = static_cast<std::int16_t>(i);
-  tables.xy[i] = p;
   tables.exists[i] = 1;
   tables.label_map[id] = static_cast<std::int16_t>(i);
   tables.names[i].label = static_cast<std::uint16_t>(id);
@@ -25,18 +24,15 @@ int StepEngine::AddPoint(const Point2& p, std::uint16_t tag, std::int16_t label)
   return id;
 }
 
+int StepEngine::AddPoint(const Point2& p, std::uint16_t tag, std::int16_t label) {
+  const int id = ClaimNewPoint(tag, label);
+  if (id >= 0) tables.xy[tables.last_point] = p;
+  return id;
+}
+
 int StepEngine::AddPoint3D(const Point3& p, std::uint16_t tag, std::int16_t label) {
-  if (tables.last_point >= kLastPointLimit) return -1;
-  const int i = tables.last_point + 1;
-  const int id = label >= 0 ? label : tables.LabelForNewPoint(i);
-  if (id < 0 || id >= kPointCapacity) return -1;
-  tables.last_point = static_cast<std::int16_t>(i);
-  tables.xyz[i] = p;
-  tables.exists[i] = 1;
-  tables.label_map[id] = static_cast<std::int16_t>(i);
-  tables.names[i].label = static_cast<std::uint16_t>(id);
-  tables.attrs[i].tag = static_cast<std::int16_t>(tag);
-  tables.attrs[i].words = {-1, -1, -1, -1};
+  const int id = ClaimNewPoint(tag, label);
+  if (id >= 0) tables.xyz[tables.last_point] = p;
   return id;
 }
 

@@ -162,6 +162,9 @@ class StepEngine {
   int Evaluate(std::string text, Real& value);
 
  private:
+  // Takes the next point entry with its label (the one asked for, or the next free) and marks it
+  // as existing, coordinates left to the caller; the label, or -1 when there is no room.
+  int ClaimNewPoint(std::uint16_t tag, std::int16_t label);
   int RunOperation(const kernel::ConstructionRecord& step, std::string* out);
 
   StepExecutors default_executors_;

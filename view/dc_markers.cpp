@@ -1,35 +1,20 @@
 // Point markers and the picture frame on a device context.
 
-#include <array>
-
 #include "kernel/number_text.h"
 #include "view/dc_figure_painter.h"
+#include "view/marker_shapes.h"
 
 namespace view {
 
 using platform::PointI;
 
 void DcFigurePainter::DoMarker(const MarkerPlace& at, std::uint32_t style, int size) {
-  if (style >= kMarkerStyleCount) return;
   const int r = mapping().printing ? kernel::RoundLD(size * rules().printFactor) : size;
-  const int px = at.pixel.x;
-  const int py = at.pixel.y;
-  const int l = px - r;
-  const int t = py - r;
-  const int rt = px + r;
-  const int b = py + r;
+  const MarkerShape shape = MarkerShapeAt(at.pixel, style, r);
   platform::DC& dc = this->dc();
-  auto line = [&dc](PointI from, PointI to) {
-    dc.MoveTo(from);
-    dc.LineTo(to);
-  };
-  auto triangle = [&dc](PointI a, PointI m, PointI z) {
-    const std::array<PointI, 3> corners{a, m, z};
-    dc.Polygon(corners);
-  };
   Sync();
-  switch (style) {
-    case 0:
+  switch (shape.kind) {
+    case MarkerShape::Kind::Square:
       if (r == 0) {
         // A square of one pixel (the device draws no frame for a rectangle that small).
         const FillBrush& brush = state().brush;
@@ -38,56 +23,18 @@ void DcFigurePainter::DoMarker(const MarkerPlace& at, std::uint32_t style, int s
         else if (brush.filled)
           dc.SetPixel(at.pixel, platform::Color::FromColorRef(FillColorOf(rules(), mapping().printing, brush.color)));
       } else {
-        dc.Rectangle({l, t, rt + 1, b + 1});
+        dc.Rectangle(shape.box);
       }
       break;
-    case 1: dc.Ellipse({l, t, rt + 1, b + 1}); break;
-    case 2: triangle({l, b}, {rt, b}, {px, t}); break;
-    case 3: triangle({l, t}, {rt, t}, {px, b}); break;
-    case 4: triangle({l, t}, {l, b}, {rt, py}); break;
-    case 5: triangle({rt, t}, {rt, b}, {l, py}); break;
-    case 6:
-      line({px, t}, {px, b + 1});
-      line({l, py}, {rt + 1, py});
+    case MarkerShape::Kind::Disk: dc.Ellipse(shape.box); break;
+    case MarkerShape::Kind::Triangle: dc.Polygon(shape.corners); break;
+    case MarkerShape::Kind::Strokes:
+      for (int k = 0; k < shape.strokeCount; ++k) {
+        dc.MoveTo(shape.strokes[k].from);
+        dc.LineTo(shape.strokes[k].to);
+      }
       break;
-    case 7:
-      line({px, t}, {px, b + 1});
-      line({l, py}, {rt + 1, py});
-      dc.MoveTo({l, t});
-      dc.LineTo({rt, t});
-      dc.LineTo({rt, b});
-      dc.LineTo({l, b});
-      dc.LineTo({l, t});
-      break;
-    case 8:
-      line({l, t}, {rt + 1, b + 1});
-      line({l, b}, {rt + 1, t - 1});
-      break;
-    case 9:
-      line({px, t}, {px, b});
-      line({l, py}, {rt, py});
-      break;
-    case 10:
-      line({l, t}, {rt, b});
-      dc.MoveTo({l, b});
-      dc.LineTo({rt, t});
-      dc.LineTo({l, t});
-      dc.LineTo({l, b});
-      dc.LineTo({rt, b});
-      dc.LineTo({rt, t});
-      break;
-    case 11:
-      line({px, py}, {px, py - 3 * r});
-      line({px, py}, {rt, t});
-      line({px, py}, {l, t});
-      break;
-    case 12:
-      line({px, py}, {px, py + 3 * r});
-      line({px, py}, {rt, b});
-      line({px, py}, {l, b});
-      break;
-    default:
-      break;
+    case MarkerShape::Kind::None: break;
   }
 }
 

@@ -174,18 +174,6 @@ Real DirectionDegrees(const Point2& v) {
 
 }  // namespace
 
-void EpsPainter::DoArc(const Point2& centre, const Point2& start, Real sweep) {
-  const LinePen& pen = state().pen;
-  if (pen.style == kLineNone) return;
-  const Real r = kernel::Dist2(centre, start);
-  if (!(r > 0) || !std::isfinite(sweep)) return;
-  if (!CircleNear(centre, r)) {
-    FigurePainter::DoArc(centre, start, sweep);  // the pieces that pass the view
-    return;
-  }
-  WriteArc(centre, start, sweep);
-}
-
 void EpsPainter::WriteArc(const Point2& centre, const Point2& start, Real sweep) {
   const LinePen& pen = state().pen;
   const Point2 c = PagePoint(centre);

@@ -38,7 +38,6 @@ class EpsPainter : public ExportFilePainter {
   void DoPolyline(std::span<const kernel::Point2> points) override;
   void DoFlaggedPolyline(std::span<const kernel::Point2> points, std::span<const std::uint8_t> flags,
                          int mode) override;
-  void DoArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) override;
   void DoCircle(const kernel::Point2& centre, kernel::Real radius) override;
   void DoPolygon(std::span<const kernel::Point2> points) override;
   void DoRectangle(const kernel::Point2& topLeft, const kernel::Point2& bottomRight) override;
@@ -67,7 +66,7 @@ class EpsPainter : public ExportFilePainter {
   void AppendTemplatePath(std::string& text, std::span<const kernel::Point2> points, std::string_view letters) const;
   void WriteStrokedPath(std::span<const kernel::Point2> points, std::string_view letters, kernel::ColorRef color,
                         int width, int style);
-  void WriteArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep);
+  void WriteArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) override;
   void WriteCircleOutline(const kernel::Point2& p, kernel::Real r, int width, kernel::ColorRef color, int style);
   void WriteCircleFill(const kernel::Point2& p, kernel::Real r, kernel::ColorRef color, int fillStyle);
   void WriteFilledCircle(const kernel::Point2& p, kernel::Real r, int width, kernel::ColorRef fill,

@@ -82,6 +82,17 @@ bool ExportFilePainter::CircleNear(const Point2& centre, Real radius) const {
   return std::isfinite(radius) && AllNear(corners);
 }
 
+void ExportFilePainter::DoArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) {
+  if (state().pen.style == kLineNone || !std::isfinite(sweep)) return;
+  const kernel::Real r = kernel::Dist2(centre, start);
+  if (!(r > 0)) return;
+  if (CircleNear(centre, r)) {
+    WriteArc(centre, start, sweep);
+  } else {
+    FigurePainter::DoArc(centre, start, sweep);  // the pieces that pass the view
+  }
+}
+
 void ExportFilePainter::FarCirclePieces(const Point2& centre, Real radius, bool fill, std::vector<Point2>& area,
                                         std::vector<std::vector<Point2>>& pieces) const {
   area.clear();

@@ -45,6 +45,11 @@ class ExportFilePainter : public ExportPainter {
   // Whether a circle of this centre and radius maps near enough to be written whole.
   bool CircleNear(const kernel::Point2& centre, kernel::Real radius) const;
 
+  // An arc with a visible pen: written whole by WriteArc when it maps near the client area, else
+  // as the pieces that pass the view.
+  void DoArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) override;
+  virtual void WriteArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) = 0;
+
   // A circle too large to write whole, as the pieces that pass the view: with fill, the part of
   // the disk over the view as one polygon (area; empty when none), and the pieces of its edge.
   void FarCirclePieces(const kernel::Point2& centre, kernel::Real radius, bool fill,

@@ -1,12 +1,12 @@
 #include "view/figure_painter.h"
 
 #include <array>
-#include <initializer_list>
 
 #include "kernel/arrowhead.h"
 #include "kernel/flag_runs.h"
 #include "kernel/vector2.h"
 #include "view/arc_sampling.h"
+#include "view/marker_shapes.h"
 
 namespace view {
 
@@ -180,67 +180,20 @@ void FigurePainter::DoPixelRectangle(const platform::Rect& rect) {
 }
 
 void FigurePainter::DoMarker(const MarkerPlace& at, std::uint32_t style, int size) {
-  if (style >= kMarkerStyleCount) return;
-  const int r = size;
-  const int px = at.pixel.x;
-  const int py = at.pixel.y;
-  const int l = px - r;
-  const int t = py - r;
-  const int rt = px + r;
-  const int b = py + r;
-  auto polygon = [this](std::initializer_list<PointI> corners) {
-    std::array<Point2, 3> world;
-    std::size_t i = 0;
-    for (const PointI& c : corners) world[i++] = ToWorld(c);
-    DoPolygon(world);
-  };
-  auto line = [this](PointI a, PointI z) { DoPixelSegment(a, z); };
-  switch (style) {
-    case 0: DoPixelRectangle({l, t, rt + 1, b + 1}); break;
-    case 1: DoPixelCircle(at.pixel, r); break;
-    case 2: polygon({{l, b}, {rt, b}, {px, t}}); break;
-    case 3: polygon({{l, t}, {rt, t}, {px, b}}); break;
-    case 4: polygon({{l, t}, {l, b}, {rt, py}}); break;
-    case 5: polygon({{rt, t}, {rt, b}, {l, py}}); break;
-    case 6:
-      line({px, t}, {px, b + 1});
-      line({l, py}, {rt + 1, py});
+  const MarkerShape shape = MarkerShapeAt(at.pixel, style, size);
+  switch (shape.kind) {
+    case MarkerShape::Kind::Square: DoPixelRectangle(shape.box); break;
+    case MarkerShape::Kind::Disk: DoPixelCircle(at.pixel, size); break;
+    case MarkerShape::Kind::Triangle: {
+      std::array<Point2, 3> world;
+      for (std::size_t k = 0; k < world.size(); ++k) world[k] = ToWorld(shape.corners[k]);
+      DoPolygon(world);
       break;
-    case 7:
-      line({px, t}, {px, b + 1});
-      line({l, py}, {rt + 1, py});
-      line({l, t}, {rt, t});
-      line({rt, t}, {rt, b});
-      line({rt, b}, {l, b});
-      line({l, b}, {l, t});
+    }
+    case MarkerShape::Kind::Strokes:
+      for (int k = 0; k < shape.strokeCount; ++k) DoPixelSegment(shape.strokes[k].from, shape.strokes[k].to);
       break;
-    case 8:
-      line({l, t}, {rt + 1, b + 1});
-      line({l, b}, {rt + 1, t - 1});
-      break;
-    case 9:
-      line({px, t}, {px, b});
-      line({l, py}, {rt, py});
-      break;
-    case 10:
-      line({l, t}, {rt, b});
-      line({l, b}, {rt, t});
-      line({rt, t}, {l, t});
-      line({l, t}, {l, b});
-      line({l, b}, {rt, b});
-      line({rt, b}, {rt, t});
-      break;
-    case 11:
-      line({px, py}, {px, py - 3 * r});
-      line({px, py}, {rt, t});
-      line({px, py}, {l, t});
-      break;
-    case 12:
-      line({px, py}, {px, py + 3 * r});
-      line({px, py}, {rt, b});
-      line({px, py}, {l, b});
-      break;
-    default: break;
+    case MarkerShape::Kind::None: break;
   }
 }
 

@@ -257,18 +257,6 @@ void SvgPainter::DoFlaggedPolyline(std::span<const Point2> points, std::span<con
   Write(text);
 }
 
-void SvgPainter::DoArc(const Point2& centre, const Point2& start, Real angle) {
-  const LinePen& pen = state().pen;
-  if (pen.style == kLineNone || !std::isfinite(angle)) return;
-  const Real r = kernel::Dist2(centre, start);
-  if (!(r > 0)) return;
-  if (!CircleNear(centre, r)) {
-    FigurePainter::DoArc(centre, start, angle);  // the pieces that pass the view
-    return;
-  }
-  WriteArc(centre, start, angle);
-}
-
 void SvgPainter::WriteArc(const Point2& centre, const Point2& start, Real angle) {
   const LinePen& pen = state().pen;
   const int r = kernel::RoundLD(kernel::Dist2(centre, start) / mapping().unitsPerPixelX);

@@ -37,7 +37,6 @@ class SvgPainter : public ExportFilePainter {
   void DoPolyline(std::span<const kernel::Point2> points) override;
   void DoFlaggedPolyline(std::span<const kernel::Point2> points, std::span<const std::uint8_t> flags,
                          int mode) override;
-  void DoArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) override;
   void DoCircle(const kernel::Point2& centre, kernel::Real radius) override;
   void DoPixelCircle(platform::PointI centre, int radius) override;
   void DoPolygon(std::span<const kernel::Point2> points) override;
@@ -69,7 +68,7 @@ class SvgPainter : public ExportFilePainter {
   void WriteLine(platform::PointI a, platform::PointI b, kernel::ColorRef color, int width, int dash);
   void WritePath(std::span<const platform::PointI> points, kernel::ColorRef color, int width, std::string_view letters,
                  int style);
-  void WriteArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real angle);
+  void WriteArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real angle) override;
   void WriteText(platform::PointI anchor, std::string_view text, int h, int v,
                  std::optional<kernel::ColorRef> background);
   void WriteMarker(platform::PointI p, std::uint32_t shape, int r, kernel::ColorRef color);
