@@ -23,6 +23,11 @@ class ExportPainter : public FigurePainter {
   // What ends the picture and the file (trailer).
   virtual void EndPicture() {}
 
+  // The files keep no notices and no polar grid (the SVG file keeps its rays).
+  bool ShowsNotices() const override { return false; }
+  bool TakesPolarCircles() const override { return false; }
+  bool TakesPolarRays() const override { return false; }
+
  protected:
   void Write(std::string_view text) { output_.Write(text); }
   ExportOutput& output() { return output_; }

@@ -166,6 +166,15 @@ class FigurePainter {
   // A note naming the section of the picture that follows; only text formats keep it.
   void Comment(std::string_view text);
 
+  // What the target takes of the parts of a picture that go to some targets only.
+  // Formula texts are read as TeX mathematics, so symbols are spelled as its commands ("\pi").
+  virtual bool FormulaSymbolsAsCommands() const { return false; }
+  // Notices to the user drawn into the picture (they belong on the screen only).
+  virtual bool ShowsNotices() const { return true; }
+  // The circles and the rays of the polar grid.
+  virtual bool TakesPolarCircles() const { return true; }
+  virtual bool TakesPolarRays() const { return true; }
+
  protected:
   // Called after the state changed (set, or restored).
   virtual void DoStateChanged() {}

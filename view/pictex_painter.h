@@ -101,6 +101,7 @@ class PiCTeXPainter : public ExportPainter {
   void Arrow(const kernel::Point2& direction, const kernel::Point2& tip, const ArrowheadShape& shape);
 
   const PiCTeXPicture& picture() const { return picture_; }
+  bool FormulaSymbolsAsCommands() const override { return true; }
 
  protected:
   bool DoSegment(const kernel::Point2& p, const kernel::Point2& q, bool clip) override;

@@ -148,6 +148,45 @@ class TQELWing : public TQELWin {
   bool SetPlane(kernel::PlaneRecord& plane);
   kernel::Real PlaneValue(const kernel::Point3& p) const { return kernel::PlaneValue3(wing.plane, p); }
 
+  // --- The coordinate frame (axes_drawing.cpp, gridlines.cpp) ---
+  // Gridlines, polar grid, lattice dots, both axes with their ticks, arrowheads and the labels
+  // drawn with them, the axis names (unless labels are opaque) and the tick-interval notice.
+  // Nothing unless the axes, the dots or a grid flag are on. The paint routines call it before
+  // the figure and DrawScaleLabels right after it.
+  void DrawAxes(FigurePainter& painter);
+  // The scale labels not drawn with their axis, the origin letter, and the axis names when labels
+  // are opaque; so they lie on top of the axes, ticks and gridlines.
+  void DrawScaleLabels(FigurePainter& painter);
+  // Prepares the tick intervals and index ranges before the axes are drawn (the grid layer does
+  // it); 0 when nothing happened.
+  virtual int PaintGrid() { return 0; }
+  // The rectangular grid in the quadrants asked for, every freq-th line in the major pen.
+  virtual void DrawGridlines(FigurePainter& painter, const LinePen& major, const LinePen& minor);
+  // Circles about the origin at multiples of the x interval and rays at equal angles.
+  void DrawPolarGrid(FigurePainter& painter, const LinePen& pen);
+  // The arc of radius r about c from angle a1 to a2 (the whole circle for a full turn).
+  void DrawCircleArc(FigurePainter& painter, const kernel::Point2& c, kernel::Real r, kernel::Real a1,
+                     kernel::Real a2);
+  // One x scale label at tick value x, below the anchor (above it in border mode); nothing when it
+  // does not fit in the client area. DrawYTickLabel: left of the anchor (right of it in border mode).
+  virtual void DrawTickLabel(FigurePainter& painter, kernel::Real x, kernel::Point2 anchor, bool border,
+                             std::optional<kernel::ColorRef> background);
+  void DrawYTickLabel(FigurePainter& painter, kernel::Real y, kernel::Point2 anchor, bool border,
+                      std::optional<kernel::ColorRef> background);
+  // The label texts of the x and y scales for the painter's target.
+  std::string XTickText(const FigurePainter& painter, kernel::Real value) const;
+  std::string YTickText(const FigurePainter& painter, kernel::Real value) const;
+  void DrawAxisNames(FigurePainter& painter);
+  // "tick interval changed" at the bottom right corner, once after an interval was widened.
+  void DrawIntervalNotice(FigurePainter& painter);
+  // After the grid dialog stored new settings: mark sizes, modified, redraw.
+  void GridChanged();
+  // The view dialog's view change; nothing while the view is locked.
+  virtual void ApplyView(const kernel::Point2& centre, kernel::Real halfWidth, kernel::Real halfHeight,
+                         bool unequal);
+  // The world sizes of ticks and arrowheads for the current scales (the grid layer keeps them).
+  virtual void UpdateMarkScales() {}
+
  protected:
   void SetupWindow() override;
   bool OnCommand(int id) override;
@@ -175,6 +214,13 @@ class TQELWing : public TQELWin {
   bool AskPositive(int promptId, kernel::Real shown, int width, int decimals, kernel::Real& value);
   // The picture must be drawn anew: check marks, picture invalid, client area invalidated.
   void Redraw();
+  // The frame's parts.
+  struct AxisInk;
+  AxisInk MakeAxisInk() const;
+  void DrawXAxis(FigurePainter& painter, const AxisInk& ink);
+  void DrawYAxis(FigurePainter& painter, const AxisInk& ink);
+  void DrawXScaleLabels(FigurePainter& painter, const AxisInk& ink);
+  void DrawYScaleLabels(FigurePainter& painter, const AxisInk& ink);
 };
 
 }  // namespace view

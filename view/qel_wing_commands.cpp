@@ -57,9 +57,6 @@ bool TQELWing::OnCommand(int id) {
     return true;
   }
   switch (id) {
-    case kCmdZoomOut: Zoom(true); return true;
-    case kCmdZoomIn: Zoom(false); return true;
-    case kCmdLastWindow: LastView(); return true;
     case kCmdZoomFactor: CmZoomFactor(); return true;
     case kCmdShiftPercentage: CmShiftPercentage(); return true;
     case kCmdShiftLeft: ShiftView(-wing.shiftFraction, 0); return true;
@@ -91,7 +88,6 @@ void TQELWing::EnableCommand(platform::CommandState& state) {
     case kCmdShiftRight: state.enabled = CeShiftRight(); return;
     case kCmdShiftUp: state.enabled = CeShiftUp(); return;
     case kCmdShiftDown: state.enabled = CeShiftDown(); return;
-    case kCmdLastWindow: state.enabled = !wing.viewStack.empty(); return;
     default: TQELWin::EnableCommand(state);
   }
 }

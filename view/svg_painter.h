@@ -30,6 +30,7 @@ class SvgPainter : public ExportFilePainter {
   void BeginPicture() override;
   void EndPicture() override;
   int patternCount() const { return patterns_; }
+  bool TakesPolarRays() const override { return true; }
 
  protected:
   bool DoSegment(const kernel::Point2& p, const kernel::Point2& q, bool clip) override;

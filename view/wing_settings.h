@@ -61,6 +61,20 @@ struct AxesSettings {
   std::uint16_t minusCharacter = 150;
   // The names written at the axes, at most kAxisNameLength characters each.
   std::array<std::string, 3> axisNames{"x", "y", "z"};
+
+  // The notice that a tick interval was widened: 1 draws it at the next paint (then 2); 0 keeps
+  // it off; it is drawn in the colour of noticeColor.
+  std::uint16_t noticeState = 0;
+  std::uint16_t noticeColor = 5;
+  // The colour role behind opaque labels.
+  std::uint16_t labelBackgroundRole = 0;
+  // Set when the grid settings changed; cleared once the axes are drawn again.
+  std::uint8_t gridChanged = 0;
+  // The sizes of the marks in world units, kept by the grid layer after every view change: half
+  // a tick's length in x and in y units, and the arrowheads' length in x units.
+  kernel::Real tickHalfX = 0;
+  kernel::Real tickHalfY = 0;
+  kernel::Real arrowLength = 0;
 };
 
 inline constexpr int kAxisNameLength = 19;

@@ -13,6 +13,7 @@
 #include "platform/scripted_responder.h"
 #include "resources/resource_library.h"
 #include "support/extended_expect.h"
+#include "view/grid_win.h"
 #include "view/line_style.h"
 #include "view/qel_wing.h"
 
@@ -28,10 +29,11 @@ namespace {
 
 constexpr Real kClose = static_cast<Real>(1e-13);
 
-// A graphics window on the (off-)screen with that client size and the plane window's menu.
-class Wing : public TQELWing {
+// A graphics window on the (off-)screen with that client size and the plane window's menu; the
+// grid layer above it answers the zoom and Last window commands.
+class Wing : public TGridWin {
  public:
-  Wing(int width, int height) : TQELWing(nullptr, "wing") {
+  Wing(int width, int height) : TGridWin(nullptr, "wing") {
     Create();
     SetMenu("GEO2MENU");
     Show();
