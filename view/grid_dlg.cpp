@@ -160,12 +160,13 @@ bool TGridDlg::OnCommand(int id) {
     case kGridApply: Apply(); return true;
     case kClose: Hide(); return true;
     case 1: return true;
-    case kGridAxes:
-    case kGridTicks:
-    case kGridPolarSectors:
-    case kGridRectangular: ShowControls(); return true;
     default: return TDlg::OnCommand(id);
   }
+}
+
+void TGridDlg::OnNotify(int id, platform::ControlNotification what) {
+  if (what != platform::ControlNotification::Clicked) return;
+  if (id == kGridAxes || id == kGridTicks || id == kGridPolarSectors || id == kGridRectangular) ShowControls();
 }
 
 }  // namespace view

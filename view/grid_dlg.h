@@ -68,6 +68,8 @@ class TGridDlg : public shell::TDlg {
   bool OnCommand(int id) override;
   void OnOk() override {}
   void OnCancel() override { Hide(); }
+  // A click on "axes", "ticks", "polar sectors" or "rectangular" shows and hides what depends on it.
+  void OnNotify(int id, platform::ControlNotification what) override;
 
  private:
   // Which controls show, by the grid dialog kind and the boxes checked.
