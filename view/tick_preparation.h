@@ -14,7 +14,8 @@ inline constexpr int kTicksOverflow = 4;
 
 struct TickPreparation {
   // kTicksUnchanged, kTicksWidened (an interval grew tenfold, maybe several times) or
-  // kTicksOverflow (an index range does not fit 32 bits: ticks were switched off).
+  // kTicksOverflow (an index range does not fit 32 bits: ticks were switched off and every range
+  // set to 0 alone).
   int result = kTicksUnchanged;
   // An interval or the decimals of the labels changed.
   bool changed = false;
@@ -27,7 +28,7 @@ struct TickPreparation {
 // 3. Each axis with scale labels gets more decimals (up to 4) while interval x label frequency is
 //    below one unit of the last decimal; a suffix (places of 10 or more) stays.
 // 4. After a change, a notice state of 3 becomes 0 and any other positive one 1.
-// 5. The first and last tick index of each axis in the view box.
+// 5. The first and last tick index of each axis in the view box (toward zero).
 TickPreparation PrepareTicks(const ViewMapping& m, AxesSettings& axes);
 
 }  // namespace view
