@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 packages=(
-  cmake ninja-build g++ ccache pkg-config poppler-utils
+  cmake ninja-build g++ ccache pkg-config poppler-utils fonts-dejavu-core
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libqhull-dev

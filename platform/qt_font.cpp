@@ -1,6 +1,7 @@
 #include "platform/qt_font.h"
 
 #include <QFontMetrics>
+#include <QStringList>
 #include <algorithm>
 #include <cstdint>
 
@@ -18,6 +19,14 @@ QFont ToQFont(const FontSpec& given, const QFont& base, const QPaintDevice* devi
   const FontSpec spec = WithinFontLimits(given);
   QFont font = base;
   if (!spec.face.empty()) font.setFamily(ToQString(spec.face));
+  if (spec.symbolCharset) {
+    // Symbol-font codes reach Qt as Unicode Greek letters and signs; a face named for the
+    // symbol set may hold them only under its private codes, so faces that have them follow.
+    QStringList families;
+    if (!spec.face.empty()) families << ToQString(spec.face);
+    families << QStringLiteral("DejaVu Serif") << QStringLiteral("DejaVu Sans");
+    font.setFamilies(families);
+  }
   if (spec.height != 0) {
     const int pixels = spec.height < 0 ? -spec.height : spec.height;
     font.setPixelSize(std::max(1, pixels));

@@ -397,6 +397,19 @@ TEST_F(DcTest, SymbolFontTextShowsGreekLetters) {
   EXPECT_NE(dc->GetTextExtent("ppp").width, latin);
 }
 
+TEST_F(DcTest, SymbolFaceDrawsPiAndMinusEvenWhenItsOwnGlyphsAreMissing) {
+  // The stored symbol slot names "Symbol"; on systems where that face lacks the Greek and minus
+  // code points the text must still show (a pi and a minus of the scale labels came out blank).
+  FontSpec font;
+  font.height = -20;
+  font.face = "Symbol";
+  font.symbolCharset = true;
+  dc->SelectFont(font);
+  dc->SetTextAlign(kAlignLeft | kAlignTop);
+  dc->TextOut({1, 1}, "p");
+  EXPECT_GT(DrawnCount(), 10) << Picture();
+}
+
 TEST_F(DcTest, PixelsAndCapabilitiesOfABitmap) {
   dc->SetPixel({3, 4}, kBlue);
   EXPECT_EQ(dc->GetPixel({3, 4}), kBlue);
