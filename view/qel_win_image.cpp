@@ -29,6 +29,7 @@ constexpr int kImagePlaceY = 10;
 void TQELWin::PaintBackground(platform::DC& dc) { TPreWin::Paint(dc); }
 
 platform::Bitmap TQELWin::ClientPicture() {
+  UpdateClientArea();
   platform::Bitmap picture(preWin.width, preWin.height);
   if (picture.IsEmpty()) return picture;
   std::unique_ptr<platform::DC> dc = picture.CreateDC();
