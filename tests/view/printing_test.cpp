@@ -277,3 +277,30 @@ TEST_F(Printing, SimulprintOfAWindowWithAFileReadsItsFileAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PrinterServices, FontsScaleForTheDeviceAndComeBack) {
+  TQELWin w(nullptr, "fonts");
+  w.fontWin.pointSizes[0] = 12;
+  w.fontWin.pointSizes[3] = -10;  // a negative size counts by its size
+  w.fontWin.fonts[0].height = -16;
+  const shell::FontTable before = w.fontWin.fonts;
+  w.ScaleFonts(true, 600);
+  EXPECT_EQ(w.fontWin.fonts[0].height, -100);
+  EXPECT_EQ(w.fontWin.fonts[3].height, -83);
+  w.ScaleFonts(false, 600);
+  EXPECT_EQ(w.fontWin.fonts, before);
+  EXPECT_FALSE(w.fontWin.savedFonts);
+
+  // The printer scale follows the device the picture is drawn on.
+  platform::Bitmap page(2 * platform::FrameWindow::ScreenRect().width, 10);
+  const std::unique_ptr<platform::DC> dc = page.CreateDC();
+  w.SetPrinterScale(*dc);
+  EXPECT_EQ(w.qelWin.deviceDpi, dc->GetDeviceCaps().dpiY);
+  EXPECT_EQ(w.qelWin.deviceFactor, 2);
+  w.UpdateClientArea();
+  EXPECT_EQ(w.qelWin.deviceFactor, 1);
+}
+
+}  // namespace
