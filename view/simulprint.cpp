@@ -60,9 +60,9 @@ void TQELWin::CmSimulprint() {
   qelWin.printFileCount = 0;
   qelWin.simulprint = 0;
 
-  if (hadFile) {
-    ResetDocument(keptName);
-  } else {
+  const int reread = hadFile ? ResetDocument(keptName) : 0;
+  if (!hadFile || reread != 0) {
+    // A file that cannot be read again leaves an empty figure that no Save puts in its place.
     ApplyCommonBlock(keptBlock);
     ClearFigure();
     fileMsg.fileName = keptName;
@@ -77,6 +77,7 @@ void TQELWin::CmSimulprint() {
   UpdateClientArea();
   ResetDeviceState();
   Invalidate(false);
+  if (reread != 0) Msg(reread);
 }
 
 }  // namespace view

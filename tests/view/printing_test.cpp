@@ -304,3 +304,25 @@ TEST(PrinterServices, FontsScaleForTheDeviceAndComeBack) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Printing, SimulprintOfAWindowWhoseFileWentMeanwhileLeavesAnUnnamedEmptyFigure) {
+  const std::string own = WriteFigure("gone.kvt");
+  const std::string other = WriteFigure("other.kvt");
+  PrintWindow w(300, 200);
+  w.fileMsg.fileName = own;
+  ASSERT_EQ(w.LoadFile(), 0);
+  std::filesystem::remove(own);
+  ScriptedResponder script;
+  script.FillAndPress("ONEINPUT", {{211, "1"}}, IDOK).ChooseFile(other);
+  PrintTo(script, Path("gone.pdf")).AnswerMessage(IDOK);
+  w.DispatchCommand(kCmdSimulprint);
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
+  EXPECT_EQ(w.fileMsg.fileName, own);
+  EXPECT_EQ(w.fileMsg.named, 0);
+  EXPECT_TRUE(w.IsVisible());
+}
+
+}  // namespace
