@@ -326,3 +326,29 @@ TEST_F(Printing, SimulprintOfAWindowWhoseFileWentMeanwhileLeavesAnUnnamedEmptyFi
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Printing, TheSelectedPrinterSetUpCarriesOverToTheNextPrint) {
+  PrintWindow w(200, 200);
+  platform::PrinterSetup landscape;
+  landscape.paper = "A5";
+  landscape.landscape = true;
+  const std::string pdf = Path("a5.pdf");
+  {
+    ScriptedResponder script;
+    script.ChoosePrinterSetup(landscape);
+    PrintTo(script, pdf);
+    w.DispatchCommand(kCmdSelectPrinter);
+    w.DispatchCommand(kCmdPrint);
+    EXPECT_TRUE(script.Unexpected().empty());
+  }
+  const ToolRun info = RunTool("pdfinfo '" + pdf + "'");
+  EXPECT_TRUE(std::regex_search(info.output, std::regex("Page size: +595(\\.\\d+)? x 4(19|20)"))) << info.output;
+  // Back to the default set-up for the other tests.
+  ScriptedResponder script;
+  script.ChoosePrinterSetup(platform::PrinterSetup{});
+  w.DispatchCommand(kCmdSelectPrinter);
+}
+
+}  // namespace
