@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "view/bmp_export.h"
 #include "view/eps_export.h"
 #include "view/pictex_export.h"
 #include "view/svg_export.h"
@@ -25,6 +26,7 @@ constexpr std::array kExportCommands{
     ExportCommand{kCmdExportPiCTeX, ExportKind::PiCTeX, &Make<PiCTeXExport>},
     ExportCommand{kCmdExportEPS, ExportKind::EPS, &Make<EpsExport>},
     ExportCommand{kCmdExportSVG, ExportKind::SVG, &Make<SvgExport>},
+    ExportCommand{kCmdExportBMP, ExportKind::BMP, &Make<BmpExport>},
 };
 
 const ExportCommand* Find(int commandId) {

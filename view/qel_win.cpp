@@ -162,7 +162,7 @@ void TQELWin::ShowHelp(std::string_view resourceName, std::string_view topic) {
 
 void TQELWin::SetupMenuChecks(bool redraw) {
   CheckMenu(kCmdToggleColors, qelWin.colorsFlag != 0);
-  CheckMenu(kCmdBackColor, qelWin.withBackColor != 0);
+  CheckMenu(kCmdBackColor, device.withBackColor != 0);
   UpdateMenu();
   if (redraw) MenuChanged();
 }
@@ -187,7 +187,7 @@ void TQELWin::SetCurrentTool(std::uint16_t tool) {
 void TQELWin::DrawFrame(platform::DC& dc) {
   if (!printFormat.frameImage) return;
   const int factor = qelWin.thickPrinting ? qelWin.printThicknessFactor : 1;
-  const platform::Pen pen{platform::PenStyle::Solid, qelWin.framePenWidth * factor + 1, platform::kBlack};
+  const platform::Pen pen{platform::PenStyle::Solid, device.framePenWidth * factor + 1, platform::kBlack};
   const platform::Pen old = dc.SelectPen(pen);
   const int x0 = preWin.originX;
   const int y0 = preWin.originY;
@@ -280,8 +280,26 @@ bool TQELWin::OnCommand(int id) {
       AskDelay();
       return true;
     case kCmdBackColor:
-      qelWin.withBackColor = qelWin.withBackColor ? 0 : 1;
+      device.withBackColor = device.withBackColor ? 0 : 1;
       SetupMenuChecks(false);
+      return true;
+    case kCmdPrint:
+      CmPrint();
+      return true;
+    case kCmdSimulprint:
+      CmSimulprint();
+      return true;
+    case kCmdSelectPrinter:
+      CmSelectPrinter();
+      return true;
+    case kCmdImageSize:
+      CmImageSize();
+      return true;
+    case kCmdBitmapToClipboard:
+      CmBitmapToClipboard();
+      return true;
+    case kCmdLunch:
+      CmLunch();
       return true;
     default:
       break;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "shell/pre_win.h"
+#include "platform/bitmap.h"
 #include "view/common_block.h"
 
 namespace platform {
@@ -34,6 +35,12 @@ inline constexpr int kCmdDelay = 112;
 inline constexpr int kCmdFirstColorRole = 200;  // 200 + role, roles 0 to 14
 inline constexpr int kCmdLastColorRole = 214;
 inline constexpr int kCmdBackColor = 221;
+inline constexpr int kCmdImageSize = 90;
+inline constexpr int kCmdSelectPrinter = 93;
+inline constexpr int kCmdPrint = 303;
+inline constexpr int kCmdSimulprint = 307;
+inline constexpr int kCmdBitmapToClipboard = 310;
+inline constexpr int kCmdLunch = 399;
 // Help texts are read into a buffer of this size.
 inline constexpr int kHelpBufferSize = 100000;
 inline constexpr int kSavedValueCount = 10;
@@ -41,6 +48,22 @@ inline constexpr int kPrintFileSlots = 12;
 // The smallest placement a loaded file may give the window; below it the window is placed anew.
 inline constexpr int kMinimumPlacementWidth = 120;
 inline constexpr int kMinimumPlacementHeight = 72;
+
+// How pictures are drawn on the device of the current pass. The printing and metafile code set
+// these around a pass; the screen uses the defaults.
+struct DrawDevice {
+  // Printed marker sizes are scaled by this factor.
+  kernel::Real printFactor = 1;
+  // Added to every pen while printing (the extra print thickness).
+  std::int16_t printerExtraWidth = 0;
+  // A metafile written at a higher resolution multiplies pens and frame steps by this; 1 otherwise.
+  std::int32_t magnifier = 1;
+  std::uint8_t metafileRunning = 0;
+  // Labels keep their background colour in a metafile only with this set (command 221).
+  std::uint8_t withBackColor = 0;
+  // The picture frame is drawn with this width + 1.
+  std::int16_t framePenWidth = 0;
+};
 
 struct QELWinData {
   // Set while a page is drawn for the printer; colours are then looked up for the printer.
@@ -52,7 +75,6 @@ struct QELWinData {
   std::uint16_t currentTool = 0;
   // Values of the layers above, kept in the settings file.
   std::array<std::uint16_t, kSavedValueCount> savedValues{24, 6, 7, 0, 10, 8, 13, 2, 14, 17};
-  std::int16_t framePenWidth = 0;  // the frame is drawn one wider
   std::int16_t printThicknessFactor = 1;
   std::uint8_t thickPrinting = 0;
   // With the colours flag, a colour edit marks the figure modified.
@@ -64,8 +86,7 @@ struct QELWinData {
   // What SetupMenuChecks is given after a file is loaded.
   std::uint8_t menuRedraw = 0;
   std::uint8_t simulprint = 0;
-  std::uint8_t colorsFlag = 1;     // command 56
-  std::uint8_t withBackColor = 0;  // command 221
+  std::uint8_t colorsFlag = 1;  // command 56
   // The files Simulprint prints; one for an ordinary print.
   std::array<std::string, kPrintFileSlots> printFiles;
   std::int32_t printFileCount = 0;
@@ -93,6 +114,9 @@ struct QELWinData {
 // beyond its right or bottom edge, at least kMinimumPlacementWidth by kMinimumPlacementHeight.
 bool PlacementFits(const kernel::WinPlacement& p, int screenWidth, int screenHeight);
 
+// The number of files typed for Simulprint: 1 to kPrintFileSlots, 0 for anything else.
+int SimulprintCount(const std::string& text);
+
 class TQELWin : public shell::TPreWin {
  public:
   TQELWin(platform::FrameWindow* parent, std::string_view title);
@@ -105,6 +129,7 @@ class TQELWin : public shell::TPreWin {
   std::uint8_t notebook = 0;
 
   QELWinData qelWin;
+  DrawDevice device;
 
   // Clears the figure, reads the file named in fileMsg.fileName and shows the window where the
   // file places it (anywhere on the screen when that place does not fit); 0 or a message number.
@@ -119,6 +144,10 @@ class TQELWin : public shell::TPreWin {
 
   // Operations the layers above fill in.
   virtual void ClearFigure() {}
+  // One print job through the print dialog: the picture (or, in Simulprint, each print file) on
+  // one page. The background role, the printing flag and the client area are restored however
+  // the job ends.
+  virtual void PrintPicture();
   virtual void UpdateMenu() {}
   // Counts notes edited in the notebook as a change, then asks to save; false when the user cancels.
   virtual bool CheckModified();
@@ -137,6 +166,26 @@ class TQELWin : public shell::TPreWin {
   virtual void EditColor(int i);
   // The picture frame, when the print format asks for one.
   virtual void DrawFrame(platform::DC& dc);
+
+  // Printing services of the picture code. SetPrinterScale takes the device's vertical dots per
+  // inch and its width relative to the screen's picture; ScaleFonts(true, dpi) gives every font
+  // slot its height for a device of dpi dots per inch, ScaleFonts(false, ...) puts them back.
+  void SetPrinterScale(const platform::DC& dc);
+  using TFontWin::ScaleFonts;
+  void ScaleFonts(bool begin, int dpi);
+  // The client area's background (colour and background bitmap) on dc.
+  void PaintBackground(platform::DC& dc);
+  // A picture of the client area: the background, PaintToBitmap and the frame; empty when the
+  // bitmap could not be made or the picture not drawn.
+  platform::Bitmap ClientPicture();
+
+  // The picture commands.
+  void CmPrint();
+  void CmSimulprint();
+  void CmImageSize();
+  void CmBitmapToClipboard();
+  void CmSelectPrinter();
+  void CmLunch();
 
   // Colours. While printing without colour printing every colour prints as its grey.
   kernel::ColorRef ColorOf(int index, bool backgroundAware) const;

@@ -4,6 +4,7 @@
 #include "view/qel_wing.h"
 
 #include "kernel/number_text.h"
+#include "view/print_layout.h"
 #include "resources/resource_library.h"
 
 namespace view {
@@ -32,18 +33,37 @@ void TQELWing::OnSize(int width, int height) {
   wing.pictureValid = 0;
 }
 
-void TQELWing::UpdateScale() {
+void TQELWing::TakePictureArea() {
   mapping.width = preWin.width;
   mapping.height = preWin.height;
+  mapping.offsetX = preWin.originX;
+  mapping.offsetY = preWin.originY;
+  mapping.printing = qelWin.printing != 0;
+}
+
+void TQELWing::UpdateScale() {
+  TakePictureArea();
   view::UpdateScale(mapping);
 }
 
 void TQELWing::UpdateView() {
   ReadClientSize();
-  mapping.width = preWin.width;
-  mapping.height = preWin.height;
+  TakePictureArea();
   FitViewToClient(mapping);
 }
+
+void TQELWing::ResetDeviceState() {
+  TQELWin::ResetDeviceState();
+  UpdateScale();
+  MakeClientRegion();
+}
+
+void TQELWing::UpdateClientArea() {
+  TQELWin::UpdateClientArea();
+  UpdateView();
+}
+
+Real TQELWing::PictureWidth() { return PrintedWidth(printFormat.width, printFormat.xUnit, 2 * mapping.halfWidth); }
 
 void TQELWing::SetView(Real cx, Real cy, Real hw, Real hh, bool unequal) {
   mapping.unequal = unequal ? 1 : 0;

@@ -51,7 +51,6 @@ class TQELWing : public TQELWin {
   ViewMapping mapping;
   AxesSettings axes;
   WingData wing;
-  DrawDevice device;
   ExportSettings exports;
 
   // --- Mapping (world y up, pixel y down; see view_mapping.h) ---
@@ -69,7 +68,8 @@ class TQELWing : public TQELWin {
   virtual bool IsOutsideDomain(const kernel::Point2& /*p*/) const { return false; }
 
   // --- View ---
-  // The scales from the half extents and the client size.
+  // The scales from the half extents and the picture's size; the mapping also takes the picture's
+  // origin and the printing flag of the base layer (a printed page moves and enlarges it).
   void UpdateScale();
   // Reads the client size and makes box, extents and scales agree with it.
   virtual void UpdateView();
@@ -106,6 +106,14 @@ class TQELWing : public TQELWin {
   virtual bool CeShiftUp() { return wing.shiftEnabled != 0; }
   virtual bool CeShiftDown() { return wing.shiftEnabled != 0; }
   void SetupMenuChecks(bool redraw) override;
+
+  // --- Printing ---
+  // The grey tables, the mapping for the picture's size and origin, the clipping region.
+  void ResetDeviceState() override;
+  // The client area read again fits the view to it.
+  void UpdateClientArea() override;
+  // The print width, or the view's world width at the print scale.
+  kernel::Real PictureWidth() override;
 
   // --- Drawing ---
   // The rules of a device-context painter on the window's device of the current pass.
@@ -221,6 +229,8 @@ class TQELWing : public TQELWin {
   void DrawYAxis(FigurePainter& painter, const AxisInk& ink);
   void DrawXScaleLabels(FigurePainter& painter, const AxisInk& ink);
   void DrawYScaleLabels(FigurePainter& painter, const AxisInk& ink);
+  // The mapping takes the picture's size, origin and printing flag from the base layer.
+  void TakePictureArea();
 };
 
 }  // namespace view

@@ -98,20 +98,4 @@ struct WingData {
   kernel::PlaneRecord plane;
 };
 
-// How pictures are drawn on the device of the current pass. The printing, print-format and
-// metafile code set these around a pass; the screen uses the defaults.
-struct DrawDevice {
-  // Printed marker sizes are scaled by this factor.
-  kernel::Real printFactor = 1;
-  // Added to every pen while printing.
-  std::int16_t printerExtraWidth = 0;
-  // A metafile written at a higher resolution multiplies pens and frame steps by this; 1 otherwise.
-  std::int32_t magnifier = 1;
-  std::uint8_t metafileRunning = 0;
-  // Labels keep their background colour in a metafile only with this set.
-  std::uint8_t withBackColor = 0;
-  // The picture frame is drawn with this width + 1.
-  std::int16_t framePenWidth = 0;
-};
-
 }  // namespace view

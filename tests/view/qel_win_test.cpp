@@ -179,7 +179,7 @@ TEST(QELWin, TheFlagCommandsToggleAndCheckTheirItems) {
   EXPECT_EQ(w.qelWin.colorsFlag, 1);
   EXPECT_TRUE(w.menu().IsChecked(view::kCmdToggleColors));
   w.DispatchCommand(view::kCmdBackColor);
-  EXPECT_EQ(w.qelWin.withBackColor, 1);
+  EXPECT_EQ(w.device.withBackColor, 1);
   EXPECT_TRUE(w.menu().IsChecked(view::kCmdBackColor));
   EXPECT_EQ(w.menuUpdates, 3);
   // A new tool refreshes the checks; the same tool again does not.
@@ -281,7 +281,7 @@ TEST(QELWin, TheFrameIsDrawnInsideThePictureOnlyWhenAskedFor) {
   EXPECT_FALSE(black(thin, 25, 2));
   EXPECT_FALSE(black(thin, 25, 20));
   // Thick printing multiplies the frame's pen width.
-  w.qelWin.framePenWidth = 2;
+  w.device.framePenWidth = 2;
   w.qelWin.thickPrinting = 1;
   w.qelWin.printThicknessFactor = 2;
   platform::Bitmap thick = draw();
