@@ -97,6 +97,9 @@ bool TFileMsgWin::ConfirmOverwrite(const std::string& path) {
 }
 
 bool TFileMsgWin::Save() {
+  // A name chosen here is kept only when the file is written.
+  const std::string previousName = fileMsg.fileName;
+  const std::uint8_t previouslyNamed = fileMsg.named;
   if (!fileMsg.named) {
     const std::optional<std::string> chosen = platform::GetSaveFileName(this, FileRequest(fileMsg, true));
     if (chosen && ConfirmOverwrite(*chosen)) {
@@ -118,6 +121,8 @@ bool TFileMsgWin::Save() {
   }
   if (!written || !kernel::WriteFileAtomically(fileMsg.fileName, writer.bytes())) {
     Msg(kCannotSaveFile);
+    fileMsg.fileName = previousName;
+    fileMsg.named = previouslyNamed;
     UpdateCaption(false);
     return false;
   }

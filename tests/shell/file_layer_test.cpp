@@ -216,6 +216,33 @@ TEST_F(FileLayer, AFailedSaveKeepsTheOldFileAndSaysSoOnce) {
   EXPECT_EQ(window.Caption(), "keep");
 }
 
+TEST_F(FileLayer, AFailedSaveAsKeepsTheWindowsOwnName) {
+  const std::string mine = PathOf("mine.kv2");
+  NoteWindow window(nullptr, "w");
+  window.fileMsg.fileName = mine;
+  window.fileMsg.named = 1;
+  window.Edit("text");
+  // The chosen file lies in a folder that does not exist, so it cannot be written.
+  const std::string elsewhere = PathOf("missing/elsewhere.kv2");
+  ScriptedResponder script;
+  script.ChooseFile(elsewhere).AnswerMessage(IDOK);
+  window.DispatchCommand(shell::kCmdFileSaveAs);
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot save file"});
+  EXPECT_EQ(window.fileMsg.fileName, mine);
+  EXPECT_EQ(window.fileMsg.named, 1);
+  EXPECT_EQ(window.fileMsg.modified, 1);
+  EXPECT_EQ(window.Caption(), "mine");
+
+  // An unnamed window stays unnamed.
+  NoteWindow fresh(nullptr, "noname1.kv2");
+  fresh.Edit("text");
+  ScriptedResponder again;
+  again.ChooseFile(elsewhere).AnswerMessage(IDOK);
+  fresh.DispatchCommand(shell::kCmdFileSave);
+  EXPECT_EQ(fresh.fileMsg.fileName, "noname1.kv2");
+  EXPECT_EQ(fresh.fileMsg.named, 0);
+}
+
 TEST_F(FileLayer, OpenReadsAFileAndARejectedFileChangesNothing) {
   const std::string good = PathOf("good.kv2");
   const std::string corrupt = PathOf("corrupt.kv2");
