@@ -106,6 +106,10 @@ void ClipPolygonToBox(std::span<const Point2> polygon, const Box2& box, std::vec
   const std::size_t n = ccw.size();
   const Point2 centre{(box.xmin + box.xmax) / 2, (box.ymin + box.ymax) / 2};
 
+  if (std::all_of(ccw.begin(), ccw.end(), [&box](const Point2& p) { return InBox(p, box); })) {
+    out = std::move(ccw);
+    return;
+  }
   // Start at a vertex inside, else at an edge that crosses the box, so that no stretch outside
   // runs over the end of the list; with neither, nothing of the outline is in the box.
   std::size_t first = n;
