@@ -435,6 +435,42 @@ TEST(FillWin, PiCTeXArcsSetTheirPlotSymbolByPenWidth) {
   EXPECT_EQ(wider.out.text().rfind("\\setplotsymbol({\\font\\tenrm = cmr10 \\tenrm .})\r\n", 0), 0u);
 }
 
+// Far and huge shapes end, and write little: every output stays within a few thousand points.
+TEST(FillWin, FarAndHugeShapesEndQuickly) {
+  FillWindow w;
+  const LinePen pen{InkColor::Index(1), 1, view::kLineSolid};
+  const Real huge = 1e300L;
+  const Real overflowing = 1e4000L;  // its squares are infinite
+  auto draw = [&](FigurePainter& p) {
+    w.FillPolygonShape(p, std::vector<Point2>{{-huge, -huge}, {huge, -huge}, {0, huge}}, true, 2, 0, -1, 1);
+    w.FillPolygonShape(p, std::vector<Point2>{{-overflowing, 0}, {overflowing, 1}, {0, overflowing}}, true, 2, 0,
+                       -1, 1);
+    w.FillPolygonShape(p, std::vector<Point2>{{0, 0}, {NAN, 1}, {1, 1}}, true, 2, 0, -1, 1);
+    w.FillEllipseShape(p, {0, 1e30L}, {0, -3}, 360, 2, 3);
+    w.FillEllipseShape(p, {0, 1e30L}, {0, -3}, 30, 2, 3);
+    w.FillEllipseShape(p, {huge, huge}, {0, 0}, 90, 2, 3);
+    w.DrawArcFigure(p, {0, 1e30L}, {0, -3}, kernel::TwoPi, pen);
+    w.DrawArcFigure(p, {huge, 0}, {0, 0}, 1, pen);
+    w.DrawArcThrough(p, {0, 0}, {overflowing, 0}, {0, overflowing}, pen);
+  };
+  Eps eps;
+  Svg svg;
+  PiCTeX tex;
+  draw(eps.painter);
+  draw(svg.painter);
+  draw(tex.painter);
+  EXPECT_LT(eps.out.text().size(), 4000000u);
+  EXPECT_LT(svg.out.text().size(), 400000u);
+  EXPECT_LT(tex.out.text().size(), 400000u);
+  platform::Bitmap bitmap(100, 100);
+  auto dc = bitmap.CreateDC();
+  view::ViewMapping m = DefaultView();
+  m.width = m.height = 100;
+  view::FitViewToClient(m);
+  view::DcFigurePainter screen(*dc, m, {});
+  draw(screen);
+}
+
 // --- On the screen ------------------------------------------------------------------------------
 
 TEST(FillWin, OnTheScreenFillsReachTheEdgesOfThePicture) {
