@@ -15,9 +15,9 @@
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
 #include "support/extended_expect.h"
+#include "view/export_readers.h"
 #include "view/dc_figure_painter.h"
 #include "view/eps_painter.h"
-#include "view/export_output.h"
 #include "view/pictex_painter.h"
 #include "view/svg_painter.h"
 
@@ -110,25 +110,16 @@ kernel::FillRecord Face(std::initializer_list<std::uint16_t> vertices, std::uint
   return face;
 }
 
-// Export painters writing into a string, without their heads.
-view::VectorExportSettings Settings() {
-  view::VectorExportSettings s;
-  s.measureText = [](const view::TextStyle&, std::string_view text) {
-    return platform::SizeI{7 * static_cast<int>(text.size()), 16};
-  };
-  return s;
-}
+// Export painters writing into a string, without their heads (colour index 5 pink).
+using export_test::Count;
+template <class Painter>
+struct File : export_test::PainterFile<Painter> {
+  File() : export_test::PainterFile<Painter>(DefaultView()) {}
+  std::string Text() const { return this->out.str(); }
+};
+using Eps = File<view::EpsPainter>;
+using Svg = File<view::SvgPainter>;
 
-struct Eps {
-  view::ViewMapping mapping = DefaultView();
-  view::StringOutput out;
-  view::EpsPainter painter{out, mapping, Settings()};
-};
-struct Svg {
-  view::ViewMapping mapping = DefaultView();
-  view::StringOutput out;
-  view::SvgPainter painter{out, mapping, Settings()};
-};
 struct PiCTeX {
   static view::PiCTeXPicture Picture() {
     view::PiCTeXPicture p;
@@ -139,13 +130,8 @@ struct PiCTeX {
   view::ViewMapping mapping = DefaultView();
   view::StringOutput out;
   view::PiCTeXPainter painter{mapping, out, Picture()};
+  const std::string& Text() const { return out.text(); }
 };
-
-std::size_t Count(const std::string& text, const std::string& what) {
-  std::size_t n = 0;
-  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
 
 bool InBox(const Point2& p, const kernel::Box2& b) {
   return p.x >= b.xmin && p.x <= b.xmax && p.y >= b.ymin && p.y <= b.ymax;
@@ -271,7 +257,7 @@ TEST(FillWin, PiCTeXShadesATriangleAndASquare) {
   FillWindow w;
   PiCTeX tex;
   EXPECT_TRUE(w.FillPolygonShape(tex.painter, std::vector<Point2>{{0, 0}, {2, 0}, {1, 1}}, true, 0, 0, -1, 0));
-  EXPECT_EQ(tex.out.text(),
+  EXPECT_EQ(tex.Text(),
             "\\setshadegrid span <0.2pt>\r\n"
             "\\vshade\r\n"
             "0.000000 0.000000 0.000000\r\n"
@@ -280,7 +266,7 @@ TEST(FillWin, PiCTeXShadesATriangleAndASquare) {
   PiCTeX square;
   EXPECT_TRUE(
       w.FillPolygonShape(square.painter, std::vector<Point2>{{0, 0}, {1, 0}, {1, 1}, {0, 1}}, true, 2, 0, -1, 0));
-  EXPECT_EQ(square.out.text(),
+  EXPECT_EQ(square.Text(),
             "\\setshadegrid span <1.7600000pt>\r\n"
             "\\vshade\r\n"
             "0.000000 0.000000 1.000000\r\n"
@@ -288,7 +274,7 @@ TEST(FillWin, PiCTeXShadesATriangleAndASquare) {
   // The half-plane background is not shaded.
   PiCTeX background;
   w.FillBackground(background.painter);
-  EXPECT_EQ(background.out.text(), "");
+  EXPECT_EQ(background.Text(), "");
 }
 
 TEST(FillWin, EpsNamesEachFillAndFillsItSolid) {
@@ -303,39 +289,61 @@ TEST(FillWin, EpsNamesEachFillAndFillsItSolid) {
     Eps eps;
     w.fill.shapeKind = c.kind;
     EXPECT_TRUE(w.FillPolygonShape(eps.painter, triangle, true, 2, 0, -1, 3));
-    const std::string text = eps.out.text();
+    const std::string text = eps.Text();
     EXPECT_EQ(text.rfind(c.comment, 0), 0u) << text;
     // A hatched fill is solid in EPS, and has no outline.
-    EXPECT_EQ(Count(text, "\r\nfill\r\n"), 1u);
-    EXPECT_EQ(Count(text, "stroke"), 0u);
+    EXPECT_EQ(Count(text, "\r\nfill\r\n"), 1);
+    EXPECT_EQ(Count(text, "stroke"), 0);
   }
   // A whole disk is written as a circle fill; a sector as a polygon named a sector.
   Eps disk;
   w.FillEllipseShape(disk.painter, {0, 0}, {1, 0}, 360, 2, 0);
-  EXPECT_EQ(disk.out.text().rfind("% begin circle fill\r\nnewpath\r\n", 0), 0u);
-  EXPECT_NE(disk.out.text().find(" 0 360 arc"), std::string::npos);
+  EXPECT_EQ(disk.Text().rfind("% begin circle fill\r\nnewpath\r\n", 0), 0u);
+  EXPECT_NE(disk.Text().find(" 0 360 arc"), std::string::npos);
   Eps sector;
   w.FillEllipseShape(sector.painter, {0, 0}, {1, 0}, 45, 2, 0);
-  EXPECT_EQ(sector.out.text().rfind("% begin sector fill\r\nnewpath\r\n", 0), 0u);
+  EXPECT_EQ(sector.Text().rfind("% begin sector fill\r\nnewpath\r\n", 0), 0u);
   // The background: the half-plane's part of the view.
   Eps background;
   w.preWin.roles[10] = 4;
   w.FillBackground(background.painter);
-  const std::string bg = background.out.text();
+  const std::string bg = background.Text();
   EXPECT_EQ(bg.rfind("% begin background fill\r\n", 0), 0u);
-  EXPECT_EQ(Count(bg, "lineto"), 4u);
+  EXPECT_EQ(Count(bg, "lineto"), 4);
 }
 
 TEST(FillWin, SvgFillsCarryTheirHatch) {
   FillWindow w;
   Svg svg;
   EXPECT_TRUE(w.FillPolygonShape(svg.painter, std::vector<Point2>{{0, 0}, {2, 0}, {1, 1}}, true, 2, 0, -1, 3));
-  const std::string text = svg.out.text();
+  const std::string text = svg.Text();
   EXPECT_NE(text.find("<pattern id=\"fpat000\""), std::string::npos);
   EXPECT_NE(text.find("<polygon fill=\"url(#fpat000)\""), std::string::npos);
   Svg disk;
   w.FillEllipseShape(disk.painter, {0, 0}, {1, 0}, 360, 2, 0);
-  EXPECT_EQ(disk.out.text().rfind("<circle cx=\"250\" cy=\"250\" r=\"50\"", 0), 0u);
+  EXPECT_EQ(disk.Text().rfind("<circle cx=\"250\" cy=\"250\" r=\"50\"", 0), 0u);
+}
+
+// Ghostscript and the SVG readers take a picture of every kind of fill and arc, and Ghostscript
+// finds nothing drawn outside the page.
+TEST(FillWin, RealReadersTakeFillsAndArcs) {
+  FillWindow w;
+  w.points = {{1, {0, 0}}, {2, {0.6L, 0}}, {3, {0, 0.6L}}};
+  auto draw = [&w](FigurePainter& p) {
+    w.FillBackground(p);
+    w.FillPolygonShape(p, std::vector<Point2>{{-9, -1}, {3, -8}, {1, 9}, {12, 12}}, true, 5, 0, -1, 2);
+    w.FillEllipseShape(p, {-3, 3}, {-1, 3}, 360, 5, 3);
+    w.FillEllipseShape(p, {4, -4}, {7, -4}, -120, 5, 0);
+    w.FillFace(p, Face({1, 2, 3}, 5, 1));
+    w.DrawArcFigure(p, {0, 0}, {7, 0}, kernel::TwoPi, {InkColor::Index(5), 2, view::kLineSolid});
+    w.DrawArcThrough(p, {0, 0}, {4, 0}, {0, 4}, {InkColor::Index(5), 1, view::kLineDash});
+  };
+  Eps eps;
+  const std::string document = eps.Document(draw);
+  export_test::ExpectGhostscriptAccepts(document, static_cast<int>(eps.painter.page().width),
+                                        static_cast<int>(eps.painter.page().height));
+  Svg svg;
+  export_test::ExpectSvgReadable(svg.Document(draw));
 }
 
 // --- Arcs ---------------------------------------------------------------------------------------
@@ -385,10 +393,10 @@ TEST(FillWin, CirclesAreSplitAtTheBorderOfTheView) {
     Eps eps;
     w.DrawArcFigure(svg.painter, {0, 0}, {1, 0}, sweep, pen);
     w.DrawArcFigure(eps.painter, {0, 0}, {1, 0}, sweep, pen);
-    EXPECT_EQ(svg.out.text().rfind("<circle ", 0), 0u);
-    EXPECT_NE(svg.out.text().find("fill=\"none\""), std::string::npos);
-    EXPECT_NE(eps.out.text().find(" 0 360 arc\r\n"), std::string::npos);
-    EXPECT_EQ(Count(eps.out.text(), "fill"), 0u);
+    EXPECT_EQ(svg.Text().rfind("<circle ", 0), 0u);
+    EXPECT_NE(svg.Text().find("fill=\"none\""), std::string::npos);
+    EXPECT_NE(eps.Text().find(" 0 360 arc\r\n"), std::string::npos);
+    EXPECT_EQ(Count(eps.Text(), "fill"), 0);
   }
   // Crossing the border: only the pieces inside, as arcs.
   const view::ViewMapping m = DefaultView();
@@ -404,8 +412,8 @@ TEST(FillWin, CirclesAreSplitAtTheBorderOfTheView) {
   }
   Svg svg;
   w.DrawArcFigure(svg.painter, {5, 0}, {2, 0}, kernel::TwoPi, pen);
-  EXPECT_EQ(Count(svg.out.text(), "<path d=\"M"), 1u);
-  EXPECT_EQ(Count(svg.out.text(), "<circle"), 0u);
+  EXPECT_EQ(Count(svg.Text(), "<path d=\"M"), 1);
+  EXPECT_EQ(Count(svg.Text(), "<circle"), 0);
   // Round the whole view, and beside it: nothing at all.
   Svg around;
   Eps aroundEps;
@@ -414,25 +422,25 @@ TEST(FillWin, CirclesAreSplitAtTheBorderOfTheView) {
   w.DrawArcFigure(aroundEps.painter, {0, 0}, {100, 0}, kernel::TwoPi, pen);
   w.DrawArcFigure(aroundTex.painter, {0, 0}, {100, 0}, kernel::TwoPi, pen);
   w.DrawArcFigure(around.painter, {20, 0}, {21, 0}, kernel::TwoPi, pen);
-  EXPECT_EQ(around.out.text(), "");
-  EXPECT_EQ(aroundEps.out.text(), "");
-  EXPECT_EQ(aroundTex.out.text(), "");
+  EXPECT_EQ(around.Text(), "");
+  EXPECT_EQ(aroundEps.Text(), "");
+  EXPECT_EQ(aroundTex.Text(), "");
 }
 
 TEST(FillWin, PiCTeXArcsSetTheirPlotSymbolByPenWidth) {
   FillWindow w;
   PiCTeX thin;
   w.DrawArcFigure(thin.painter, {0, 0}, {1, 0}, kernel::Pi / 2, {InkColor::Index(1), 1, view::kLineSolid});
-  EXPECT_EQ(thin.out.text(), "\\circulararc 90.00 degrees from 1.00 0.00 center at 0.00 0.00\r\n");
+  EXPECT_EQ(thin.Text(), "\\circulararc 90.00 degrees from 1.00 0.00 center at 0.00 0.00\r\n");
   PiCTeX wide;
   w.DrawArcFigure(wide.painter, {0, 0}, {1, 0}, kernel::Pi / 2, {InkColor::Index(1), 2, view::kLineSolid});
-  EXPECT_EQ(wide.out.text(),
+  EXPECT_EQ(wide.Text(),
             "\\setplotsymbol({\\font\\sevenrm = cmr7 \\sevenrm .})\r\n"
             "\\circulararc 90.00 degrees from 1.00 0.00 center at 0.00 0.00\r\n"
             "\\setplotsymbol({\\fiverm .})\r\n");
   PiCTeX wider;
   w.DrawArcFigure(wider.painter, {0, 0}, {1, 0}, kernel::Pi / 2, {InkColor::Index(1), 3, view::kLineSolid});
-  EXPECT_EQ(wider.out.text().rfind("\\setplotsymbol({\\font\\tenrm = cmr10 \\tenrm .})\r\n", 0), 0u);
+  EXPECT_EQ(wider.Text().rfind("\\setplotsymbol({\\font\\tenrm = cmr10 \\tenrm .})\r\n", 0), 0u);
 }
 
 // Far and huge shapes end, and write little: every output stays within a few thousand points.
@@ -459,9 +467,9 @@ TEST(FillWin, FarAndHugeShapesEndQuickly) {
   draw(eps.painter);
   draw(svg.painter);
   draw(tex.painter);
-  EXPECT_LT(eps.out.text().size(), 4000000u);
-  EXPECT_LT(svg.out.text().size(), 400000u);
-  EXPECT_LT(tex.out.text().size(), 400000u);
+  EXPECT_LT(eps.Text().size(), 4000000u);
+  EXPECT_LT(svg.Text().size(), 400000u);
+  EXPECT_LT(tex.Text().size(), 400000u);
   platform::Bitmap bitmap(100, 100);
   auto dc = bitmap.CreateDC();
   view::ViewMapping m = DefaultView();
