@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -36,7 +37,7 @@ void BM_FloorOnePass(benchmark::State& state) {
     out.clear();
     for (const kernel::Point2& p : star)
       if (p.x >= kBox.xmin && p.x <= kBox.xmax && p.y >= kBox.ymin && p.y <= kBox.ymax) out.push_back(p);
-      else out.push_back({std::fmax(kBox.xmin, std::fmin(p.x, kBox.xmax)), std::fmax(kBox.ymin, std::fmin(p.y, kBox.ymax))});
+      else out.push_back({std::clamp(p.x, kBox.xmin, kBox.xmax), std::clamp(p.y, kBox.ymin, kBox.ymax)});
     benchmark::DoNotOptimize(out.data());
   }
 }

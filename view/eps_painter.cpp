@@ -280,7 +280,9 @@ void EpsPainter::WriteFilledCircle(const Point2& p, Real r, int width, ColorRef 
 
 // --- Polygons and rectangles --------------------------------------------------------------------
 
-void EpsPainter::DoPolygon(std::span<const Point2> points) { WriteStatePolygon(points, std::max(0, state().brush.pattern)); }
+void EpsPainter::DoPolygon(std::span<const Point2> points) {
+  WriteStatePolygon(points, std::max(0, state().brush.pattern));
+}
 
 void EpsPainter::DoRegion(std::span<const Point2> points, std::string_view kind, bool /*backdrop*/) {
   WriteComment("begin " + std::string(kind) + " fill");
