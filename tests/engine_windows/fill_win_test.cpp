@@ -198,6 +198,20 @@ TEST(FillWin, FacesInThePlaneAndInTheDisk) {
     if (std::min(p.x, p.y) > 0.05L) nearest = std::min(nearest, p.x + p.y);
   EXPECT_LT(nearest, 0.45L);
 
+  // In the upper half-plane the sides are half circles about points of the axis, and the face is
+  // cut to the view for the files.
+  w.SetGeometry(engine::kUpperHalfPlane, 2);
+  w.points = {{1, {-1, 1}}, {2, {1, 1}}, {3, {0, 3}}};
+  EXPECT_TRUE(w.FillFace(file, Face({1, 2, 3}, 7, 0)));
+  ASSERT_EQ(file.regions.size(), 3u);
+  for (const Point2& p : file.regions[2].points) EXPECT_TRUE(InBox(p, engine::FillClipBox(m)));
+  // The side from (-1, 1) to (1, 1) bows up to the circle of radius sqrt 2 about the origin.
+  Real lowest = 10;
+  for (const Point2& p : file.regions[2].points)
+    if (std::fabs(p.x) < 0.2L) lowest = std::min(lowest, p.y);
+  EXPECT_GT(lowest, 1.35L);
+  EXPECT_LT(lowest, 1.42L);
+
   // The sphere fills its faces itself (nothing at this layer).
   w.SetGeometry({false, false, true}, 3);
   EXPECT_FALSE(w.FillFace(file, Face({1, 2, 3}, 7, 0)));
@@ -512,6 +526,37 @@ TEST(FillWin, OnTheScreenFillsReachTheEdgesOfThePicture) {
   EXPECT_NE(*half.GetPixel(39, 18), platform::kWhite);
   EXPECT_EQ(*half.GetPixel(20, 25), platform::kWhite);
   EXPECT_EQ(*half.GetPixel(39, 39), platform::kWhite);
+}
+
+// On a printer page the picture is only part of the page: a fill is cut to the view there.
+TEST(FillWin, OnAPrinterPageFillsStayInsideThePicture) {
+  FillWindow w;
+  view::ViewMapping m;
+  m.width = 40;
+  m.height = 40;
+  m.unequal = 1;
+  m.box = {-2, 2, -2, 2};
+  view::FitViewToClient(m);
+  m.offsetX = 10;
+  m.offsetY = 10;
+  m.printing = true;
+  platform::Bitmap page(60, 60);
+  auto dc = page.CreateDC();
+  {
+    view::DcFigurePainter painter(*dc, m, {});
+    w.FillPolygonShape(painter, std::vector<Point2>{{-100, -100}, {100, -100}, {0, 100}}, true, 2, 0, -1, 0);
+  }
+  int inked = 0;
+  int spilled = 0;
+  for (int y = 0; y < 60; ++y)
+    for (int x = 0; x < 60; ++x) {
+      const bool inside = x >= 10 && x < 50 && y >= 10 && y < 50;
+      const bool ink = *page.GetPixel(x, y) != platform::kWhite;
+      inked += ink;
+      spilled += ink && !inside;
+    }
+  EXPECT_EQ(spilled, 0);
+  EXPECT_GT(inked, 36 * 36);
 }
 
 // --- Commands -----------------------------------------------------------------------------------
