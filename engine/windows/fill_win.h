@@ -83,9 +83,11 @@ class TFillWin : public TPreGeomWin {
   void DrawArc(view::FigurePainter& painter, const kernel::Point2& centre, const kernel::Point2& start,
                kernel::Real sweep, const view::LinePen& pen);
 
+  // The check marks of Hide lines and Hide color, then those of the layers below.
+  void SetupMenuChecks(bool redraw) override;
+
  protected:
   bool OnCommand(int id) override;
-  void SetupMenuChecks(bool redraw) override;
 
   // The plane position of point index i of the figure; false when there is no such point (the
   // figure layer above owns the points).
