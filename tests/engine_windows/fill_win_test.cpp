@@ -493,16 +493,22 @@ TEST(FillWin, FarAndHugeShapesEndQuickly) {
   draw(screen);
 }
 
-// --- On the screen ------------------------------------------------------------------------------
-
-TEST(FillWin, OnTheScreenFillsReachTheEdgesOfThePicture) {
-  FillWindow w;
+// A picture of 40 x 40 pixels showing -2..2 both ways.
+view::ViewMapping SmallView() {
   view::ViewMapping m;
   m.width = 40;
   m.height = 40;
   m.unequal = 1;
   m.box = {-2, 2, -2, 2};
   view::FitViewToClient(m);
+  return m;
+}
+
+// --- On the screen ------------------------------------------------------------------------------
+
+TEST(FillWin, OnTheScreenFillsReachTheEdgesOfThePicture) {
+  FillWindow w;
+  view::ViewMapping m = SmallView();
   platform::Bitmap bitmap(40, 40);
   auto dc = bitmap.CreateDC();
   {
@@ -531,12 +537,7 @@ TEST(FillWin, OnTheScreenFillsReachTheEdgesOfThePicture) {
 // On a printer page the picture is only part of the page: a fill is cut to the view there.
 TEST(FillWin, OnAPrinterPageFillsStayInsideThePicture) {
   FillWindow w;
-  view::ViewMapping m;
-  m.width = 40;
-  m.height = 40;
-  m.unequal = 1;
-  m.box = {-2, 2, -2, 2};
-  view::FitViewToClient(m);
+  view::ViewMapping m = SmallView();
   m.offsetX = 10;
   m.offsetY = 10;
   m.printing = true;
