@@ -66,6 +66,8 @@ class DcFigurePainter : public FigurePainter {
   void DoCircle(const kernel::Point2& centre, kernel::Real radius) override;
   void DoPixelCircle(platform::PointI centre, int radius) override;
   void DoPolygon(std::span<const kernel::Point2> points) override;
+  // The client area bounds the device, except on a printer page.
+  bool DoClipsToView() const override { return !mapping().printing; }
   void DoRectangle(const kernel::Point2& topLeft, const kernel::Point2& bottomRight) override;
   void DoPixelRectangle(const platform::Rect& rect) override;
   void DoMarker(const MarkerPlace& at, std::uint32_t style, int size) override;

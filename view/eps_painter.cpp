@@ -281,6 +281,15 @@ void EpsPainter::WriteFilledCircle(const Point2& p, Real r, int width, ColorRef 
 // --- Polygons and rectangles --------------------------------------------------------------------
 
 void EpsPainter::DoPolygon(std::span<const Point2> points) {
+  WriteStatePolygon(points, std::max(0, state().brush.pattern));
+}
+
+void EpsPainter::DoRegion(std::span<const Point2> points, std::string_view kind, bool /*backdrop*/) {
+  WriteComment("begin " + std::string(kind) + " fill");
+  WriteStatePolygon(points, 0);
+}
+
+void EpsPainter::WriteStatePolygon(std::span<const Point2> points, int fillStyle) {
   const std::optional<ColorRef> fill = FillColor();
   const int width = StrokeWidth();
   if (!fill && width < 0) return;
@@ -290,8 +299,7 @@ void EpsPainter::DoPolygon(std::span<const Point2> points) {
     shape = cut_;
   }
   const LinePen& pen = state().pen;
-  WriteFillPolygon(shape, !fill, fill.value_or(0), width, ColorOf(pen.color), std::max(0, state().brush.pattern),
-                   pen.style);
+  WriteFillPolygon(shape, !fill, fill.value_or(0), width, ColorOf(pen.color), fillStyle, pen.style);
 }
 
 void EpsPainter::WriteFillPolygon(std::span<const Point2> points, bool noFill, ColorRef fill, int width,

@@ -40,6 +40,9 @@ class EpsPainter : public ExportFilePainter {
                          int mode) override;
   void DoCircle(const kernel::Point2& centre, kernel::Real radius) override;
   void DoPolygon(std::span<const kernel::Point2> points) override;
+  // The comment "begin <kind> fill", then the polygon filled solid (dot patterns are for
+  // rectangles and disks).
+  void DoRegion(std::span<const kernel::Point2> points, std::string_view kind, bool backdrop) override;
   void DoRectangle(const kernel::Point2& topLeft, const kernel::Point2& bottomRight) override;
   void DoMarker(const MarkerPlace& at, std::uint32_t style, int size) override;
   void DoPictureFrame(std::span<const kernel::Point2> corners) override;
@@ -71,6 +74,8 @@ class EpsPainter : public ExportFilePainter {
   void WriteCircleFill(const kernel::Point2& p, kernel::Real r, kernel::ColorRef color, int fillStyle);
   void WriteFilledCircle(const kernel::Point2& p, kernel::Real r, int width, kernel::ColorRef fill,
                          kernel::ColorRef outline, int fillStyle, int style);
+  // The polygon of the state's pen and brush with that fill style, cut first when it reaches far.
+  void WriteStatePolygon(std::span<const kernel::Point2> points, int fillStyle);
   void WriteFillPolygon(std::span<const kernel::Point2> points, bool noFill, kernel::ColorRef fill, int width,
                         kernel::ColorRef outline, int fillStyle, int style);
   // The rectangle with the corners a (top left) and b (bottom right).

@@ -64,6 +64,10 @@ void FigurePainter::Polygon(std::span<const Point2> points) {
   if (points.size() >= 3) DoPolygon(points);
 }
 
+void FigurePainter::Region(std::span<const Point2> points, std::string_view kind, bool backdrop) {
+  if (points.size() >= 3) DoRegion(points, kind, backdrop);
+}
+
 void FigurePainter::Rectangle(const Point2& topLeft, const Point2& bottomRight) { DoRectangle(topLeft, bottomRight); }
 
 void FigurePainter::PixelRectangle(const platform::Rect& rect) { DoPixelRectangle(rect); }
@@ -167,6 +171,10 @@ void FigurePainter::DoPolygon(std::span<const Point2> points) {
   scratch_.assign(points.begin(), points.end());
   scratch_.push_back(points.front());
   DoPolyline(scratch_);
+}
+
+void FigurePainter::DoRegion(std::span<const Point2> points, std::string_view /*kind*/, bool /*backdrop*/) {
+  DoPolygon(points);
 }
 
 void FigurePainter::DoRectangle(const Point2& topLeft, const Point2& bottomRight) {

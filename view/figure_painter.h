@@ -137,6 +137,15 @@ class FigurePainter {
   void PixelCircle(platform::PointI centre, int radius);
   // Closed polygons of at least three points.
   void Polygon(std::span<const kernel::Point2> points);
+  // A filled region of the figure (a polygon of at least three points) in the brush, outlined
+  // with the pen. `kind` names the region for formats that label their fills ("polygon",
+  // "sector", ...); a backdrop (the background of a model) is left out by formats that stand in
+  // shading for colour.
+  void Region(std::span<const kernel::Point2> points, std::string_view kind, bool backdrop);
+  // Whether the target keeps everything it draws inside the view by itself (the screen and
+  // off-screen pictures, whose device ends at the client area); the others (printer pages, export
+  // files) are given regions already cut to the view.
+  bool ClipsToView() const { return DoClipsToView(); }
   // The rectangle with the corners topLeft and bottomRight (world points).
   void Rectangle(const kernel::Point2& topLeft, const kernel::Point2& bottomRight);
   // A pixel rectangle, right and bottom excluded.
@@ -195,6 +204,9 @@ class FigurePainter {
   virtual void DoPixelCircle(platform::PointI centre, int radius);
   // Default (targets without fills): the outline as a closed polyline.
   virtual void DoPolygon(std::span<const kernel::Point2> points);
+  // Default: the polygon.
+  virtual void DoRegion(std::span<const kernel::Point2> points, std::string_view kind, bool backdrop);
+  virtual bool DoClipsToView() const { return false; }
   // Default: the polygon of its four corners.
   virtual void DoRectangle(const kernel::Point2& topLeft, const kernel::Point2& bottomRight);
   // Default: the world rectangle of the pixel corners.

@@ -282,9 +282,15 @@ bool PiCTeXPainter::LongArc(const Point2& centre, const Point2& start, Real degr
 
 void PiCTeXPainter::CircularArc(const Point2& start, const Point2& centre, Real degrees) {
   if (LongArc(centre, start, degrees)) return;
+  const int width = state().pen.width;
   std::string text;
+  // The seven- and ten-point fonts are loaded right there: plain TeX knows them by these names,
+  // LaTeX does not.
+  if (width == 2) kernel::StrCat8(text, "\\setplotsymbol({\\font\\sevenrm = cmr7 \\sevenrm .})", kLineEnd);
+  else if (width > 2) kernel::StrCat8(text, "\\setplotsymbol({\\font\\tenrm = cmr10 \\tenrm .})", kLineEnd);
   kernel::StrCat8(text, "\\circulararc ", Number(degrees), " degrees from ", PointText(ScaleExportPoint(start)),
                   " center at ", PointText(ScaleExportPoint(centre)), kLineEnd);
+  if (width > 1) kernel::StrCat8(text, "\\setplotsymbol({\\fiverm .})", kLineEnd);
   Write(text);
 }
 
@@ -397,6 +403,10 @@ void PiCTeXPainter::DoPolygon(std::span<const Point2> points) {
   outline_.assign(points.begin(), points.end());
   outline_.push_back(points.front());
   DoPolyline(outline_);
+}
+
+void PiCTeXPainter::DoRegion(std::span<const Point2> points, std::string_view /*kind*/, bool backdrop) {
+  if (!backdrop) DoPolygon(points);
 }
 
 void PiCTeXPainter::DoMarker(const MarkerPlace& at, std::uint32_t style, int size) {

@@ -89,7 +89,8 @@ class PiCTeXPainter : public ExportPainter {
   void PlotBegin();
   void PlotPoint(const kernel::Point2& p);
   void PlotEnd();
-  // "\circulararc" of that many degrees from the start about the centre, or the long arc.
+  // "\circulararc" of that many degrees from the start about the centre, or the long arc. A pen of
+  // width 2 or more sets a larger plot symbol around it (and the usual one after it).
   void CircularArc(const kernel::Point2& start, const kernel::Point2& centre, kernel::Real degrees);
   // An arc too large for TeX's dimensions as a plot of 21 points; false (nothing written) when
   // it is not that large.
@@ -111,6 +112,8 @@ class PiCTeXPainter : public ExportPainter {
   void DoArc(const kernel::Point2& centre, const kernel::Point2& start, kernel::Real sweep) override;
   void DoCircle(const kernel::Point2& centre, kernel::Real radius) override;
   void DoPolygon(std::span<const kernel::Point2> points) override;
+  // Shaded as a polygon; a backdrop is not shaded.
+  void DoRegion(std::span<const kernel::Point2> points, std::string_view kind, bool backdrop) override;
   void DoMarker(const MarkerPlace& at, std::uint32_t style, int size) override;
   void DoLatticeCross(const kernel::Point2& p, platform::PointI pixel, int armX, int armY, int extra) override;
   void DoPictureFrame(std::span<const kernel::Point2> corners) override;

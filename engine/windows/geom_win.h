@@ -88,6 +88,12 @@ class TGeomWin : public TFuncWin {
 
  protected:
   void GeometryChanged() override;
+  // The faces are filled from the figure's points.
+  bool FacePoint(int index, kernel::Point2& p) const override {
+    if (!tables().PointExists(index)) return false;
+    p = tables().xy[static_cast<std::size_t>(index)];
+    return true;
+  }
   // Gives the step engine the window's number form and view before it runs steps.
   void PrepareStepEngine();
 
