@@ -15,6 +15,7 @@ packages=(
   libqhull-dev
   ghostscript libxml2-utils librsvg2-bin
   texlive-pictures texlive-latex-base texlive-latex-extra
+  emf2svg
 )
 
 missing_packages() {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "view/eps_export.h"
+#include "view/metafile_export.h"
 #include "view/pictex_export.h"
 #include "view/svg_export.h"
 
@@ -25,6 +26,7 @@ constexpr std::array kExportCommands{
     ExportCommand{kCmdExportPiCTeX, ExportKind::PiCTeX, &Make<PiCTeXExport>},
     ExportCommand{kCmdExportEPS, ExportKind::EPS, &Make<EpsExport>},
     ExportCommand{kCmdExportSVG, ExportKind::SVG, &Make<SvgExport>},
+    ExportCommand{kCmdExportMetafile, ExportKind::Metafile, &Make<MetafileExport>},
 };
 
 const ExportCommand* Find(int commandId) {
