@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kernel/byte_io.h"
+#include "kernel/colour_values.h"
 #include "platform/application.h"
 #include "platform/metafile_dc.h"
 #include "view/qel_winm.h"
@@ -45,7 +46,7 @@ class PictureWindow : public view::TQELWinm {
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override {
     TQELWinm::ExportPicture(painter, frame);
     if (!drawFigure) return true;
-    painter.SetPen({view::InkColor::Index(1), 1, view::kLineSolid});
+    painter.SetPen({view::InkColor::Value(kernel::Rgb(255, 0, 0)), 1, view::kLineSolid});
     painter.Segment({-3, -2}, {3, 2}, true);
     painter.Text({XToScreen(-3), YToScreen(2)}, "Kavrine", 1, -1, std::nullopt);
     return true;
