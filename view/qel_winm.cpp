@@ -272,6 +272,7 @@ void TQELWinm::SetupMenuChecks(bool redraw) {
 
 bool TQELWinm::OnCommand(int id) {
   switch (id) {
+    case kCmdPictureTool: SetCurrentTool(kCmdPictureTool); return true;
     case kCmdCopyToClipboard: CopyToClipboard(); return true;
     case kCmdHighResolution: ToggleHighResolution(); return true;
     default: return TQELWint::OnCommand(id);
@@ -283,8 +284,23 @@ void TQELWinm::EnableCommand(platform::CommandState& state) {
     case kCmdCopyToClipboard:
     case kCmdHighResolution: state.enabled = metafileCommandsEnabled != 0; return;
     case kCmdExportMetafile: state.enabled = metafileCommandsEnabled != 0; return;
+    case kCmdPictureTool: state.checked = qelWin.currentTool == kCmdPictureTool; return;
     default: TQELWint::EnableCommand(state);
   }
+}
+
+void TQELWinm::Paint(platform::DC& dc) {
+  TQELWint::Paint(dc);
+  DrawPictures(dc);
+}
+
+void TQELWinm::OnMouseDown(const platform::MouseEvent& e) {
+  if (qelWin.currentTool != kCmdPictureTool) {
+    TQELWint::OnMouseDown(e);
+    return;
+  }
+  if (e.button == platform::MouseButton::Right) PastePicture(e.x, e.y);
+  else if (e.button == platform::MouseButton::Left) DragPicture(e.x, e.y);
 }
 
 void TQELWinm::OnDestroy() {

@@ -108,6 +108,10 @@ class TQELWinm : public TQELWint {
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
   void OnDestroy() override;
+  // The background, then the pictures (the figure windows draw the figure over them).
+  void Paint(platform::DC& dc) override;
+  // With the picture tool: the right button pastes or edits, the left button drags.
+  void OnMouseDown(const platform::MouseEvent& e) override;
 
  private:
   // The screen's resolution and size (the window's device context).

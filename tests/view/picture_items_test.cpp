@@ -437,3 +437,25 @@ TEST_F(Pictures, CopiedToTheClipboardThenPastedOntoAnotherWindowTheRecordsAreThe
   from.Destroy();
   to.Destroy();
 }
+
+TEST_F(Pictures, ThePictureToolPastesWithTheRightButtonAndThePaintShowsThePicture) {
+  PictureWindow w;
+  ASSERT_TRUE(platform::CopyMetafileToClipboard(BlueMetafile(40, 40)));
+  platform::MouseEvent right;
+  right.button = platform::MouseButton::Right;
+  right.x = 20;
+  right.y = 30;
+  w.DeliverMouseDown(right);  // no tool chosen: nothing
+  EXPECT_TRUE(w.pictures.empty());
+  ASSERT_TRUE(w.DispatchCommand(kCmdPictureTool));
+  w.DeliverMouseDown(right);
+  ASSERT_EQ(w.pictures.size(), 1u);
+  platform::Bitmap screen(w.mapping.width, w.mapping.height, kRed);
+  {
+    std::unique_ptr<platform::DC> dc = screen.CreateDC();
+    w.PaintInto(*dc);
+  }
+  EXPECT_EQ(screen.GetPixel(22, 32), kBlue);
+  EXPECT_NE(screen.GetPixel(10, 10), kBlue);
+  w.Destroy();
+}
