@@ -144,11 +144,15 @@ bool TQELWinm::DragPicture(int x, int y) {
 platform::PointI TQELWinm::TrackPictureFrame(platform::PointI start, platform::PointI offset, platform::SizeI size) {
   const platform::PointI first{start.x - offset.x, start.y - offset.y};
   platform::PointI corner = first;
+  // What the window shows now, put back before each frame is drawn.
+  const platform::Rect client{0, 0, std::max(1, mapping.width), std::max(1, mapping.height)};
+  platform::Bitmap shown(client.right, client.bottom);
+  bool haveShown = false;
+  if (std::unique_ptr<platform::DC> dc = GetDC()) haveShown = shown.CopyFrom(*dc, client);
   const auto drawFrame = [&](platform::PointI at) {
     std::unique_ptr<platform::DC> dc = GetDC();
     if (!dc) return;
-    const int level = std::clamp(preWin.bitmapLevel, 0, shell::kBitmapLevels - 1);
-    if (preWin.buffers[static_cast<std::size_t>(level)]) BlitBuffer(level, *dc);
+    if (haveShown) dc->DrawBitmap(client, shown, {0, 0}, platform::RasterOp::Copy);
     platform::DC::SavedState saved(*dc);
     dc->SelectPen(platform::Pen{platform::PenStyle::Solid, 1, platform::kBlack});
     dc->SelectBrush(platform::Brush::Hollow());
@@ -166,6 +170,9 @@ platform::PointI TQELWinm::TrackPictureFrame(platform::PointI start, platform::P
     loop.End(0);
   };
   loop.Run();
+  if (haveShown) {
+    if (std::unique_ptr<platform::DC> dc = GetDC()) dc->DrawBitmap(client, shown, {0, 0}, platform::RasterOp::Copy);
+  }
   const platform::PointI mouse{corner.x + offset.x, corner.y + offset.y};
   if (mouse.x < 0 || mouse.y < 0 || mouse.x >= mapping.width || mouse.y >= mapping.height) return first;
   return corner;
