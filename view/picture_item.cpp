@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "kernel/number_text.h"
+#include "platform/bitmap_overlay.h"
 #include "platform/dc.h"
 
 namespace view {
@@ -132,7 +133,8 @@ PlayedPicture PlayPicture(const platform::MetafilePlayer& metafile, platform::Si
   const int w = std::max(1, size.width);
   const int h = std::max(1, size.height);
   const platform::Rect all{0, 0, w, h};
-  PlayedPicture played{platform::Bitmap(w, h, platform::kWhite), {}};
+  PlayedPicture played;
+  played.pixels = platform::Bitmap(w, h, platform::kWhite);
   platform::Bitmap onBlack(w, h, platform::kBlack);
   {
     std::unique_ptr<platform::DC> dc = played.pixels.CreateDC();
@@ -140,12 +142,7 @@ PlayedPicture PlayPicture(const platform::MetafilePlayer& metafile, platform::Si
     std::unique_ptr<platform::DC> black = onBlack.CreateDC();
     metafile.Play(*black, all);
   }
-  if (played.pixels.IsEmpty() || onBlack.IsEmpty()) return played;
-  played.drawn.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
-  std::size_t i = 0;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x, ++i)
-      played.drawn[i] = played.pixels.GetPixel(x, y) != platform::kWhite || onBlack.GetPixel(x, y) != platform::kBlack;
+  played.drawn = platform::DrawnPixels(played.pixels, onBlack);
   return played;
 }
 

@@ -31,6 +31,9 @@ inline constexpr std::size_t kPictureTieBlockBytes = 40;
 struct PlayedPicture {
   platform::Bitmap pixels;
   std::vector<std::uint8_t> drawn;  // one per pixel, row by row; 1 where the metafile drew
+  // The picture on its background colour, made when an opaque picture is first shown on it.
+  std::optional<platform::Bitmap> onBackground;
+  platform::Color background;
 };
 
 struct PictureItem {

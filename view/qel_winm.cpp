@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/bitmap_overlay.h"
 #include "platform/clipboard.h"
 #include "platform/dc.h"
 #include "platform/modal_loop.h"
@@ -202,12 +203,15 @@ void TQELWinm::DrawPictures(platform::DC& dc) {
     const platform::Rect rect = PixelRect(item);
     PictureToRelative(item);
     if (rect.IsEmpty()) continue;
-    if (!item.transparent && fill) dc.FillRect(rect, platform::Brush::Solid(background));
-    DrawPicture(dc, item, rect);
+    const std::optional<platform::Color> under =
+        !item.transparent && fill ? std::optional<platform::Color>(background) : std::nullopt;
+    if (under) dc.FillRect(rect, platform::Brush::Solid(*under));
+    DrawPicture(dc, item, rect, under);
   }
 }
 
-void TQELWinm::DrawPicture(platform::DC& dc, PictureItem& item, const platform::Rect& rect) {
+void TQELWinm::DrawPicture(platform::DC& dc, PictureItem& item, const platform::Rect& rect,
+                           std::optional<platform::Color> background) {
   if (!item.metafile) return;
   if (!dc.IsRaster()) {
     item.metafile->Play(dc, rect);
@@ -216,21 +220,28 @@ void TQELWinm::DrawPicture(platform::DC& dc, PictureItem& item, const platform::
   const platform::SizeI size{rect.Width(), rect.Height()};
   if (!item.played || item.played->pixels.width() != size.width || item.played->pixels.height() != size.height)
     item.played = std::make_shared<PlayedPicture>(PlayPicture(*item.metafile, size));
-  const PlayedPicture& played = *item.played;
-  if (played.drawn.size() != static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height)) {
+  PlayedPicture& played = *item.played;
+  if (played.drawn.empty()) {
     item.metafile->Play(dc, rect);
     return;
   }
-  // What lies under the picture shows where the metafile drew nothing.
-  platform::Bitmap composed(size.width, size.height, platform::kWhite);
+  if (background) {
+    // An opaque picture: its pixels on the background, made once for that colour.
+    if (!played.onBackground || played.background != *background) {
+      played.onBackground.emplace(size.width, size.height, *background);
+      platform::OverlayPixels(*played.onBackground, played.pixels, played.drawn);
+      played.background = *background;
+    }
+    dc.DrawBitmap(rect, *played.onBackground, {0, 0}, platform::RasterOp::Copy);
+    return;
+  }
+  // A transparent one: what lies under it shows where the metafile drew nothing.
+  platform::Bitmap composed(size.width, size.height);
   if (!composed.CopyFrom(dc, rect)) {
     item.metafile->Play(dc, rect);
     return;
   }
-  std::size_t i = 0;
-  for (int y = 0; y < size.height; ++y)
-    for (int x = 0; x < size.width; ++x, ++i)
-      if (played.drawn[i]) composed.SetPixel(x, y, *played.pixels.GetPixel(x, y));
+  platform::OverlayPixels(composed, played.pixels, played.drawn);
   dc.DrawBitmap(rect, composed, {0, 0}, platform::RasterOp::Copy);
 }
 

@@ -120,7 +120,10 @@ class TQELWinm : public TQELWint {
   void EditPicture(std::size_t index);
   void PasteNewPicture(int x, int y);
   void PictureChanged();
-  void DrawPicture(platform::DC& dc, PictureItem& item, const platform::Rect& rect);
+  // On a raster target from the played bitmap: over the background colour when one is given (an
+  // opaque picture), else over what the target shows.
+  void DrawPicture(platform::DC& dc, PictureItem& item, const platform::Rect& rect,
+                   std::optional<platform::Color> background);
 };
 
 }  // namespace view

@@ -403,6 +403,16 @@ TEST_F(Pictures, DrawingFillsOpaquePicturesLetsTransparentOnesShowThroughAndReus
     w.DrawPictures(*dc);
   }
   EXPECT_EQ(w.pictures[0].played.get(), played);
+  // Another background colour shows under the opaque picture at once.
+  w.preWin.roles[0] = static_cast<std::uint16_t>(w.preWin.roles[0] == 3 ? 4 : 3);
+  const platform::Color other = platform::Color::FromColorRef(w.Color(w.preWin.roles[0]));
+  ASSERT_NE(other, background);
+  {
+    std::unique_ptr<platform::DC> dc = screen.CreateDC();
+    w.DrawPictures(*dc);
+  }
+  EXPECT_EQ(screen.GetPixel(w.XToScreen(-1.5L), y), other);
+  EXPECT_EQ(screen.GetPixel(w.XToScreen(-2.5L), y), kBlue);
   w.SetView(0, 0, 8, 6, false);
   {
     std::unique_ptr<platform::DC> dc = screen.CreateDC();
