@@ -16,6 +16,7 @@ packages=(
   ghostscript libxml2-utils librsvg2-bin
   texlive-pictures texlive-latex-base texlive-latex-extra
   imagemagick
+  emf2svg
 )
 
 missing_packages() {

@@ -55,6 +55,7 @@ class DcFigurePainter : public FigurePainter {
   ~DcFigurePainter() override;
 
   platform::DC& dc() { return dc_; }
+  platform::DC* Device() override { return &dc_; }
   const DcPaintRules& rules() const { return rules_; }
 
  protected:

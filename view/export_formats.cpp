@@ -4,6 +4,7 @@
 
 #include "view/bmp_export.h"
 #include "view/eps_export.h"
+#include "view/metafile_export.h"
 #include "view/pictex_export.h"
 #include "view/svg_export.h"
 
@@ -27,6 +28,7 @@ constexpr std::array kExportCommands{
     ExportCommand{kCmdExportEPS, ExportKind::EPS, &Make<EpsExport>},
     ExportCommand{kCmdExportSVG, ExportKind::SVG, &Make<SvgExport>},
     ExportCommand{kCmdExportBMP, ExportKind::BMP, &Make<BmpExport>},
+    ExportCommand{kCmdExportMetafile, ExportKind::Metafile, &Make<MetafileExport>},
 };
 
 const ExportCommand* Find(int commandId) {

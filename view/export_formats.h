@@ -12,6 +12,7 @@ inline constexpr int kCmdExportPiCTeX = 70;
 inline constexpr int kCmdExportEPS = 85;
 inline constexpr int kCmdExportSVG = 87;
 inline constexpr int kCmdExportBMP = 374;
+inline constexpr int kCmdExportMetafile = 370;
 
 // A new format object for one run of the export command; none for any other command.
 std::unique_ptr<ExportFormat> MakeExportFormat(int commandId);

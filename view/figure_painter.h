@@ -26,6 +26,10 @@
 #include "platform/drawing_types.h"
 #include "view/view_mapping.h"
 
+namespace platform {
+class DC;
+}
+
 namespace view {
 
 // A colour of the drawing state: index >= 0 names an entry of the window's colour table; a
@@ -183,6 +187,9 @@ class FigurePainter {
   // The circles and the rays of the polar grid.
   virtual bool TakesPolarCircles() const { return true; }
   virtual bool TakesPolarRays() const { return true; }
+  // The device context the painter draws through (screen, bitmap, page or metafile); none for the
+  // writers of text formats. What only a device can show (pasted pictures) is drawn on it.
+  virtual platform::DC* Device() { return nullptr; }
 
  protected:
   // Called after the state changed (set, or restored).
