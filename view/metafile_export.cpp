@@ -30,7 +30,6 @@ MetafilePassState::MetafilePassState(TQELWing& window, int magnification)
   const int m = std::max(1, magnification);
   window.device.metafileRunning = 1;
   window.device.magnifier = m;
-  window.device.withBackColor = window.qelWin.withBackColor;
   ViewMapping& map = window.mapping;
   map.width *= m;
   map.height *= m;

@@ -15,6 +15,7 @@
 #include "view/dc_figure_painter.h"
 #include "view/export_format.h"
 #include "view/export_painter.h"
+#include "view/qel_win.h"
 #include "view/view_mapping.h"
 #include "view/wing_settings.h"
 
