@@ -230,8 +230,10 @@ void PiCTeXPainter::Dot(const Point2& p, int size, bool open) {
 void PiCTeXPainter::Put(std::string_view text, std::string_view option, const Point2& p, bool math) {
   std::string line = "\\put {";
   const std::string_view dollar = math ? "$" : "";
-  kernel::StrCat8(line, dollar, TeXEscape(text), dollar, "} ", option, " at ", PointText(ScaleExportPoint(p)),
-                  kLineEnd);
+  const bool display = math && state().text.display;
+  kernel::StrCat8(line, dollar, display ? "\\displaystyle{" : "", TeXEscape(text), display ? "}" : "", dollar, "} ",
+                  option);
+  kernel::StrCat8(line, option.empty() ? "" : " ", "at ", PointText(ScaleExportPoint(p)), kLineEnd);
   Write(line);
 }
 
@@ -449,6 +451,8 @@ void PiCTeXPainter::DoText(platform::PointI anchor, std::string_view text, int h
   option += ']';
   Put(text, option, ToWorld(anchor), state().text.formula);
 }
+
+void PiCTeXPainter::DoTextAtPoint(const Point2& p, std::string_view text) { Put(text, "", p, state().text.formula); }
 
 void PiCTeXPainter::DoComment(std::string_view text) {
   std::string line = "% ";

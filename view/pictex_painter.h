@@ -16,7 +16,8 @@
 //   filled shapes   "\vshade" columns (or "\hshade") cut to the view, the shade grid's density
 //                   standing for the colour
 //   markers, dots   "$\bullet$" or "$\circ$" in the size of the marker
-//   texts           "\put" with the alignment as PiCTeX's orientation; # $ % & escaped
+//   texts           "\put" with the alignment as PiCTeX's orientation, or centred on a point;
+//                   # $ % & escaped, formulas in math mode (display size when asked)
 //   arrowheads      "\arrow" with a one-pixel shaft, or a shaded triangle when solid
 //   comments        "% " lines
 //   pen styles      "\setdots", "\setdashes", "\setdashpattern" before lines drawn in them,
@@ -101,6 +102,8 @@ class PiCTeXPainter : public ExportPainter {
   void Arrow(const kernel::Point2& direction, const kernel::Point2& tip, const ArrowheadShape& shape);
 
   const PiCTeXPicture& picture() const { return picture_; }
+  // TeX sets the texts.
+  bool SetsTextsItself() const override { return true; }
 
  protected:
   bool DoSegment(const kernel::Point2& p, const kernel::Point2& q, bool clip) override;
@@ -116,6 +119,8 @@ class PiCTeXPainter : public ExportPainter {
   void DoArrowhead(const kernel::Point2& tip, const kernel::Point2& direction, const ArrowheadShape& shape) override;
   void DoText(platform::PointI anchor, std::string_view text, int h, int v,
               std::optional<kernel::ColorRef> background) override;
+  // "\put {text} at" the point, with PiCTeX's own centring.
+  void DoTextAtPoint(const kernel::Point2& p, std::string_view text) override;
   void DoComment(std::string_view text) override;
 
  private:
