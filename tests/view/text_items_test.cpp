@@ -7,6 +7,7 @@
 #include <string>
 
 #include "export_readers.h"
+#include "text_window.h"
 #include "platform/application.h"
 #include "platform/dc.h"
 #include "platform/scripted_responder.h"
@@ -24,38 +25,6 @@ using platform::PointI;
 using platform::ScriptedResponder;
 
 namespace {
-
-class TextWindow : public TQELWint {
- public:
-  TextWindow() : TQELWint(nullptr, "texts") {
-    Create();
-    Show();
-    SetClientSize(501, 501);
-    platform::Application::ProcessPendingEvents();
-    DeliverSize(ClientWidth(), ClientHeight());
-  }
-  // Draws the texts as the screen does, which records each text's box.
-  void Draw() {
-    const auto dc = GetDC();
-    DcFigurePainter painter(*dc, mapping, DcRules());
-    DrawTexts(painter);
-  }
-  PointI PixelOf(const TextItem& relative) {
-    TextItem item = relative;
-    TextToAbsolute(item);
-    return {XToScreen(item.x), YToScreen(item.y)};
-  }
-  // A text whose top-left corner is at the pixel.
-  TextItem& Add(TextList& list, PointI pixel, std::string text, std::int16_t tie = kTieFigure) {
-    TextItem item = InitTextItem(pixel, 0, kTextFontSlot);
-    item.text = std::move(text);
-    item.tie = tie;
-    item.number = static_cast<std::int16_t>(list.size());
-    TextToRelative(item);
-    list.push_back(item);
-    return list.back();
-  }
-};
 
 platform::MouseEvent Mouse(int x, int y) {
   platform::MouseEvent e;

@@ -1,0 +1,81 @@
+// Texts placed on a figure go through the export commands into every format: TeX sets a PiCTeX
+// picture holding texts with TeX's special characters, Ghostscript reads the EPS, xmllint and
+// rsvg-convert the SVG.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <regex>
+#include <string>
+
+#include "export_readers.h"
+#include "export_window.h"
+#include "platform/modal_responder.h"
+#include "platform/scripted_responder.h"
+#include "support/isolated_folders.h"
+#include "text_window.h"
+#include "view/export_formats.h"
+#include "view/pictex_dlg.h"
+
+using namespace view;
+using platform::IDOK;
+using platform::ScriptedResponder;
+
+namespace {
+
+class TextItemExports : public IsolatedFolders {
+ protected:
+  void SetUp() override {
+    IsolatedFolders::SetUp();
+    window_.Add(window_.textItems.plain, {60, 80}, "50% & $5 #1 <b> (x)");
+    TextItem& turned = window_.Add(window_.textItems.plain, {200, 300}, "turned \"quote\"");
+    turned.font.escapement = 300;
+    turned.transparent = 0;
+    window_.Add(window_.textItems.measurements, {60, 400}, "a^2 + b^2 = c^2");
+    window_.Draw();
+  }
+  std::string Export(int command, const std::string& file) {
+    ScriptedResponder script;
+    script.ChooseFile((folder_ / file).string());
+    if (command == kCmdExportPiCTeX) {
+      script.OnDialog("PICTEX", [](platform::Dialog& d) {
+        d.PressButton(kTeXFirstFlavour + kTeXCompilable);
+        d.PressButton(IDOK);
+      });
+    } else if (command == kCmdExportSVG) {
+      script.OnDialog("SVG", [](platform::Dialog& d) { d.PressButton(IDOK); });
+    }
+    script.AnswerMessage(IDOK);
+    window_.DispatchCommand(command);
+    EXPECT_TRUE(script.Unexpected().empty());
+    return ReadText(folder_ / file);
+  }
+
+  TextWindow window_;
+};
+
+}  // namespace
+
+TEST_F(TextItemExports, TeXSetsThePiCTeXTexts) {
+  const std::string tex = Export(kCmdExportPiCTeX, "texts.tex");
+  EXPECT_NE(tex.find("\\put {50\\% \\& \\$5 \\#1 <b> (x)} at "), std::string::npos) << tex;
+  EXPECT_NE(tex.find("\\put {$a^2 + b^2 = c^2$} at "), std::string::npos) << tex;
+  if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
+      std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
+  const std::string command = "cd '" + folder_.string() +
+                              "' && tex -interaction=nonstopmode -halt-on-error texts.tex </dev/null >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(folder_ / "texts.log");
+}
+
+TEST_F(TextItemExports, GhostscriptAndTheSvgReadersReadTheTexts) {
+  const std::string eps = Export(kCmdExportEPS, "texts.eps");
+  EXPECT_NE(eps.find("(50% & $5 #1 <b> \\(x\\)) show"), std::string::npos) << eps;
+  EXPECT_NE(eps.find("30 rotate"), std::string::npos);
+  std::smatch box;
+  ASSERT_TRUE(std::regex_search(eps, box, std::regex("%%BoundingBox: 0 0 (\\d+) (\\d+)")));
+  export_test::ExpectGhostscriptAccepts(eps, std::stoi(box[1]), std::stoi(box[2]));
+  const std::string svg = Export(kCmdExportSVG, "texts.svg");
+  EXPECT_NE(svg.find("> 50% &amp; $5 #1 &lt;b&gt; (x) </text>"), std::string::npos) << svg;
+  EXPECT_NE(svg.find("> turned \"quote\" </text>"), std::string::npos) << svg;
+  export_test::ExpectSvgReadable(svg);
+}
