@@ -151,6 +151,19 @@ TEST(TextItemFields, SizeFlagAnglesAndDeletion) {
   EXPECT_EQ(TextAngleTenths(-30), -300);
   EXPECT_EQ(TextAngleTenths(720), 0);
 
+  // Copying an evaluated text's settings recounts its switched-on expressions, strings stay.
+  EvalTextEntry from;
+  from.switches = {1, 0, 1, 1, 0};
+  from.expressionCount = 7;
+  from.places = {1, 2, 15};
+  from.strings[0] = "AB";
+  EvalTextEntry to;
+  to.strings[0] = "CD";
+  CopyEvalTextEntry(to, from);
+  EXPECT_EQ(to.expressionCount, 2);
+  EXPECT_EQ(to.places, from.places);
+  EXPECT_EQ(to.strings[0], "CD");
+
   TextList list{Sample(0), Sample(1), Sample(2)};
   EXPECT_TRUE(DeleteTextItem(list, 1));
   EXPECT_FALSE(DeleteTextItem(list, 7));

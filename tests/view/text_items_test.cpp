@@ -18,6 +18,8 @@
 #include "view/pictex_painter.h"
 #include "view/qel_wint.h"
 #include "view/svg_painter.h"
+#include "platform/bitmap.h"
+#include "view/text_hit.h"
 #include "view/text_item_dlg.h"
 
 using namespace view;
@@ -293,4 +295,34 @@ TEST(TextItems, TextsWithSpecialCharactersInEveryExport) {
   EXPECT_NE(texText.find("\\put {a<b \\& \"c\" (50\\% \\$1 \\#2) \\ caf\xE9} at "), std::string::npos) << texText;
   EXPECT_NE(texText.find("\\put {$opaque \\& turned$} at "), std::string::npos) << texText;
   EXPECT_EQ(texText.find("[lt]"), std::string::npos);
+}
+
+TEST(TextItems, OpaqueTextsStandOnTheBackgroundColourTurnedOrNot) {
+  TextWindow window;
+  window.preWin.colors[40] = kernel::Rgb(255, 255, 0);
+  window.preWin.roles[0] = 40;
+  TextItem& blank = window.Add(window.textItems.plain, {100, 100}, "          ");
+  blank.transparent = 0;
+  for (const int angle : {0, 300}) {
+    window.textItems.plain[0].font.escapement = angle;
+    for (const bool forced : {false, true}) {
+      // The window's picture (the background, then the texts), or the texts alone forced
+      // transparent on white.
+      platform::Bitmap bitmap(501, 501, platform::kWhite);
+      const auto dc = bitmap.CreateDC();
+      if (forced) {
+        DcFigurePainter painter(*dc, window.mapping, window.DcRules());
+        window.DrawTextList(painter, window.textItems.plain, true, false, 0);
+      } else {
+        window.PaintInto(*dc);
+      }
+      const TextItem& item = window.textItems.plain[0];
+      const int w = window.XToScreen(item.x2) - 100;
+      const int h = window.YToScreen(item.y2) - 100;
+      ASSERT_GT(w, 10);
+      const TextBoxVectors box = TurnedTextBox(w, h, angle);
+      const auto middle = bitmap.GetPixel(100 + (box.along.x + box.down.x) / 2, 100 + (box.along.y + box.down.y) / 2);
+      EXPECT_EQ(*middle, forced ? platform::kWhite : (platform::Color{255, 255, 0})) << angle << " " << forced;
+    }
+  }
 }
