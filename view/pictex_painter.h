@@ -17,7 +17,7 @@
 //                   standing for the colour
 //   markers, dots   "$\bullet$" or "$\circ$" in the size of the marker
 //   texts           "\put" with the alignment as PiCTeX's orientation, or centred on a point;
-//                   # $ % & escaped, formulas in math mode (display size when asked)
+//                   # $ % & escaped, unpaired braces kept from closing the put, formulas in math mode (display size when asked)
 //   arrowheads      "\arrow" with a one-pixel shaft, or a shaded triangle when solid
 //   comments        "% " lines
 //   pen styles      "\setdots", "\setdashes", "\setdashpattern" before lines drawn in them,
@@ -53,8 +53,11 @@ struct PiCTeXPicture {
 // corners, linear plotting and the shading symbol.
 std::string PiCTeXPreamble(const PiCTeXPicture& picture, const ViewMapping& mapping);
 
-// The text with the TeX escape before every # $ % and &.
-std::string TeXEscape(std::string_view text);
+// The text for TeX: the TeX escape before every # $ % and & that is not already a command of the
+// text (\% stays); braces that do not pair and a backslash at the end set as characters, so
+// that no text can break the picture. Outside math mode "_" and "^" (which TeX takes only there)
+// are set as characters too.
+std::string TeXEscape(std::string_view text, bool math = false);
 // "\put {" and the mark of a dot of that size up to " at ".
 std::string TeXDotPrefix(int size, bool open);
 // The command of a pen style code (nothing for codes below 1; "\setsolid" with forceSolid).

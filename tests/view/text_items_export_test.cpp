@@ -15,6 +15,7 @@
 #include "text_window.h"
 #include "view/export_formats.h"
 #include "view/pictex_dlg.h"
+#include "view/pictex_painter.h"
 
 using namespace view;
 using platform::IDOK;
@@ -65,6 +66,41 @@ TEST_F(TextItemExports, TeXSetsThePiCTeXTexts) {
   const std::string command = "cd '" + folder_.string() +
                               "' && tex -interaction=nonstopmode -halt-on-error texts.tex </dev/null >/dev/null 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(folder_ / "texts.log");
+}
+
+TEST(TeXEscape, NoTextCanBreakThePicture) {
+  struct Case {
+    const char* text;
+    bool math;
+    const char* tex;
+  };
+  const Case cases[] = {
+      {"50% & $5 #1", false, "50\\% \\& \\$5 \\#1"},
+      {"\\% and \\alpha stay", false, "\\% and \\alpha stay"},
+      {"x_1^2", false, "x\\_1\\^{}2"},
+      {"x_1^2", true, "x_1^2"},
+      {"\\frac{a}{b}", true, "\\frac{a}{b}"},
+      {"a}b{c", false, "a{\\tt\\char125}b{\\tt\\char123}c"},
+      {"{open", true, "{\\tt\\char123}open"},
+      {"ends in \\", false, "ends in {\\tt\\char92}"},
+      {"\\{ kept \\}", false, "\\{ kept \\}"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TeXEscape(c.text, c.math), c.tex) << c.text;
+}
+
+TEST_F(TextItemExports, TeXSetsTextsWithUnpairedBracesAndStrayBackslashes) {
+  window_.textItems.plain.clear();
+  window_.Add(window_.textItems.plain, {60, 80}, "a}b{c");
+  window_.Add(window_.textItems.plain, {60, 160}, "x_1^2 costs 5\\% or \\$5 \\");
+  window_.Add(window_.textItems.measurements, {60, 240}, "{x_1");
+  window_.Draw();
+  Export(kCmdExportPiCTeX, "awkward.tex");
+  if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
+      std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
+  const std::string command = "cd '" + folder_.string() +
+                              "' && tex -interaction=nonstopmode -halt-on-error awkward.tex </dev/null >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(folder_ / "awkward.log");
 }
 
 TEST_F(TextItemExports, GhostscriptAndTheSvgReadersReadTheTexts) {
