@@ -12,6 +12,7 @@
 #include "kernel/vector2.h"
 #include "view/arc_sampling.h"
 #include "view/export_settings.h"
+#include "view/tex_characters.h"
 
 namespace view {
 
@@ -90,6 +91,10 @@ std::string TeXEscape(std::string_view text, bool math) {
     }
     if (unmatched[i]) {
       out += c == '{' ? kOpenBrace : kCloseBrace;
+      continue;
+    }
+    if (const std::string_view character = TeXCharacter(static_cast<unsigned char>(c)); !character.empty()) {
+      kernel::StrCat8(out, "\\hbox{", character, "}");
       continue;
     }
     if (!math && c == '^') {

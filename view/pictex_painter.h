@@ -56,7 +56,7 @@ std::string PiCTeXPreamble(const PiCTeXPicture& picture, const ViewMapping& mapp
 // The text for TeX: the TeX escape before every # $ % and & that is not already a command of the
 // text (\% stays); braces that do not pair and a backslash at the end set as characters, so
 // that no text can break the picture. Outside math mode "_" and "^" (which TeX takes only there)
-// are set as characters too.
+// are set as characters too; characters above ASCII as TeX's own (TeXCharacter), each in a box.
 std::string TeXEscape(std::string_view text, bool math = false);
 // "\put {" and the mark of a dot of that size up to " at ".
 std::string TeXDotPrefix(int size, bool open);

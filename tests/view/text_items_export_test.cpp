@@ -16,6 +16,7 @@
 #include "view/export_formats.h"
 #include "view/pictex_dlg.h"
 #include "view/pictex_painter.h"
+#include "view/tex_characters.h"
 
 using namespace view;
 using platform::IDOK;
@@ -84,6 +85,10 @@ TEST(TeXEscape, NoTextCanBreakThePicture) {
       {"{open", true, "{\\tt\\char123}open"},
       {"ends in \\", false, "ends in {\\tt\\char92}"},
       {"\\{ kept \\}", false, "\\{ kept \\}"},
+      // Windows-1252 letters and signs as TeX's own; a byte TeX has nothing for stays.
+      {"caf\xE9 \xB1 a\x96" "b \xDF", false,
+       "caf\\hbox{\\'e} \\hbox{$\\pm$} a\\hbox{--}b \\hbox{\\ss}"},
+      {"\xA4", false, "\xA4"},
   };
   for (const Case& c : cases) EXPECT_EQ(TeXEscape(c.text, c.math), c.tex) << c.text;
 }
@@ -93,6 +98,11 @@ TEST_F(TextItemExports, TeXSetsTextsWithUnpairedBracesAndStrayBackslashes) {
   window_.Add(window_.textItems.plain, {60, 80}, "a}b{c");
   window_.Add(window_.textItems.plain, {60, 160}, "x_1^2 costs 5\\% or \\$5 \\");
   window_.Add(window_.textItems.measurements, {60, 240}, "{x_1");
+  std::string every;
+  for (int byte = 128; byte < 256; ++byte)
+    if (!TeXCharacter(static_cast<unsigned char>(byte)).empty()) every += static_cast<char>(byte);
+  window_.Add(window_.textItems.plain, {60, 320}, every.substr(0, every.size() / 2));
+  window_.Add(window_.textItems.measurements, {60, 360}, every.substr(every.size() / 2));
   window_.Draw();
   Export(kCmdExportPiCTeX, "awkward.tex");
   if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
