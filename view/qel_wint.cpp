@@ -123,6 +123,18 @@ void TQELWint::GrowEvalTable() {
   textItems.evalTable.resize(textItems.evalTable.size() + kEvalTableGrowth);
 }
 
+bool TQELWint::WriteTexts(const TextList& list) {
+  kernel::ByteWriter* out = OutFile();
+  if (out == nullptr) return false;
+  WriteTextList(*out, list);
+  return true;
+}
+
+bool TQELWint::ReadTexts(bool keepShownFlags, TextList& list) {
+  kernel::ByteReader* in = InFile();
+  return in != nullptr && ReadTextList(*in, keepShownFlags, list);
+}
+
 // --- Home positions, showing and deleting -------------------------------------------------------
 
 void TQELWint::ArrangeHomePositions() {

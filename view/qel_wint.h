@@ -133,6 +133,11 @@ class TQELWint : public TGridWin {
   // Drags the text under the pixel, if any; true when there was one.
   bool DragText(platform::PointI pixel, TextList& list);
 
+  // The text-item piece on the window's open file (inside WriteData and ReadData): false when no
+  // file is open; reading is false too for a damaged piece, the list then unchanged.
+  bool WriteTexts(const TextList& list);
+  bool ReadTexts(bool keepShownFlags, TextList& list);
+
   // --- Drawing ---
   // The shown texts of the list, opaque ones on the colour of the role unless forced transparent;
   // a writer that sets texts itself gets them centred on their boxes, in math mode when asked.

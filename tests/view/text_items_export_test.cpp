@@ -1,6 +1,6 @@
-// Texts placed on a figure go through the export commands into every format: TeX sets a PiCTeX
-// picture holding texts with TeX's special characters, Ghostscript reads the EPS, xmllint and
-// rsvg-convert the SVG.
+// Texts placed on a figure go into the figure file and through the export commands into every
+// format: a damaged text piece is refused with the texts kept; TeX sets a PiCTeX picture holding
+// texts with TeX's special characters, Ghostscript reads the EPS, xmllint and rsvg-convert the SVG.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,6 +9,8 @@
 
 #include "export_readers.h"
 #include "export_window.h"
+#include "kernel/file_bytes.h"
+#include "shell/message_numbers.h"
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
 #include "support/isolated_folders.h"
@@ -55,7 +57,62 @@ class TextItemExports : public IsolatedFolders {
   TextWindow window_;
 };
 
+// A window whose figure file is the common block and two text pieces, read into fresh lists
+// that replace the window's only when both were read.
+class TextFileWindow : public TextWindow {
+ public:
+  TextFileWindow() {
+    qelWin.fileKind = 626;
+    qelWin.writeSettings = 0;
+  }
+  bool IsModified() override { return fileMsg.modified != 0; }
+  bool WriteData() override {
+    return OpenFileForSave(0) && WriteTexts(textItems.plain) && WriteTexts(textItems.measurements);
+  }
+  int ReadData() override {
+    if (OpenFileForLoad() < 1) return shell::kIncompatibleVersions;
+    TextList plain;
+    TextList measurements;
+    if (!ReadTexts(false, plain) || !ReadTexts(true, measurements)) return shell::kInconsistentData;
+    textItems.plain = std::move(plain);
+    textItems.measurements = std::move(measurements);
+    return 0;
+  }
+};
+
 }  // namespace
+
+TEST_F(TextItemExports, TextsGoIntoTheFigureFileAndADamagedPieceChangesNothing) {
+  const std::string path = (folder_ / "texts.kvt").string();
+  {
+    TextFileWindow w;
+    w.Add(w.textItems.plain, {60, 80}, "frame", kTieFrame);
+    w.Add(w.textItems.plain, {60, 120}, "figure").shown = 0;
+    w.Add(w.textItems.measurements, {60, 160}, "hidden measurement").shown = 0;
+    w.fileMsg.fileName = path;
+    w.fileMsg.named = 1;
+    ScriptedResponder script;
+    ASSERT_TRUE(w.Save());
+  }
+  TextFileWindow reader;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_EQ(reader.textItems.plain.size(), 2u);
+  EXPECT_EQ(reader.textItems.plain[0].tie, kTieFrame);
+  EXPECT_EQ(reader.textItems.plain[1].shown, 1) << "typed texts are read shown";
+  ASSERT_EQ(reader.textItems.measurements.size(), 1u);
+  EXPECT_EQ(reader.textItems.measurements[0].shown, 0) << "measurements keep their flag";
+  EXPECT_EQ(reader.PixelOf(reader.textItems.plain[1]), (platform::PointI{60, 120}));
+
+  // The measurement piece announces a record more than the file holds.
+  kernel::Bytes bytes = kernel::ReadFileBytes(path).value();
+  bytes[bytes.size() - kTextItemBytes - 2] = 2;
+  ASSERT_TRUE(kernel::WriteFileAtomically(path, bytes));
+  const TextList before = reader.textItems.plain;
+  EXPECT_EQ(reader.LoadFile(), shell::kInconsistentData);
+  EXPECT_EQ(reader.textItems.plain, before);
+  EXPECT_EQ(reader.textItems.measurements.size(), 1u);
+}
 
 TEST_F(TextItemExports, TeXSetsThePiCTeXTexts) {
   const std::string tex = Export(kCmdExportPiCTeX, "texts.tex");
