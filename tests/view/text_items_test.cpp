@@ -137,6 +137,69 @@ TEST(TextItems, EvaluatedTextsCheckTheirPlacesAndCanBeDeleted) {
   EXPECT_TRUE(script.Unexpected().empty());
 }
 
+// A window with two objects a text can be tied to: 7 at (1, 2) and 9 at (-2, -1).
+class ObjectWindow : public TextWindow {
+ public:
+  ObjectWindow() { textItems.objectsAvailable = 1; }
+  kernel::Point2 ObjectPosition(int object) override {
+    return object == 7 ? kernel::Point2{1, 2} : kernel::Point2{-2, -1};
+  }
+  void ObjectName(platform::Dialog& dialog, int listId, int tie) override {
+    dialog.ListClear(listId);
+    dialog.ListAdd(listId, "A");
+    dialog.ListAdd(listId, "B");
+    textItems.objectMap[0] = 7;
+    textItems.objectMap[1] = 9;
+    if (tie == 9) dialog.ListSelect(listId, 1);
+  }
+};
+
+TEST(TextItems, TextsTiedToAnObjectAndTheirFont) {
+  ObjectWindow window;
+  ScriptedResponder script;
+  script.OnDialog("NEWTEXT", [](platform::Dialog& d) {
+    d.SetItemText(kTextEdit, "on B");
+    d.CheckItem(kTieFigureRadio, false);
+    d.CheckItem(kTieOtherRadio, true);
+    d.PressButton(1);  // nothing chosen: "make a selection"
+    d.ListSelect(kObjectList, 1);
+    d.PressButton(kFontButton);
+    d.PressButton(1);
+  });
+  script.AnswerMessage(platform::IDOK);
+  platform::FontChoice font;
+  font.font.face = "Courier New";
+  font.font.height = -27;
+  font.font.weight = 700;
+  font.pointTenths = 205;
+  font.color = platform::Color{0, 128, 255};
+  script.ChooseFont(font);
+  window.EditText({100, 100});
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"make a selection"});
+  ASSERT_EQ(window.textItems.plain.size(), 1u);
+  const TextItem& item = window.textItems.plain[0];
+  EXPECT_EQ(item.tie, 9);
+  // Stored relative to the object, so it stays where it was put.
+  EXPECT_NEAR(item.x, window.XToWorld(100) + 2, 1e-12L);
+  EXPECT_NEAR(item.y, window.YToWorld(100) + 1, 1e-12L);
+  EXPECT_EQ(window.PixelOf(item), (PointI{100, 100}));
+  EXPECT_EQ(item.font.faceName, "Courier New");
+  EXPECT_EQ(item.font.weight, 700);
+  EXPECT_EQ(TextItemSize(item), 20);
+  EXPECT_EQ(item.color, kernel::Rgb(0, 128, 255));
+
+  // Opened again on the text, the dialog shows its object.
+  script.OnDialog("NEWTEXT", [](platform::Dialog& d) {
+    EXPECT_TRUE(d.IsChecked(kTieOtherRadio));
+    EXPECT_EQ(d.ListSelection(kObjectList), 1);
+    d.PressButton(2);
+  });
+  window.Draw();
+  window.EditText({103, 103});
+  EXPECT_TRUE(script.Finished());
+}
+
 TEST(TextItems, FrameTiedTextsKeepTheirPlaceWhenTheViewZooms) {
   TextWindow window;
   window.Add(window.textItems.plain, {100, 150}, "frame", kTieFrame);
