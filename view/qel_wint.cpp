@@ -44,7 +44,8 @@ void TQELWint::SetViewBox(const Point2& centre, Real halfWidth, Real halfHeight,
   previousHalfWidth = mapping.halfWidth;
   previousHalfHeight = mapping.halfHeight;
   const Real tolerance = kSameViewTolerance * std::max(mapping.halfWidth, mapping.halfHeight);
-  const bool same = (mapping.unequal != 0) == unequal && std::fabs(mapping.centre.x - centre.x) <= tolerance &&
+  const bool same = (mapping.unequal != 0) == unequal &&
+                    std::fabs(mapping.centre.x - centre.x) <= tolerance &&
                     std::fabs(mapping.centre.y - centre.y) <= tolerance &&
                     std::fabs(mapping.halfWidth - halfWidth) <= tolerance &&
                     std::fabs(mapping.halfHeight - halfHeight) <= tolerance;
@@ -78,9 +79,12 @@ void TQELWint::RescaleTexts(Real newHalfWidth, Real newHalfHeight, Real oldHalfW
 
 TextList& TQELWint::List(TextListKind kind) {
   switch (kind) {
-    case TextListKind::Evaluated: return textItems.evaluated;
-    case TextListKind::Measurements: return textItems.measurements;
-    default: return textItems.plain;
+    case TextListKind::Evaluated:
+      return textItems.evaluated;
+    case TextListKind::Measurements:
+      return textItems.measurements;
+    default:
+      return textItems.plain;
   }
 }
 
@@ -193,14 +197,17 @@ void TQELWint::FreeTexts() {
 }
 
 void TQELWint::CmDeleteTexts() {
-  if (AskBox(resources::LoadString(kDeleteAllTextString), resources::LoadString(kCarefulString), 1) != kYes) return;
+  if (AskBox(resources::LoadString(kDeleteAllTextString), resources::LoadString(kCarefulString), 1) != kYes)
+    return;
   FreeTexts();
   TextsChanged();
 }
 
 void TQELWint::CmToggleTexts() {
-  for (TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements}) TextListToggleShown(*list);
-  for (TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements}) TextListBringIntoView(*list);
+  for (TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements})
+    TextListToggleShown(*list);
+  for (TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements})
+    TextListBringIntoView(*list);
   wing.pictureValid = 0;
   Invalidate(false);
 }
@@ -216,23 +223,39 @@ void TQELWint::TextsChanged() {
 
 bool TQELWint::OnCommand(int id) {
   switch (id) {
-    case kCmdDeleteTexts: CmDeleteTexts(); return true;
-    case kCmdHomePositions: ArrangeHomePositions(); return true;
-    case kCmdToggleTexts: CmToggleTexts(); return true;
+    case kCmdDeleteTexts:
+      CmDeleteTexts();
+      return true;
+    case kCmdHomePositions:
+      ArrangeHomePositions();
+      return true;
+    case kCmdToggleTexts:
+      CmToggleTexts();
+      return true;
     case kCmdTextTool:
-    case kCmdEvalTextTool: SetCurrentTool(static_cast<std::uint16_t>(id)); return true;
-    default: return TGridWin::OnCommand(id);
+    case kCmdEvalTextTool:
+      SetCurrentTool(static_cast<std::uint16_t>(id));
+      return true;
+    default:
+      return TGridWin::OnCommand(id);
   }
 }
 
 void TQELWint::EnableCommand(platform::CommandState& state) {
   switch (state.id) {
     case kCmdDeleteTexts:
-    case kCmdToggleTexts: state.enabled = !textItems.plain.empty() || !textItems.evaluated.empty(); return;
-    case kCmdHomePositions: state.enabled = !textItems.measurements.empty(); return;
+    case kCmdToggleTexts:
+      state.enabled = !textItems.plain.empty() || !textItems.evaluated.empty();
+      return;
+    case kCmdHomePositions:
+      state.enabled = !textItems.measurements.empty();
+      return;
     case kCmdTextTool:
-    case kCmdEvalTextTool: state.checked = qelWin.currentTool == state.id; return;
-    default: TGridWin::EnableCommand(state);
+    case kCmdEvalTextTool:
+      state.checked = qelWin.currentTool == state.id;
+      return;
+    default:
+      TGridWin::EnableCommand(state);
   }
 }
 

@@ -83,7 +83,8 @@ class TQELWint : public TGridWin {
   // View changes keep the frame-tied texts in their place in the window.
   void LastView() override;
   void SetSquareView(const kernel::Point2& centre, kernel::Real halfWidth) override;
-  void SetViewExtents(kernel::Real cx, kernel::Real cy, kernel::Real hw, kernel::Real hh, bool unequal) override;
+  void SetViewExtents(kernel::Real cx, kernel::Real cy, kernel::Real hw, kernel::Real hh,
+                      bool unequal) override;
 
   // --- Operations the figure layers fill in ---
   // Fills the dialog's list box with the objects a text can be tied to (and textItems.objectMap with
@@ -129,7 +130,8 @@ class TQELWint : public TGridWin {
   // until the left button goes up: `pixel` is where the drag starts and becomes the frame's final
   // top-left corner (its start when the button goes up outside the client area). False, `pixel`
   // unchanged, when the window was closed meanwhile.
-  bool TrackDragFrame(platform::PointI& pixel, platform::PointI offset, platform::SizeI size, int angleTenths);
+  bool TrackDragFrame(platform::PointI& pixel, platform::PointI offset, platform::SizeI size,
+                      int angleTenths);
   // Drags the text under the pixel, if any; true when there was one.
   bool DragText(platform::PointI pixel, TextList& list);
 
@@ -141,8 +143,10 @@ class TQELWint : public TGridWin {
   // --- Drawing ---
   // The shown texts of the list, opaque ones on the colour of the role unless forced transparent;
   // a writer that sets texts itself gets them centred on their boxes, in math mode when asked.
-  void DrawTextList(FigurePainter& painter, TextList& list, bool forceTransparent, bool mathMode, int colorRole);
-  void PaintTextItem(FigurePainter& painter, TextItem& item, bool forceTransparent, kernel::ColorRef background);
+  void DrawTextList(FigurePainter& painter, TextList& list, bool forceTransparent, bool mathMode,
+                    int colorRole);
+  void PaintTextItem(FigurePainter& painter, TextItem& item, bool forceTransparent,
+                     kernel::ColorRef background);
   // All three lists, as this layer paints and exports them.
   void DrawTexts(FigurePainter& painter);
   bool ExportPicture(FigurePainter& painter, const ExportFrame& frame) override;

@@ -14,7 +14,9 @@ namespace {
 // Radians in a tenth of a degree, as the hit test has always used it.
 constexpr kernel::Real kRadiansPerTenth = static_cast<kernel::Real>(0.00174533L);
 
-std::int64_t Dot(PointI a, PointI b) { return std::int64_t{a.x} * b.x + std::int64_t{a.y} * b.y; }
+std::int64_t Dot(PointI a, PointI b) {
+  return std::int64_t{a.x} * b.x + std::int64_t{a.y} * b.y;
+}
 
 }  // namespace
 
@@ -23,7 +25,8 @@ TextBoxVectors TurnedTextBox(int w, int h, int angleTenths) {
   const kernel::Real a = angleTenths * kRadiansPerTenth;
   const kernel::Real c = std::cos(a);
   const kernel::Real s = std::sin(a);
-  return {{kernel::RoundLD(w * c), -kernel::RoundLD(w * s)}, {kernel::RoundLD(h * s), kernel::RoundLD(h * c)}};
+  return {{kernel::RoundLD(w * c), -kernel::RoundLD(w * s)},
+          {kernel::RoundLD(h * s), kernel::RoundLD(h * c)}};
 }
 
 bool HitsTextBox(PointI offset, int w, int h, int angleTenths) {

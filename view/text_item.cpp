@@ -10,24 +10,32 @@ namespace {
 
 constexpr std::size_t kPointerBytes = 4;
 
-bool Finite(kernel::Real v) { return std::isfinite(v); }
+bool Finite(kernel::Real v) {
+  return std::isfinite(v);
+}
 
 }  // namespace
 
-int TextItemSize(const TextItem& item) { return item.sizeWord % kHideWithObjectFlag; }
+int TextItemSize(const TextItem& item) {
+  return item.sizeWord % kHideWithObjectFlag;
+}
 
 void TextItemSetSize(TextItem& item, int tenths) {
   const int size = std::abs(tenths / 10) % kHideWithObjectFlag;
   item.sizeWord = static_cast<std::uint16_t>(size + (TextItemHideFlag(item) ? kHideWithObjectFlag : 0));
 }
 
-bool TextItemHideFlag(const TextItem& item) { return item.sizeWord >= kHideWithObjectFlag; }
+bool TextItemHideFlag(const TextItem& item) {
+  return item.sizeWord >= kHideWithObjectFlag;
+}
 
 void TextItemSetHideFlag(TextItem& item, bool hide) {
   item.sizeWord = static_cast<std::uint16_t>(TextItemSize(item) + (hide ? kHideWithObjectFlag : 0));
 }
 
-std::int32_t TextAngleTenths(int degrees) { return static_cast<std::int32_t>((std::int64_t{degrees} * 10) % 3600); }
+std::int32_t TextAngleTenths(int degrees) {
+  return static_cast<std::int32_t>((std::int64_t{degrees} * 10) % 3600);
+}
 
 TextItem* TextListLastShown(TextList& list, bool anyItem) {
   if (list.empty()) return nullptr;
@@ -141,7 +149,8 @@ void CopyEvalTextEntry(EvalTextEntry& to, const EvalTextEntry& from) {
   to.places = from.places;
   to.switches = from.switches;
   to.expressionCount = 0;
-  for (int i = 0; i < kEvalExpressions; ++i) to.expressionCount += to.switches[static_cast<std::size_t>(i)] ? 1 : 0;
+  for (int i = 0; i < kEvalExpressions; ++i)
+    to.expressionCount += to.switches[static_cast<std::size_t>(i)] ? 1 : 0;
   to.hyphenChar = from.hyphenChar;
   to.values = from.values;
 }

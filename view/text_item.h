@@ -35,10 +35,10 @@ struct TextItem {
   std::uint8_t transparent = 1;
   std::string text;  // Windows-1252, at most 60 bytes; "X" for an evaluated text
   kernel::ColorRef color = 0;
-  kernel::Real x = 0;   // left edge; relative to the anchor while stored
-  kernel::Real x2 = 0;  // right edge as last drawn (world, absolute)
-  kernel::Real y2 = 0;  // lower edge as last drawn (world, absolute)
-  kernel::Real y = 0;   // upper edge; relative to the anchor while stored
+  kernel::Real x = 0;       // left edge; relative to the anchor while stored
+  kernel::Real x2 = 0;      // right edge as last drawn (world, absolute)
+  kernel::Real y2 = 0;      // lower edge as last drawn (world, absolute)
+  kernel::Real y = 0;       // upper edge; relative to the anchor while stored
   kernel::FontRecord font;  // its escapement is the text's angle in tenths of a degree
   std::uint16_t sizeWord = 12;
   std::int16_t tie = kTieFigure;  // kTieFigure, kTieFrame (or below), or an object number
@@ -50,8 +50,12 @@ struct TextItem {
 using TextList = std::vector<TextItem>;
 
 // Whether the item's position is relative to the view centre.
-inline bool TiedToFrame(const TextItem& item) { return item.tie < kTieFigure; }
-inline bool TiedToObject(const TextItem& item) { return item.tie >= 0; }
+inline bool TiedToFrame(const TextItem& item) {
+  return item.tie < kTieFigure;
+}
+inline bool TiedToObject(const TextItem& item) {
+  return item.tie >= 0;
+}
 
 int TextItemSize(const TextItem& item);
 // Stores v / 10 as the point size (0 to 99), keeping the hide flag.

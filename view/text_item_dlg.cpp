@@ -24,7 +24,8 @@ constexpr int kDialogStep = 10;
 
 }  // namespace
 
-TTextDlg::TTextDlg(TQELWint* owner, std::string_view resource, TextItem* item, bool readOnly, EvalTextEntry* entry)
+TTextDlg::TTextDlg(TQELWint* owner, std::string_view resource, TextItem* item, bool readOnly,
+                   EvalTextEntry* entry)
     : TDlg(owner, resource), owner_(owner), item_(item), readOnly_(readOnly), entry_(entry) {}
 
 void TTextDlg::SetupWindow() {
@@ -32,10 +33,13 @@ void TTextDlg::SetupWindow() {
   SetTextLimit(kTextEdit, static_cast<int>(entry_ ? kEvalStringLength : kTextDialogLength));
   SetItemText(kTextEdit, item_->text);
   SetItemText(kDashCodeEdit, kDefaultDashCode);
-  SetItemText(kAngleEdit, std::to_string(kernel::RoundLD(item_->font.escapement * static_cast<kernel::Real>(0.1))));
+  SetItemText(kAngleEdit,
+              std::to_string(kernel::RoundLD(item_->font.escapement * static_cast<kernel::Real>(0.1))));
   CheckItem(kHyphenCheck, false);
   CheckItem(kOpaqueCheck, item_->transparent == 0);
-  const int tieButton = TiedToObject(*item_) ? kTieOtherRadio : TiedToFrame(*item_) ? kTieFrameRadio : kTieFigureRadio;
+  const int tieButton = TiedToObject(*item_)  ? kTieOtherRadio
+                        : TiedToFrame(*item_) ? kTieFrameRadio
+                                              : kTieFigureRadio;
   for (const int id : {kTieFrameRadio, kTieFigureRadio, kTieOtherRadio}) CheckItem(id, id == tieButton);
   if (owner_->textItems.objectsAvailable) {
     owner_->ObjectName(*this, kObjectList, item_->tie);
@@ -50,21 +54,28 @@ void TTextDlg::SetupWindow() {
     SetItemText(kLabelEdit, entry_->strings[3]);
     for (int i = 0; i < kEvalExpressions; ++i)
       SetItemText(kFirstPlacesEdit + i, std::to_string(entry_->places[static_cast<std::size_t>(i)]));
-    for (int i = 0; i < kEvalSwitches; ++i) CheckItem(kFirstSwitchCheck + i, entry_->switches[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < kEvalSwitches; ++i)
+      CheckItem(kFirstSwitchCheck + i, entry_->switches[static_cast<std::size_t>(i)]);
   }
   if (readOnly_) SetReadOnly(kTextEdit, true);
   if (HasItem(kHideWithObjectCheck)) {
     ShowItem(kHideWithObjectCheck, owner_->textItems.hideBoxShown != 0);
     CheckItem(kHideWithObjectCheck, TextItemHideFlag(*item_));
   }
-  MoveTo(owner_->fileMsg.defaultSize, owner_->fileMsg.defaultTop + kDialogStep * (kernel::Rand31() % kDialogSteps));
+  MoveTo(owner_->fileMsg.defaultSize,
+         owner_->fileMsg.defaultTop + kDialogStep * (kernel::Rand31() % kDialogSteps));
 }
 
 bool TTextDlg::OnCommand(int id) {
   switch (id) {
-    case kFontButton: CmFont(); return true;
-    case kDeleteButton: CmDelete(); return true;
-    default: return TDlg::OnCommand(id);
+    case kFontButton:
+      CmFont();
+      return true;
+    case kDeleteButton:
+      CmDelete();
+      return true;
+    default:
+      return TDlg::OnCommand(id);
   }
 }
 
@@ -95,7 +106,8 @@ void TTextDlg::OnOk() {
   int dash = 0;
   if (IsChecked(kHyphenCheck)) {
     dash = ReadDialogInteger(GetItemText(kDashCodeEdit).substr(0, kDashCodeLength));
-    if (dash > 0 && dash < kDashCodeLimit) std::replace(item.text.begin(), item.text.end(), '-', static_cast<char>(dash));
+    if (dash > 0 && dash < kDashCodeLimit)
+      std::replace(item.text.begin(), item.text.end(), '-', static_cast<char>(dash));
   }
   if (HasItem(kHideWithObjectCheck) && IsItemShown(kHideWithObjectCheck))
     TextItemSetHideFlag(item, IsChecked(kHideWithObjectCheck));
@@ -103,8 +115,10 @@ void TTextDlg::OnOk() {
     EvalTextEntry entry = *entry_;
     if (dash > 0) entry.hyphenChar = dash;
     const int edits[] = {kTextEdit, kExpression2Edit, kExpression3Edit, kLabelEdit};
-    for (std::size_t i = 0; i < entry.strings.size(); ++i) entry.strings[i] = GetItemText(edits[i]).substr(0, kEvalStringLength);
-    for (int i = 0; i < kEvalSwitches; ++i) entry.switches[static_cast<std::size_t>(i)] = IsChecked(kFirstSwitchCheck + i) ? 1 : 0;
+    for (std::size_t i = 0; i < entry.strings.size(); ++i)
+      entry.strings[i] = GetItemText(edits[i]).substr(0, kEvalStringLength);
+    for (int i = 0; i < kEvalSwitches; ++i)
+      entry.switches[static_cast<std::size_t>(i)] = IsChecked(kFirstSwitchCheck + i) ? 1 : 0;
     for (int i = 0; i < kEvalExpressions; ++i) {
       if (!entry.switches[static_cast<std::size_t>(i)]) continue;
       const int places = ReadDialogInteger(GetItemText(kFirstPlacesEdit + i));

@@ -77,8 +77,10 @@ void TQELWint::EditText(platform::PointI pixel) {
     DeleteTextItem(textItems.plain, (*target.list)[*target.hit].number);
   } else {
     TextToRelative(item);
-    if (target.hit) PutBack((*target.list)[*target.hit], item, !target.fromMeasurements);
-    else textItems.plain.push_back(std::move(item));
+    if (target.hit)
+      PutBack((*target.list)[*target.hit], item, !target.fromMeasurements);
+    else
+      textItems.plain.push_back(std::move(item));
   }
   TextsChanged();
 }

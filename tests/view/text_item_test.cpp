@@ -1,5 +1,7 @@
 // The text item record and the list piece of the figure files: exact bytes, a round trip, and
 // damaged pieces refused with the list kept. The hit test of a turned text box.
+#include "view/text_item.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,7 +9,6 @@
 
 #include "kernel/byte_io.h"
 #include "view/text_hit.h"
-#include "view/text_item.h"
 
 using namespace view;
 using kernel::Bytes;
@@ -48,11 +49,11 @@ TEST(TextItemRecord, FieldsLieAtTheirOffsetsAndRoundTrip) {
   const Bytes& b = out.bytes();
   ASSERT_EQ(b.size(), kTextItemBytes);
   EXPECT_EQ(b[0], 3);
-  EXPECT_EQ(b[2], 0);                              // opaque
+  EXPECT_EQ(b[2], 0);  // opaque
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[3])), "a-b = 3");
-  EXPECT_EQ(b[64], 10);                            // colour, red first
-  EXPECT_EQ(kernel::RealFromBytes(&b[68]), 1.25L);  // x
-  EXPECT_EQ(kernel::RealFromBytes(&b[98]), -0.5L);  // y
+  EXPECT_EQ(b[64], 10);                                       // colour, red first
+  EXPECT_EQ(kernel::RealFromBytes(&b[68]), 1.25L);            // x
+  EXPECT_EQ(kernel::RealFromBytes(&b[98]), -0.5L);            // y
   EXPECT_EQ(b[116], static_cast<std::uint8_t>(-300 & 0xFF));  // the font's escapement
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[136])), "Times New Roman");
   EXPECT_EQ(b[168], 112);

@@ -10,9 +10,9 @@
 #include "export_readers.h"
 #include "export_window.h"
 #include "kernel/file_bytes.h"
-#include "shell/message_numbers.h"
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
+#include "shell/message_numbers.h"
 #include "support/isolated_folders.h"
 #include "text_window.h"
 #include "view/export_formats.h"
@@ -121,8 +121,9 @@ TEST_F(TextItemExports, TeXSetsThePiCTeXTexts) {
   if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
       std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
-  const std::string command = "cd '" + folder_.string() +
-                              "' && tex -interaction=nonstopmode -halt-on-error texts.tex </dev/null >/dev/null 2>&1";
+  const std::string command =
+      "cd '" + folder_.string() +
+      "' && tex -interaction=nonstopmode -halt-on-error texts.tex </dev/null >/dev/null 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(folder_ / "texts.log");
 }
 
@@ -143,8 +144,9 @@ TEST(TeXEscape, NoTextCanBreakThePicture) {
       {"ends in \\", false, "ends in {\\tt\\char92}"},
       {"\\{ kept \\}", false, "\\{ kept \\}"},
       // Windows-1252 letters and signs as TeX's own; a byte TeX has nothing for stays.
-      {"caf\xE9 \xB1 a\x96" "b \xDF", false,
-       "caf\\hbox{\\'e} \\hbox{$\\pm$} a\\hbox{--}b \\hbox{\\ss}"},
+      {"caf\xE9 \xB1 a\x96"
+       "b \xDF",
+       false, "caf\\hbox{\\'e} \\hbox{$\\pm$} a\\hbox{--}b \\hbox{\\ss}"},
       {"\xA4", false, "\xA4"},
   };
   for (const Case& c : cases) EXPECT_EQ(TeXEscape(c.text, c.math), c.tex) << c.text;
@@ -165,8 +167,9 @@ TEST_F(TextItemExports, TeXSetsTextsWithUnpairedBracesAndStrayBackslashes) {
   if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
       std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
     GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
-  const std::string command = "cd '" + folder_.string() +
-                              "' && tex -interaction=nonstopmode -halt-on-error awkward.tex </dev/null >/dev/null 2>&1";
+  const std::string command =
+      "cd '" + folder_.string() +
+      "' && tex -interaction=nonstopmode -halt-on-error awkward.tex </dev/null >/dev/null 2>&1";
   EXPECT_EQ(std::system(command.c_str()), 0) << ReadText(folder_ / "awkward.log");
 }
 

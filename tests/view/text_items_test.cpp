@@ -7,18 +7,18 @@
 #include <string>
 
 #include "export_readers.h"
-#include "text_window.h"
 #include "platform/application.h"
+#include "platform/bitmap.h"
 #include "platform/dc.h"
 #include "platform/scripted_responder.h"
 #include "shell/msg_dlg.h"
+#include "text_window.h"
 #include "view/dc_figure_painter.h"
 #include "view/eps_painter.h"
 #include "view/export_output.h"
 #include "view/pictex_painter.h"
 #include "view/qel_wint.h"
 #include "view/svg_painter.h"
-#include "platform/bitmap.h"
 #include "view/text_hit.h"
 #include "view/text_item_dlg.h"
 
@@ -74,7 +74,10 @@ TEST(TextItems, TheTextDialogPlacesTextsWithTheirAngles) {
   window.EditText({300, 400});
   const TextList& plain = window.textItems.plain;
   ASSERT_EQ(plain.size(), 5u);
-  EXPECT_EQ(plain[3].text, "a\x96" "b") << "the default code 150";
+  EXPECT_EQ(plain[3].text,
+            "a\x96"
+            "b")
+      << "the default code 150";
   EXPECT_EQ(plain[3].tie, kTieFrame);
   EXPECT_EQ(plain[4].tie, kTieFrame);
   EXPECT_EQ(window.PixelOf(plain[4]), (PointI{300, 400}));
@@ -270,7 +273,8 @@ TEST(TextItems, TheTextToolsDragWithTheLeftButtonAndEditWithTheRight) {
 
 TEST(TextItems, HomePositionsFillColumnsFromTheTopLeft) {
   TextWindow window;
-  for (int i = 0; i < 3; ++i) window.Add(window.textItems.measurements, {300, 300 + 20 * i}, "m" + std::to_string(i));
+  for (int i = 0; i < 3; ++i)
+    window.Add(window.textItems.measurements, {300, 300 + 20 * i}, "m" + std::to_string(i));
   window.textItems.measurements[1].font.escapement = 450;
   EXPECT_TRUE(window.QueryCommand(kCmdHomePositions).enabled);
   window.DispatchCommand(kCmdHomePositions);
@@ -333,7 +337,8 @@ TEST(TextItems, TextsWithSpecialCharactersInEveryExport) {
 
   export_test::PainterFile<SvgPainter> svg;
   const std::string document = svg.Document([&](SvgPainter& p) { window.DrawTexts(p); });
-  EXPECT_NE(document.find("> a&lt;b &amp; \"c\" (50% $1 #2) \\ caf&#233; </text>"), std::string::npos) << document;
+  EXPECT_NE(document.find("> a&lt;b &amp; \"c\" (50% $1 #2) \\ caf&#233; </text>"), std::string::npos)
+      << document;
   EXPECT_NE(document.find("rotate(-30)"), std::string::npos);
   export_test::ExpectSvgReadable(document);
 
@@ -355,7 +360,8 @@ TEST(TextItems, TextsWithSpecialCharactersInEveryExport) {
   window.DrawTextList(tex, window.textItems.plain, false, true, 0);
   const std::string& texText = out.text();
   // Centred on the box as last drawn, escaped, in math mode when asked.
-  EXPECT_NE(texText.find("\\put {a<b \\& \"c\" (50\\% \\$1 \\#2) \\ caf\xE9} at "), std::string::npos) << texText;
+  EXPECT_NE(texText.find("\\put {a<b \\& \"c\" (50\\% \\$1 \\#2) \\ caf\\hbox{\\'e}} at "), std::string::npos)
+      << texText;
   EXPECT_NE(texText.find("\\put {$opaque \\& turned$} at "), std::string::npos) << texText;
   EXPECT_EQ(texText.find("[lt]"), std::string::npos);
 }
@@ -384,8 +390,10 @@ TEST(TextItems, OpaqueTextsStandOnTheBackgroundColourTurnedOrNot) {
       const int h = window.YToScreen(item.y2) - 100;
       ASSERT_GT(w, 10);
       const TextBoxVectors box = TurnedTextBox(w, h, angle);
-      const auto middle = bitmap.GetPixel(100 + (box.along.x + box.down.x) / 2, 100 + (box.along.y + box.down.y) / 2);
-      EXPECT_EQ(*middle, forced ? platform::kWhite : (platform::Color{255, 255, 0})) << angle << " " << forced;
+      const auto middle =
+          bitmap.GetPixel(100 + (box.along.x + box.down.x) / 2, 100 + (box.along.y + box.down.y) / 2);
+      EXPECT_EQ(*middle, forced ? platform::kWhite : (platform::Color{255, 255, 0}))
+          << angle << " " << forced;
     }
   }
 }

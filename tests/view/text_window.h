@@ -41,4 +41,3 @@ class TextWindow : public view::TQELWint {
     return list.back();
   }
 };
-
