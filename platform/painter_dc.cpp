@@ -593,7 +593,11 @@ void PainterDC::DoTextOut(PointI p, std::string_view utf8) {
                       ToQColor(state().backgroundColor));
   }
   UseColorPen(state().textColor);
+  // The box is filled above: Qt's own opaque text would fill it again in its background brush.
+  const Qt::BGMode mode = painter_.backgroundMode();
+  painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.drawText(QPoint(x, baseline), entry.text.text());
+  painter_.setBackgroundMode(mode);
   painter_.setTransform(saved);
 }
 

@@ -108,6 +108,14 @@ void FigurePainter::Text(PointI anchor, std::string_view text, int h, int v,
 
 platform::SizeI FigurePainter::TextExtent(std::string_view text) { return DoTextExtent(text); }
 
+void FigurePainter::TextAtPoint(const Point2& p, std::string_view text) {
+  if (!text.empty()) DoTextAtPoint(p, text);
+}
+
+void FigurePainter::DoTextAtPoint(const Point2& p, std::string_view text) {
+  DoText({view::XToScreen(mapping_, p.x), view::YToScreen(mapping_, p.y)}, text, 0, 0, std::nullopt);
+}
+
 void FigurePainter::Comment(std::string_view text) { DoComment(text); }
 
 // --- Decompositions -----------------------------------------------------------------------------

@@ -74,6 +74,8 @@ struct TextStyle {
   InkColor color;
   // The text is a formula: writers with a mathematical mode set it in that mode.
   bool formula = false;
+  // A formula set in display size, by writers that have one.
+  bool display = false;
   friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };
 
@@ -175,6 +177,11 @@ class FigurePainter {
             std::optional<kernel::ColorRef> background);
   // The size of a text in the text style.
   platform::SizeI TextExtent(std::string_view text);
+  // Whether the target sets texts with its own typesetter, so that the screen's measure of a text
+  // says nothing of its size there; such texts are placed by their centre (TextAtPoint).
+  virtual bool SetsTextsItself() const { return false; }
+  // A text in the text style centred on a world point.
+  void TextAtPoint(const kernel::Point2& p, std::string_view text);
 
   // A note naming the section of the picture that follows; only text formats keep it.
   void Comment(std::string_view text);
@@ -234,6 +241,8 @@ class FigurePainter {
   virtual void DoText(platform::PointI anchor, std::string_view text, int h, int v,
                       std::optional<kernel::ColorRef> background) = 0;
   virtual platform::SizeI DoTextExtent(std::string_view text) = 0;
+  // Default: the text centred on the point's pixel.
+  virtual void DoTextAtPoint(const kernel::Point2& p, std::string_view text);
   virtual void DoComment(std::string_view /*text*/) {}
 
   kernel::Point2 ToWorld(platform::PointI pixel) const { return PixelToWorld(mapping_, pixel); }

@@ -12,6 +12,7 @@
 #include "kernel/vector2.h"
 #include "view/arc_sampling.h"
 #include "view/export_settings.h"
+#include "view/tex_characters.h"
 
 namespace view {
 
@@ -57,11 +58,50 @@ bool ArcInBox(const ViewMapping& m, const Point2& centre, const Point2& start, R
 
 // --- Texts --------------------------------------------------------------------------------------
 
-std::string TeXEscape(std::string_view text) {
+std::string TeXEscape(std::string_view text, bool math) {
+  // A brace that closes nothing, one never closed and a backslash at the very end would end the
+  // text's group early or swallow the rest of the line: they are set as characters.
+  constexpr std::string_view kOpenBrace = "{\\tt\\char123}";
+  constexpr std::string_view kCloseBrace = "{\\tt\\char125}";
+  constexpr std::string_view kBackslash = "{\\tt\\char92}";
+  std::vector<bool> unmatched(text.size(), false);
+  std::vector<std::size_t> open;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\\') ++i;  // the character after a backslash belongs to its command
+    else if (text[i] == '{') open.push_back(i);
+    else if (text[i] != '}') continue;
+    else if (open.empty()) unmatched[i] = true;
+    else open.pop_back();
+  }
+  for (const std::size_t i : open) unmatched[i] = true;
+
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
-    if (c == '#' || c == '$' || c == '%' || c == '&') out += '\\';
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\\') {
+      // A command the text gives (\alpha, \%, \\) passes as it is.
+      if (i + 1 == text.size()) {
+        out += kBackslash;
+      } else {
+        out += c;
+        out += text[++i];
+      }
+      continue;
+    }
+    if (unmatched[i]) {
+      out += c == '{' ? kOpenBrace : kCloseBrace;
+      continue;
+    }
+    if (const std::string_view character = TeXCharacter(static_cast<unsigned char>(c)); !character.empty()) {
+      kernel::StrCat8(out, "\\hbox{", character, "}");
+      continue;
+    }
+    if (!math && c == '^') {
+      out += "\\^{}";
+      continue;
+    }
+    if (c == '#' || c == '$' || c == '%' || c == '&' || (!math && c == '_')) out += '\\';
     out += c;
   }
   return out;
@@ -230,8 +270,10 @@ void PiCTeXPainter::Dot(const Point2& p, int size, bool open) {
 void PiCTeXPainter::Put(std::string_view text, std::string_view option, const Point2& p, bool math) {
   std::string line = "\\put {";
   const std::string_view dollar = math ? "$" : "";
-  kernel::StrCat8(line, dollar, TeXEscape(text), dollar, "} ", option, " at ", PointText(ScaleExportPoint(p)),
-                  kLineEnd);
+  const bool display = math && state().text.display;
+  kernel::StrCat8(line, dollar, display ? "\\displaystyle{" : "", TeXEscape(text, math), display ? "}" : "", dollar, "} ",
+                  option);
+  kernel::StrCat8(line, option.empty() ? "" : " ", "at ", PointText(ScaleExportPoint(p)), kLineEnd);
   Write(line);
 }
 
@@ -459,6 +501,8 @@ void PiCTeXPainter::DoText(platform::PointI anchor, std::string_view text, int h
   option += ']';
   Put(text, option, ToWorld(anchor), state().text.formula);
 }
+
+void PiCTeXPainter::DoTextAtPoint(const Point2& p, std::string_view text) { Put(text, "", p, state().text.formula); }
 
 void PiCTeXPainter::DoComment(std::string_view text) {
   std::string line = "% ";

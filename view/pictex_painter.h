@@ -16,7 +16,8 @@
 //   filled shapes   "\vshade" columns (or "\hshade") cut to the view, the shade grid's density
 //                   standing for the colour
 //   markers, dots   "$\bullet$" or "$\circ$" in the size of the marker
-//   texts           "\put" with the alignment as PiCTeX's orientation; # $ % & escaped
+//   texts           "\put" with the alignment as PiCTeX's orientation, or centred on a point;
+//                   # $ % & escaped, unpaired braces kept from closing the put, formulas in math mode (display size when asked)
 //   arrowheads      "\arrow" with a one-pixel shaft, or a shaded triangle when solid
 //   comments        "% " lines
 //   pen styles      "\setdots", "\setdashes", "\setdashpattern" before lines drawn in them,
@@ -52,8 +53,11 @@ struct PiCTeXPicture {
 // corners, linear plotting and the shading symbol.
 std::string PiCTeXPreamble(const PiCTeXPicture& picture, const ViewMapping& mapping);
 
-// The text with the TeX escape before every # $ % and &.
-std::string TeXEscape(std::string_view text);
+// The text for TeX: the TeX escape before every # $ % and & that is not already a command of the
+// text (\% stays); braces that do not pair and a backslash at the end set as characters, so
+// that no text can break the picture. Outside math mode "_" and "^" (which TeX takes only there)
+// are set as characters too; characters above ASCII as TeX's own (TeXCharacter), each in a box.
+std::string TeXEscape(std::string_view text, bool math = false);
 // "\put {" and the mark of a dot of that size up to " at ".
 std::string TeXDotPrefix(int size, bool open);
 // The command of a pen style code (nothing for codes below 1; "\setsolid" with forceSolid).
@@ -103,6 +107,8 @@ class PiCTeXPainter : public ExportPainter {
 
   const PiCTeXPicture& picture() const { return picture_; }
   bool FormulaSymbolsAsCommands() const override { return true; }
+  // TeX sets the texts.
+  bool SetsTextsItself() const override { return true; }
 
  protected:
   bool DoSegment(const kernel::Point2& p, const kernel::Point2& q, bool clip) override;
@@ -120,6 +126,8 @@ class PiCTeXPainter : public ExportPainter {
   void DoArrowhead(const kernel::Point2& tip, const kernel::Point2& direction, const ArrowheadShape& shape) override;
   void DoText(platform::PointI anchor, std::string_view text, int h, int v,
               std::optional<kernel::ColorRef> background) override;
+  // "\put {text} at" the point, with PiCTeX's own centring.
+  void DoTextAtPoint(const kernel::Point2& p, std::string_view text) override;
   void DoComment(std::string_view text) override;
 
  private:

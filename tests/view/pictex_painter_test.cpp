@@ -197,7 +197,7 @@ TEST(PiCTeXPainter, PenStylesAreSwitchedAroundTheLinesDrawnInThem) {
 }
 
 TEST(PiCTeXPainter, TextsAreEscapedAndPlacedByTheirAlignment) {
-  EXPECT_EQ(TeXEscape("50% & $5 #1 \\alpha_1"), "50\\% \\& \\$5 \\#1 \\alpha_1");
+  EXPECT_EQ(TeXEscape("50% & $5 #1 \\alpha_1", true), "50\\% \\& \\$5 \\#1 \\alpha_1");
   Writer w;
   w.painter.Put("10%", "[b]", {1, 2}, true);
   EXPECT_EQ(w.Take(), "\\put {$10\\%$} [b] at 1.00 2.00\r\n");
