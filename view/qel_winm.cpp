@@ -42,11 +42,11 @@ int TQELWinm::Magnification() const { return highResolution ? kHighResolutionMag
 // --- Pictures ---------------------------------------------------------------------------------
 
 void TQELWinm::PictureToAbsolute(PictureItem& item) {
-  if (item.tie >= 0) view::PictureToAbsolute(item, PictureAnchor(item.tie));
+  if (item.tie >= 0) view::PictureToAbsolute(item, ObjectPosition(item.tie));
 }
 
 void TQELWinm::PictureToRelative(PictureItem& item) {
-  if (item.tie >= 0) view::PictureToRelative(item, PictureAnchor(item.tie));
+  if (item.tie >= 0) view::PictureToRelative(item, ObjectPosition(item.tie));
 }
 
 platform::Rect TQELWinm::PixelRect(const PictureItem& item) const {
@@ -128,7 +128,10 @@ void TQELWinm::PasteNewPicture(int x, int y) {
 bool TQELWinm::DragPicture(int x, int y) {
   const std::optional<PictureHit> hit = HitPicture({x, y});
   if (!hit) return false;
-  const platform::PointI corner = TrackPictureFrame({x, y}, hit->offset, hit->size);
+  platform::PointI corner{x, y};
+  // A window closed during the drag has nothing left to move.
+  if (!TrackDragFrame(corner, hit->offset, hit->size, 0)) return true;
+  if (hit->index >= pictures.size()) return true;
   PictureItem& item = pictures[hit->index];
   PictureToAbsolute(item);
   const kernel::Real width = item.x2 - item.x1;
@@ -140,43 +143,6 @@ bool TQELWinm::DragPicture(int x, int y) {
   PictureToRelative(item);
   PictureChanged();
   return true;
-}
-
-platform::PointI TQELWinm::TrackPictureFrame(platform::PointI start, platform::PointI offset, platform::SizeI size) {
-  const platform::PointI first{start.x - offset.x, start.y - offset.y};
-  platform::PointI corner = first;
-  // What the window shows now, put back before each frame is drawn.
-  const platform::Rect client{0, 0, std::max(1, mapping.width), std::max(1, mapping.height)};
-  platform::Bitmap shown(client.right, client.bottom);
-  bool haveShown = false;
-  if (std::unique_ptr<platform::DC> dc = GetDC()) haveShown = shown.CopyFrom(*dc, client);
-  const auto drawFrame = [&](platform::PointI at) {
-    std::unique_ptr<platform::DC> dc = GetDC();
-    if (!dc) return;
-    if (haveShown) dc->DrawBitmap(client, shown, {0, 0}, platform::RasterOp::Copy);
-    platform::DC::SavedState saved(*dc);
-    dc->SelectPen(platform::Pen{platform::PenStyle::Solid, 1, platform::kBlack});
-    dc->SelectBrush(platform::Brush::Hollow());
-    dc->Rectangle({at.x, at.y, at.x + size.width, at.y + size.height});
-  };
-  drawFrame(first);
-  platform::ModalLoop loop(*this);
-  loop.onMouseMove = [&](const platform::MouseEvent& e) {
-    corner = {e.x - offset.x, e.y - offset.y};
-    drawFrame(corner);
-  };
-  loop.onMouseUp = [&](const platform::MouseEvent& e) {
-    if (e.button != platform::MouseButton::Left) return;
-    corner = {e.x - offset.x, e.y - offset.y};
-    loop.End(0);
-  };
-  loop.Run();
-  if (haveShown) {
-    if (std::unique_ptr<platform::DC> dc = GetDC()) dc->DrawBitmap(client, shown, {0, 0}, platform::RasterOp::Copy);
-  }
-  const platform::PointI mouse{corner.x + offset.x, corner.y + offset.y};
-  if (mouse.x < 0 || mouse.y < 0 || mouse.x >= mapping.width || mouse.y >= mapping.height) return first;
-  return corner;
 }
 
 void TQELWinm::DeletePicture(std::int32_t id) {

@@ -94,15 +94,10 @@ class TQELWinm : public TQELWint {
   bool ExportPicture(FigurePainter& painter, const ExportFrame& frame) override;
   void SetupMenuChecks(bool redraw) override;
 
-  // --- What the text layer and the figure windows supply ---
-  // The position of an object pictures can be tied to (the origin here).
-  virtual kernel::Point2 PictureAnchor(std::int32_t /*object*/) const { return {0, 0}; }
+  // --- What the figure windows supply ---
+  // (A tied picture sits relative to ObjectPosition of its object, as tied texts do.)
   // The objects a picture can be tied to (none here: the dialog's list and "anchor" are off).
   virtual std::vector<PictureTieChoice> PictureTieChoices() const { return {}; }
-  // Follows the mouse with a black frame of `size` whose upper left corner is the mouse position
-  // less `offset`, until the left button goes up; the final upper left corner (the start when
-  // dropped outside the client area).
-  virtual platform::PointI TrackPictureFrame(platform::PointI start, platform::PointI offset, platform::SizeI size);
 
  protected:
   bool OnCommand(int id) override;

@@ -63,6 +63,10 @@ void TQELWint::LastView() {
   RescalingView([this] { TGridWin::LastView(); });
 }
 
+void TQELWint::ResetView() {
+  RescalingView([this] { TGridWin::ResetView(); });
+}
+
 void TQELWint::SetSquareView(const Point2& centre, Real halfWidth) {
   RescalingView([&] { TGridWin::SetSquareView(centre, halfWidth); });
 }

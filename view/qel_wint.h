@@ -82,6 +82,7 @@ class TQELWint : public TGridWin {
 
   // View changes keep the frame-tied texts in their place in the window.
   void LastView() override;
+  void ResetView() override;
   void SetSquareView(const kernel::Point2& centre, kernel::Real halfWidth) override;
   void SetViewExtents(kernel::Real cx, kernel::Real cy, kernel::Real hw, kernel::Real hh,
                       bool unequal) override;

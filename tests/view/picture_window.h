@@ -34,7 +34,7 @@ class PictureWindow : public view::TQELWinm {
   std::map<int, Object> objects;
   bool drawFigure = true;
 
-  kernel::Point2 PictureAnchor(std::int32_t object) const override {
+  kernel::Point2 ObjectPosition(int object) override {
     const auto it = objects.find(object);
     return it == objects.end() ? kernel::Point2{0, 0} : it->second.at;
   }

@@ -217,6 +217,13 @@ TEST(TextItems, FrameTiedTextsKeepTheirPlaceWhenTheViewZooms) {
   window.DispatchCommand(kCmdLastWindow);
   EXPECT_NEAR(window.PixelOf(window.textItems.plain[0]).x, 100, 1);
   EXPECT_EQ(window.PixelOf(window.textItems.plain[1]).x, 100);
+  // So does the reset of the view.
+  window.DispatchCommand(kCmdZoomOut);
+  window.DispatchCommand(kCmdZoomOut);
+  window.DispatchCommand(kCmdResetView);
+  EXPECT_NEAR(window.mapping.halfWidth, 5.0L, 1e-9L);
+  EXPECT_NEAR(window.PixelOf(window.textItems.plain[0]).x, 100, 1);
+  EXPECT_NEAR(window.PixelOf(window.textItems.plain[0]).y, 150, 1);
 }
 
 TEST(TextItems, DraggingATextMovesItWithTheMouse) {
