@@ -1,17 +1,48 @@
 #pragma once
 // The shared-commands layer of the geometry windows: the construction commands, object lists,
 // figure-file pieces, fills, tracing and animation that the plane, hyperbolic, spherical and 3-D
-// windows have in common.
+// windows have in common; and the point markers and labels every drawing pass ends with.
 
+#include <cstdint>
 #include <string_view>
 
 #include "engine/windows/geom09_win.h"
+#include "view/figure_painter.h"
 
 namespace engine {
+
+// How the points of the figure are marked and labelled.
+struct LabelDisplay {
+  // 0: the labels of points whose shown flag is set; 1: all labels; any other value: none.
+  int labelMode = 1;
+  // 0: each point's own marker style; 1 to 4 every point's.
+  int globalMarker = 0;
+  // The marker's half size, pixels.
+  int markerSize = 3;
+  // Colour indices: marker style 1, marker style 2, the labels.
+  int markerColor = 0;
+  int secondMarkerColor = 4;
+  int labelColor = 0;
+};
+
+// Marker styles of a point: 0 none, 1 a dot, 2 a dot in the second colour, 3 a diagonal cross,
+// 4 an upright cross.
+inline constexpr int kMarkerStyles = 5;
 
 class TGeom10Win : public TGeom09Win {
  public:
   TGeom10Win(platform::FrameWindow* parent, std::string_view title);
+
+  LabelDisplay labelDisplay;
+
+  // Draws the marker and the label of point `point` (-1: of every point) that exists, lies in the
+  // view and is visible; with `emphasised` in the second label font. On the screen each label's
+  // box is kept for the label hit test.
+  void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
+
+ private:
+  void DrawPointLabel(view::FigurePainter& painter, int i, const view::TextStyle& font,
+                      const view::TextStyle& subscriptFont, bool keepBoxes);
 };
 
 }  // namespace engine
