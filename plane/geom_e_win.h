@@ -26,8 +26,8 @@ struct ModelView {
   kernel::Real halfWidth = 0;
   kernel::Real halfHeight = 0;
 };
-inline constexpr ModelView kDiskView{{0, 0}, static_cast<kernel::Real>(1.07), static_cast<kernel::Real>(1.07)};
-inline constexpr ModelView kHalfPlaneView{{0, 2}, static_cast<kernel::Real>(2.3), static_cast<kernel::Real>(2.0)};
+inline constexpr ModelView kDiskView{{0, 0}, 1.07L, 1.07L};
+inline constexpr ModelView kHalfPlaneView{{0, 2}, 2.3L, 2.0L};
 
 class TGeomEWin : public TGeomDWin {
  public:

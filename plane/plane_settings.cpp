@@ -15,7 +15,7 @@ constexpr int kFirstTextArray = 1;
 constexpr int kSecondTextArray = 2;
 // The arrow length is kept less this.
 constexpr std::int32_t kMaxDecimals = 18;
-constexpr kernel::Real kArrowLengthOffset = static_cast<kernel::Real>(0.05);
+constexpr kernel::Real kArrowLengthOffset = 0.05L;
 
 void StoreText(const std::string& text, view::SettingsArrays::Bytes& bytes) {
   bytes.fill(0);
@@ -84,8 +84,8 @@ PlaneDisplaySettings RestorePlaneSettings(const view::SettingsArrays& arrays) {
   }
   s.globalMarker = m[12];
   const view::SettingsArrays::Reals& r = arrays.reals[kScaleArray];
-  s.highlightLength = !(r[0] >= static_cast<kernel::Real>(1e-16)) ? static_cast<kernel::Real>(0.1) : r[0];
-  s.zoomFactor = !(r[1] >= static_cast<kernel::Real>(1e-13)) ? static_cast<kernel::Real>(1.01) : r[1];
+  s.highlightLength = !(r[0] >= static_cast<kernel::Real>(1e-16)) ? 0.1L : r[0];
+  s.zoomFactor = !(r[1] >= static_cast<kernel::Real>(1e-13)) ? 1.01L : r[1];
   s.arrowLength = std::isfinite(r[2]) ? r[2] + kArrowLengthOffset : PlaneDisplaySettings{}.arrowLength;
   s.xName = RestoreText(arrays.bytes[kFirstTextArray]);
   s.yName = RestoreText(arrays.bytes[kSecondTextArray]);

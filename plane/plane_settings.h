@@ -46,9 +46,9 @@ struct PlaneDisplaySettings {
   std::array<std::uint8_t, kPlaneMarkerCharacters> markers = kDefaultMarkerCharacters;
   std::int32_t globalMarker = 0;
   // The scale values: the highlight tick length, the zoom factor and the arrow length.
-  kernel::Real highlightLength = static_cast<kernel::Real>(0.1);
-  kernel::Real zoomFactor = static_cast<kernel::Real>(1.1);
-  kernel::Real arrowLength = static_cast<kernel::Real>(0.15);
+  kernel::Real highlightLength = 0.1L;
+  kernel::Real zoomFactor = 1.1L;
+  kernel::Real arrowLength = 0.15L;
   // The names of the x and y axes.
   std::string xName = "x";
   std::string yName = "y";
