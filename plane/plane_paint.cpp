@@ -63,7 +63,9 @@ void TGeomCWin::DrawSegmentRecord(view::FigurePainter& painter, int i) {
   const int last = line.points.entries[line.points.count - 1];
   if (first >= engine::kPointCapacity || last >= engine::kPointCapacity) return;
   const kernel::HypCurveRecord* side = model().Hyperbolic ? &t.line_sides[i] : nullptr;
-  DrawLine(painter, t.xy[first], t.xy[last], line.extends_first != 0, line.extends_second != 0, line.pen, side);
+  // The first extension byte is the one a ray sets: the line goes on past its last point; the
+  // second makes it go on past its first point too.
+  DrawLine(painter, t.xy[first], t.xy[last], line.extends_second != 0, line.extends_first != 0, line.pen, side);
 }
 
 void TGeomCWin::DrawLine(view::FigurePainter& painter, const Point2& a, const Point2& b, bool continuesBefore,
