@@ -20,6 +20,16 @@ constexpr Real kLineReach = 100000;
 // Ends of hyperbolic lines at infinity are held at the far value; they are drawn from here.
 constexpr Real kFarCoordinate = 1e9L;
 
+// Whether the rim of the circle about c of radius r misses the box (with a margin of a few
+// pixels): it lies wholly outside the box, or the box wholly inside it.
+bool RimMissesBox(const Point2& c, Real r, const kernel::Box2& box, Real margin) {
+  const Real nx = std::clamp(c.x, box.xmin, box.xmax) - c.x;
+  const Real ny = std::clamp(c.y, box.ymin, box.ymax) - c.y;
+  const Real fx = std::max(std::fabs(c.x - box.xmin), std::fabs(c.x - box.xmax));
+  const Real fy = std::max(std::fabs(c.y - box.ymin), std::fabs(c.y - box.ymax));
+  return r + margin < std::sqrt(nx * nx + ny * ny) || r - margin > std::sqrt(fx * fx + fy * fy);
+}
+
 Point2 Bounded(const Point2& p) {
   return {std::clamp(p.x, -kFarCoordinate, kFarCoordinate), std::clamp(p.y, -kFarCoordinate, kFarCoordinate)};
 }
@@ -126,11 +136,26 @@ void TGeomCWin::DrawCircleRecord(view::FigurePainter& painter, int i) {
   Real sweep = circle.full_circle ? kTwoPi : circle.arc_angle * 0.017453292519943295L;
   if (sweep < 0) sweep = std::fmod(sweep, kTwoPi) + kTwoPi;
   painter.SetBrush({});
-  if (sweep >= kTwoPi) {
-    painter.Circle(centre, kernel::Dist2(first, centre));
-  } else {
-    painter.Arc(centre, first, sweep);
+  const Real radius = kernel::Dist2(first, centre);
+  // A rim that nowhere crosses the view draws nothing: it is not handed to the painter at all.
+  const view::ViewMapping& m = painter.mapping();
+  if (RimMissesBox(centre, radius, m.box, 4 * m.unitsPerPixelX * std::max(1, static_cast<int>(circle.pen.width)))) {
+    return;
   }
+  if (sweep >= kTwoPi) {
+    painter.Circle(centre, radius);
+    return;
+  }
+  if (model().Hyperbolic) {
+    // The arc ends where the first point turned about the circle's own centre by the sweep lands;
+    // the drawn sweep is the angle of that end about the drawn centre.
+    const Point2 end = engine::RotatePoint(model(), t.xy[circle.centre], first, sweep);
+    const Point2 u = first - centre;
+    const Point2 v = end - centre;
+    sweep = std::atan2(kernel::Cross2(u, v), kernel::Dot2(u, v));
+    if (sweep < 0) sweep += kTwoPi;
+  }
+  painter.Arc(centre, first, sweep);
 }
 
 }  // namespace plane

@@ -41,8 +41,15 @@ class TGeom10Win : public TGeom09Win {
   void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
 
  private:
-  void DrawPointLabel(view::FigurePainter& painter, int i, const view::TextStyle& font,
-                      const view::TextStyle& subscriptFont, bool keepBoxes);
+  // The fonts of a labelling pass and their measures.
+  struct LabelFonts {
+    view::TextStyle font;
+    view::TextStyle subscript;
+    int height = 0;
+    int subscriptWidth = 0;
+    bool keepBoxes = false;
+  };
+  void DrawPointLabel(view::FigurePainter& painter, int i, const LabelFonts& fonts);
 };
 
 }  // namespace engine

@@ -32,14 +32,19 @@ void TGeom10Win::DrawLabels(view::FigurePainter& painter, int point, bool emphas
   const bool keepBoxes = !qelWin.printing && device.magnifier == 1;
 
   painter.Save();
+  // The label font's height measured on "M", the subscript's width on "2": once a pass.
+  LabelFonts fonts{font, subscriptFont, 0, 0, keepBoxes};
+  painter.SetTextStyle(subscriptFont);
+  fonts.subscriptWidth = painter.TextExtent("2").width;
+  painter.SetTextStyle(font);
+  fonts.height = painter.TextExtent("M").height;
   painter.Comment("begin labels");
-  for (int i = first; i <= last; ++i) DrawPointLabel(painter, i, font, subscriptFont, keepBoxes);
+  for (int i = first; i <= last; ++i) DrawPointLabel(painter, i, fonts);
   painter.Comment("end labels");
   painter.Restore();
 }
 
-void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const view::TextStyle& font,
-                                const view::TextStyle& subscriptFont, bool keepBoxes) {
+void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const LabelFonts& fonts) {
   FigureTables& t = tables();
   if (!t.exists[i] || !t.second_flag[i]) return;
   const Point2& p = t.xy[i];
@@ -63,15 +68,13 @@ void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const view:
   std::string subscript;
   if (!kernel::IndexToLabel(name.label, letter, subscript)) return;
 
-  painter.SetTextStyle(subscriptFont);
-  const int subscriptWidth = painter.TextExtent("2").width;
-  painter.SetTextStyle(font);
+  painter.SetTextStyle(fonts.font);
   const platform::SizeI letterSize = painter.TextExtent(letter);
-  const int h = painter.TextExtent("M").height;
-  const int w = letterSize.width + static_cast<int>(subscript.size()) * subscriptWidth;
+  const int h = fonts.height;
+  const int w = letterSize.width + static_cast<int>(subscript.size()) * fonts.subscriptWidth;
   const int left = name.dx - w / 2;
   const int top = name.dy - h / 2;
-  if (keepBoxes) {
+  if (fonts.keepBoxes) {
     name.left = static_cast<std::int16_t>(left);
     name.top = static_cast<std::int16_t>(top);
     name.width = static_cast<std::int16_t>(w);
@@ -80,7 +83,7 @@ void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const view:
   const platform::PointI at{pixel.x + left, pixel.y + top};
   painter.Text(at, letter, 1, -1, std::nullopt);
   if (!subscript.empty()) {
-    painter.SetTextStyle(subscriptFont);
+    painter.SetTextStyle(fonts.subscript);
     painter.Text({at.x + letterSize.width, at.y + h * 15 / 32}, subscript, 1, -1, std::nullopt);
   }
 }
