@@ -14,6 +14,9 @@
 
 namespace plane {
 
+// View > Hide lines.
+inline constexpr int kCmdHideLines = 877;
+
 class TGeomCWin : public TGeomBWin {
  public:
   TGeomCWin(platform::FrameWindow* parent, std::string_view title);
@@ -44,6 +47,10 @@ class TGeomCWin : public TGeomBWin {
                 bool continuesAfter, const kernel::LinePen& pen, const kernel::HypCurveRecord* side);
   void DrawCircles(view::FigurePainter& painter);
   void DrawCircleRecord(view::FigurePainter& painter, int i);
+
+ protected:
+  bool OnCommand(int id) override;
+  void SetupMenuChecks(bool redraw) override;
 };
 
 // The painter's pen of a line or circle record's attributes.

@@ -177,6 +177,4 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
   TGeomDWin::EnableCommand(state);
 }
 
-void TGeomEWin::SetupMenuChecks(bool redraw) { TGeomDWin::SetupMenuChecks(redraw); }
-
 }  // namespace plane

@@ -68,7 +68,6 @@ class TGeomEWin : public TGeomDWin {
   void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
-  void SetupMenuChecks(bool redraw) override;
 };
 
 }  // namespace plane

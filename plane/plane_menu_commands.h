@@ -24,7 +24,7 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Btns
     120, 121, 122, 123, 124, 125, 126, 127, 128, 129, 727, 843, 914,
     // View, Other
-    764, 877, 748, 811, 735, 618, 619, 806, 612, 611, 1156, 52, 718, 807};
+    764, 748, 811, 735, 618, 619, 806, 612, 611, 1156, 52, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

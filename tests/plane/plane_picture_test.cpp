@@ -136,9 +136,11 @@ TEST_F(PlanePicture, EuclideanLinesAndCirclesAsTheirRecordsSay) {
   EXPECT_FALSE(DarkNear(b, Pixel(w, {-2.5L, 0.5L})));  // but not behind A
   EXPECT_FALSE(DarkNear(b, Pixel(w, {0, 1})));        // the invisible line
   EXPECT_TRUE(DarkNear(b, Pixel(w, {-1, 0.1622776601683795L})));  // the circle's top
-  w.hideLines = 1;
+  ASSERT_TRUE(w.DispatchCommand(plane::kCmdHideLines));
+  EXPECT_TRUE(w.menu().IsChecked(plane::kCmdHideLines));
   const platform::Bitmap hidden = Picture(w);
   EXPECT_FALSE(DarkNear(hidden, Pixel(w, {3, 0})));
+  EXPECT_TRUE(DarkNear(hidden, Pixel(w, {-1, 0.1622776601683795L})));  // circles stay
 }
 
 // A painter that notes the markers and texts it is asked for; every character is 7 by 12 pixels.
