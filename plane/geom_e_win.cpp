@@ -53,6 +53,7 @@ void TGeomEWin::SetupWindow() {
   }
   if (qelWin.settingsRead) ApplyDisplaySettings(RestorePlaneSettings(qelWin.settings));
   ClearFigure();
+  // A macro window keeps the caption it was opened with and loads no file.
   if (!macroWindow) LoadStartupFile();
   if (hyperbolic) SetModelView();
   SetupMenuChecks(false);

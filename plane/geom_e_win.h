@@ -44,8 +44,11 @@ class TGeomEWin : public TGeomDWin {
   PlaneDisplaySettings display;
   // The toolbar mode: the command of the Btns item that chose it.
   std::int32_t toolbarMode = 120;
+  // A linked window: a macro window, or a source window to attach figures from, and the window
+  // that opened it.
   std::uint8_t macroWindow = 0;
   std::uint8_t sourceWindow = 0;
+  TGeomEWin* linkedParent = nullptr;
 
   // View > Upper half-plane: moves every point into the other model, shows that model's view,
   // replays the figure and renames the menu item after the model it now leads back to.

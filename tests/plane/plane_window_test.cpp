@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include <memory>
+
 #include "kernel/vector2.h"
+#include "platform/scripted_responder.h"
+#include "shell/child_windows.h"
 #include "plane/plane_settings.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
@@ -190,6 +194,41 @@ TEST_F(PlaneWindowTest, TheNextWindowOfAKindStartsWithTheSettingsTheLastOneLeft)
   // The other geometry keeps its own file.
   PlaneWindow euclidean(0);
   EXPECT_EQ(euclidean.labelDisplay.labelMode, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PlaneWindowTest, LinkedWindowsTakeTheirGeometryAndASlot) {
+  PlaneWindow w(1);
+  w.ToggleHalfPlane();
+  const int freeBefore = shell::CountFreeSlots();
+  std::unique_ptr<plane::TGeomEWin> macro(w.OpenMacroWindow());
+  std::unique_ptr<plane::TGeomEWin> source(w.OpenSourceWindow());
+  ASSERT_TRUE(macro && source);
+  EXPECT_EQ(shell::CountFreeSlots(), freeBefore - 2);
+  EXPECT_TRUE(macro->hyperbolic && macro->halfPlane && macro->model().HalfPlane);
+  EXPECT_TRUE(macro->macroWindow && !macro->sourceWindow);
+  EXPECT_EQ(macro->linkedParent, &w);
+  EXPECT_FALSE(source->hyperbolic || source->halfPlane);
+  EXPECT_TRUE(source->sourceWindow);
+  macro->Destroy();
+  source->Destroy();
+  EXPECT_EQ(shell::CountFreeSlots(), freeBefore);
+
+  // A full table: "no more room" and no window.
+  platform::ScriptedResponder responder;
+  responder.AnswerMessage(platform::IDOK);
+  std::vector<int> taken;
+  for (int slot = shell::FindFreeSlot(); slot >= 0; slot = shell::FindFreeSlot()) {
+    shell::ChildWindows()[slot] = 1;
+    taken.push_back(slot);
+  }
+  EXPECT_EQ(w.OpenMacroWindow(), nullptr);
+  for (const int slot : taken) shell::FreeSlot(slot);
+  ASSERT_EQ(responder.shown().size(), 1u);
+  EXPECT_NE(responder.shown()[0].text.find("no more room"), std::string::npos);
 }
 
 }  // namespace
