@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "engine/hyperbolic_primitives.h"
+#include "kernel/vector2.h"
 #include "plane/plane_menu_commands.h"
 #include "resources/resource_library.h"
 #include "view/dc_figure_painter.h"
@@ -143,6 +144,51 @@ void TGeomEWin::DrawModelFrame(view::FigurePainter& painter) {
     painter.Circle({0, 0}, 1);
   }
   painter.Restore();
+}
+
+void TGeomEWin::PaintFigure(view::FigurePainter& painter) {
+  TGeomDWin::PaintFigure(painter);
+  if (!hyperbolic || history().steps.empty()) return;
+  DrawHypercycles(painter);
+  DrawHorocycles(painter);
+}
+
+void TGeomEWin::DrawHypercycles(view::FigurePainter& painter) {
+  const engine::FigureTables& t = tables();
+  for (int i = 0; i <= t.last_hypercycle; ++i) {
+    const kernel::SegmentRecord& curve = t.hypercycle_points[i];
+    if (!curve.exists || curve.pen.style == kInvisibleStyle) continue;
+    // Its record: the two ideal ends of its base line and the centre of the circle through them
+    // and its point (or a straight carrier).
+    const kernel::HypCurveRecord& r = t.hypercycles[i];
+    painter.SetPen(PenOfRecord(curve.pen));
+    if (r.shape != 0) {
+      painter.Segment(r.points[0], r.points[1], true);
+      continue;
+    }
+    // Of the two arcs between the ends, the one inside the model.
+    const kernel::Point2& o = r.points[2];
+    const kernel::Point2 u = r.points[0] - o;
+    const kernel::Point2 v = r.points[1] - o;
+    kernel::Real sweep = std::atan2(kernel::Cross2(u, v), kernel::Dot2(u, v));
+    kernel::Point2 middle = u;
+    kernel::Rotate2(middle, sweep / 2);
+    if (IsOutsideDomain(middle + o)) sweep = sweep > 0 ? sweep - kTwoPi : sweep + kTwoPi;
+    painter.Arc(o, r.points[0], sweep);
+  }
+}
+
+void TGeomEWin::DrawHorocycles(view::FigurePainter& painter) {
+  const engine::FigureTables& t = tables();
+  painter.SetBrush({});
+  for (int i = 0; i <= t.last_horocycle; ++i) {
+    const kernel::SegmentRecord& curve = t.horocycle_points[i];
+    if (!curve.exists || curve.pen.style == kInvisibleStyle) continue;
+    // Its record: a point of the horocycle, its Euclidean centre and its ideal point.
+    const kernel::HypCurveRecord& r = t.horocycles[i];
+    painter.SetPen(PenOfRecord(curve.pen));
+    painter.Circle(r.points[1], kernel::Dist2(r.points[0], r.points[1]));
+  }
 }
 
 void TGeomEWin::Paint(platform::DC& dc) {

@@ -63,6 +63,10 @@ class TGeomEWin : public TGeomDWin {
   bool IsOutsideDomain(const kernel::Point2& p) const override;
   // The model's frame: the disk, or the half-plane and its boundary.
   void DrawModelFrame(view::FigurePainter& painter);
+  // The lines and circles, then in a hyperbolic window the hypercycles and the horocycles.
+  void PaintFigure(view::FigurePainter& painter) override;
+  void DrawHypercycles(view::FigurePainter& painter);
+  void DrawHorocycles(view::FigurePainter& painter);
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override;
 
  protected:

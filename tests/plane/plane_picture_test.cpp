@@ -109,6 +109,32 @@ TEST_F(PlanePicture, TheHyperbolicWindowShowsTheDiskAPointWithItsLabelAndASegmen
   EXPECT_GT(CountDark(b, at.x + a.left, at.y + a.top, a.width, a.height), 3);
 }
 
+TEST_F(PlanePicture, HypercyclesAndHorocyclesInsideTheModel) {
+  // In the disk, the horocycle at the ideal point (0, -1) through (0, -0.2).
+  PlaneWindow w(1);
+  w.FreePoint(0, 0.5L);
+  engine::FigureTables& t = w.tables();
+  t.last_horocycle = 0;
+  t.horocycle_points[0].exists = 1;
+  t.horocycles[0] = {0, {Point2{0, -0.2L}, Point2{0, -0.6L}, Point2{0, -1}}, 0, 0, 0};
+  EXPECT_TRUE(DarkNear(Picture(w), Pixel(w, {0.4L, -0.6L})));
+  t.horocycle_points[0].pen.style = plane::kInvisibleStyle;
+  EXPECT_FALSE(DarkNear(Picture(w), Pixel(w, {0.4L, -0.6L}), 2));
+
+  // In the half-plane, the hypercycle through (0, 2) of the geodesic from (-1, 0) to (1, 0): of the
+  // circle about (0, 0.75) through them, the long arc above the axis, not the short one below.
+  PlaneWindow h(1);
+  h.ToggleHalfPlane();
+  h.FreePoint(0, 2);
+  engine::FigureTables& u = h.tables();
+  u.last_hypercycle = 0;
+  u.hypercycle_points[0].exists = 1;
+  u.hypercycles[0] = {0, {Point2{1, 0}, Point2{-1, 0}, Point2{0, 0.75L}}, 0, 0, 0};
+  const platform::Bitmap b = Picture(h);
+  EXPECT_TRUE(DarkNear(b, Pixel(h, {1.25L, 0.75L})));
+  EXPECT_FALSE(DarkNear(b, Pixel(h, {0.9575555538987226L, -0.05348245275725604L})));
+}
+
 TEST_F(PlanePicture, TheHalfPlaneFillsAboveItsBoundary) {
   PlaneWindow w(1);
   w.ToggleHalfPlane();
