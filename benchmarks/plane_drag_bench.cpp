@@ -104,6 +104,14 @@ void BM_PlaneDragReplay(benchmark::State& state) {
 }
 BENCHMARK(BM_PlaneDragReplay)->Unit(benchmark::kMicrosecond);
 
+// The whole history run again through the window's executors (Undo, file load, Randomize).
+void BM_PlaneReplayWhole(benchmark::State& state) {
+  Figure& f = TheFigure();
+  for (auto _ : state) benchmark::DoNotOptimize(f.window->ReplayConstruction(false));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * kSteps);
+}
+BENCHMARK(BM_PlaneReplayWhole)->Unit(benchmark::kMicrosecond);
+
 // The picture of the whole figure, painted as the window paints it.
 void BM_PlanePaint(benchmark::State& state) {
   Figure& f = TheFigure();
