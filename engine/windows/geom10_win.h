@@ -3,9 +3,12 @@
 // figure-file pieces, fills, tracing and animation that the plane, hyperbolic, spherical and 3-D
 // windows have in common; and the point markers and labels every drawing pass ends with.
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "engine/curve_tables.h"
 #include "engine/windows/geom09_win.h"
 #include "view/figure_painter.h"
 
@@ -34,6 +37,25 @@ class TGeom10Win : public TGeom09Win {
   TGeom10Win(platform::FrameWindow* parent, std::string_view title);
 
   LabelDisplay labelDisplay;
+
+  // --- The line, circle, hypercycle and horocycle tables (engine/curve_tables.h) -----------------
+  int FindLineThrough(int p, int q) const { return engine::FindLineThrough(tables(), p, q); }
+  int FindCircle(int c, int p, Real angle) const { return engine::FindCircle(tables(), c, p, angle); }
+  int FindEqualCircle(const Point2& centre, const Point2& onCircle) const {
+    return engine::FindEqualCircle(tables(), model(), centre, onCircle);
+  }
+  int FindHypercycleThrough(int l, int p) const { return engine::FindHypercycleThrough(tables(), l, p); }
+  int FindHorocycleThrough(int l, int p) const { return engine::FindHorocycleThrough(tables(), l, p); }
+  bool AddPointToLine(int p, int i) { return engine::AddPointToLine(tables(), model(), dimension(), p, i); }
+  bool AddPointToCircle(int p, int i) { return engine::AddPointToCircle(tables(), p, i); }
+  bool AddPointToHypercycle(int p, int i) { return engine::AddPointToHypercycle(tables(), p, i); }
+  bool AddPointToHorocycle(int p, int i) { return engine::AddPointToHorocycle(tables(), p, i); }
+  // The triangle of the pending step's first three operands (see engine::StepTriangle).
+  int StepTriangle(std::array<int, 3>& vertices, std::string& text, int& tag) {
+    return engine::StepTriangle(tables(), *history().current, vertices, text, tag);
+  }
+  // Commits the pending step, keeps the figure in view and repaints; 1.
+  int AppendStepAndUpdate() { return EndStep(false); }
 
   // Draws the marker and the label of point `point` (-1: of every point) that exists, lies in the
   // view and is visible; with `emphasised` in the second label font. On the screen each label's
