@@ -193,9 +193,14 @@ void TGeomEWin::DrawHorocycles(view::FigurePainter& painter) {
 
 void TGeomEWin::Paint(platform::DC& dc) {
   TGeomDWin::Paint(dc);
+  PaintPicture(dc);
+}
+
+bool TGeomEWin::PaintPicture(platform::DC& dc) {
   view::DcFigurePainter painter(dc, mapping, DcRules());
   DrawModelFrame(painter);
   DrawScene(painter);
+  return true;
 }
 
 bool TGeomEWin::ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) {

@@ -68,6 +68,9 @@ class TGeomEWin : public TGeomDWin {
   void DrawHypercycles(view::FigurePainter& painter);
   void DrawHorocycles(view::FigurePainter& painter);
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override;
+  // The picture on a printer page or a bitmap: the model's frame and the figure.
+  bool PaintPicture(platform::DC& dc) override;
+  bool PaintToBitmap(platform::DC& dc) override { return PaintPicture(dc); }
 
  protected:
   void SetupWindow() override;
