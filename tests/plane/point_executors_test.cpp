@@ -99,6 +99,24 @@ TEST_F(PointSteps, AFreePointKeepsItsNameAndWhereItWasDropped) {
   EXPECT_EQ(w.tables().xy[2], (Point2{5, 5}));
 }
 
+TEST_F(PointSteps, AFreePointWhoseLabelIsTakenGetsAFreeOne) {
+  // A history read from a file that names the same label twice: the second point takes the next
+  // free label, and each label names its own point.
+  PlaneWindow w(0);
+  for (int k = 0; k < 2; ++k) {
+    kernel::ConstructionRecord step;
+    step.kind = 121;
+    step.operands[0] = 0;
+    w.history().steps.push_back(step);
+  }
+  w.ReplayConstruction(false);
+  ASSERT_EQ(w.tables().last_point, 1);
+  EXPECT_EQ(w.tables().names[0].label, 0);
+  EXPECT_EQ(w.tables().names[1].label, 1);
+  EXPECT_EQ(w.tables().label_map[0], 0);
+  EXPECT_EQ(w.tables().label_map[1], 1);
+}
+
 TEST_F(PointSteps, DescriptionsOfFreePointsInBothGeometries) {
   PlaneWindow plane(0);
   plane.numberFormat.decimals = 2;
