@@ -269,7 +269,7 @@ int StepEngine::DoSegmentLineRay(std::string* out) {
   kernel::SegmentRecord& line = tables.lines[tables.last_line];
   line.extends_first = (step.kind == 116 || step.kind == 117) ? 1 : 0;
   line.extends_second = step.kind == 116 ? 1 : 0;
-  if (out == nullptr && model.Hyperbolic) FillSideRecord2D(tables.last_line, a, b);
+  if (model.Hyperbolic) FillSideRecord2D(tables.last_line, a, b);
   const std::int16_t word = step.kind == 111 ? 189 : step.kind == 116 ? 216 : 217;
   Expand(*this, out, {5, word, ' ', 10, 11, ' ', 30, 3});
   return 0;

@@ -1,7 +1,38 @@
 #include "plane/geom11_win.h"
 
+#include <algorithm>
+
 namespace plane {
 
+namespace {
+
+constexpr kernel::Real kClearedHalfExtent = 5;
+
+}  // namespace
+
 TGeom11Win::TGeom11Win(platform::FrameWindow* parent, std::string_view title) : TGeom10Win(parent, title) {}
+
+void TGeom11Win::ClearFigure() {
+  ClearHistory();
+  ClearUndoMarks();
+  TruncateItemList(0);
+  engine::FigureTables& t = tables();
+  t.ResetForReplay();
+  const auto offset = static_cast<std::int16_t>(defaultLabelOffset);
+  for (engine::PointNameRecord& name : t.names) {
+    name = {};
+    name.label = 0xFFFF;
+    name.shown = 1;
+    name.marker = 2;
+    name.dx = offset;
+    name.dy = offset;
+  }
+  for (engine::PointAttrRecord& attr : t.attrs) attr = {-1, {-1, -1, -1, -1}, attr.value};
+  for (kernel::SegmentRecord& line : t.lines) line.exists = 0;
+  stepEngine.figure_counter = 0;
+  SetView(0, 0, kClearedHalfExtent, kClearedHalfExtent, false);
+  wing.pictureValid = 0;
+  fileMsg.modified = 0;
+}
 
 }  // namespace plane

@@ -3,6 +3,7 @@
 // imported blocks, the reset of the figure, unit and random figures, the mouse picker and the plane
 // transformations.
 
+#include <cstdint>
 #include <string_view>
 
 #include "engine/windows/geom10_win.h"
@@ -12,6 +13,14 @@ namespace plane {
 class TGeom11Win : public engine::TGeom10Win {
  public:
   TGeom11Win(platform::FrameWindow* parent, std::string_view title);
+
+  // The label offset (pixels, in x and y) new figures give their points: 0 after Edit > Labels >
+  // Home, 10 after Offset.
+  std::uint16_t defaultLabelOffset = 10;
+
+  // Empties the figure: no history, no objects, every point's name record reset with the default
+  // label offset, the view about the origin with half extents 5, nothing modified.
+  void ClearFigure() override;
 };
 
 }  // namespace plane

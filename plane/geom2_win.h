@@ -1,5 +1,6 @@
 #pragma once
-// The plane geometry window, Euclidean or hyperbolic.
+// The plane geometry window, Euclidean or hyperbolic, that the launcher opens, and the linked
+// windows it opens beside itself: a macro window and a source window to attach figures from.
 
 #include <cstdint>
 #include <string_view>
@@ -13,8 +14,14 @@ class TGeom2Win : public TGeomEWin {
   // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane.
   TGeom2Win(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane);
 
- protected:
-  void SetupWindow() override;
+  // A macro window of this window's geometry and model, captioned "noname[macro]"; null, after
+  // "no more room", when the table of windows is full.
+  TGeomEWin* OpenMacroWindow();
+  // A Euclidean window to attach figures from, captioned "noname[attach]"; null as above.
+  TGeomEWin* OpenSourceWindow();
+
+ private:
+  TGeomEWin* OpenLinkedWindow(bool macro);
 };
 
 }  // namespace plane

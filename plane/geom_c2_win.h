@@ -1,7 +1,9 @@
 #pragma once
 // The plane step executors of movable points, intersections, centres, angles, perpendiculars,
 // parallels, tangents, transformations, deletions, tangent circles, hyperbolic curves and conics.
+// Each family of executors lives in a file of its own and follows engine/step_contract.h.
 
+#include <string>
 #include <string_view>
 
 #include "plane/geom_c1_win.h"
@@ -11,6 +13,13 @@ namespace plane {
 class TGeomC2Win : public TGeomC1Win {
  public:
   TGeomC2Win(platform::FrameWindow* parent, std::string_view title);
+
+  // Kind 121: a free point, at the position waiting in the entry after the last point, named by
+  // the label in operand 0 (point_executors.cpp).
+  int DoMovablePoint(std::string* out) override;
+  // Kind 122: the point at two typed coordinate expressions; 0 or the compiler's code.
+  int DoKind122(std::string* out) override { return DoCoordinatePoint(out); }
+  int DoCoordinatePoint(std::string* out);
 };
 
 }  // namespace plane

@@ -1,7 +1,32 @@
 #include "plane/geom_c_win.h"
 
+#include <algorithm>
+
+#include "engine/figure_tables.h"
+
 namespace plane {
 
-TGeomCWin::TGeomCWin(platform::FrameWindow* parent, std::string_view title) : TGeomBWin(parent, title) {}
+TGeomCWin::TGeomCWin(platform::FrameWindow* parent, std::string_view title)
+    : TGeomBWin(parent, title), backupPoints(engine::kPointCapacity) {}
+
+void TGeomCWin::SavePoints() {
+  const engine::FigureTables& t = tables();
+  if (t.last_point < 0) return;
+  std::copy_n(t.xy.begin(), t.last_point + 1, backupPoints.begin());
+}
+
+bool TGeomCWin::OnCommand(int id) {
+  if (id != kCmdHideLines) return TGeomBWin::OnCommand(id);
+  hideLines = hideLines ? 0 : 1;
+  SetupMenuChecks(false);
+  wing.pictureValid = 0;
+  Invalidate(false);
+  return true;
+}
+
+void TGeomCWin::SetupMenuChecks(bool redraw) {
+  CheckMenu(kCmdHideLines, hideLines != 0);
+  TGeomBWin::SetupMenuChecks(redraw);
+}
 
 }  // namespace plane

@@ -7,16 +7,77 @@
 #include <string_view>
 
 #include "plane/geom_d_win.h"
+#include "plane/plane_settings.h"
 
 namespace plane {
 
+// View > Upper half-plane (hyperbolic windows): switches the model the figure is shown in.
+inline constexpr int kCmdUpperHalfPlane = 909;
+inline constexpr int kStringUpperHalfPlane = 857;
+inline constexpr int kStringDiskInterior = 858;
+inline constexpr int kStringEuclideanFilter = 640;
+inline constexpr int kStringHyperbolicFilter = 641;
+// The colour role the hyperbolic model is filled with.
+inline constexpr int kModelColorRole = 10;
+
+// The views the hyperbolic models are shown in: centre and half extents.
+struct ModelView {
+  kernel::Point2 centre;
+  kernel::Real halfWidth = 0;
+  kernel::Real halfHeight = 0;
+};
+inline constexpr ModelView kDiskView{{0, 0}, 1.07L, 1.07L};
+inline constexpr ModelView kHalfPlaneView{{0, 2}, 2.3L, 2.0L};
+
 class TGeomEWin : public TGeomDWin {
  public:
-  // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane (in the Poincare disk).
-  TGeomEWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane);
+  // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane; halfPlaneModel: the
+  // hyperbolic figure is shown in the upper half-plane, not the Poincare disk.
+  TGeomEWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t hyperbolicPlane,
+            std::uint8_t halfPlaneModel = 0);
 
   // Fixed when the window is made.
   const std::uint8_t hyperbolic;
+  // The hyperbolic model shown and held: 0 the Poincare disk, 1 the upper half-plane.
+  std::uint8_t halfPlane = 0;
+  // The display settings kept in the settings file.
+  PlaneDisplaySettings display;
+  // The toolbar mode: the command of the Btns item that chose it.
+  std::int32_t toolbarMode = 120;
+  // A linked window: a macro window, or a source window to attach figures from, and the window
+  // that opened it.
+  std::uint8_t macroWindow = 0;
+  std::uint8_t sourceWindow = 0;
+  TGeomEWin* linkedParent = nullptr;
+
+  // View > Upper half-plane: moves every point into the other model, shows that model's view,
+  // replays the figure and renames the menu item after the model it now leads back to.
+  void ToggleHalfPlane();
+  // Shows the view of the model the window is in (hyperbolic windows only).
+  void SetModelView();
+  // The settings the window keeps, from the window's state, and back.
+  PlaneDisplaySettings CollectDisplaySettings() const;
+  void ApplyDisplaySettings(const PlaneDisplaySettings& settings);
+
+  // Whether a world point lies outside the hyperbolic plane's model (never in the Euclidean).
+  bool IsOutsideDomain(const kernel::Point2& p) const override;
+  // The model's frame: the disk, or the half-plane and its boundary.
+  void DrawModelFrame(view::FigurePainter& painter);
+  // The lines and circles, then in a hyperbolic window the hypercycles and the horocycles.
+  void PaintFigure(view::FigurePainter& painter) override;
+  void DrawHypercycles(view::FigurePainter& painter);
+  void DrawHorocycles(view::FigurePainter& painter);
+  bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override;
+  // The picture on a printer page or a bitmap: the model's frame and the figure.
+  bool PaintPicture(platform::DC& dc) override;
+  bool PaintToBitmap(platform::DC& dc) override { return PaintPicture(dc); }
+
+ protected:
+  void SetupWindow() override;
+  void OnDestroy() override;
+  void Paint(platform::DC& dc) override;
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
 };
 
 }  // namespace plane
