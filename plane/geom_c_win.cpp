@@ -15,18 +15,4 @@ void TGeomCWin::SavePoints() {
   std::copy_n(t.xy.begin(), t.last_point + 1, backupPoints.begin());
 }
 
-bool TGeomCWin::OnCommand(int id) {
-  if (id != kCmdHideLines) return TGeomBWin::OnCommand(id);
-  hideLines = hideLines ? 0 : 1;
-  SetupMenuChecks(false);
-  wing.pictureValid = 0;
-  Invalidate(false);
-  return true;
-}
-
-void TGeomCWin::SetupMenuChecks(bool redraw) {
-  CheckMenu(kCmdHideLines, hideLines != 0);
-  TGeomBWin::SetupMenuChecks(redraw);
-}
-
 }  // namespace plane

@@ -14,9 +14,6 @@
 
 namespace plane {
 
-// View > Hide lines.
-inline constexpr int kCmdHideLines = 877;
-
 class TGeomCWin : public TGeomBWin {
  public:
   TGeomCWin(platform::FrameWindow* parent, std::string_view title);
@@ -24,8 +21,6 @@ class TGeomCWin : public TGeomBWin {
   // The copy of the point coordinates that the per-point transformations read (7878 entries).
   std::vector<kernel::Point2> backupPoints;
   std::uint8_t latticeMode = 0;
-  // View > Hide lines: no line record is drawn.
-  std::uint8_t hideLines = 0;
   // Set while a slow-motion replay runs: fills, tracings, conics and markings wait.
   std::uint8_t slowReplay = 0;
 
@@ -48,9 +43,6 @@ class TGeomCWin : public TGeomBWin {
   void DrawCircles(view::FigurePainter& painter);
   void DrawCircleRecord(view::FigurePainter& painter, int i);
 
- protected:
-  bool OnCommand(int id) override;
-  void SetupMenuChecks(bool redraw) override;
 };
 
 // The painter's pen of a line or circle record's attributes.

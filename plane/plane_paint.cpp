@@ -57,7 +57,7 @@ void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
 }
 
 void TGeomCWin::DrawSegments(view::FigurePainter& painter) {
-  if (hideLines) return;
+  if (fill.hideLines) return;  // View > Hide lines
   const engine::FigureTables& t = tables();
   for (int i = 0; i <= t.last_line; ++i) {
     const kernel::SegmentRecord& line = t.lines[i];

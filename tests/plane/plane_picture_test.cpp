@@ -162,8 +162,8 @@ TEST_F(PlanePicture, EuclideanLinesAndCirclesAsTheirRecordsSay) {
   EXPECT_FALSE(DarkNear(b, Pixel(w, {-2.5L, 0.5L})));  // but not behind A
   EXPECT_FALSE(DarkNear(b, Pixel(w, {0, 1})));        // the invisible line
   EXPECT_TRUE(DarkNear(b, Pixel(w, {-1, 0.1622776601683795L})));  // the circle's top
-  ASSERT_TRUE(w.DispatchCommand(plane::kCmdHideLines));
-  EXPECT_TRUE(w.menu().IsChecked(plane::kCmdHideLines));
+  ASSERT_TRUE(w.DispatchCommand(engine::kCmdHideLines));
+  EXPECT_TRUE(w.menu().IsChecked(engine::kCmdHideLines));
   const platform::Bitmap hidden = Picture(w);
   EXPECT_FALSE(DarkNear(hidden, Pixel(w, {3, 0})));
   EXPECT_TRUE(DarkNear(hidden, Pixel(w, {-1, 0.1622776601683795L})));  // circles stay
