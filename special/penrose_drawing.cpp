@@ -113,7 +113,9 @@ void DrawCurves(view::FigurePainter& painter, const PenroseDrawing& drawing, int
     if (tiling.mode == 0) {
       const Real a = 2 - phi;
       const Real b = phi - 1;
-      arc(c[2 * t], Between(b, c[1], a, c[2 * t]), (t + 2) * 72, pen1);
+      // The first arc turns about the kite's 144-degree corner or the dart's reflex corner (corner
+      // t of the tile tables), from the point that divides the side c1 c[2t].
+      arc(c[t], Between(b, c[1], a, c[2 * t]), (t + 2) * 72, pen1);
       arc(c[2 + t], Between(b, c[3], a, c[2 - 2 * t]), 72, pen2);
     } else {
       const Real a = (phi - 1) / 2;
@@ -158,12 +160,12 @@ void DrawTileEdges(view::FigurePainter& painter, const PenroseDrawing& drawing, 
   const int last = LastDrawn(tiling, lastTile);
   if (last < 0) return;
   const int lastEdge = std::min<int>(tiling.tileLastEdge[last], tiling.LastEdge());
-  const bool clip = !painter.ClipsToView();
   painter.Save();
   painter.SetPen({view::InkColor::Index(0), 1, view::kLineSolid});
   for (int e = 0; e <= lastEdge; ++e) {
     const PenroseEdge& edge = tiling.edges[e];
-    painter.Segment(tiling.vertices[edge.from], tiling.vertices[edge.to], clip);
+    // Cut to the view: an edge reaching out of it keeps its direction.
+    painter.Segment(tiling.vertices[edge.from], tiling.vertices[edge.to], true);
   }
   painter.Restore();
 }

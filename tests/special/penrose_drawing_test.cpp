@@ -233,3 +233,57 @@ TEST(PenroseDrawing, FittedViews) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every curve arc runs inside its own tile, in both tilings.
+TEST(PenroseDrawing, CurvesRunInsideTheirTiles) {
+  for (int mode : {0, 1}) {
+    SCOPED_TRACE(mode);
+    PenroseTiling t = Patch(1, mode);  // the star
+    PenroseDisplay d;
+    d.curves = 1;
+    struct Arc {
+      Point2 centre, start;
+      Real sweep;
+    };
+    std::vector<Arc> arcs;
+    PenroseDrawing drawing{t, d, {}, [&arcs](const Point2& c, const Point2& s, Real sweep, const view::LinePen&) {
+                             arcs.push_back({c, s, sweep});
+                           }};
+    const view::ViewMapping m = View(0, 0, 6);
+    Recorder r(m);
+    special::DrawCurves(r, drawing, t.LastTile());
+    ASSERT_EQ(arcs.size(), 2u * t.TileCount());
+    for (std::size_t i = 0; i < arcs.size(); ++i) {
+      const Arc& a = arcs[i];
+      for (Real f : {0.25L, 0.5L, 0.75L}) {
+        Point2 v = a.start - a.centre;
+        kernel::Rotate2(v, a.sweep * f);
+        const Point2 p = a.centre + v;
+        // Inside the tile that drew it (the first tile covering the point may be a neighbour only
+        // on a shared border, which a point strictly inside an arc never is).
+        EXPECT_EQ(special::TileAtPoint(t, p, 0), static_cast<int>(i / 2)) << "arc " << i << " at " << f;
+      }
+    }
+    // The curves run on across the tiles: an end of an arc inside the patch is an end of an arc
+    // of the same kind in the neighbouring tile.
+    std::vector<std::pair<Point2, std::size_t>> ends;
+    for (std::size_t i = 0; i < arcs.size(); ++i) {
+      Point2 v = arcs[i].start - arcs[i].centre;
+      ends.emplace_back(arcs[i].start, i);
+      kernel::Rotate2(v, arcs[i].sweep);
+      ends.emplace_back(arcs[i].centre + v, i);
+    }
+    int joined = 0;
+    for (const auto& [p, i] : ends)
+      for (const auto& [q, j] : ends)
+        if (i / 2 != j / 2 && kernel::TaxiDist2(p, q) < 1e-9) {
+          EXPECT_EQ(i % 2, j % 2) << "arcs " << i << " and " << j;
+          ++joined;
+        }
+    EXPECT_GT(joined, static_cast<int>(arcs.size()));
+  }
+}
+
+}  // namespace
