@@ -50,7 +50,13 @@ int TPenrWin::LoadFile() {
 }
 
 bool TPenrWin::WriteData() {
-  if (!OpenFileForSave(0)) return false;
+  // The common block names the tiling file's own format version, whatever the window's version
+  // number is (the launcher gives its windows the program's).
+  const std::int32_t programVersion = fileMsg.version;
+  fileMsg.version = kPenroseFileVersion;
+  const bool opened = OpenFileForSave(0);
+  fileMsg.version = programVersion;
+  if (!opened) return false;
   PenroseFileBlocks b;
   CopyTilingToBlocks(penrose, b);
   b.decimals = static_cast<std::uint16_t>(numberFormat.decimals);

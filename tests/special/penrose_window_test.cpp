@@ -37,6 +37,7 @@ class PenroseWindow : public IsolatedFolders {
   std::unique_ptr<TPenrWin> Open(std::uint8_t mode = 0) {
     auto w = std::make_unique<TPenrWin>(nullptr, mode == 0 ? "noname.kit" : "noname.rho", mode);
     w->qelWin.writeSettings = 0;
+    w->fileMsg.version = 63;  // as the launcher gives its windows
     w->Create();
     w->SetClientSize(600, 500);
     w->UpdateClientArea();
