@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 #include "kernel/file_names.h"
@@ -29,6 +30,12 @@ constexpr std::array<std::uint16_t, 6> kRoleColors{8, 7, 4, 6, 3, 14};
 // Where the window keeps its switches in the settings file.
 constexpr int kSettingsSet = 1;
 constexpr std::uint8_t Flip(std::uint8_t flag) { return flag ? 0 : 1; }
+
+// A whole number from 0 to below - 1, differing from run to run.
+int RandomBelow(int below) {
+  static std::mt19937 generator{std::random_device{}()};
+  return std::uniform_int_distribution<int>(0, below - 1)(generator);
+}
 
 }  // namespace
 
@@ -59,7 +66,7 @@ void TPenrWin::SetupWindow() {
   SetMenu(menuName);
   SetAccelerators(menuName);
   if (qelWin.settingsRead) TakeSettings();
-  LoadPatch(10 + std::rand() % 2);
+  LoadPatch(10 + RandomBelow(2));
   LoadStartupFile();
   SetupMenuChecks(false);
 }
@@ -180,7 +187,7 @@ void TPenrWin::Redo() {
 }
 
 void TPenrWin::Rotate() {
-  std::string text = std::to_string(10 + std::rand() % 40);
+  std::string text = std::to_string(10 + RandomBelow(40));
   if (AskValue(kRotateString, kDegreesString, text, kRotateFieldSize) != platform::IDOK) return;
   errno = 0;
   const long value = std::strtol(text.c_str(), nullptr, 10);
