@@ -12,6 +12,7 @@
 #include "kernel/byte_io.h"
 #include "kernel/file_bytes.h"
 #include "kernel/vector2.h"
+#include "platform/bitmap.h"
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
 #include "resources/resource_library.h"
@@ -305,6 +306,25 @@ TEST_F(PenroseWindow, AnAnimatedSvgExportWritesOneFramePerTile) {
     EXPECT_EQ(polygons, n + 1) << name;
   }
   EXPECT_EQ(w->penrose.TileCount(), 12);
+  w->Destroy();
+}
+
+TEST_F(PenroseWindow, TheScreenPictureShowsTheTilesOrOnlyTheBackground) {
+  auto w = Open();
+  w->LoadPatch(kSingleKite);
+  const auto& c = w->penrose.tiles[0].c;
+  Point2 centre{0, 0};
+  for (int k = 0; k < 4; ++k) centre = centre + w->penrose.vertices[c[k]] * 0.25L;
+  const platform::PointI pixel = PixelOf(*w, centre);
+  const auto colourAt = [&]() {
+    const platform::Bitmap picture = w->ClientPicture();
+    return picture.GetPixel(pixel.x, pixel.y).value().ToColorRef();
+  };
+  EXPECT_EQ(colourAt(), w->Color(8));
+  w->DispatchCommand(special::kCmdWhiteTiles);
+  EXPECT_EQ(colourAt(), kernel::kWhiteRef);
+  w->DispatchCommand(special::kCmdHideTiles);
+  EXPECT_EQ(colourAt(), w->Color(w->preWin.roles[0]));
   w->Destroy();
 }
 
