@@ -328,4 +328,27 @@ TEST_F(PenroseWindow, TheScreenPictureShowsTheTilesOrOnlyTheBackground) {
   w->Destroy();
 }
 
+TEST_F(PenroseWindow, TheSwitchesComeBackFromTheSettingsFile) {
+  {
+    auto w = Open();
+    w->qelWin.writeSettings = 1;
+    w->DispatchCommand(special::kCmdFirstFamily + 4);
+    w->DispatchCommand(special::kCmdCurves);
+    w->DispatchCommand(special::kCmdForcedTiles);
+    w->DispatchCommand(special::kCmdSolidBars);
+    w->DispatchCommand(special::kCmdGreyTiles);
+    w->DispatchCommand(special::kCmdTextMode);
+    w->Destroy();
+  }
+  auto r = Open();
+  EXPECT_EQ(r->display.ammannFamily, (std::array<std::uint8_t, 5>{0, 0, 0, 0, 1}));
+  EXPECT_EQ(r->display.curves, 1);
+  EXPECT_EQ(r->display.dottedBars, 0);
+  EXPECT_EQ(r->display.colorMode, special::kGreyTiles);
+  EXPECT_TRUE(r->penrose.forcedTiles);
+  EXPECT_EQ(r->mouseMode, special::kCmdTextMode);
+  EXPECT_EQ(r->penrose.TileCount(), 1);
+  r->Destroy();
+}
+
 }  // namespace
