@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -20,6 +21,7 @@
 #include "special/penrose_win.h"
 #include "support/isolated_folders.h"
 #include "view/animation_lists.h"
+#include "view/export_readers.h"
 #include "view/export_formats.h"
 #include "view/export_settings_dlg.h"
 
@@ -349,6 +351,42 @@ TEST_F(PenroseWindow, TheSwitchesComeBackFromTheSettingsFile) {
   EXPECT_EQ(r->mouseMode, special::kCmdTextMode);
   EXPECT_EQ(r->penrose.TileCount(), 1);
   r->Destroy();
+}
+
+// The printed tiling lies in its picture on the page (its tiles in grey without colour printing)
+// and nothing of it spills past the picture's edges.
+TEST_F(PenroseWindow, APrintedTilingStaysInsideItsPicture) {
+  auto w = Open();
+  w->LoadPatch(kQueen);
+  w->printFormat.horizontalOffset = 1.5;
+  w->printFormat.verticalOffset = 2;
+  w->printFormat.width = 3;
+  const std::string pdf = Path("tiles.pdf");
+  platform::ScriptedResponder script;
+  platform::PrintDialogAnswer answer;
+  answer.pdfFile = pdf;
+  script.ChoosePrinter(answer);
+  w->DispatchCommand(view::kCmdPrint);
+  EXPECT_TRUE(script.Unexpected().empty());
+  const std::string page = Path("page");
+  ASSERT_EQ(export_test::RunTool("pdftoppm -r 50 -gray -singlefile '" + pdf + "' '" + page + "'").status, 0);
+  const kernel::Bytes pgm = kernel::ReadFileBytes(page + ".pgm").value();
+  int width = 0, height = 0, maxValue = 0, offset = 0;
+  const std::string head(pgm.begin(), pgm.begin() + 64);
+  ASSERT_EQ(std::sscanf(head.c_str(), "P5 %d %d %d%n", &width, &height, &maxValue, &offset), 3);
+  ++offset;
+  // The picture: 1.5 and 2 inches in, 3 inches wide, at 50 dots per inch.
+  const int left = 75, top = 100, right = 225;
+  int inked = 0, outside = 0;
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (pgm[offset + static_cast<std::size_t>(y) * width + x] > 250) continue;
+      const bool in = x >= left - 1 && x <= right + 1 && y >= top - 1;
+      (in ? inked : outside)++;
+    }
+  EXPECT_GT(inked, 3000);
+  EXPECT_EQ(outside, 0);
+  w->Destroy();
 }
 
 }  // namespace
