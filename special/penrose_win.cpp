@@ -46,6 +46,7 @@ TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::u
   fileMsg.filters = resources::LoadString(tiling == 0 ? kKiteFilterString : kRhombFilterString);
   fileMsg.defaultExtension = tiling == 0 ? "kit" : "rho";
   fileMsg.fileName = std::string(title);
+  untitledName_ = std::string(title);
   notebook = 1;
   for (int role = 1; role <= 6; ++role) {
     preWin.roles[role] = kRoleColors[role - 1];
@@ -74,6 +75,14 @@ void TPenrWin::SetupWindow() {
 void TPenrWin::OnDestroy() {
   StoreSettings();
   TFillWin::OnDestroy();
+}
+
+void TPenrWin::NewFigure() {
+  ClearFigure();
+  fileMsg.fileName = untitledName_;
+  fileMsg.named = 0;
+  LoadPatch(10 + RandomBelow(2));
+  UpdateCaption(false);
 }
 
 void TPenrWin::StoreSettings() {

@@ -99,6 +99,8 @@ class TPenrWin : public engine::TFillWin {
   bool WriteData() override;
   int ReadData() override;
   void ClearFigure() override;
+  // File > New: an untitled window with a single random tile, as a new window starts.
+  void NewFigure() override;
   bool IsModified() override { return fileMsg.modified != 0; }
 
   void SetupMenuChecks(bool redraw) override;
@@ -145,6 +147,7 @@ class TPenrWin : public engine::TFillWin {
   std::array<kernel::ColorRef, kernel::kColorCount> greys_{};
   view::FigurePainter* arcPainter_ = nullptr;  // the painter of the pass that draws curves
   std::vector<std::uint8_t> textItemsPiece_{0, 0};
+  std::string untitledName_;
 };
 
 }  // namespace special

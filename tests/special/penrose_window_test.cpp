@@ -119,6 +119,12 @@ TEST_F(PenroseWindow, MouseAttachUndoRedoAndTheModifiedFlag) {
   // A click away from every edge does nothing.
   Click(*w, {2, 2}, platform::MouseButton::Left);
   EXPECT_EQ(w->penrose.TileCount(), before);
+
+  // New starts again from one tile.
+  w->DispatchCommand(view::kCmdNew);
+  EXPECT_EQ(w->penrose.TileCount(), 1);
+  EXPECT_EQ(w->fileMsg.named, 0);
+  EXPECT_EQ(w->fileMsg.modified, 0);
   w->Destroy();
 }
 
