@@ -7,12 +7,19 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "kernel/vector2.h"
+#include "platform/application.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
 #include "special/penrose_attach.h"
+#include "special/penrose_drawing.h"
 #include "special/penrose_tiles.h"
+#include "view/dc_figure_painter.h"
 
 namespace {
 
@@ -119,5 +126,83 @@ void BM_PenroseRebuild(benchmark::State& state) {
   state.counters["tiles"] = t.TileCount();
 }
 BENCHMARK(BM_PenroseRebuild)->Unit(benchmark::kMillisecond);
+
+// Repainting the grown tiling (fills and edges) into a 1000 x 800 picture through the figure
+// painter, as the window redraws its tiling picture after a pan or a change; the floor is the same
+// polygons and edges sent straight to the device context, their pixels computed in the loop.
+constexpr int kPictureWidth = 1000;
+constexpr int kPictureHeight = 800;
+
+void EnsureApplication() {
+  static std::unique_ptr<platform::Application> app = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "penrose_bench";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<platform::Application>(argc, argv);
+  }();
+}
+
+view::ViewMapping TilingView(const PenroseTiling& t) {
+  kernel::Point2 lo{0, 0};
+  kernel::Point2 hi{0, 0};
+  for (const kernel::Point2& v : t.vertices) kernel::ExtendBox2(lo, v, hi);
+  view::ViewMapping m;
+  m.width = kPictureWidth;
+  m.height = kPictureHeight;
+  m.centre = kernel::Midpoint2(lo, hi);
+  m.halfWidth = (hi.x - lo.x) / 2;
+  m.halfHeight = (hi.y - lo.y) / 2;
+  view::FitViewToClient(m);
+  return m;
+}
+
+void BM_PenroseRepaint(benchmark::State& state) {
+  EnsureApplication();
+  const PenroseTiling& t = TheGrowth().grown;
+  const view::ViewMapping m = TilingView(t);
+  platform::Bitmap picture(kPictureWidth, kPictureHeight);
+  std::unique_ptr<platform::DC> dc = picture.CreateDC();
+  const special::PenroseDisplay display;
+  const view::DcPaintRules rules;
+  for (auto _ : state) {
+    dc->FillRect({0, 0, kPictureWidth, kPictureHeight}, platform::Brush::Solid(platform::kWhite));
+    view::DcFigurePainter painter(*dc, m, rules);
+    special::DrawTilingLayers(painter, {t, display, {}, {}}, t.LastTile());
+  }
+  state.counters["tiles"] = t.TileCount();
+}
+BENCHMARK(BM_PenroseRepaint)->Unit(benchmark::kMillisecond);
+
+void BM_PenroseRepaintFloor(benchmark::State& state) {
+  EnsureApplication();
+  const PenroseTiling& t = TheGrowth().grown;
+  const view::ViewMapping m = TilingView(t);
+  platform::Bitmap picture(kPictureWidth, kPictureHeight);
+  std::unique_ptr<platform::DC> dc = picture.CreateDC();
+  const view::DcPaintRules rules;
+  std::vector<platform::PointI> pixels(t.vertices.size());
+  for (auto _ : state) {
+    dc->FillRect({0, 0, kPictureWidth, kPictureHeight}, platform::Brush::Solid(platform::kWhite));
+    for (std::size_t i = 0; i < t.vertices.size(); ++i) view::WorldToPixel(m, t.vertices[i], pixels[i]);
+    dc->SelectPen(platform::Pen{platform::PenStyle::Null, 1, platform::kBlack});
+    int color = -1;
+    for (const special::PenroseTile& tile : t.tiles) {
+      if (tile.color != color) {
+        color = tile.color;
+        dc->SelectBrush(platform::Brush::Solid(platform::Color::FromColorRef(view::TableColor(rules, color))));
+      }
+      const platform::PointI quad[4] = {pixels[tile.c[0]], pixels[tile.c[1]], pixels[tile.c[2]], pixels[tile.c[3]]};
+      dc->Polygon(quad);
+    }
+    dc->SelectPen(platform::Pen{platform::PenStyle::Solid, 1, platform::kBlack});
+    for (const special::PenroseEdge& e : t.edges) {
+      dc->MoveTo(pixels[e.from]);
+      dc->LineTo(pixels[e.to]);
+    }
+  }
+  state.counters["tiles"] = t.TileCount();
+}
+BENCHMARK(BM_PenroseRepaintFloor)->Unit(benchmark::kMillisecond);
 
 }  // namespace
