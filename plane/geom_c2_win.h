@@ -20,6 +20,24 @@ class TGeomC2Win : public TGeomC1Win {
   // Kind 122: the point at two typed coordinate expressions; 0 or the compiler's code.
   int DoKind122(std::string* out) override { return DoCoordinatePoint(out); }
   int DoCoordinatePoint(std::string* out);
+
+  // --- Intersections (intersection_executors.cpp) -------------------------------------------
+  // Other > Autoextend: intersections count on the whole line, not only on its drawn part.
+  bool autoExtend = false;
+  // Kind 103: the point where two lines (records or axes) meet; -1 when it lies outside the view,
+  // -2 (hyperbolic, Autoextend on) when it lies beyond a drawn segment.
+  int DoIntersection103(std::string* out) override;
+  // Kind 104: the points of a line and a circle; kind 105: of two circles.
+  int DoLineCircleIntersection(std::string* out) override;
+  int DoCircleCircleIntersection(std::string* out) override;
+  // Whether P lies on the drawn part of line record `line` (always with Autoextend on).
+  bool PointOnLinePart(int line, const kernel::Point2& p) const;
+  // Whether P lies on the drawn part (the arc) of circle record `circle`.
+  bool PointOnCircleArc(int circle, const kernel::Point2& p) const;
+  // The drawn-part test alone, whatever Autoextend says.
+  bool OnDrawnLinePart(int line, const kernel::Point2& p) const;
+  // A computed point this close to an existing one is that point: 0.001 of a pixel's width.
+  kernel::Real ReuseTolerance() const;
 };
 
 }  // namespace plane
