@@ -3,9 +3,12 @@
 // parallels, tangents, transformations, deletions, tangent circles, hyperbolic curves and conics.
 // Each family of executors lives in a file of its own and follows engine/step_contract.h.
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "kernel/real.h"
 #include "plane/geom_c1_win.h"
 
 namespace plane {
@@ -38,6 +41,23 @@ class TGeomC2Win : public TGeomC1Win {
   bool OnDrawnLinePart(int line, const kernel::Point2& p) const;
   // A computed point this close to an existing one is that point: 0.001 of a pixel's width.
   kernel::Real ReuseTolerance() const;
+
+  // --- Conic inventory steps (conic_inventory_executors.cpp) ----------------------------------
+  // Kind 203: a point at parameter t (text 1) on a conic by focus and directrix, by foci and a
+  // point, or by foci and eccentricity (text 2).
+  int DoConic(std::string* out) override;
+  // Kind 211: the centre, a focus and its vertex, or the asymptotes of a conic through five points
+  // or of a typed equation; 10 when the conic has no such feature.
+  int DoKind211(std::string* out) override;
+  // Kind 212: the asymptotes of a hyperbola by foci, by focus and directrix, or by foci and a point.
+  int DoKind212(std::string* out) override;
+  // The six coefficients from "a,b,c,d,e,f,", each evaluated in turn; the first error's code.
+  int EvaluateConicEquation(const std::string& joined, std::array<kernel::Real, 6>& coef);
+  // The step creators of the conic dialogs: each makes its step and runs it as a new step; the
+  // executor's result (a step that fails is not kept).
+  int NewConicFeatureStep(int feature, int points, int lines, std::string_view equation);
+  int NewConicFeatureStepFromPoints(int feature, int points, int lines, std::span<const int, 5> five);
+  int NewAsymptotesStep(int p0, int p1, int p2, int form, std::string_view eccentricity);
 };
 
 }  // namespace plane
