@@ -30,9 +30,11 @@ class TGeomC2Win : public TGeomC1Win {
   // Kind 103: the point where two lines (records or axes) meet; -1 when it lies outside the view,
   // -2 (hyperbolic, Autoextend on) when it lies beyond a drawn segment.
   int DoIntersection103(std::string* out) override;
-  // Kind 104: the points of a line and a circle; kind 105: of two circles.
+  // Kind 104: the points of a line and a circle; kind 105: of two circles; kind 100: of a line and
+  // a conic given by foci, focus and directrix, five points or an equation (operand 7).
   int DoLineCircleIntersection(std::string* out) override;
   int DoCircleCircleIntersection(std::string* out) override;
+  int DoLineCurveIntersection(std::string* out) override;
   // Whether P lies on the drawn part of line record `line` (always with Autoextend on).
   bool PointOnLinePart(int line, const kernel::Point2& p) const;
   // Whether P lies on the drawn part (the arc) of circle record `circle`.

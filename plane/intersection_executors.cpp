@@ -15,8 +15,11 @@
 #include "engine/hyperbolic_primitives.h"
 #include "engine/step_contract.h"
 #include "engine/step_engine.h"
+#include "kernel/conic_construction.h"
+#include "kernel/conic_equation_records.h"
 #include "kernel/construction_record.h"
 #include "kernel/line_circle_records.h"
+#include "kernel/line_conic.h"
 #include "kernel/line_intersection2.h"
 #include "kernel/plane_intersections.h"
 #include "kernel/vector2.h"
@@ -34,6 +37,23 @@ constexpr int kMsgNoIntersection = 138;
 constexpr std::int16_t kWordCircle = 201;
 constexpr std::int16_t kWordIntersect = 203;
 constexpr std::int16_t kWordAxis = 763;
+constexpr std::int16_t kWordConic = 260;
+// Degenerate conic data of a line-conic step.
+constexpr int kMsgDegenerateConic = 30;
+constexpr Real kConicTolerance = static_cast<Real>(1e-13);
+
+// The conic forms of a line-conic step and the number of defining points each reads from
+// operand 2 on.
+enum ConicForm : int {
+  kFociAndPoint = 0,
+  kFocusDirectrixEccentricity = 1,
+  kHyperbolaFociAndPoint = 2,
+  kFocusDirectrix = 3,
+  kFociEccentricity = 4,
+  kFivePoints = 5,
+  kEquation = 6,
+};
+constexpr std::array<int, 7> kFormPoints{3, 3, 3, 3, 2, 5, 0};
 constexpr Real kOnSegmentTolerance = static_cast<Real>(1e-13);
 
 int Operand(const kernel::ConstructionRecord& step, int i) { return static_cast<std::int16_t>(step.operands[i]); }
@@ -327,6 +347,121 @@ int TGeomC2Win::DoCircleCircleIntersection(std::string* out) {
     items.insert(items.end(), {' ', '=', ' ', 5, kWordCircle, ' ', 10, 11, ' ', 5, kWordIntersect, ' ', 5,
                                kWordCircle, ' ', 12, 6, static_cast<std::int16_t>(points[3]), engine::kTemplateEnd});
     e.ExpandTemplate(out, items);
+  }
+  return result;
+}
+
+int TGeomC2Win::DoLineCurveIntersection(std::string* out) {
+  engine::StepEngine& e = stepEngine;
+  engine::FigureTables& t = e.tables;
+  kernel::ConstructionRecord& step = *e.current();
+  const engine::StepCreates two{2};
+  if (const int code = engine::CheckRoom(t, two); code != 0) return engine::FailStep(e, two, code);
+  const StepLine line = ReadStepLine(t, Operand(step, 0), Operand(step, 1), Operand(step, 8));
+  const int givenForm = Operand(step, 7);
+  if (!line.usable || givenForm < kFociAndPoint || givenForm > kEquation) {
+    return engine::FailStep(e, two, engine::kMsgCouldNotFind);
+  }
+  const int defining = kFormPoints[givenForm];
+  std::array<Point2, 5> q{};
+  for (int i = 0; i < defining; ++i) {
+    const int p = Operand(step, 2 + i);
+    if (!t.PointExists(p)) return engine::FailStep(e, two, engine::kMsgCouldNotFind);
+    q[i] = t.xy[p];
+  }
+
+  int form = givenForm;
+  Real ecc = 1;
+  if (form == kFocusDirectrixEccentricity || form == kFociEccentricity) {
+    if (const int code = e.Evaluate(step.text[0], ecc); code != 0) return engine::FailStep(e, two, code);
+  }
+  if (form == kFociAndPoint || form == kHyperbolaFociAndPoint) {
+    const Real d = kernel::Dist2(q[0], q[1]);
+    const Real d1 = kernel::Dist2(q[2], q[0]);
+    const Real d2 = kernel::Dist2(q[2], q[1]);
+    const Real sum = form == kFociAndPoint ? d1 + d2 : std::fabs(d1 - d2);
+    if (sum < kConicTolerance) return engine::FailStep(e, two, kMsgDegenerateConic);
+    ecc = d / sum;
+  }
+  if (form == kFociEccentricity) {
+    if (std::fabs(1 - ecc) < kConicTolerance) return engine::FailStep(e, two, kMsgDegenerateConic);
+    form = ecc >= 1 ? kHyperbolaFociAndPoint : kFociAndPoint;
+  }
+
+  kernel::LineConicBlock block;
+  block.p = line.a;
+  block.q = line.b;
+  if (form == kFocusDirectrixEccentricity || form == kFocusDirectrix) {
+    // The focus first, then the directrix: the kernels read the directrix first.
+    block.conic_points = {q[1], q[2], q[0], Point2{}, Point2{}};
+    if (form == kFocusDirectrixEccentricity && std::fabs(ecc - 1) >= kConicTolerance) {
+      kernel::FocalTriple triple{q[1], q[2], q[0]};
+      if (!kernel::FocusDirectrixToFoci(triple, ecc)) return engine::FailStep(e, two, kMsgDegenerateConic);
+      form = ecc < 1 ? kFociAndPoint : kHyperbolaFociAndPoint;
+      block.conic_points = {triple[0], triple[1], triple[2], Point2{}, Point2{}};
+    }
+  } else {
+    block.conic_points = q;
+  }
+
+  int count = 0;
+  if (form == kFivePoints) {
+    count = kernel::IntersectLineWithFivePointConic(block);
+  } else if (form == kEquation) {
+    std::array<Real, 6> coef{};
+    if (const int code = EvaluateConicEquation(kernel::JoinConstructionText(step), coef); code != 0) {
+      return engine::FailStep(e, two, code);
+    }
+    count = kernel::LineConicIntersection(coef, block);
+  } else {
+    const std::int16_t kind = form == kFociAndPoint         ? kernel::kConicEllipse
+                              : form == kHyperbolaFociAndPoint ? kernel::kConicHyperbola
+                                                               : kernel::kConicParabola;
+    count = kernel::IntersectLineWithConicKind(block, kind, ecc);
+  }
+  const std::array<Point2, 2> found{block.first, block.second};
+  std::array<bool, 2> valid{};
+  for (int i = 0; i < 2; ++i) valid[i] = i < count && (line.axis || PointOnLinePart(line.index, found[i]));
+  if (!valid[0] && !valid[1]) return engine::FailStep(e, two, engine::kMsgCouldNotFind);
+
+  int tag = -1;
+  if (!line.axis) {
+    const auto conicPoint = [&](int i) { return i < defining ? Operand(step, 2 + i) : -1; };
+    tag = t.CommonPointTag(line.p, line.q, conicPoint(0), conicPoint(1), conicPoint(2));
+    if (givenForm == kFivePoints && (t.CommonPointTag(Operand(step, 5), Operand(step, 6)) != tag)) tag = -1;
+  }
+  std::array<int, 2> made{-1, -1};
+  int result = 0;
+  for (int i = 0; i < 2; ++i) {
+    if (!valid[i]) {
+      e.AdjustTables(1, 0, 0);
+      continue;
+    }
+    if (e.AddPoint(found[i], static_cast<std::uint16_t>(tag), -1) < 0) {
+      result = engine::kMsgNoMoreRoom;
+      continue;
+    }
+    made[i] = t.last_point;
+    if (!line.axis && !AddPointToLine(made[i], line.index)) result = engine::kMsgNoMoreRoom;
+  }
+
+  if (out != nullptr) {
+    std::string& text = *out;
+    text.clear();
+    for (int p : made) {
+      if (p >= 0) t.AppendPointName(text, p);
+    }
+    // An equation step keeps its coefficients in its texts: its line name is not stored there.
+    const std::string lineName = StepLineName(e, line);
+    if (givenForm != kEquation) step.text[2] = lineName;
+    text += " = " + lineName + " intersect " + e.words(kWordConic) + " ";
+    if (givenForm == kEquation) {
+      kernel::CoefficientTexts texts;
+      kernel::SplitSixStrings(texts, kernel::JoinConstructionText(step));
+      kernel::FormatConicEquation(text, texts);
+    } else {
+      for (int i = 0; i < defining; ++i) t.AppendPointName(text, Operand(step, 2 + i));
+    }
   }
   return result;
 }

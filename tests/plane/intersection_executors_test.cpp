@@ -6,8 +6,11 @@
 #include <numbers>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "engine/step_engine.h"
+#include "kernel/construction_record.h"
+#include "kernel/vector2.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
 #include "support/isolated_folders.h"
@@ -230,6 +233,75 @@ TEST_F(IntersectionSteps, HyperbolicSegmentsMeetInTheDiskOrWarnBeyondTheirEnds) 
   EXPECT_EQ(w.Step(103, {a, b, e, f, ab, ef}), 138);
   w.autoExtend = true;
   EXPECT_EQ(w.Step(103, {a, b, e, f, ab, ef}), -2);
+}
+
+
+// A line and a conic of each form: the points found on the line's drawn part, in either order.
+TEST_F(IntersectionSteps, ALineMeetsAConicOfEachForm) {
+  const Real r3 = std::sqrt(Real{3});
+  const Real r2 = std::sqrt(Real{2});
+  struct Case {
+    const char* what;
+    int form;
+    std::vector<Point2> defining;
+    std::vector<std::string> texts;
+    Point2 a, b;  // the line's points; a == b names the x axis instead
+    int lineKind;
+    int expected;
+    std::vector<Point2> points;
+  };
+  const std::vector<Case> cases{
+      {"foci and eccentricity, x axis", 4, {{-1, 0}, {1, 0}}, {"0.5"}, {0, 0}, {0, 0}, 0, 0, {{2, 0}, {-2, 0}}},
+      {"eccentricity exactly 1", 4, {{-1, 0}, {1, 0}}, {"1"}, {0, 0}, {0, 0}, 0, 30, {}},
+      {"ellipse by foci and a point, segment", 0, {{-1, 0}, {1, 0}, {2, 0}}, {}, {0, -1}, {0, 5}, kSegment, 0,
+       {{0, r3}}},
+      {"hyperbola by foci and a point", 2, {{-2, 0}, {2, 0}, {1, 0}}, {}, {0, 0}, {0, 0}, 0, 0, {{1, 0}, {-1, 0}}},
+      {"focus and directrix, eccentricity 1", 1, {{0, 1}, {-1, -1}, {1, -1}}, {"1"}, {-5, 1}, {5, 1}, kLine, 0,
+       {{2, 1}, {-2, 1}}},
+      {"parabola by focus and directrix", 3, {{0, 1}, {-1, -1}, {1, -1}}, {}, {-5, 1}, {5, 1}, kLine, 0,
+       {{2, 1}, {-2, 1}}},
+      {"five points", 5, {{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {r2, r2}}, {}, {-5, 0}, {5, 0}, kLine, 0,
+       {{2, 0}, {-2, 0}}},
+      {"equation", 6, {}, {"1,0,1,0,0,0-4,"}, {0, -5}, {0, 5}, kLine, 0, {{0, 2}, {0, -2}}},
+      {"missing the line's part", 6, {}, {"1,0,1,0,0,0-4,"}, {0, -1}, {0, 1}, kSegment, 2, {}},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.what);
+    PlaneWindow w(0);
+    std::vector<int> ops(9, -1);
+    const bool axis = k.a.x == k.b.x && k.a.y == k.b.y;
+    if (!axis) {
+      ops[0] = w.FreePoint(k.a.x, k.a.y);
+      ops[1] = w.FreePoint(k.b.x, k.b.y);
+      ops[8] = MakeLine(w, k.lineKind, ops[0], ops[1]);
+    } else {
+      ops[0] = ops[1] = 0;
+      ops[8] = kXAxis;
+    }
+    for (std::size_t i = 0; i < k.defining.size(); ++i) ops[2 + i] = w.FreePoint(k.defining[i].x, k.defining[i].y);
+    ops[7] = k.form;
+    const int before = w.tables().last_point;
+    ASSERT_EQ(w.Step(100, ops, k.texts), k.expected);
+    if (k.expected > 0) {
+      EXPECT_EQ(w.tables().last_point, before);
+      continue;
+    }
+    ASSERT_EQ(w.tables().last_point, before + 2);
+    std::vector<Point2> made;
+    for (int p = before + 1; p <= before + 2; ++p) {
+      if (w.tables().exists[p]) made.push_back(w.tables().xy[p]);
+    }
+    ASSERT_EQ(made.size(), k.points.size());
+    for (const Point2& want : k.points) {
+      bool seen = false;
+      for (const Point2& got : made) seen = seen || kernel::TaxiDist2(got, want) < 1e-12L;
+      EXPECT_TRUE(seen) << static_cast<double>(want.x) << ", " << static_cast<double>(want.y);
+    }
+    if (k.form == 6) {
+      EXPECT_EQ(kernel::JoinConstructionText(w.history().steps.back()), k.texts[0]);
+      EXPECT_EQ(w.stepText.substr(w.stepText.find(" =")), " = AB intersect conic (1)xx+(0)xy+(1)yy+(0)x+(0)y+(0-4)=0");
+    }
+  }
 }
 
 }  // namespace
