@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/hyperbolic_primitives.h"
 #include "engine/step_engine.h"
 #include "kernel/construction_record.h"
 #include "kernel/vector2.h"
@@ -301,6 +302,32 @@ TEST_F(IntersectionSteps, ALineMeetsAConicOfEachForm) {
       EXPECT_EQ(kernel::JoinConstructionText(w.history().steps.back()), k.texts[0]);
       EXPECT_EQ(w.stepText.substr(w.stepText.find(" =")), " = AB intersect conic (1)xx+(0)xy+(1)yy+(0)x+(0)y+(0-4)=0");
     }
+  }
+}
+
+TEST_F(IntersectionSteps, HyperbolicCirclesAndLinesMeetAtTheirHyperbolicDistances) {
+  PlaneWindow w(1);
+  const engine::GeometryModel& model = w.model();
+  const engine::FigureTables& t = w.tables();
+  const int o = w.FreePoint(0, 0);
+  const int p = w.FreePoint(0.5L, 0);
+  const int q = w.FreePoint(0.4L, 0.1L);
+  const int s = w.FreePoint(0.4L, 0.5L);
+  const int c1 = MakeCircle(w, o, p);
+  const int c2 = MakeCircle(w, q, s);
+  ASSERT_EQ(w.Step(105, {o, p, q, s, c1, c2}), 0);
+  for (int x = t.last_point - 1; x <= t.last_point; ++x) {
+    ASSERT_TRUE(t.PointExists(x));
+    EXPECT_REAL_NEAR(engine::Distance(model, t.xy[o], t.xy[x]), engine::Distance(model, t.xy[o], t.xy[p]), 1e-9L);
+    EXPECT_REAL_NEAR(engine::Distance(model, t.xy[q], t.xy[x]), engine::Distance(model, t.xy[q], t.xy[s]), 1e-9L);
+  }
+
+  // A whole line through the first circle's centre meets it at its radius on both sides.
+  const int line = MakeLine(w, kLine, o, q);
+  ASSERT_EQ(w.Step(104, {o, q, o, p, line, c1, -1}), 0);
+  for (int x = t.last_point - 1; x <= t.last_point; ++x) {
+    ASSERT_TRUE(t.PointExists(x));
+    EXPECT_REAL_NEAR(engine::Distance(model, t.xy[o], t.xy[x]), engine::Distance(model, t.xy[o], t.xy[p]), 1e-9L);
   }
 }
 
