@@ -3,9 +3,12 @@
 // parallels, tangents, transformations, deletions, tangent circles, hyperbolic curves and conics.
 // Each family of executors lives in a file of its own and follows engine/step_contract.h.
 
+#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "kernel/real.h"
 #include "plane/geom_c1_win.h"
 
 namespace plane {
@@ -20,6 +23,43 @@ class TGeomC2Win : public TGeomC1Win {
   // Kind 122: the point at two typed coordinate expressions; 0 or the compiler's code.
   int DoKind122(std::string* out) override { return DoCoordinatePoint(out); }
   int DoCoordinatePoint(std::string* out);
+
+  // --- Intersections (intersection_executors.cpp) -------------------------------------------
+  // Other > Autoextend: intersections count on the whole line, not only on its drawn part.
+  bool autoExtend = false;
+  // Kind 103: the point where two lines (records or axes) meet; -1 when it lies outside the view,
+  // -2 (hyperbolic, Autoextend on) when it lies beyond a drawn segment.
+  int DoIntersection103(std::string* out) override;
+  // Kind 104: the points of a line and a circle; kind 105: of two circles; kind 100: of a line and
+  // a conic given by foci, focus and directrix, five points or an equation (operand 7).
+  int DoLineCircleIntersection(std::string* out) override;
+  int DoCircleCircleIntersection(std::string* out) override;
+  int DoLineCurveIntersection(std::string* out) override;
+  // Whether P lies on the drawn part of line record `line` (always with Autoextend on).
+  bool PointOnLinePart(int line, const kernel::Point2& p) const;
+  // Whether P lies on the drawn part (the arc) of circle record `circle`.
+  bool PointOnCircleArc(int circle, const kernel::Point2& p) const;
+  // The drawn-part test alone, whatever Autoextend says.
+  bool OnDrawnLinePart(int line, const kernel::Point2& p) const;
+  // A computed point this close to an existing one is that point: 0.001 of a pixel's width.
+  kernel::Real ReuseTolerance() const;
+
+  // --- Conic inventory steps (conic_inventory_executors.cpp) ----------------------------------
+  // Kind 203: a point at parameter t (text 1) on a conic by focus and directrix, by foci and a
+  // point, or by foci and eccentricity (text 2).
+  int DoConic(std::string* out) override;
+  // Kind 211: the centre, a focus and its vertex, or the asymptotes of a conic through five points
+  // or of a typed equation; 10 when the conic has no such feature.
+  int DoKind211(std::string* out) override;
+  // Kind 212: the asymptotes of a hyperbola by foci, by focus and directrix, or by foci and a point.
+  int DoKind212(std::string* out) override;
+  // The six coefficients from "a,b,c,d,e,f,", each evaluated in turn; the first error's code.
+  int EvaluateConicEquation(const std::string& joined, std::array<kernel::Real, 6>& coef);
+  // The step creators of the conic dialogs: each makes its step and runs it as a new step; the
+  // executor's result (a step that fails is not kept).
+  int NewConicFeatureStep(int feature, int points, int lines, std::string_view equation);
+  int NewConicFeatureStepFromPoints(int feature, int points, int lines, std::span<const int, 5> five);
+  int NewAsymptotesStep(int p0, int p1, int p2, int form, std::string_view eccentricity);
 };
 
 }  // namespace plane
