@@ -267,7 +267,8 @@ bool InRange(OperandKind kind, std::uint16_t v) {
   switch (kind) {
     case OperandKind::kPoint: return v <= kLastPointLimit;
     case OperandKind::kPointOrNone: return v == kNoOperand || v <= kLastPointLimit;
-    case OperandKind::kLine: return v <= kLastLineLimit;
+    // A line index, or an axis: -10 the x axis, any other value below -9 the y axis.
+    case OperandKind::kLine: return v <= kLastLineLimit || static_cast<std::int16_t>(v) <= -10;
     case OperandKind::kCircle: return v <= kLastCircleLimit;
     case OperandKind::kHypercycle:
     case OperandKind::kHorocycle: return v <= kLastHypCurveLimit;

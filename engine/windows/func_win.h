@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/expr_compiler.h"
+#include "engine/expr_tokens.h"
 #include "engine/windows/fill_win.h"
 
 namespace engine {
@@ -35,6 +36,12 @@ class TFuncWin : public TFillWin, public ExpressionContext {
   Real PixelsPerUnitX() const override { return mapping.pixelsPerUnitX; }
   std::string FormatNumber(Real x) const override { return FormatNumber(x, false); }
   int Dimension() const override { return dimension(); }
+  // A minus that starts an expression or follows an operator or "(" negates. The measuring layer
+  // above replaces its measuring codes first and then marks the minus signs the same way.
+  int CompileHook116(ExprTokenArray& tokens) override {
+    MarkUnaryMinus(tokens);
+    return 0;
+  }
 };
 
 }  // namespace engine

@@ -136,6 +136,8 @@ TEST(StepKinds, RecordsThatDoNotFitTheirKindAreRefused) {
       {160, {37, 3, 0, 1}, 1},
       {142, {0, 1, 4, 2, 3, 9001}, 1},       // the second line is out of range
       {142, {0, 1, 4, 2, 3, 5}, 0},
+      {103, {0, 1, 2, 3, -10, -20}, 0},      // the x axis and the y axis
+      {103, {0, 1, 2, 3, -10, -9}, 1},       // -9 to -1 name no line
       {169, {6, 1, 19, 7, 0, 0, 0}, 0},
       {169, {6, 1, 18, 7, 0, 0, 0}, 1},      // a ring of 6 has 19 points
       {169, {51, 0, 153, 52}, 1},

@@ -136,6 +136,11 @@ TEST_F(StepWindowTest, TheWindowIsTheExpressionContextOfItsSteps) {
   EXPECT_EQ(w.ParseNumber("2*3+1", value), 0);
   EXPECT_EQ(value, 7);
   EXPECT_NE(w.ParseNumber("2*", value), 0);
+  // A leading minus, and one after an operator or a bracket, negates.
+  for (const auto& [text, expected] : {std::pair{"-24", -24.0L}, {"3*-2", -6.0L}, {"(-1)-(-4)", 3.0L}}) {
+    EXPECT_EQ(w.ParseNumber(text, value), 0) << text;
+    EXPECT_EQ(value, expected) << text;
+  }
   EXPECT_FALSE(w.InNonEuclideanModel());
   w.SetGeometry(engine::kUpperHalfPlane, 2);
   EXPECT_TRUE(w.InNonEuclideanModel());
