@@ -87,11 +87,27 @@ inline constexpr int kRealSecondCount = 10;
 
 using TokenRecord = std::array<std::uint8_t, kTokenBytes>;
 
+// What a figure that never read a file writes: the values a reader would set right otherwise.
+inline std::array<std::uint16_t, kHeaderWords> DefaultHeader() {
+  std::array<std::uint16_t, kHeaderWords> header{};
+  header[kHeaderGridFirst] = header[kHeaderGridSecond] = 1;
+  header[kHeaderFillMix] = 901;
+  header[kHeaderTokens] = kTokenRecords - 4;
+  return header;
+}
+inline std::array<kernel::Real, kFileReals> DefaultReals() {
+  std::array<kernel::Real, kFileReals> reals{};
+  reals[kRealZoom] = 1.1L;
+  reals[kRealFirstCount] = 100;
+  reals[kRealSecondCount] = 10;
+  return reals;
+}
+
 struct PlaneFigureFile {
   view::CommonBlock common;
-  std::array<std::uint16_t, kHeaderWords> header{};
+  std::array<std::uint16_t, kHeaderWords> header = DefaultHeader();
   std::array<std::uint8_t, kFlagBytes> flags{};
-  std::array<kernel::Real, kFileReals> reals{};
+  std::array<kernel::Real, kFileReals> reals = DefaultReals();
   std::array<std::uint16_t, kMarkerWords> markers{};
   std::int32_t toolX = -1;
   std::int32_t toolY = -1;
