@@ -121,4 +121,20 @@ TEST_F(PlaneFileTest, AFileThatCannotBeReadLeavesTheFigure) {
   w.Destroy();
 }
 
+TEST_F(PlaneFileTest, AMissingStartUpFileIsReportedAndTheWindowKeepsItsName) {
+  plane::TGeom2Win w(nullptr, "plane", 0);
+  w.qelWin.writeSettings = 0;
+  w.fileMsg.startupFileName = (folder_ / "missing.kv2").string();
+  const std::string before = w.fileMsg.fileName;
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  w.Create();
+  ASSERT_EQ(script.shown().size(), 1u);
+  EXPECT_NE(script.shown()[0].text.find("cannot open file"), std::string::npos);
+  EXPECT_EQ(w.fileMsg.fileName, before);
+  EXPECT_EQ(w.tables().last_point, -1);
+  EXPECT_TRUE(w.history().steps.empty());
+  w.Destroy();
+}
+
 }  // namespace
