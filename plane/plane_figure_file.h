@@ -30,6 +30,7 @@
 #include "shell/author_data.h"
 #include "view/common_block.h"
 #include "view/picture_item.h"
+#include "view/qel_wint.h"
 #include "view/text_item.h"
 
 namespace plane {
@@ -47,8 +48,8 @@ inline constexpr std::size_t kSharedBlockBytes = 42;
 inline constexpr std::size_t kLabelListBytes = 42;
 inline constexpr std::size_t kTableBlockBytes = 60;
 inline constexpr std::size_t kBackgroundNameBytes = 256;
-// Eval texts a file may bring beyond those already in use.
-inline constexpr int kEvalTextCapacity = 32767;
+// The evaluated-text entries a file may use: their codes (5000 + entry) stay below the limit.
+inline constexpr int kEvalTextCapacity = view::kEvalCodeLimit - 5000;
 
 // Header words.
 enum HeaderWord {
