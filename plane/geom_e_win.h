@@ -8,6 +8,7 @@
 
 #include "plane/geom_d_win.h"
 #include "plane/plane_settings.h"
+#include "plane/plane_figure_file.h"
 
 namespace plane {
 
@@ -71,6 +72,22 @@ class TGeomEWin : public TGeomDWin {
   // The picture on a printer page or a bitmap: the model's frame and the figure.
   bool PaintPicture(platform::DC& dc) override;
   bool PaintToBitmap(platform::DC& dc) override { return PaintPicture(dc); }
+
+  // --- The 2-D figure file (plane/geom_file.cpp) ---
+  // Writes the figure to the open file; false when it could not be written whole.
+  bool WriteData() override;
+  // Reads the open file into fresh data and takes it over only when the whole file was read; 0,
+  // or message 11 or 8 with the figure unchanged.
+  int ReadData() override;
+  // Empties the figure and the lists the file carries for it.
+  void ClearFigure() override;
+  // The window's state as a file, and a file read whole taken over (emptied in the process).
+  PlaneFigureFile CollectFigureFile();
+  void TakeFigureFile(PlaneFigureFile& file);
+  // What the last file read carried that no layer of the window keeps yet (the attached-point
+  // lists, traces, markings, conic lists, equations, user functions, plot settings, expression
+  // tokens and the settings blocks), written back as it came.
+  PlaneFigureFile fileData;
 
  protected:
   void SetupWindow() override;

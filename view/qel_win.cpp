@@ -91,7 +91,7 @@ void TQELWin::KeepPlacementOnScreen() {
 int TQELWin::LoadFile() {
   // A missing file leaves the figure as it is.
   if (!IsReadableFile(fileMsg.fileName)) return shell::kCannotOpenFile;
-  ClearFigure();
+  // The reader clears the figure only once it has the whole file: a damaged file leaves it.
   const int result = ReadDocument();
   if (result >= 1) return result;
   KeepPlacementOnScreen();

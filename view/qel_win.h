@@ -131,9 +131,10 @@ class TQELWin : public shell::TPreWin {
   QELWinData qelWin;
   DrawDevice device;
 
-  // Clears the figure, reads the file named in fileMsg.fileName and shows the window where the
-  // file places it (anywhere on the screen when that place does not fit); 0 or a message number.
-  // A file that cannot be read is reported before anything is cleared.
+  // Reads the file named in fileMsg.fileName and shows the window where the file places it
+  // (anywhere on the screen when that place does not fit); 0 or a message number. The figure is
+  // replaced by ReadData, which clears it (ClearFigure) only once it has read the whole file, so
+  // a missing or damaged file leaves the figure as it was.
   int LoadFile() override;
   bool Save() override;
   void Hide() override;

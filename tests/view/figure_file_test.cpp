@@ -103,6 +103,7 @@ TEST_F(FigureFile, AFileThatCannotBeTakenLeavesTheWindowAsItWas) {
   ASSERT_TRUE(kernel::WriteFileAtomically(FigurePath(), bytes));
   EXPECT_EQ(w.LoadFile(), shell::kIncompatibleVersions);
   EXPECT_EQ(w.lastVersion, -1);
+  EXPECT_EQ(w.clears, 0);  // the figure is cleared only for a file read whole
   EXPECT_EQ(w.fileMsg.placement.x, 20);
   EXPECT_TRUE(w.preWin.backBitmap.has_value());
 

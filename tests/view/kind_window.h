@@ -37,7 +37,9 @@ class KindWindow : public view::TQELWin {
   int ReadData() override {
     lastVersion = OpenFileForLoad();
     if (lastVersion < 1) return shell::kIncompatibleVersions;
-    return LoadNotebook() ? 0 : shell::kInconsistentData;
+    if (!LoadNotebook()) return shell::kInconsistentData;
+    ClearFigure();  // the file was read whole: it replaces the figure
+    return 0;
   }
 };
 

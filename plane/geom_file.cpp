@@ -1,0 +1,183 @@
+// The 2-D figure file of the plane windows: the window's state into a PlaneFigureFile and back.
+#include <algorithm>
+
+#include "plane/geom_e_win.h"
+#include "shell/message_numbers.h"
+#include "shell/note_win.h"
+#include "platform/text_editor.h"
+
+namespace plane {
+
+namespace {
+
+constexpr std::uint16_t kBounceCheck = 137;
+// Marker block words.
+constexpr int kMarkerLabelOffsetX = 8;
+constexpr int kMarkerLabelOffsetY = 9;
+// Header words this layer fills from its settings.
+constexpr int kHeaderAxesKind = 14;
+constexpr int kHeaderAxisFont = 16;
+constexpr int kHeaderGridKind = 17;
+constexpr int kFlagAxesShown = 4;
+constexpr int kRealHighlight = 3;
+constexpr int kRealArrow = 5;
+constexpr int kEvalCodeBase = 5000;
+
+std::uint16_t Word(std::int32_t v) { return static_cast<std::uint16_t>(v); }
+
+}  // namespace
+
+PlaneFigureFile TGeomEWin::CollectFigureFile() {
+  PlaneFigureFile file = fileData;
+  file.common = MakeCommonBlock(qelWin.fileKind);
+  const PlaneDisplaySettings s = CollectDisplaySettings();
+  auto& h = file.header;
+  h[kHeaderDecimals] = Word(s.decimals);
+  h[kHeaderToolbarMode] = Word(s.toolbarMode);
+  h[kHeaderPenWidth] = Word(s.penWidth);
+  h[kHeaderLabels] = Word(s.labelMode);
+  h[kHeaderFieldWidth] = Word(s.fieldWidth);
+  h[kHeaderAxesKind] = Word(s.axesKind);
+  h[kHeaderAxisFont] = Word(s.axisFont);
+  h[kHeaderGridKind] = Word(s.gridKind);
+  h[kHeaderGridFirst] = Word(s.gridScreenWidth);
+  h[kHeaderGridSecond] = Word(s.gridPrintedWidth);
+  if (h[kHeaderFillMix] == 0) h[kHeaderFillMix] = 901;
+  h[kHeaderProtection] = authorData.permissions;
+  h[kHeaderBounceCheck] = h[kHeaderBounce] == kBounceCheck ? kBounceCheck : 0;
+  file.flags[kFlagAxesShown] = static_cast<std::uint8_t>(s.axesShown != 0);
+  file.flags[kFlagNoNotebook] = notebookWindow() == nullptr;
+  file.flags[kFlagNoBackground] = 1;
+  file.reals[kRealHighlight] = s.highlightLength;
+  file.reals[kRealArrow] = s.arrowLength;
+  file.reals[kRealZoom] = s.zoomFactor;
+  for (int i = 0; i < kPlaneMarkerCharacters; ++i) file.markers[static_cast<std::size_t>(i)] = s.markers[static_cast<std::size_t>(i)];
+  file.markers[kMarkerLabelOffsetX] = file.markers[kMarkerLabelOffsetY] = defaultLabelOffset;
+
+  const engine::FigureTables& t = tables();
+  const auto count = static_cast<std::size_t>(t.last_point + 1);
+  file.points.assign(t.xy.begin(), t.xy.begin() + static_cast<std::ptrdiff_t>(count));
+  file.names.assign(t.names.begin(), t.names.begin() + static_cast<std::ptrdiff_t>(count));
+  file.attrs.assign(t.attrs.begin(), t.attrs.begin() + static_cast<std::ptrdiff_t>(count));
+  file.author = authorData;
+  file.history = history().steps;
+  file.frameTexts = textItems.measurements;
+  file.fills = fills;
+  file.figureTexts = textItems.plain;
+  file.evalTexts.clear();
+  for (const view::TextItem& item : textItems.evaluated) {
+    engine::EvalTextPieceItem piece{item, {}};
+    const int entry = item.evalCode - kEvalCodeBase;
+    if (entry >= 0 && static_cast<std::size_t>(entry) < textItems.evalTable.size())
+      piece.entry = textItems.evalTable[static_cast<std::size_t>(entry)];
+    file.evalTexts.push_back(piece);
+  }
+  file.pictures = pictures;
+  if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
+  return file;
+}
+
+bool TGeomEWin::WriteData() {
+  kernel::ByteWriter* out = OutFile();
+  if (!out) return false;
+  if (!WritePlaneFigureFile(*out, qelWin.fileKind, CollectFigureFile())) return false;
+  if (notebookWindow()) notebookWindow()->editor().SetModified(false);
+  fileMsg.version = kPlaneFileVersion;
+  return true;
+}
+
+void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
+  ClearFigure();
+  ApplyCommonBlock(file.common);
+  DeleteBackBitmap();
+  PlaneDisplaySettings s = CollectDisplaySettings();
+  const auto& h = file.header;
+  s.decimals = std::min<int>(h[kHeaderDecimals], 18);
+  s.fieldWidth = file.version >= 35 ? h[kHeaderFieldWidth] : s.decimals + 2;
+  s.toolbarMode = h[kHeaderToolbarMode];
+  s.penWidth = h[kHeaderPenWidth];
+  s.labelMode = h[kHeaderLabels];
+  s.axesKind = h[kHeaderAxesKind];
+  s.axisFont = h[kHeaderAxisFont];
+  s.gridKind = h[kHeaderGridKind];
+  s.gridScreenWidth = h[kHeaderGridFirst];
+  s.gridPrintedWidth = h[kHeaderGridSecond];
+  s.axesShown = file.flags[kFlagAxesShown] != 0;
+  s.zoomFactor = file.reals[kRealZoom];
+  if (file.reals[kRealHighlight] >= 1e-16L) s.highlightLength = file.reals[kRealHighlight];
+  if (file.reals[kRealArrow] > 0) s.arrowLength = file.reals[kRealArrow];
+  if (file.flags[kFlagMarkersFollow] == 0) {
+    for (int i = 0; i < kPlaneMarkerCharacters; ++i) {
+      const std::uint16_t c = file.markers[static_cast<std::size_t>(i)];
+      s.markers[static_cast<std::size_t>(i)] = c >= 32 && c < 256 ? static_cast<std::uint8_t>(c) : kDefaultMarkerCharacters[static_cast<std::size_t>(i)];
+    }
+    defaultLabelOffset = file.markers[kMarkerLabelOffsetX];
+  }
+  ApplyDisplaySettings(s);
+  // A tool window position that does not fit the screen now is no position.
+  const platform::WindowRect screen = ScreenRect();
+  if (file.toolX < 0 || file.toolY < 0 || file.toolX > screen.width - 200 || file.toolY > screen.height - 100)
+    file.toolX = -1;
+
+  engine::FigureTables& t = tables();
+  for (std::size_t i = 0; i < file.points.size(); ++i) {
+    t.xy[i] = file.points[i];
+    t.names[i] = file.names[i];
+    t.attrs[i] = file.attrs[i];
+  }
+  history().steps = std::move(file.history);
+  authorData = file.author;
+  textItems.measurements = std::move(file.frameTexts);
+  textItems.plain = std::move(file.figureTexts);
+  fills = std::move(file.fills);
+  textItems.evaluated.clear();
+  for (engine::EvalTextPieceItem& piece : file.evalTexts) {
+    const int entry = piece.item.evalCode - kEvalCodeBase;
+    while (static_cast<std::size_t>(entry) >= textItems.evalTable.size()) GrowEvalTable();
+    textItems.evalTable[static_cast<std::size_t>(entry)] = piece.entry;
+    textItems.lastEvalEntry = static_cast<std::int16_t>(entry);
+    textItems.evaluated.push_back(piece.item);
+  }
+  file.evalTexts.clear();
+  pictures = std::move(file.pictures);
+  if (notebookWindow() && file.flags[kFlagNoNotebook] == 0) {
+    notebookWindow()->SetText(file.notebook);
+    notebookWindow()->SetTitle();
+  }
+  file.notebook.clear();
+  file.points.clear();
+  file.names.clear();
+  file.attrs.clear();
+  fileData = std::move(file);
+}
+
+int TGeomEWin::ReadData() {
+  kernel::ByteReader* in = InFile();
+  if (!in) return shell::kCannotOpenFile;
+  // The whole file is read into fresh data first: a file that cannot be read changes nothing.
+  PlaneFigureFile file;
+  const int result = ReadPlaneFigureFile(*in, qelWin.fileKind, textItems.lastEvalEntry + 1, file);
+  if (result != 0) return result;
+  TakeFigureFile(file);
+  ReplayConstruction(true);
+  Update(false);
+  SetupMenuChecks(true);
+  fileMsg.version = kPlaneFileVersion;
+  return 0;
+}
+
+void TGeomEWin::ClearFigure() {
+  TGeomDWin::ClearFigure();
+  // What the file carried for layers that keep no state of their own goes with the figure.
+  const PlaneFigureFile kept = std::move(fileData);
+  fileData = PlaneFigureFile{};
+  fileData.header = kept.header;
+  fileData.flags = kept.flags;
+  fileData.reals = kept.reals;
+  fileData.markers = kept.markers;
+  fileData.display = kept.display;
+  fileData.toolX = kept.toolX;
+  fileData.toolY = kept.toolY;
+}
+
+}  // namespace plane

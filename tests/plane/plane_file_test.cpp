@@ -1,0 +1,140 @@
+// The plane window's figure file: saved, closed and opened again the figure replays to the same
+// points; a file that cannot be read leaves the open figure as it was.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "kernel/file_bytes.h"
+#include "platform/scripted_responder.h"
+#include "plane_window.h"
+#include "support/isolated_folders.h"
+
+namespace {
+
+using plane_test::PlaneWindow;
+using PlaneFileTest = IsolatedFolders;
+
+struct PointState {
+  int label;
+  kernel::Real x;
+  kernel::Real y;
+  bool operator==(const PointState&) const = default;
+};
+
+std::vector<PointState> Points(PlaneWindow& w) {
+  std::vector<PointState> points;
+  const engine::FigureTables& t = w.tables();
+  for (int i = 0; i <= t.last_point; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    points.push_back({t.names[k].label, t.xy[k].x, t.xy[k].y});
+  }
+  return points;
+}
+
+void SaveAs(PlaneWindow& w, const std::string& path) {
+  w.qelWin.writeSettings = 0;
+  w.fileMsg.fileName = path;
+  w.fileMsg.named = 1;
+  platform::ScriptedResponder script;
+  ASSERT_TRUE(w.Save());
+}
+
+TEST_F(PlaneFileTest, ASavedFigureOpensAgainWithTheSamePointsAndTexts) {
+  for (std::uint8_t hyperbolic : {0, 1}) {
+    SCOPED_TRACE(static_cast<int>(hyperbolic));
+    const std::string path = (folder_ / (hyperbolic ? "f.kvh" : "f.kv2")).string();
+    std::vector<PointState> saved;
+    {
+      PlaneWindow w(hyperbolic);
+      w.FreePoint(0.25L, 0.5L);
+      w.FreePoint(-1.0L / 3, 0.125L);
+      w.FreePoint(0.1L, -0.2L);
+      view::TextItem text;
+      text.text = "hello";
+      w.textItems.plain.push_back(text);
+      saved = Points(w);
+      SaveAs(w, path);
+      w.Destroy();
+    }
+    PlaneWindow reader(hyperbolic);
+    reader.qelWin.writeSettings = 0;
+    reader.fileMsg.fileName = path;
+    ASSERT_EQ(reader.LoadFile(), 0);
+    EXPECT_EQ(Points(reader), saved);
+    EXPECT_EQ(reader.history().steps.size(), 3u);
+    ASSERT_EQ(reader.textItems.plain.size(), 1u);
+    EXPECT_EQ(reader.textItems.plain[0].text, "hello");
+    EXPECT_EQ(reader.fileMsg.named, 1);
+    // Written again, the file comes out as it was read.
+    const kernel::Bytes first = kernel::ReadFileBytes(path).value();
+    SaveAs(reader, path);
+    const kernel::Bytes second = kernel::ReadFileBytes(path).value();
+    ASSERT_EQ(second.size(), first.size());
+    const auto [a, b] = std::mismatch(first.begin(), first.end(), second.begin());
+    EXPECT_EQ(a - first.begin(), static_cast<std::ptrdiff_t>(first.size()));
+    reader.Destroy();
+  }
+}
+
+TEST_F(PlaneFileTest, AFileThatCannotBeReadLeavesTheFigure) {
+  const std::string good = (folder_ / "good.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(1, 1);
+    SaveAs(w, good);
+    w.Destroy();
+  }
+  const kernel::Bytes bytes = kernel::ReadFileBytes(good).value();
+  PlaneWindow w(0);
+  w.qelWin.writeSettings = 0;
+  w.FreePoint(3, 4);
+  w.FreePoint(5, 6);
+  const std::vector<PointState> before = Points(w);
+  struct Case {
+    std::string name;
+    kernel::Bytes bytes;
+    int result;
+  };
+  kernel::Bytes newer = bytes;
+  newer[4] = 64;  // the format version
+  const Case cases[] = {
+      {"cut.kv2", kernel::Bytes(bytes.begin(), bytes.end() - 3), 11},
+      {"head.kv2", kernel::Bytes(bytes.begin(), bytes.begin() + 1200), 11},
+      {"newer.kv2", newer, 8},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = (folder_ / c.name).string();
+    ASSERT_TRUE(kernel::WriteFileAtomically(path, c.bytes));
+    w.fileMsg.fileName = path;
+    EXPECT_EQ(w.LoadFile(), c.result);
+    EXPECT_EQ(Points(w), before);
+    EXPECT_EQ(w.history().steps.size(), 2u);
+  }
+  // A hyperbolic file is not a Euclidean one.
+  PlaneWindow hyperbolic(1);
+  hyperbolic.qelWin.writeSettings = 0;
+  hyperbolic.fileMsg.fileName = good;
+  EXPECT_EQ(hyperbolic.LoadFile(), 11);
+  hyperbolic.Destroy();
+  w.Destroy();
+}
+
+TEST_F(PlaneFileTest, AMissingStartUpFileIsReportedAndTheWindowKeepsItsName) {
+  plane::TGeom2Win w(nullptr, "plane", 0);
+  w.qelWin.writeSettings = 0;
+  w.fileMsg.startupFileName = (folder_ / "missing.kv2").string();
+  const std::string before = w.fileMsg.fileName;
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  w.Create();
+  ASSERT_EQ(script.shown().size(), 1u);
+  EXPECT_NE(script.shown()[0].text.find("cannot open file"), std::string::npos);
+  EXPECT_EQ(w.fileMsg.fileName, before);
+  EXPECT_EQ(w.tables().last_point, -1);
+  EXPECT_TRUE(w.history().steps.empty());
+  w.Destroy();
+}
+
+}  // namespace
