@@ -10,10 +10,14 @@ constexpr kernel::Real kClearedHalfExtent = 5;
 
 }  // namespace
 
-TGeom11Win::TGeom11Win(platform::FrameWindow* parent, std::string_view title) : TGeom10Win(parent, title) {}
+TGeom11Win::TGeom11Win(platform::FrameWindow* parent, std::string_view title)
+    : TGeom10Win(parent, title), defaultFileName_(title) {}
 
 void TGeom11Win::ClearFigure() {
+  ClearAuthorData();
   ClearHistory();
+  FreePictureList();
+  FreeTexts();
   ClearUndoMarks();
   TruncateItemList(0);
   engine::FigureTables& t = tables();
@@ -33,6 +37,17 @@ void TGeom11Win::ClearFigure() {
   SetView(0, 0, kClearedHalfExtent, kClearedHalfExtent, false);
   wing.pictureValid = 0;
   fileMsg.modified = 0;
+}
+
+void TGeom11Win::NewFigure() {
+  if (tables().last_point < 0) return;
+  ClearFigure();
+  fileMsg.fileName = defaultFileName_;
+  fileMsg.named = 0;
+  UpdateCaption(false);
+  wing.pictureValid = 0;
+  Invalidate(false);
+  SetupMenuChecks(false);
 }
 
 }  // namespace plane

@@ -4,6 +4,7 @@
 // transformations.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "engine/windows/geom10_win.h"
@@ -21,6 +22,12 @@ class TGeom11Win : public engine::TGeom10Win {
   // Empties the figure: no history, no objects, every point's name record reset with the default
   // label offset, the view about the origin with half extents 5, nothing modified.
   void ClearFigure() override;
+  // File > New (after the save question): a figure with points is cleared and the window takes
+  // the name it was opened with, unsaved.
+  void NewFigure() override;
+
+ private:
+  std::string defaultFileName_;
 };
 
 }  // namespace plane

@@ -232,3 +232,25 @@ TEST_F(PlaneWindowTest, LinkedWindowsTakeTheirGeometryAndASlot) {
 }
 
 }  // namespace
+
+TEST_F(PlaneWindowTest, NewClearsAFigureWithPointsAndRestoresTheWindowsName) {
+  PlaneWindow w(0);
+  const std::string name = w.fileMsg.fileName;
+  w.FreePoint(1, 2);
+  w.FreePoint(-1, 0);
+  view::TextItem text;
+  text.text = "note";
+  w.textItems.plain.push_back(text);
+  w.fileMsg.fileName = folder_.string() + "/figure.kv2";
+  w.fileMsg.named = 1;
+  w.fileMsg.modified = 0;  // saved: no question
+  platform::ScriptedResponder script;
+  w.DispatchCommand(view::kCmdNew);
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(w.tables().last_point, -1);
+  EXPECT_TRUE(w.history().steps.empty());
+  EXPECT_TRUE(w.textItems.plain.empty());
+  EXPECT_EQ(w.fileMsg.fileName, name);
+  EXPECT_EQ(w.fileMsg.named, 0);
+  w.Destroy();
+}
