@@ -26,10 +26,12 @@ constexpr int kCmdLineIntersection = 780;
 constexpr int kCmdPolygonCentroid = 765;
 constexpr int kCmdVertexCentroid = 766;
 constexpr int kCmdPenAttributes = 879;
+constexpr int kCmdCoordinates = 789;
 
 constexpr int kLineKind = 116;
 constexpr int kRayKind = 117;
 constexpr int kCentroidKind = 108;
+constexpr int kCoordinatePointKind = 122;
 constexpr int kLineLineKind = 103;
 constexpr int kLineCircleKind = 104;
 constexpr int kCircleCircleKind = 105;
@@ -90,6 +92,7 @@ int ListPoints(const FigureTables& t, std::string text, std::span<std::uint16_t>
 TGeom10Win::~TGeom10Win() {
   attributeDialog_.reset();
   intersectionDialog_.reset();
+  coordinateDialog_.reset();
 }
 
 // --- Dialogs --------------------------------------------------------------------------------
@@ -134,6 +137,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdPolygonCentroid: NewCentroidStep(2); return true;
     case kCmdVertexCentroid: NewCentroidStep(0); return true;
     case kCmdPenAttributes: ShowLineAttributes(); return true;
+    case kCmdCoordinates: ShowCoordinateDialog(); return true;
     default: return TGeom09Win::OnCommand(id);
   }
 }
@@ -440,6 +444,29 @@ int TGeom10Win::NewOrthogonalArcStep(std::string text) {
   }
   if (code > 0) Msg(code);
   return code;
+}
+
+// --- Points at coordinates ------------------------------------------------------------------
+
+void TGeom10Win::ShowCoordinateDialog() {
+  if (!coordinateDialog_) {
+    coordinateDialog_ = std::make_unique<TDoUndoDlg>(this, "XYINPUT", 13, kCoordinatePointKind, kDoUndoTextLimit,
+                                                     DialogTexts{"0.0", "0.0", "", "", ""});
+  }
+  coordinateDialog_->Show();
+}
+
+int TGeom10Win::DoPointFromCoordinates(std::string& x, std::string& y) {
+  kernel::ConstructionRecord& step = history().BeginStep(kCoordinatePointKind);
+  if (x.size() > kStepTextChars || y.size() > kStepTextChars) {
+    // Long expressions go into the joined texts as a list.
+    kernel::SplitConstructionText(step, x + "," + y + ",");
+    step.operands[8] = 0;
+  } else {
+    step.text[0] = x;
+    step.text[1] = y;
+  }
+  return RunBuiltStep();
 }
 
 // --- Angles, division of circles, labels ------------------------------------------------------

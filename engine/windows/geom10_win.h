@@ -110,6 +110,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   int DoDrawAngle(std::string& points, std::string& value) override;
   int DoDivideCircles(std::string& circles, std::string& count) override;
   int DoRelabelOrSwap(std::string& t1, std::string& t2) override;
+  // Point > Coordinates: a point at two typed coordinate expressions (kind 122).
+  void ShowCoordinateDialog();
+  int DoPointFromCoordinates(std::string& x, std::string& y) override;
   // The intersections of line l (or an axis) with circle c (kind 104) and of two circles (105).
   int NewLineCircleIntersection(int line, int circle);
   int NewCircleCircleIntersection(int circle1, int circle2);
@@ -131,6 +134,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   int RunBuiltStep();
   std::vector<TDoUndoDlg*> constructionDialogs_;
   std::unique_ptr<TDoUndoDlg> intersectionDialog_;
+  std::unique_ptr<TDoUndoDlg> coordinateDialog_;
   std::unique_ptr<TCTSDlg> attributeDialog_;
 
   // The fonts of a labelling pass and their measures.

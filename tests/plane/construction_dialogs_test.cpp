@@ -8,6 +8,7 @@
 #include "engine/windows/do_undo_dlg.h"
 #include "engine/windows/label_style_dlg.h"
 #include "engine/windows/macro_def_dlg.h"
+#include "kernel/vector2.h"
 #include "platform/message_box.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
@@ -158,6 +159,33 @@ TEST_F(ConstructionDialogs, MacroStartAndStopKeepTheRangeInOrder) {
   EXPECT_EQ(dialog.Range().first, 2);
   EXPECT_EQ(dialog.Range().last, 2);
   EXPECT_EQ(dialog.Caption(), "macro = steps 2 ... 2");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConstructionDialogs, TheCoordinateDialogPlacesPointsAtTypedExpressions) {
+  PlaneWindow w(0);
+  ASSERT_TRUE(w.DispatchCommand(789));
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  engine::TDoUndoDlg dialog(&w, "XYINPUT", 13, 122, engine::kDoUndoTextLimit, {"0.0", "0.0", "", "", ""});
+  dialog.Create();
+  dialog.SetItemText(211, "1+1");
+  dialog.SetItemText(212, "3");
+  EXPECT_TRUE(dialog.Mark());
+  ASSERT_EQ(w.tables().last_point, 0);
+  EXPECT_EQ(w.tables().xy[0], (kernel::Point2{2, 3}));
+  // The history's first step is never taken back.
+  EXPECT_FALSE(dialog.IsItemEnabled(98));
+  dialog.SetItemText(212, "4");
+  EXPECT_TRUE(dialog.Mark());
+  EXPECT_TRUE(dialog.IsItemEnabled(98));
+  dialog.SetItemText(212, "3*");
+  EXPECT_FALSE(dialog.Mark());
+  EXPECT_EQ(w.tables().last_point, 1);
+  EXPECT_EQ(script.Messages().size(), 1U);
 }
 
 }  // namespace
