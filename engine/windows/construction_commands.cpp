@@ -487,7 +487,9 @@ int TGeom10Win::DoDrawAngle(std::string& pointText, std::string& value) {
 
 int TGeom10Win::DoDivideCircles(std::string& circles, std::string& count) {
   std::array<std::uint16_t, kCircleListLabels + 1> list{};
-  const int n = ListPoints(tables(), circles, list);
+  int n = ListPoints(tables(), circles, list);
+  // The labels go in pairs whatever separates them.
+  n = static_cast<int>(std::remove(list.begin(), list.begin() + n, kGroupEnd) - list.begin());
   if (n < 2) return kMsgCannotUnderstand;
   for (int i = 0; i + 1 < n; i += 2) {
     const int centre = list[static_cast<std::size_t>(i)];

@@ -248,6 +248,28 @@ TEST_F(ConstructionCommands, CommonTangentsNeedTwoDifferentCircles) {
   EXPECT_EQ(std::vector<int>(step.operands.begin(), step.operands.begin() + 6), (std::vector<int>{0, 1, 0, 2, 3, 1}));
 }
 
+TEST_F(ConstructionCommands, CirclesAreDividedPairByPair) {
+  PlaneWindow w(0);
+  Square(w);
+  ASSERT_EQ(w.Step(91, {0, 1}), 0);  // about A through B
+  ASSERT_EQ(w.Step(91, {2, 1}), 0);  // about C through B
+  std::string circles = "ab cb";
+  std::string angle = "90";
+  ASSERT_EQ(w.DoDivideCircles(circles, angle), 0);
+  ASSERT_EQ(w.tables().last_point, 5);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[4].x), 0.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[4].y), 2.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[5].x), 4.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[5].y), 2.0, 1e-12);
+
+  // No circle about A through C; a lone label; nothing is built.
+  for (const char* text : {"AC", "A"}) {
+    circles = text;
+    EXPECT_NE(w.DoDivideCircles(circles, angle), 0);
+  }
+  EXPECT_EQ(w.tables().last_point, 5);
+}
+
 TEST_F(ConstructionCommands, ThickPensAlternateBetweenSolidAndHidden) {
   engine::LineAttributes thin;
   std::vector<int> styles;
