@@ -248,6 +248,23 @@ TEST_F(ConstructionCommands, CommonTangentsNeedTwoDifferentCircles) {
   EXPECT_EQ(std::vector<int>(step.operands.begin(), step.operands.begin() + 6), (std::vector<int>{0, 1, 0, 2, 3, 1}));
 }
 
+TEST_F(ConstructionCommands, AnAngleKeepsItsValueTextWhole) {
+  PlaneWindow w(0);
+  Square(w);
+  std::string points = "A";
+  std::string value = "30";
+  EXPECT_EQ(w.DoDrawAngle(points, value), 1);
+  points = "ab";
+  value = std::string(45, '1') + "/7";
+  ASSERT_EQ(w.DoDrawAngle(points, value), 0);
+  const kernel::ConstructionRecord& step = w.history().steps.back();
+  EXPECT_EQ(step.kind, 114);
+  EXPECT_EQ(step.operands[0], 0);
+  EXPECT_EQ(step.operands[1], 1);
+  EXPECT_EQ(step.operands[8], 2008);
+  EXPECT_EQ(kernel::JoinConstructionText(step), value);
+}
+
 TEST_F(ConstructionCommands, CirclesAreDividedPairByPair) {
   PlaneWindow w(0);
   Square(w);

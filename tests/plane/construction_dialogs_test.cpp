@@ -159,6 +159,14 @@ TEST_F(ConstructionDialogs, MacroStartAndStopKeepTheRangeInOrder) {
   EXPECT_EQ(dialog.Range().first, 2);
   EXPECT_EQ(dialog.Range().last, 2);
   EXPECT_EQ(dialog.Caption(), "macro = steps 2 ... 2");
+
+  // OK hands the range and the texts to the caller.
+  dialog.SetItemText(engine::kMacroVariables, "P Q");
+  dialog.PressButton(1);
+  EXPECT_EQ(range.first, 2);
+  EXPECT_EQ(range.last, 2);
+  EXPECT_EQ(variables, "P Q");
+  EXPECT_EQ(returns, "B");
 }
 
 }  // namespace
