@@ -33,7 +33,8 @@ kernel::Point2 StepExecutors::PlacePointOnSegment(const kernel::Point2& a, const
 
 kernel::Point2 StepExecutors::PlacePointOnCircle(const kernel::Point2& centre, const kernel::Point2& on_circle,
                                                  kernel::Real radians) {
-  if (engine_ != nullptr) return RotatePoint(engine_->model, centre, on_circle, radians);
+  // The disk's rotation about a point is a hyperbolic one: the Euclidean plane turns plainly.
+  if (engine_ != nullptr && engine_->model.Hyperbolic) return RotatePoint(engine_->model, centre, on_circle, radians);
   kernel::Point2 v = on_circle - centre;
   kernel::Rotate2(v, radians);
   return centre + v;

@@ -1,5 +1,8 @@
 #include "engine/windows/geom10_win.h"
 
+#include "engine/windows/do_undo_dlg.h"
+#include "engine/windows/line_attribute_dlg.h"
+
 namespace engine {
 
 TGeom10Win::TGeom10Win(platform::FrameWindow* parent, std::string_view title) : TGeom09Win(parent, title) {}
