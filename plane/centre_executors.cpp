@@ -38,14 +38,6 @@ constexpr int kWordFermatPoint = 780;
 constexpr int kWordPointCentroid = 781;
 constexpr int kWordPolygonCentroid = 783;
 
-// "<new point> = <word>(<triangle>)"
-void DescribeCentre(engine::StepEngine& e, std::string* out, int word) {
-  if (out == nullptr) return;
-  const std::array<std::int16_t, 10> items{9,   ' ', '=', ' ', 5, static_cast<std::int16_t>(word),
-                                           '(', 1,   ')', kEnd};
-  e.ExpandTemplate(out, items);
-}
-
 // The circumcentre of the three points in the window's geometry: 0, 2 when a hyperbolic triangle
 // has none, 129 for collinear points of the plane.
 int CircumcentreOf(const engine::GeometryModel& model, const std::array<Point2, 3>& p, Point2& centre) {
@@ -118,7 +110,7 @@ int TGeomC2Win::DoCircumcenter(std::string* out) {
     return engine::FailStep(e, creates, code);
   }
   AddTaggedPoint(e, centre, tag);
-  DescribeCentre(e, out, kWordCircumcenter);
+  DescribeTriangleCentre(e, out, kWordCircumcenter);
   return 0;
 }
 
@@ -168,7 +160,7 @@ int TGeomC2Win::DoIncenter(std::string* out) {
     kernel::TriangleIncircle2(p, touch, sides);
   }
   AddTaggedPoint(e, touch[0], tag);
-  DescribeCentre(e, out, kWordIncenter);
+  DescribeTriangleCentre(e, out, kWordIncenter);
   return 0;
 }
 
@@ -188,7 +180,7 @@ int TGeomC2Win::DoFermatPoint(std::string* out) {
     return engine::FailStep(e, creates, code);
   }
   AddTaggedPoint(e, fermat, tag);
-  DescribeCentre(e, out, kWordFermatPoint);
+  DescribeTriangleCentre(e, out, kWordFermatPoint);
   return 0;
 }
 

@@ -37,6 +37,13 @@ int AddStepLine(engine::StepEngine& e, int a, int b, const kernel::LinePen& pen)
   return line;
 }
 
+void DescribeTriangleCentre(engine::StepEngine& e, std::string* out, int word) {
+  if (out == nullptr) return;
+  const std::array<std::int16_t, 10> items{
+      9, ' ', '=', ' ', 5, static_cast<std::int16_t>(word), '(', 1, ')', engine::kTemplateEnd};
+  e.ExpandTemplate(out, items);
+}
+
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v) {
   return {t.xy[v[0]], t.xy[v[1]], t.xy[v[2]]};
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 #include "engine/step_engine.h"
 #include "kernel/construction_record.h"
@@ -29,6 +30,9 @@ int AddFullCircle(engine::StepEngine& e, int centre, std::initializer_list<int> 
 // A new line from a to b with the pen (its geodesic filled in a hyperbolic window); its index,
 // -1 when the line table is full.
 int AddStepLine(engine::StepEngine& e, int a, int b, const kernel::LinePen& pen);
+
+// "<new point> = <word>(<text 1>)": the description of a centre of the step's triangle.
+void DescribeTriangleCentre(engine::StepEngine& e, std::string* out, int word);
 
 // The coordinates of three points.
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v);

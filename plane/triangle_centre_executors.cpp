@@ -100,17 +100,9 @@ void AddTouchingCircle(engine::StepEngine& e, const kernel::ConstructionRecord& 
 void DescribeTouchingCircle(engine::StepEngine& e, std::string* out, std::int16_t word) {
   if (out == nullptr) return;
   const std::int16_t centre = static_cast<std::int16_t>(e.tables.last_point - 3);
-  const std::array<std::int16_t, 24> items{6, centre,        ' ', '=', ' ', 5, word, '(', 1, ')', ';', ' ',
-                                           5, kWordTangency, 7,   ',', ' ', 8, ',',  ' ', 9, ' ', 30,  6};
-  std::array<std::int16_t, 25> ended{};
-  for (std::size_t i = 0; i < items.size(); ++i) ended[i] = items[i];
-  ended[24] = kEnd;
-  e.ExpandTemplate(out, ended);
-}
-
-void DescribeCentre(engine::StepEngine& e, std::string* out, std::int16_t word) {
-  if (out == nullptr) return;
-  const std::array<std::int16_t, 10> items{9, ' ', '=', ' ', 5, word, '(', 1, ')', kEnd};
+  const std::array<std::int16_t, 25> items{6,   centre,        ' ', '=', ' ', 5, word, '(', 1, ')', ';', ' ',
+                                           5,   kWordTangency, 7,   ',', ' ', 8, ',',  ' ', 9, ' ', 30,  6,
+                                           kEnd};
   e.ExpandTemplate(out, items);
 }
 
@@ -131,7 +123,7 @@ int TGeomC2Win::DoFermatPoint126(std::string* out) {
   if (!BrocardPoint(TrianglePoints(e.tables, v), brocard))
     return engine::FailStep(e, creates, kMsgCoincidentPoints);
   AddTaggedPoint(e, brocard, tag);
-  DescribeCentre(e, out, kWordBrocardPoint);
+  DescribeTriangleCentre(e, out, kWordBrocardPoint);
   return 0;
 }
 
@@ -155,7 +147,7 @@ int TGeomC2Win::DoOrthocenter(std::string* out) {
     return engine::FailStep(e, creates, kMsgCollinearPoints);
   }
   AddTaggedPoint(e, orthocentre, tag);
-  DescribeCentre(e, out, kWordOrthocenter);
+  DescribeTriangleCentre(e, out, kWordOrthocenter);
   return 0;
 }
 
