@@ -267,38 +267,51 @@ TEST_F(TriangleCentres, CentroidsAndAffinePoints) {
   EXPECT_EQ(w.Step(106, {-1, 0, 1, 3}, {"1/", "0.5"}), 1);
 }
 
-TEST_F(TriangleCentres, InTheDiskTheCentresFollowHyperbolicDistances) {
-  PlaneWindow w(1);
-  ASSERT_TRUE(w.stepEngine.model.Hyperbolic);
-  const engine::GeometryModel& model = w.stepEngine.model;
-  const Triangle t = MakeTriangle(w, {{{-0.3, -0.2}, {0.5, -0.1}, {0.1, 0.6}}});
-  const auto at = [&](int i) { return w.tables().xy[i]; };
+TEST_F(TriangleCentres, InBothHyperbolicModelsTheCentresFollowHyperbolicDistances) {
+  struct Case {
+    const char* name;
+    bool halfPlane;
+    std::array<Point2, 3> triangle;
+    Point2 dragged;  // where the third vertex goes
+  };
+  const std::vector<Case> cases{
+      {"disk", false, {{{-0.3, -0.2}, {0.5, -0.1}, {0.1, 0.6}}}, {0.2, 0.5}},
+      {"half-plane", true, {{{-0.3, 1}, {0.5, 1.2}, {0.1, 2.5}}}, {0.3, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlaneWindow w(1);
+    ASSERT_TRUE(w.stepEngine.model.Hyperbolic);
+    w.stepEngine.model.HalfPlane = c.halfPlane;
+    const engine::GeometryModel& model = w.stepEngine.model;
+    const Triangle t = MakeTriangle(w, c.triangle);
+    const auto at = [&](int i) { return w.tables().xy[i]; };
+    const auto expectDistance = [&](int from, int to, Real expected) {
+      EXPECT_NEAR(static_cast<double>(engine::Distance(model, at(from), at(to))),
+                  static_cast<double>(expected), 1e-9);
+    };
 
-  ASSERT_EQ(w.Step(124, {t.v[0], t.v[1], t.v[2]}), 0);
-  const int circumcentre = w.tables().last_point;
-  const Real r = engine::Distance(model, at(circumcentre), at(t.v[0]));
-  for (int i = 1; i < 3; ++i)
-    EXPECT_NEAR(static_cast<double>(engine::Distance(model, at(circumcentre), at(t.v[i]))),
-                static_cast<double>(r), 1e-9);
+    ASSERT_EQ(w.Step(124, {t.v[0], t.v[1], t.v[2]}), 0);
+    const int circumcentre = w.tables().last_point;
+    const Real r = engine::Distance(model, at(circumcentre), at(t.v[0]));
+    for (int i = 1; i < 3; ++i) expectDistance(circumcentre, t.v[i], r);
 
-  ASSERT_EQ(w.Step(132, {t.v[0], t.v[1], t.v[2], t.sides[0], t.sides[1], t.sides[2], 0, 0, 0}), 0);
-  const int incentre = w.tables().last_point - 3;
-  const Real inradius = w.tables().circle_radius[w.tables().last_circle];
-  for (int i = 1; i <= 3; ++i) {
-    EXPECT_NEAR(static_cast<double>(engine::Distance(model, at(incentre), at(incentre + i))),
-                static_cast<double>(inradius), 1e-9);
+    ASSERT_EQ(w.Step(132, {t.v[0], t.v[1], t.v[2], t.sides[0], t.sides[1], t.sides[2], 0, 0, 0}), 0);
+    const int incentre = w.tables().last_point - 3;
+    const Real inradius = w.tables().circle_radius[w.tables().last_circle];
+    for (int i = 1; i <= 3; ++i) expectDistance(incentre, incentre + i, inradius);
+
+    ASSERT_EQ(w.Step(128, {t.v[0], t.v[1], t.v[2]}), 0);
+    ASSERT_EQ(w.Step(108, {0}, {"", "ABC"}), 0);
+    EXPECT_EQ(w.Step(108, {0}, {"", "ABCD"}), 9);
+
+    // Moving a vertex and executing the figure again moves the centres with it.
+    const Point2 before = at(circumcentre);
+    w.tables().xy[t.v[2]] = c.dragged;
+    w.ReplayConstruction(true);
+    EXPECT_GT(kernel::Dist2(at(circumcentre), before), 1e-3);
+    expectDistance(circumcentre, t.v[2], engine::Distance(model, at(circumcentre), at(t.v[0])));
   }
-  ASSERT_EQ(w.Step(128, {t.v[0], t.v[1], t.v[2]}), 0);
-  ASSERT_EQ(w.Step(108, {0}, {"", "ABC"}), 0);
-  EXPECT_EQ(w.Step(108, {0}, {"", "ABCD"}), 9);
-
-  // Moving a vertex and executing the figure again moves the centres with it.
-  const Point2 before = at(circumcentre);
-  w.tables().xy[t.v[2]] = {0.2, 0.5};
-  w.ReplayConstruction(true);
-  EXPECT_GT(kernel::Dist2(at(circumcentre), before), 1e-3);
-  EXPECT_NEAR(static_cast<double>(engine::Distance(model, at(circumcentre), at(t.v[2]))),
-              static_cast<double>(engine::Distance(model, at(circumcentre), at(t.v[0]))), 1e-9);
 }
 
 }  // namespace
