@@ -105,7 +105,7 @@ TEST_F(TangentSteps, CommonTangentsOfTwoCircles) {
   EXPECT_EQ(w.RunNewStep(), 6);
 }
 
-TEST_F(TangentSteps, TheTangentFromAPointInTheDiskTouchesAtTheRadius) {
+TEST_F(TangentSteps, InTheDiskTangentsTouchAtTheRadius) {
   PlaneWindow w(1);
   const engine::GeometryModel& model = w.stepEngine.model;
   const Circle k = MakeCircle(w, {0.1, 0.1}, {0.3, 0.1});
@@ -117,6 +117,27 @@ TEST_F(TangentSteps, TheTangentFromAPointInTheDiskTouchesAtTheRadius) {
                 static_cast<double>(r), 1e-9);
   }
   EXPECT_NE(w.tables().line_sides[w.tables().last_line].points[2], (Point2{0, 0}));
+
+  // The tangent at a point of the circle stands at right angles to the radius.
+  ASSERT_EQ(w.Step(136, {k.centre, k.point, k.index, 0, 0, 0}), 0);
+  const Point2 along = w.tables().xy[w.tables().last_point];
+  EXPECT_NEAR(std::fabs(static_cast<double>(
+                  engine::AngleAt(model, w.tables().xy[k.centre], w.tables().xy[k.point], along))),
+              std::acos(0.0), 1e-9);
+
+  // Outer common tangents touch each circle at its radius.
+  const Circle other = MakeCircle(w, {-0.4, -0.3}, {-0.3, -0.3});
+  ASSERT_EQ(w.Step(137, {k.centre, k.point, k.index, other.centre, other.point, other.index, 0, 0, 0}), 0);
+  const Real otherRadius = engine::Distance(model, w.tables().xy[other.centre], w.tables().xy[other.point]);
+  const int first = w.tables().last_point - 3;
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_NEAR(
+        static_cast<double>(engine::Distance(model, w.tables().xy[k.centre], w.tables().xy[first + 2 * i])),
+        static_cast<double>(r), 1e-9);
+    EXPECT_NEAR(static_cast<double>(
+                    engine::Distance(model, w.tables().xy[other.centre], w.tables().xy[first + 2 * i + 1])),
+                static_cast<double>(otherRadius), 1e-9);
+  }
 }
 
 TEST_F(TangentSteps, ThreeUnitCirclesHaveConcentricSoddyCircles) {
