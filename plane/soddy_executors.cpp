@@ -1,6 +1,7 @@
 // Three circles about the vertices of a triangle that touch each other at the points where the
 // incircle touches the sides, and the two Soddy circles that touch three such circles.
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -103,6 +104,7 @@ int GatherCircles(const engine::StepEngine& e, const kernel::ConstructionRecord&
 struct SoddyCircle {
   std::array<Point2, 4> points{};
   bool formed = false;
+  bool line = false;  // formed as the straight line through its touching points, without a centre
 };
 
 // Whether every point lies in the part of the plane the window's model shows.
@@ -126,6 +128,18 @@ std::array<SoddyCircle, 2> SoddyCircles(const engine::GeometryModel& model, cons
     // In the hyperbolic plane the centre of the circle is its hyperbolic centre.
     if (circle.formed && model.Hyperbolic)
       circle.formed = engine::Circumcentre(model, p[1], p[2], p[3], circle.points[0]);
+    // In the plane the outer circle flattens into a line through three distinct touching points;
+    // a touching point left at the inversion centre is one the construction could not find.
+    if (!circle.formed && !model.Hyperbolic) {
+      bool distinct = true;
+      for (int i = 1; i <= 3; ++i) {
+        distinct = distinct && std::isfinite(static_cast<double>(p[i].x)) &&
+                   std::isfinite(static_cast<double>(p[i].y)) &&
+                   kernel::Dist2(p[i], given.touches[0]) > kSameCircle &&
+                   kernel::Dist2(p[i], p[i % 3 + 1]) > kSameCircle;
+      }
+      circle.formed = circle.line = distinct;
+    }
   }
   return soddy;
 }
@@ -147,13 +161,23 @@ void AppendToCircle(engine::FigureTables& t, int circle, int point) {
 // Adds the centre, the three touching points (each listed on the circle it touches) and the circle.
 void AddSoddyCircle(engine::StepEngine& e, const kernel::ConstructionRecord& step, const SoddyCircle& soddy,
                     int tag) {
-  const int centre = AddTaggedPoint(e, soddy.points[0], tag);
+  int centre = -1;
+  if (soddy.line) {
+    e.AdjustTables(1, 0, 0);
+    centre = e.tables.last_point;
+  } else {
+    centre = AddTaggedPoint(e, soddy.points[0], tag);
+  }
   std::array<int, 3> touch{};
   for (int i = 0; i < 3; ++i) touch[i] = AddTaggedPoint(e, soddy.points[1 + i], tag);
   AppendToCircle(e.tables, Operand(step, kFirstCircle + 1), touch[0]);
   AppendToCircle(e.tables, Operand(step, kFirstCircle), touch[1]);
   AppendToCircle(e.tables, Operand(step, kFirstCircle + 2), touch[2]);
-  AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenOfOperands(step, kFirstPen));
+  const int circle = AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenOfOperands(step, kFirstPen));
+  if (soddy.line && circle >= 0) {
+    e.tables.circles[circle].drawn = 0;  // drawn as the line through its first two points
+    e.tables.circle_radius[circle] = 0;
+  }
 }
 
 int AddedCircleCount(const kernel::ConstructionRecord& step) {
@@ -188,6 +212,7 @@ int TGeomC2Win::DoKind127(std::string* out) {
     int added = 2;
     step.operands[kPresentCircle] = kernel::kNoOperand;
     for (int s = 0; s < 2; ++s) {
+      if (soddy[s].line) continue;
       present[s] = engine::FindEqualCircle(e.tables, e.model, soddy[s].points[0], soddy[s].points[1]);
       if (present[s] >= 0) {
         --added;
@@ -221,7 +246,9 @@ int TGeomC2Win::DoKind127(std::string* out) {
       named[s] = {record.centre, record.count > 0 ? record.points[0] : record.centre};
     } else if (soddy[s].formed) {
       AddSoddyCircle(e, step, soddy[s], tag);
-      named[s] = {e.tables.last_point - 3, e.tables.last_point - 2};
+      // A line has no centre to name: its first two touching points stand for it.
+      named[s] = soddy[s].line ? std::array<int, 2>{e.tables.last_point - 2, e.tables.last_point - 1}
+                               : std::array<int, 2>{e.tables.last_point - 3, e.tables.last_point - 2};
     } else {
       e.AdjustTables(4, 0, 1);
       named[s] = {-1, -1};
@@ -244,9 +271,12 @@ int TGeomC2Win::DoKind127(std::string* out) {
 int TGeomC2Win::DoTangentCircles(std::string* out) {
   engine::StepEngine& e = stepEngine;
   kernel::ConstructionRecord& step = *e.current();
-  const int goOn = Operand(step, kGoOnWithSoddy) > 0 ? 1 : 0;
-  const engine::StepCreates creates{static_cast<std::int16_t>(3 + 8 * goOn), 0,
-                                    static_cast<std::int16_t>(3 + 2 * goOn)};
+  const bool goOn = Operand(step, kGoOnWithSoddy) > 0;
+  // With the Soddy circles the step also makes four points and a circle for each of them that
+  // was not in the figure when the step was made.
+  const int soddy = goOn ? AddedCircleCount(step) : 0;
+  const engine::StepCreates creates{static_cast<std::int16_t>(3 + 4 * soddy), 0,
+                                    static_cast<std::int16_t>(3 + soddy)};
   if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
     return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
@@ -280,7 +310,7 @@ int TGeomC2Win::DoTangentCircles(std::string* out) {
     text += ' ';
     e.AttributeTripleText(text, kFirstPen);
   }
-  if (goOn == 0) return 0;
+  if (!goOn) return 0;
   std::string soddyText;
   const int code = DoKind127(out != nullptr ? &soddyText : nullptr);
   if (out != nullptr && code == 0) *out += "; " + soddyText;

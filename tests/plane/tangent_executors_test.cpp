@@ -213,4 +213,19 @@ TEST_F(TangentSteps, SoddyCirclesOfGivenCirclesAndOfATriangleWithAMissingVertex)
   EXPECT_EQ(w.Step(133, {0, 1, 50, -1, 0, 0, 0}), 2);
 }
 
+TEST_F(TangentSteps, AnOuterSoddyCircleThatFlattensIsTheLineThroughItsTouchingPoints) {
+  PlaneWindow w(0);
+  // Unit circles about (-1, 0) and (1, 0) and a circle of radius 1/4 about (0, 3/4): all three
+  // touch the line y = 1, which takes the outer Soddy circle's place.
+  for (const Point2& q : {Point2{-1, 0}, Point2{1, 0}, Point2{0, 0.75}}) w.FreePoint(q.x, q.y);
+  ASSERT_EQ(w.Step(133, {0, 1, 2, 1, 0, 0, 0}), 0);
+  EXPECT_EQ(w.tables().last_point, 13);
+  EXPECT_EQ(w.tables().last_circle, 4);
+  EXPECT_NEAR(static_cast<double>(w.tables().circle_radius[3]), 1.0 / 12, 1e-12);
+  for (int touch = 11; touch <= 13; ++touch)
+    EXPECT_NEAR(static_cast<double>(w.tables().xy[touch].y), 1, 1e-12);
+  EXPECT_FALSE(w.tables().PointExists(10));
+  EXPECT_EQ(w.tables().circles[4].drawn, 0);
+}
+
 }  // namespace
