@@ -68,6 +68,29 @@ TEST_F(TangentSteps, TangentsFromAPointTouchTheCircleAndAreListedOnIt) {
   EXPECT_EQ(w.Step(135, {k.centre, k.point, p, 500, 0, 0, 0}), 2);
 }
 
+TEST_F(TangentSteps, AFullCircleListAndAFullPointTable) {
+  PlaneWindow w(0);
+  const Circle k = MakeCircle(w, {0, 0}, {1, 0});
+  const int p = w.FreePoint(2, 0);
+  // A circle that lists 50 points keeps its list; the contacts and their lines are still made.
+  kernel::CircleRecord& circle = w.tables().circles[k.index];
+  while (circle.count < kernel::kCirclePointCapacity)
+    circle.points[circle.count++] = static_cast<std::uint16_t>(k.point);
+  ASSERT_EQ(w.Step(135, {k.centre, k.point, p, k.index, 0, 0, 0}), 0);
+  EXPECT_EQ(circle.count, kernel::kCirclePointCapacity);
+  EXPECT_EQ(w.tables().last_point, p + 2);
+  EXPECT_EQ(w.tables().last_line, 1);
+
+  // Room for one more point only: "out of labels", and nothing is left behind by the command.
+  const int room = engine::kLastPointLimit - w.tables().last_point - 1;
+  ASSERT_TRUE(w.tables().AddPoints(room, 0, false, 0, 0));
+  const int last = w.tables().last_point;
+  EXPECT_EQ(w.Step(135, {k.centre, k.point, p, k.index, 0, 0, 0}), 116);
+  EXPECT_EQ(w.tables().last_point, last);
+  EXPECT_EQ(w.Step(137, {k.centre, k.point, k.index, k.centre, k.point, k.index, 0, 0, 0}), 116);
+  EXPECT_EQ(w.tables().last_point, last);
+}
+
 TEST_F(TangentSteps, TheTangentAtAPointIsAWholeLineAtRightAngles) {
   PlaneWindow w(0);
   const Circle k = MakeCircle(w, {0, 0}, {1, 0});

@@ -158,14 +158,16 @@ TEST_F(TriangleCentres, ACentreThatFailsOnReplayLeavesOnePlaceholderAndLaterStep
   const Triangle t = MakeTriangle(w, {{{0, 0}, {4, 0}, {1, 3}}}, false);
   ASSERT_EQ(w.Step(128, {t.v[0], t.v[1], t.v[2]}), 0);
   ASSERT_EQ(w.Step(124, {t.v[0], t.v[1], t.v[2]}), 0);
+  ASSERT_EQ(w.Step(131, {t.v[0], t.v[1], t.v[2], -1, 0, 0, 0}), 0);
   ASSERT_EQ(w.Step(107, {t.v[0], t.v[1], t.v[2]}), 0);
   const int incentre = w.tables().last_point;
   // The third vertex dragged onto the line of the other two.
   w.tables().xy[t.v[2]] = {2, 0};
   w.ReplayConstruction(true);
   EXPECT_EQ(w.tables().last_point, incentre);
-  EXPECT_FALSE(w.tables().PointExists(3));
-  EXPECT_FALSE(w.tables().PointExists(4));
+  EXPECT_EQ(w.tables().last_circle, 0);
+  for (const int placeholder : {3, 4, 5}) EXPECT_FALSE(w.tables().PointExists(placeholder)) << placeholder;
+  EXPECT_FALSE(w.tables().circles[0].exists);
   EXPECT_TRUE(w.tables().PointExists(incentre));
 }
 
