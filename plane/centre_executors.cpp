@@ -81,17 +81,6 @@ int FermatPointOf(const std::array<Point2, 3>& p, Point2& out) {
   return kernel::IntersectLines2Point(p[1], a2, p[2], a1, out);
 }
 
-// The foot of the perpendicular from p on the line ab in the window's geometry; false when a and
-// b coincide.
-bool FootOf(const engine::GeometryModel& model, const Point2& p, const Point2& a, const Point2& b,
-            Point2& foot) {
-  if (model.Hyperbolic) {
-    return engine::PerpendicularThrough(model, a, b, p, foot, engine::kFootOfPerpendicular) ==
-           engine::kGeometryOk;
-  }
-  return kernel::FootOnLine2(p, a, b, foot);
-}
-
 }  // namespace
 
 int TGeomC2Win::DoCircumcenter(std::string* out) {
@@ -203,7 +192,7 @@ int TGeomC2Win::DoKind99(std::string* out) {
   const std::array<Point2, 3> p = TrianglePoints(e.tables, v);
   std::array<Point2, 3> feet{};
   for (int i = 0; i < 3; ++i) {
-    if (!FootOf(e.model, p[i], p[(i + 1) % 3], p[(i + 2) % 3], feet[i])) {
+    if (!FootInModel(e.model, p[i], p[(i + 1) % 3], p[(i + 2) % 3], feet[i])) {
       return engine::FailStep(e, creates, engine::kMsgCouldNotFind);
     }
   }

@@ -40,6 +40,9 @@ constexpr int kFirstCircle = 7;
 constexpr int kAddedCircles = 10;
 constexpr int kAddedPoints = 11;
 constexpr int kPresentCircle = 12;
+constexpr int kArrangement = 13;
+// Operand 13 with this value: two circles and a line (operand 9) take the place of three circles.
+constexpr int kCirclesAndLine = 13;
 
 int Operand(const kernel::ConstructionRecord& step, int n) {
   return static_cast<std::int16_t>(step.operands[n]);
@@ -100,6 +103,56 @@ int GatherCircles(const engine::StepEngine& e, const kernel::ConstructionRecord&
   return 0;
 }
 
+// The ends of the line that takes the third circle's place: a line of the figure, the x axis
+// (-10 to -1) or the y axis (below -10); false when there is none.
+bool ThirdLine(const engine::StepEngine& e, int line, Point2& a, Point2& b) {
+  if (line >= 0) {
+    if (!LineExists(e.tables, line) || e.tables.lines[line].points.count < 2) return false;
+    a = e.tables.xy[e.tables.lines[line].points.entries[0]];
+    b = e.tables.xy[e.tables.lines[line].points.entries[1]];
+    return true;
+  }
+  const bool xAxis = line >= -10;
+  // The boundary of the half-plane is no line of the hyperbolic plane.
+  if (xAxis && e.model.Hyperbolic && e.model.HalfPlane) return false;
+  const Point2 origin = e.model.Hyperbolic && e.model.HalfPlane ? Point2{0, 1} : Point2{0, 0};
+  a = origin;
+  b = xAxis ? Point2{origin.x + static_cast<Real>(0.5), origin.y}
+            : Point2{origin.x, origin.y + static_cast<Real>(0.5)};
+  return true;
+}
+
+// Two circles that touch each other (centres in operands 0 and 1) and a line that touches both
+// (operand 9): the circles of operands 7 and 8, or with the flag byte 0 the circles about the two
+// centres that touch the line.
+int GatherCirclesAndLine(const engine::StepEngine& e, const kernel::ConstructionRecord& step,
+                         TouchingCircles& out) {
+  const engine::FigureTables& t = e.tables;
+  if (!t.AllPointsExist(2, step.operands)) return engine::kMsgCouldNotFind;
+  Point2 a;
+  Point2 b;
+  if (!ThirdLine(e, Operand(step, kFirstCircle + 2), a, b)) return engine::kMsgCouldNotFind;
+  std::array<Point2, 2> feet{};
+  for (int i = 0; i < 2; ++i) {
+    out.centres[i] = t.xy[step.operands[i]];
+    if (!FootInModel(e.model, out.centres[i], a, b, feet[i])) return engine::kMsgCouldNotFind;
+    if (step.flag == 0) {
+      out.radii[i] = engine::Distance(e.model, out.centres[i], feet[i]);
+    } else {
+      const int c = Operand(step, kFirstCircle + i);
+      if (!CircleExists(t, c)) return engine::kMsgCouldNotFind;
+      out.radii[i] = t.circle_radius[c];
+    }
+  }
+  out.centres[2] = feet[0];
+  out.radii[2] = 1;  // a line has no radius to test
+  out.touches = {TowardAt(e.model, out.centres[0], out.centres[1], out.radii[0]), feet[0], feet[1]};
+  for (const Real r : out.radii) {
+    if (!(r >= kernel::NullTolerance)) return kMsgCoincidentPoints;
+  }
+  return 0;
+}
+
 // A Soddy circle: its centre, then where it touches circles 1, 0 and 2 of the step.
 struct SoddyCircle {
   std::array<Point2, 4> points{};
@@ -126,6 +179,10 @@ std::array<SoddyCircle, 2> SoddyCircles(const engine::GeometryModel& model, cons
     circle.formed = kernel::Circumcenter2(p[1], p[2], p[3], centre) &&
                     InModel(model, std::span<const Point2>(p.data() + 1, 3));
     // In the hyperbolic plane the centre of the circle is its hyperbolic centre.
+    // A touching point left at the point where the first two circles touch is one the
+    // construction could not find (the circle runs off to infinity there).
+    for (int i = 1; i <= 3; ++i)
+      circle.formed = circle.formed && kernel::Dist2(p[i], given.touches[0]) > kSameCircle;
     if (circle.formed && model.Hyperbolic)
       circle.formed = engine::Circumcentre(model, p[1], p[2], p[3], circle.points[0]);
     // In the plane the outer circle flattens into a line through three distinct touching points;
@@ -172,7 +229,12 @@ void AddSoddyCircle(engine::StepEngine& e, const kernel::ConstructionRecord& ste
   for (int i = 0; i < 3; ++i) touch[i] = AddTaggedPoint(e, soddy.points[1 + i], tag);
   AppendToCircle(e.tables, Operand(step, kFirstCircle + 1), touch[0]);
   AppendToCircle(e.tables, Operand(step, kFirstCircle), touch[1]);
-  AppendToCircle(e.tables, Operand(step, kFirstCircle + 2), touch[2]);
+  const int third = Operand(step, kFirstCircle + 2);
+  if (Operand(step, kArrangement) != kCirclesAndLine) {
+    AppendToCircle(e.tables, third, touch[2]);
+  } else if (third >= 0) {
+    engine::AddPointToLine(e.tables, e.model, e.dimension, touch[2], third);
+  }
   const int circle = AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenOfOperands(step, kFirstPen));
   if (soddy.line && circle >= 0) {
     e.tables.circles[circle].drawn = 0;  // drawn as the line through its first two points
@@ -202,17 +264,24 @@ int TGeomC2Win::DoKind127(std::string* out) {
     if (const int code = engine::CheckRoom(e.tables, {8, 0, 2}); code != 0) return code;
   }
   TouchingCircles given;
-  if (const int code = GatherCircles(e, step, given); code != 0) return fail(code);
+  const int gathered = Operand(step, kArrangement) == kCirclesAndLine ? GatherCirclesAndLine(e, step, given)
+                                                                      : GatherCircles(e, step, given);
+  if (gathered != 0) return fail(gathered);
   const std::array<SoddyCircle, 2> soddy = SoddyCircles(e.model, given);
 
   // Which of the two are in the figure already.
   std::array<int, 2> present{-1, -1};
   if (first) {
-    if (!soddy[0].formed || !soddy[1].formed) return kMsgNotEnoughCircles;
+    // Beside two circles and a line one Soddy circle may run off to infinity (it touches the line
+    // there); it then keeps the places of its objects empty.
+    const bool bothNeeded = Operand(step, kArrangement) != kCirclesAndLine;
+    if (bothNeeded ? !soddy[0].formed || !soddy[1].formed : !soddy[0].formed && !soddy[1].formed) {
+      return kMsgNotEnoughCircles;
+    }
     int added = 2;
     step.operands[kPresentCircle] = kernel::kNoOperand;
     for (int s = 0; s < 2; ++s) {
-      if (soddy[s].line) continue;
+      if (soddy[s].line || !soddy[s].formed) continue;
       present[s] = engine::FindEqualCircle(e.tables, e.model, soddy[s].points[0], soddy[s].points[1]);
       if (present[s] >= 0) {
         --added;
@@ -257,8 +326,11 @@ int TGeomC2Win::DoKind127(std::string* out) {
   if (out != nullptr) {
     std::string& text = *out;
     text = e.words(kWordSoddyCircles);
+    bool firstName = true;
     for (int s = 0; s < 2; ++s) {
-      text += s == 0 ? " " : ", ";
+      if (named[s][0] < 0) continue;
+      text += firstName ? " " : ", ";
+      firstName = false;
       e.tables.AppendPointName(text, named[s][0]);
       e.tables.AppendPointName(text, named[s][1]);
     }

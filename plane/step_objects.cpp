@@ -1,6 +1,8 @@
 #include "plane/step_objects.h"
 
+#include "engine/hyperbolic_constructions.h"
 #include "engine/hyperbolic_primitives.h"
+#include "kernel/plane_primitives.h"
 
 namespace plane {
 
@@ -42,6 +44,15 @@ void DescribeTriangleCentre(engine::StepEngine& e, std::string* out, int word) {
   const std::array<std::int16_t, 10> items{
       9, ' ', '=', ' ', 5, static_cast<std::int16_t>(word), '(', 1, ')', engine::kTemplateEnd};
   e.ExpandTemplate(out, items);
+}
+
+bool FootInModel(const engine::GeometryModel& model, const kernel::Point2& p, const kernel::Point2& a,
+                 const kernel::Point2& b, kernel::Point2& foot) {
+  if (model.Hyperbolic) {
+    return engine::PerpendicularThrough(model, a, b, p, foot, engine::kFootOfPerpendicular) ==
+           engine::kGeometryOk;
+  }
+  return kernel::FootOnLine2(p, a, b, foot);
 }
 
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v) {

@@ -34,6 +34,11 @@ int AddStepLine(engine::StepEngine& e, int a, int b, const kernel::LinePen& pen)
 // "<new point> = <word>(<text 1>)": the description of a centre of the step's triangle.
 void DescribeTriangleCentre(engine::StepEngine& e, std::string* out, int word);
 
+// The foot of the perpendicular from p on the line ab in the window's geometry; false when a and
+// b coincide.
+bool FootInModel(const engine::GeometryModel& model, const kernel::Point2& p, const kernel::Point2& a,
+                 const kernel::Point2& b, kernel::Point2& foot);
+
 // The coordinates of three points.
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v);
 

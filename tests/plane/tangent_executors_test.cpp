@@ -251,4 +251,23 @@ TEST_F(TangentSteps, AnOuterSoddyCircleThatFlattensIsTheLineThroughItsTouchingPo
   EXPECT_EQ(w.tables().circles[4].drawn, 0);
 }
 
+TEST_F(TangentSteps, TwoCirclesAndALineHaveSoddyCirclesToo) {
+  PlaneWindow w(0);
+  // Unit circles about (-1, 1) and (1, 1) touch each other and the x axis (operand 9 = -10): the
+  // inner Soddy circle has radius 1/4 about (0, 1/4); the outer one, the line y = 2, meets the
+  // axis only at infinity and leaves its four points and its circle as empty places.
+  w.FreePoint(-1, 1);
+  w.FreePoint(1, 1);
+  ASSERT_EQ(w.Step(127, {0, 1, -1, -1, 0, 0, 0, -1, -1, -10, -1, -1, -1, 13}), 0);
+  EXPECT_EQ(w.tables().last_point, 1 + 8);
+  ExpectAt(w.tables().xy[2], {0, 0.25});
+  EXPECT_NEAR(static_cast<double>(w.tables().circle_radius[0]), 0.25, 1e-12);
+  EXPECT_EQ(w.tables().last_circle, 1);
+  for (int empty = 6; empty <= 9; ++empty) EXPECT_FALSE(w.tables().PointExists(empty)) << empty;
+  EXPECT_FALSE(w.tables().circles[1].exists);
+  EXPECT_TRUE(w.stepText.starts_with("Soddy circles CD (")) << w.stepText;
+  // A missing line.
+  EXPECT_EQ(w.Step(127, {0, 1, -1, -1, 0, 0, 0, -1, -1, 40, -1, -1, -1, 13}), 2);
+}
+
 }  // namespace
