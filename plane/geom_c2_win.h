@@ -60,6 +60,26 @@ class TGeomC2Win : public TGeomC1Win {
   int NewConicFeatureStep(int feature, int points, int lines, std::string_view equation);
   int NewConicFeatureStepFromPoints(int feature, int points, int lines, std::span<const int, 5> five);
   int NewAsymptotesStep(int p0, int p1, int p2, int form, std::string_view eccentricity);
+  // Centres, centroids and the nine-point circle of a triangle (centre_executors.cpp).
+  int DoKind99(std::string* out) override;  // the nine-point circle
+  int DoPointInTriangle(std::string* out) override;
+  int DoIncenter(std::string* out) override;
+  int DoCentroid(std::string* out) override;
+  int DoCircumcenter(std::string* out) override;
+  int DoFermatPoint(std::string* out) override;
+  int DoCircumcenter131(std::string* out) override;  // the circumcircle
+  // Brocard point, orthocentre, incircle and excircle (triangle_centre_executors.cpp).
+  int DoFermatPoint126(std::string* out) override;  // the Brocard point
+  int DoOrthocenter(std::string* out) override;
+  int DoIncenter132(std::string* out) override;
+  int DoExcenter(std::string* out) override;
+  // Tangents from a point, at a point and common to two circles (tangent_executors.cpp).
+  int DoTangentToCircle(std::string* out) override;
+  int DoTangentToCircle2(std::string* out) override;
+  int DoCommonTangents(std::string* out) override;
+  // Three touching circles about a triangle's vertices and the Soddy circles (soddy_executors.cpp).
+  int DoTangentCircles(std::string* out) override;
+  int DoKind127(std::string* out) override;  // the Soddy circles
 };
 
 }  // namespace plane
