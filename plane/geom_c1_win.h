@@ -2,6 +2,7 @@
 // The plane step executors of random figures and units, circles, arcs, magnified copies, vector
 // sums, tessellation units and hyperbolic triangles from data.
 
+#include <string>
 #include <string_view>
 
 #include "plane/geom_c_win.h"
@@ -11,6 +12,13 @@ namespace plane {
 class TGeomC1Win : public TGeomCWin {
  public:
   TGeomC1Win(platform::FrameWindow* parent, std::string_view title);
+
+  // Circles and arcs from a centre and data, and vector sums (circle_arc_executors.cpp).
+  int DoCircleCenterRadius(std::string* out) override;
+  int DoArcCenter(std::string* out) override;
+  int DoArcCenter2(std::string* out) override;
+  int DoKind95(std::string* out) override;
+  int DoVectorSum(std::string* out) override;
 };
 
 }  // namespace plane

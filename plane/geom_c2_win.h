@@ -20,6 +20,18 @@ class TGeomC2Win : public TGeomC1Win {
   // Kind 122: the point at two typed coordinate expressions; 0 or the compiler's code.
   int DoKind122(std::string* out) override { return DoCoordinatePoint(out); }
   int DoCoordinatePoint(std::string* out);
+
+  // Rays at an angle (angle_executors.cpp).
+  int DoAngleBisector(std::string* out) override;
+  int DoAngle(std::string* out) override;
+  // Perpendiculars, parallels and feet (perpendicular_executors.cpp).
+  int DoParallelPerpendicularStep(std::string* out) override;
+  int DoPerpendicular(std::string* out) override;
+  int DoParallel(std::string* out) override;
+  // Orthogonal arcs, hypercycles and horocycles (orthogonal_curve_executors.cpp).
+  int DoOrthogonalArc(std::string* out) override;
+  int DoHypercycle(std::string* out) override;
+  int DoHorocycle(std::string* out) override;
 };
 
 }  // namespace plane
