@@ -32,6 +32,9 @@ class TGeomC2Win : public TGeomC1Win {
   int DoOrthogonalArc(std::string* out) override;
   int DoHypercycle(std::string* out) override;
   int DoHorocycle(std::string* out) override;
+  // Point deletion and the regular polygon on a side (deletion_executors.cpp).
+  int DoDeletePoint(std::string* out) override;
+  int DoKind149(std::string* out) override;
 };
 
 }  // namespace plane

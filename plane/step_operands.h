@@ -61,3 +61,10 @@ int AddRayAtAngle(engine::StepEngine& e, int vertex, int reference, kernel::Real
                   const kernel::LinePen& pen);
 
 }  // namespace plane
+
+namespace plane {
+
+// Two points closer than this in both coordinates are one point when a step may reuse points.
+inline constexpr kernel::Real kCoincidenceTolerance = static_cast<kernel::Real>(1e-9);
+
+}  // namespace plane
