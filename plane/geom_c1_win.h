@@ -2,9 +2,12 @@
 // The plane step executors of random figures and units, circles, arcs, magnified copies, vector
 // sums, tessellation units and hyperbolic triangles from data.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 #include <string_view>
 
+#include "kernel/real.h"
 #include "plane/geom_c_win.h"
 
 namespace plane {
@@ -19,6 +22,11 @@ class TGeomC1Win : public TGeomCWin {
   int DoArcCenter2(std::string* out) override;
   int DoKind95(std::string* out) override;
   int DoVectorSum(std::string* out) override;
+  // The magnified copy of a selection (transformation_executors.cpp), at the image positions drawn
+  // when the step was made, by source point index.
+  int DoKind90(std::string* out) override;
+  std::vector<kernel::Point2> magnifiedCopyPositions;
+  std::vector<std::uint8_t> magnifiedCopyKnown;
 };
 
 }  // namespace plane
