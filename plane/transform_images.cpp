@@ -115,6 +115,12 @@ void RecordStepCounts(engine::StepEngine& e) {
   for (int k = 0; k < 3; ++k) step.extra_words[k] = static_cast<std::uint16_t>(now[k]);
 }
 
+int FailTransform(engine::StepEngine& e, int code) {
+  const kernel::ConstructionRecord& step = *e.current();
+  if (step.sequence >= 0 && step.extra_words[0] != kernel::kNoOperand) RecordStepCounts(e);
+  return code;
+}
+
 std::string ImageNames(const engine::FigureTables& t, const TransformImages& images, std::size_t limit) {
   std::string text;
   for (std::size_t k = 0; k < images.images.size(); ++k) {

@@ -37,6 +37,9 @@ void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int l
 // The table ends of a step whose object count depends on the figure: recorded in the step on its
 // first execution, restored (the tables grown or cut) on every later one.
 void RecordStepCounts(engine::StepEngine& e);
+// A failed transformation: a step of the history still ends the tables where it ended when it was
+// made, so later steps keep their indices; a new step adds nothing. Returns code.
+int FailTransform(engine::StepEngine& e, int code);
 
 // The names of the images, at most limit of them, then "..." when some were left out.
 std::string ImageNames(const engine::FigureTables& t, const TransformImages& images, std::size_t limit);

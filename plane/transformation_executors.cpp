@@ -92,13 +92,13 @@ int TGeomC2Win::DoTranslate(std::string* out) {
   const bool previous = step.flag == 1;
   Point2 v;
   if (vectorMode && !e.model.Hyperbolic) {
-    if (const int code = EvaluateVectorText(e, step.text[2], v); code != 0) return code;
+    if (const int code = EvaluateVectorText(e, step.text[2], v); code != 0) return FailTransform(e, code);
   } else if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) {
-    return engine::kMsgCouldNotFind;
+    return FailTransform(e, engine::kMsgCouldNotFind);
   }
   Real k = 1;
   if (!e.model.Hyperbolic && e.Evaluate(step.text[0].empty() ? "1" : step.text[0], k) != 0) {
-    return engine::kMsgCannotUnderstand;
+    return FailTransform(e, engine::kMsgCannotUnderstand);
   }
   std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], previous);
   const Point2 pa = e.tables.xy[a < 0 ? 0 : a];
@@ -110,7 +110,7 @@ int TGeomC2Win::DoTranslate(std::string* out) {
   const int lines = e.tables.last_line;
   const int circles = e.tables.last_circle;
   TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return engine::kMsgNoMoreRoom;
+  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   AddImageLines(e, images, lines);
   AddImageCircles(e, images, circles, false);
   RecordStepCounts(e);
@@ -132,15 +132,15 @@ int TGeomC2Win::DoGlideReflect(std::string* out) {
   const int a = Op(step, 0);
   const int b = Op(step, 1);
   const bool previous = step.flag == 1;
-  if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return engine::kMsgCouldNotFind;
+  if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return FailTransform(e, engine::kMsgCouldNotFind);
   Real k = 1;
-  if (e.Evaluate(step.text[0].empty() ? "1" : step.text[0], k) != 0) return engine::kMsgCannotUnderstand;
+  if (e.Evaluate(step.text[0].empty() ? "1" : step.text[0], k) != 0) return FailTransform(e, engine::kMsgCannotUnderstand);
   const Point2 pa = e.tables.xy[a];
   const Point2 pb = e.tables.xy[b];
   const Point2 d = pb - pa;
   Point2 normal{-d.y, d.x};
   // An axis without a direction: nothing to reflect in.
-  if (!kernel::Normalize2(normal)) return engine::kMsgCannotUnderstand;
+  if (!kernel::Normalize2(normal)) return FailTransform(e, engine::kMsgCannotUnderstand);
   std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], previous);
   for (const int i : SelectedPoints(e.tables)) {
     if (e.model.Hyperbolic) {
@@ -153,7 +153,7 @@ int TGeomC2Win::DoGlideReflect(std::string* out) {
   const int lines = e.tables.last_line;
   const int circles = e.tables.last_circle;
   TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return engine::kMsgNoMoreRoom;
+  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   AddImageLines(e, images, lines);
   AddImageCircles(e, images, circles, true);
   RecordStepCounts(e);
@@ -172,15 +172,15 @@ int TGeomC2Win::DoKind155(std::string* out) {
   const int c = Op(step, 2);
   const int d = Op(step, 3);
   for (const int p : {a, b, c, d}) {
-    if (!e.tables.PointExists(p)) return engine::kMsgCouldNotFind;
+    if (!e.tables.PointExists(p)) return FailTransform(e, engine::kMsgCouldNotFind);
   }
-  if (a == b || c == d) return engine::kMsgDuplicateLabel;
+  if (a == b || c == d) return FailTransform(e, engine::kMsgDuplicateLabel);
   const Point2 pa = e.tables.xy[a];
   const Point2 pb = e.tables.xy[b];
   const Point2 pc = e.tables.xy[c];
   const Point2 pd = e.tables.xy[d];
   const Real ab = kernel::Dist2(pa, pb);
-  if (ab < kSmallestLength) return engine::kMsgOutOfBounds;
+  if (ab < kSmallestLength) return FailTransform(e, engine::kMsgOutOfBounds);
   std::vector<Point2> moved = SelectAndSave(e.tables, step.text[0], false);
   const Point2 shift = pc - pa;
   const Real angle = kernel::SignedAngle2(pb + shift, pc, pd);
@@ -193,7 +193,7 @@ int TGeomC2Win::DoKind155(std::string* out) {
   const int lines = e.tables.last_line;
   const int circles = e.tables.last_circle;
   TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return engine::kMsgNoMoreRoom;
+  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   AddImageLines(e, images, lines);
   AddImageCircles(e, images, circles, false);
   RecordStepCounts(e);
@@ -237,7 +237,7 @@ int TGeomC1Win::DoKind90(std::string* out) {
   const int circles = e.tables.last_circle;
   ++e.figure_counter;
   TransformImages images;
-  if (!AddImagePoints(e, moved, false, e.figure_counter, images)) return engine::kMsgNoMoreRoom;
+  if (!AddImagePoints(e, moved, false, e.figure_counter, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   AddImageLines(e, images, lines);
   AddImageCircles(e, images, circles, false);
   RecordStepCounts(e);
@@ -252,7 +252,7 @@ int TGeomC2Win::DoInvert(std::string* out) {
   kernel::ConstructionRecord& step = *e.current();
   const int o = Op(step, 0);
   const int q = Op(step, 1);
-  if (!e.tables.PointExists(o) || !e.tables.PointExists(q)) return engine::kMsgCouldNotFind;
+  if (!e.tables.PointExists(o) || !e.tables.PointExists(q)) return FailTransform(e, engine::kMsgCouldNotFind);
   step.text[2] = step.text[1];
   std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], false);
   e.tables.selected[o] = 0;
@@ -262,7 +262,7 @@ int TGeomC2Win::DoInvert(std::string* out) {
   const int lines = e.tables.last_line;
   const int circles = e.tables.last_circle;
   TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return engine::kMsgNoMoreRoom;
+  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   InvertLines(e, o, power, images, lines);
   InvertCircles(e, o, power, images, circles);
   RecordStepCounts(e);

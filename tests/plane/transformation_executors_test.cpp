@@ -87,6 +87,22 @@ TEST_F(TransformSteps, TranslationMovesPointsLinesAndCirclesAndWalksOn) {
   EXPECT_EQ(w.tables().last_point, last);
 }
 
+TEST_F(TransformSteps, AFailingStepOfTheHistoryKeepsTheLaterIndices) {
+  PlaneWindow w(0);
+  const int a = w.FreePoint(0, 0);
+  const int b = w.FreePoint(1, 0);
+  w.FreePoint(5, 5);
+  ASSERT_EQ(w.Step(145, {a, b, 0}, {"1", "C"}), 0);
+  const int after = w.FreePoint(7, 7);
+  ASSERT_EQ(after, 4);
+  w.history().steps[3].operands[1] = 99;  // the translation loses its vector
+  w.ReplayConstruction(false);
+  EXPECT_FALSE(w.tables().exists[3]);
+  EXPECT_TRUE(w.tables().exists[after]);
+  EXPECT_EQ(w.tables().xy[after], (Point2{7, 7}));
+  EXPECT_EQ(w.tables().last_point, after);
+}
+
 TEST_F(TransformSteps, GlideReflectionAndItsDegenerateAxis) {
   PlaneWindow w(0);
   const int a = w.FreePoint(0, 0);
