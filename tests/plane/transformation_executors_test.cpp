@@ -11,6 +11,8 @@
 #include "kernel/labels.h"
 #include "kernel/line_circle_records.h"
 #include "kernel/vector2.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
 #include "support/hyperbolic_test_support.h"
@@ -214,6 +216,36 @@ TEST_F(TransformSteps, MagnifiedCopyStaysWhereItWasDrawn) {
   w.ReplayConstruction(false);
   EXPECT_EQ(w.tables().xy[2], placed);
   EXPECT_EQ(w.tables().last_point, 3);
+}
+
+TEST_F(TransformSteps, TheInvertedSegmentIsDrawnAsTheArcAwayFromO) {
+  PlaneWindow w(0);
+  const int o = w.FreePoint(0, 0);
+  const int q = w.FreePoint(3, 0);
+  const int l1 = w.FreePoint(4, -3);
+  const int l2 = w.FreePoint(4, 3);
+  // Colour 0 (black), stored one less.
+  ASSERT_EQ(w.Step(111, {l1, l2, kNone, kNone, 1, 0}), 0);
+  ASSERT_EQ(w.Step(148, {o, q}, {"", "CD"}), 0);
+  platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
+  w.PaintInto(*picture.CreateDC());
+  const auto darkAt = [&](Point2 p) {
+    platform::PointI at;
+    w.WorldToPixel(p, at);
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const std::optional<platform::Color> c = picture.GetPixel(at.x + dx, at.y + dy);
+        if (c && c->r + c->g + c->b < 3 * 128) return true;
+      }
+    }
+    return false;
+  };
+  // The arc of the circle about (9/8, 0) from the image of C to that of D through (9/4, 0), not
+  // the part by O.
+  EXPECT_TRUE(darkAt({2.25L, 0}));
+  EXPECT_FALSE(darkAt({1.125L, 1.125L}));
+  EXPECT_FALSE(darkAt({1.125L, -1.125L}));
+  picture.WriteBmpFile("inverted_segment.bmp");
 }
 
 class HyperbolicTransformSteps : public IsolatedFolders, public ::testing::WithParamInterface<engine::GeometryModel> {};
