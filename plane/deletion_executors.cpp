@@ -15,6 +15,7 @@
 #include "kernel/regular_polygons.h"
 #include "plane/geom_c2_win.h"
 #include "plane/step_operands.h"
+#include "plane/transform_images.h"
 
 namespace plane {
 
@@ -44,6 +45,13 @@ int TGeomC2Win::DoDeletePoint(std::string* out) {
     const auto point = static_cast<std::uint16_t>(p);
     for (int c = 0; c <= t.last_circle; ++c) kernel::CircleRemovePoint(t.circles[c], point);
     for (int l = 0; l <= t.last_line; ++l) kernel::SegmentRemovePoint(t.lines[l], point);
+    // A hypercycle or horocycle keeps the one point it is drawn through.
+    for (int h = 0; h <= t.last_hypercycle; ++h) {
+      if (t.hypercycle_points[h].points.count > 1) kernel::SegmentRemovePoint(t.hypercycle_points[h], point);
+    }
+    for (int h = 0; h <= t.last_horocycle; ++h) {
+      if (t.horocycle_points[h].points.count > 1) kernel::SegmentRemovePoint(t.horocycle_points[h], point);
+    }
   }
   Describe(e, out, {5, kWordPointDeletion, ':', ' ', 1});
   return 0;
@@ -59,8 +67,12 @@ int TGeomC2Win::DoKind149(std::string* out) {
   const bool reusePoints = Op(step, 39) < 0;
   if (n < 3 || n > kMostPolygonVertices) return engine::kMsgCannotUnderstand;
   const engine::StepCreates creates{static_cast<std::int16_t>(n - 2), static_cast<std::int16_t>(drawSide ? n : n - 1)};
-  if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return engine::FailStep(e, creates, engine::kMsgCouldNotFind);
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0) return engine::FailStep(e, creates, code);
+  // How many vertices are new depends on the points already there: a step of the history that
+  // fails ends the tables where it ended when it was made.
+  const bool recorded = step.sequence >= 0 && step.extra_words[0] != kernel::kNoOperand;
+  const auto fail = [&](int code) { return recorded ? FailTransform(e, code) : engine::FailStep(e, creates, code); };
+  if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return fail(engine::kMsgCouldNotFind);
+  if (const int code = engine::CheckRoom(e.tables, creates); code != 0) return fail(code);
 
   std::vector<Point2> v(static_cast<std::size_t>(n) + 2);
   v[0] = e.tables.xy[a];
@@ -92,6 +104,7 @@ int TGeomC2Win::DoKind149(std::string* out) {
     vertices.push_back(found);
   }
   addSide(vertices.back(), a);
+  RecordStepCounts(e);
 
   if (out != nullptr) {
     std::vector<std::int16_t> items;

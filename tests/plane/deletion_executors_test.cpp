@@ -7,6 +7,7 @@
 #include "engine/hyperbolic_primitives.h"
 #include "engine/step_engine.h"
 #include "kernel/line_circle_records.h"
+#include "kernel/vector2.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
 #include "support/hyperbolic_test_support.h"
@@ -97,6 +98,15 @@ TEST_F(DeletionSteps, RegularPolygonOnASideReusesPointsAtItsVertices) {
   step.operands[39] = 0;
   ASSERT_EQ(h.RunNewStep(), 0);
   EXPECT_EQ(h.tables().last_point, 9);
+
+  // When the side is lost in the history, the hexagon that reused two points still leaves room
+  // for two points only, so the points after it keep their indices.
+  const int after = h.FreePoint(5, 5);
+  h.history().steps[4].operands[1] = 99;
+  h.ReplayConstruction(false);
+  EXPECT_EQ(h.tables().last_point, after);
+  EXPECT_EQ(h.tables().xy[after], (Point2{5, 5}));
+  EXPECT_FALSE(h.tables().exists[4]);
 }
 
 class HyperbolicPolygonSteps : public IsolatedFolders, public ::testing::WithParamInterface<engine::GeometryModel> {};
