@@ -80,6 +80,25 @@ class TGeomC2Win : public TGeomC1Win {
   // Three touching circles about a triangle's vertices and the Soddy circles (soddy_executors.cpp).
   int DoTangentCircles(std::string* out) override;
   int DoKind127(std::string* out) override;  // the Soddy circles
+  // Rays at an angle (angle_executors.cpp).
+  int DoAngleBisector(std::string* out) override;
+  int DoAngle(std::string* out) override;
+  // Perpendiculars, parallels and feet (perpendicular_executors.cpp).
+  int DoParallelPerpendicularStep(std::string* out) override;
+  int DoPerpendicular(std::string* out) override;
+  int DoParallel(std::string* out) override;
+  // Orthogonal arcs, hypercycles and horocycles (orthogonal_curve_executors.cpp).
+  int DoOrthogonalArc(std::string* out) override;
+  int DoHypercycle(std::string* out) override;
+  int DoHorocycle(std::string* out) override;
+  // Point deletion and the regular polygon on a side (deletion_executors.cpp).
+  int DoDeletePoint(std::string* out) override;
+  int DoKind149(std::string* out) override;
+  // Translations, inversions, glide reflections and attached copies (transformation_executors.cpp).
+  int DoTranslate(std::string* out) override;
+  int DoInvert(std::string* out) override;
+  int DoGlideReflect(std::string* out) override;
+  int DoKind155(std::string* out) override;
 };
 
 }  // namespace plane
