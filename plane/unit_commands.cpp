@@ -15,10 +15,18 @@ constexpr int kCmdRandomTriangle = 712;
 constexpr int kCmdRandomCircle = 706;
 constexpr int kCmdInscribedPolygon = 714;
 constexpr int kCmdConvexPolygon = 715;
+constexpr int kCmdIsoscelesTriangle = 873;
+constexpr int kCmdRightTriangle = 713;
+constexpr int kCmdKite = 722;
+constexpr int kCmdRhombus = 875;
 
 constexpr int kKindRandomCircle = 54;
 constexpr int kKindRandomTriangle = 60;
 constexpr int kKindRandomPolygon = 62;
+constexpr int kKindRandomRightTriangle = 61;
+constexpr int kKindRandomKite = 65;
+constexpr int kKindRandomIsoscelesTriangle = 73;
+constexpr int kKindRandomRhombus = 75;
 
 constexpr int kStringInput = 5;
 constexpr int kStringSides = 236;
@@ -83,6 +91,10 @@ bool TGeom11Win::OnCommand(int id) {
         RandomFigure(kKindRandomCircle);
       }
       return true;
+    case kCmdIsoscelesTriangle: RandomFigure(kKindRandomIsoscelesTriangle); return true;
+    case kCmdRightTriangle: RandomFigure(kKindRandomRightTriangle); return true;
+    case kCmdKite: RandomFigure(kKindRandomKite); return true;
+    case kCmdRhombus: RandomFigure(kKindRandomRhombus); return true;
     case kCmdInscribedPolygon: RandomPolygon(0); return true;
     case kCmdConvexPolygon: RandomPolygon(1); return true;
     case kCmdRandomize: Randomize(); return true;

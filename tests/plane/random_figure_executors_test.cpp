@@ -88,6 +88,31 @@ TEST_F(RandomFigures, AReplayKeepsDraggedVerticesAndRandomizeMovesThemAll) {
   EXPECT_EQ(w.history().steps.size(), 1u);
 }
 
+TEST_F(RandomFigures, EachRandomCommandMakesOneStepInBothGeometries) {
+  struct Case {
+    int command;
+    int kind;
+    int points;
+    int lines;
+  };
+  const Case cases[] = {{712, 60, 3, 3}, {706, 54, 2, 0}, {873, 73, 3, 3},
+                        {713, 61, 3, 3}, {722, 65, 4, 4}, {875, 75, 4, 4}};
+  for (int hyperbolic = 0; hyperbolic < 2; ++hyperbolic) {
+    PlaneWindow w(static_cast<std::uint8_t>(hyperbolic));
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.command);
+      const engine::StepEnds before = w.stepEngine.CurrentEnds();
+      ASSERT_TRUE(w.QueryCommand(c.command).enabled);
+      ASSERT_TRUE(w.DispatchCommand(c.command));
+      EXPECT_EQ(w.history().steps.back().kind, c.kind);
+      EXPECT_EQ(w.tables().last_point - before.points, c.points);
+      EXPECT_EQ(w.tables().last_line - before.lines, c.lines);
+    }
+    EXPECT_EQ(w.tables().last_circle, 0);
+    EXPECT_EQ(w.history().steps.size(), std::size(cases));
+  }
+}
+
 TEST_F(RandomFigures, QuadrilateralsKeepTheirShapeWhenTheFirstSideIsDragged) {
   PlaneWindow w(0);
   ASSERT_EQ(w.RandomFigure(59), 0);
