@@ -56,7 +56,7 @@ int TGeom11Win::RandomFigure(int kind) {
 void TGeom11Win::RandomPolygon(int convex) {
   const engine::FigureTables& t = tables();
   int n = kernel::Rand31() % 3 + 5;
-  const int result = AskIntInRange(kStringSides, kStringInput, 3, engine::kLastLineLimit - t.last_line, n, false);
+  const int result = AskIntInRange(kStringInput, kStringSides, 3, engine::kLastLineLimit - t.last_line, n, false);
   if (result == shell::kAskCancelled) return;
   if (result != 0) {
     Msg(result);

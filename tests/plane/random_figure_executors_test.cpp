@@ -113,6 +113,34 @@ TEST_F(RandomFigures, EachRandomCommandMakesOneStepInBothGeometries) {
   }
 }
 
+TEST_F(RandomFigures, ThePolygonCommandsAskTheNumberOfVertices) {
+  PlaneWindow w(0);
+  platform::ScriptedResponder script;
+  std::string caption;
+  std::string label;
+  script.OnDialog("ONEINPUT", [&](platform::Dialog& d) {
+    caption = d.Caption();
+    label = d.GetItemText(231);
+    d.SetItemText(211, "7");
+    d.PressButton(platform::IDOK);
+  });
+  script.FillAndPress("ONEINPUT", {{211, "2"}}, platform::IDOK).AnswerMessage(platform::IDOK);
+  script.FillAndPress("ONEINPUT", {{211, "5"}}, platform::IDCANCEL);
+  ASSERT_TRUE(w.DispatchCommand(715));
+  EXPECT_EQ(caption, "input");
+  EXPECT_EQ(label, "sides");
+  ASSERT_EQ(w.history().steps.size(), 1u);
+  EXPECT_EQ(w.history().steps[0].operands[0], 7);
+  EXPECT_EQ(w.history().steps[0].flag, 1);
+  EXPECT_EQ(w.tables().last_point, 6);
+  // Too few vertices: "out of bounds"; cancelled: nothing.
+  ASSERT_TRUE(w.DispatchCommand(714));
+  ASSERT_TRUE(w.DispatchCommand(714));
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"out of bounds"});
+  EXPECT_EQ(w.history().steps.size(), 1u);
+  EXPECT_TRUE(script.Finished());
+}
+
 TEST_F(RandomFigures, QuadrilateralsKeepTheirShapeWhenTheFirstSideIsDragged) {
   PlaneWindow w(0);
   ASSERT_EQ(w.RandomFigure(59), 0);
