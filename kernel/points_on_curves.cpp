@@ -12,8 +12,8 @@ Point2 PointOnHypercycle(const HypCurveRecord& curve, const Point2& definingPoin
   if (curve.shape != 0) return p1 + t * (p2 - p1);
   const Point2& centre = curve.points[2];
   Real a = SignedAngle2(p1, centre, p2);
-  // The defining point lies on the arc away from the centre: take the other arc when the centre
-  // is on the defining point's side of the chord.
+  // Of the two arcs from the first end to the second, the one the defining point lies on: the
+  // other one when the defining point and the centre lie on the same side of the chord.
   if (SameSide2(p1, p2, definingPoint, centre)) a = a >= 0 ? a - TwoPi : a + TwoPi;
   Point2 v = p1 - centre;
   Rotate2(v, a * t);

@@ -9,8 +9,9 @@
 
 namespace kernel {
 
-// On a hypercycle: t = 0 at its first end, t = 1 at its second, along the arc inside the disk
-// (the arc away from the defining point's far side); a straight carrier is walked linearly.
+// On a hypercycle: t = 0 at its first end, t = 1 at its second, along the arc that holds the
+// defining point (turned the other way when that leaves the disk); a straight carrier is walked
+// linearly.
 Point2 PointOnHypercycle(const HypCurveRecord& curve, const Point2& definingPoint, Real t);
 
 // On a horocycle: the stored point turned about the Euclidean centre by 2 pi t, so t runs over
