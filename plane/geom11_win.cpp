@@ -34,6 +34,7 @@ void TGeom11Win::ClearFigure() {
   for (engine::PointAttrRecord& attr : t.attrs) attr = {-1, {-1, -1, -1, -1}, attr.value};
   for (kernel::SegmentRecord& line : t.lines) line.exists = 0;
   stepEngine.figure_counter = 0;
+  stepEngine.randomize_allowed = 0;
   SetView(0, 0, kClearedHalfExtent, kClearedHalfExtent, false);
   wing.pictureValid = 0;
   fileMsg.modified = 0;

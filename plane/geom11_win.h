@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/windows/geom10_win.h"
+#include "kernel/line_circle_records.h"
 
 namespace plane {
 
@@ -26,8 +27,29 @@ class TGeom11Win : public engine::TGeom10Win {
   // the name it was opened with, unsaved.
   void NewFigure() override;
 
+  // The line attributes new sides and circles take (colour, thickness, style as records hold them).
+  kernel::LinePen currentLinePen{0, 1, 0};
+
+  // --- Unit and random figures (unit_commands.cpp) -----------------------------------------------
+  // Units > Random > Triangle, Circle and the other random figures: one step of the kind, run at
+  // once; a refusal is shown as its message. The executor's result.
+  int RandomFigure(int kind);
+  // Units > Random > Inscribed polygon (convex 0) and Convex polygon (1): asks the number of
+  // vertices first.
+  void RandomPolygon(int convex);
+  // Edit > Randomize: runs the history again as new, so every random figure draws new vertices.
+  void Randomize();
+
+ protected:
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
+
  private:
   std::string defaultFileName_;
+  // Begins a step of the kind with the current line attributes in operands 3 to 5.
+  kernel::ConstructionRecord& BeginUnitStep(int kind);
+  // Runs the begun step as a new one; a refusal is shown as its message. The executor's result.
+  int RunUnitStep();
 };
 
 }  // namespace plane

@@ -3,6 +3,7 @@
 // sums, tessellation units and hyperbolic triangles from data.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 #include <string_view>
@@ -27,6 +28,67 @@ class TGeomC1Win : public TGeomCWin {
   int DoKind90(std::string* out) override;
   std::vector<kernel::Point2> magnifiedCopyPositions;
   std::vector<std::uint8_t> magnifiedCopyKnown;
+  // --- Random figures (random_figure_executors.cpp) -----------------------------------------------
+  // Kinds 54, 57, 59 to 62, 65, 71 to 73, 75: free vertices placed at random while the step is new
+  // (building flag), kept where they are (or dragged) on every later execution.
+  int DoRandomCircle(std::string* out) override;
+  int DoRandomTrapezoid(std::string* out) override;
+  int DoRandomParallelogram(std::string* out) override;
+  int DoRandomTriangle(std::string* out) override;
+  int DoRandomRightTriangle(std::string* out) override;
+  int DoKind62(std::string* out) override;
+  int DoRandomKite(std::string* out) override;
+  int DoRandomIsoscelesTrapezoid(std::string* out) override;
+  int DoRandomRectangle(std::string* out) override;
+  int DoRandomIsoscelesTriangle(std::string* out) override;
+  int DoRandomRhombus(std::string* out) override;
+  // The Euclidean parallelogram, rhombus and kite, and the triangle from two angles and a side,
+  // placed from the step's parameters.
+  void RandomFigureHook(std::uint16_t kind) override;
+  int SolveTriangleASA() override;
+
+  // --- Units (unit_executors.cpp) ---------------------------------------------------------------
+  // Kind 55: a regular or star polygon of a typed side (or, hyperbolic, of a typed angle).
+  int DoRegularPolygon(std::string* out) override;
+  // Kind 64: a segment of typed length and direction from a free first point.
+  int DoUnitSegment(std::string* out) override;
+  // Kind 66: an m x n grid of points of typed width, height and inclination, with gridlines when
+  // the flag byte asks; m and n from 2 to 50.
+  int DoUnitGrid(std::string* out) override;
+
+  // --- Points on objects (points_on_objects.cpp) -------------------------------------------------
+  // Each adds a point at the parameter t on the object, tagged as the points that define it, and
+  // lists it on the object: 0, else 4 when the point table is full (nothing added), 9 (segments) or
+  // 14 (the other objects) when the object cannot list it (the point is made all the same).
+  using engine::StepExecutors::PlacePointOnCircle;
+  using engine::StepExecutors::PlacePointOnSegment;
+  // The point A + t (B - A) on line `line`.
+  int PlacePointOnSegment(int a, int b, int line, kernel::Real t);
+  // The point at hyperbolic distance t d(A, B) from A towards B.
+  int PlacePointOnSegmentHyperbolic(int a, int b, int line, kernel::Real t);
+  // Q turned about the centre C by t radians.
+  int PlacePointOnCircle(int centre, int q, int circle, kernel::Real t);
+  // Q turned about the circle's centre by t radians in the hyperbolic plane.
+  int PlacePointOnCircleHyperbolic(int circle, int q, kernel::Real t);
+  // On hypercycle or horocycle h of the disk (kernel/points_on_curves.h).
+  int PlacePointOnHypercycle(int h, kernel::Real t);
+  int PlacePointOnHorocycle(int h, kernel::Real t);
+
+  // Kinds 81 and 82: a sliding point at a random parameter on a segment or circle.
+  int DoRandomPointOnSegment(std::string* out) override;
+  int DoRandomPointOnCircle(std::string* out) override;
+
+ private:
+  // Adds point p with the tag and lists it through list(); the codes of the Place operations.
+  template <class ListFn>
+  int AddListedPoint(const kernel::Point2& p, std::uint16_t tag, int failure, ListFn list);
+  // The n vertices waiting after the last point, or an empty span when they do not fit.
+  std::span<kernel::Point2> NewVertices(int n);
+  // The end of every random polygon: room for n points and n sides checked first (message 4 and
+  // placeholders otherwise), the vertices placed by place() while the step is new, the randomizable
+  // flag, the sides in the step's attributes, the description.
+  template <class Place>
+  int RandomPolygonStep(int n, bool unitTag, std::int16_t word, std::string* out, Place place);
 };
 
 }  // namespace plane
