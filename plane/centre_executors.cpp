@@ -119,7 +119,7 @@ int TGeomC2Win::DoCircumcenter131(std::string* out) {
     return engine::FailStep(e, creates, code);
   }
   const int c = AddTaggedPoint(e, centre, tag);
-  AddFullCircle(e, c, {v[0]}, PenOfOperands(step, 4));
+  AddFullCircle(e, c, {v[0]}, PenFromOperands(step, 4));
   if (out != nullptr) {
     static constexpr std::array<std::int16_t, 13> kItems{9,   ' ', '=', ' ', 5,   kWordCircumcenter, '(', 1,
                                                          ')', ' ', 30,  4,   kEnd};
@@ -206,7 +206,7 @@ int TGeomC2Win::DoKind99(std::string* out) {
     engine::AddPointToLine(e.tables, e.model, e.dimension, footIndex[i], sides[i]);
   }
   const int c = AddTaggedPoint(e, centre, tag);
-  AddFullCircle(e, c, {footIndex[0], footIndex[1], footIndex[2]}, PenOfOperands(step, 6));
+  AddFullCircle(e, c, {footIndex[0], footIndex[1], footIndex[2]}, PenFromOperands(step, 6));
   if (out != nullptr) {
     static constexpr std::array<std::int16_t, 16> kItems{
         9, 8, 7, 16, ' ', '=', ' ', 5, kWordNinePointCircle, '(', 1, ')', ' ', 30, 6, kEnd};

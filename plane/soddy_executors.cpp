@@ -235,7 +235,7 @@ void AddSoddyCircle(engine::StepEngine& e, const kernel::ConstructionRecord& ste
   } else if (third >= 0) {
     engine::AddPointToLine(e.tables, e.model, e.dimension, touch[2], third);
   }
-  const int circle = AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenOfOperands(step, kFirstPen));
+  const int circle = AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenFromOperands(step, kFirstPen));
   if (soddy.line && circle >= 0) {
     e.tables.circles[circle].drawn = 0;  // drawn as the line through its first two points
     e.tables.circle_radius[circle] = 0;
@@ -366,7 +366,7 @@ int TGeomC2Win::DoTangentCircles(std::string* out) {
     const int side = engine::FindLineThrough(e.tables, v[i], v[(i + 1) % 3]);
     if (side >= 0) engine::AddPointToLine(e.tables, e.model, e.dimension, touch[i], side);
   }
-  const kernel::LinePen pen = PenOfOperands(step, kFirstPen);
+  const kernel::LinePen pen = PenFromOperands(step, kFirstPen);
   for (int i = 0; i < 3; ++i) {
     const int c = AddFullCircle(e, v[i], {touch[i], touch[(i + 2) % 3]}, pen);
     step.operands[kFirstCircle + i] = static_cast<std::uint16_t>(c);

@@ -6,12 +6,6 @@
 
 namespace plane {
 
-kernel::LinePen PenOfOperands(const kernel::ConstructionRecord& step, int first) {
-  return {static_cast<std::uint16_t>(step.operands[first] + 1),
-          static_cast<std::uint16_t>(step.operands[first + 1] + 1),
-          static_cast<std::uint16_t>(step.operands[first + 2] + 1)};
-}
-
 int AddTaggedPoint(engine::StepEngine& e, const kernel::Point2& p, int tag) {
   if (e.AddPoint(p, static_cast<std::uint16_t>(tag), -1) < 0) return -1;
   return e.tables.last_point;
@@ -57,14 +51,6 @@ bool FootInModel(const engine::GeometryModel& model, const kernel::Point2& p, co
 
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v) {
   return {t.xy[v[0]], t.xy[v[1]], t.xy[v[2]]};
-}
-
-bool CircleExists(const engine::FigureTables& t, int c) {
-  return c >= 0 && c <= t.last_circle && t.circles[c].exists != 0;
-}
-
-bool LineExists(const engine::FigureTables& t, int l) {
-  return l >= 0 && l <= t.last_line && t.lines[l].exists != 0;
 }
 
 }  // namespace plane

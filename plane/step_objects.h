@@ -11,11 +11,9 @@
 #include "engine/step_engine.h"
 #include "kernel/construction_record.h"
 #include "kernel/line_circle_records.h"
+#include "plane/step_operands.h"
 
 namespace plane {
-
-// The pen of the attribute triple in operands first..first+2 (each stored one less).
-kernel::LinePen PenOfOperands(const kernel::ConstructionRecord& step, int first);
 
 // A new point at p with the tag (-1 for none) and the next free label; its index, -1 when the
 // point table is full.
@@ -41,10 +39,5 @@ bool FootInModel(const engine::GeometryModel& model, const kernel::Point2& p, co
 
 // The coordinates of three points.
 std::array<kernel::Point2, 3> TrianglePoints(const engine::FigureTables& t, const std::array<int, 3>& v);
-
-// Whether the circle index names an existing circle.
-bool CircleExists(const engine::FigureTables& t, int c);
-// Whether the line index names an existing line.
-bool LineExists(const engine::FigureTables& t, int l);
 
 }  // namespace plane

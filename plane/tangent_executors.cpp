@@ -73,7 +73,7 @@ int TGeomC2Win::DoTangentToCircle(std::string* out) {
   if (result != 0) return FailTangents(e, 2, 2, engine::kMsgInconsistentData);
 
   const int tag = e.tables.CommonPointTag(c, q, p);
-  const kernel::LinePen pen = PenOfOperands(step, 4);
+  const kernel::LinePen pen = PenFromOperands(step, 4);
   for (const Point2& touch : contact) {
     const int point = AddContact(e, touch, tag, k);
     AddStepLine(e, p, point, pen);
@@ -109,7 +109,7 @@ int TGeomC2Win::DoTangentToCircle2(std::string* out) {
     return engine::FailStep(e, creates, engine::kMsgInconsistentData);
   }
   const int point = AddTaggedPoint(e, r, e.tables.CommonPointTag(c, q));
-  const int line = AddStepLine(e, q, point, PenOfOperands(step, 3));
+  const int line = AddStepLine(e, q, point, PenFromOperands(step, 3));
   e.tables.lines[line].extends_first = 1;
   e.tables.lines[line].extends_second = 1;
   if (out != nullptr) {
@@ -145,7 +145,7 @@ int TGeomC2Win::DoCommonTangents(std::string* out) {
   if (result != 0) return FailTangents(e, 4, 2, engine::kMsgInconsistentData);
 
   const int tag = e.tables.CommonPointTag(c1, c2, q1);
-  const kernel::LinePen pen = PenOfOperands(step, 6);
+  const kernel::LinePen pen = PenFromOperands(step, 6);
   for (int i = 0; i < 2; ++i) {
     const int a = AddContact(e, on1[i], tag, k1);
     const int b = AddContact(e, on2[i], tag, k2);

@@ -93,7 +93,7 @@ void AddTouchingCircle(engine::StepEngine& e, const kernel::ConstructionRecord& 
     touch[i] = AddTaggedPoint(e, centreAndTouch[1 + i], tag);
     engine::AddPointToLine(e.tables, e.model, e.dimension, touch[i], lines[i]);
   }
-  AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenOfOperands(step, 6));
+  AddFullCircle(e, centre, {touch[0], touch[1], touch[2]}, PenFromOperands(step, 6));
 }
 
 // "<centre> = <word>(<triangle>); tangency <T0>, <T1>, <T2> <attributes>"

@@ -394,10 +394,11 @@ int TGeom10Win::NewTangentStep(int curve, std::string pointText, int curveClass)
   const kernel::CircleRecord& c = t.circles[static_cast<std::size_t>(curve)];
   const auto listed = c.points.begin() + std::clamp<int>(c.count, 0, kCurvePointLimit);
   if (std::find(c.points.begin(), listed, static_cast<std::uint16_t>(p)) == listed) {
-    history().BeginStep(kTangentsFromPointKind, Op(p), Op(c.centre), Op(c.count > 0 ? c.points[0] : -1), Op(curve));
+    // The circle by its centre, a listed point and its index; the outside point between them.
+    history().BeginStep(kTangentsFromPointKind, Op(c.centre), Op(c.count > 0 ? c.points[0] : -1), Op(p), Op(curve));
     SetStepAttributes(4);
   } else {
-    history().BeginStep(kTangentAtPointKind, Op(p), Op(c.centre), Op(curve));
+    history().BeginStep(kTangentAtPointKind, Op(c.centre), Op(p), Op(curve));
     SetStepAttributes(3);
   }
   code = RunBuiltStep();

@@ -233,8 +233,10 @@ TEST_F(ConstructionCommands, TangentsChooseTheirKindAndCheckInOrder) {
 TEST_F(ConstructionCommands, CommonTangentsNeedTwoDifferentCircles) {
   PlaneWindow w(0);
   Square(w);
+  w.FreePoint(2, 2.5L);
+  // Radii 2 and 0.5 about (0, 0) and (2, 2): apart, so all four common tangents exist.
   ASSERT_EQ(w.Step(91, {0, 1}), 0);
-  ASSERT_EQ(w.Step(91, {2, 3}), 0);
+  ASSERT_EQ(w.Step(91, {2, 4}), 0);
   platform::ScriptedResponder script;
   EXPECT_EQ(w.NewCommonTangentStep(-1, 1, 0, 137), 15);
   EXPECT_EQ(w.NewCommonTangentStep(0, 5, 0, 137), 2);
@@ -245,7 +247,7 @@ TEST_F(ConstructionCommands, CommonTangentsNeedTwoDifferentCircles) {
   const kernel::ConstructionRecord& step = w.history().steps.back();
   EXPECT_EQ(step.kind, 137);
   EXPECT_EQ(step.flag, 1);
-  EXPECT_EQ(std::vector<int>(step.operands.begin(), step.operands.begin() + 6), (std::vector<int>{0, 1, 0, 2, 3, 1}));
+  EXPECT_EQ(std::vector<int>(step.operands.begin(), step.operands.begin() + 6), (std::vector<int>{0, 1, 0, 2, 4, 1}));
 }
 
 TEST_F(ConstructionCommands, AnAngleKeepsItsValueTextWhole) {
@@ -255,7 +257,8 @@ TEST_F(ConstructionCommands, AnAngleKeepsItsValueTextWhole) {
   std::string value = "30";
   EXPECT_EQ(w.DoDrawAngle(points, value), 1);
   points = "ab";
-  value = std::string(45, '1') + "/7";
+  // 47 characters: more than one text holds, so the value is spread over the texts.
+  value = std::string(21, '(') + "30" + std::string(21, ')') + "+00";
   ASSERT_EQ(w.DoDrawAngle(points, value), 0);
   const kernel::ConstructionRecord& step = w.history().steps.back();
   EXPECT_EQ(step.kind, 114);
