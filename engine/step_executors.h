@@ -8,6 +8,7 @@
 // the step's description into out when out is not null, and returns 0 or a message number.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "engine/step_operations.h"
@@ -47,6 +48,11 @@ class StepExecutors {
   virtual kernel::Point2 PlacePointOnSegment(const kernel::Point2& a, const kernel::Point2& b, kernel::Real t);
   virtual kernel::Point2 PlacePointOnCircle(const kernel::Point2& centre, const kernel::Point2& on_circle,
                                             kernel::Real radians);
+
+  // Whether the polygon of a point list (at most 24 point indices, ended by the first entry with
+  // the high bit set) may carry a sliding point: 0, or 144 ("polygon too concave"). The plane
+  // window tests it; the other windows accept every polygon.
+  virtual int CheckConvexPolygon(std::span<const std::uint16_t> /*list*/) { return 0; }
 
   // Evaluates a typed number of a step; 0 (or below) on success, else a message number.
   virtual int EvaluateText(std::string& text, kernel::Real& value);

@@ -67,17 +67,17 @@ constexpr std::uint16_t kExact = kExactLayout;
 constexpr std::uint16_t kUnit = kUsesCounter | kEvaluatesTexts | kExactLayout;
 constexpr std::uint16_t kRandomUnit = kUsesRandom | kUsesView | kUsesCounter | kEvaluatesTexts;
 constexpr std::uint16_t kTransform = kMovesOtherPoints | kEvaluatesTexts;
+constexpr std::uint16_t kTessUnit = kUsesCounter | kEvaluatesTexts | kVariableCount;
 
 // The operand layouts of the kinds whose layouts are fixed; every other kind with an operation
 // is opaque (no record check, always replayed).
 constexpr Described kDescribed[] = {
     // Tessellation units: no operands; text 1 the inclination.
-    {11, "", {}, kEvaluatesTexts | kVariableCount}, {12, "", {}, kEvaluatesTexts | kVariableCount},
-    {13, "", {}, kEvaluatesTexts | kVariableCount}, {14, "", {}, kEvaluatesTexts | kVariableCount},
-    {15, "", {}, kEvaluatesTexts | kVariableCount}, {16, "", {}, kEvaluatesTexts | kVariableCount},
-    {17, "", {}, kEvaluatesTexts | kVariableCount}, {18, "", {}, kEvaluatesTexts | kVariableCount},
-    {19, "", {}, kEvaluatesTexts | kVariableCount}, {20, "", {}, kEvaluatesTexts | kVariableCount},
-    {21, "", {}, kEvaluatesTexts | kVariableCount}, {22, "", {}, kEvaluatesTexts | kVariableCount},
+    // Each takes the next unit tag; the quadrilateral's last two points follow its vertices.
+    {11, "", {}, kTessUnit}, {12, "", {}, kTessUnit}, {13, "", {}, kTessUnit}, {14, "", {}, kTessUnit},
+    {15, "", {}, kTessUnit}, {16, "", {}, kTessUnit}, {17, "", {}, kTessUnit}, {18, "", {}, kTessUnit},
+    {19, "", {}, kTessUnit}, {20, "", {}, kTessUnit}, {21, "", {}, kTessUnit},
+    {22, "", {}, kTessUnit | kUsesRandom},
     // Triangles from data and special quadrilaterals.
     {50, "3a 4a 5a 8* 20*", {3, 3}, kUnit}, {51, "3a 4a 5a 8* 20*", {3, 3}, kUnit},
     {52, "3a 4a 5a 8* 20*", {3, 3}, kUnit}, {53, "3a 4a 5a 8* 20*", {3, 3}, kUnit},
@@ -98,7 +98,8 @@ constexpr Described kDescribed[] = {
     {73, "3a 4a 5a", {3, 3}, kRandomUnit | kExact}, {75, "3a 4a 5a", {4, 4}, kRandomUnit | kExact},
     {81, "0P 1P 2L", {1}, kUsesRandom | kExact},
     {82, "0P 1P 2C", {1}, kUsesRandom | kExact},
-    {30, "0N 1N 2N 3N", {}, kEvaluatesTexts | kVariableCount},
+    // The hyperbolic tessellation: p, q, r, the layers, then its last point and last side.
+    {30, "0N 1N 2N 3N 4* 5*", {}, kVariableCount},
     // Circles and arcs.
     {91, "0P 1P 3a 4a 5a", {0, 0, 1}, kExact},
     {92, "0P 1N 3a 4a 5a 8*", {1, 0, 1}, kEvaluatesTexts | kExact},

@@ -496,6 +496,10 @@ int StepEngine::DoPointOnPolygonStep(std::string* out) {
   }
   Real t = tables.attrs[std::min(tables.last_point + 1, kLastPointLimit)].value;
   const bool typed = step.flag != 0;
+  // A point dragged along the polygon needs a polygon the window can follow it on.
+  if (!typed) {
+    if (const int code = executors().CheckConvexPolygon(step.operands); code != 0) return reserve(code);
+  }
   if (typed) {
     const int result = Evaluate(step.text[1], t);
     if (result != 0) return reserve(result);

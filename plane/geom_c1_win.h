@@ -2,12 +2,14 @@
 // The plane step executors of random figures and units, circles, arcs, magnified copies, vector
 // sums, tessellation units and hyperbolic triangles from data.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 #include <string_view>
 
+#include "kernel/hyperbolic_tiling.h"
 #include "kernel/real.h"
 #include "plane/geom_c_win.h"
 
@@ -56,6 +58,29 @@ class TGeomC1Win : public TGeomCWin {
   // the flag byte asks; m and n from 2 to 50.
   int DoUnitGrid(std::string* out) override;
 
+  // --- Tessellation units (tessellation_unit_executors.cpp) -------------------------------------
+  // Kinds 11 to 21: a unit of regular polygons from its table (plane/tessellation_units.h), turned
+  // by the inclination of text 1 while the step is new; its points and sides are numbered from the
+  // first entries the unit takes. Kind 21 with the flag byte 1 is the left-handed unit.
+  int DoTess33344(std::string* out) override { return DoTessellationUnit(11, out); }
+  int DoTess3636(std::string* out) override { return DoTessellationUnit(12, out); }
+  int DoTess333333(std::string* out) override { return DoTessellationUnit(13, out); }
+  int DoHexagonTess(std::string* out) override { return DoTessellationUnit(14, out); }
+  int DoTess488(std::string* out) override { return DoTessellationUnit(15, out); }
+  int DoTess4444(std::string* out) override { return DoTessellationUnit(16, out); }
+  int DoTess4612(std::string* out) override { return DoTessellationUnit(17, out); }
+  int DoTess3464(std::string* out) override { return DoTessellationUnit(18, out); }
+  int DoTess31212(std::string* out) override { return DoTessellationUnit(19, out); }
+  int DoTess33434(std::string* out) override { return DoTessellationUnit(20, out); }
+  int DoTess33336r(std::string* out) override { return DoTessellationUnit(21, out); }
+  int DoTessellationUnit(int kind, std::string* out);
+  // Kind 22: a random quadrilateral and the images of its first two vertices under the half-turn
+  // about the midpoint of its third side, which follow the quadrilateral when it is dragged.
+  int DoQuadTess(std::string* out) override;
+  // Kind 30: the tessellation of the hyperbolic plane by the triangle group (p, q, r) of operands 0
+  // to 2, grown by the layers of operand 3 (hyperbolic_tessellation_executor.cpp).
+  int DoHyperbolicTessellation(std::string* out) override;
+
   // --- Points on objects (points_on_objects.cpp) -------------------------------------------------
   // Each adds a point at the parameter t on the object, tagged as the points that define it, and
   // lists it on the object: 0, else 4 when the point table is full (nothing added), 9 (segments) or
@@ -79,6 +104,12 @@ class TGeomC1Win : public TGeomCWin {
   int DoRandomPointOnCircle(std::string* out) override;
 
  private:
+  // The last tiling built, for p, q, r, the layers and the room left for points and sides: the
+  // executions after the first lay its sides again without building it anew.
+  const kernel::HyperbolicTiling* TilingFor(const std::array<int, 6>& key);
+  std::array<int, 6> tilingKey_{-1, -1, -1, -1, -1, -1};
+  bool tilingBuilt_ = false;
+  kernel::HyperbolicTiling tiling_;
   // Adds point p with the tag and lists it through list(); the codes of the Place operations.
   template <class ListFn>
   int AddListedPoint(const kernel::Point2& p, std::uint16_t tag, int failure, ListFn list);

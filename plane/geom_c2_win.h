@@ -4,6 +4,7 @@
 // Each family of executors lives in a file of its own and follows engine/step_contract.h.
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
@@ -99,6 +100,12 @@ class TGeomC2Win : public TGeomC1Win {
   int DoInvert(std::string* out) override;
   int DoGlideReflect(std::string* out) override;
   int DoKind155(std::string* out) override;
+  // Arrays of touching circles: rectangular (kind 167) and triangular (168) (circle_array_executors.cpp).
+  int DoKind167(std::string* out) override;
+  int DoKind168(std::string* out) override;
+  // A point may slide along a polygon only when the polygon turns one way at every vertex
+  // (convexity_check.cpp): 0, else 144.
+  int CheckConvexPolygon(std::span<const std::uint16_t> list) override;
 };
 
 }  // namespace plane
