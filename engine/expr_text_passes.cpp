@@ -108,6 +108,25 @@ int ExpandUserFunctions(std::string& text, std::span<const UserFunction> functio
   return 0;
 }
 
+std::string UserFunctionTrialText(std::string_view body, std::span<const UserFunction> functions) {
+  std::string text(body);
+  ReplaceAll(text, "[X]", "[Y]");
+  std::vector<bool> kept(text.size(), false);
+  std::vector<std::string_view> names;
+  for (const FunctionNameEntry& entry : kFunctionTable) names.push_back(entry.name);
+  for (const UserFunction& f : functions) names.emplace_back(f.name);
+  for (std::string_view name : names) {
+    if (name.empty() || name.find('X') == std::string_view::npos) continue;
+    for (std::size_t pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+      for (std::size_t i = 0; i < name.size(); ++i) kept[pos + i] = true;
+    }
+  }
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == 'X' && !kept[i]) text[i] = '#';
+  }
+  return text;
+}
+
 void ReplaceMeasuringKeywords(std::string& text) {
   for (const MeasuringKeyword& k : kMeasuringKeywords) ReplaceAll(text, k.keyword, "(" + CodeCharacter(k.code));
   ReplaceAll(text, "<<", CodeCharacter(code::kDoubleAngle));

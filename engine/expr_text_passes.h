@@ -30,6 +30,11 @@ inline constexpr int kMaxMaskedNames = 19;
 // kMaxMaskedNames names containing X.
 int ExpandUserFunctions(std::string& text, std::span<const UserFunction> functions);
 
+// The text a user function's body is tried as: "[X]" becomes "[Y]", and every other X, the
+// variable, becomes "#" (so the body compiles as an expression of a slider's value); the names
+// of the listed functions and of the built-in functions that contain X are left as they are.
+std::string UserFunctionTrialText(std::string_view body, std::span<const UserFunction> functions);
+
 // Each measuring keyword such as "[SEG](" becomes "(" and its code character; then "<<" and "->"
 // become their code characters.
 void ReplaceMeasuringKeywords(std::string& text);

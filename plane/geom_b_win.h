@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "kernel/real.h"
+#include "view/figure_painter.h"
 #include "plane/geom_a_win.h"
 
 namespace plane {
@@ -22,6 +23,14 @@ class TGeomBWin : public TGeomAWin {
   void Update(bool keepView) override;
   // The Euclidean radius of circle i (0 outside the table or for a degenerate circle).
   kernel::Real CircleRadius(int i) const;
+
+  // --- The random shapes animation (plane/random_shapes_animation.cpp) -------------------------
+  // Units > Random > Coasters (hyperbolic: Other > Data > Baseballs): random discs and polygons,
+  // or balls, pile up over the window until a key is pressed; the figure is not touched.
+  void AnimateShapes();
+  // One shape onto a picture of the window.
+  void DrawCoaster(view::FigurePainter& painter);
+  void DrawBall(view::FigurePainter& painter);
 };
 
 }  // namespace plane

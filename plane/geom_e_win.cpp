@@ -148,6 +148,7 @@ void TGeomEWin::DrawModelFrame(view::FigurePainter& painter) {
 
 void TGeomEWin::PaintFigure(view::FigurePainter& painter) {
   TGeomDWin::PaintFigure(painter);
+  DrawBouncePath(painter);
   if (!hyperbolic || history().steps.empty()) return;
   DrawHypercycles(painter);
   DrawHorocycles(painter);
@@ -210,6 +211,7 @@ bool TGeomEWin::ExportPicture(view::FigurePainter& painter, const view::ExportFr
 }
 
 bool TGeomEWin::OnCommand(int id) {
+  if (FillCommand(id)) return true;
   if (id == kCmdUpperHalfPlane && hyperbolic) {
     ToggleHalfPlane();
     return true;
@@ -218,6 +220,7 @@ bool TGeomEWin::OnCommand(int id) {
 }
 
 void TGeomEWin::EnableCommand(platform::CommandState& state) {
+  if (EnableFillCommand(state)) return;
   if (state.id == kCmdUpperHalfPlane) {
     state.enabled = hyperbolic != 0;
     return;

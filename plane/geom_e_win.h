@@ -4,8 +4,12 @@
 // plane window and the Voronoi, guessing-game, RGB-demo and tessellation windows stand on it.
 
 #include <cstdint>
+#include <memory>
+#include <vector>
 #include <string_view>
 
+#include "kernel/bounce_path.h"
+#include "plane/fill_dlg.h"
 #include "plane/geom_d_win.h"
 #include "plane/plane_settings.h"
 #include "plane/plane_figure_file.h"
@@ -29,6 +33,15 @@ struct ModelView {
 };
 inline constexpr ModelView kDiskView{{0, 0}, 1.07L, 1.07L};
 inline constexpr ModelView kHalfPlaneView{{0, 2}, 2.3L, 2.0L};
+
+// Other > Bounce: the path of a ball from the start point towards the aim point, bouncing off the
+// figure's lines, circles and focal conics.
+struct BounceSettings {
+  std::uint8_t shown = 0;
+  std::int16_t start = 0;
+  std::int16_t aim = 0;
+  std::int16_t impacts = 0;
+};
 
 class TGeomEWin : public TGeomDWin {
  public:
@@ -89,12 +102,32 @@ class TGeomEWin : public TGeomDWin {
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 
+  // --- Fills, bounce path, data and the random shapes (plane/fill_commands.cpp) ---------------
+  // Edit > Highlights > Fill regions: the fill dialog, made on first use, its lists rebuilt.
+  void ShowFillDialog();
+  TFillDlg* fillDialog() { return fillDialog_.get(); }
+  BounceSettings bounce;
+  // Other > Bounce: asks for the start and aim points and the number of impacts, or switches the
+  // path off.
+  void Bounce();
+  // The walls of the figure as the bounce path meets them.
+  kernel::BounceWalls CollectBounceWalls();
+  // The path's points (none while it is off or its points are gone); the number of legs.
+  int ComputeBouncePath(std::vector<kernel::Point2>& points);
+  void DrawBouncePath(view::FigurePainter& painter);
+
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
   void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+
+ private:
+  // The commands of plane/fill_commands.cpp: true when the id was one of them.
+  bool FillCommand(int id);
+  bool EnableFillCommand(platform::CommandState& state);
+  std::unique_ptr<TFillDlg> fillDialog_;
 };
 
 }  // namespace plane

@@ -18,6 +18,10 @@ constexpr int kMarkerLabelOffsetY = 9;
 constexpr int kHeaderAxesKind = 14;
 constexpr int kHeaderAxisFont = 16;
 constexpr int kHeaderGridKind = 17;
+// The bounce path: its start and aim points and the number of impacts.
+constexpr int kHeaderBounceStart = 21;
+constexpr int kHeaderBounceAim = 22;
+constexpr int kHeaderBounceImpacts = 23;
 constexpr int kFlagAxesShown = 4;
 constexpr int kRealHighlight = 3;
 constexpr int kRealArrow = 5;
@@ -42,9 +46,23 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   h[kHeaderGridKind] = Word(s.gridKind);
   h[kHeaderGridFirst] = Word(s.gridScreenWidth);
   h[kHeaderGridSecond] = Word(s.gridPrintedWidth);
-  if (h[kHeaderFillMix] == 0) h[kHeaderFillMix] = 901;
+  // A stored mix word the program does not know is kept while the mode is left as read.
+  const bool unknownKept = fillMixMode == engine::kCmdFillOpaque && h[kHeaderFillMix] != 0 &&
+                           (h[kHeaderFillMix] < engine::kCmdFillOpaque || h[kHeaderFillMix] > engine::kCmdFillXor);
+  if (!unknownKept) h[kHeaderFillMix] = Word(fillMixMode);
   h[kHeaderProtection] = authorData.permissions;
-  h[kHeaderBounceCheck] = h[kHeaderBounce] == kBounceCheck ? kBounceCheck : 0;
+  // The path is on when both words say so; a file that had only the first keeps it as it was.
+  if (bounce.shown) {
+    h[kHeaderBounce] = kBounceCheck;
+  } else if (h[kHeaderBounce] == kBounceCheck && h[kHeaderBounceCheck] == kBounceCheck) {
+    h[kHeaderBounce] = 0;
+  }
+  if (bounce.shown || h[kHeaderBounce] != kBounceCheck) {
+    h[kHeaderBounceCheck] = h[kHeaderBounce] == kBounceCheck ? kBounceCheck : 0;
+  }
+  h[kHeaderBounceStart] = Word(bounce.start);
+  h[kHeaderBounceAim] = Word(bounce.aim);
+  h[kHeaderBounceImpacts] = Word(bounce.impacts);
   file.flags[kFlagAxesShown] = static_cast<std::uint8_t>(s.axesShown != 0);
   file.flags[kFlagNoNotebook] = notebookWindow() == nullptr;
   file.flags[kFlagNoBackground] = 1;
@@ -63,6 +81,7 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.history = history().steps;
   file.frameTexts = textItems.measurements;
   file.fills = fills;
+  file.userFunctions = engine::UserFunctionImages(compiler.settings.user_functions, fileData.userFunctions);
   file.figureTexts = textItems.plain;
   file.evalTexts.clear();
   for (const view::TextItem& item : textItems.evaluated) {
@@ -130,6 +149,15 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   textItems.measurements = std::move(file.frameTexts);
   textItems.plain = std::move(file.figureTexts);
   fills = std::move(file.fills);
+  bounce.shown = h[kHeaderBounce] == kBounceCheck && h[kHeaderBounceCheck] == kBounceCheck;
+  bounce.start = static_cast<std::int16_t>(h[kHeaderBounceStart]);
+  bounce.aim = static_cast<std::int16_t>(h[kHeaderBounceAim]);
+  bounce.impacts = static_cast<std::int16_t>(h[kHeaderBounceImpacts]);
+  const std::uint16_t mix = h[kHeaderFillMix];
+  fillMixMode = mix >= engine::kCmdFillOpaque && mix <= engine::kCmdFillXor ? mix : engine::kCmdFillOpaque;
+  compiler.settings.user_functions.clear();
+  for (const engine::UserFunctionImage& image : file.userFunctions)
+    compiler.settings.user_functions.push_back(engine::UserFunctionOfImage(image));
   textItems.evaluated.clear();
   for (engine::EvalTextPieceItem& piece : file.evalTexts) {
     const int entry = piece.item.evalCode - kEvalCodeBase;
@@ -149,6 +177,9 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   file.names.clear();
   file.attrs.clear();
   fileData = std::move(file);
+  if (fillDialog_) fillDialog_->Refresh();
+  RefreshFunctionDialog();
+  UpdateDataCaption();
 }
 
 int TGeomEWin::ReadData() {
@@ -178,6 +209,10 @@ void TGeomEWin::ClearFigure() {
   fileData.display = kept.display;
   fileData.toolX = kept.toolX;
   fileData.toolY = kept.toolY;
+  compiler.settings.user_functions.clear();
+  bounce = BounceSettings{};
+  if (fillDialog_) fillDialog_->Refresh();
+  RefreshFunctionDialog();
 }
 
 }  // namespace plane

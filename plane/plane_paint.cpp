@@ -52,6 +52,7 @@ void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
 
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (history().steps.empty()) return;
+  if (!slowReplay) DrawFillsXor(painter);
   DrawSegments(painter);
   DrawCircles(painter);
 }

@@ -8,6 +8,7 @@
 
 #include "engine/relabel_steps.h"
 #include "engine/windows/do_undo_dlg.h"
+#include "engine/windows/func_dlg.h"
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/line_attribute_dlg.h"
 #include "kernel/construction_record.h"
@@ -93,6 +94,7 @@ TGeom10Win::~TGeom10Win() {
   attributeDialog_.reset();
   intersectionDialog_.reset();
   coordinateDialog_.reset();
+  functionDialog_.reset();
 }
 
 // --- Dialogs --------------------------------------------------------------------------------
@@ -120,6 +122,7 @@ void TGeom10Win::RefreshConstructionDialogs() {
 
 void TGeom10Win::SetupMenuChecks(bool redraw) {
   TGeom09Win::SetupMenuChecks(redraw);
+  for (const int id : {kCmdFillOpaque, kCmdFillNotXor, kCmdFillXor}) CheckMenu(id, id == fillMixMode);
   RefreshConstructionDialogs();
 }
 
@@ -138,6 +141,11 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdVertexCentroid: NewCentroidStep(0); return true;
     case kCmdPenAttributes: ShowLineAttributes(); return true;
     case kCmdCoordinates: ShowCoordinateDialog(); return true;
+    case kCmdFillOpaque:
+    case kCmdFillNotXor:
+    case kCmdFillXor: SetFillMixMode(id); return true;
+    case kCmdUserFunctions: ShowFunctionDialog(); return true;
+    case kCmdZeroData: CmZeroData(); return true;
     default: return TGeom09Win::OnCommand(id);
   }
 }

@@ -181,6 +181,39 @@ bool ReadMarkings(kernel::ByteReader& in, bool currentForm, std::vector<Marking>
   return in.ok();
 }
 
+UserFunction UserFunctionOfImage(const UserFunctionImage& image) {
+  kernel::ByteReader in(image.data(), image.size());
+  UserFunction f;
+  f.body = in.FixedText(UserFunction::kMaxBody + 1);
+  f.name = in.FixedText(UserFunction::kMaxName + 1);
+  return f;
+}
+
+UserFunctionImage ImageOfUserFunction(const UserFunction& function) {
+  kernel::ByteWriter out;
+  out.FixedText(function.body.substr(0, UserFunction::kMaxBody), UserFunction::kMaxBody + 1);
+  out.FixedText(function.name.substr(0, UserFunction::kMaxName), UserFunction::kMaxName + 1);
+  UserFunctionImage image{};
+  std::copy_n(out.bytes().begin(), std::min(out.bytes().size(), image.size()), image.begin());
+  return image;
+}
+
+std::vector<UserFunctionImage> UserFunctionImages(const std::vector<UserFunction>& functions,
+                                                  const std::vector<UserFunctionImage>& old) {
+  std::vector<UserFunctionImage> images;
+  for (std::size_t k = 0; k < functions.size(); ++k) {
+    if (k < old.size()) {
+      const UserFunction was = UserFunctionOfImage(old[k]);
+      if (was.body == functions[k].body && was.name == functions[k].name) {
+        images.push_back(old[k]);
+        continue;
+      }
+    }
+    images.push_back(ImageOfUserFunction(functions[k]));
+  }
+  return images;
+}
+
 void WriteUserFunctions(kernel::ByteWriter& out, const std::vector<UserFunctionImage>& functions) {
   out.I16(static_cast<std::int16_t>(functions.size()));
   for (const UserFunctionImage& function : functions) out.Raw(function.data(), function.size());

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/expr_text_passes.h"
 #include "kernel/byte_io.h"
 #include "kernel/fill_trace_records.h"
 #include "view/text_item.h"
@@ -61,6 +62,14 @@ bool ReadTraceCompanions(kernel::ByteReader& in, std::vector<TraceCompanion>& co
 // become type 7 (code below 1000) or 5 with the value 100 * value + code.
 void WriteMarkings(kernel::ByteWriter& out, const std::vector<Marking>& markings);
 bool ReadMarkings(kernel::ByteReader& in, bool currentForm, std::vector<Marking>& markings);
+
+// A user function and its 75-byte image: the body in 61 bytes, the name in 10, a zero link.
+UserFunction UserFunctionOfImage(const UserFunctionImage& image);
+UserFunctionImage ImageOfUserFunction(const UserFunction& function);
+// The images of the functions; where a function is the one an old image at its place held, that
+// image is kept byte for byte.
+std::vector<UserFunctionImage> UserFunctionImages(const std::vector<UserFunction>& functions,
+                                                  const std::vector<UserFunctionImage>& old);
 
 // i16 count, then 75-byte records (body text, name, a link written as stored).
 void WriteUserFunctions(kernel::ByteWriter& out, const std::vector<UserFunctionImage>& functions);

@@ -1,6 +1,7 @@
 #include "engine/windows/geom10_win.h"
 
 #include "engine/windows/do_undo_dlg.h"
+#include "engine/windows/func_dlg.h"
 #include "engine/windows/line_attribute_dlg.h"
 
 namespace engine {

@@ -6,11 +6,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/curve_tables.h"
+#include "engine/data_table.h"
 #include "engine/windows/dialog_actions.h"
 #include "engine/windows/line_attributes.h"
 #include "engine/windows/geom09_win.h"
@@ -36,8 +38,26 @@ struct LabelDisplay {
 // 4 an upright cross.
 inline constexpr int kMarkerStyles = 5;
 
+}  // namespace engine
+
+namespace shell {
+class TDataWin;
+}  // namespace shell
+
+namespace engine {
+
 class TDoUndoDlg;
 class TCTSDlg;
+class TFuncDlg;
+
+// Other > Colors > Fill mix modes: how the fills are laid over the picture on raster targets.
+inline constexpr int kCmdFillOpaque = 901;
+inline constexpr int kCmdFillNotXor = 902;
+inline constexpr int kCmdFillXor = 903;
+// Edit > Functions: the user-defined functions dialog.
+inline constexpr int kCmdUserFunctions = 965;
+// Other > Data > Zero: empties the data table.
+inline constexpr int kCmdZeroData = 52;
 
 class TGeom10Win : public TGeom09Win, public DialogActions {
  public:
@@ -126,6 +146,47 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
 
   static constexpr int kSegmentKind = 111;
 
+  // --- Filled regions (fill_regions.cpp) -----------------------------------------------------
+  // The mix mode of the fills: kCmdFillOpaque, kCmdFillNotXor or kCmdFillXor.
+  int fillMixMode = kCmdFillOpaque;
+  // Every fill in list order under the mix mode (nothing while Hide color is on). Targets
+  // without raster operations (printer pages, export files) get plain fills.
+  void DrawFillsXor(view::FigurePainter& painter);
+  // One fill: a polygon through its listed points, the inside of its circle, or the region of
+  // its conic. A fill whose points or circle no longer exist, or whose conic cannot be built,
+  // draws nothing.
+  void DrawFill(view::FigurePainter& painter, const kernel::FillRecord& record);
+  // The mix mode from its command: stored, checked in the menu, the figure marked changed and
+  // the fills repainted; nothing when it is the mode already set.
+  void SetFillMixMode(int id);
+  // The inside of the fill's circle: the disc or, for an arc, its sector (in the hyperbolic
+  // window about the circle's drawn centre).
+  virtual void DrawGeometryModel(view::FigurePainter& painter, const kernel::FillRecord& record);
+
+  // --- The data table (data_table_win.cpp) ----------------------------------------------------
+  // The rows recorded while a slider moves, in recording order.
+  std::vector<DataRow> dataRows;
+  // A row of the first measurements' values, unless it equals a stored row, no measurement gives
+  // a value, or the user has edited the data window's text; 1 when a row was added.
+  virtual int RecordDataRow();
+  // The data window's text: the whole table (row kWholeListing), or the new last row appended.
+  void ListingText(int row) override;
+  // Other > Data > Zero: after the question, the table is emptied; 1 when it was.
+  int CmZeroData();
+  // The measurements that give the columns.
+  std::vector<DataColumnItem> DataTableColumns();
+  // The data window, made hidden on first use.
+  shell::TDataWin* dataWindow();
+  // The data window's caption: "data" and the figure file's name.
+  void UpdateDataCaption();
+
+  // --- User-defined functions (func_dlg.cpp) --------------------------------------------------
+  // Edit > Functions: the modeless dialog, made on first use.
+  void ShowFunctionDialog();
+  TFuncDlg* functionDialog() { return functionDialog_.get(); }
+  // The dialog's list follows the window's functions (after a file is read or the figure cleared).
+  void RefreshFunctionDialog();
+
  protected:
   bool OnCommand(int id) override;
 
@@ -136,6 +197,19 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::unique_ptr<TDoUndoDlg> intersectionDialog_;
   std::unique_ptr<TDoUndoDlg> coordinateDialog_;
   std::unique_ptr<TCTSDlg> attributeDialog_;
+  std::unique_ptr<TFuncDlg> functionDialog_;
+  shell::TDataWin* dataWindow_ = nullptr;
+  // The conic regions of the fills (fill_regions.cpp).
+  void FillConicFociEcc(view::FigurePainter& painter, const kernel::FillRecord& record);
+  void FillConicFocusDirectrix(view::FigurePainter& painter, const kernel::FillRecord& record);
+  void FillFivePointConic(view::FigurePainter& painter, const kernel::FillRecord& record);
+  void FillEquationConic(view::FigurePainter& painter, const kernel::FillRecord& record);
+  void FillCentralConic(view::FigurePainter& painter, const kernel::FillRecord& record,
+                        const std::array<kernel::Point2, 3>& shape, bool ellipse);
+  void FillConicByCoefficients(view::FigurePainter& painter, const kernel::FillRecord& record,
+                               const std::array<Real, 6>& coefficients);
+  void FillOutline(view::FigurePainter& painter, const kernel::FillRecord& record,
+                   std::span<const kernel::Point2> points);
 
   // The fonts of a labelling pass and their measures.
   struct LabelFonts {

@@ -1,0 +1,14 @@
+#include "engine/curve_list_index.h"
+
+namespace engine {
+
+CurveListPlace LocateInCurveLists(const std::array<int, 4>& counts, int index) {
+  if (index < counts[0]) return {kCurveListA, index};
+  index -= counts[0];
+  if (index < counts[1]) return {kCurveListB, index};
+  index -= counts[1];
+  if (index < counts[2]) return {kCurveListConics, index};
+  return {kCurveListEquations, index - counts[2]};
+}
+
+}  // namespace engine
