@@ -138,7 +138,9 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdVertexCentroid: NewCentroidStep(0); return true;
     case kCmdPenAttributes: ShowLineAttributes(); return true;
     case kCmdCoordinates: ShowCoordinateDialog(); return true;
-    default: return TGeom09Win::OnCommand(id);
+    default:
+      if (TriangleUnitMenuCommand(id)) return true;
+      return TGeom09Win::OnCommand(id);
   }
 }
 
