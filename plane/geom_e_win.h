@@ -4,8 +4,10 @@
 // plane window and the Voronoi, guessing-game, RGB-demo and tessellation windows stand on it.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "engine/windows/do_undo_dlg.h"
 #include "plane/geom_d_win.h"
 #include "plane/plane_settings.h"
 #include "plane/plane_figure_file.h"
@@ -89,12 +91,24 @@ class TGeomEWin : public TGeomDWin {
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 
+  // The dialog of Line > Parallels (775), Equidistant curve (835) or Horocycle (836) once opened.
+  engine::TDoUndoDlg* curveDialog(int command) const;
+
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
   void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+
+ private:
+  // Line > Parallels, Equidistant curve and Horocycle (hyperbolic_curve_commands.cpp): true when
+  // the command was one of them.
+  bool CurveDialogCommand(int id);
+  bool CurveDialogEnabled(platform::CommandState& state) const;
+  std::unique_ptr<engine::TDoUndoDlg> parallelDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> equidistantDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> horocycleDialog_;
 };
 
 }  // namespace plane
