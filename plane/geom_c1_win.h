@@ -48,6 +48,11 @@ class TGeomC1Win : public TGeomCWin {
   // placed from the step's parameters.
   void RandomFigureHook(std::uint16_t kind) override;
   int SolveTriangleASA() override;
+  // The hyperbolic triangles from three angles, two sides and their angle, or three sides,
+  // placed in the window's model (hyperbolic_triangle_solvers.cpp).
+  int SolveTriangleAAAHyperbolic() override;
+  int SolveTriangleSASHyperbolic(bool quadrilateral) override;
+  int SolveTriangleSSSHyperbolic() override;
 
   // --- Units (unit_executors.cpp) ---------------------------------------------------------------
   // Kind 55: a regular or star polygon of a typed side (or, hyperbolic, of a typed angle).

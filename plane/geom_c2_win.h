@@ -45,6 +45,31 @@ class TGeomC2Win : public TGeomC1Win {
   // A computed point this close to an existing one is that point: 0.001 of a pixel's width.
   kernel::Real ReuseTolerance() const;
 
+  // --- Hyperbolic curve intersections (hyperbolic_curve_intersections.cpp) ----------------------
+  // Kinds 171 to 177: the points where a line or circle meets a hypercycle or horocycle, or two of
+  // those curves meet (operands 0 and 1; operand 2 a point the two already share). 2 when an
+  // object is missing or the curves do not meet, 14 when a point could not be listed on them.
+  int DoLineHypercycleIntersection(std::string* out) override;
+  int DoCircleHypercycleIntersection(std::string* out) override;
+  int DoHypercycleHypercycleIntersection(std::string* out) override;
+  int DoHorocycleHorocycleIntersection(std::string* out) override;
+  int DoLineHorocycleIntersection(std::string* out) override;
+  int DoCircleHorocycleIntersection(std::string* out) override;
+  int DoHypercycleHorocycleIntersection(std::string* out) override;
+  enum class IntersectedCurve { kLine, kCircle, kHypercycle, kHorocycle };
+
+  // --- Hyperbolic construction dialogs (hyperbolic_step_creators.cpp) ---------------------------
+  // A line typed as two of its points and a point: the parallel (kind 119), the equidistant curve
+  // (130) and the horocycle (138); the two lines of a common perpendicular (139). 0, or 2 for a
+  // point or line not named, 122 for a line named by one point twice, 135 for two points with no
+  // line through them, or the executor's result (the step is then not kept).
+  int DoParallelNonEuclidean(std::string& lineText, std::string& pointText) override;
+  int DoEquidistantCurve(std::string& lineText, std::string& pointText) override;
+  int DoHorocycleThrough(std::string& lineText, std::string& pointText) override;
+  int DoCommonPerpendicular(std::string& firstText, std::string& secondText) override;
+  int NewLinePointCurveStep(int kind, std::string& lineText, std::string& pointText);
+  int DoCurveIntersection(IntersectedCurve first, IntersectedCurve second, std::string* out);
+
   // --- Conic inventory steps (conic_inventory_executors.cpp) ----------------------------------
   // Kind 203: a point at parameter t (text 1) on a conic by focus and directrix, by foci and a
   // point, or by foci and eccentricity (text 2).

@@ -216,6 +216,7 @@ bool TGeomEWin::OnCommand(int id) {
     ToggleHalfPlane();
     return true;
   }
+  if (CurveDialogCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -229,6 +230,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
     state.enabled = false;
     return;
   }
+  if (CurveDialogEnabled(state)) return;
   TGeomDWin::EnableCommand(state);
 }
 

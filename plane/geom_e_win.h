@@ -5,9 +5,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 #include <string_view>
+#include <vector>
 
+#include "engine/windows/do_undo_dlg.h"
 #include "kernel/bounce_path.h"
 #include "plane/fill_dlg.h"
 #include "plane/geom_d_win.h"
@@ -115,6 +116,8 @@ class TGeomEWin : public TGeomDWin {
   // The path's points (none while it is off or its points are gone); the number of legs.
   int ComputeBouncePath(std::vector<kernel::Point2>& points);
   void DrawBouncePath(view::FigurePainter& painter);
+  // The dialog of Line > Parallels (775), Equidistant curve (835) or Horocycle (836) once opened.
+  engine::TDoUndoDlg* curveDialog(int command) const;
 
  protected:
   void SetupWindow() override;
@@ -128,6 +131,13 @@ class TGeomEWin : public TGeomDWin {
   bool FillCommand(int id);
   bool EnableFillCommand(platform::CommandState& state);
   std::unique_ptr<TFillDlg> fillDialog_;
+  // Line > Parallels, Equidistant curve and Horocycle (hyperbolic_curve_commands.cpp): true when
+  // the command was one of them.
+  bool CurveDialogCommand(int id);
+  bool CurveDialogEnabled(platform::CommandState& state) const;
+  std::unique_ptr<engine::TDoUndoDlg> parallelDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> equidistantDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> horocycleDialog_;
 };
 
 }  // namespace plane

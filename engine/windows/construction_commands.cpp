@@ -146,7 +146,9 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdFillXor: SetFillMixMode(id); return true;
     case kCmdUserFunctions: ShowFunctionDialog(); return true;
     case kCmdZeroData: CmZeroData(); return true;
-    default: return TGeom09Win::OnCommand(id);
+    default:
+      if (TriangleUnitMenuCommand(id)) return true;
+      return TGeom09Win::OnCommand(id);
   }
 }
 

@@ -143,6 +143,29 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   virtual int NewCommonTangentStep(int circle1, int circle2, int flag, int kind);
   // The arc through two typed points orthogonal to the model's boundary (kind 118).
   int NewOrthogonalArcStep(std::string text);
+  // The intersections of a line, circle, hypercycle or horocycle with a hypercycle or horocycle,
+  // by object index (kinds 171 to 177); a point the two already share alone is written into the
+  // step and not made again. 0, or the executor's code (not shown).
+  int NewLineHypercycleIntersection(int line, int hypercycle);
+  int NewCircleHypercycleIntersection(int circle, int hypercycle);
+  int NewHypercycleHypercycleIntersection(int hypercycle1, int hypercycle2);
+  int NewHorocycleHorocycleIntersection(int horocycle1, int horocycle2);
+  int NewLineHorocycleIntersection(int line, int horocycle);
+  int NewCircleHorocycleIntersection(int circle, int horocycle);
+  int NewHypercycleHorocycleIntersection(int horocycle, int hypercycle);
+  int NewCurveIntersection(int kind, int first, int second);
+  static constexpr int kLineHypercycleKind = 171;
+  static constexpr int kHypercycleHorocycleKind = 177;
+  // Units > Triangle (type 0 AAA, 1 ASA, 2 SAS, 3 SSS, 4 HL): asks the three measures and makes the
+  // triangle; its code, already shown (-1 when cancelled).
+  int TriangleUnitCommand(int type);
+  // The triangle of the step kind (50 to 53, 67) from the typed measures; 0 or the code.
+  int NewTriangleUnitStep(int kind, const std::array<std::string, 3>& texts);
+  // True when id is one of the Units > Triangle commands, which it then runs.
+  bool TriangleUnitMenuCommand(int id);
+  // A new free point at the place of point p (kind 121), for a slider: 1 when it was made; a full
+  // point table or no free label shows "no more room" and makes nothing.
+  int NewPointStep(int p);
 
   static constexpr int kSegmentKind = 111;
 
