@@ -38,6 +38,7 @@ inline constexpr int kMarkerStyles = 5;
 
 class TDoUndoDlg;
 class TCTSDlg;
+class TSlideDlg;
 
 class TGeom10Win : public TGeom09Win, public DialogActions {
  public:
@@ -87,6 +88,11 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // The line attribute dialog, made on first use and shown beside the window.
   void ShowLineAttributes();
   TCTSDlg* lineAttributeDialog() { return attributeDialog_.get(); }
+  // The panel of slider k (0 to 6), made on first use and shown; each existing panel sets its
+  // scroll bar up again after a calibration.
+  void ShowSliderDialog(int k);
+  TSlideDlg* sliderDialog(int k) { return k >= 0 && k < kSliderCount ? sliderDialogs_[static_cast<std::size_t>(k)].get() : nullptr; }
+  void SetupSliderDialogs();
   // The intersection dialog, null until first used.
   TDoUndoDlg* intersectionDialog() { return intersectionDialog_.get(); }
 
@@ -136,6 +142,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::unique_ptr<TDoUndoDlg> intersectionDialog_;
   std::unique_ptr<TDoUndoDlg> coordinateDialog_;
   std::unique_ptr<TCTSDlg> attributeDialog_;
+  std::array<std::unique_ptr<TSlideDlg>, kSliderCount> sliderDialogs_;
 
   // The fonts of a labelling pass and their measures.
   struct LabelFonts {
