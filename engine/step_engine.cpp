@@ -88,7 +88,15 @@ int StepEngine::RedoStep(std::string* out) {
   return RunOperation(*history.current, out);
 }
 
-int StepEngine::ReplayConstruction(bool replaying_flag) {
+int StepEngine::ReplayConstruction(bool replaying_flag) { return ReplayAll(replaying_flag, nullptr); }
+
+std::vector<std::string> StepEngine::StepDescriptions() {
+  std::vector<std::string> lines(history.steps.size());
+  ReplayAll(true, &lines);
+  return lines;
+}
+
+int StepEngine::ReplayAll(bool replaying_flag, std::vector<std::string>* lines) {
   tables.ResetForReplay();
   figure_counter = 0;
   last_polygon = -1;
@@ -97,7 +105,7 @@ int StepEngine::ReplayConstruction(bool replaying_flag) {
   int count = 0;
   for (kernel::ConstructionRecord& step : history.steps) {
     history.current = &step;
-    RedoStep(nullptr);
+    RedoStep(lines != nullptr ? &(*lines)[static_cast<std::size_t>(count)] : nullptr);
     ends[count++] = CurrentEnds();
   }
   history.current = nullptr;

@@ -109,6 +109,9 @@ class StepEngine {
   int RedoStep(std::string* out);
   // Rebuilds the figure by running every step of the history in order; the number of steps.
   int ReplayConstruction(bool replaying_flag);
+  // The one-line description of every step, in history order, written by a whole replay (which
+  // leaves the figure as any replay does).
+  std::vector<std::string> StepDescriptions();
   // Runs only the given history positions (ascending) again, each from where the tables stood
   // before it, keeping every other object and every label in place. Falls back to the whole
   // replay when a step ends elsewhere than before. The number of steps run.
@@ -165,6 +168,8 @@ class StepEngine {
   // Takes the next point entry with its label (the one asked for, or the next free) and marks it
   // as existing, coordinates left to the caller; the label, or -1 when there is no room.
   int ClaimNewPoint(std::uint16_t tag, std::int16_t label);
+  // Runs every step in order, writing each description into lines when given.
+  int ReplayAll(bool replaying_flag, std::vector<std::string>* lines);
   int RunOperation(const kernel::ConstructionRecord& step, std::string* out);
 
   StepExecutors default_executors_;

@@ -3,11 +3,14 @@
 // imported blocks, the reset of the figure, unit and random figures, the mouse picker and the plane
 // transformations.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/windows/geom10_win.h"
+#include "engine/windows/macro_def_dlg.h"
 #include "kernel/line_circle_records.h"
 
 namespace plane {
@@ -40,6 +43,30 @@ class TGeom11Win : public engine::TGeom10Win {
   // Edit > Randomize: runs the history again as new, so every random figure draws new vertices.
   void Randomize();
 
+  // --- Animation, measurement, graph and macro commands (anim_meas_commands.cpp) ----------------
+  // The entry the measurements dialog selects first (-1: none).
+  int measurementIndex = -1;
+  // Anim > Calibrate scrollbars: the small and medium steps of the slider scroll bars.
+  void CalibrateScrollbars();
+  // Anim > Autopilot link: the sliders named in a typed text move together.
+  void AutopilotLink();
+  // Meas: the measurements dialog.
+  virtual void ShowMeasurements();
+  // The measurement texts changed: the picture is drawn anew and the figure counts as modified.
+  void MeasurementsChanged();
+  // Anim > Graph window: the graph plots one measurement against another, so it needs two; 0,
+  // or the message shown.
+  int OpenGraphWindow();
+  // Edit > Macro > Define: the steps and the points of the figure's macro.
+  void DefineMacro();
+  // The input and output points of the macro (at most 20 each), its caption, its range of steps.
+  std::vector<std::uint16_t> macroInputs;
+  std::vector<std::uint16_t> macroOutputs;
+  std::string macroCaption;
+  engine::MacroRange macroRange;
+  // A new movable point where point p is.
+  void NewPointStep(int p) override;
+
  protected:
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
@@ -50,6 +77,9 @@ class TGeom11Win : public engine::TGeom10Win {
   kernel::ConstructionRecord& BeginUnitStep(int kind);
   // Runs the begun step as a new one; a refusal is shown as its message. The executor's result.
   int RunUnitStep();
+  // The commands of anim_meas_commands.cpp; false for any other id.
+  bool AnimMeasCommand(int id);
+  bool EnableAnimMeasCommand(platform::CommandState& state);
 };
 
 }  // namespace plane

@@ -10,7 +10,6 @@ namespace plane {
 inline constexpr std::array kPlaneCommandsToCome{
     // Edit
     98, 94, 741, 758, 759, 783, 823, 826, 927, 928, 737, 784, 786, 846, 849, 971, 887, 1112,
-    1121,
     // Units
     708, 710, 883, 95, 667, 663, 664, 808, 809, 719, 1167, 1168, 844,
     // Point
@@ -24,7 +23,9 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Btns
     120, 121, 122, 125, 126, 127, 128, 727, 843, 914,
     // View, Other
-    764, 748, 811, 735, 618, 619, 612, 611, 1156, 718, 807};
+    764, 748, 811, 735, 618, 619, 612, 611, 1156, 718, 807,
+    // Anim: the graph window of the measurements and the tracing inventory are still to come
+    1116, 740};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

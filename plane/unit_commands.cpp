@@ -98,11 +98,12 @@ bool TGeom11Win::OnCommand(int id) {
     case kCmdInscribedPolygon: RandomPolygon(0); return true;
     case kCmdConvexPolygon: RandomPolygon(1); return true;
     case kCmdRandomize: Randomize(); return true;
-    default: return TGeom10Win::OnCommand(id);
+    default: return AnimMeasCommand(id) || TGeom10Win::OnCommand(id);
   }
 }
 
 void TGeom11Win::EnableCommand(platform::CommandState& state) {
+  if (EnableAnimMeasCommand(state)) return;
   if (state.id == kCmdRandomize) {
     state.enabled = stepEngine.randomize_allowed != 0;
     return;

@@ -92,6 +92,19 @@ std::optional<PolledKey> TakePendingKey(FrameWindow* window) {
   return key;
 }
 
+bool IsAcceleratorKey(FrameWindow* window, const KeyEvent& key) {
+  FrameWindowImpl* impl = ImplOf(window);
+  if (!impl) return false;
+  resources::Accelerator asKey;
+  asKey.key = key.key;
+  asKey.modifiers = key.modifiers;
+  const QKeySequence sequence = KeySequenceFor(asKey);
+  if (sequence.isEmpty()) return false;
+  for (const QShortcut* shortcut : impl->shortcuts)
+    if (shortcut->key() == sequence) return true;
+  return false;
+}
+
 void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, std::string_view text) {
   FrameWindowImpl* impl = ImplOf(window);
   if (!impl || !impl->frame) return;

@@ -20,6 +20,10 @@ struct PolledKey {
 // The next key press of `window` that has not been taken yet, or none.
 std::optional<PolledKey> TakePendingKey(FrameWindow* window);
 
+// Whether a key press is one of the window's accelerator keys (a modal loop, which receives the
+// accelerator keys itself, stops on them).
+bool IsAcceleratorKey(FrameWindow* window, const KeyEvent& key);
+
 // Tests: posts a key press to the window as the keyboard would give it: first offered to a key
 // poll and the window's accelerators (an enabled accelerator with that key runs its command),
 // then delivered as a key press. key is a KeyCode, modifiers KeyModifier bits, text the

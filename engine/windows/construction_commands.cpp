@@ -11,6 +11,7 @@
 #include "engine/windows/func_dlg.h"
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/line_attribute_dlg.h"
+#include "engine/windows/slide_dlg.h"
 #include "kernel/construction_record.h"
 #include "kernel/line_circle_records.h"
 #include "platform/message_box.h"
@@ -91,6 +92,7 @@ int ListPoints(const FigureTables& t, std::string text, std::span<std::uint16_t>
 }  // namespace
 
 TGeom10Win::~TGeom10Win() {
+  for (auto& dialog : sliderDialogs_) dialog.reset();
   attributeDialog_.reset();
   intersectionDialog_.reset();
   coordinateDialog_.reset();

@@ -3,6 +3,7 @@
 #include "engine/windows/do_undo_dlg.h"
 #include "engine/windows/func_dlg.h"
 #include "engine/windows/line_attribute_dlg.h"
+#include "engine/windows/slide_dlg.h"
 
 namespace engine {
 

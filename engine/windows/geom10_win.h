@@ -49,6 +49,7 @@ namespace engine {
 class TDoUndoDlg;
 class TCTSDlg;
 class TFuncDlg;
+class TSlideDlg;
 
 // Other > Colors > Fill mix modes: how the fills are laid over the picture on raster targets.
 inline constexpr int kCmdFillOpaque = 901;
@@ -107,6 +108,11 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // The line attribute dialog, made on first use and shown beside the window.
   void ShowLineAttributes();
   TCTSDlg* lineAttributeDialog() { return attributeDialog_.get(); }
+  // The panel of slider k (0 to 6), made on first use and shown; each existing panel sets its
+  // scroll bar up again after a calibration.
+  void ShowSliderDialog(int k);
+  TSlideDlg* sliderDialog(int k) { return k >= 0 && k < kSliderCount ? sliderDialogs_[static_cast<std::size_t>(k)].get() : nullptr; }
+  void SetupSliderDialogs();
   // The intersection dialog, null until first used.
   TDoUndoDlg* intersectionDialog() { return intersectionDialog_.get(); }
 
@@ -233,6 +239,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
                                const std::array<Real, 6>& coefficients);
   void FillOutline(view::FigurePainter& painter, const kernel::FillRecord& record,
                    std::span<const kernel::Point2> points);
+  std::array<std::unique_ptr<TSlideDlg>, kSliderCount> sliderDialogs_;
 
   // The fonts of a labelling pass and their measures.
   struct LabelFonts {

@@ -8,10 +8,12 @@
 // defaults here do nothing.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/slider_motion.h"
 #include "engine/step_engine.h"
 #include "engine/windows/func_win.h"
 #include "kernel/fill_trace_records.h"
@@ -85,6 +87,37 @@ class TGeomWin : public TFuncWin {
   virtual void RefreshFaceDialog() {}
   // The 3-D windows recompute their measurements from point `from` on (-1: all).
   virtual void RecomputeMeasurements(int /*from*/) {}
+
+  // --- Measurements (measurement_texts.cpp) -----------------------------------------------------
+  // Adds a measurement text below the last shown one (at the top left for the first, at the top
+  // centre when the last one is near the bottom), tied to the frame. resultCode is what compiling
+  // the expression gave: a point and the other non-numbers keep the kind in the item's code.
+  void AddTextItem(const std::string& text, int resultCode, bool shown);
+  // A measurement shows its expression and value (from code 1000 on its value alone); the other
+  // texts as the lower layer shows them.
+  std::string GetItemText(const view::TextItem& item) override;
+
+  // --- Sliders (slider_animation.cpp) ---------------------------------------------------------
+  SliderSettings sliders;
+  // Minimum, value and maximum of each slider, as the expressions read them.
+  SliderValues& sliderValues() { return compiler.settings.parameters; }
+  // Runs slider k (and the sliders linked to it) in the mode until Q, an accelerator key or the
+  // stop value ends it, or the window closes: each pass moves the values, replays the history and
+  // draws the frame. The keys P (pause), F (faster), S (slower) and, in reverse and cycle mode,
+  // the space bar (turn round) steer it. False when nothing ran.
+  bool AnimateSlider(int k, SliderMode mode, bool stop, Real stopValue);
+  // After a slider changed: the figure follows and is drawn at once.
+  void RefreshAfterSliderChange();
+  // The clock of time mode, hundredths of a second since midnight.
+  std::function<long()> clockCentiseconds;
+  // What follows a replay after a slider changed; the graphs of the measurements; one row of the
+  // data table; whether the figure may be animated. Nothing, nothing, 0 and true here.
+  virtual void AfterSliderReplay() {}
+  virtual void DrawGraphs() {}
+  virtual int RecordDataRow() { return 0; }
+  virtual bool MayAnimate() { return true; }
+  // A new movable point where point p is (the slider panel's "vert at"); nothing here.
+  virtual void NewPointStep(int /*p*/) {}
 
  protected:
   void GeometryChanged() override;

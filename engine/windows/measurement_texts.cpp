@@ -1,0 +1,53 @@
+// The measurement texts of a geometry window: added below one another, shown with their values.
+#include "engine/equation_text.h"
+#include "engine/windows/geom_win.h"
+
+namespace engine {
+
+namespace {
+
+// The font slot of the measurements (Other > Fonts > Measurements).
+constexpr int kMeasurementFontSlot = 2;
+constexpr int kFirstPixel = 3;
+constexpr int kRowGap = 3;
+// Item codes: below kValueOnlyCode the expression is shown with its value, up to kMeasurementLimit
+// the value alone.
+constexpr std::uint16_t kValueOnlyCode = 1000;
+constexpr std::uint16_t kMeasurementLimit = 5000;
+constexpr std::size_t kValueLead = 3;  // " = " or " : "
+
+}  // namespace
+
+void TGeomWin::AddTextItem(const std::string& text, int resultCode, bool shown) {
+  view::TextList& list = textItems.measurements;
+  platform::PointI pixel{kFirstPixel, kFirstPixel};
+  if (view::TextItem* last = view::TextListLastShown(list, false)) {
+    TextToAbsolute(*last);
+    if (last->y2 - kRowGap * mapping.unitsPerPixelY >= mapping.box.ymin) {
+      pixel = {XToScreen(last->x), YToScreen(last->y2) + kRowGap};
+    } else {
+      pixel = {ClientWidth() / 2, kFirstPixel};
+    }
+    TextToRelative(*last);
+  }
+  view::TextItem item = InitTextItem(pixel, 0, kMeasurementFontSlot);
+  item.shown = shown ? 1 : 0;
+  item.text = text.substr(0, view::kTextFieldBytes - 1);
+  const int point = -static_cast<int>(ValueKind::kPoint);
+  const int general = -static_cast<int>(ValueKind::kGeneral);
+  item.evalCode = resultCode == point ? 1 : (resultCode < point && resultCode != general ? 2 : 0);
+  item.number = static_cast<std::int16_t>(list.size());
+  item.tie = view::kTieFrame;
+  TextToRelative(item);
+  list.push_back(std::move(item));
+}
+
+std::string TGeomWin::GetItemText(const view::TextItem& item) {
+  if (item.evalCode >= kMeasurementLimit) return TFuncWin::GetItemText(item);
+  std::string value;
+  FormatEquation(compiler, item.text, value);
+  if (item.evalCode < kValueOnlyCode) return item.text + value;
+  return value.size() > kValueLead ? value.substr(kValueLead) : std::string();
+}
+
+}  // namespace engine
