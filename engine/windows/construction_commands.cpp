@@ -93,6 +93,9 @@ TGeom10Win::~TGeom10Win() {
   attributeDialog_.reset();
   intersectionDialog_.reset();
   coordinateDialog_.reset();
+  perpendicularDialog_.reset();
+  altitudeDialog_.reset();
+  divideCirclesDialog_.reset();
 }
 
 // --- Dialogs --------------------------------------------------------------------------------
@@ -138,7 +141,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdVertexCentroid: NewCentroidStep(0); return true;
     case kCmdPenAttributes: ShowLineAttributes(); return true;
     case kCmdCoordinates: ShowCoordinateDialog(); return true;
-    default: return TGeom09Win::OnCommand(id);
+    default: return ObjectCommand(id) || DialogOpenerCommand(id) || TGeom09Win::OnCommand(id);
   }
 }
 
