@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/windows/do_undo_dlg.h"
+#include "plane/candidate_dialogs.h"
+#include "plane/object_dialogs.h"
+
 namespace plane {
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,11 +14,29 @@
 #include "engine/windows/macro_def_dlg.h"
 #include "kernel/line_circle_records.h"
 
+namespace engine {
+class TDoUndoDlg;
+}
+
 namespace plane {
+
+class TStepDlg;
+class TDelCircDlg;
+class TSoddyDlg;
+class TSoddy2Dlg;
+class TLCIntDlg;
+class TCurvCurvDlg;
+class TCurvPtDlg;
+class TCircAttrDlg;
+class TLineAttrDlg;
+class TCopyDlg;
+class TRingDlg;
+class TArcDlg;
 
 class TGeom11Win : public engine::TGeom10Win {
  public:
   TGeom11Win(platform::FrameWindow* parent, std::string_view title);
+  ~TGeom11Win() override;
 
   // The label offset (pixels, in x and y) new figures give their points: 0 after Edit > Labels >
   // Home, 10 after Offset.
@@ -67,12 +86,75 @@ class TGeom11Win : public engine::TGeom10Win {
   // A new movable point where point p is.
   void NewPointStep(int p) override;
 
+  // --- Labels, display settings and the object dialogs (object_commands.cpp) ---------------------
+  // The dialogs that make steps register here; they follow the history and the figure's objects.
+  void AddStepDialog(TStepDlg* dialog) { stepDialogs_.push_back(dialog); }
+  void RemoveStepDialog(TStepDlg* dialog);
+  void RefreshDialogLists() override;
+  void SetupMenuChecks(bool redraw) override;
+  // Edit > Labels > Dot mode (-1 no markers, 0 each point's own, 1 to 4 every point's) and Letters
+  // (-1 none, 0 the shown ones, 1 all): the next mode.
+  void NextDotMode();
+  void NextLettersMode();
+  // Edit > Labels > Home (0) and Offset (10): every label's offset.
+  void SetLabelOffsets(std::uint16_t offset);
+  // Edit > Labels > Bullet size.
+  void AskBulletSize();
+  // Edit > Delete > Point: the listed points, one step each; 0 or the message shown.
+  void CmDeletePoints();
+  int DeletePoints(std::string text);
+  // Why point p may not be deleted: 134 when it is a circle's centre or its only point, 133 when it
+  // is one of the two points of a line; 0 when it may.
+  int PointDeletionRefusal(int p) const;
+  // The Soddy circles of three touching circles, or of two touching circles and a line touching
+  // both (typed as two points, or "XX"/"YY"); the executor's result.
+  int NewSoddyStep(const std::array<int, 3>& circles);
+  int NewSoddyLineStep(int circle1, int circle2, const std::string& lineText);
+  // Other > Show units, Transf > Attribute copy and Fill copy.
+  bool attributeCopy = false;
+  bool fillCopy = false;
+  // The dialogs, made on first use (null before).
+  TDelCircDlg* deleteCircleDialog() const { return deleteCircleDialog_.get(); }
+  TSoddyDlg* soddyDialog() const { return soddyDialog_.get(); }
+  TSoddy2Dlg* soddy2Dialog() const { return soddy2Dialog_.get(); }
+  TLCIntDlg* lineCircleDialog() const { return lineCircleDialog_.get(); }
+  TCurvCurvDlg* circleCircleDialog() const { return circleCircleDialog_.get(); }
+  TCurvCurvDlg* commonTangentDialog() const { return commonTangentDialog_.get(); }
+  TCurvPtDlg* tangentDialog() const { return tangentDialog_.get(); }
+  TCircAttrDlg* circleAttributeDialog() const { return circleAttributeDialog_.get(); }
+  TLineAttrDlg* lineAttributeStepDialog() const { return lineAttributeDialog_.get(); }
+  TCopyDlg* copyDialog() const { return copyDialog_.get(); }
+  TRingDlg* ringDialog() const { return ringDialog_.get(); }
+  TArcDlg* arcDialog() const { return arcDialog_.get(); }
+  engine::TDoUndoDlg* swapDialog() const { return swapDialog_.get(); }
+  // Line > Tangents: other window kinds open their own dialogs.
+  virtual void TangentsCircleCircle();
+  virtual void TangentsPointCircle();
+
  protected:
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+  bool ObjectDialogCommand(int id);
 
  private:
   std::string defaultFileName_;
+  std::vector<TStepDlg*> stepDialogs_;
+  std::unique_ptr<TDelCircDlg> deleteCircleDialog_;
+  std::unique_ptr<TSoddyDlg> soddyDialog_;
+  std::unique_ptr<TSoddy2Dlg> soddy2Dialog_;
+  std::unique_ptr<TLCIntDlg> lineCircleDialog_;
+  std::unique_ptr<TCurvCurvDlg> circleCircleDialog_;
+  std::unique_ptr<TCurvCurvDlg> commonTangentDialog_;
+  std::unique_ptr<TCurvPtDlg> tangentDialog_;
+  std::unique_ptr<TCircAttrDlg> circleAttributeDialog_;
+  std::unique_ptr<TLineAttrDlg> lineAttributeDialog_;
+  std::unique_ptr<TCopyDlg> copyDialog_;
+  std::unique_ptr<TRingDlg> ringDialog_;
+  std::unique_ptr<TArcDlg> arcDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> swapDialog_;
+  // Makes the dialog on first use and shows it.
+  template <class Dialog, class... Args>
+  Dialog* ShowStepDialog(std::unique_ptr<Dialog>& dialog, Args... args);
   // Begins a step of the kind with the current line attributes in operands 3 to 5.
   kernel::ConstructionRecord& BeginUnitStep(int kind);
   // Runs the begun step as a new one; a refusal is shown as its message. The executor's result.

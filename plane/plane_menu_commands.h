@@ -8,24 +8,23 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
+    740, 1116,
     // Edit
-    98, 94, 741, 758, 759, 783, 823, 826, 927, 928, 737, 784, 786, 846, 849, 971, 887, 1112,
+    98, 94, 759, 846, 849, 971, 887,
     // Units
-    708, 710, 883, 95, 667, 663, 664, 808, 809, 719, 1167, 1168, 844,
+    708, 710, 883, 663, 664, 808, 809, 719, 1167, 1168, 844,
     // Point
-    778, 891, 781, 782, 818, 717, 723, 767, 725, 732, 730, 731,
+    891, 818, 730, 731,
     // Line
-    772, 773, 774, 776, 736, 670, 665, 797, 801, 803, 831,
+    772, 773, 774, 665, 801, 831,
     // Circle
-    761, 762, 763, 768, 769, 819, 1134, 1135, 1136, 832, 889,
+    768, 1134, 832, 889,
     // Transf
-    751, 752, 753, 754, 756, 802, 352, 827, 828, 1158,
+    751, 752, 753, 754, 756, 802, 352,
     // Btns
     120, 121, 122, 125, 126, 127, 128, 727, 843, 914,
     // View, Other
-    764, 748, 811, 735, 618, 619, 612, 611, 1156, 718, 807,
-    // Anim: the graph window of the measurements and the tracing inventory are still to come
-    1116, 740};
+    764, 748, 618, 619, 612, 611, 1156, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

@@ -98,7 +98,7 @@ bool TGeom11Win::OnCommand(int id) {
     case kCmdInscribedPolygon: RandomPolygon(0); return true;
     case kCmdConvexPolygon: RandomPolygon(1); return true;
     case kCmdRandomize: Randomize(); return true;
-    default: return AnimMeasCommand(id) || TGeom10Win::OnCommand(id);
+    default: return AnimMeasCommand(id) || ObjectDialogCommand(id) || TGeom10Win::OnCommand(id);
   }
 }
 

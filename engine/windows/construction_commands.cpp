@@ -97,6 +97,9 @@ TGeom10Win::~TGeom10Win() {
   intersectionDialog_.reset();
   coordinateDialog_.reset();
   functionDialog_.reset();
+  perpendicularDialog_.reset();
+  altitudeDialog_.reset();
+  divideCirclesDialog_.reset();
 }
 
 // --- Dialogs --------------------------------------------------------------------------------
@@ -150,7 +153,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdZeroData: CmZeroData(); return true;
     default:
       if (TriangleUnitMenuCommand(id)) return true;
-      return TGeom09Win::OnCommand(id);
+      return ObjectCommand(id) || DialogOpenerCommand(id) || TGeom09Win::OnCommand(id);
   }
 }
 

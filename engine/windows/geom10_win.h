@@ -18,6 +18,13 @@
 #include "engine/windows/geom09_win.h"
 #include "view/figure_painter.h"
 
+namespace platform {
+class Dialog;
+}
+namespace shell {
+class TTextWin;
+}
+
 namespace engine {
 
 // How the points of the figure are marked and labelled.
@@ -59,6 +66,19 @@ inline constexpr int kCmdFillXor = 903;
 inline constexpr int kCmdUserFunctions = 965;
 // Other > Data > Zero: empties the data table.
 inline constexpr int kCmdZeroData = 52;
+
+// The six texts of the circle-and-arc dialog.
+struct ArcDialogTexts {
+  std::string centre;
+  std::string point;   // circle through
+  std::string radius;  // circle of a radius
+  std::string first;   // arc starting at
+  std::string second;  // arc ending at
+  std::string angle;   // arc of an angular size
+};
+
+// The numbers of a pasted text: each starts at a digit, '-' or '.' and runs over those characters.
+std::vector<std::string> PastedNumbers(std::string_view text);
 
 class TGeom10Win : public TGeom09Win, public DialogActions {
  public:
@@ -216,6 +236,73 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // The dialog's list follows the window's functions (after a file is read or the figure cleared).
   void RefreshFunctionDialog();
 
+  // --- Object lists and the table text (object_lists.cpp) -----------------------------------------
+  enum class ListKind { kPoints, kLines, kCircles, kTable, kCount };
+  // Other > Lists > Points, Lines, Circles: the objects as text in a companion text window.
+  void CmListPoints();
+  void CmListLines();
+  void CmListCircles();
+  // The companion text window of the list, made hidden on first use.
+  shell::TTextWin* ListWindow(ListKind kind);
+  // Text pasted into the table; shown in the table window and saved with the figure.
+  std::string tableText;
+  int AppendTableText(std::string_view text);
+  void ShowTableText();
+  // The clipboard's text as points (mode 0) or appended to the table text (1); 0 or a message.
+  int PasteClipboardText(int mode);
+  void CmTablePaste();
+
+  // --- Deleting lines and circles, pasting coordinates (deletion_paste_commands.cpp) ----------------
+  // Edit > Delete > Line: the lines through neighbours of a typed point list, as steps of 13
+  // (point, point, line) triples each. 0, or 1 when the list names fewer than two points.
+  void CmDeleteLines();
+  int DeleteLines(std::string text);
+  std::vector<std::array<int, 3>> LinesToDelete(std::string text) const;
+  void CmDeleteAllLines();
+  // A step deleting circle `circle`; 0, or 2 when it does not exist.
+  int NewCircleDeletionStep(int circle);
+  // Point > Paste coordinates: a point for each pair of numbers of the clipboard's text.
+  void CmPasteCoordinates();
+  // Points from the numbers of a text, two (three in space) to a point; the last point's code.
+  virtual int ImportPointsText(std::string_view text);
+  // "[AB]" becomes "AB"; 2 (the text unchanged) when there is no closing bracket.
+  static int StripBrackets(std::string& text);
+
+  // --- Arc dialog, duplication and element lists (arc_copy_steps.cpp) -----------------------------
+  // A circle through a point (mode 1), of a radius (2), an arc between two points (3) or of an
+  // angle (4) about the named centre; 1 when a step was made, else 0 (the reason shown).
+  int CmArcDialogOk(int mode, const ArcDialogTexts& texts, bool counterClockwise);
+  // A copy of the listed points magnified by the factor (and turned at random with rotate); 0 or
+  // the message shown.
+  int NewListFactorStep(std::string listText, std::string factorText, bool rotate);
+  // The circles (mode 0), the curves (1) or both (4), one text each, in the order the dialogs'
+  // lists number them.
+  std::vector<std::string> ElementTexts(int mode) const;
+  virtual int ElementText(platform::Dialog& dialog, int listId, int mode);
+  // The curve lists' entries (the layers that keep conic lists add them).
+  virtual void AppendCurveTexts(std::vector<std::string>& /*lines*/) const {}
+
+  // The pen (thickness, style, colour) of drawn lines or circles as one step (kind 160); the text
+  // names them in the history. 0, or 1 for more objects than a step holds.
+  int NewColorStep(bool lines, const std::string& text, const std::vector<int>& objects, int thickness, int style,
+                   int colour);
+
+  // --- Dialog openers, perpendicular bisectors, triangle centres (dialog_openers.cpp) -----------
+  bool DialogOpenerCommand(int id);
+  // The first line's two points and the first point off it; "XX" and the first point without a
+  // line; empty texts without points.
+  DialogTexts SuggestLineTexts() const;
+  void ShowPerpendicularDialog(bool altitude);
+  virtual void ShowDivideCirclesDialog();
+  // Line > Perpendiculars > Perpendicular bisectors: for each typed segment its midpoint and the
+  // perpendicular there.
+  void CmPerpendicularBisectors();
+  int PerpendicularBisectors(std::string text);
+  // One step of the kind per typed triangle ("ABC/DEF"); the first failure's code.
+  void TriangleCentreCommand(int kind, int stringId, int flag);
+  int TriangleCentres(int kind, std::string text, int flag);
+  int DoCircleChain(std::string& inner, std::string& radius, int count, int mode) override;
+
  protected:
   bool OnCommand(int id) override;
 
@@ -240,6 +327,17 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   void FillOutline(view::FigurePainter& painter, const kernel::FillRecord& record,
                    std::span<const kernel::Point2> points);
   std::array<std::unique_ptr<TSlideDlg>, kSliderCount> sliderDialogs_;
+
+  std::unique_ptr<TDoUndoDlg> perpendicularDialog_;
+  std::unique_ptr<TDoUndoDlg> altitudeDialog_;
+  std::unique_ptr<TDoUndoDlg> divideCirclesDialog_;
+  std::array<shell::TTextWin*, static_cast<std::size_t>(ListKind::kCount)> listWindows_{};
+  // Numbers of the lists: the window's decimals, no padding.
+  std::string ListNumber(Real x) const;
+  std::string ListFileName() const;
+  void ShowList(ListKind kind, const std::string& text, const std::string& caption, int wordId);
+  // Commands of the object lists, deletions and pasting.
+  bool ObjectCommand(int id);
 
   // The fonts of a labelling pass and their measures.
   struct LabelFonts {
