@@ -28,6 +28,8 @@ constexpr OwnOperation kOwnOperations[] = {
 
 // Words 173 to 178: the names of the line styles.
 constexpr int kFirstStyleWord = 173;
+// The description a step has when it could not be made.
+constexpr int kImpossibleStepWord = 235;
 
 }  // namespace
 
@@ -88,7 +90,8 @@ int StepEngine::RedoStep(std::string* out) {
   return RunOperation(*history.current, out);
 }
 
-int StepEngine::ReplayConstruction(bool replaying_flag) {
+int StepEngine::ReplayConstruction(
+    bool replaying_flag, const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe) {
   tables.ResetForReplay();
   figure_counter = 0;
   last_polygon = -1;
@@ -97,7 +100,13 @@ int StepEngine::ReplayConstruction(bool replaying_flag) {
   int count = 0;
   for (kernel::ConstructionRecord& step : history.steps) {
     history.current = &step;
-    RedoStep(nullptr);
+    if (describe) {
+      std::string text = words(kImpossibleStepWord);
+      RedoStep(&text);
+      describe(step, text);
+    } else {
+      RedoStep(nullptr);
+    }
     ends[count++] = CurrentEnds();
   }
   history.current = nullptr;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -108,7 +109,10 @@ class StepEngine {
   // Runs the current step by its kind; the operation's result (0 for a kind without one).
   int RedoStep(std::string* out);
   // Rebuilds the figure by running every step of the history in order; the number of steps.
-  int ReplayConstruction(bool replaying_flag);
+  // With describe, each step writes its description, which is handed to describe after the step
+  // ran (word 235, "impossible step", for a step that wrote none).
+  int ReplayConstruction(bool replaying_flag,
+                         const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe = {});
   // Runs only the given history positions (ascending) again, each from where the tables stood
   // before it, keeping every other object and every label in place. Falls back to the whole
   // replay when a step ends elsewhere than before. The number of steps run.

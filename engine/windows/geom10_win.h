@@ -126,6 +126,13 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
 
   static constexpr int kSegmentKind = 111;
 
+  // The history one line a step: its number padded with zeros to the width the last step's
+  // number needs, ": " and its description (with " [save labels]" after a transformation that
+  // keeps labels), appended to out while out is shorter than capacity. The steps of a starting
+  // figure are walked but not listed. The history is replayed to describe each step. The number of
+  // steps walked.
+  int HistoryText(std::string& out, std::size_t capacity);
+
  protected:
   bool OnCommand(int id) override;
 
