@@ -28,6 +28,8 @@ constexpr OwnOperation kOwnOperations[] = {
 
 // Words 173 to 178: the names of the line styles.
 constexpr int kFirstStyleWord = 173;
+// The description a step has when it could not be made.
+constexpr int kImpossibleStepWord = 235;
 
 }  // namespace
 
@@ -88,15 +90,8 @@ int StepEngine::RedoStep(std::string* out) {
   return RunOperation(*history.current, out);
 }
 
-int StepEngine::ReplayConstruction(bool replaying_flag) { return ReplayAll(replaying_flag, nullptr); }
-
-std::vector<std::string> StepEngine::StepDescriptions() {
-  std::vector<std::string> lines(history.steps.size());
-  ReplayAll(true, &lines);
-  return lines;
-}
-
-int StepEngine::ReplayAll(bool replaying_flag, std::vector<std::string>* lines) {
+int StepEngine::ReplayConstruction(
+    bool replaying_flag, const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe) {
   tables.ResetForReplay();
   figure_counter = 0;
   last_polygon = -1;
@@ -105,12 +100,25 @@ int StepEngine::ReplayAll(bool replaying_flag, std::vector<std::string>* lines) 
   int count = 0;
   for (kernel::ConstructionRecord& step : history.steps) {
     history.current = &step;
-    RedoStep(lines != nullptr ? &(*lines)[static_cast<std::size_t>(count)] : nullptr);
+    if (describe) {
+      std::string text = words(kImpossibleStepWord);
+      RedoStep(&text);
+      describe(step, text);
+    } else {
+      RedoStep(nullptr);
+    }
     ends[count++] = CurrentEnds();
   }
   history.current = nullptr;
   history.replaying = 0;
   return count;
+}
+
+std::vector<std::string> StepEngine::StepDescriptions() {
+  std::vector<std::string> lines;
+  lines.reserve(history.steps.size());
+  ReplayConstruction(true, [&lines](const kernel::ConstructionRecord&, const std::string& text) { lines.push_back(text); });
+  return lines;
 }
 
 int StepEngine::ReplaySteps(std::span<const int> positions) {

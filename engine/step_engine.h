@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -108,7 +109,10 @@ class StepEngine {
   // Runs the current step by its kind; the operation's result (0 for a kind without one).
   int RedoStep(std::string* out);
   // Rebuilds the figure by running every step of the history in order; the number of steps.
-  int ReplayConstruction(bool replaying_flag);
+  // With describe, each step writes its description, which is handed to describe after the step
+  // ran (word 235, "impossible step", for a step that wrote none).
+  int ReplayConstruction(bool replaying_flag,
+                         const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe = {});
   // The one-line description of every step, in history order, written by a whole replay (which
   // leaves the figure as any replay does).
   std::vector<std::string> StepDescriptions();
@@ -168,8 +172,6 @@ class StepEngine {
   // Takes the next point entry with its label (the one asked for, or the next free) and marks it
   // as existing, coordinates left to the caller; the label, or -1 when there is no room.
   int ClaimNewPoint(std::uint16_t tag, std::int16_t label);
-  // Runs every step in order, writing each description into lines when given.
-  int ReplayAll(bool replaying_flag, std::vector<std::string>* lines);
   int RunOperation(const kernel::ConstructionRecord& step, std::string* out);
 
   StepExecutors default_executors_;

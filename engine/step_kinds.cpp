@@ -180,6 +180,8 @@ constexpr Described kDescribed[] = {
     {212, "0P 1P 2p 3N 4a 5a 6a", {3, 2}, kEvaluatesTexts | kExact},
     // Transformations: they move or copy the points their texts list.
     {145, "0P 1P 2N 39*", {}, kTransform | kVariableCount},
+    {146, "0P 39*", {}, kTransform | kVariableCount},
+    {147, "0P 1P 39*", {}, kTransform | kVariableCount},
     {148, "0P 1P 39*", {}, kTransform | kVariableCount},
     {150, "0P 1P 39*", {}, kTransform | kVariableCount},
     {155, "0P 1P 2P 3P 4N 39*", {}, kTransform | kVariableCount},
@@ -187,7 +189,7 @@ constexpr Described kDescribed[] = {
 
 // Kinds with an operation whose layout this table does not hold, but whose effect reaches points
 // they did not make.
-constexpr int kOpaqueMovers[] = {90, 146, 147, 149, 157, 387, 440, 441, 443, 444, 445, 446, 447, 448, 449, 450, 451, 452, 455, 457};
+constexpr int kOpaqueMovers[] = {90, 149, 157, 387, 440, 441, 443, 444, 445, 446, 447, 448, 449, 450, 451, 452, 455, 457};
 
 struct Table {
   std::array<StepKindInfo, kStepKindCount> entries{};

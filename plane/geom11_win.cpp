@@ -5,24 +5,30 @@
 #include "engine/windows/do_undo_dlg.h"
 #include "plane/candidate_dialogs.h"
 #include "plane/object_dialogs.h"
+#include "resources/resource_library.h"
 
 namespace plane {
 
 namespace {
 
 constexpr kernel::Real kClearedHalfExtent = 5;
+constexpr int kStringUntitled = 110;
 
 }  // namespace
 
 TGeom11Win::TGeom11Win(platform::FrameWindow* parent, std::string_view title)
-    : TGeom10Win(parent, title), defaultFileName_(title) {}
+    : TGeom10Win(parent, title), historyHeader(resources::LoadString(kStringUntitled)), defaultFileName_(title) {}
 
 void TGeom11Win::ClearFigure() {
   ClearAuthorData();
   ClearHistory();
   FreePictureList();
   FreeTexts();
+  compiler.settings.user_functions.clear();
+  HideToolDialogs();
   ClearUndoMarks();
+  importMarks = {};
+  transformImages = {};
   TruncateItemList(0);
   engine::FigureTables& t = tables();
   t.ResetForReplay();
@@ -42,6 +48,14 @@ void TGeom11Win::ClearFigure() {
   SetView(0, 0, kClearedHalfExtent, kClearedHalfExtent, false);
   wing.pictureValid = 0;
   fileMsg.modified = 0;
+  historyHeader = resources::LoadString(kStringUntitled);
+  SetupMenuChecks(false);
+}
+
+void TGeom11Win::HideToolDialogs() {
+  for (shell::TDlg* dialog : {static_cast<shell::TDlg*>(mirrorDialog_.get()), static_cast<shell::TDlg*>(intersectionDialog())}) {
+    if (dialog != nullptr) dialog->Hide();
+  }
 }
 
 void TGeom11Win::NewFigure() {

@@ -120,8 +120,11 @@ class TGeomC2Win : public TGeomC1Win {
   // Point deletion and the regular polygon on a side (deletion_executors.cpp).
   int DoDeletePoint(std::string* out) override;
   int DoKind149(std::string* out) override;
-  // Translations, inversions, glide reflections and attached copies (transformation_executors.cpp).
+  // Translations, rotations with dilation, reflections, inversions, glide reflections and attached
+  // copies (transformation_executors.cpp).
   int DoTranslate(std::string* out) override;
+  int DoTransform146(std::string* out) override;
+  int DoTransform147(std::string* out) override;
   int DoInvert(std::string* out) override;
   int DoGlideReflect(std::string* out) override;
   int DoKind155(std::string* out) override;

@@ -4,9 +4,11 @@
 // transformations, conics and the paint passes of the plane figure.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "engine/selected_point_maps.h"
 #include "kernel/line_circle_records.h"
 #include "kernel/real.h"
 #include "plane/geom_b_win.h"
@@ -27,6 +29,29 @@ class TGeomCWin : public TGeomBWin {
   // Copies the coordinates of points 0 to the last point index into the backup table.
   void SavePoints();
 
+  // --- Per-point transformations (point_transforms.cpp) ---------------------------------------
+  // Each moves, in place, the backup entries 0 to the last point index whose selection flag is
+  // set; the points themselves stay until the images are made.
+  // Rotation about point `centre` by angle (radians) with the dilation by factor.
+  void RotateDilatePoint(int centre, kernel::Real factor, kernel::Real angle);
+  // The reflection in the line through points a and b: Euclidean, hyperbolic in the half-plane
+  // (an inversion in the circle carrying the line) and in the disk; ReflectInModelLine picks the
+  // one of the window's geometry.
+  void ReflectPoint(int a, int b);
+  void InvertPoint(int a, int b);
+  void DiskReflectPoint(int a, int b);
+  void ReflectInModelLine(int a, int b);
+  // Adds v to the selected backup entries 0 to last (none when last is negative).
+  void TranslateSelected(const kernel::Point2& v, int last);
+  // The hyperbolic translation carrying point a to point b.
+  void TranslateSelectedHyperbolic(int a, int b);
+  // Selects the points a transformation moves (the typed objects, or the images of the last
+  // transformation) and copies every point into the backup table.
+  void SelectTransformed(const std::string& objects, bool previousImages);
+  // The pen of image lines and circles: null when they copy their source's (attribute copy on),
+  // else the current line attributes.
+  const kernel::LinePen* ImagePen();
+
   // --- Paint passes (plane_paint.cpp) ----------------------------------------------------------
   // The full picture: the figure, then the markers and labels of every point.
   virtual void DrawScene(view::FigurePainter& painter);
@@ -43,6 +68,8 @@ class TGeomCWin : public TGeomBWin {
   void DrawCircles(view::FigurePainter& painter);
   void DrawCircleRecord(view::FigurePainter& painter, int i);
 
+ private:
+  kernel::LinePen imagePen_{};
 };
 
 // The painter's pen of a line or circle record's attributes.

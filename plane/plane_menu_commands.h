@@ -10,7 +10,7 @@ namespace plane {
 inline constexpr std::array kPlaneCommandsToCome{
     740, 1116,
     // Edit
-    98, 94, 759, 846, 849, 971, 887,
+    759, 846, 849, 971,
     // Units
     708, 710, 883, 663, 664, 808, 809, 719, 1167, 1168, 844,
     // Point
@@ -20,11 +20,11 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Circle
     768, 1134, 832, 889,
     // Transf
-    751, 752, 753, 754, 756, 802, 352,
+    751, 756, 802,
     // Btns
     120, 121, 122, 125, 126, 127, 128, 727, 843, 914,
     // View, Other
-    764, 748, 618, 619, 612, 611, 1156, 718, 807};
+    764, 618, 619, 612, 611, 1156, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

@@ -12,11 +12,22 @@
 
 namespace plane {
 
-namespace {
-
 using kernel::Point2;
 
-// The label of an image of a point labelled source, or -1 for the next free one.
+namespace {
+
+// Whether some line of the figure already holds two of the points.
+bool AnyPairOnALine(const engine::FigureTables& t, const std::vector<int>& points) {
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    for (std::size_t j = i + 1; j < points.size(); ++j) {
+      if (engine::FindLineThrough(t, points[i], points[j]) >= 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 int ImageLabel(const engine::FigureTables& t, int source) {
   const auto isFree = [&](int label) { return label >= 0 && label < kernel::kLabelCount && t.label_map[label] < 0; };
   const int primes = source / kernel::kLabelsPerPrime;
@@ -28,8 +39,6 @@ int ImageLabel(const engine::FigureTables& t, int source) {
   if (subscriptState < 100 && isFree(nextSubscript)) return nextSubscript;
   return -1;
 }
-
-}  // namespace
 
 std::vector<int> SelectedPoints(const engine::FigureTables& t) {
   std::vector<int> out;
@@ -46,22 +55,26 @@ bool AddImagePoints(engine::StepEngine& e, const std::vector<Point2>& moved, boo
   out.images.clear();
   std::fill(t.saved_selected.begin(), t.saved_selected.end(), 0);
   for (const int source : sources) {
-    const Point2 p = moved[source];
-    int image = merge ? t.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
-    if (image < 0) {
-      if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(ImageLabel(t, t.names[source].label))) < 0) {
-        return false;
-      }
-      image = t.last_point;
-    }
-    out.image_of[source] = image;
-    out.images.push_back(image);
-    t.saved_selected[image] = 1;
+    if (!AddImagePoint(e, source, moved[source], ImageLabel(t, t.names[source].label), tag, merge, out)) return false;
   }
   return true;
 }
 
-void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore) {
+bool AddImagePoint(engine::StepEngine& e, int source, const Point2& p, int label, int tag, bool searchExisting,
+                   TransformImages& images) {
+  engine::FigureTables& t = e.tables;
+  int image = searchExisting ? t.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
+  if (image < 0) {
+    if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(label)) < 0) return false;
+    image = t.last_point;
+  }
+  images.image_of[source] = image;
+  images.images.push_back(image);
+  t.saved_selected[image] = 1;
+  return true;
+}
+
+void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore, const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
   for (int l = 0; l <= lastLineBefore; ++l) {
     if (!t.lines[l].exists) continue;
@@ -71,8 +84,8 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
       const int image = images.image_of[source.points.entries[k]];
       if (image >= 0 && std::find(listed.begin(), listed.end(), image) == listed.end()) listed.push_back(image);
     }
-    if (listed.size() < 2 || engine::FindLineThrough(t, listed[0], listed[1]) >= 0) continue;
-    if (e.AddLine(listed[0], listed[1], source.pen) != 0) return;
+    if (listed.size() < 2 || AnyPairOnALine(t, listed)) continue;
+    if (e.AddLine(listed[0], listed[1], pen != nullptr ? *pen : source.pen) != 0) return;
     kernel::SegmentRecord& made = t.lines[t.last_line];
     for (std::size_t k = 2; k < listed.size(); ++k) {
       kernel::IndexListInsert(made.points, static_cast<std::uint16_t>(listed[k]), made.points.count);
@@ -83,7 +96,8 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
   }
 }
 
-void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int lastCircleBefore, bool reverses) {
+void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int lastCircleBefore, bool reverses,
+                     const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
   for (int c = 0; c <= lastCircleBefore && t.last_circle < engine::kLastCircleLimit; ++c) {
     if (!t.circles[c].exists) continue;
@@ -92,7 +106,7 @@ void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int l
     const int first = source.count >= 1 ? images.image_of[source.points[0]] : -1;
     if (centre < 0 || first < 0) continue;
     const kernel::Real angle = source.full_circle ? source.arc_angle : (reverses ? -source.arc_angle : source.arc_angle);
-    const int made = AddCircleRecord(e, centre, first, angle, -1, source.pen);
+    const int made = AddCircleRecord(e, centre, first, angle, -1, pen != nullptr ? *pen : source.pen);
     for (int k = 1; k < source.count && k < kernel::kCirclePointCapacity; ++k) {
       const int image = images.image_of[source.points[k]];
       if (image >= 0) kernel::CircleAppendPoint(t.circles[made], static_cast<std::uint16_t>(image));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/step_engine.h"
+#include "kernel/line_circle_records.h"
 #include "kernel/real.h"
 
 namespace plane {
@@ -21,18 +22,29 @@ struct TransformImages {
 // The selected existing points, by index.
 std::vector<int> SelectedPoints(const engine::FigureTables& t);
 
-// Adds an image point for every selected point at moved[index] (with merge, an existing point at
-// that place is taken instead). A new image is named by its source's label with a prime when that
-// label is free, else with the next subscript when free, else by the next free label. The images
-// become the "previous images" an empty selection stands for. False when the point table is full.
+// The label the image of a point labelled source takes: the source's label with one prime more
+// when that label is free, else with the next subscript when free; -1 for the next free label.
+int ImageLabel(const engine::FigureTables& t, int source);
+
+// The image of point `source` at position p, named by label (-1: the next free one): with
+// searchExisting, an existing point at p is the image instead of a new point. Records it in
+// images and marks it as one of the "previous images". False when the point table is full.
+bool AddImagePoint(engine::StepEngine& e, int source, const kernel::Point2& p, int label, int tag,
+                   bool searchExisting, TransformImages& images);
+// Adds an image point (AddImagePoint) for every selected point at moved[index], named by
+// ImageLabel. The images become the "previous images" an empty selection stands for. False when
+// the point table is full.
 bool AddImagePoints(engine::StepEngine& e, const std::vector<kernel::Point2>& moved, bool merge, int tag,
                     TransformImages& out);
 
 // Adds the image of every line (circle) made before the step that lists at least two (a centre
-// and one) selected points with images. reverses: the map turns the plane over, so arcs run the
+// and one) selected points with images, unless a line already holds two of the images. The images
+// take the source's pen, or the given one. reverses: the map turns the plane over, so arcs run the
 // other way.
-void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore);
-void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int lastCircleBefore, bool reverses);
+void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore,
+                   const kernel::LinePen* pen = nullptr);
+void AddImageCircles(engine::StepEngine& e, const TransformImages& images, int lastCircleBefore, bool reverses,
+                     const kernel::LinePen* pen = nullptr);
 
 // The table ends of a step whose object count depends on the figure: recorded in the step on its
 // first execution, restored (the tables grown or cut) on every later one.

@@ -1,8 +1,10 @@
 // Transformations of a chosen set of points and of the lines and circles through them:
-// translation (kind 145), inversion in a circle (kind 148), glide reflection (kind 150), the copy
-// attached by the similarity carrying AB onto CD (kind 155) and the magnified copy (kind 90).
-// Each moves copies of the selected points' coordinates and lets transform_images.h make the
-// image objects; inversion maps lines and circles itself, since it turns lines into circles.
+// translation (kind 145), rotation with dilation (kind 146), reflection in a line (kind 147),
+// inversion in a circle (kind 148), glide reflection (kind 150), the copy attached by the
+// similarity carrying AB onto CD (kind 155) and the magnified copy (kind 90). Each moves the
+// selected points' entries of the backup table with the window's per-point transformations and
+// lets transform_images.h make the image objects; inversion maps lines and circles itself, since
+// it turns lines into circles.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -34,6 +36,8 @@ constexpr std::int16_t kWordCopy = 197;
 constexpr std::int16_t kWordMagnified = 198;
 constexpr std::int16_t kWordTranslate = 221;
 constexpr std::int16_t kWordPreviousImages = 222;
+constexpr std::int16_t kWordRotateDilate = 224;
+constexpr std::int16_t kWordReflect = 225;
 constexpr std::int16_t kWordInvert = 227;
 constexpr std::int16_t kWordInCircle = 228;
 constexpr std::int16_t kWordAttach = 229;
@@ -42,37 +46,32 @@ constexpr std::size_t kNamesShown = 5;
 constexpr std::size_t kNamesShownAttach = 12;
 constexpr Real kSmallestLength = static_cast<Real>(1e-16);
 
-// Selects the points of the text, or the previous images when previous is set; their coordinates.
-std::vector<Point2> SelectAndSave(engine::FigureTables& t, const std::string& text, bool previous) {
-  t.SelectPoints(previous ? std::string_view{} : std::string_view{text});
-  return std::vector<Point2>(t.xy.begin(), t.xy.end());
-}
-
-// The hyperbolic translation along AB carrying A to B, applied to Z (window's model).
-Point2 HyperbolicTranslate(const engine::GeometryModel& model, const Point2& a, const Point2& b, Point2 z) {
-  Point2 target = b;
-  engine::TranslateToOrigin(model, a, target, false);
-  engine::TranslateToOrigin(model, a, z, false);
-  engine::TranslateFromOrigin(engine::kPoincareDisk, target, z, true);
-  engine::TranslateFromOrigin(model, a, z, false);
-  return z;
-}
-
-// The reflection of Z in the hyperbolic line AB (window's model).
-Point2 HyperbolicReflect(const engine::GeometryModel& model, const Point2& a, const Point2& b, Point2 z) {
-  Point2 direction = b;
-  engine::TranslateToOrigin(model, a, direction, false);
-  engine::TranslateToOrigin(model, a, z, false);
-  if (kernel::Normalize2(direction)) z = 2 * kernel::Dot2(z, direction) * direction - z;
-  engine::TranslateFromOrigin(model, a, z, false);
-  return z;
-}
-
-// "<images> = <word> <selection>" with the selection as text 2 or as "previous images".
-std::string Head(engine::StepEngine& e, const TransformImages& images, std::int16_t word, bool previous, std::size_t shown) {
+// "<images> = <word> <selection>" with the selection as typed or as "previous images".
+std::string Head(engine::StepEngine& e, const TransformImages& images, std::int16_t word, bool previous,
+                 std::size_t shown, const std::string& objects) {
   std::string text = ImageNames(e.tables, images, shown) + " = " + e.words(word) + " ";
-  text += previous ? e.words(kWordPreviousImages) : " " + e.current()->text[1];
+  text += previous ? e.words(kWordPreviousImages) : " " + objects;
   return text;
+}
+
+// The images of the moved points and of the lines and circles through them (with merge, an image
+// falling on an existing point is that point); the step's table ends recorded or restored. 0, or
+// the message of a full point table.
+int MakeImages(engine::StepEngine& e, const std::vector<Point2>& moved, bool merge, int tag, bool reverses,
+               const kernel::LinePen* pen, TransformImages& images) {
+  const int lines = e.tables.last_line;
+  const int circles = e.tables.last_circle;
+  if (!AddImagePoints(e, moved, merge, tag, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
+  AddImageLines(e, images, lines, pen);
+  AddImageCircles(e, images, circles, reverses, pen);
+  RecordStepCounts(e);
+  return 0;
+}
+
+// The same, merging as operand 39 of the step asks.
+int MakeImages(engine::StepEngine& e, const std::vector<Point2>& moved, int tag, bool reverses,
+               const kernel::LinePen* pen, TransformImages& images) {
+  return MakeImages(e, moved, Op(*e.current(), 39) < 0, tag, reverses, pen, images);
 }
 
 std::string PointName(const engine::FigureTables& t, int i) {
@@ -100,22 +99,16 @@ int TGeomC2Win::DoTranslate(std::string* out) {
   if (!e.model.Hyperbolic && e.Evaluate(step.text[0].empty() ? "1" : step.text[0], k) != 0) {
     return FailTransform(e, engine::kMsgCannotUnderstand);
   }
-  std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], previous);
-  const Point2 pa = e.tables.xy[a < 0 ? 0 : a];
-  const Point2 pb = e.tables.xy[b < 0 ? 0 : b];
-  if (!vectorMode && !e.model.Hyperbolic) v = pb - pa;
-  for (const int i : SelectedPoints(e.tables)) {
-    moved[i] = e.model.Hyperbolic ? HyperbolicTranslate(e.model, pa, pb, moved[i]) : moved[i] + k * v;
+  SelectTransformed(step.text[1], previous);
+  if (e.model.Hyperbolic) {
+    TranslateSelectedHyperbolic(a, b);
+  } else {
+    if (!vectorMode) v = e.tables.xy[b] - e.tables.xy[a];
+    TranslateSelected(k * v, e.tables.last_point);
   }
-  const int lines = e.tables.last_line;
-  const int circles = e.tables.last_circle;
-  TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
-  AddImageLines(e, images, lines);
-  AddImageCircles(e, images, circles, false);
-  RecordStepCounts(e);
+  if (const int code = MakeImages(e, backupPoints, -1, false, ImagePen(), transformImages); code != 0) return code;
   if (out == nullptr) return 0;
-  *out = Head(e, images, kWordTranslate, previous, kNamesShown);
+  *out = Head(e, transformImages, kWordTranslate, previous, kNamesShown, step.text[1]);
   if (e.model.Hyperbolic) {
     *out += "; " + e.words(kWordAxis) + " " + PointName(e.tables, a) + PointName(e.tables, b);
   } else if (vectorMode) {
@@ -123,6 +116,42 @@ int TGeomC2Win::DoTranslate(std::string* out) {
   } else {
     *out += " (" + step.text[0] + ")*" + PointName(e.tables, a) + PointName(e.tables, b);
   }
+  return 0;
+}
+
+int TGeomC2Win::DoTransform146(std::string* out) {
+  engine::StepEngine& e = stepEngine;
+  const kernel::ConstructionRecord& step = *e.current();
+  const int centre = Op(step, 0);
+  const bool previous = step.flag == 1;
+  if (!e.tables.PointExists(centre)) return FailTransform(e, engine::kMsgCouldNotFind);
+  Real degrees = 0;
+  Real factor = 1;
+  if (e.Evaluate(step.text[0], degrees) != 0 || e.Evaluate(step.text[1], factor) != 0) {
+    return FailTransform(e, engine::kMsgCannotUnderstand);
+  }
+  SelectTransformed(step.text[2], previous);
+  RotateDilatePoint(centre, factor, degrees * kRadiansPerDegree);
+  if (const int code = MakeImages(e, backupPoints, -1, false, ImagePen(), transformImages); code != 0) return code;
+  if (out == nullptr) return 0;
+  *out = Head(e, transformImages, kWordRotateDilate, previous, kNamesShown, step.text[2]) + "; " +
+         PointName(e.tables, centre) + ", " + step.text[0] + ", " + step.text[1];
+  return 0;
+}
+
+int TGeomC2Win::DoTransform147(std::string* out) {
+  engine::StepEngine& e = stepEngine;
+  const kernel::ConstructionRecord& step = *e.current();
+  const int a = Op(step, 0);
+  const int b = Op(step, 1);
+  const bool previous = step.flag == 1;
+  if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return FailTransform(e, engine::kMsgCouldNotFind);
+  SelectTransformed(step.text[1], previous);
+  ReflectInModelLine(a, b);
+  if (const int code = MakeImages(e, backupPoints, -1, true, ImagePen(), transformImages); code != 0) return code;
+  if (out == nullptr) return 0;
+  *out = Head(e, transformImages, kWordReflect, previous, kNamesShown, step.text[1]) + "; " + e.words(kWordAxis) +
+         " " + PointName(e.tables, a) + PointName(e.tables, b);
   return 0;
 }
 
@@ -135,30 +164,22 @@ int TGeomC2Win::DoGlideReflect(std::string* out) {
   if (!e.tables.PointExists(a) || !e.tables.PointExists(b)) return FailTransform(e, engine::kMsgCouldNotFind);
   Real k = 1;
   if (e.Evaluate(step.text[0].empty() ? "1" : step.text[0], k) != 0) return FailTransform(e, engine::kMsgCannotUnderstand);
-  const Point2 pa = e.tables.xy[a];
-  const Point2 pb = e.tables.xy[b];
-  const Point2 d = pb - pa;
+  const Point2 d = e.tables.xy[b] - e.tables.xy[a];
   Point2 normal{-d.y, d.x};
   // An axis without a direction: nothing to reflect in.
   if (!kernel::Normalize2(normal)) return FailTransform(e, engine::kMsgCannotUnderstand);
-  std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], previous);
-  for (const int i : SelectedPoints(e.tables)) {
-    if (e.model.Hyperbolic) {
-      moved[i] = HyperbolicReflect(e.model, pb, pa, HyperbolicTranslate(e.model, pa, pb, moved[i]));
-    } else {
-      const Point2 x = moved[i] + k * d;
-      moved[i] = x - 2 * kernel::Dot2(x - pa, normal) * normal;
-    }
+  SelectTransformed(step.text[1], previous);
+  if (e.model.Hyperbolic) {
+    TranslateSelectedHyperbolic(a, b);
+    ReflectInModelLine(b, a);
+  } else {
+    TranslateSelected(k * d, e.tables.last_point);
+    ReflectPoint(a, b);
   }
-  const int lines = e.tables.last_line;
-  const int circles = e.tables.last_circle;
-  TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
-  AddImageLines(e, images, lines);
-  AddImageCircles(e, images, circles, true);
-  RecordStepCounts(e);
+  if (const int code = MakeImages(e, backupPoints, -1, true, ImagePen(), transformImages); code != 0) return code;
   if (out == nullptr) return 0;
-  *out = Head(e, images, kWordGlideReflect, previous, kNamesShown) + "; " + e.words(kWordAxis) + " = ";
+  *out = Head(e, transformImages, kWordGlideReflect, previous, kNamesShown, step.text[1]) + "; " + e.words(kWordAxis) +
+         " = ";
   if (!e.model.Hyperbolic) *out += "(" + step.text[0] + ")*";
   *out += PointName(e.tables, a) + PointName(e.tables, b);
   return 0;
@@ -181,24 +202,14 @@ int TGeomC2Win::DoKind155(std::string* out) {
   const Point2 pd = e.tables.xy[d];
   const Real ab = kernel::Dist2(pa, pb);
   if (ab < kSmallestLength) return FailTransform(e, engine::kMsgOutOfBounds);
-  std::vector<Point2> moved = SelectAndSave(e.tables, step.text[0], false);
+  SelectTransformed(step.text[0], false);
+  // Carry A onto C, then turn and scale about C so that B lands on D.
   const Point2 shift = pc - pa;
-  const Real angle = kernel::SignedAngle2(pb + shift, pc, pd);
-  const Real ratio = kernel::Dist2(pc, pd) / ab;
-  for (const int i : SelectedPoints(e.tables)) {
-    Point2 offset = moved[i] + shift - pc;
-    kernel::Rotate2(offset, angle);
-    moved[i] = pc + ratio * offset;
-  }
-  const int lines = e.tables.last_line;
-  const int circles = e.tables.last_circle;
-  TransformImages images;
-  if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
-  AddImageLines(e, images, lines);
-  AddImageCircles(e, images, circles, false);
-  RecordStepCounts(e);
+  TranslateSelected(shift, e.tables.last_point);
+  RotateDilatePoint(c, kernel::Dist2(pc, pd) / ab, kernel::SignedAngle2(pb + shift, pc, pd));
+  if (const int code = MakeImages(e, backupPoints, -1, false, ImagePen(), transformImages); code != 0) return code;
   if (out == nullptr) return 0;
-  *out = ImageNames(e.tables, images, kNamesShownAttach) + " = " + e.words(kWordAttach) + " " + e.words(kWordCopy) +
+  *out = ImageNames(e.tables, transformImages, kNamesShownAttach) + " = " + e.words(kWordAttach) + " " + e.words(kWordCopy) +
          "(" + step.text[0] + ") " + e.words(kWordWith) + " " + PointName(e.tables, a) + PointName(e.tables, b) +
          " ==> " + PointName(e.tables, c) + PointName(e.tables, d);
   return 0;
@@ -233,16 +244,12 @@ int TGeomC1Win::DoKind90(std::string* out) {
     moved[i] = magnifiedCopyKnown[i] ? magnifiedCopyPositions[i] : e.tables.xy[std::min(next, engine::kLastPointLimit)];
     ++next;
   }
-  const int lines = e.tables.last_line;
-  const int circles = e.tables.last_circle;
   ++e.figure_counter;
-  TransformImages images;
-  if (!AddImagePoints(e, moved, false, e.figure_counter, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
-  AddImageLines(e, images, lines);
-  AddImageCircles(e, images, circles, false);
-  RecordStepCounts(e);
+  if (const int code = MakeImages(e, moved, false, e.figure_counter, false, ImagePen(), transformImages); code != 0) {
+    return code;
+  }
   if (out == nullptr) return 0;
-  *out = ImageNames(e.tables, images, kNamesShownAttach) + " = " + e.words(kWordCopy) + "(" + step.text[1] + ") " +
+  *out = ImageNames(e.tables, transformImages, kNamesShownAttach) + " = " + e.words(kWordCopy) + "(" + step.text[1] + ") " +
          e.words(kWordMagnified) + " " + step.text[0];
   return 0;
 }
@@ -254,14 +261,15 @@ int TGeomC2Win::DoInvert(std::string* out) {
   const int q = Op(step, 1);
   if (!e.tables.PointExists(o) || !e.tables.PointExists(q)) return FailTransform(e, engine::kMsgCouldNotFind);
   step.text[2] = step.text[1];
-  std::vector<Point2> moved = SelectAndSave(e.tables, step.text[1], false);
+  e.tables.SelectPoints(step.text[1]);
   e.tables.selected[o] = 0;
+  std::vector<Point2> moved(e.tables.xy.begin(), e.tables.xy.end());
   const Point2 po = e.tables.xy[o];
   const Real power = kernel::Dot2(e.tables.xy[q] - po, e.tables.xy[q] - po);
   for (const int i : SelectedPoints(e.tables)) kernel::InvertInCircle2(po, power, moved[i]);
   const int lines = e.tables.last_line;
   const int circles = e.tables.last_circle;
-  TransformImages images;
+  TransformImages& images = transformImages;
   if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
   InvertLines(e, o, power, images, lines);
   InvertCircles(e, o, power, images, circles);

@@ -82,6 +82,7 @@ void TGeom11Win::Randomize() {
 }
 
 bool TGeom11Win::OnCommand(int id) {
+  if (TransformCommand(id) || HistoryCommand(id)) return true;
   switch (id) {
     case kCmdRandomTriangle: RandomFigure(kKindRandomTriangle); return true;
     case kCmdRandomCircle:
@@ -104,6 +105,7 @@ bool TGeom11Win::OnCommand(int id) {
 
 void TGeom11Win::EnableCommand(platform::CommandState& state) {
   if (EnableAnimMeasCommand(state)) return;
+  if (EnableHistoryCommand(state)) return;
   if (state.id == kCmdRandomize) {
     state.enabled = stepEngine.randomize_allowed != 0;
     return;

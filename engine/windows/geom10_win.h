@@ -303,6 +303,13 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   int TriangleCentres(int kind, std::string text, int flag);
   int DoCircleChain(std::string& inner, std::string& radius, int count, int mode) override;
 
+  // The history one line a step: its number padded with zeros to the width the last step's
+  // number needs, ": " and its description (with " [save labels]" after a transformation that
+  // keeps labels), appended to out while out is shorter than capacity. The steps of a starting
+  // figure are walked but not listed. The history is replayed to describe each step. The number of
+  // steps walked.
+  int HistoryText(std::string& out, std::size_t capacity);
+
  protected:
   bool OnCommand(int id) override;
 

@@ -1,0 +1,259 @@
+// The commands of the Transf menu that rotate, dilate and reflect the chosen points, repeat the
+// last transformation on its images, and the fills the images of filled shapes receive.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/step_engine.h"
+#include "engine/windows/do_undo_dlg.h"
+#include "kernel/fill_trace_records.h"
+#include "plane/geom11_win.h"
+#include "platform/modal_responder.h"
+#include "shell/generic_dialogs.h"
+
+namespace plane {
+
+namespace {
+
+constexpr int kCmdRotate = 752;
+constexpr int kCmdMirror = 753;
+constexpr int kCmdDilate = 754;
+constexpr int kCmdLastRepeat = 352;
+
+constexpr int kKindTranslate = 145;
+constexpr int kKindRotateDilate = 146;
+constexpr int kKindReflect = 147;
+constexpr int kKindGlideReflect = 150;
+constexpr int kReflectAction = 16;
+constexpr int kTransformTextLimit = 40;
+
+// A polygon fill lists at most this many vertices.
+constexpr int kPolygonFillVertices = 100;
+constexpr std::uint16_t kFillPolygonMode = 0;
+constexpr std::uint16_t kFillCircleMode = 1;
+
+void UpperCase(std::string& text) {
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+}
+
+// Operand 39 of a transformation: -1 when images falling on existing points are those points
+// (labels kept), 1 otherwise.
+std::uint16_t SaveLabelsOperand(const engine::StepHistory& h) { return h.save_labels ? kernel::kNoOperand : 1; }
+
+// The points a transformation offers to move: every existing point, as "first-last".
+std::string DefaultObjects(const engine::FigureTables& t) {
+  std::string text;
+  t.PointNameRange(text);
+  return text;
+}
+
+// The existing points the text names, at most n; their number.
+int ExistingPoints(const engine::FigureTables& t, std::string text, std::vector<std::uint16_t>& out, int n) {
+  out.assign(static_cast<std::size_t>(n) + 1, 0);
+  return t.ParseExistingPoints(text, out, n);
+}
+
+// The number of vertices a fill of the mode defines by its points; 0 for the polygon and the
+// circle fills (their own rules) and for modes without points.
+int FixedVertexCount(std::uint16_t mode) {
+  switch (mode) {
+    case 2: return 2;
+    case 3: return 3;
+    case 5: return 5;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+TGeom11Win::~TGeom11Win() { mirrorDialog_.reset(); }
+
+bool TGeom11Win::TransformCommand(int id) {
+  switch (id) {
+    case kCmdRotate: Rotate(); return true;
+    case kCmdDilate: Dilate(); return true;
+    case kCmdMirror: Mirror(); return true;
+    case kCmdLastRepeat: LastRepeat(); return true;
+    default: return false;
+  }
+}
+
+void TGeom11Win::Rotate() { RotateDilate("1.0", transform.angleText); }
+
+void TGeom11Win::Dilate() { RotateDilate(transform.factorText, "0.0"); }
+
+int TGeom11Win::RotateDilate(std::string factorText, std::string angleText) {
+  const engine::FigureTables& t = tables();
+  std::string centre;
+  for (int i = t.last_point; i >= 0 && centre.empty(); --i) {
+    if (t.PointExists(i)) t.GetPointName(i, centre);
+  }
+  std::string objects = DefaultObjects(t);
+  shell::TGenDlg dialog(this, "ROTDIL", kTransformTextLimit, &angleText, &centre, &factorText, &objects);
+  if (dialog.Execute() != platform::IDOK) return -1;
+  std::vector<std::uint16_t> found;
+  UpperCase(centre);
+  if (ExistingPoints(t, centre, found, 2) != 1) return -1;
+  UpperCase(objects);
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindRotateDilate));
+  step.operands[0] = found[0];
+  step.operands[39] = SaveLabelsOperand(history());
+  step.text[0] = angleText;
+  step.text[1] = factorText;
+  step.text[2] = objects;
+  const int result = RunNewStep();
+  if (result > 0) {
+    Msg(result);
+    return result;
+  }
+  FinishTransform(kKindRotateDilate);
+  transform.angleText = angleText;
+  transform.factorText = factorText;
+  return 0;
+}
+
+void TGeom11Win::FinishTransform(int kind) {
+  PushUndoMark(static_cast<std::uint16_t>(kind));
+  TransformFills();
+  Update(true);
+  AfterTransform();
+  wing.pictureValid = 0;
+  Invalidate(false);
+  RefreshConstructionDialogs();
+  BringToFront();
+}
+
+void TGeom11Win::Mirror() {
+  const engine::FigureTables& t = tables();
+  std::string line;
+  int found = 0;
+  for (int i = 0; i <= t.last_point && found < 2; ++i) {
+    if (t.PointExists(i)) {
+      t.AppendPointName(line, i);
+      ++found;
+    }
+  }
+  if (found < 2) return;
+  if (!mirrorDialog_) {
+    mirrorDialog_ = std::make_unique<engine::TDoUndoDlg>(this, "MIRRA", kReflectAction, kKindReflect,
+                                                         engine::kDoUndoTextLimit,
+                                                         engine::DialogTexts{line, DefaultObjects(t), "", "", ""});
+  }
+  mirrorDialog_->Show();
+}
+
+int TGeom11Win::DoReflect(std::string& line, std::string& objects) {
+  std::vector<std::uint16_t> found;
+  if (ExistingPoints(tables(), line, found, 3) != 2) return engine::kMsgCouldNotFind;
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindReflect));
+  step.operands[0] = found[0];
+  step.operands[1] = found[1];
+  step.operands[39] = SaveLabelsOperand(history());
+  UpperCase(objects);
+  step.text[1] = objects;
+  const int result = RunNewStep();
+  if (result > 0) return result;
+  FinishTransform(kKindReflect);
+  return 0;
+}
+
+void TGeom11Win::LastRepeat() {
+  engine::StepHistory& h = history();
+  if (h.steps.empty()) return;
+  const kernel::ConstructionRecord last = h.steps.back();
+  const int kind = last.kind;
+  if (kind != kKindTranslate && kind != kKindRotateDilate && kind != kKindGlideReflect) return;
+  kernel::ConstructionRecord& step = h.BeginStep(static_cast<kernel::StepKind>(kind));
+  kernel::CopyConstruction(step, last);
+  step.sequence = -1;
+  step.flag = 1;
+  // A new step records where it ends the tables.
+  step.extra_words.fill(kernel::kNoOperand);
+  const int result = RunNewStep();
+  if (result > 0) {
+    Msg(result);
+    return;
+  }
+  FinishTransform(kind);
+}
+
+void TGeom11Win::TransformFills() {
+  if (fills.empty() || transform.fillCopy == 0) return;
+  const std::vector<int>& image = transformImages.image_of;
+  if (image.empty()) return;
+  const engine::FigureTables& t = tables();
+  const auto mapped = [&](int p) {
+    return p >= 0 && p <= t.last_point && t.selected[static_cast<std::size_t>(p)] != 0 && image[static_cast<std::size_t>(p)] >= 0;
+  };
+  const std::size_t before = fills.size();
+  for (std::size_t f = 0; f < before; ++f) {
+    kernel::FillRecord copy = fills[f];
+    copy.next = nullptr;
+    bool maps = true;
+    if (copy.mode == kFillPolygonMode) {
+      int n = 0;
+      while (n < kPolygonFillVertices && copy.vertices[static_cast<std::size_t>(n)] < 0x8000) ++n;
+      for (int k = 0; k < n && maps; ++k) {
+        const int p = copy.vertices[static_cast<std::size_t>(k)];
+        maps = mapped(p);
+        if (maps) copy.vertices[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(image[static_cast<std::size_t>(p)]);
+      }
+      maps = maps && n > 0;
+    } else if (copy.mode == kFillCircleMode) {
+      const int c = copy.circle;
+      maps = false;
+      if (c >= 0 && c <= t.last_circle && t.circles[static_cast<std::size_t>(c)].exists) {
+        const kernel::CircleRecord& circle = t.circles[static_cast<std::size_t>(c)];
+        for (int k = 0; k < circle.count && k < kernel::kCirclePointCapacity && !maps; ++k) {
+          const int p = circle.points[static_cast<std::size_t>(k)];
+          if (!mapped(circle.centre) || !mapped(p)) continue;
+          const int made = FindCircle(image[circle.centre], image[static_cast<std::size_t>(p)], -1.0L);
+          if (made < 0) break;
+          copy.circle = static_cast<std::int16_t>(made);
+          maps = true;
+        }
+      }
+    } else if (const int n = FixedVertexCount(copy.mode); n > 0) {
+      for (int k = 0; k < n && maps; ++k) {
+        const int p = copy.vertices[static_cast<std::size_t>(k)];
+        maps = mapped(p);
+        if (maps) copy.vertices[static_cast<std::size_t>(k)] = static_cast<std::uint16_t>(image[static_cast<std::size_t>(p)]);
+      }
+    } else {
+      maps = false;
+    }
+    if (!maps) continue;
+    copy.word0 = static_cast<std::uint16_t>(fills.back().word0 + 1);
+    fills.push_back(std::move(copy));
+  }
+}
+
+int TGeom11Win::RemoveDuplicateFills(int from) {
+  const auto vertexSet = [](const kernel::FillRecord& record) {
+    std::vector<std::uint16_t> set;
+    for (int k = 0; k < kPolygonFillVertices && record.vertices[static_cast<std::size_t>(k)] < 0x8000; ++k) {
+      set.push_back(record.vertices[static_cast<std::size_t>(k)]);
+    }
+    std::sort(set.begin(), set.end());
+    set.erase(std::unique(set.begin(), set.end()), set.end());
+    return set;
+  };
+  for (std::size_t i = static_cast<std::size_t>(std::max(from, 0)); i < fills.size(); ++i) {
+    if (fills[i].mode != kFillPolygonMode) continue;
+    const std::vector<std::uint16_t> set = vertexSet(fills[i]);
+    for (std::size_t j = i + 1; j < fills.size();) {
+      if (fills[j].mode == kFillPolygonMode && vertexSet(fills[j]) == set) {
+        fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(j));
+      } else {
+        ++j;
+      }
+    }
+  }
+  for (std::size_t i = 0; i < fills.size(); ++i) fills[i].word0 = static_cast<std::uint16_t>(i);
+  return static_cast<int>(fills.size());
+}
+
+}  // namespace plane
