@@ -174,17 +174,6 @@ void TGeom11Win::DefineMacro() {
   SetModified();
 }
 
-void TGeom11Win::NewPointStep(int p) {
-  engine::FigureTables& t = tables();
-  if (!t.PointExists(p) || t.last_point >= engine::kLastPointLimit) return;
-  const int label = t.FindFreeLabel();
-  if (label < 0) return;
-  t.xy[static_cast<std::size_t>(t.last_point + 1)] = t.xy[static_cast<std::size_t>(p)];
-  history().BeginStep(121, static_cast<std::int16_t>(label));
-  RunNewStep();
-  SetupMenuChecks(false);
-}
-
 bool TGeom11Win::AnimMeasCommand(int id) {
   if (id >= kCmdFirstSlider && id <= kCmdLastSlider) {
     ShowSliderDialog(id - kCmdFirstSlider);

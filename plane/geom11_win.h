@@ -116,8 +116,6 @@ class TGeom11Win : public engine::TGeom10Win {
   std::vector<std::uint16_t> macroOutputs;
   std::string macroCaption;
   engine::MacroRange macroRange;
-  // A new movable point where point p is.
-  void NewPointStep(int p) override;
 
   // --- Labels, display settings and the object dialogs (object_commands.cpp) ---------------------
   // The dialogs that make steps register here; they follow the history and the figure's objects.

@@ -64,7 +64,8 @@ std::int16_t Op(int value) { return static_cast<std::int16_t>(value); }
 
 }  // namespace
 
-TGeom11Win::~TGeom11Win() = default;
+// The mirror dialog goes first: it refers to the window while it closes.
+TGeom11Win::~TGeom11Win() { mirrorDialog_.reset(); }
 
 template <class Dialog, class... Args>
 Dialog* TGeom11Win::ShowStepDialog(std::unique_ptr<Dialog>& dialog, Args... args) {

@@ -69,8 +69,6 @@ int FixedVertexCount(std::uint16_t mode) {
 
 }  // namespace
 
-TGeom11Win::~TGeom11Win() { mirrorDialog_.reset(); }
-
 bool TGeom11Win::TransformCommand(int id) {
   switch (id) {
     case kCmdRotate: Rotate(); return true;

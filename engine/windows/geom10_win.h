@@ -191,7 +191,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   bool TriangleUnitMenuCommand(int id);
   // A new free point at the place of point p (kind 121), for a slider: 1 when it was made; a full
   // point table or no free label shows "no more room" and makes nothing.
-  int NewPointStep(int p);
+  int NewPointStep(int p) override;
 
   static constexpr int kSegmentKind = 111;
 

@@ -116,8 +116,9 @@ class TGeomWin : public TFuncWin {
   virtual void DrawGraphs() {}
   virtual int RecordDataRow() { return 0; }
   virtual bool MayAnimate() { return true; }
-  // A new movable point where point p is (the slider panel's "vert at"); nothing here.
-  virtual void NewPointStep(int /*p*/) {}
+  // A new movable point where point p is (the slider panel's "vert at"): 1 when the step was
+  // appended; nothing here.
+  virtual int NewPointStep(int /*p*/) { return 0; }
 
  protected:
   void GeometryChanged() override;
