@@ -109,8 +109,7 @@ void TGeom11Win::AutopilotLink() {
 }
 
 void TGeom11Win::ShowMeasurements() {
-  MeasurementSymbols symbols;
-  TMeasDlg dialog(this, symbols);
+  TMeasDlg dialog(this, Symbols());
   dialog.Execute();
 }
 

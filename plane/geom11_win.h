@@ -13,6 +13,7 @@
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/macro_def_dlg.h"
 #include "kernel/line_circle_records.h"
+#include "plane/meas_dlg.h"
 #include "plane/transform_images.h"
 
 namespace engine {
@@ -21,10 +22,6 @@ class TDoUndoDlg;
 
 namespace shell {
 class TPageWin;
-}
-
-namespace engine {
-class TDoUndoDlg;
 }
 
 namespace plane {
@@ -104,6 +101,8 @@ class TGeom11Win : public engine::TGeom10Win {
   void AutopilotLink();
   // Meas: the measurements dialog.
   virtual void ShowMeasurements();
+  // The characters the label font shows for pi, square, root and phi.
+  virtual MeasurementSymbols Symbols() const { return {}; }
   // The measurement texts changed: the picture is drawn anew and the figure counts as modified.
   void MeasurementsChanged();
   // Anim > Graph window: the graph plots one measurement against another, so it needs two; 0,

@@ -73,6 +73,11 @@ class TGeomEWin : public TGeomDWin {
   // The settings the window keeps, from the window's state, and back.
   PlaneDisplaySettings CollectDisplaySettings() const;
   void ApplyDisplaySettings(const PlaneDisplaySettings& settings);
+  // The measurement symbols are the marker characters of the settings.
+  MeasurementSymbols Symbols() const override {
+    const auto& m = display.markers;
+    return {m[1], m[0], m[3], m[2]};
+  }
 
   // Whether a world point lies outside the hyperbolic plane's model (never in the Euclidean).
   bool IsOutsideDomain(const kernel::Point2& p) const override;

@@ -2,17 +2,6 @@
 
 namespace engine {
 
-TGeomWin::TGeomWin(platform::FrameWindow* parent, std::string_view title) : TFuncWin(parent, title) {
-  stepEngine.compiler = &compiler;
-  stepEngine.colours = &preWin.colors;
-  GeometryChanged();
-}
-
-void TGeomWin::GeometryChanged() {
-  stepEngine.model = model();
-  stepEngine.dimension = dimension();
-}
-
 void TGeomWin::PrepareStepEngine() {
   stepEngine.number_width = numberFormat.fieldWidth;
   stepEngine.number_decimals = numberFormat.decimals;

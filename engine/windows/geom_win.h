@@ -15,6 +15,7 @@
 
 #include "engine/slider_motion.h"
 #include "engine/step_engine.h"
+#include "engine/windows/arrow_drawing.h"
 #include "engine/windows/func_win.h"
 #include "kernel/fill_trace_records.h"
 
@@ -88,6 +89,41 @@ class TGeomWin : public TFuncWin {
   // The 3-D windows recompute their measurements from point `from` on (-1: all).
   virtual void RecomputeMeasurements(int /*from*/) {}
 
+  // --- Colours, help, points on the screen (figure_layer_setup.cpp) -------------------------------
+  // Colour roles the figure layers use: the labels, the contrast colour derived from them and the
+  // label colour it was derived for, the texts.
+  static constexpr int kLabelColorRole = 1;
+  static constexpr int kContrastColorRole = 2;
+  static constexpr int kContrastSourceRole = 8;
+  static constexpr int kTextColorRole = 13;
+  // The contrast colour follows the label colour: 4 for labels of colour 5 or 14, else 5.
+  void UpdateContrastColor();
+  // Moves role i off the background's colour (up by one, or down from the last colour).
+  void AvoidBackgroundColor(int i);
+  // The help topics of the menus, plane or solid by the window's dimension.
+  void HelpTopics();
+  // Clicking a point (within 3 pixels): its label shows or hides; a hidden label gives the point
+  // the next of the five marker styles first. True when a point was hit.
+  bool CycleLabelPosition(platform::PointI mouse);
+  // The pixel of point i: false when it does not exist, else whether the pixel lies in the view.
+  bool PointToScreen(int i, platform::PointI& pixel) const;
+  // A text tied to point i stands beside it.
+  kernel::Point2 ObjectPosition(int i) override;
+  // The point within tolerance (world units) of the mouse; -1 when none.
+  int PointAtMouse(platform::PointI mouse, Real tolerance) const;
+  // A direction drawn uniformly from the sphere.
+  static Point3 RandomUnitVector3D();
+
+  // --- Segments and arrows between world points (arrow_drawing.h) --------------------------------
+  bool DrawPointChain(view::FigurePainter& painter, const Point2& p, const Point2& q, const view::LinePen& pen,
+                      bool asLine) {
+    return engine::DrawPointChain(painter, p, q, pen, asLine);
+  }
+  void DrawArrow(view::FigurePainter& painter, const Point2& p, const Point2& q, bool clip, bool shaft, Real headSize,
+                 const view::LinePen& pen) {
+    engine::DrawArrow(painter, p, q, clip, shaft, headSize, wing.solidArrowheads != 0, pen);
+  }
+
   // --- Measurements (measurement_texts.cpp) -----------------------------------------------------
   // Adds a measurement text below the last shown one (at the top left for the first, at the top
   // centre when the last one is near the bottom), tied to the frame. resultCode is what compiling
@@ -122,6 +158,9 @@ class TGeomWin : public TFuncWin {
 
  protected:
   void GeometryChanged() override;
+  // A colour role changed in the colour window: the background rebuilds the window's background
+  // and the contrast colour, the labels their contrast colour, the texts keep off the background.
+  void ColorChanged(int roleKind) override;
   // The faces are filled from the figure's points.
   bool FacePoint(int index, kernel::Point2& p) const override {
     if (!tables().PointExists(index)) return false;

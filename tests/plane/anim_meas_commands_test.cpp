@@ -350,3 +350,53 @@ TEST_F(AnimMeasCommands, MacroDefinitionReadsItsPointListsLeniently) {
 }
 
 }  // namespace
+
+namespace {
+
+using FigureLayer = IsolatedFolders;
+
+TEST_F(FigureLayer, ContrastAndTextColoursKeepReadable) {
+  PlaneWindow w(0);
+  auto& roles = w.preWin.roles;
+  for (auto [labels, contrast] : std::vector<std::pair<int, int>>{{14, 4}, {5, 4}, {4, 5}, {0, 5}}) {
+    roles[engine::TGeomWin::kLabelColorRole] = static_cast<std::uint16_t>(labels);
+    w.UpdateContrastColor();
+    EXPECT_EQ(roles[engine::TGeomWin::kContrastColorRole], contrast) << labels;
+  }
+  roles[0] = 60;
+  roles[engine::TGeomWin::kTextColorRole] = 60;
+  w.AvoidBackgroundColor(engine::TGeomWin::kTextColorRole);
+  EXPECT_EQ(roles[engine::TGeomWin::kTextColorRole], 59);
+  roles[0] = 7;
+  roles[engine::TGeomWin::kTextColorRole] = 7;
+  w.AvoidBackgroundColor(engine::TGeomWin::kTextColorRole);
+  EXPECT_EQ(roles[engine::TGeomWin::kTextColorRole], 8);
+}
+
+TEST_F(FigureLayer, ClickingAPointStepsItsLabelAndMarker) {
+  PlaneWindow w(0);
+  const int p = w.FreePoint(1, 1);
+  engine::PointNameRecord& name = w.tables().names[static_cast<std::size_t>(p)];
+  name.shown = 1;
+  name.marker = 4;
+  platform::PointI pixel;
+  ASSERT_TRUE(w.PointToScreen(p, pixel));
+  EXPECT_FALSE(w.CycleLabelPosition({pixel.x + 4, pixel.y}));
+  EXPECT_TRUE(w.CycleLabelPosition({pixel.x + 3, pixel.y - 3}));
+  EXPECT_EQ(name.shown, 0);
+  EXPECT_EQ(name.marker, 4);
+  EXPECT_TRUE(w.CycleLabelPosition(pixel));
+  EXPECT_EQ(name.shown, 1);
+  EXPECT_EQ(name.marker, 0);
+  EXPECT_EQ(w.PointAtMouse(pixel, 0.1L), p);
+  EXPECT_EQ(w.ObjectPosition(p).x, 1);
+}
+
+TEST_F(FigureLayer, PlaneWindowsTakeThePlaneHelpTopics) {
+  PlaneWindow w(1);
+  EXPECT_EQ(w.fileMsg.helpTopics[0], "KVFILEH");
+  EXPECT_EQ(w.fileMsg.helpTopics[1], "KV2POINTH");
+  EXPECT_EQ(w.fileMsg.helpTopics[11], "KV2MEASH");
+}
+
+}  // namespace
