@@ -3,8 +3,10 @@
 // points outside it, touching curves, points the curves already share, missing objects.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
@@ -191,6 +193,50 @@ TEST_F(HyperbolicCurveIntersections, AReplayedStepWhoseHypercycleIsGoneKeepsLate
   EXPECT_FALSE(t.PointExists(later - 1));
   EXPECT_FALSE(t.PointExists(later - 2));
   EXPECT_TRUE(t.PointExists(later));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HyperbolicCurveIntersections, TheHalfPlaneFindsTheSamePointsAsTheDisk) {
+  std::array<Point2, 2> inDisk{};
+  for (bool halfPlane : {false, true}) {
+    PlaneWindow w(1);
+    if (halfPlane) w.ToggleHalfPlane();
+    // The figure is given in the disk and placed in the window's model.
+    const auto at = [&](Real x, Real y) {
+      Point2 p{x, y};
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return w.FreePoint(p.x, p.y);
+    };
+    const int a = at(-0.6L, 0.5L);
+    const int b = at(0.6L, 0.5L);
+    ASSERT_EQ(w.Step(kSegment, {a, b}), 0);
+    at(0, -0.2L);
+    std::string lineText = "AB";
+    std::string pointText = "C";
+    ASSERT_EQ(w.DoEquidistantCurve(lineText, pointText), 0);
+    const int u = at(-0.1L, 0);
+    const int v = at(0.1L, 0);
+    ASSERT_EQ(w.Step(kLine, {u, v}), 0);
+    ASSERT_EQ(w.NewLineHypercycleIntersection(w.tables().last_line, w.tables().last_hypercycle), 0);
+    const engine::FigureTables& t = w.tables();
+    std::array<Point2, 2> found{};
+    for (int k = 0; k < 2; ++k) {
+      const int x = t.last_point - 1 + k;
+      ASSERT_TRUE(t.PointExists(x));
+      found[k] = t.xy[x];
+      if (halfPlane) engine::HalfPlaneToDisk(found[k]);
+    }
+    // The two models may meet the points in either order.
+    if (found[0].x > found[1].x) std::swap(found[0], found[1]);
+    if (!halfPlane) {
+      inDisk = found;
+      continue;
+    }
+    for (int k = 0; k < 2; ++k) EXPECT_POINT2_NEAR(found[k], inDisk[k], 1e-12L);
+  }
 }
 
 }  // namespace
