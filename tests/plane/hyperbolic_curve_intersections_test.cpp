@@ -239,4 +239,40 @@ TEST_F(HyperbolicCurveIntersections, TheHalfPlaneFindsTheSamePointsAsTheDisk) {
   }
 }
 
+TEST_F(HyperbolicCurveIntersections, APointOnAHypercycleOrHorocycleSitsAtItsParameterInBothModels) {
+  for (bool halfPlane : {false, true}) {
+    PlaneWindow w(1);
+    if (halfPlane) w.ToggleHalfPlane();
+    const auto at = [&](Real x, Real y) {
+      Point2 p{x, y};
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return w.FreePoint(p.x, p.y);
+    };
+    const int a = at(-0.6L, 0.5L);
+    const int b = at(0.6L, 0.5L);
+    ASSERT_EQ(w.Step(kSegment, {a, b}), 0);
+    at(0, -0.2L);
+    std::string lineText = "AB";
+    std::string pointText = "C";
+    ASSERT_EQ(w.DoEquidistantCurve(lineText, pointText), 0);
+    pointText = "A";
+    ASSERT_EQ(w.DoHorocycleThrough(lineText, pointText), 0);
+    engine::FigureTables& t = w.tables();
+    // Half way along the hypercycle lies the point of it nearest the disk's centre: on the y axis,
+    // as far from AB as C.
+    t.attrs[t.last_point + 1].value = 0.5L;
+    ASSERT_EQ(w.Step(207, {0}), 0);
+    Point2 p = t.xy[t.last_point];
+    if (halfPlane) engine::HalfPlaneToDisk(p);
+    EXPECT_REAL_NEAR(p.x, 0, 1e-12L);
+    EXPECT_REAL_NEAR(p.y, -0.2L, 1e-12L);
+    // A quarter turn on the horocycle stays on its circle, away from the point it was built at.
+    t.attrs[t.last_point + 1].value = 0.25L;
+    ASSERT_EQ(w.Step(209, {0}), 0);
+    const kernel::HypCurveRecord& h = t.horocycles[0];
+    EXPECT_REAL_NEAR(kernel::Dist2(t.xy[t.last_point], h.points[1]), kernel::Dist2(h.points[0], h.points[1]), 1e-12L);
+    EXPECT_GT(kernel::Dist2(t.xy[t.last_point], h.points[0]), 0.01L);
+  }
+}
+
 }  // namespace
