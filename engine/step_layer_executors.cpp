@@ -10,6 +10,8 @@
 #include "kernel/label_parsing.h"
 #include "kernel/labels.h"
 #include "kernel/line_intersection2.h"
+#include "kernel/plane_primitives.h"
+#include "kernel/points_on_curves.h"
 #include "kernel/triangle_solvers.h"
 #include "kernel/vector2.h"
 
@@ -34,6 +36,21 @@ void Expand(StepEngine& engine, std::string* out, Items items) {
   std::vector<std::int16_t> list(items);
   list.push_back(kTemplateEnd);
   engine.ExpandTemplate(out, list);
+}
+
+// The point at parameter t on hypercycle h (kernel/points_on_curves.h), walked in the disk: in the
+// half-plane its ends and point are taken to the disk and the point found there comes back.
+Point2 PointOnHypercycleAt(const GeometryModel& model, const FigureTables& tables, int h, Real t) {
+  kernel::HypCurveRecord curve = tables.hypercycles[h];
+  const int defining = curve.index1 < kPointCapacity ? curve.index1 : 0;
+  Point2 point = tables.xy[defining];
+  if (!model.HalfPlane) return kernel::PointOnHypercycle(curve, point, t);
+  for (int k = 0; k < 2; ++k) HalfPlaneToDisk(curve.points[k]);
+  HalfPlaneToDisk(point);
+  curve.shape = kernel::Circumcenter2(curve.points[0], point, curve.points[1], curve.points[2]) ? 0 : 1;
+  Point2 p = kernel::PointOnHypercycle(curve, point, t);
+  DiskToHalfPlane(p);
+  return p;
 }
 
 std::string LabelText(int label) {
@@ -528,7 +545,7 @@ int StepEngine::DoPointOnHypercycle(std::string* out) {
     return kMsgCouldNotFind;
   }
   const int i = tables.last_point + 1;
-  AddPoint(tables.xy[i], 0xFFFF, -1);
+  AddPoint(PointOnHypercycleAt(model, tables, h, tables.attrs[i].value), 0xFFFF, -1);
   tables.attrs[i].words = {static_cast<std::int16_t>(h + 10000), -1, -1, -1};
   Expand(*this, out, {5, 211, ' ', 9, ' ', 5, 179, ' ', 24, ' ', 5, 202, ' ', 5, 701, ' ', 3});
   return 0;
@@ -542,7 +559,8 @@ int StepEngine::DoPointOnHorocycle(std::string* out) {
     return kMsgCouldNotFind;
   }
   const int i = tables.last_point + 1;
-  AddPoint(tables.xy[i], 0xFFFF, -1);
+  // A horocycle is a circle of the model in either model: its point turned about its centre.
+  AddPoint(kernel::PointOnHorocycle(tables.horocycles[h], tables.attrs[i].value), 0xFFFF, -1);
   tables.attrs[i].words = {static_cast<std::int16_t>(h + 20000), -1, -1, -1};
   Expand(*this, out, {5, 211, ' ', 9, ' ', 5, 179, ' ', 24, ' ', 5, 202, ' ', 5, 702, ' ', 2});
   return 0;

@@ -27,7 +27,8 @@ constexpr std::int16_t kWordPerpTo = 210;
 constexpr std::int16_t kWordHypercycle = 701;
 constexpr std::int16_t kWordHorocycle = 702;
 constexpr std::uint16_t kHypercycleStyle = 6;
-constexpr std::uint16_t kHorocycleStyle = 5;
+// Style 5 would hide the curve (it means "no line"): a horocycle is drawn solid like a hypercycle.
+constexpr std::uint16_t kHorocycleStyle = 6;
 constexpr Real kInsideMargin = static_cast<Real>(1e-16);
 
 // A curve record listing p alone, with the style word.

@@ -3,8 +3,10 @@
 // points outside it, touching curves, points the curves already share, missing objects.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
@@ -191,6 +193,86 @@ TEST_F(HyperbolicCurveIntersections, AReplayedStepWhoseHypercycleIsGoneKeepsLate
   EXPECT_FALSE(t.PointExists(later - 1));
   EXPECT_FALSE(t.PointExists(later - 2));
   EXPECT_TRUE(t.PointExists(later));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(HyperbolicCurveIntersections, TheHalfPlaneFindsTheSamePointsAsTheDisk) {
+  std::array<Point2, 2> inDisk{};
+  for (bool halfPlane : {false, true}) {
+    PlaneWindow w(1);
+    if (halfPlane) w.ToggleHalfPlane();
+    // The figure is given in the disk and placed in the window's model.
+    const auto at = [&](Real x, Real y) {
+      Point2 p{x, y};
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return w.FreePoint(p.x, p.y);
+    };
+    const int a = at(-0.6L, 0.5L);
+    const int b = at(0.6L, 0.5L);
+    ASSERT_EQ(w.Step(kSegment, {a, b}), 0);
+    at(0, -0.2L);
+    std::string lineText = "AB";
+    std::string pointText = "C";
+    ASSERT_EQ(w.DoEquidistantCurve(lineText, pointText), 0);
+    const int u = at(-0.1L, 0);
+    const int v = at(0.1L, 0);
+    ASSERT_EQ(w.Step(kLine, {u, v}), 0);
+    ASSERT_EQ(w.NewLineHypercycleIntersection(w.tables().last_line, w.tables().last_hypercycle), 0);
+    const engine::FigureTables& t = w.tables();
+    std::array<Point2, 2> found{};
+    for (int k = 0; k < 2; ++k) {
+      const int x = t.last_point - 1 + k;
+      ASSERT_TRUE(t.PointExists(x));
+      found[k] = t.xy[x];
+      if (halfPlane) engine::HalfPlaneToDisk(found[k]);
+    }
+    // The two models may meet the points in either order.
+    if (found[0].x > found[1].x) std::swap(found[0], found[1]);
+    if (!halfPlane) {
+      inDisk = found;
+      continue;
+    }
+    for (int k = 0; k < 2; ++k) EXPECT_POINT2_NEAR(found[k], inDisk[k], 1e-12L);
+  }
+}
+
+TEST_F(HyperbolicCurveIntersections, APointOnAHypercycleOrHorocycleSitsAtItsParameterInBothModels) {
+  for (bool halfPlane : {false, true}) {
+    PlaneWindow w(1);
+    if (halfPlane) w.ToggleHalfPlane();
+    const auto at = [&](Real x, Real y) {
+      Point2 p{x, y};
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return w.FreePoint(p.x, p.y);
+    };
+    const int a = at(-0.6L, 0.5L);
+    const int b = at(0.6L, 0.5L);
+    ASSERT_EQ(w.Step(kSegment, {a, b}), 0);
+    at(0, -0.2L);
+    std::string lineText = "AB";
+    std::string pointText = "C";
+    ASSERT_EQ(w.DoEquidistantCurve(lineText, pointText), 0);
+    pointText = "A";
+    ASSERT_EQ(w.DoHorocycleThrough(lineText, pointText), 0);
+    engine::FigureTables& t = w.tables();
+    // Half way along the hypercycle lies the point of it nearest the disk's centre: on the y axis,
+    // as far from AB as C.
+    t.attrs[t.last_point + 1].value = 0.5L;
+    ASSERT_EQ(w.Step(207, {0}), 0);
+    Point2 p = t.xy[t.last_point];
+    if (halfPlane) engine::HalfPlaneToDisk(p);
+    EXPECT_REAL_NEAR(p.x, 0, 1e-12L);
+    EXPECT_REAL_NEAR(p.y, -0.2L, 1e-12L);
+    // A quarter turn on the horocycle stays on its circle, away from the point it was built at.
+    t.attrs[t.last_point + 1].value = 0.25L;
+    ASSERT_EQ(w.Step(209, {0}), 0);
+    const kernel::HypCurveRecord& h = t.horocycles[0];
+    EXPECT_REAL_NEAR(kernel::Dist2(t.xy[t.last_point], h.points[1]), kernel::Dist2(h.points[0], h.points[1]), 1e-12L);
+    EXPECT_GT(kernel::Dist2(t.xy[t.last_point], h.points[0]), 0.01L);
+  }
 }
 
 }  // namespace

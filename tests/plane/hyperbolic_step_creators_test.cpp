@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "engine/windows/do_undo_dlg.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
 #include "platform/message_box.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
@@ -104,6 +106,27 @@ TEST_F(HyperbolicStepCreators, AHorocycleAtAPointOffTheLineIsNotKept) {
   point = "B";
   EXPECT_EQ(w.DoHorocycleThrough(line, point), 0);
   EXPECT_EQ(w.tables().last_horocycle, 0);
+}
+
+TEST_F(HyperbolicStepCreators, AHorocycleIsDrawn) {
+  PlaneWindow w(1);
+  w.FreePoint(0.5L, 0);
+  w.FreePoint(0, 0);
+  ASSERT_EQ(w.Step(kSegment, {0, 1}), 0);
+  std::string line = "AB";
+  std::string point = "B";
+  ASSERT_EQ(w.DoHorocycleThrough(line, point), 0);
+  // The horocycle touches AB at B from below: the circle of radius 1/2 about (0, -1/2).
+  platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
+  w.PaintInto(*picture.CreateDC());
+  platform::PointI pixel;
+  w.WorldToPixel({0.5L, -0.5L}, pixel);
+  bool dark = false;
+  for (int dx = -1; dx <= 1; ++dx) {
+    const auto c = picture.GetPixel(pixel.x + dx, pixel.y);
+    dark = dark || (c && c->r + c->g + c->b < 3 * 128);
+  }
+  EXPECT_TRUE(dark);
 }
 
 TEST_F(HyperbolicStepCreators, TheCurveDialogsOpenWithTheFigureAndMarkTheirCurves) {
