@@ -42,14 +42,6 @@ std::string Name(PlaneWindow& w, int i) {
   return name;
 }
 
-int Flagged(PlaneWindow& w, int kind, std::vector<int> ops, std::vector<std::string> texts) {
-  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
-  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-  for (std::size_t i = 0; i < texts.size(); ++i) step.text[i] = texts[i];
-  step.flag = 1;
-  return w.RunNewStep();
-}
-
 kernel::FillRecord PolygonFill(std::vector<std::uint16_t> vertices) {
   kernel::FillRecord fill;
   kernel::InitFillRecord(fill);
@@ -69,7 +61,7 @@ TEST_F(RotateReflect, RotationNamesItsImagesWithPrimesThenWithTheNextSubscript) 
   EXPECT_POINT_NEAR(w.tables().xy[a + 1], (Point2{0, 2}), kTight);
   EXPECT_EQ(w.stepText, "B' = rotate|dilate  B; A, 90, 1");
   // Again on the previous images: B'' at the half-turn.
-  ASSERT_EQ(Flagged(w, 146, {o}, {"90", "1", ""}), 0);
+  ASSERT_EQ(w.Step(146, {o}, {"90", "1", ""}, 1), 0);
   EXPECT_EQ(Name(w, a + 2), "B\"");
   EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kTight);
   EXPECT_EQ(w.stepText, "B\" = rotate|dilate previous images; A, 90, 1");
