@@ -133,6 +133,31 @@ TEST_F(RotateReflect, ReflectionInEachModel) {
   }
 }
 
+// Rotation about a point of each hyperbolic model: a quarter turn about the disk centre, and the
+// half-turn about i, which takes 2i to i/2 along the imaginary axis.
+TEST_F(RotateReflect, RotationInEachHyperbolicModel) {
+  struct Case {
+    bool halfPlane;
+    Point2 centre, p;
+    const char* angle;
+    Point2 expected;
+  };
+  const std::vector<Case> cases{
+      {false, {0, 0}, {0.5L, 0}, "90", {0, 0.5L}},
+      {true, {0, 1}, {0, 2}, "180", {0, 0.5L}},
+  };
+  for (const Case& c : cases) {
+    PlaneWindow w(1);
+    if (c.halfPlane) {
+      ASSERT_TRUE(w.DispatchCommand(909));
+    }
+    const int o = w.FreePoint(c.centre.x, c.centre.y);
+    const int p = w.FreePoint(c.p.x, c.p.y);
+    ASSERT_EQ(w.Step(146, {o}, {c.angle, "1", "B"}), 0);
+    EXPECT_POINT_NEAR(w.tables().xy[p + 1], c.expected, static_cast<Real>(1e-14));
+  }
+}
+
 TEST_F(RotateReflect, RotateDialogMakesTheStepCopiesFillsAndRemembersItsTexts) {
   PlaneWindow w(0);
   w.FreePoint(0, 0);
