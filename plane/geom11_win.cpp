@@ -24,6 +24,7 @@ void TGeom11Win::ClearFigure() {
   ClearHistory();
   FreePictureList();
   FreeTexts();
+  FreeTextList3();
   compiler.settings.user_functions.clear();
   HideToolDialogs();
   ClearUndoMarks();

@@ -243,8 +243,9 @@ class TGeom11Win : public engine::TGeom10Win {
   std::unique_ptr<engine::TDoUndoDlg> mirrorDialog_;
   shell::TPageWin* historyWindow_ = nullptr;  // a child window, made on first use
   void PopCurveList(int k);
-  // After a transformation command's step was committed: its undo mark, the fill images, the view.
-  void FinishTransform(int kind);
+  // After a transformation command's step was committed: its undo mark, the fill images, the view;
+  // with activate the window comes to the front (the mirror dialog stays in front instead).
+  void FinishTransform(int kind, bool activate);
   bool TransformCommand(int id);
   bool HistoryCommand(int id);
   // Undo and Redo are offered while there is a step to take back or to restore; true for them.

@@ -92,6 +92,9 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
     file.evalTexts.push_back(piece);
   }
   file.pictures = pictures;
+  // The figure-table block carries the history header, ended by a zero byte.
+  file.tableBlock.fill(0);
+  std::copy_n(historyHeader.begin(), std::min(historyHeader.size(), kTableBlockBytes - 1), file.tableBlock.begin());
   if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
   return file;
 }
@@ -168,6 +171,10 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   }
   file.evalTexts.clear();
   pictures = std::move(file.pictures);
+  if (file.tableBlock[0] != 0) {
+    const auto end = std::find(file.tableBlock.begin(), file.tableBlock.end() - 1, std::uint8_t{0});
+    historyHeader.assign(file.tableBlock.begin(), end);
+  }
   if (notebookWindow() && file.flags[kFlagNoNotebook] == 0) {
     notebookWindow()->SetText(file.notebook);
     notebookWindow()->SetTitle();

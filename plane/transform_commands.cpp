@@ -107,13 +107,13 @@ int TGeom11Win::RotateDilate(std::string factorText, std::string angleText) {
     Msg(result);
     return result;
   }
-  FinishTransform(kKindRotateDilate);
+  FinishTransform(kKindRotateDilate, true);
   transform.angleText = angleText;
   transform.factorText = factorText;
   return 0;
 }
 
-void TGeom11Win::FinishTransform(int kind) {
+void TGeom11Win::FinishTransform(int kind, bool activate) {
   PushUndoMark(static_cast<std::uint16_t>(kind));
   TransformFills();
   Update(true);
@@ -121,7 +121,7 @@ void TGeom11Win::FinishTransform(int kind) {
   wing.pictureValid = 0;
   Invalidate(false);
   RefreshConstructionDialogs();
-  BringToFront();
+  if (activate) BringToFront();
 }
 
 void TGeom11Win::Mirror() {
@@ -154,7 +154,7 @@ int TGeom11Win::DoReflect(std::string& line, std::string& objects) {
   step.text[1] = objects;
   const int result = RunNewStep();
   if (result > 0) return result;
-  FinishTransform(kKindReflect);
+  FinishTransform(kKindReflect, false);
   return 0;
 }
 
@@ -175,7 +175,7 @@ void TGeom11Win::LastRepeat() {
     Msg(result);
     return;
   }
-  FinishTransform(kind);
+  FinishTransform(kind, true);
 }
 
 void TGeom11Win::TransformFills() {

@@ -31,11 +31,13 @@ class PlaneWindow : public plane::TGeom2Win {
     EXPECT_EQ(RunNewStep(), 0);
     return tables().last_point;
   }
-  // A step of the kind with operands from 0 and texts, made by a command; the executor's result.
-  int Step(int kind, std::vector<int> ops, std::vector<std::string> texts = {}) {
+  // A step of the kind with operands from 0, texts and flag byte, made by a command; the
+  // executor's result.
+  int Step(int kind, std::vector<int> ops, std::vector<std::string> texts = {}, std::uint8_t flag = 0) {
     kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kind));
     for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
     for (std::size_t i = 0; i < texts.size() && i < 3; ++i) step.text[i] = texts[i];
+    step.flag = flag;
     return RunNewStep();
   }
 };

@@ -42,14 +42,6 @@ std::string Name(PlaneWindow& w, int i) {
   return name;
 }
 
-int Flagged(PlaneWindow& w, int kind, std::vector<int> ops, std::vector<std::string> texts) {
-  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
-  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-  for (std::size_t i = 0; i < texts.size(); ++i) step.text[i] = texts[i];
-  step.flag = 1;
-  return w.RunNewStep();
-}
-
 kernel::FillRecord PolygonFill(std::vector<std::uint16_t> vertices) {
   kernel::FillRecord fill;
   kernel::InitFillRecord(fill);
@@ -69,7 +61,7 @@ TEST_F(RotateReflect, RotationNamesItsImagesWithPrimesThenWithTheNextSubscript) 
   EXPECT_POINT_NEAR(w.tables().xy[a + 1], (Point2{0, 2}), kTight);
   EXPECT_EQ(w.stepText, "B' = rotate|dilate  B; A, 90, 1");
   // Again on the previous images: B'' at the half-turn.
-  ASSERT_EQ(Flagged(w, 146, {o}, {"90", "1", ""}), 0);
+  ASSERT_EQ(w.Step(146, {o}, {"90", "1", ""}, 1), 0);
   EXPECT_EQ(Name(w, a + 2), "B\"");
   EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kTight);
   EXPECT_EQ(w.stepText, "B\" = rotate|dilate previous images; A, 90, 1");
@@ -138,6 +130,31 @@ TEST_F(RotateReflect, ReflectionInEachModel) {
     ASSERT_EQ(w.Step(147, {a, b}, {"", "C"}), 0);
     EXPECT_POINT_NEAR(w.tables().xy[p + 1], c.expected, static_cast<Real>(1e-14));
     EXPECT_EQ(w.stepText, "C' = reflect  C; axis AB");
+  }
+}
+
+// Rotation about a point of each hyperbolic model: a quarter turn about the disk centre, and the
+// half-turn about i, which takes 2i to i/2 along the imaginary axis.
+TEST_F(RotateReflect, RotationInEachHyperbolicModel) {
+  struct Case {
+    bool halfPlane;
+    Point2 centre, p;
+    const char* angle;
+    Point2 expected;
+  };
+  const std::vector<Case> cases{
+      {false, {0, 0}, {0.5L, 0}, "90", {0, 0.5L}},
+      {true, {0, 1}, {0, 2}, "180", {0, 0.5L}},
+  };
+  for (const Case& c : cases) {
+    PlaneWindow w(1);
+    if (c.halfPlane) {
+      ASSERT_TRUE(w.DispatchCommand(909));
+    }
+    const int o = w.FreePoint(c.centre.x, c.centre.y);
+    const int p = w.FreePoint(c.p.x, c.p.y);
+    ASSERT_EQ(w.Step(146, {o}, {c.angle, "1", "B"}), 0);
+    EXPECT_POINT_NEAR(w.tables().xy[p + 1], c.expected, static_cast<Real>(1e-14));
   }
 }
 

@@ -38,15 +38,6 @@ std::string Name(PlaneWindow& w, int i) {
   return name;
 }
 
-// A step made by a command with its flag byte set.
-int FlaggedStep(PlaneWindow& w, int kind, std::vector<int> ops, std::vector<std::string> texts) {
-  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
-  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-  for (std::size_t i = 0; i < texts.size(); ++i) step.text[i] = texts[i];
-  step.flag = 1;
-  return w.RunNewStep();
-}
-
 TEST_F(TransformSteps, TranslationMovesPointsLinesAndCirclesAndWalksOn) {
   PlaneWindow w(0);
   const int a = w.FreePoint(0, 0);
@@ -68,7 +59,7 @@ TEST_F(TransformSteps, TranslationMovesPointsLinesAndCirclesAndWalksOn) {
   EXPECT_EQ(w.stepText, "C'D' = translate  CD (2)*AB");
 
   // Again on the previous images: C'' and D''; C' then D' with a subscript once the primes are used.
-  ASSERT_EQ(FlaggedStep(w, 145, {a, b, 0}, {"1", ""}), 0);
+  ASSERT_EQ(w.Step(145, {a, b, 0}, {"1", ""}, 1), 0);
   EXPECT_EQ(Name(w, c1 + 2), "C\"");
   EXPECT_POINT_NEAR(w.tables().xy[c1 + 2], (Point2{7, 4}), kTight);
   EXPECT_EQ(w.stepText, "C\"D\" = translate previous images (1)*AB");
