@@ -140,9 +140,6 @@ class TGeom11Win : public engine::TGeom10Win {
   // both (typed as two points, or "XX"/"YY"); the executor's result.
   int NewSoddyStep(const std::array<int, 3>& circles);
   int NewSoddyLineStep(int circle1, int circle2, const std::string& lineText);
-  // Other > Show units, Transf > Attribute copy and Fill copy.
-  bool attributeCopy = false;
-  bool fillCopy = false;
   // The dialogs, made on first use (null before).
   TDelCircDlg* deleteCircleDialog() const { return deleteCircleDialog_.get(); }
   TSoddyDlg* soddyDialog() const { return soddyDialog_.get(); }

@@ -90,8 +90,8 @@ void TGeom11Win::SetupMenuChecks(bool redraw) {
     dialog->RefreshButtons();
   }
   CheckMenu(kCmdSaveLabels, history().save_labels != 0);
-  CheckMenu(kCmdAttributeCopy, attributeCopy);
-  CheckMenu(kCmdFillCopy, fillCopy);
+  CheckMenu(kCmdAttributeCopy, transform.attributeCopy != 0);
+  CheckMenu(kCmdFillCopy, transform.fillCopy != 0);
   CheckMenu(kCmdShowUnits, compiler.settings.show_units);
 }
 
@@ -137,8 +137,8 @@ bool TGeom11Win::ObjectDialogCommand(int id) {
       return true;
     }
     case kCmdSaveLabels: history().save_labels = history().save_labels != 0 ? 0 : 1; break;
-    case kCmdAttributeCopy: attributeCopy = !attributeCopy; break;
-    case kCmdFillCopy: fillCopy = !fillCopy; break;
+    case kCmdAttributeCopy: transform.attributeCopy = transform.attributeCopy != 0 ? 0 : 1; break;
+    case kCmdFillCopy: transform.fillCopy = transform.fillCopy != 0 ? 0 : 1; break;
     case kCmdShowUnits:
       compiler.settings.show_units = !compiler.settings.show_units;
       if (!textItems.plain.empty() || !textItems.evaluated.empty() || !textItems.measurements.empty()) {
