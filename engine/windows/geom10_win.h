@@ -56,9 +56,6 @@ struct ArcDialogTexts {
   std::string angle;   // arc of an angular size
 };
 
-// The numbers of a pasted text: each starts at a digit, '-' or '.' and runs over those characters.
-std::vector<std::string> PastedNumbers(std::string_view text);
-
 class TGeom10Win : public TGeom09Win, public DialogActions {
  public:
   TGeom10Win(platform::FrameWindow* parent, std::string_view title);
