@@ -200,6 +200,10 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // line; empty texts without points.
   DialogTexts SuggestLineTexts() const;
   void ShowPerpendicularDialog(bool altitude);
+  TDoUndoDlg* perpendicularDialog(bool altitude) const {
+    return altitude ? altitudeDialog_.get() : perpendicularDialog_.get();
+  }
+  TDoUndoDlg* divideCirclesDialog() const { return divideCirclesDialog_.get(); }
   virtual void ShowDivideCirclesDialog();
   // Line > Perpendiculars > Perpendicular bisectors: for each typed segment its midpoint and the
   // perpendicular there.

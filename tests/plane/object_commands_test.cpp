@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/windows/do_undo_dlg.h"
 #include "platform/clipboard.h"
 #include "platform/message_box.h"
 #include "platform/scripted_responder.h"
@@ -239,6 +240,38 @@ TEST_F(ObjectCommands, LabelModesCycle) {
   ASSERT_TRUE(w.DispatchCommand(737));
   EXPECT_EQ(w.labelDisplay.markerSize, 5);
   EXPECT_EQ(script.Messages(), (std::vector<std::string>{"positive value?"}));
+}
+
+TEST_F(ObjectCommands, PerpendicularDialogsSuggestTheFirstLine) {
+  PlaneWindow w(0);
+  // Without points there is nothing to suggest.
+  ASSERT_TRUE(w.DispatchCommand(670));
+  EXPECT_EQ(w.perpendicularDialog(true), nullptr);
+  w.FreePoint(0, 0);
+  w.FreePoint(4, 0);
+  w.FreePoint(1, 3);
+  ASSERT_TRUE(w.DispatchCommand(776));
+  EXPECT_EQ(w.perpendicularDialog(false)->GetItemText(211), "XX");
+  ASSERT_EQ(w.SegmentsLinesRays(111, "ABCA"), 0);
+  ASSERT_TRUE(w.DispatchCommand(670));
+  engine::TDoUndoDlg* altitude = w.perpendicularDialog(true);
+  ASSERT_NE(altitude, nullptr);
+  EXPECT_EQ(altitude->GetItemText(211), "AB");
+  EXPECT_EQ(altitude->GetItemText(212), "C");
+  altitude->PressButton(91);
+  EXPECT_EQ(Count(w, 115), 1);
+  // Shown again, with the texts it had.
+  altitude->SetItemText(212, "c");
+  altitude->PressButton(2);
+  ASSERT_TRUE(w.DispatchCommand(670));
+  EXPECT_EQ(w.perpendicularDialog(true), altitude);
+  EXPECT_EQ(altitude->GetItemText(212), "c");
+
+  // The division of circles offers the last circle.
+  ASSERT_EQ(w.Step(91, {0, 1}), 0);
+  ASSERT_TRUE(w.DispatchCommand(778));
+  EXPECT_EQ(w.divideCirclesDialog()->GetItemText(211), "AB");
+  EXPECT_EQ(w.divideCirclesDialog()->GetItemText(212), "60.0");
 }
 
 }  // namespace
