@@ -18,6 +18,10 @@ int Digits(int n) {
   return d;
 }
 
+constexpr std::size_t kNumberChars = 255;
+
+bool StartsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
+
 }  // namespace
 
 ObjectListText PointsListText(const FigureTables& t, bool withCoordinates, bool threeD, const NumberFormatter& format,
@@ -94,6 +98,22 @@ std::string AppendedTableText(std::string_view old, std::string_view pasted) {
   }
   text += pasted;
   return text;
+}
+
+std::vector<std::string> PastedNumbers(std::string_view text) {
+  std::vector<std::string> numbers;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!StartsNumber(text[i])) {
+      ++i;
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && StartsNumber(text[end])) ++end;
+    numbers.emplace_back(text.substr(i, std::min(end - i, kNumberChars)));
+    i = end;
+  }
+  return numbers;
 }
 
 }  // namespace engine

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/figure_tables.h"
 #include "kernel/vector2.h"
@@ -37,6 +38,9 @@ ObjectListText LinesListText(const FigureTables& t, bool withEquations, const Nu
 // The caption of a list: "3 points" or, with free slots among them, "3/4 points", then the file
 // name in brackets.
 std::string ObjectListCaption(const ObjectListText& list, std::string_view word, std::string_view fileName);
+// The numbers of a pasted text, at most 255 characters each: each starts at a digit, '-' or '.'
+// and runs over those characters.
+std::vector<std::string> PastedNumbers(std::string_view text);
 // The table text with the pasted text appended on a line of its own.
 std::string AppendedTableText(std::string_view old, std::string_view pasted);
 

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/object_list_text.h"
 #include "engine/windows/geom10_win.h"
 #include "kernel/construction_record.h"
 #include "platform/clipboard.h"
@@ -25,11 +26,8 @@ constexpr int kDeletionListEntries = 200;
 // The (point, point, line) triples one deletion command collects, and how many one step holds.
 constexpr std::size_t kDeletionWords = 996;
 constexpr std::size_t kStepWords = 39;
-constexpr std::size_t kNumberChars = 255;
 
 std::int16_t Op(int value) { return static_cast<std::int16_t>(value); }
-
-bool StartsNumber(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
 }  // namespace
 
@@ -54,7 +52,10 @@ int TGeom10Win::DeleteLines(std::string text) {
   }
   std::string parsed = text;
   std::array<std::uint16_t, kDeletionListEntries + 1> list{};
-  if (tables().ParsePointList(parsed, list, kDeletionListEntries) + 1 < 2) return kMsgCannotUnderstand;
+  const int n = tables().ParsePointList(parsed, list, kDeletionListEntries) + 1;
+  if (std::count_if(list.begin(), list.begin() + std::max(n, 0), [](std::uint16_t e) { return e != kGroupEnd; }) < 2) {
+    return kMsgCannotUnderstand;
+  }
   const std::vector<std::array<int, 3>> triples = LinesToDelete(text);
   constexpr std::size_t kTriplesPerStep = kStepWords / 3;
   for (std::size_t first = 0; first < triples.size(); first += kTriplesPerStep) {
@@ -98,22 +99,6 @@ int TGeom10Win::NewCircleDeletionStep(int circle) {
   wing.pictureValid = 0;
   RefreshDialogLists();
   return 0;
-}
-
-std::vector<std::string> PastedNumbers(std::string_view text) {
-  std::vector<std::string> numbers;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (!StartsNumber(text[i])) {
-      ++i;
-      continue;
-    }
-    std::size_t end = i;
-    while (end < text.size() && (StartsNumber(text[end]))) ++end;
-    numbers.emplace_back(text.substr(i, std::min(end - i, kNumberChars)));
-    i = end;
-  }
-  return numbers;
 }
 
 int TGeom10Win::ImportPointsText(std::string_view text) {

@@ -195,7 +195,9 @@ int TGeom10Win::TriangleCentres(int kind, std::string text, int flag) {
   }
   std::array<std::uint16_t, kTriangleEntries + 1> list{};
   const int n = tables().ParsePointList(text, list, kTriangleEntries) + 1;
-  if (n < 3) return kMsgCannotUnderstand;
+  if (std::count_if(list.begin(), list.begin() + std::max(n, 0), [](std::uint16_t e) { return e != kGroupEnd; }) < 3) {
+    return kMsgCannotUnderstand;
+  }
   for (int i = 0; i + 2 < n; i += 4) {
     const std::array<int, 3> v{list[static_cast<std::size_t>(i)], list[static_cast<std::size_t>(i + 1)],
                                list[static_cast<std::size_t>(i + 2)]};

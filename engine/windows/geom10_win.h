@@ -77,9 +77,6 @@ struct ArcDialogTexts {
   std::string angle;   // arc of an angular size
 };
 
-// The numbers of a pasted text: each starts at a digit, '-' or '.' and runs over those characters.
-std::vector<std::string> PastedNumbers(std::string_view text);
-
 class TGeom10Win : public TGeom09Win, public DialogActions {
  public:
   TGeom10Win(platform::FrameWindow* parent, std::string_view title);
@@ -293,6 +290,10 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // line; empty texts without points.
   DialogTexts SuggestLineTexts() const;
   void ShowPerpendicularDialog(bool altitude);
+  TDoUndoDlg* perpendicularDialog(bool altitude) const {
+    return altitude ? altitudeDialog_.get() : perpendicularDialog_.get();
+  }
+  TDoUndoDlg* divideCirclesDialog() const { return divideCirclesDialog_.get(); }
   virtual void ShowDivideCirclesDialog();
   // Line > Perpendiculars > Perpendicular bisectors: for each typed segment its midpoint and the
   // perpendicular there.
