@@ -211,6 +211,7 @@ TEST_F(FillsFunctions, AFourthLabelThatNamesNoPointLeavesATriangleAndTooFewPoint
   ASSERT_EQ(w.fills.size(), 1u);
   const kernel::FillRecord& fill = w.fills[0];
   EXPECT_EQ(fill.mode, kernel::kFillPolygon);
+  EXPECT_NE(fill.style, w.preWin.roles[0]);  // a fresh window's fill shows on its background
   EXPECT_EQ(std::vector<int>(fill.vertices.begin(), fill.vertices.begin() + 4), (std::vector<int>{0, 1, 2, 0xFFFF}));
   EXPECT_EQ(d.ListText(plane::kFillList, 0).rfind("polygon ABC with solid ", 0), 0u);
   EXPECT_EQ(d.GetItemText(plane::kFillVertices), "");
