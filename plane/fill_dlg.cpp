@@ -29,6 +29,8 @@ constexpr std::size_t kVertexTextChars = 500;
 constexpr int kMostVertices = 100;
 constexpr std::uint16_t kListEnd = kernel::kFillListEnd;
 constexpr std::uint16_t kVertexEnd = 0x8000;
+// The fill colour of a window that has none of its own yet: light blue.
+constexpr std::uint16_t kFirstFillColor = 25;
 
 std::string Word(int id) { return resources::LoadString(id); }
 
@@ -49,6 +51,9 @@ void TFillDlg::SetupWindow() {
   CheckItem(kFillBefore, false);
   CheckItem(kFillAfter, true);
   CheckItem(kFillMouse, false);
+  // A fill in the background's colour would not show: a window without a fill colour gets one.
+  std::uint16_t& colour = window_->preWin.roles[kFillColorRole];
+  if (colour == 0 || colour == window_->preWin.roles[0]) colour = kFirstFillColor;
   Refresh();
 }
 

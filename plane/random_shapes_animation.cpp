@@ -44,8 +44,9 @@ void TGeomBWin::AnimateShapes() {
     if (std::unique_ptr<platform::DC> screen = GetDC()) {
       screen->DrawBitmap({0, 0, width, height}, picture, {0, 0}, platform::RasterOp::Copy);
     }
-    if (platform::ModalLoop::Wait(*this, kFrameDelay) == platform::ModalLoop::kClosed) return;
+    // The key is taken before the pause, whose loop would otherwise deliver it to the window.
     if (PollKey() != 0) break;
+    if (platform::ModalLoop::Wait(*this, kFrameDelay) == platform::ModalLoop::kClosed) return;
   }
   SetCaption(caption);
   Invalidate(false);

@@ -70,12 +70,12 @@ void TGeom10Win::ListingText(int row) {
   }
   const std::string line = DataRowLine(dataRows[static_cast<std::size_t>(row)], DataColumnCount(items), format);
   if (window->preText.text.size() + line.size() >= kDataTextLimit) return;
+  window->preText.text += line;
   platform::TextEditor& editor = window->editor();
+  editor.SetText(window->preText.text);
   const int end = editor.Length();
   editor.SetSelection(end, end);
-  editor.ReplaceSelection(line);
   editor.SetModified(false);
-  window->preText.text += line;
 }
 
 int TGeom10Win::CmZeroData() {
