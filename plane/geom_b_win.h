@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "kernel/real.h"
+#include "plane/conic_inventories.h"
 #include "plane/geom_a_win.h"
 
 namespace plane {
@@ -22,6 +23,9 @@ class TGeomBWin : public TGeomAWin {
   void Update(bool keepView) override;
   // The Euclidean radius of circle i (0 outside the table or for a degenerate circle).
   kernel::Real CircleRadius(int i) const;
+
+  // The conics of the figure beside its history (plane/conic_inventories.h).
+  ConicInventories conics;
 };
 
 }  // namespace plane

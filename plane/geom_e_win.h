@@ -85,7 +85,7 @@ class TGeomEWin : public TGeomDWin {
   PlaneFigureFile CollectFigureFile();
   void TakeFigureFile(PlaneFigureFile& file);
   // What the last file read carried that no layer of the window keeps yet (the attached-point
-  // lists, traces, markings, conic lists, equations, user functions, plot settings, expression
+  // lists, traces, markings, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 

@@ -73,6 +73,10 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
     file.evalTexts.push_back(piece);
   }
   file.pictures = pictures;
+  file.threePointConics = conics.threePoint;
+  file.fivePointConics = conics.fivePoint;
+  file.twoFociConics = conics.twoFoci;
+  file.equations = conics.equations;
   if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
   return file;
 }
@@ -140,6 +144,14 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   }
   file.evalTexts.clear();
   pictures = std::move(file.pictures);
+  conics.threePoint = std::move(file.threePointConics);
+  conics.fivePoint = std::move(file.fivePointConics);
+  conics.twoFoci = std::move(file.twoFociConics);
+  conics.equations = std::move(file.equations);
+  file.threePointConics.clear();
+  file.fivePointConics.clear();
+  file.twoFociConics.clear();
+  file.equations.clear();
   if (notebookWindow() && file.flags[kFlagNoNotebook] == 0) {
     notebookWindow()->SetText(file.notebook);
     notebookWindow()->SetTitle();
@@ -168,6 +180,7 @@ int TGeomEWin::ReadData() {
 
 void TGeomEWin::ClearFigure() {
   TGeomDWin::ClearFigure();
+  conics.Clear();
   // What the file carried for layers that keep no state of their own goes with the figure.
   const PlaneFigureFile kept = std::move(fileData);
   fileData = PlaneFigureFile{};

@@ -48,12 +48,14 @@ void TGeomCWin::DrawScene(view::FigurePainter& painter) {
 void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
   DrawSegments(painter);
   DrawCircles(painter);
+  DrawConics(painter);
 }
 
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (history().steps.empty()) return;
   DrawSegments(painter);
   DrawCircles(painter);
+  if (slowReplay == 0) DrawConics(painter);
 }
 
 void TGeomCWin::DrawSegments(view::FigurePainter& painter) {
