@@ -214,6 +214,7 @@ bool TGeomEWin::OnCommand(int id) {
     ToggleHalfPlane();
     return true;
   }
+  if (ShowToolDialog(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 

@@ -4,8 +4,10 @@
 // plane window and the Voronoi, guessing-game, RGB-demo and tessellation windows stand on it.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
+#include "plane/conic_dialogs.h"
 #include "plane/geom_d_win.h"
 #include "plane/plane_settings.h"
 #include "plane/plane_figure_file.h"
@@ -88,6 +90,20 @@ class TGeomEWin : public TGeomDWin {
   // lists, traces, markings, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
+
+  // --- Tool dialogs of the conic lists and of lines and circles by equation (conic_commands.cpp)
+  // Units > Conics (2-point, 3-point, 5-point, Equation), Line > Equation, Circle > Equation: the
+  // dialog made on first use, then shown again as it was left. False for other commands.
+  bool ShowToolDialog(int command);
+  // The conic dialogs fill their lists again; their buttons follow the history.
+  void RefreshDialogLists() override;
+  void SetupMenuChecks(bool redraw) override;
+  std::unique_ptr<TConic2Dlg> conic2Dialog;
+  std::unique_ptr<TConic3Dlg> conic3Dialog;
+  std::unique_ptr<TConic5Dlg> conic5Dialog;
+  std::unique_ptr<TConicEDlg> conicEquationDialog;
+  std::unique_ptr<TEqnLnDlg> lineEquationDialog;
+  std::unique_ptr<TEqnCiDlg> circleEquationDialog;
 
  protected:
   void SetupWindow() override;

@@ -152,6 +152,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   file.fivePointConics.clear();
   file.twoFociConics.clear();
   file.equations.clear();
+  RefreshDialogLists();
   if (notebookWindow() && file.flags[kFlagNoNotebook] == 0) {
     notebookWindow()->SetText(file.notebook);
     notebookWindow()->SetTitle();
@@ -181,6 +182,7 @@ int TGeomEWin::ReadData() {
 void TGeomEWin::ClearFigure() {
   TGeomDWin::ClearFigure();
   conics.Clear();
+  RefreshDialogLists();
   // What the file carried for layers that keep no state of their own goes with the figure.
   const PlaneFigureFile kept = std::move(fileData);
   fileData = PlaneFigureFile{};
