@@ -76,7 +76,8 @@ void SampleParabola(const Point2& focus, const Point2& d1, const Point2& d2, con
   }
 }
 
-void VisibleRuns(std::span<const CurveSample> samples, const Box2& box, std::vector<std::vector<Point2>>& runs) {
+void VisibleRuns(std::span<const CurveSample> samples, const Box2& box, std::vector<std::vector<Point2>>& runs,
+                 bool closed) {
   runs.clear();
   std::vector<Point2> run;
   bool joined = false;  // the run ends at the last sample, unclipped
@@ -106,7 +107,16 @@ void VisibleRuns(std::span<const CurveSample> samples, const Box2& box, std::vec
     joined = InBox(box, b.p);
     if (!joined) flush();
   }
+  const bool endsAtLast = joined;
   flush();
+  // A closed curve whose start lies in the box: its last run goes on into its first.
+  if (closed && endsAtLast && runs.size() >= 2 && !samples.empty() && !samples.front().brk &&
+      InBox(box, samples.front().p)) {
+    std::vector<Point2>& last = runs.back();
+    last.insert(last.end(), runs.front().begin() + 1, runs.front().end());
+    runs.front() = std::move(last);
+    runs.pop_back();
+  }
 }
 
 }  // namespace kernel

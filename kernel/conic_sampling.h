@@ -39,6 +39,9 @@ void SampleParabola(const Point2& focus, const Point2& d1, const Point2& d2, con
 // The visible runs of a sampled curve: each chain of consecutive samples (no break between)
 // whose segments cross the box, cut to the box at its ends, as one polyline of at least two
 // points. A curve that leaves the box and comes back gives one run per visible piece.
-void VisibleRuns(std::span<const CurveSample> samples, const Box2& box, std::vector<std::vector<Point2>>& runs);
+// A closed curve (its last sample repeats its first) that shows where it starts has its first and
+// last runs joined into one.
+void VisibleRuns(std::span<const CurveSample> samples, const Box2& box, std::vector<std::vector<Point2>>& runs,
+                 bool closed = false);
 
 }  // namespace kernel

@@ -24,9 +24,9 @@ constexpr Real kSameFocus = static_cast<Real>(1e-13);
 
 view::LinePen ConicPen(std::uint16_t colour) { return {view::InkColor::Index(colour), 1, view::kLineSolid}; }
 
-void DrawRuns(view::FigurePainter& painter, const std::vector<kernel::CurveSample>& samples) {
+void DrawRuns(view::FigurePainter& painter, const std::vector<kernel::CurveSample>& samples, bool closed) {
   std::vector<std::vector<Point2>> runs;
-  kernel::VisibleRuns(samples, painter.mapping().box, runs);
+  kernel::VisibleRuns(samples, painter.mapping().box, runs, closed);
   for (const std::vector<Point2>& run : runs) painter.Polyline(run);
 }
 
@@ -43,7 +43,7 @@ void TGeomCWin::DrawEllipseHyperbola(view::FigurePainter& painter, bool isEllips
   std::vector<kernel::CurveSample> samples;
   kernel::SampleCentralConic(shape, isEllipse, samples);
   painter.Comment(isEllipse ? "Begin Ellipse" : "Begin Hyperbola");
-  DrawRuns(painter, samples);
+  DrawRuns(painter, samples, true);
   painter.Comment(isEllipse ? "end Ellipse" : "end Hyperbola");
 }
 
@@ -51,7 +51,7 @@ void TGeomCWin::DrawParabola(view::FigurePainter& painter, const Point2& d1, con
   std::vector<kernel::CurveSample> samples;
   kernel::SampleParabola(focus, d1, d2, painter.mapping().box, samples);
   painter.Comment("Begin Parabola");
-  DrawRuns(painter, samples);
+  DrawRuns(painter, samples, false);
   painter.Comment("end Parabola");
 }
 
