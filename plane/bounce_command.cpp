@@ -7,7 +7,7 @@
 #include "kernel/conic_construction.h"
 #include "kernel/vector2.h"
 #include "platform/message_box.h"
-#include "plane/conic_definition_fields.h"
+#include "plane/conic_inventories.h"
 #include "plane/geom_e_win.h"
 #include "shell/generic_dialogs.h"
 
@@ -93,9 +93,9 @@ kernel::BounceWalls TGeomEWin::CollectBounceWalls() {
     if (!circle.exists || circle.count < 1 || !t.PointExists(circle.centre) || !t.PointExists(circle.points[0])) continue;
     walls.circles[static_cast<std::size_t>(i)] = {true, t.xy[circle.centre], t.xy[circle.points[0]]};
   }
-  const auto conics = [&](const std::vector<ConicDefinition>& list, std::vector<kernel::BounceConicWall>& out) {
+  const auto addConics = [&](const std::vector<ConicDefinition>& list, std::vector<kernel::BounceConicWall>& out) {
     for (const ConicDefinition& node : list) {
-      const ConicDefinitionFields f = DecodeConicDefinition(node);
+      const ConicDefinitionFields f = ReadDefinition(node);
       kernel::BounceConicWall wall;
       if (t.PointExists(f.points[0]) && t.PointExists(f.points[1]) && t.PointExists(f.points[2])) {
         const kernel::Point2 a = t.xy[f.points[0]];
@@ -103,19 +103,19 @@ kernel::BounceWalls TGeomEWin::CollectBounceWalls() {
         const kernel::Point2 c = t.xy[f.points[2]];
         kernel::Real e = f.value;
         // A conic by its foci and a point has the eccentricity of its present shape.
-        if (f.shape == 0 || f.shape == 2) {
+        if (f.code == 0 || f.code == 2) {
           kernel::ConicAxes shape;
           kernel::Real found = 0;
-          if (kernel::ConicFromFociPoint({a, b, c}, f.shape == 0, shape, found)) e = found;
+          if (kernel::ConicFromFociPoint({a, b, c}, f.code == 0, shape, found)) e = found;
           else if (kernel::Dist2(a, b) < kernel::NullTolerance) e = 0;
         }
-        wall = kernel::ConicBounceWall(f.shape, a, b, c, e);
+        wall = kernel::ConicBounceWall(f.code, a, b, c, e);
       }
       out.push_back(wall);
     }
   };
-  conics(fileData.threePointConics, walls.threePointConics);
-  conics(fileData.twoFociConics, walls.twoFociConics);
+  addConics(conics.threePoint, walls.threePointConics);
+  addConics(conics.twoFoci, walls.twoFociConics);
   return walls;
 }
 

@@ -342,4 +342,22 @@ int TGeomC2Win::NewAsymptotesStep(int p0, int p1, int p2, int form, std::string_
   return RunNewStep();
 }
 
+int TGeomC2Win::NewConicPointStep(int position, std::string_view parameter, int inventory) {
+  const std::vector<ConicDefinition>& list = inventory == 3 ? conics.threePoint : conics.twoFoci;
+  if (position < 0 || static_cast<std::size_t>(position) >= list.size()) return engine::kMsgInconsistentData;
+  const ConicDefinitionFields f = ReadDefinition(list[static_cast<std::size_t>(position)]);
+  // Record codes 0 (ellipse by foci and a point) and 2 (hyperbola) are the step's forms 2 and 3.
+  const int form = f.code == kDefinitionEllipse ? 2 : f.code == kDefinitionHyperbola ? 3 : f.code;
+  kernel::ConstructionRecord& step = history().BeginStep(203);
+  step.operands[0] = static_cast<std::uint16_t>(form);
+  // The step names the focus first: a record by focus and directrix holds the directrix first.
+  const std::array<int, 3> points =
+      f.code == kDefinitionEccentricity ? std::array<int, 3>{f.points[2], f.points[0], f.points[1]} : f.points;
+  for (int i = 0; i < 3; ++i) step.operands[1 + i] = static_cast<std::uint16_t>(points[i]);
+  step.text[0] = std::string(parameter.substr(0, kernel::kConstructionTextFieldChars));
+  step.text[1] = f.text.substr(0, kernel::kConstructionTextFieldChars);
+  const int code = RunNewStep();
+  return code > 0 ? code : 0;
+}
+
 }  // namespace plane

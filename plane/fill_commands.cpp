@@ -30,15 +30,15 @@ bool TGeomEWin::EnableFillCommand(platform::CommandState& state) {
     case kCmdFillRegions: {
       // Something to fill: three lines (a polygon's sides), a circle, or a curve.
       const engine::FigureTables& t = tables();
-      const PlaneFigureFile& lists = fileData;
-      state.enabled = t.last_line >= 2 || t.last_circle >= 0 || !lists.twoFociConics.empty() ||
-                      !lists.threePointConics.empty() || !lists.fivePointConics.empty() || !lists.equations.empty();
+      const ConicInventories& lists = conics;
+      state.enabled = t.last_line >= 2 || t.last_circle >= 0 || !lists.twoFoci.empty() ||
+                      !lists.threePoint.empty() || !lists.fivePoint.empty() || !lists.equations.empty();
       return true;
     }
     case kCmdBounce: {
       const engine::FigureTables& t = tables();
-      state.enabled = t.last_point > 1 && (t.last_line >= 0 || t.last_circle >= 0 || !fileData.twoFociConics.empty() ||
-                                           !fileData.threePointConics.empty());
+      state.enabled = t.last_point > 1 && (t.last_line >= 0 || t.last_circle >= 0 || !conics.twoFoci.empty() ||
+                                           !conics.threePoint.empty());
       return true;
     }
     case engine::kCmdFillOpaque:

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/curve_list_index.h"
-#include "plane/conic_definition_fields.h"
+#include "plane/conic_inventories.h"
 #include "plane/geom_e_win.h"
 #include "resources/resource_library.h"
 
@@ -98,16 +98,16 @@ void TFillDlg::FillCurveList() {
     if (!t.circles[c].exists) text += " [" + Word(kStringNotUsed) + "]";
     ListAdd(kFillCurves, text);
   }
-  const PlaneFigureFile& lists = window_->fileData;
-  for (const auto* list : {&lists.twoFociConics, &lists.threePointConics}) {
+  const ConicInventories& lists = window_->conics;
+  for (const auto* list : {&lists.twoFoci, &lists.threePoint}) {
     for (const ConicDefinition& node : *list) {
-      const ConicDefinitionFields f = DecodeConicDefinition(node);
+      const ConicDefinitionFields f = ReadDefinition(node);
       text.clear();
-      e.ConicDefinitionText(text, f.points[0], f.points[1], f.points[2], f.text, f.shape, f.style);
+      e.ConicDefinitionText(text, f.points[0], f.points[1], f.points[2], f.text, f.code, f.colour);
       ListAdd(kFillCurves, text);
     }
   }
-  for (const kernel::ConicRecord& conic : lists.fivePointConics) {
+  for (const kernel::ConicRecord& conic : lists.fivePoint) {
     text = Word(kStringConic) + "(";
     for (const std::uint16_t p : conic.point_slots) t.AppendPointName(text, p);
     ListAdd(kFillCurves, text + ")");
@@ -172,29 +172,29 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
     record.circle = static_cast<std::int16_t>(chosen);
     return 0;
   }
-  const PlaneFigureFile& lists = window_->fileData;
-  const std::array<int, 4> counts{static_cast<int>(lists.twoFociConics.size()), static_cast<int>(lists.threePointConics.size()),
-                                  static_cast<int>(lists.fivePointConics.size()), static_cast<int>(lists.equations.size())};
+  const ConicInventories& lists = window_->conics;
+  const std::array<int, 4> counts{static_cast<int>(lists.twoFoci.size()), static_cast<int>(lists.threePoint.size()),
+                                  static_cast<int>(lists.fivePoint.size()), static_cast<int>(lists.equations.size())};
   const engine::CurveListPlace place = engine::LocateInCurveLists(counts, chosen - t.last_circle - 1);
   const auto at = static_cast<std::size_t>(place.position);
   switch (place.list) {
     case engine::kCurveListA:
     case engine::kCurveListB: {
-      const auto& list = place.list == engine::kCurveListA ? lists.twoFociConics : lists.threePointConics;
-      const ConicDefinitionFields f = DecodeConicDefinition(list[at]);
+      const auto& list = place.list == engine::kCurveListA ? lists.twoFoci : lists.threePoint;
+      const ConicDefinitionFields f = ReadDefinition(list[at]);
       const int n = place.list == engine::kCurveListA ? 2 : 3;
       record.mode = static_cast<std::uint16_t>(place.list);
       for (int k = 0; k < n; ++k) record.vertices[static_cast<std::size_t>(k)] = f.points[static_cast<std::size_t>(k)];
       record.vertices[static_cast<std::size_t>(n)] = kListEnd;
-      record.word4 = f.shape;
-      record.word212 = f.style;
+      record.word4 = f.code;
+      record.word212 = f.colour;
       record.expression = f.text.substr(0, kernel::kFillExpressionChars);
       record.value276 = f.value;
       return 0;
     }
     case engine::kCurveListConics: {
-      if (at >= lists.fivePointConics.size()) return kMsgCouldNotFind;
-      const kernel::ConicRecord& conic = lists.fivePointConics[at];
+      if (at >= lists.fivePoint.size()) return kMsgCouldNotFind;
+      const kernel::ConicRecord& conic = lists.fivePoint[at];
       record.mode = engine::kCurveListConics;
       std::copy(conic.point_slots.begin(), conic.point_slots.end(), record.vertices.begin());
       record.vertices[5] = kListEnd;

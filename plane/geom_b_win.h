@@ -7,8 +7,9 @@
 #include <string_view>
 
 #include "kernel/real.h"
-#include "view/figure_painter.h"
+#include "plane/conic_inventories.h"
 #include "plane/geom_a_win.h"
+#include "view/figure_painter.h"
 
 namespace plane {
 
@@ -31,6 +32,8 @@ class TGeomBWin : public TGeomAWin {
   // One shape onto a picture of the window.
   void DrawCoaster(view::FigurePainter& painter);
   void DrawBall(view::FigurePainter& painter);
+  // The conics of the figure beside its history (plane/conic_inventories.h).
+  ConicInventories conics;
 };
 
 }  // namespace plane

@@ -86,6 +86,33 @@ class TGeomC2Win : public TGeomC1Win {
   int NewConicFeatureStep(int feature, int points, int lines, std::string_view equation);
   int NewConicFeatureStepFromPoints(int feature, int points, int lines, std::span<const int, 5> five);
   int NewAsymptotesStep(int p0, int p1, int p2, int form, std::string_view eccentricity);
+  // A point at the typed parameter on the conic at a position of the three-point list (inventory
+  // 3) or of the two-foci list (any other inventory); 6 when the list has no such position.
+  int NewConicPointStep(int position, std::string_view parameter, int inventory);
+
+  // --- Lines and circles by equation (analytic_executors.cpp) ----------------------------------
+  // Kind 205: the line of "a,b,c,d," (form 0 ax + by = c, the fourth field unread), "h,k,_,m,"
+  // (form 1 y = k + m(x - h)) or "h,k,a,b," (form 2 (x,y) = (h,k) + t[a,b]) through two points
+  // fixed along it by the step's parameters; 6 when the normal or direction is null.
+  int DoAnalyticLine(std::string* out) override;
+  // Kind 206: the circle of centre (x, y) and radius r (form 0; a negative r gives radius |r|) or
+  // of xx + yy + ax + by = c (form 1; 6 when the radius squared is negative), its centre and a
+  // point on it at the turn the step's parameter gives.
+  int DoAnalyticCircle(std::string* out) override;
+  // The creators of the analytic line and circle dialogs: the step in the colour of analytic
+  // objects and the current thickness and style, with its random parameters; the executor's result.
+  int NewAnalyticLineStep(std::string_view fields, int form);
+  int NewAnalyticCircleStep(std::string_view x, std::string_view y, std::string_view r, int form);
+
+  // --- Tangents to conics (conic_tangent_executor.cpp) -----------------------------------------
+  // Kind 210: the tangents from a point to a conic by two foci, three points, five points or an
+  // equation: their points of contact and the lines; 9 when the point lies inside the conic. A
+  // point on the conic gives its one tangent, and the step keeps room for the second.
+  int DoTangentToConic(std::string* out) override;
+  // Curve class 0: tangents to a circle (the shared command). Any other class: tangents from the
+  // named point to the conic at the running index over the conic lists (kind 210); the code,
+  // already shown.
+  int NewTangentStep(int curve, std::string pointText, int curveClass) override;
   // Centres, centroids and the nine-point circle of a triangle (centre_executors.cpp).
   int DoKind99(std::string* out) override;  // the nine-point circle
   int DoPointInTriangle(std::string* out) override;

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "engine/selected_point_maps.h"
+#include "kernel/conic_construction.h"
+#include "kernel/conic_equation_records.h"
 #include "kernel/line_circle_records.h"
 #include "kernel/real.h"
 #include "plane/geom_b_win.h"
@@ -67,6 +69,19 @@ class TGeomCWin : public TGeomBWin {
                 bool continuesAfter, const kernel::LinePen& pen, const kernel::HypCurveRecord* side);
   void DrawCircles(view::FigurePainter& painter);
   void DrawCircleRecord(view::FigurePainter& painter, int i);
+
+  // --- Conics of the window's conic lists (conic_drawing.cpp) ----------------------------------
+  // Draws the conics by two foci, by three points, through five points and by equation, in this
+  // order; a conic whose points are gone or whose texts do not evaluate is left out.
+  void DrawConics(view::FigurePainter& painter);
+  // An ellipse or both branches of a hyperbola, in one pass, as a polyline per visible piece.
+  void DrawEllipseHyperbola(view::FigurePainter& painter, bool isEllipse, const kernel::ConicAxes& shape);
+  // The parabola of focus F and directrix D1 D2 across the view.
+  void DrawParabola(view::FigurePainter& painter, const kernel::Point2& d1, const kernel::Point2& d2,
+                    const kernel::Point2& focus);
+  // A conic record after ClassifyConic and RotateConicShape, by its kind: the curve, or the lines
+  // of a degenerate conic.
+  void DrawClassifiedConic(view::FigurePainter& painter, const kernel::ConicRecord& conic);
 
  private:
   kernel::LinePen imagePen_{};

@@ -217,6 +217,7 @@ bool TGeomEWin::OnCommand(int id) {
     return true;
   }
   if (CurveDialogCommand(id)) return true;
+  if (ShowToolDialog(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 

@@ -10,6 +10,7 @@
 
 #include "engine/windows/do_undo_dlg.h"
 #include "kernel/bounce_path.h"
+#include "plane/conic_dialogs.h"
 #include "plane/fill_dlg.h"
 #include "plane/geom_d_win.h"
 #include "plane/plane_settings.h"
@@ -104,7 +105,7 @@ class TGeomEWin : public TGeomDWin {
   PlaneFigureFile CollectFigureFile();
   void TakeFigureFile(PlaneFigureFile& file);
   // What the last file read carried that no layer of the window keeps yet (the attached-point
-  // lists, traces, markings, conic lists, equations, user functions, plot settings, expression
+  // lists, traces, markings, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 
@@ -123,6 +124,20 @@ class TGeomEWin : public TGeomDWin {
   void DrawBouncePath(view::FigurePainter& painter);
   // The dialog of Line > Parallels (775), Equidistant curve (835) or Horocycle (836) once opened.
   engine::TDoUndoDlg* curveDialog(int command) const;
+
+  // --- Tool dialogs of the conic lists and of lines and circles by equation (conic_commands.cpp)
+  // Units > Conics (2-point, 3-point, 5-point, Equation), Line > Equation, Circle > Equation: the
+  // dialog made on first use, then shown again as it was left. False for other commands.
+  bool ShowToolDialog(int command);
+  // The conic dialogs fill their lists again; their buttons follow the history.
+  void RefreshDialogLists() override;
+  void SetupMenuChecks(bool redraw) override;
+  std::unique_ptr<TConic2Dlg> conic2Dialog;
+  std::unique_ptr<TConic3Dlg> conic3Dialog;
+  std::unique_ptr<TConic5Dlg> conic5Dialog;
+  std::unique_ptr<TConicEDlg> conicEquationDialog;
+  std::unique_ptr<TEqnLnDlg> lineEquationDialog;
+  std::unique_ptr<TEqnCiDlg> circleEquationDialog;
 
  protected:
   void SetupWindow() override;

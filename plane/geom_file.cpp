@@ -95,6 +95,10 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   // The figure-table block carries the history header, ended by a zero byte.
   file.tableBlock.fill(0);
   std::copy_n(historyHeader.begin(), std::min(historyHeader.size(), kTableBlockBytes - 1), file.tableBlock.begin());
+  file.threePointConics = conics.threePoint;
+  file.fivePointConics = conics.fivePoint;
+  file.twoFociConics = conics.twoFoci;
+  file.equations = conics.equations;
   if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
   return file;
 }
@@ -175,6 +179,15 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
     const auto end = std::find(file.tableBlock.begin(), file.tableBlock.end() - 1, std::uint8_t{0});
     historyHeader.assign(file.tableBlock.begin(), end);
   }
+  conics.threePoint = std::move(file.threePointConics);
+  conics.fivePoint = std::move(file.fivePointConics);
+  conics.twoFoci = std::move(file.twoFociConics);
+  conics.equations = std::move(file.equations);
+  file.threePointConics.clear();
+  file.fivePointConics.clear();
+  file.twoFociConics.clear();
+  file.equations.clear();
+  RefreshDialogLists();
   if (notebookWindow() && file.flags[kFlagNoNotebook] == 0) {
     notebookWindow()->SetText(file.notebook);
     notebookWindow()->SetTitle();
@@ -206,6 +219,8 @@ int TGeomEWin::ReadData() {
 
 void TGeomEWin::ClearFigure() {
   TGeomDWin::ClearFigure();
+  conics.Clear();
+  RefreshDialogLists();
   // What the file carried for layers that keep no state of their own goes with the figure.
   const PlaneFigureFile kept = std::move(fileData);
   fileData = PlaneFigureFile{};

@@ -48,6 +48,7 @@ void TGeomCWin::DrawScene(view::FigurePainter& painter) {
 void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
   DrawSegments(painter);
   DrawCircles(painter);
+  DrawConics(painter);
 }
 
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
@@ -55,6 +56,7 @@ void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (!slowReplay) DrawFillsXor(painter);
   DrawSegments(painter);
   DrawCircles(painter);
+  if (slowReplay == 0) DrawConics(painter);
 }
 
 void TGeomCWin::DrawSegments(view::FigurePainter& painter) {
