@@ -214,6 +214,7 @@ bool TGeomEWin::OnCommand(int id) {
     ToggleHalfPlane();
     return true;
   }
+  if (PlaneDialogCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -222,6 +223,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
     state.enabled = hyperbolic != 0;
     return;
   }
+  if (EnablePlaneDialogCommand(state)) return;
   if (IsPlaneCommandToCome(state.id)) {
     state.enabled = false;
     return;

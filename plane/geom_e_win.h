@@ -4,9 +4,11 @@
 // plane window and the Voronoi, guessing-game, RGB-demo and tessellation windows stand on it.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "plane/geom_d_win.h"
+#include "plane/poincare_dlg.h"
 #include "plane/plane_settings.h"
 #include "plane/plane_figure_file.h"
 
@@ -89,12 +91,28 @@ class TGeomEWin : public TGeomDWin {
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 
+  // --- Commands of the small plane dialogs (plane/plane_dialog_commands.cpp) ---
+  // Units > Array of circles: asks the rows (and columns) and the radius, then makes the array;
+  // 0, -1 when cancelled, or the message shown.
+  int NewCircleArray(bool triangular);
+  // Point > Random point > on Circle: a random point on the circle chosen from the list.
+  int RandomPointOnChosenCircle();
+  // Circle > Poincare: the connection dialog, made on first use and shown again later.
+  void ShowPoincareDialog();
+  TPoincareDlg* poincareDialog() { return poincareDialog_.get(); }
+  void RefreshDialogLists() override;
+
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
   void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+
+ private:
+  bool PlaneDialogCommand(int id);
+  bool EnablePlaneDialogCommand(platform::CommandState& state);
+  std::unique_ptr<TPoincareDlg> poincareDialog_;
 };
 
 }  // namespace plane
