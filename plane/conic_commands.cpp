@@ -41,6 +41,7 @@ void TGeomEWin::RefreshDialogLists() {
   if (conic3Dialog) conic3Dialog->FillList();
   if (conic5Dialog) conic5Dialog->FillList();
   if (conicEquationDialog) conicEquationDialog->FillList();
+  if (poincareDialog()) poincareDialog()->Refresh();
 }
 
 void TGeomEWin::SetupMenuChecks(bool redraw) {

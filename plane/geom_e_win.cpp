@@ -218,6 +218,7 @@ bool TGeomEWin::OnCommand(int id) {
   }
   if (CurveDialogCommand(id)) return true;
   if (ShowToolDialog(id)) return true;
+  if (PlaneDialogCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -227,6 +228,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
     state.enabled = hyperbolic != 0;
     return;
   }
+  if (EnablePlaneDialogCommand(state)) return;
   if (IsPlaneCommandToCome(state.id)) {
     state.enabled = false;
     return;

@@ -13,6 +13,7 @@
 #include "plane/conic_dialogs.h"
 #include "plane/fill_dlg.h"
 #include "plane/geom_d_win.h"
+#include "plane/poincare_dlg.h"
 #include "plane/plane_settings.h"
 #include "plane/plane_figure_file.h"
 
@@ -139,6 +140,16 @@ class TGeomEWin : public TGeomDWin {
   std::unique_ptr<TEqnLnDlg> lineEquationDialog;
   std::unique_ptr<TEqnCiDlg> circleEquationDialog;
 
+  // --- Commands of the small plane dialogs (plane/plane_dialog_commands.cpp) ---
+  // Units > Array of circles: asks the rows (and columns) and the radius, then makes the array;
+  // 0, -1 when cancelled, or the message shown.
+  int NewCircleArray(bool triangular);
+  // Point > Random point > on Circle: a random point on the circle chosen from the list.
+  int RandomPointOnChosenCircle();
+  // Circle > Poincare: the connection dialog, made on first use and shown again later.
+  void ShowPoincareDialog();
+  TPoincareDlg* poincareDialog() { return poincareDialog_.get(); }
+
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
@@ -158,6 +169,10 @@ class TGeomEWin : public TGeomDWin {
   std::unique_ptr<engine::TDoUndoDlg> parallelDialog_;
   std::unique_ptr<engine::TDoUndoDlg> equidistantDialog_;
   std::unique_ptr<engine::TDoUndoDlg> horocycleDialog_;
+
+  bool PlaneDialogCommand(int id);
+  bool EnablePlaneDialogCommand(platform::CommandState& state);
+  std::unique_ptr<TPoincareDlg> poincareDialog_;
 };
 
 }  // namespace plane

@@ -45,7 +45,6 @@ int TGeomC1Win::DoHyperbolicTessellation(std::string* out) {
   engine::FigureTables& t = e.tables;
   kernel::ConstructionRecord& step = *e.current();
   const int first = t.last_point + 1;
-  const int firstSide = t.last_line + 1;
   const auto recordedLastPoint = static_cast<std::int16_t>(step.operands[4]);
   const auto recordedLastSide = static_cast<std::int16_t>(step.operands[5]);
   const bool recorded = !e.building && recordedLastPoint >= t.last_point && recordedLastSide >= t.last_line &&
@@ -87,7 +86,8 @@ int TGeomC1Win::DoHyperbolicTessellation(std::string* out) {
     for (std::size_t k = 0; k < side.size(); ++k) record.points.entries[k] = static_cast<std::uint16_t>(first + side[k]);
     e.FillSideRecord2D(line, a, b);
   }
-  if (recorded && recordedLastSide >= firstSide - 1) e.AdjustTables(0, recordedLastSide - t.last_line, 0);
+  // The table ends stay where the first execution left them, so later steps keep their objects.
+  if (recorded) e.AdjustTables(std::max(0, recordedLastPoint - t.last_point), recordedLastSide - t.last_line, 0);
 
   if (e.building) {
     // Every second triangle of the centre's star is filled, once however often the figure is

@@ -447,7 +447,7 @@ int TGeom10Win::NewCommonTangentStep(int circle1, int circle2, int flag, int kin
   return code;
 }
 
-int TGeom10Win::NewOrthogonalArcStep(std::string text) {
+int TGeom10Win::NewOrthogonalArcStep(int circle, std::string text) {
   UpperCase(text);
   std::array<std::uint16_t, 4> points{};
   int code = 0;
@@ -455,7 +455,7 @@ int TGeom10Win::NewOrthogonalArcStep(std::string text) {
       !tables().PointExists(points[1])) {
     code = kMsgCouldNotFind;
   } else {
-    history().BeginStep(kOrthogonalArcKind, -1, Op(points[0]), Op(points[1]));
+    history().BeginStep(kOrthogonalArcKind, static_cast<std::int16_t>(circle), Op(points[0]), Op(points[1]));
     code = RunBuiltStep();
   }
   if (code > 0) Msg(code);

@@ -164,8 +164,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   virtual int NewTangentStep(int curve, std::string pointText, int curveClass);
   // The common tangents of two circles (kind 137 only).
   virtual int NewCommonTangentStep(int circle1, int circle2, int flag, int kind);
-  // The arc through two typed points orthogonal to the model's boundary (kind 118).
-  int NewOrthogonalArcStep(std::string text);
+  // The arc through two typed points orthogonal to circle `circle` (kind 118); 0 or the code,
+  // already shown.
+  int NewOrthogonalArcStep(int circle, std::string text);
   // The intersections of a line, circle, hypercycle or horocycle with a hypercycle or horocycle,
   // by object index (kinds 171 to 177); a point the two already share alone is written into the
   // step and not made again. 0, or the executor's code (not shown).

@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "kernel/vector2.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
 #include "support/isolated_folders.h"
@@ -67,6 +70,28 @@ TEST_F(CircleArrays, TriangularArrayPacksTouchingCirclesAboutTheViewCentre) {
   w.ReplayConstruction(false);
   EXPECT_REAL_NEAR(t.xy[3].y - t.xy[2].y, 0.75L, 1e-18L);
   EXPECT_REAL_NEAR(t.circle_radius[1], 0.75L, 1e-18L);
+}
+
+TEST_F(CircleArrays, EveryCircleOfTheArrayIsDrawn) {
+  PlaneWindow w(0);
+  ASSERT_EQ(Triangular(w, 3, "1"), 0);
+  platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
+  std::unique_ptr<platform::DC> dc = picture.CreateDC();
+  w.PaintInto(*dc);
+  // The top of every circle, clear of the points and their labels.
+  for (int c = 0; c <= w.tables().last_circle; ++c) {
+    const Point2 top = w.tables().xy[2 * c] + Point2{0, -1};
+    platform::PointI pixel;
+    w.WorldToPixel(top, pixel);
+    bool dark = false;
+    for (int dy = -1; dy <= 1; ++dy) {
+      for (int dx = -1; dx <= 1; ++dx) {
+        const auto colour = picture.GetPixel(pixel.x + dx, pixel.y + dy);
+        dark = dark || (colour && colour->r + colour->g + colour->b < 3 * 128);
+      }
+    }
+    EXPECT_TRUE(dark) << "circle " << c;
+  }
 }
 
 TEST_F(CircleArrays, RectangularArrayTurnsWithItsFirstCircle) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/hyperbolic_primitives.h"
+#include "platform/scripted_responder.h"
 #include "kernel/hyperbolic_tiling.h"
 #include "kernel/vector2.h"
 #include "plane/tessellation_units.h"
@@ -191,6 +192,36 @@ TEST_F(TessellationUnits, HyperbolicTessellationStarSidesAndFills) {
   EXPECT_EQ(t.lines[lastLine].points.count, side.points.count);
   EXPECT_EQ(t.lines[lastLine].points.entries[1], side.points.entries[1]);
   EXPECT_REAL_NEAR(t.xy[5].x * 100, w.tables().xy[5].x * 100, 0);
+}
+
+TEST_F(TessellationUnits, ATessellationReadBackLaysItsSidesAgain) {
+  const std::string path = (SettingsFolderPath() / "tess.kvh").string();
+  std::vector<kernel::SegmentRecord> sides;
+  Point2 moved;
+  {
+    PlaneWindow w(1);
+    ASSERT_EQ(Tessellate(w, 2, 4, 5, 2), 0);
+    w.tables().xy[7] = w.tables().xy[7] * static_cast<Real>(0.98);
+    moved = w.tables().xy[7];
+    sides.assign(w.tables().lines.begin(), w.tables().lines.begin() + w.tables().last_line + 1);
+    w.qelWin.writeSettings = 0;
+    w.fileMsg.fileName = path;
+    w.fileMsg.named = 1;
+    platform::ScriptedResponder script;
+    ASSERT_TRUE(w.Save());
+  }
+  PlaneWindow reader(1);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  const auto& t = reader.tables();
+  ASSERT_EQ(t.last_line + 1, static_cast<int>(sides.size()));
+  for (std::size_t i = 0; i < sides.size(); ++i) {
+    ASSERT_EQ(t.lines[i].points.count, sides[i].points.count) << i;
+    EXPECT_EQ(t.lines[i].points.entries[0], sides[i].points.entries[0]) << i;
+  }
+  EXPECT_EQ(t.xy[7].x, moved.x);
+  EXPECT_EQ(reader.fills.size(), 2u);
 }
 
 TEST_F(TessellationUnits, TessellationsNeedAHyperbolicGroupAndWindow) {
