@@ -9,7 +9,7 @@ namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
     // Edit
-    98, 94, 741, 758, 759, 783, 823, 826, 927, 928, 737, 784, 786, 788, 846, 849, 971, 965, 887, 1112,
+    98, 94, 741, 758, 783, 823, 826, 927, 928, 737, 784, 786, 788, 846, 849, 971, 965, 887, 1112,
     1121,
     // Units
     708, 710, 883, 95, 667, 663, 664, 808, 809, 719, 1167, 1168, 844,
@@ -22,9 +22,9 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Transf
     751, 752, 753, 754, 756, 802, 352, 827, 828, 1158,
     // Btns
-    120, 121, 122, 125, 126, 127, 128, 727, 843, 914,
+    727, 843, 914,
     // View, Other
-    764, 748, 811, 735, 618, 619, 806, 612, 611, 1156, 52, 718, 807};
+    764, 748, 811, 735, 618, 619, 806, 612, 611, 52, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();
