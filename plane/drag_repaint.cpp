@@ -17,7 +17,7 @@ constexpr std::uint8_t kMovingFlag = 1;
 DragRepaint::DragRepaint(TGeomDWin& window, int emphasised) : window_(window), emphasised_(emphasised) {}
 
 void DragRepaint::Begin(platform::DC& dc) {
-  still_ = platform::Bitmap(window_.ClientWidth(), window_.ClientHeight());
+  still_ = platform::Bitmap(window_.mapping.width, window_.mapping.height);
   {
     const std::unique_ptr<platform::DC> stillDC = still_.CreateDC();
     window_.drawLayer = DrawLayer::kStill;

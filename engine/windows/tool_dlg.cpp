@@ -22,13 +22,21 @@ void TToolDlg::ShowMode() {
 
 bool TToolDlg::OnCommand(int id) {
   if (id >= kFirstToolMode && id <= kLastToolMode) {
-    for (int k = kFirstToolMode; k <= kLastToolMode; ++k) {
-      if (HasItem(k) && IsChecked(k)) window_->SetCurrentTool(static_cast<std::uint16_t>(k));
-    }
-    window_->SetupMenuChecks(false);
+    Choose(id);
     return true;
   }
   return TDlg::OnCommand(id);
+}
+
+void TToolDlg::OnNotify(int id, platform::ControlNotification what) {
+  if (what == platform::ControlNotification::Clicked && id >= kFirstToolMode && id <= kLastToolMode) Choose(id);
+}
+
+void TToolDlg::Choose(int id) {
+  // The button clicked is the one now checked; the others go off.
+  window_->SetCurrentTool(static_cast<std::uint16_t>(id));
+  ShowMode();
+  window_->SetupMenuChecks(false);
 }
 
 void TToolDlg::Hide() {

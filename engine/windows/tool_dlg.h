@@ -27,10 +27,13 @@ class TToolDlg : public shell::TDlg {
  protected:
   void SetupWindow() override;
   bool OnCommand(int id) override;
+  void OnNotify(int id, platform::ControlNotification what) override;
   void OnCancel() override { Hide(); }
   void OnOk() override { Hide(); }
 
  private:
+  void Choose(int id);
+
   TGeom10Win* window_;
 };
 
