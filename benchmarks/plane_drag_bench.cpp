@@ -16,6 +16,8 @@
 
 #include "kernel/random.h"
 #include "kernel/vector2.h"
+#include "engine/step_dependencies.h"
+#include "plane/drag_repaint.h"
 #include "plane/geom2_win.h"
 #include "platform/application.h"
 #include "platform/bitmap.h"
@@ -55,7 +57,8 @@ struct Figure {
     auto random_point = [&] { return static_cast<int>(kernel::Rand31() % (t.last_point + 1)); };
     std::vector<int> segments;  // a, b, line index of each segment
     for (int s = 0; s < kSteps; ++s) {
-      const int kind = s < 20 ? 0 : s % 4;
+      // The last step is a free point nothing depends on.
+      const int kind = s < 20 || s == kSteps - 1 ? 0 : s % 4;
       if (kind == 0) {
         t.xy[t.last_point + 1] = {kernel::RandomBetween(-10, 10), kernel::RandomBetween(-8, 8)};
         w.history().BeginStep(121, static_cast<std::int16_t>(t.FindFreeLabel()));
@@ -77,11 +80,28 @@ struct Figure {
     }
     w.ReplayConstruction(false);
     moved = static_cast<std::uint16_t>(free_points[free_points.size() / 2]);
+    // The free point that about half the figure depends on.
+    engine::DownstreamFinder finder;
+    std::size_t best = kSteps;
+    for (int p : free_points) {
+      const std::uint16_t one[] = {static_cast<std::uint16_t>(p)};
+      const std::size_t n = finder.Find(w.history(), w.stepEngine.ends, one).size();
+      const std::size_t off = n > kSteps / 2 ? n - kSteps / 2 : kSteps / 2 - n;
+      if (off < best) {
+        best = off;
+        half = one[0];
+        half_steps = static_cast<int>(n);
+      }
+    }
+    leaf = static_cast<std::uint16_t>(free_points.back());
   }
 
   std::unique_ptr<plane::TGeom2Win> window;
   std::vector<int> free_points;
   std::uint16_t moved = 0;
+  std::uint16_t half = 0;  // about half the steps depend on it
+  int half_steps = 0;
+  std::uint16_t leaf = 0;  // nothing depends on it
 };
 
 Figure& TheFigure() {
@@ -142,6 +162,36 @@ void BM_PlaneDragUpdate(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlaneDragUpdate)->Unit(benchmark::kMicrosecond);
+
+// The drag update as the window runs it: the steps downstream of the point run again, the old box
+// of what moves is put back from the still picture and the moving objects are drawn again.
+void DragUpdateTwoLayers(benchmark::State& state, std::uint16_t point) {
+  Figure& f = TheFigure();
+  plane::TGeom2Win& w = *f.window;
+  const std::uint16_t moved[] = {point};
+  engine::DownstreamFinder finder;
+  const std::vector<int> positions = finder.Find(w.history(), w.stepEngine.ends, moved);
+  w.moving.Mark(w.stepEngine.ends, positions, moved);
+  platform::Bitmap bitmap(kWidth, kHeight);
+  std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
+  plane::DragRepaint picture(w, -1);
+  picture.Begin(*dc);
+  Real step = static_cast<Real>(0.001);
+  int n = 0;
+  for (auto _ : state) {
+    // Back and forth, so the figure stays in the view.
+    if (++n % 200 == 0) step = -step;
+    w.tables().xy[point].x += step;
+    benchmark::DoNotOptimize(w.ReplayMovedPoints(moved));
+    benchmark::DoNotOptimize(picture.Frame(*dc));
+  }
+  w.moving = {};
+  state.counters["steps_replayed"] = static_cast<double>(positions.size());
+}
+void BM_DragUpdateHalfTheFigure(benchmark::State& state) { DragUpdateTwoLayers(state, TheFigure().half); }
+BENCHMARK(BM_DragUpdateHalfTheFigure)->Unit(benchmark::kMicrosecond);
+void BM_DragUpdateLeafPoint(benchmark::State& state) { DragUpdateTwoLayers(state, TheFigure().leaf); }
+BENCHMARK(BM_DragUpdateLeafPoint)->Unit(benchmark::kMicrosecond);
 
 // Floor: the table entries of every step written directly, with the arithmetic each needs and
 // no dispatch, checks or label search.

@@ -37,13 +37,62 @@ DownstreamFinder::DownstreamFinder()
       horocycles_(kLastHypCurveLimit + 1) {}
 
 const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::span<const StepEnds> ends,
-                                               std::span<const std::uint16_t> moved_points) {
+                                               std::span<const std::uint16_t> moved_points,
+                                               std::span<const int> forced) {
   steps_.clear();
   const int count = static_cast<int>(history.steps.size());
   if (ends.size() != history.steps.size()) {
     for (int i = 0; i < count; ++i) steps_.push_back(i);
     return steps_;
   }
+  forced_.assign(forced.begin(), forced.end());
+  // A step run again lists its new points on the lines and circles it reads again. When such a
+  // record is not made again itself, the step that made it must run too (and with it every step
+  // that lists points on it), or the record would list the points twice or in another order.
+  for (;;) {
+    Pass(history, ends, moved_points);
+    const std::size_t known = forced_.size();
+    for (int i : steps_) {
+      const StepEnds before = i == 0 ? StepEnds{} : ends[i - 1];
+      if (ends[i].points <= before.points) continue;
+      const kernel::ConstructionRecord& step = history.steps[i];
+      ForEachObjectOperand(step, StepKindEntry(static_cast<std::int16_t>(step.kind)),
+                           [&](OperandKind kind, std::uint16_t index) {
+                             const int maker = MakerOf(ends, kind, index);
+                             if (maker >= 0 && !std::binary_search(steps_.begin(), steps_.end(), maker)) {
+                               forced_.push_back(maker);
+                             }
+                           });
+    }
+    if (forced_.size() == known) break;
+    std::sort(forced_.begin(), forced_.end());
+    forced_.erase(std::unique(forced_.begin(), forced_.end()), forced_.end());
+  }
+  return steps_;
+}
+
+int DownstreamFinder::MakerOf(std::span<const StepEnds> ends, OperandKind kind, std::uint16_t index) const {
+  std::int16_t StepEnds::*field = nullptr;
+  switch (kind) {
+    case OperandKind::kLine: field = &StepEnds::lines; break;
+    case OperandKind::kCircle: field = &StepEnds::circles; break;
+    case OperandKind::kHypercycle: field = &StepEnds::hypercycles; break;
+    case OperandKind::kHorocycle: field = &StepEnds::horocycles; break;
+    default: return -1;
+  }
+  const int target = index;
+  const auto it = std::lower_bound(ends.begin(), ends.end(), target,
+                                   [field](const StepEnds& e, int value) { return e.*field < value; });
+  if (it == ends.end()) return -1;
+  const int pos = static_cast<int>(it - ends.begin());
+  const int before = pos == 0 ? -1 : ends[pos - 1].*field;
+  return before < target && (*it).*field >= target ? pos : -1;
+}
+
+void DownstreamFinder::Pass(const StepHistory& history, std::span<const StepEnds> ends,
+                            std::span<const std::uint16_t> moved_points) {
+  steps_.clear();
+  const int count = static_cast<int>(history.steps.size());
   std::fill(points_.begin(), points_.end(), 0);
   std::fill(lines_.begin(), lines_.end(), 0);
   std::fill(circles_.begin(), circles_.end(), 0);
@@ -55,6 +104,7 @@ const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::
   bool everything = false;  // a moved transformation: all that follows runs again
   bool any_line = false;    // some line was made again
   StepEnds before;
+  std::size_t next_forced = 0;
   for (int i = 0; i < count; ++i) {
     const kernel::ConstructionRecord& step = history.steps[i];
     const StepKindInfo& info = StepKindEntry(static_cast<std::int16_t>(step.kind));
@@ -63,6 +113,8 @@ const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::
       continue;
     }
     bool downstream = everything || (any_line && info.Has(kReadsAllLines));
+    while (next_forced < forced_.size() && forced_[next_forced] < i) ++next_forced;
+    if (next_forced < forced_.size() && forced_[next_forced] == i) downstream = true;
     if (!downstream && info.dispatch != StepDispatch::kNone) {
       const bool texts_only = (info.flags & (kUsesView | kUsesRandom | kUsesCounter | kUsesWindowSize | kOpaque)) == 0;
       if (info.AlwaysReplayed()) downstream = !texts_only || StepTextsNameFigure(step);
@@ -92,7 +144,6 @@ const std::vector<int>& DownstreamFinder::Find(const StepHistory& history, std::
     }
     before = after;
   }
-  return steps_;
 }
 
 }  // namespace engine

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/step_engine.h"
+#include "engine/step_kinds.h"
 
 namespace engine {
 
@@ -16,11 +17,19 @@ class DownstreamFinder {
 
   // The history positions, ascending, of the steps that read a moved point or an object made by
   // such a step, directly or through others, and of the steps that always run. ends holds where
-  // the tables ended after each step (StepEngine::ends); without it every step is downstream.
+  // the tables ended after each step (StepEngine::ends); without it every step is downstream. The
+  // steps at the ascending positions `forced` count as downstream whatever they read (the steps
+  // that place dragged points that are not free).
   const std::vector<int>& Find(const StepHistory& history, std::span<const StepEnds> ends,
-                               std::span<const std::uint16_t> moved_points);
+                               std::span<const std::uint16_t> moved_points, std::span<const int> forced = {});
 
  private:
+  // One walk over the history with the forced steps of forced_; the result in steps_.
+  void Pass(const StepHistory& history, std::span<const StepEnds> ends, std::span<const std::uint16_t> moved_points);
+  // The position of the step that made the line, circle or curve `index`; -1 for anything else.
+  int MakerOf(std::span<const StepEnds> ends, OperandKind kind, std::uint16_t index) const;
+
+  std::vector<int> forced_;
   std::vector<std::uint8_t> points_;
   std::vector<std::uint8_t> lines_;
   std::vector<std::uint8_t> circles_;

@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/macro_def_dlg.h"
+#include "platform/drawing_types.h"
 #include "kernel/line_circle_records.h"
 #include "plane/meas_dlg.h"
 #include "plane/transform_images.h"
@@ -211,6 +213,26 @@ class TGeom11Win : public engine::TGeom10Win {
   // layer that owns the curve lists fills these.
   virtual int CurveListCount(int /*k*/) const { return 0; }
   virtual void DropCurveListHead(int /*k*/, int /*n*/) {}
+
+  // --- The mouse picker and the mouse deletions (mouse_picker.cpp) ------------------------------
+  // Set while the picker runs: the mouse buttons build nothing meanwhile.
+  std::uint8_t pickerActive = 0;
+  // Btns > Enable deletion by redrawing: a right click on a point deletes it, and drawing an
+  // existing segment or circle again deletes it.
+  std::uint8_t deletionByRedrawing = 0;
+  // Collects n points clicked with the left button into out (room for n + 1 entries; a -1 follows
+  // the last point picked), the prompt of string `stringId` and the names asked for in the
+  // caption, until n were picked or 15 seconds pass without a pick. 0, or 136 when fewer were
+  // picked.
+  int PickPoints(std::span<std::int16_t> out, int n, std::string_view names, int stringId);
+  // Appends the label of the point under the mouse to the first field of the construction dialog
+  // shown last.
+  virtual void PickPointIntoDialog(platform::PointI pixel);
+  // Deletes point i as a step (kind 141): 0, -1 when deletion by the mouse is off, or 133 or 134
+  // when the point defines a line or a circle (it is then not deleted).
+  int DeletePointStep(int i);
+  // Deletes line l through points a and b as a step (kind 142).
+  void DeleteLineStep(int a, int b, int l);
 
  protected:
   bool OnCommand(int id) override;

@@ -14,6 +14,7 @@
 #include "kernel/line_circle_records.h"
 #include "kernel/real.h"
 #include "plane/geom_b_win.h"
+#include "plane/moving_objects.h"
 #include "view/figure_painter.h"
 
 namespace plane {
@@ -27,6 +28,11 @@ class TGeomCWin : public TGeomBWin {
   std::uint8_t latticeMode = 0;
   // Set while a slow-motion replay runs: fills, tracings, conics and markings wait.
   std::uint8_t slowReplay = 0;
+
+  // While a drag paints its two layers: which layer the paint passes draw, and what moves.
+  DrawLayer drawLayer = DrawLayer::kAll;
+  MovingObjects moving;
+  bool Draws(const std::vector<std::uint8_t>& flags, int i) const { return LayerDraws(drawLayer, flags, i); }
 
   // Copies the coordinates of points 0 to the last point index into the backup table.
   void SavePoints();

@@ -67,7 +67,7 @@ void TGeomEWin::OnDestroy() {
 
 PlaneDisplaySettings TGeomEWin::CollectDisplaySettings() const {
   PlaneDisplaySettings s = display;
-  s.toolbarMode = toolbarMode;
+  s.toolbarMode = ToolbarMode();
   s.labelMode = labelDisplay.labelMode;
   s.globalMarker = labelDisplay.globalMarker;
   s.markerSize = labelDisplay.markerSize;
@@ -82,7 +82,9 @@ PlaneDisplaySettings TGeomEWin::CollectDisplaySettings() const {
 
 void TGeomEWin::ApplyDisplaySettings(const PlaneDisplaySettings& s) {
   display = s;
-  toolbarMode = s.toolbarMode;
+  if (s.toolbarMode >= kModeSegments && s.toolbarMode <= kModeEvaluatedText) {
+    qelWin.currentTool = static_cast<std::uint16_t>(s.toolbarMode);
+  }
   labelDisplay.labelMode = s.labelMode;
   labelDisplay.globalMarker = s.globalMarker;
   labelDisplay.markerSize = s.markerSize;
@@ -158,7 +160,7 @@ void TGeomEWin::DrawHypercycles(view::FigurePainter& painter) {
   const engine::FigureTables& t = tables();
   for (int i = 0; i <= t.last_hypercycle; ++i) {
     const kernel::SegmentRecord& curve = t.hypercycle_points[i];
-    if (!curve.exists || curve.pen.style == kInvisibleStyle) continue;
+    if (!curve.exists || curve.pen.style == kInvisibleStyle || !Draws(moving.hypercycles, i)) continue;
     // Its record: the two ideal ends of its base line and the centre of the circle through them
     // and its point (or a straight carrier).
     const kernel::HypCurveRecord& r = t.hypercycles[i];
@@ -184,7 +186,7 @@ void TGeomEWin::DrawHorocycles(view::FigurePainter& painter) {
   painter.SetBrush({});
   for (int i = 0; i <= t.last_horocycle; ++i) {
     const kernel::SegmentRecord& curve = t.horocycle_points[i];
-    if (!curve.exists || curve.pen.style == kInvisibleStyle) continue;
+    if (!curve.exists || curve.pen.style == kInvisibleStyle || !Draws(moving.horocycles, i)) continue;
     // Its record: a point of the horocycle, its Euclidean centre and its ideal point.
     const kernel::HypCurveRecord& r = t.horocycles[i];
     painter.SetPen(PenOfRecord(curve.pen));

@@ -59,8 +59,6 @@ class TGeomEWin : public TGeomDWin {
   std::uint8_t halfPlane = 0;
   // The display settings kept in the settings file.
   PlaneDisplaySettings display;
-  // The toolbar mode: the command of the Btns item that chose it.
-  std::int32_t toolbarMode = 120;
   // A linked window: a macro window, or a source window to attach figures from, and the window
   // that opened it.
   std::uint8_t macroWindow = 0;

@@ -10,7 +10,7 @@ namespace plane {
 inline constexpr std::array kPlaneCommandsToCome{
     740, 1116,
     // Edit
-    759, 846, 849, 971,
+    846, 849, 971,
     // Units
     708, 710, 883, 808, 809,
     // Point
@@ -22,9 +22,9 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Transf
     751, 756, 802,
     // Btns
-    120, 121, 122, 125, 126, 127, 128, 727, 843, 914,
+    727, 843, 914,
     // View, Other
-    764, 618, 619, 612, 611, 1156, 718, 807};
+    764, 618, 619, 612, 611, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

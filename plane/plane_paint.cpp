@@ -64,7 +64,7 @@ void TGeomCWin::DrawSegments(view::FigurePainter& painter) {
   const engine::FigureTables& t = tables();
   for (int i = 0; i <= t.last_line; ++i) {
     const kernel::SegmentRecord& line = t.lines[i];
-    if (line.exists && line.pen.style != kInvisibleStyle) DrawSegmentRecord(painter, i);
+    if (line.exists && line.pen.style != kInvisibleStyle && Draws(moving.lines, i)) DrawSegmentRecord(painter, i);
   }
 }
 
@@ -114,7 +114,7 @@ void TGeomCWin::DrawCircles(view::FigurePainter& painter) {
   const engine::FigureTables& t = tables();
   for (int i = 0; i <= t.last_circle; ++i) {
     const kernel::CircleRecord& circle = t.circles[i];
-    if (circle.exists && circle.pen.style != kInvisibleStyle) DrawCircleRecord(painter, i);
+    if (circle.exists && circle.pen.style != kInvisibleStyle && Draws(moving.circles, i)) DrawCircleRecord(painter, i);
   }
 }
 

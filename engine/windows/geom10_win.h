@@ -107,6 +107,10 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // view and is visible; with `emphasised` in the second label font. On the screen each label's
   // box is kept for the label hit test.
   void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
+  // While a drag paints its picture in layers: a point whose entry here equals labelLayerSkip is
+  // left out of DrawLabels (empty: every point is drawn).
+  std::span<const std::uint8_t> labelLayer;
+  std::uint8_t labelLayerSkip = 1;
 
   // --- Construction dialogs and the shared construction commands (construction_commands*.cpp) ----
   // The colour, thickness and style new lines and circles receive.
@@ -121,6 +125,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   void AddConstructionDialog(TDoUndoDlg* dialog);
   void RemoveConstructionDialog(TDoUndoDlg* dialog);
   void RefreshConstructionDialogs();
+  const std::vector<TDoUndoDlg*>& constructionDialogs() const { return constructionDialogs_; }
   void SetupMenuChecks(bool redraw) override;
   // The line attribute dialog, made on first use and shown beside the window.
   void ShowLineAttributes();

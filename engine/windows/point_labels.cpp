@@ -39,7 +39,10 @@ void TGeom10Win::DrawLabels(view::FigurePainter& painter, int point, bool emphas
   painter.SetTextStyle(font);
   fonts.height = painter.TextExtent("M").height;
   painter.Comment("begin labels");
-  for (int i = first; i <= last; ++i) DrawPointLabel(painter, i, fonts);
+  for (int i = first; i <= last; ++i) {
+    if (point < 0 && static_cast<std::size_t>(i) < labelLayer.size() && labelLayer[i] == labelLayerSkip) continue;
+    DrawPointLabel(painter, i, fonts);
+  }
   painter.Comment("end labels");
   painter.Restore();
 }

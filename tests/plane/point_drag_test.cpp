@@ -1,0 +1,215 @@
+// Dragging points with the mouse on a fixed view: a free vertex ends at the world point of the
+// release pixel and what is built on it follows; a point on a segment stops at its ends unless
+// Autoextend is on; a group moves rigidly; a fixed point moves the view; rotation turns free
+// points and leaves bound ones; closing the window mid-drag ends the drag; and the picture the
+// drag paints in two layers is the picture a whole repaint gives.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "kernel/vector2.h"
+#include "plane/drag_repaint.h"
+#include "plane_window.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
+#include "platform/scripted_responder.h"
+#include "support/isolated_folders.h"
+
+namespace {
+
+using kernel::Point2;
+using kernel::Real;
+using plane_test::PlaneWindow;
+
+using PointDrag = IsolatedFolders;
+
+struct DragWindow : PlaneWindow {
+  DragWindow() : PlaneWindow(0) {
+    SetView(0, 0, 5, 5, false);
+    UpdateView();
+    DispatchCommand(plane::kModeDragVertices);
+  }
+  platform::PointI Pixel(const Point2& p) const {
+    platform::PointI q;
+    WorldToPixel(p, q);
+    return q;
+  }
+  // Presses at `from`, moves through `through` and lets go at the last of them; `during` runs
+  // inside the drag after the moves.
+  void Drag(const Point2& from, std::vector<platform::PointI> through, std::function<void()> during = {}) {
+    platform::ScriptedResponder script;
+    script.OnLoop([&](platform::ModalLoop& loop) {
+      platform::MouseEvent e;
+      e.leftDown = true;
+      for (std::size_t k = 0; k + 1 < through.size(); ++k) {
+        e.x = through[k].x;
+        e.y = through[k].y;
+        loop.FeedMouseMove(e);
+      }
+      if (during) during();
+      if (!loop.running()) return;
+      e.x = through.back().x;
+      e.y = through.back().y;
+      e.leftDown = false;
+      loop.FeedMouseUp(e);
+    });
+    platform::MouseEvent down;
+    const platform::PointI p = Pixel(from);
+    down.x = p.x;
+    down.y = p.y;
+    down.leftDown = true;
+    DeliverMouseDown(down);
+  }
+};
+
+TEST_F(PointDrag, AFreeVertexEndsAtTheReleasePixelAndItsCircumcircleFollows) {
+  DragWindow w;
+  const int a = w.FreePoint(-2, 0);
+  const int b = w.FreePoint(2, 0);
+  const int c = w.FreePoint(0, 2);
+  ASSERT_EQ(w.Step(131, {a, b, c, 0, 0, 0}), 0);  // circumcentre and circumcircle
+  w.fileMsg.modified = 0;
+  const platform::PointI release{w.Pixel({1, 3}).x + 3, w.Pixel({1, 3}).y - 2};
+  w.Drag({0, 2}, {{250, 100}, release});
+  const Point2 expected{w.XToWorld(release.x), w.YToWorld(release.y)};
+  EXPECT_EQ(w.tables().xy[c], expected);
+  // The circle passes through the three vertices again.
+  const Point2 centre = w.tables().xy[w.tables().circles[0].centre];
+  const Real r = kernel::Dist2(centre, w.tables().xy[a]);
+  EXPECT_NEAR(static_cast<double>(kernel::Dist2(centre, w.tables().xy[c])), static_cast<double>(r), 1e-12);
+  EXPECT_EQ(w.fileMsg.modified, 1);
+  EXPECT_EQ(w.history().steps.size(), 4u);  // dragging makes no step
+}
+
+TEST_F(PointDrag, APointOnASegmentStopsAtItsEndsUnlessAutoextendIsOn) {
+  DragWindow w;
+  const int a = w.FreePoint(-2, 0);
+  const int b = w.FreePoint(2, 0);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+  w.tables().attrs[w.tables().last_point + 1].value = 0.5L;
+  ASSERT_EQ(w.Step(201, {a, b, 0}), 0);
+  const int p = w.tables().last_point;
+  w.Drag({0, 0}, {w.Pixel({3, 0.5L}), w.Pixel({4, 1})});
+  EXPECT_EQ(w.tables().xy[p], w.tables().xy[b]);
+  EXPECT_EQ(w.tables().attrs[p].value, 1);
+  // Back in the middle (a press at B would take B, the first point there).
+  auto middle = [&] {
+    w.tables().attrs[p].value = 0.5L;
+    w.ReplayConstruction(true);
+  };
+  middle();
+  w.Drag({0, 0}, {w.Pixel({-4, 0.2L})});
+  EXPECT_EQ(w.tables().xy[p], w.tables().xy[a]);
+  middle();
+  w.DispatchCommand(plane::kCmdAutoextend);
+  w.Drag({0, 0}, {w.Pixel({-3, 0.3L})});
+  EXPECT_NEAR(static_cast<double>(w.tables().attrs[p].value), -0.25, 0.01);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[p].y), 0, 1e-15);  // still on the line
+}
+
+TEST_F(PointDrag, AGroupMovesRigidlyAndAFixedPointMovesTheView) {
+  DragWindow w;
+  // A grid of two by two dots: one group.
+  ASSERT_EQ(w.Step(66, {2, 2, -1, 0, 0, 0}, {"1", "1", "0"}), 0);
+  const engine::FigureTables& t = w.tables();
+  const Point2 a = t.xy[0];
+  const Point2 b = t.xy[1];
+  const Point2 c = t.xy[2];
+  ASSERT_GT(t.attrs[0].tag, 0);
+  const platform::PointI to{w.Pixel(a).x + 40, w.Pixel(a).y - 20};
+  w.Drag(a, {to});
+  const Point2 d = t.xy[0] - a;
+  EXPECT_NEAR(static_cast<double>(d.x), 40 * 0.025, 0.03);
+  EXPECT_EQ(t.xy[1] - b, d);
+  EXPECT_EQ(t.xy[2] - c, d);
+
+  // A point given by coordinates cannot move: dragging it moves the view the other way.
+  DragWindow v;
+  ASSERT_EQ(v.Step(122, {}, {"1", "1"}), 0);
+  const Point2 centre = v.mapping.centre;
+  v.Drag({1, 1}, {{v.Pixel({1, 1}).x + 40, v.Pixel({1, 1}).y}});
+  EXPECT_EQ(v.tables().xy[0], (Point2{1, 1}));
+  EXPECT_NEAR(static_cast<double>(v.mapping.centre.x - centre.x), -1.0, 0.03);
+}
+
+TEST_F(PointDrag, RotationTurnsFreePointsAboutTheCentreAndLeavesBoundOnes) {
+  DragWindow w;
+  const int a = w.FreePoint(2, 0);
+  const int b = w.FreePoint(-2, 0);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+  w.tables().attrs[w.tables().last_point + 1].value = 0.25L;
+  ASSERT_EQ(w.Step(201, {a, b, 0}), 0);
+  const int bound = w.tables().last_point;
+  w.DispatchCommand(plane::kModeRotation);
+  ASSERT_EQ(w.ToolbarMode(), plane::kModeRotation);
+  platform::MouseEvent right;
+  right.button = platform::MouseButton::Right;
+  right.x = w.Pixel({0, 0}).x;
+  right.y = w.Pixel({0, 0}).y;
+  w.DeliverMouseDown(right);
+  EXPECT_NEAR(static_cast<double>(w.rotationCentre.x), 0, 0.03);
+  w.rotationCentre = {0, 0};
+  w.Drag({2, 0}, {w.Pixel({0, 3})});  // a quarter turn
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[a].x), 0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(w.tables().xy[a].y), 2, 1e-12);
+  const Point2 before = w.tables().xy[bound];
+  w.Drag(before, {w.Pixel({0, -3})});
+  EXPECT_EQ(w.tables().xy[bound], before);
+  // A press on the centre itself does nothing.
+  w.fileMsg.modified = 0;
+  const int o = w.FreePoint(0, 0);
+  w.fileMsg.modified = 0;
+  w.Drag({0, 0}, {w.Pixel({1, 1})});
+  EXPECT_EQ(w.tables().xy[o], (Point2{0, 0}));
+}
+
+TEST_F(PointDrag, ClosingTheWindowEndsTheDragCleanly) {
+  auto* w = new DragWindow;
+  w->FreePoint(0, 0);
+  w->Drag({0, 0}, {{230, 190}, {240, 180}}, [w] { w->RequestClose(); });
+  EXPECT_FALSE(w->dragging);
+  EXPECT_EQ(w->moving.points.size(), 0u);
+  w->fileMsg.modified = 0;  // no save question
+  platform::Application::ProcessPendingEvents();
+  if (!w->IsDestroyed()) w->Destroy();
+  delete w;
+}
+
+// The two-layer picture of a drag: after several moves it is the picture a whole repaint gives,
+// the old places of the moving objects restored from the still part.
+TEST_F(PointDrag, TheDragPictureIsTheWholePicture) {
+  DragWindow w;
+  const int a = w.FreePoint(-4, -4);
+  const int b = w.FreePoint(-3, -4);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);  // still, away from what moves
+  const int c = w.FreePoint(2, 2);
+  const int d = w.FreePoint(3, 3);
+  ASSERT_EQ(w.Step(91, {c, d, -1, 0, 0, 0}), 0);
+  const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
+  const std::vector<int> positions{5};
+  w.moving.Mark(w.stepEngine.ends, positions, moved);
+  platform::Bitmap screen(w.ClientWidth(), w.ClientHeight());
+  const std::unique_ptr<platform::DC> dc = screen.CreateDC();
+  plane::DragRepaint picture(w, -1);
+  picture.Begin(*dc);
+  for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
+    w.tables().xy[d] = to;
+    w.ReplayMovedPoints(moved);
+    const platform::Rect box = picture.Frame(*dc);
+    EXPECT_FALSE(box.IsEmpty());
+    EXPECT_LT(box.Width(), w.ClientWidth() / 2);  // only what moved
+  }
+  w.moving = {};
+  platform::Bitmap whole(w.ClientWidth(), w.ClientHeight());
+  w.PaintInto(*whole.CreateDC());
+  int differing = 0;
+  for (int y = 0; y < whole.height(); ++y) {
+    for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
+  }
+  EXPECT_EQ(differing, 0);
+}
+
+}  // namespace
