@@ -77,12 +77,10 @@ class TGeomDWin : public TGeomC2Win {
   engine::ObjectsAtClick FindHypercyclesAt(const kernel::Point2& p) const;
   engine::ObjectsAtClick FindHorocyclesAt(const kernel::Point2& p) const;
   // The first point within `pixels` of the pixel (x and y apart); -1 for none.
-  int PointAtMouse(platform::PointI pixel, int pixels) const;
+  int PointNearPixel(platform::PointI pixel, int pixels) const;
   kernel::Point2 WorldOf(platform::PointI pixel) const;
 
   // --- Lower-layer mouse operations the modes dispatch to (mouse_tools.cpp) ----------------------
-  // Mode 122, right button: the label of the point under the mouse moves to its next place about it.
-  void CycleLabelPosition(platform::PointI pixel);
   // Mode 125: the name and coordinates of the point under the mouse (or of the mouse) shown in the
   // caption while the button is held; the right button centres the view at the mouse.
   void TrackPointCoordinates(platform::PointI pixel);

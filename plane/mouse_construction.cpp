@@ -53,7 +53,7 @@ Point2 TGeomDWin::WorldOf(PointI pixel) const {
   return p;
 }
 
-int TGeomDWin::PointAtMouse(PointI pixel, int pixels) const {
+int TGeomDWin::PointNearPixel(PointI pixel, int pixels) const {
   const Point2 p = WorldOf(pixel);
   return tables().FindPointNear(p.x, p.y, PixelTolerance(pixels));
 }
@@ -251,7 +251,7 @@ void TGeomDWin::DrawRubberBand(platform::DC& dc, int s, const Point2& q, int mod
 }
 
 void TGeomDWin::DragLineOrCircle(PointI pixel) {
-  const int s = PointAtMouse(pixel, kPressPixels);
+  const int s = PointNearPixel(pixel, kPressPixels);
   if (s < 0) return;
   const int mode = ToolbarMode();
   // The picture as it stands; each mouse move puts it back and draws the band over it.

@@ -1,5 +1,5 @@
-// The small mouse tools of the plane windows: moving a point's label about it, reading the
-// coordinates under the mouse in the caption, and centring the view at the mouse.
+// The small mouse tools of the plane windows: reading the coordinates under the mouse in the
+// caption, and centring the view at the mouse.
 #include <string>
 
 #include "plane/geom_d_win.h"
@@ -13,23 +13,10 @@ constexpr int kTrackDone = 1;
 
 }  // namespace
 
-void TGeomDWin::CycleLabelPosition(platform::PointI pixel) {
-  const int i = PointAtMouse(pixel, kPressPixels);
-  if (i < 0) return;
-  // A quarter turn about the point: upper right, upper left, lower left, lower right.
-  engine::PointNameRecord& name = tables().names[i];
-  const std::int16_t dx = name.dx;
-  name.dx = static_cast<std::int16_t>(-name.dy);
-  name.dy = dx;
-  SetModified();
-  wing.pictureValid = 0;
-  Invalidate(false);
-}
-
 void TGeomDWin::TrackPointCoordinates(platform::PointI pixel) {
   const std::string saved = Caption();
   auto show = [&](platform::PointI at) {
-    const int i = PointAtMouse(at, kPressPixels);
+    const int i = PointNearPixel(at, kPressPixels);
     const kernel::Point2 p = i >= 0 ? tables().xy[i] : WorldOf(at);
     std::string text;
     if (i >= 0) {

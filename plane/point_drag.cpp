@@ -244,7 +244,7 @@ void TGeomDWin::EndPointDrag() {
 }
 
 void TGeomDWin::DragVertices(PointI pixel) {
-  const int i = PointAtMouse(pixel, kPressPixels);
+  const int i = PointNearPixel(pixel, kPressPixels);
   if (i < 0) return;
   engine::FigureTables& t = tables();
   const engine::PointAttrRecord attr = t.attrs[i];
@@ -330,12 +330,12 @@ void TGeomDWin::DragVertices(PointI pixel) {
 }
 
 void TGeomDWin::SetRotationCentre(PointI pixel) {
-  const int i = PointAtMouse(pixel, kPressPixels);
+  const int i = PointNearPixel(pixel, kPressPixels);
   rotationCentre = i >= 0 ? tables().xy[i] : WorldOf(pixel);
 }
 
 void TGeomDWin::DragRotation(PointI pixel) {
-  const int i = PointAtMouse(pixel, kPressPixels);
+  const int i = PointNearPixel(pixel, kPressPixels);
   if (i < 0) return;
   engine::FigureTables& t = tables();
   const engine::PointAttrRecord attr = t.attrs[i];

@@ -235,7 +235,7 @@ TEST_F(DragReplayProperty, PartialReplayOfADragEqualsTheWholeReplay) {
       platform::PointI pixel;
       if (!t.exists[i] || !w.InView(t.xy[i])) continue;
       w.WorldToPixel(t.xy[i], pixel);
-      const int pressed = w.PointAtMouse(pixel, plane::kPressPixels);
+      const int pressed = w.PointNearPixel(pixel, plane::kPressPixels);
       if (pressed < 0) continue;
       DragAndCompare(w, pressed, drag);
       if (HasFailure()) return;

@@ -440,17 +440,21 @@ TEST_F(FillsFunctions, TheDataTableRecordsDistinctRowsOfTheShownMeasurements) {
     w.textItems.measurements.push_back(item);
   }
   w.textItems.measurements[3].shown = 0;
-  // A text that does not evaluate to a value gives no column.
+  // A point gives a column for x and one for y; a hidden text gives none.
   const auto columns = w.DataTableColumns();
-  ASSERT_EQ(columns.size(), 2u);
-  EXPECT_EQ(columns[1].text, "#");
+  ASSERT_EQ(columns.size(), 3u);
+  EXPECT_EQ(columns[1].text, "A");
+  EXPECT_EQ(columns[1].values, 2);
+  EXPECT_EQ(columns[2].text, "#");
   EXPECT_EQ(w.RecordDataRow(), 1);
   EXPECT_EQ(w.RecordDataRow(), 0);  // the same values again
   w.compiler.settings.parameters[0].value = 0.5L;
   EXPECT_EQ(w.RecordDataRow(), 1);
   ASSERT_EQ(w.dataRows.size(), 2u);
   EXPECT_EQ(w.dataRows[1][0], 7);
-  EXPECT_EQ(w.dataRows[1][1], 0.5L);
+  EXPECT_EQ(w.dataRows[1][1], 1);
+  EXPECT_EQ(w.dataRows[1][2], 2);
+  EXPECT_EQ(w.dataRows[1][3], 0.5L);
   const std::string text = w.dataWindow()->editor().Text();
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3) << text;
 
