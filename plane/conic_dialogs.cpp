@@ -487,6 +487,26 @@ void TConicEDlg::MakeFeatureStep(int feature, int points, int lines) {
 
 // --- Lines and circles by equation ---------------------------------------------------------------
 
+void TEquationDlg::RefreshButtons() {
+  if (IsCreated()) EnableItem(kCmdUndo, owner_->LastStepType() == stepKind_);
+}
+
+bool TEquationDlg::OnCommand(int id) {
+  switch (id) {
+    case kCmdAnalyticColour: owner_->EditColor(kAnalyticColourRole); return true;
+    case kCmdDraw: Draw(); return true;
+    case kCmdUndo:
+      owner_->UndoRedo(stepKind_, true);
+      RefreshButtons();
+      return true;
+    default: return TDlg::OnCommand(id);
+  }
+}
+
+TEqnLnDlg::TEqnLnDlg(TGeomC2Win* owner) : TEquationDlg(owner, "EQNLN", kAnalyticLineKind) {}
+
+TEqnCiDlg::TEqnCiDlg(TGeomC2Win* owner) : TEquationDlg(owner, "EQNCI", kAnalyticCircleKind) {}
+
 int TEqnLnDlg::Form() const { return IsChecked(252) ? 1 : IsChecked(253) ? 2 : 0; }
 
 void TEqnLnDlg::SetupWindow() {
@@ -513,24 +533,8 @@ void TEqnLnDlg::ShowForm() {
   RefreshButtons();
 }
 
-void TEqnLnDlg::RefreshButtons() {
-  if (IsCreated()) EnableItem(kCmdUndo, owner_->LastStepType() == kAnalyticLineKind);
-}
-
 void TEqnLnDlg::OnNotify(int id, platform::ControlNotification what) {
   if (what == platform::ControlNotification::Clicked && id >= 251 && id <= 253) ShowForm();
-}
-
-bool TEqnLnDlg::OnCommand(int id) {
-  switch (id) {
-    case kCmdAnalyticColour: owner_->EditColor(kAnalyticColourRole); return true;
-    case kCmdDraw: Draw(); return true;
-    case kCmdUndo:
-      owner_->UndoRedo(kAnalyticLineKind, true);
-      RefreshButtons();
-      return true;
-    default: return TDlg::OnCommand(id);
-  }
 }
 
 void TEqnLnDlg::Draw() {
@@ -569,24 +573,8 @@ void TEqnCiDlg::ShowForm() {
   RefreshButtons();
 }
 
-void TEqnCiDlg::RefreshButtons() {
-  if (IsCreated()) EnableItem(kCmdUndo, owner_->LastStepType() == kAnalyticCircleKind);
-}
-
 void TEqnCiDlg::OnNotify(int id, platform::ControlNotification what) {
   if (what == platform::ControlNotification::Clicked && (id == 251 || id == 252)) ShowForm();
-}
-
-bool TEqnCiDlg::OnCommand(int id) {
-  switch (id) {
-    case kCmdAnalyticColour: owner_->EditColor(kAnalyticColourRole); return true;
-    case kCmdDraw: Draw(); return true;
-    case kCmdUndo:
-      owner_->UndoRedo(kAnalyticCircleKind, true);
-      RefreshButtons();
-      return true;
-    default: return TDlg::OnCommand(id);
-  }
 }
 
 void TEqnCiDlg::Draw() {

@@ -126,34 +126,46 @@ class TConicEDlg : public TConicDlg {
   void MakeFeatureStep(int feature, int points, int lines) override;
 };
 
-// A line by equation: form 0 ax + by = c, 1 y = k + m(x - h), 2 (x,y) = (h,k) + t[a,b].
-class TEqnLnDlg : public TToolDlg {
+// The line and circle dialogs by equation: colour, draw, and an Undo that follows the history's
+// last step of the dialog's kind.
+class TEquationDlg : public TToolDlg {
  public:
-  explicit TEqnLnDlg(TGeomC2Win* owner) : TToolDlg(owner, "EQNLN") {}
-  int Form() const;
-  void ShowForm();
+  TEquationDlg(TGeomC2Win* owner, std::string_view resource, int stepKind)
+      : TToolDlg(owner, resource), stepKind_(stepKind) {}
   void RefreshButtons() override;
 
  protected:
-  void SetupWindow() override;
   bool OnCommand(int id) override;
+  virtual void Draw() = 0;
+
+ private:
+  int stepKind_;
+};
+
+// A line by equation: form 0 ax + by = c, 1 y = k + m(x - h), 2 (x,y) = (h,k) + t[a,b].
+class TEqnLnDlg : public TEquationDlg {
+ public:
+  explicit TEqnLnDlg(TGeomC2Win* owner);
+  int Form() const;
+  void ShowForm();
+
+ protected:
+  void SetupWindow() override;
   void OnNotify(int id, platform::ControlNotification what) override;
-  void Draw();
+  void Draw() override;
 };
 
 // A circle by equation: form 0 centre and radius, 1 xx + yy + ax + by = c.
-class TEqnCiDlg : public TToolDlg {
+class TEqnCiDlg : public TEquationDlg {
  public:
-  explicit TEqnCiDlg(TGeomC2Win* owner) : TToolDlg(owner, "EQNCI") {}
+  explicit TEqnCiDlg(TGeomC2Win* owner);
   int Form() const;
   void ShowForm();
-  void RefreshButtons() override;
 
  protected:
   void SetupWindow() override;
-  bool OnCommand(int id) override;
   void OnNotify(int id, platform::ControlNotification what) override;
-  void Draw();
+  void Draw() override;
 };
 
 }  // namespace plane
