@@ -52,6 +52,8 @@ inline constexpr int kMsgCannotMovePoint = 104;
 // Hit tolerances in pixels: the right button's point test, presses and releases.
 inline constexpr int kNewPointPixels = 4;
 inline constexpr int kPressPixels = 5;
+// AddPointAtMouse reports a point already under the mouse as its index plus this.
+inline constexpr int kPointUnderMouse = 1000;
 
 class TGeomDWin : public TGeomC2Win {
  public:
@@ -100,6 +102,9 @@ class TGeomDWin : public TGeomC2Win {
 
   // --- Dragging and rotation (point_drag.cpp) ------------------------------------------------
   void DragVertices(platform::PointI pixel);
+  // Whether the whole picture changes when any point moves (so a drag keeps no still layer),
+  // though only the steps downstream of the dragged points run again.
+  virtual bool PictureFollowsEveryPoint() const { return false; }
   // A bound point moved along its object to the place nearest Q; false when it stays.
   bool DragPointOnLine(int i, int line, const kernel::Point2& q, bool moved);
   bool DragPointOnCircle(int i, int circle, const kernel::Point2& q, bool moved);

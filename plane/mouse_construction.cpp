@@ -22,7 +22,6 @@ using kernel::Point2;
 using kernel::Real;
 using platform::PointI;
 
-constexpr int kPointUnderMouse = 1000;
 constexpr Real kModelEdge = 1e-16L;
 constexpr Real kSquareFloor = 1e-31L;
 constexpr int kDragDone = 1;

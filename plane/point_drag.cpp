@@ -187,6 +187,7 @@ void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint1
     engine::DownstreamFinder finder;
     positions = finder.Find(history(), stepEngine.ends, moved, makers);
     moving.Mark(stepEngine.ends, positions, moved);
+    if (PictureFollowsEveryPoint()) moving.MarkAll();
   } else {
     moving.MarkAll();
   }

@@ -1,18 +1,44 @@
 #pragma once
-// The Voronoi diagram window.
+// The Voronoi diagram window: sites are free points of an ordinary Euclidean figure, added and
+// deleted with the right button and slid with the left; every site's cell (the points nearer to
+// it than to any other site) is painted in a colour of its own.
 
+#include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "plane/geom_e_win.h"
 
 namespace special {
 
+// The colour indexes the cells take in site order (from file version 63 on).
+inline constexpr std::array<std::uint8_t, 60> kVoronoiPalette{
+    7,  15, 25, 42, 27, 26, 34, 5,  4,  58, 28, 20, 1,  39, 33, 3,  50, 54, 24, 31,
+    6,  2,  14, 8,  12, 18, 11, 9,  29, 10, 16, 19, 17, 13, 37, 40, 32, 21, 30, 35,
+    38, 41, 36, 22, 46, 56, 43, 53, 47, 51, 48, 57, 44, 10, 23, 45, 52, 49, 55, 59};
+// Figures of older files colour their cells 1, 2, 3 ... in site order.
+inline constexpr std::int32_t kVoronoiPaletteVersion = 63;
+
+// The colour index of the n-th existing site (from 0) of a figure of the given file version.
+int VoronoiCellColor(int n, std::int32_t fileVersion);
+
 class TGeomVWin : public plane::TGeomEWin {
  public:
   TGeomVWin(platform::FrameWindow* parent, std::string_view title);
 
+  // The right button: a new site at the mouse, or the site under it deleted (a history step);
+  // a message when no site can be added.
+  void AddOrDeleteSite(platform::PointI pixel);
+  // Deletes site i as a history step.
+  void DeleteSite(int i);
+  // The cells, then the axes over them.
+  void PaintFigure(view::FigurePainter& painter) override;
+  bool PictureFollowsEveryPoint() const override { return true; }
+
  protected:
   void SetupWindow() override;
+  void OnMouseDown(const platform::MouseEvent& e) override;
+  bool OnCommand(int id) override;
 };
 
 }  // namespace special

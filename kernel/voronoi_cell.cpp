@@ -1,0 +1,148 @@
+#include "kernel/voronoi_cell.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kernel {
+
+namespace {
+
+bool SamePlace(const Point2& a, const Point2& b) { return a.x == b.x && a.y == b.y; }
+
+std::vector<Point2> BoxPolygon(const Box2& box) {
+  return {{box.xmin, box.ymin}, {box.xmax, box.ymin}, {box.xmax, box.ymax}, {box.xmin, box.ymax}};
+}
+
+Real FarthestSquare(std::span<const Point2> polygon, const Point2& p) {
+  Real r = 0;
+  for (const Point2& v : polygon) r = std::max(r, (v.x - p.x) * (v.x - p.x) + (v.y - p.y) * (v.y - p.y));
+  return r;
+}
+
+// The sites in a grid of square-ish buckets over their bounding box, about one site a bucket.
+struct SiteGrid {
+  explicit SiteGrid(std::span<const Point2> sites) {
+    if (sites.empty()) return;
+    xmin = xmax = sites[0].x;
+    ymin = ymax = sites[0].y;
+    for (const Point2& s : sites) {
+      xmin = std::min(xmin, s.x);
+      xmax = std::max(xmax, s.x);
+      ymin = std::min(ymin, s.y);
+      ymax = std::max(ymax, s.y);
+    }
+    const Real width = std::max<Real>(xmax - xmin, 1e-300L);
+    const Real height = std::max<Real>(ymax - ymin, 1e-300L);
+    const Real side = std::sqrt(width * height / static_cast<Real>(sites.size()));
+    columns = std::clamp(static_cast<int>(width / std::max(side, 1e-300L)) + 1, 1, 1024);
+    rows = std::clamp(static_cast<int>(height / std::max(side, 1e-300L)) + 1, 1, 1024);
+    bucketWidth = width / columns;
+    bucketHeight = height / rows;
+    first.assign(static_cast<std::size_t>(columns * rows) + 1, 0);
+    for (const Point2& s : sites) ++first[Bucket(s) + 1];
+    for (std::size_t b = 1; b < first.size(); ++b) first[b] += first[b - 1];
+    members.resize(sites.size());
+    std::vector<int> next(first.begin(), first.end() - 1);
+    for (std::size_t i = 0; i < sites.size(); ++i) members[static_cast<std::size_t>(next[Bucket(sites[i])]++)] = i;
+  }
+  int Column(const Point2& s) const { return std::clamp(static_cast<int>((s.x - xmin) / bucketWidth), 0, columns - 1); }
+  int Row(const Point2& s) const { return std::clamp(static_cast<int>((s.y - ymin) / bucketHeight), 0, rows - 1); }
+  std::size_t Bucket(const Point2& s) const { return static_cast<std::size_t>(Row(s) * columns + Column(s)); }
+
+  Real xmin = 0, xmax = 0, ymin = 0, ymax = 0;
+  int columns = 1, rows = 1;
+  Real bucketWidth = 1, bucketHeight = 1;
+  std::vector<int> first;             // bucket b holds members[first[b] .. first[b + 1])
+  std::vector<std::size_t> members;   // site indexes by bucket
+};
+
+}  // namespace
+
+void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out) {
+  out.clear();
+  if (SamePlace(p, q)) {
+    out.assign(polygon.begin(), polygon.end());
+    return;
+  }
+  // A point x is nearer to p when (x - m).d <= 0, with m the midpoint and d = q - p.
+  const Real dx = q.x - p.x, dy = q.y - p.y;
+  const Real mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
+  const std::size_t n = polygon.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Point2& a = polygon[i];
+    const Point2& b = polygon[i + 1 == n ? 0 : i + 1];
+    const Real sa = (a.x - mx) * dx + (a.y - my) * dy;
+    const Real sb = (b.x - mx) * dx + (b.y - my) * dy;
+    if (sa <= 0) out.push_back(a);
+    if ((sa < 0 && sb > 0) || (sa > 0 && sb < 0)) {
+      const Real t = sa / (sa - sb);
+      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+  }
+  if (out.size() < 3) out.clear();
+}
+
+std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, const Box2& box) {
+  if (k >= sites.size()) return {};
+  std::vector<Point2> cell = BoxPolygon(box);
+  std::vector<Point2> cut;
+  const Point2& p = sites[k];
+  for (std::size_t j = 0; j < sites.size() && !cell.empty(); ++j) {
+    if (j == k) continue;
+    if (SamePlace(sites[j], p)) {
+      if (j < k) cell.clear();
+      continue;
+    }
+    ClipToNearerHalf(cell, p, sites[j], cut);
+    cell.swap(cut);
+  }
+  return cell;
+}
+
+std::vector<std::vector<Point2>> VoronoiCells(std::span<const Point2> sites, const Box2& box) {
+  std::vector<std::vector<Point2>> cells(sites.size());
+  const SiteGrid grid(sites);
+  const Real nearest = std::min(grid.bucketWidth, grid.bucketHeight);
+  std::vector<Point2> cell;
+  std::vector<Point2> cut;
+  for (std::size_t k = 0; k < sites.size(); ++k) {
+    const Point2& p = sites[k];
+    cell = BoxPolygon(box);
+    const int column = grid.Column(p);
+    const int row = grid.Row(p);
+    const int rings = std::max({column, row, grid.columns - 1 - column, grid.rows - 1 - row});
+    bool shared = false;
+    for (int r = 0; r <= rings && !cell.empty() && !shared; ++r) {
+      // Sites of ring r + 1 and beyond are at least r buckets away: once that is twice as far as
+      // the cell's farthest corner, their bisectors pass outside the cell.
+      for (int y = row - r; y <= row + r && !shared && !cell.empty(); ++y) {
+        if (y < 0 || y >= grid.rows) continue;
+        const bool edgeRow = y == row - r || y == row + r;
+        for (int x = column - r; x <= column + r; x += edgeRow ? 1 : 2 * r) {
+          if (x >= 0 && x < grid.columns) {
+            const std::size_t b = static_cast<std::size_t>(y * grid.columns + x);
+            for (int m = grid.first[b]; m < grid.first[b + 1]; ++m) {
+              const std::size_t j = grid.members[static_cast<std::size_t>(m)];
+              if (j == k) continue;
+              if (SamePlace(sites[j], p)) {
+                if (j < k) shared = true;
+                continue;
+              }
+              ClipToNearerHalf(cell, p, sites[j], cut);
+              cell.swap(cut);
+              if (cell.empty()) break;
+            }
+          }
+          if (r == 0 || cell.empty()) break;
+        }
+      }
+      const Real reach = static_cast<Real>(r) * nearest;
+      if (!cell.empty() && reach * reach >= 4 * FarthestSquare(cell, p)) break;
+    }
+    if (!shared) cells[k] = std::move(cell);
+    cell.clear();
+  }
+  return cells;
+}
+
+}  // namespace kernel

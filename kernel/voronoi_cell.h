@@ -1,0 +1,26 @@
+#pragma once
+// The cells of a nearest-site (Voronoi) diagram within a box: for each site the points of the box
+// nearer to it than to every other, a convex polygon.
+
+#include <span>
+#include <vector>
+
+#include "kernel/plain_records.h"
+#include "kernel/real.h"
+
+namespace kernel {
+
+// Cuts the convex polygon down to the points at least as near to p as to q (the closed half-plane
+// on p's side of their perpendicular bisector), into `out`. Nothing is cut when p equals q; fewer
+// than three points left give an empty polygon.
+void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out);
+
+// The cell of sites[k] within the box, counter-clockwise: empty when no part of the box is nearer
+// to it, or when an earlier site stands at the same place (that one takes the cell).
+std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, const Box2& box);
+
+// Every site's cell at once, as VoronoiCell gives them; the sites are bucketed so that each cell
+// only meets the sites near it.
+std::vector<std::vector<Point2>> VoronoiCells(std::span<const Point2> sites, const Box2& box);
+
+}  // namespace kernel
