@@ -105,6 +105,8 @@ class TGeomDWin : public TGeomC2Win {
   // Whether the whole picture changes when any point moves (so a drag keeps no still layer),
   // though only the steps downstream of the dragged points run again.
   virtual bool PictureFollowsEveryPoint() const { return false; }
+  // Whether free point i may not be dragged to q: outside the plane's model here.
+  virtual bool RefusesDragTo(const kernel::Point2& q, int /*i*/) const { return IsOutsideDomain(q); }
   // A bound point moved along its object to the place nearest Q; false when it stays.
   bool DragPointOnLine(int i, int line, const kernel::Point2& q, bool moved);
   bool DragPointOnCircle(int i, int circle, const kernel::Point2& q, bool moved);

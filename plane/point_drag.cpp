@@ -272,7 +272,7 @@ void TGeomDWin::DragVertices(PointI pixel) {
 
   auto move = [&](PointI at, bool movedMouse) -> DragEffect {
     const Point2 q = WorldOf(at);
-    const bool inside = !IsOutsideDomain(q);
+    const bool inside = !RefusesDragTo(q, i);
     const Point2 d = q - t.xy[i];
     if (onPolygon) return DragPointOnPolygon(i, faceLink, q, movedMouse) ? DragEffect::kReplay : DragEffect::kNone;
     if (lineLink >= 0 && lineLink < kHypercycleLinks) {

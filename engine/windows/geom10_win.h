@@ -133,6 +133,8 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // The panel of slider k (0 to 6), made on first use and shown; each existing panel sets its
   // scroll bar up again after a calibration.
   void ShowSliderDialog(int k);
+  // The panel of slider k, made when it is first shown: the full panel here.
+  virtual std::unique_ptr<TSlideDlg> MakeSliderDialog(int k);
   TSlideDlg* sliderDialog(int k) { return k >= 0 && k < kSliderCount ? sliderDialogs_[static_cast<std::size_t>(k)].get() : nullptr; }
   void SetupSliderDialogs();
   // The intersection dialog, null until first used.

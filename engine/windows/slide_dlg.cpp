@@ -24,8 +24,8 @@ std::string Trimmed(std::string text) {
 
 }  // namespace
 
-TSlideDlg::TSlideDlg(TGeomWin* window, int slider)
-    : TDlg(window, "NEWPARAM"), window_(window), slider_(std::clamp(slider, 0, kSliderCount - 1)) {
+TSlideDlg::TSlideDlg(TGeomWin* window, int slider, std::string_view templateName)
+    : TDlg(window, templateName), window_(window), slider_(std::clamp(slider, 0, kSliderCount - 1)) {
   startValue_ = Slider().value;
 }
 

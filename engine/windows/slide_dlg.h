@@ -7,6 +7,7 @@
 // point. Every change replays the figure, so everything that depends on the slider follows.
 
 #include <string>
+#include <string_view>
 
 #include "engine/expr_compiler.h"
 #include "shell/dlg.h"
@@ -34,7 +35,8 @@ inline constexpr char kSliderSymbols[] = "#$@&%?t";
 
 class TSlideDlg : public shell::TDlg {
  public:
-  TSlideDlg(TGeomWin* window, int slider);
+  // templateName: the full panel, or a short form with fewer of its controls.
+  TSlideDlg(TGeomWin* window, int slider, std::string_view templateName = "NEWPARAM");
 
   int slider() const { return slider_; }
   // The scroll bar's range, page and position from the window's settings and the slider.

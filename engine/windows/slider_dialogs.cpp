@@ -7,10 +7,12 @@ namespace engine {
 void TGeom10Win::ShowSliderDialog(int k) {
   if (k < 0 || k >= kSliderCount) return;
   auto& dialog = sliderDialogs_[static_cast<std::size_t>(k)];
-  if (!dialog) dialog = std::make_unique<TSlideDlg>(this, k);
+  if (!dialog) dialog = MakeSliderDialog(k);
   dialog->Show();
   dialog->closed = 0;
 }
+
+std::unique_ptr<TSlideDlg> TGeom10Win::MakeSliderDialog(int k) { return std::make_unique<TSlideDlg>(this, k); }
 
 void TGeom10Win::SetupSliderDialogs() {
   for (auto& dialog : sliderDialogs_)
