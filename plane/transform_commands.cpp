@@ -8,6 +8,7 @@
 #include "engine/step_engine.h"
 #include "engine/windows/do_undo_dlg.h"
 #include "kernel/fill_trace_records.h"
+#include "kernel/vector2.h"
 #include "plane/geom11_win.h"
 #include "platform/modal_responder.h"
 #include "shell/generic_dialogs.h"
@@ -20,13 +21,20 @@ constexpr int kCmdRotate = 752;
 constexpr int kCmdMirror = 753;
 constexpr int kCmdDilate = 754;
 constexpr int kCmdLastRepeat = 352;
+constexpr int kCmdTranslate = 751;
+constexpr int kCmdGlideReflect = 756;
+constexpr int kCmdInvert = 802;
 
 constexpr int kKindTranslate = 145;
 constexpr int kKindRotateDilate = 146;
 constexpr int kKindReflect = 147;
+constexpr int kKindInvert = 148;
 constexpr int kKindGlideReflect = 150;
 constexpr int kReflectAction = 16;
 constexpr int kTransformTextLimit = 40;
+constexpr int kMsgCoincidentPoints = 127;
+// A vertex this close to the centre of inversion has no image.
+constexpr kernel::Real kCentreTolerance = static_cast<kernel::Real>(1e-13);
 
 // A polygon fill lists at most this many vertices.
 constexpr int kPolygonFillVertices = 100;
@@ -75,6 +83,9 @@ bool TGeom11Win::TransformCommand(int id) {
     case kCmdDilate: Dilate(); return true;
     case kCmdMirror: Mirror(); return true;
     case kCmdLastRepeat: LastRepeat(); return true;
+    case kCmdTranslate: Translate(); return true;
+    case kCmdGlideReflect: GlideReflect(); return true;
+    case kCmdInvert: Invert(); return true;
     default: return false;
   }
 }
@@ -155,6 +166,137 @@ int TGeom11Win::DoReflect(std::string& line, std::string& objects) {
   const int result = RunNewStep();
   if (result > 0) return result;
   FinishTransform(kKindReflect, false);
+  return 0;
+}
+
+void TGeom11Win::Translate() {
+  const engine::FigureTables& t = tables();
+  std::string objects = DefaultObjects(t);
+  // With no point at all there is nothing to move.
+  if (objects.empty()) return;
+  std::string multiple = "1.0";
+  std::string vector;
+  if (!t.ListPointNames(vector, 2)) vector = "[2,-1]";
+  const bool hyperbolic = model().Hyperbolic;
+  int answer = 0;
+  if (hyperbolic) {
+    shell::TGenDlg dialog(this, "TRANSLATE", kTransformTextLimit, &objects, &vector);
+    answer = dialog.Execute();
+  } else {
+    shell::TGenDlg dialog(this, "VECBOX", kTransformTextLimit, &multiple, &vector, &objects);
+    answer = dialog.Execute();
+  }
+  if (answer != platform::IDOK) return;
+  if (const int code = TranslateStep(multiple, vector, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::TranslateStep(const std::string& multiple, std::string vector, std::string objects) {
+  const bool typed = !model().Hyperbolic && !vector.empty() && vector.front() == '[';
+  std::vector<std::uint16_t> found(3, kernel::kNoOperand);
+  std::string components;
+  if (typed) {
+    const std::size_t close = vector.find(']');
+    if (close == std::string::npos) return engine::kMsgCouldNotFind;
+    components = vector.substr(1, close - 1);
+  } else {
+    UpperCase(vector);
+    if (ExistingPoints(tables(), vector, found, 3) != 2) return engine::kMsgCouldNotFind;
+  }
+  UpperCase(objects);
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindTranslate));
+  step.operands[0] = typed ? kernel::kNoOperand : found[0];
+  step.operands[1] = typed ? kernel::kNoOperand : found[1];
+  step.operands[2] = typed ? 1 : kernel::kNoOperand;
+  step.operands[39] = SaveLabelsOperand(history());
+  step.text[0] = multiple;
+  step.text[1] = objects;
+  step.text[2] = components;
+  if (const int result = RunNewStep(); result > 0) return result;
+  FinishTransform(kKindTranslate, true);
+  return 0;
+}
+
+void TGeom11Win::GlideReflect() {
+  const engine::FigureTables& t = tables();
+  std::string axis;
+  if (!t.ListPointNames(axis, 2)) return;
+  std::string objects = DefaultObjects(t);
+  std::string multiple = "1.0";
+  int answer = 0;
+  if (model().Hyperbolic) {
+    shell::TGenDlg dialog(this, "HGLIDER", kTransformTextLimit, &objects, &axis);
+    answer = dialog.Execute();
+  } else {
+    shell::TGenDlg dialog(this, "GLIDER", kTransformTextLimit, &multiple, &axis, &objects);
+    answer = dialog.Execute();
+  }
+  if (answer != platform::IDOK) return;
+  if (const int code = GlideReflectStep(multiple, axis, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::GlideReflectStep(const std::string& multiple, std::string axis, std::string objects) {
+  std::vector<std::uint16_t> found;
+  UpperCase(axis);
+  if (ExistingPoints(tables(), axis, found, 3) != 2) return engine::kMsgCouldNotFind;
+  UpperCase(objects);
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindGlideReflect));
+  step.operands[0] = found[0];
+  step.operands[1] = found[1];
+  step.operands[39] = SaveLabelsOperand(history());
+  step.text[0] = multiple;
+  step.text[1] = objects;
+  if (const int result = RunNewStep(); result > 0) return result;
+  FinishTransform(kKindGlideReflect, true);
+  return 0;
+}
+
+std::string TGeom11Win::SuggestCircleInput() const {
+  const engine::FigureTables& t = tables();
+  std::string text;
+  for (int c = 0; c <= t.last_circle; ++c) {
+    const kernel::CircleRecord& circle = t.circles[static_cast<std::size_t>(c)];
+    if (!circle.exists || circle.count < 1 || !t.PointExists(circle.centre) || !t.PointExists(circle.points[0])) {
+      continue;
+    }
+    t.AppendPointName(text, circle.centre);
+    t.AppendPointName(text, circle.points[0]);
+    return text;
+  }
+  if (!t.ListPointNames(text, 2)) text.clear();
+  return text;
+}
+
+void TGeom11Win::Invert() {
+  std::string circle = SuggestCircleInput();
+  if (circle.empty()) return;
+  std::string objects = DefaultObjects(tables());
+  shell::TGenDlg dialog(this, "INVBOX", kTransformTextLimit, &objects, &circle);
+  if (dialog.Execute() != platform::IDOK) return;
+  if (const int code = InvertStep(circle, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::InvertStep(std::string circle, std::string objects) {
+  engine::FigureTables& t = tables();
+  std::vector<std::uint16_t> found;
+  UpperCase(circle);
+  if (ExistingPoints(t, circle, found, 3) != 2) return engine::kMsgCouldNotFind;
+  const int centre = found[0];
+  UpperCase(objects);
+  // A vertex at the centre would go to infinity.
+  t.SelectPoints(objects);
+  for (int i = 0; i <= t.last_point; ++i) {
+    if (i == centre || t.selected[static_cast<std::size_t>(i)] == 0 || !t.PointExists(i)) continue;
+    if (kernel::Dist2(t.xy[static_cast<std::size_t>(i)], t.xy[static_cast<std::size_t>(centre)]) <= kCentreTolerance) {
+      return kMsgCoincidentPoints;
+    }
+  }
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindInvert));
+  step.operands[0] = found[0];
+  step.operands[1] = found[1];
+  step.operands[39] = SaveLabelsOperand(history());
+  step.text[1] = objects;
+  if (const int result = RunNewStep(); result > 0) return result;
+  FinishTransform(kKindInvert, true);
   return 0;
 }
 
