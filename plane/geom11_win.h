@@ -303,6 +303,11 @@ class TGeom11Win : public engine::TGeom10Win {
   // After a transformation command's step was committed: its undo mark, the fill images, the view;
   // with activate the window comes to the front (the mirror dialog stays in front instead).
   void FinishTransform(int kind, bool activate);
+  // Runs a transformation step of the kind with operands 0 to 2, the three texts (the points of
+  // text 2 upper-cased) and operand 39 by Save labels; when committed, FinishTransform. 0, or the
+  // executor's message number.
+  int RunTransformStep(int kind, std::array<std::uint16_t, 3> operands, std::array<std::string, 3> texts,
+                       bool activate);
   bool TransformCommand(int id);
   bool HistoryCommand(int id);
   // Undo and Redo are offered while there is a step to take back or to restore; true for them.

@@ -1,6 +1,7 @@
 // The commands of the Transf menu that rotate, dilate and reflect the chosen points, repeat the
 // last transformation on its images, and the fills the images of filled shapes receive.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -62,6 +63,19 @@ std::string DefaultObjects(const engine::FigureTables& t) {
 int ExistingPoints(const engine::FigureTables& t, std::string text, std::vector<std::uint16_t>& out, int n) {
   out.assign(static_cast<std::size_t>(n) + 1, 0);
   return t.ParseExistingPoints(text, out, n);
+}
+
+// The dialog of a translation or glide reflection: in the Euclidean plane the multiple, the vector
+// (or axis) and the points; in the hyperbolic plane the points and the axis. True after OK.
+bool AskMultipleVectorObjects(platform::FrameWindow* owner, bool hyperbolic, const char* euclideanResource,
+                              const char* hyperbolicResource, std::string& multiple, std::string& vector,
+                              std::string& objects) {
+  if (hyperbolic) {
+    shell::TGenDlg dialog(owner, hyperbolicResource, kTransformTextLimit, &objects, &vector);
+    return dialog.Execute() == platform::IDOK;
+  }
+  shell::TGenDlg dialog(owner, euclideanResource, kTransformTextLimit, &multiple, &vector, &objects);
+  return dialog.Execute() == platform::IDOK;
 }
 
 // The number of vertices a fill of the mode defines by its points; 0 for the polygon and the
@@ -157,16 +171,7 @@ void TGeom11Win::Mirror() {
 int TGeom11Win::DoReflect(std::string& line, std::string& objects) {
   std::vector<std::uint16_t> found;
   if (ExistingPoints(tables(), line, found, 3) != 2) return engine::kMsgCouldNotFind;
-  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindReflect));
-  step.operands[0] = found[0];
-  step.operands[1] = found[1];
-  step.operands[39] = SaveLabelsOperand(history());
-  UpperCase(objects);
-  step.text[1] = objects;
-  const int result = RunNewStep();
-  if (result > 0) return result;
-  FinishTransform(kKindReflect, false);
-  return 0;
+  return RunTransformStep(kKindReflect, {found[0], found[1], kernel::kNoOperand}, {"", objects, ""}, false);
 }
 
 void TGeom11Win::Translate() {
@@ -177,16 +182,7 @@ void TGeom11Win::Translate() {
   std::string multiple = "1.0";
   std::string vector;
   if (!t.ListPointNames(vector, 2)) vector = "[2,-1]";
-  const bool hyperbolic = model().Hyperbolic;
-  int answer = 0;
-  if (hyperbolic) {
-    shell::TGenDlg dialog(this, "TRANSLATE", kTransformTextLimit, &objects, &vector);
-    answer = dialog.Execute();
-  } else {
-    shell::TGenDlg dialog(this, "VECBOX", kTransformTextLimit, &multiple, &vector, &objects);
-    answer = dialog.Execute();
-  }
-  if (answer != platform::IDOK) return;
+  if (!AskMultipleVectorObjects(this, model().Hyperbolic, "VECBOX", "TRANSLATE", multiple, vector, objects)) return;
   if (const int code = TranslateStep(multiple, vector, objects); code > 0) Msg(code);
 }
 
@@ -202,17 +198,19 @@ int TGeom11Win::TranslateStep(const std::string& multiple, std::string vector, s
     UpperCase(vector);
     if (ExistingPoints(tables(), vector, found, 3) != 2) return engine::kMsgCouldNotFind;
   }
-  UpperCase(objects);
-  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindTranslate));
-  step.operands[0] = typed ? kernel::kNoOperand : found[0];
-  step.operands[1] = typed ? kernel::kNoOperand : found[1];
-  step.operands[2] = typed ? 1 : kernel::kNoOperand;
+  return RunTransformStep(kKindTranslate, {found[0], found[1], static_cast<std::uint16_t>(typed ? 1 : kernel::kNoOperand)},
+                          {multiple, objects, components}, true);
+}
+
+int TGeom11Win::RunTransformStep(int kind, std::array<std::uint16_t, 3> operands, std::array<std::string, 3> texts,
+                                 bool activate) {
+  UpperCase(texts[1]);
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kind));
+  for (std::size_t k = 0; k < operands.size(); ++k) step.operands[k] = operands[k];
   step.operands[39] = SaveLabelsOperand(history());
-  step.text[0] = multiple;
-  step.text[1] = objects;
-  step.text[2] = components;
+  for (std::size_t k = 0; k < texts.size(); ++k) step.text[k] = texts[k];
   if (const int result = RunNewStep(); result > 0) return result;
-  FinishTransform(kKindTranslate, true);
+  FinishTransform(kind, activate);
   return 0;
 }
 
@@ -222,15 +220,7 @@ void TGeom11Win::GlideReflect() {
   if (!t.ListPointNames(axis, 2)) return;
   std::string objects = DefaultObjects(t);
   std::string multiple = "1.0";
-  int answer = 0;
-  if (model().Hyperbolic) {
-    shell::TGenDlg dialog(this, "HGLIDER", kTransformTextLimit, &objects, &axis);
-    answer = dialog.Execute();
-  } else {
-    shell::TGenDlg dialog(this, "GLIDER", kTransformTextLimit, &multiple, &axis, &objects);
-    answer = dialog.Execute();
-  }
-  if (answer != platform::IDOK) return;
+  if (!AskMultipleVectorObjects(this, model().Hyperbolic, "GLIDER", "HGLIDER", multiple, axis, objects)) return;
   if (const int code = GlideReflectStep(multiple, axis, objects); code > 0) Msg(code);
 }
 
@@ -238,16 +228,7 @@ int TGeom11Win::GlideReflectStep(const std::string& multiple, std::string axis, 
   std::vector<std::uint16_t> found;
   UpperCase(axis);
   if (ExistingPoints(tables(), axis, found, 3) != 2) return engine::kMsgCouldNotFind;
-  UpperCase(objects);
-  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindGlideReflect));
-  step.operands[0] = found[0];
-  step.operands[1] = found[1];
-  step.operands[39] = SaveLabelsOperand(history());
-  step.text[0] = multiple;
-  step.text[1] = objects;
-  if (const int result = RunNewStep(); result > 0) return result;
-  FinishTransform(kKindGlideReflect, true);
-  return 0;
+  return RunTransformStep(kKindGlideReflect, {found[0], found[1], kernel::kNoOperand}, {multiple, objects, ""}, true);
 }
 
 std::string TGeom11Win::SuggestCircleInput() const {
@@ -290,14 +271,7 @@ int TGeom11Win::InvertStep(std::string circle, std::string objects) {
       return kMsgCoincidentPoints;
     }
   }
-  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindInvert));
-  step.operands[0] = found[0];
-  step.operands[1] = found[1];
-  step.operands[39] = SaveLabelsOperand(history());
-  step.text[1] = objects;
-  if (const int result = RunNewStep(); result > 0) return result;
-  FinishTransform(kKindInvert, true);
-  return 0;
+  return RunTransformStep(kKindInvert, {found[0], found[1], kernel::kNoOperand}, {"", objects, ""}, true);
 }
 
 void TGeom11Win::LastRepeat() {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/windows/do_undo_dlg.h"
+#include "plane/object_dialogs.h"
 #include "kernel/real.h"
 #include "kernel/vector2.h"
 #include "platform/scripted_responder.h"
@@ -315,6 +316,42 @@ TEST_F(TransformUnitCommands, AStepOfAKindWithoutPlaneExecutorFails) {
   EXPECT_EQ(w.tables().last_point, c);
   EXPECT_EQ(w.Step(144, {}), 0);
   EXPECT_FALSE(w.tables().lines[0].exists);
+}
+
+// One attribute step holds at most 36 objects after its 4 leading operands: the line dialog keeps
+// the first 36 lines a long list names, the circle dialog refuses a larger selection.
+TEST_F(TransformUnitCommands, AttributeStepsHoldWhatFitsTheirOperands) {
+  PlaneWindow w(0);
+  w.FreePoint(0, 0);
+  w.FreePoint(1, 0);
+  w.FreePoint(0, 1);
+  ASSERT_EQ(w.SegmentsLinesRays(111, "ABCA"), 0);
+  ASSERT_TRUE(w.DispatchCommand(784));
+  plane::TLineAttrDlg* lines = w.lineAttributeStepDialog();
+  ASSERT_NE(lines, nullptr);
+  std::string chain;
+  while (chain.size() < 40) chain += "ABC";
+  lines->SetItemText(plane::kAttrLines, chain.substr(0, 40));
+  lines->SetItemText(plane::kAttrThickness, "2");
+  lines->PressButton(plane::kStepDlgAction);
+  ASSERT_EQ(w.history().steps.back().kind, 160);
+  EXPECT_EQ(w.history().steps.back().operands[0], 36);
+
+  for (int k = 0; k < 37; ++k) {
+    const int c = w.FreePoint(3 * k, 5);
+    const int p = w.FreePoint(3 * k + 1, 5);
+    ASSERT_EQ(w.Step(91, {c, p}), 0);
+  }
+  ASSERT_TRUE(w.DispatchCommand(786));
+  plane::TCircAttrDlg* circles = w.circleAttributeDialog();
+  ASSERT_NE(circles, nullptr);
+  for (int k = 0; k < 37; ++k) circles->ListSetSelected(plane::kAttrCircles, k, true);
+  const std::size_t steps = w.history().steps.size();
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  circles->PressButton(plane::kStepDlgAction);
+  EXPECT_EQ(script.Messages(), (std::vector<std::string>{"out of bounds"}));
+  EXPECT_EQ(w.history().steps.size(), steps);
 }
 
 }  // namespace
