@@ -21,8 +21,10 @@ int DefaultOperation(StepEngine* engine, int kind, std::string* out) {
 
 }  // namespace
 
+int StepExecutors::Unexecuted(int kind, std::string* out) { return DefaultOperation(engine_, kind, out); }
+
 #define KV_DEFINE_DEFAULT(kind, name) \
-  int StepExecutors::name(std::string* out) { return DefaultOperation(engine_, kind, out); }
+  int StepExecutors::name(std::string* out) { return Unexecuted(kind, out); }
 KV_WINDOW_STEP_OPERATIONS(KV_DEFINE_DEFAULT)
 #undef KV_DEFINE_DEFAULT
 

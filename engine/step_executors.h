@@ -26,6 +26,11 @@ class StepExecutors {
   KV_WINDOW_STEP_OPERATIONS(KV_DECLARE_STEP_OPERATION)
 #undef KV_DECLARE_STEP_OPERATION
 
+  // Runs a kind whose operation the window does not fill. Here the step layer's own meaning of the
+  // kind (deleting all lines, the chain and ring of circles), else nothing and 0; a window that
+  // knows every kind it can run fails the others through the step contract.
+  virtual int Unexecuted(int kind, std::string* out);
+
   // Builds a polyhedron of the library by its solid code (the plane windows leave it empty).
   virtual int DoLibraryPolyhedron(int /*code*/, std::string* /*out*/) { return 0; }
 

@@ -54,7 +54,8 @@ void TGeom11Win::ClearFigure() {
 }
 
 void TGeom11Win::HideToolDialogs() {
-  for (shell::TDlg* dialog : {static_cast<shell::TDlg*>(mirrorDialog_.get()), static_cast<shell::TDlg*>(intersectionDialog())}) {
+  for (shell::TDlg* dialog : {static_cast<shell::TDlg*>(mirrorDialog_.get()), static_cast<shell::TDlg*>(intersectionDialog()),
+                              static_cast<shell::TDlg*>(attachRegularDialog_.get())}) {
     if (dialog != nullptr) dialog->Hide();
   }
 }

@@ -94,6 +94,25 @@ class TGeom11Win : public engine::TGeom10Win {
   // Edit > Randomize: runs the history again as new, so every random figure draws new vertices.
   void Randomize();
 
+  // --- Units and Circle commands with a dialog (unit_dialog_commands.cpp) ----------------------
+  // Units > Polygon > Parallelogram, Kite, Isosceles trapezoid: side, angle, side in a dialog.
+  void AskSideAngleSide(int command);
+  // The quadrilateral of the kind (56, 58 or 63) from the typed side, angle and side; 0 or the
+  // message number (not shown).
+  int SideAngleSideQuadrilateral(int kind, const std::array<std::string, 3>& texts);
+  // Units > Polygon > Attach > Regular: the modeless dialog (number of sides, chain of points).
+  void ShowAttachRegularDialog();
+  engine::TDoUndoDlg* attachRegularDialog() const { return attachRegularDialog_.get(); }
+  // A regular polygon of the typed number of sides on each segment of the chain, one step each;
+  // 0 or the message of the first step refused.
+  int DoAttachRegular(std::string& sides, std::string& chain) override;
+  // Circle > Apollonian: the points P with PA:PB the typed ratio; 0 or the message number.
+  void AskApollonianCircle();
+  int ApollonianStep(const std::string& a, const std::string& b, const std::string& ratio);
+  // Circle > Tangent circles: three touching circles centred at the three typed points.
+  void AskTangentCircles();
+  int TangentCirclesStep(const std::string& centres);
+
   // --- Animation, measurement, graph and macro commands (anim_meas_commands.cpp) ----------------
   // The entry the measurements dialog selects first (-1: none).
   int measurementIndex = -1;
@@ -174,6 +193,21 @@ class TGeom11Win : public engine::TGeom10Win {
   virtual void Mirror();
   int DoReflect(std::string& line, std::string& objects) override;
   engine::TDoUndoDlg* mirrorDialog() { return mirrorDialog_.get(); }
+  // Transf > Translate: the vector as two points or typed "[x,y]" (Euclidean), or the axis
+  // (hyperbolic), and the points to move.
+  virtual void Translate();
+  // Transf > Glide-reflect: a translation along the line AB (times a factor in the Euclidean
+  // plane), then the reflection in that line.
+  virtual void GlideReflect();
+  // Transf > Invert: the inversion in the circle given by its centre and a point on it.
+  virtual void Invert();
+  // The steps of these commands from the dialogs' texts: 0, or the message number (not shown).
+  int TranslateStep(const std::string& multiple, std::string vector, std::string objects);
+  int GlideReflectStep(const std::string& multiple, std::string axis, std::string objects);
+  int InvertStep(std::string circle, std::string objects);
+  // The circle a dialog offers: the centre and a point of the first circle, else the first two
+  // points; empty when there are fewer.
+  std::string SuggestCircleInput() const;
   // Transf > Last repeat: a last translation, rotation or glide reflection again on its images.
   virtual void LastRepeat();
   // Copies every fill whose points the last transformation moved onto their images.
@@ -260,11 +294,20 @@ class TGeom11Win : public engine::TGeom10Win {
   Dialog* ShowStepDialog(std::unique_ptr<Dialog>& dialog, Args... args);
 
   std::unique_ptr<engine::TDoUndoDlg> mirrorDialog_;
+  std::unique_ptr<engine::TDoUndoDlg> attachRegularDialog_;
+  // The commands of unit_dialog_commands.cpp; false for any other id.
+  bool UnitDialogCommand(int id);
+  bool EnableUnitDialogCommand(platform::CommandState& state);
   shell::TPageWin* historyWindow_ = nullptr;  // a child window, made on first use
   void PopCurveList(int k);
   // After a transformation command's step was committed: its undo mark, the fill images, the view;
   // with activate the window comes to the front (the mirror dialog stays in front instead).
   void FinishTransform(int kind, bool activate);
+  // Runs a transformation step of the kind with operands 0 to 2, the three texts (the points of
+  // text 2 upper-cased) and operand 39 by Save labels; when committed, FinishTransform. 0, or the
+  // executor's message number.
+  int RunTransformStep(int kind, std::array<std::uint16_t, 3> operands, std::array<std::string, 3> texts,
+                       bool activate);
   bool TransformCommand(int id);
   bool HistoryCommand(int id);
   // Undo and Redo are offered while there is a step to take back or to restore; true for them.

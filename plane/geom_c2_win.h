@@ -18,6 +18,11 @@ class TGeomC2Win : public TGeomC1Win {
  public:
   TGeomC2Win(platform::FrameWindow* parent, std::string_view title);
 
+  // A kind the plane windows cannot run (a kind of another window, or one read from a damaged
+  // file): the step fails with 1 and leaves the placeholders of what it would have made
+  // (unexecuted_steps.cpp). The step layer's own kinds run as there.
+  int Unexecuted(int kind, std::string* out) override;
+
   // Kind 121: a free point, at the position waiting in the entry after the last point, named by
   // the label in operand 0 (point_executors.cpp).
   int DoMovablePoint(std::string* out) override;

@@ -21,6 +21,12 @@ using kernel::Real;
 // Below this |d^2 - R^2| a circle counts as passing through the centre of inversion.
 constexpr Real kThroughCentreTolerance = static_cast<Real>(1e-12);
 
+// The pen an image takes: the given one, else its source's.
+template <class Record>
+const kernel::LinePen& PenOf(const Record& source, const kernel::LinePen* given) {
+  return given != nullptr ? *given : source.pen;
+}
+
 Point2 Inverted(const Point2& centre, Real power, Point2 p) {
   kernel::InvertInCircle2(centre, power, p);
   return p;
@@ -58,7 +64,8 @@ Real ArcAvoiding(const Point2& centre, const Point2& first, const Point2& last, 
 
 }  // namespace
 
-void InvertLines(engine::StepEngine& e, int o, Real power, const TransformImages& images, int lastLineBefore) {
+void InvertLines(engine::StepEngine& e, int o, Real power, const TransformImages& images, int lastLineBefore,
+                 const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
   const Point2 po = t.xy[o];
   for (int l = 0; l <= lastLineBefore && t.last_line < engine::kLastLineLimit; ++l) {
@@ -88,7 +95,7 @@ void InvertLines(engine::StepEngine& e, int o, Real power, const TransformImages
         // The part of the ray next to O goes out to infinity; the far part comes in towards O.
         const bool beyondFar = true;
         const bool towardO = beforeO ? source.extends_second != 0 : source.extends_first != 0;
-        if (!NewLine(e, listed, beforeO ? beyondFar : towardO, beforeO ? towardO : beyondFar, source.pen)) return;
+        if (!NewLine(e, listed, beforeO ? beyondFar : towardO, beforeO ? towardO : beyondFar, PenOf(source, pen))) return;
       }
       continue;
     }
@@ -101,7 +108,7 @@ void InvertLines(engine::StepEngine& e, int o, Real power, const TransformImages
     Point2 centre;
     if (!kernel::Circumcenter2(po, t.xy[listed.front()], t.xy[listed.back()], centre)) {
       // The line passes through O without listing it: it is its own image.
-      if (!NewLine(e, listed, source.extends_second != 0, source.extends_first != 0, source.pen)) return;
+      if (!NewLine(e, listed, source.extends_second != 0, source.extends_first != 0, PenOf(source, pen))) return;
       continue;
     }
     if (t.last_circle >= engine::kLastCircleLimit) continue;
@@ -114,19 +121,20 @@ void InvertLines(engine::StepEngine& e, int o, Real power, const TransformImages
     if (segment && endsImaged) {
       const int first = images.image_of[source.points.entries[0]];
       const int last = images.image_of[source.points.entries[count - 1]];
-      made = AddCircleRecord(e, c, first, ArcAvoiding(centre, t.xy[first], t.xy[last], po), last, source.pen);
+      made = AddCircleRecord(e, c, first, ArcAvoiding(centre, t.xy[first], t.xy[last], po), last, PenOf(source, pen));
       for (const int p : listed) {
         if (p != first && p != last) kernel::CircleAppendPoint(t.circles[made], static_cast<std::uint16_t>(p));
       }
     } else {
-      made = AddCircleRecord(e, c, o, 360, -1, source.pen);
+      made = AddCircleRecord(e, c, o, 360, -1, PenOf(source, pen));
       for (const int p : listed) kernel::CircleAppendPoint(t.circles[made], static_cast<std::uint16_t>(p));
     }
     t.circle_radius[made] = kernel::Dist2(centre, po);
   }
 }
 
-void InvertCircles(engine::StepEngine& e, int o, Real power, const TransformImages& images, int lastCircleBefore) {
+void InvertCircles(engine::StepEngine& e, int o, Real power, const TransformImages& images, int lastCircleBefore,
+                   const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
   const Point2 po = t.xy[o];
   for (int c = 0; c <= lastCircleBefore; ++c) {
@@ -161,7 +169,7 @@ void InvertCircles(engine::StepEngine& e, int o, Real power, const TransformImag
         listed.push_back(extra);
       }
       const bool full = source.full_circle != 0;
-      if (!NewLine(e, listed, full, full, source.pen)) return;
+      if (!NewLine(e, listed, full, full, PenOf(source, pen))) return;
       continue;
     }
     if (t.last_circle >= engine::kLastCircleLimit) return;
@@ -172,7 +180,7 @@ void InvertCircles(engine::StepEngine& e, int o, Real power, const TransformImag
     }
     // Inversion turns the plane over: an arc runs the other way from the image of its start.
     const Real angle = source.full_circle ? source.arc_angle : -source.arc_angle;
-    const int made = AddCircleRecord(e, centre, listed[0], angle, -1, source.pen);
+    const int made = AddCircleRecord(e, centre, listed[0], angle, -1, PenOf(source, pen));
     for (std::size_t k = 1; k < listed.size(); ++k) {
       kernel::CircleAppendPoint(t.circles[made], static_cast<std::uint16_t>(listed[k]));
     }

@@ -64,8 +64,11 @@ std::int16_t Op(int value) { return static_cast<std::int16_t>(value); }
 
 }  // namespace
 
-// The mirror dialog goes first: it refers to the window while it closes.
-TGeom11Win::~TGeom11Win() { mirrorDialog_.reset(); }
+// The mirror and attach dialogs go first: they refer to the window while they close.
+TGeom11Win::~TGeom11Win() {
+  mirrorDialog_.reset();
+  attachRegularDialog_.reset();
+}
 
 template <class Dialog, class... Args>
 Dialog* TGeom11Win::ShowStepDialog(std::unique_ptr<Dialog>& dialog, Args... args) {

@@ -12,15 +12,11 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Edit
     846, 849, 971,
     // Units
-    708, 710, 883, 808, 809,
+    809,
     // Point
     891, 818, 730,
     // Line
     772, 773, 774, 665, 801,
-    // Circle
-    768, 1134,
-    // Transf
-    751, 756, 802,
     // Btns
     727, 843, 914,
     // View, Other

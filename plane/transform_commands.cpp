@@ -1,6 +1,7 @@
 // The commands of the Transf menu that rotate, dilate and reflect the chosen points, repeat the
 // last transformation on its images, and the fills the images of filled shapes receive.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "engine/step_engine.h"
 #include "engine/windows/do_undo_dlg.h"
 #include "kernel/fill_trace_records.h"
+#include "kernel/vector2.h"
 #include "plane/geom11_win.h"
 #include "platform/modal_responder.h"
 #include "shell/generic_dialogs.h"
@@ -20,13 +22,20 @@ constexpr int kCmdRotate = 752;
 constexpr int kCmdMirror = 753;
 constexpr int kCmdDilate = 754;
 constexpr int kCmdLastRepeat = 352;
+constexpr int kCmdTranslate = 751;
+constexpr int kCmdGlideReflect = 756;
+constexpr int kCmdInvert = 802;
 
 constexpr int kKindTranslate = 145;
 constexpr int kKindRotateDilate = 146;
 constexpr int kKindReflect = 147;
+constexpr int kKindInvert = 148;
 constexpr int kKindGlideReflect = 150;
 constexpr int kReflectAction = 16;
 constexpr int kTransformTextLimit = 40;
+constexpr int kMsgCoincidentPoints = 127;
+// A vertex this close to the centre of inversion has no image.
+constexpr kernel::Real kCentreTolerance = static_cast<kernel::Real>(1e-13);
 
 // A polygon fill lists at most this many vertices.
 constexpr int kPolygonFillVertices = 100;
@@ -56,6 +65,19 @@ int ExistingPoints(const engine::FigureTables& t, std::string text, std::vector<
   return t.ParseExistingPoints(text, out, n);
 }
 
+// The dialog of a translation or glide reflection: in the Euclidean plane the multiple, the vector
+// (or axis) and the points; in the hyperbolic plane the points and the axis. True after OK.
+bool AskMultipleVectorObjects(platform::FrameWindow* owner, bool hyperbolic, const char* euclideanResource,
+                              const char* hyperbolicResource, std::string& multiple, std::string& vector,
+                              std::string& objects) {
+  if (hyperbolic) {
+    shell::TGenDlg dialog(owner, hyperbolicResource, kTransformTextLimit, &objects, &vector);
+    return dialog.Execute() == platform::IDOK;
+  }
+  shell::TGenDlg dialog(owner, euclideanResource, kTransformTextLimit, &multiple, &vector, &objects);
+  return dialog.Execute() == platform::IDOK;
+}
+
 // The number of vertices a fill of the mode defines by its points; 0 for the polygon and the
 // circle fills (their own rules) and for modes without points.
 int FixedVertexCount(std::uint16_t mode) {
@@ -75,6 +97,9 @@ bool TGeom11Win::TransformCommand(int id) {
     case kCmdDilate: Dilate(); return true;
     case kCmdMirror: Mirror(); return true;
     case kCmdLastRepeat: LastRepeat(); return true;
+    case kCmdTranslate: Translate(); return true;
+    case kCmdGlideReflect: GlideReflect(); return true;
+    case kCmdInvert: Invert(); return true;
     default: return false;
   }
 }
@@ -146,16 +171,107 @@ void TGeom11Win::Mirror() {
 int TGeom11Win::DoReflect(std::string& line, std::string& objects) {
   std::vector<std::uint16_t> found;
   if (ExistingPoints(tables(), line, found, 3) != 2) return engine::kMsgCouldNotFind;
-  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kKindReflect));
-  step.operands[0] = found[0];
-  step.operands[1] = found[1];
+  return RunTransformStep(kKindReflect, {found[0], found[1], kernel::kNoOperand}, {"", objects, ""}, false);
+}
+
+void TGeom11Win::Translate() {
+  const engine::FigureTables& t = tables();
+  std::string objects = DefaultObjects(t);
+  // With no point at all there is nothing to move.
+  if (objects.empty()) return;
+  std::string multiple = "1.0";
+  std::string vector;
+  if (!t.ListPointNames(vector, 2)) vector = "[2,-1]";
+  if (!AskMultipleVectorObjects(this, model().Hyperbolic, "VECBOX", "TRANSLATE", multiple, vector, objects)) return;
+  if (const int code = TranslateStep(multiple, vector, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::TranslateStep(const std::string& multiple, std::string vector, std::string objects) {
+  const bool typed = !model().Hyperbolic && !vector.empty() && vector.front() == '[';
+  std::vector<std::uint16_t> found(3, kernel::kNoOperand);
+  std::string components;
+  if (typed) {
+    const std::size_t close = vector.find(']');
+    if (close == std::string::npos) return engine::kMsgCouldNotFind;
+    components = vector.substr(1, close - 1);
+  } else {
+    UpperCase(vector);
+    if (ExistingPoints(tables(), vector, found, 3) != 2) return engine::kMsgCouldNotFind;
+  }
+  return RunTransformStep(kKindTranslate, {found[0], found[1], static_cast<std::uint16_t>(typed ? 1 : kernel::kNoOperand)},
+                          {multiple, objects, components}, true);
+}
+
+int TGeom11Win::RunTransformStep(int kind, std::array<std::uint16_t, 3> operands, std::array<std::string, 3> texts,
+                                 bool activate) {
+  UpperCase(texts[1]);
+  kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kind));
+  for (std::size_t k = 0; k < operands.size(); ++k) step.operands[k] = operands[k];
   step.operands[39] = SaveLabelsOperand(history());
-  UpperCase(objects);
-  step.text[1] = objects;
-  const int result = RunNewStep();
-  if (result > 0) return result;
-  FinishTransform(kKindReflect, false);
+  for (std::size_t k = 0; k < texts.size(); ++k) step.text[k] = texts[k];
+  if (const int result = RunNewStep(); result > 0) return result;
+  FinishTransform(kind, activate);
   return 0;
+}
+
+void TGeom11Win::GlideReflect() {
+  const engine::FigureTables& t = tables();
+  std::string axis;
+  if (!t.ListPointNames(axis, 2)) return;
+  std::string objects = DefaultObjects(t);
+  std::string multiple = "1.0";
+  if (!AskMultipleVectorObjects(this, model().Hyperbolic, "GLIDER", "HGLIDER", multiple, axis, objects)) return;
+  if (const int code = GlideReflectStep(multiple, axis, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::GlideReflectStep(const std::string& multiple, std::string axis, std::string objects) {
+  std::vector<std::uint16_t> found;
+  UpperCase(axis);
+  if (ExistingPoints(tables(), axis, found, 3) != 2) return engine::kMsgCouldNotFind;
+  return RunTransformStep(kKindGlideReflect, {found[0], found[1], kernel::kNoOperand}, {multiple, objects, ""}, true);
+}
+
+std::string TGeom11Win::SuggestCircleInput() const {
+  const engine::FigureTables& t = tables();
+  std::string text;
+  for (int c = 0; c <= t.last_circle; ++c) {
+    const kernel::CircleRecord& circle = t.circles[static_cast<std::size_t>(c)];
+    if (!circle.exists || circle.count < 1 || !t.PointExists(circle.centre) || !t.PointExists(circle.points[0])) {
+      continue;
+    }
+    t.AppendPointName(text, circle.centre);
+    t.AppendPointName(text, circle.points[0]);
+    return text;
+  }
+  if (!t.ListPointNames(text, 2)) text.clear();
+  return text;
+}
+
+void TGeom11Win::Invert() {
+  std::string circle = SuggestCircleInput();
+  if (circle.empty()) return;
+  std::string objects = DefaultObjects(tables());
+  shell::TGenDlg dialog(this, "INVBOX", kTransformTextLimit, &objects, &circle);
+  if (dialog.Execute() != platform::IDOK) return;
+  if (const int code = InvertStep(circle, objects); code > 0) Msg(code);
+}
+
+int TGeom11Win::InvertStep(std::string circle, std::string objects) {
+  engine::FigureTables& t = tables();
+  std::vector<std::uint16_t> found;
+  UpperCase(circle);
+  if (ExistingPoints(t, circle, found, 3) != 2) return engine::kMsgCouldNotFind;
+  const int centre = found[0];
+  UpperCase(objects);
+  // A vertex at the centre would go to infinity.
+  t.SelectPoints(objects);
+  for (int i = 0; i <= t.last_point; ++i) {
+    if (i == centre || t.selected[static_cast<std::size_t>(i)] == 0 || !t.PointExists(i)) continue;
+    if (kernel::Dist2(t.xy[static_cast<std::size_t>(i)], t.xy[static_cast<std::size_t>(centre)]) <= kCentreTolerance) {
+      return kMsgCoincidentPoints;
+    }
+  }
+  return RunTransformStep(kKindInvert, {found[0], found[1], kernel::kNoOperand}, {"", objects, ""}, true);
 }
 
 void TGeom11Win::LastRepeat() {

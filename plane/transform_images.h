@@ -65,8 +65,10 @@ namespace plane {
 // images, any other a circle through O, an arc of it for a segment) and of every circle made
 // before the step whose centre (or O) and first point are selected; a circle through O gives a
 // line (taken by any of its selected points), any other a circle whose centre is added as a point.
-void InvertLines(engine::StepEngine& e, int o, kernel::Real power, const TransformImages& images, int lastLineBefore);
+// The images take the source's pen, or the given one.
+void InvertLines(engine::StepEngine& e, int o, kernel::Real power, const TransformImages& images, int lastLineBefore,
+                 const kernel::LinePen* pen = nullptr);
 void InvertCircles(engine::StepEngine& e, int o, kernel::Real power, const TransformImages& images,
-                   int lastCircleBefore);
+                   int lastCircleBefore, const kernel::LinePen* pen = nullptr);
 
 }  // namespace plane

@@ -271,8 +271,9 @@ int TGeomC2Win::DoInvert(std::string* out) {
   const int circles = e.tables.last_circle;
   TransformImages& images = transformImages;
   if (!AddImagePoints(e, moved, Op(step, 39) < 0, -1, images)) return FailTransform(e, engine::kMsgNoMoreRoom);
-  InvertLines(e, o, power, images, lines);
-  InvertCircles(e, o, power, images, circles);
+  const kernel::LinePen* pen = ImagePen();
+  InvertLines(e, o, power, images, lines, pen);
+  InvertCircles(e, o, power, images, circles, pen);
   RecordStepCounts(e);
   if (out != nullptr) {
     *out = ImageNames(e.tables, images, kNamesShown) + " = " + e.words(kWordInvert) + " " + step.text[2] + " " +

@@ -82,7 +82,7 @@ void TGeom11Win::Randomize() {
 }
 
 bool TGeom11Win::OnCommand(int id) {
-  if (TransformCommand(id) || HistoryCommand(id)) return true;
+  if (TransformCommand(id) || HistoryCommand(id) || UnitDialogCommand(id)) return true;
   switch (id) {
     case kCmdRandomTriangle: RandomFigure(kKindRandomTriangle); return true;
     case kCmdRandomCircle:
@@ -106,6 +106,7 @@ bool TGeom11Win::OnCommand(int id) {
 void TGeom11Win::EnableCommand(platform::CommandState& state) {
   if (EnableAnimMeasCommand(state)) return;
   if (EnableHistoryCommand(state)) return;
+  if (EnableUnitDialogCommand(state)) return;
   if (state.id == kCmdRandomize) {
     state.enabled = stepEngine.randomize_allowed != 0;
     return;
