@@ -208,6 +208,8 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // Every fill in list order under the mix mode (nothing while Hide color is on). Targets
   // without raster operations (printer pages, export files) get plain fills.
   void DrawFillsXor(view::FigurePainter& painter);
+  // Whether the paint pass under way draws the fill (a drag paints in layers).
+  virtual bool FillInPass(const kernel::FillRecord& /*record*/) const { return true; }
   // One fill: a polygon through its listed points, the inside of its circle, or the region of
   // its conic. A fill whose points or circle no longer exist, or whose conic cannot be built,
   // draws nothing.
