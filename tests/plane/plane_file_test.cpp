@@ -208,4 +208,42 @@ TEST_F(PlaneFileTest, SlidersPanelsMacroBackgroundAndMeasurementsComeBackWithThe
   again.Destroy();
 }
 
+TEST_F(PlaneFileTest, TextsOfFilesBeforeVersion62TakeTheWindowsTextColourAndFont) {
+  const std::string path = (folder_ / "old.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(0, 0);
+    view::TextItem text;
+    text.text = "old";
+    text.color = 0x0000FF;
+    text.font.faceName = "Nowhere Sans";
+    view::TextItemSetSize(text, 370);
+    w.textItems.plain.push_back(text);
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  for (const std::int32_t version : {61, 62}) {
+    kernel::Bytes bytes = kernel::ReadFileBytes(path).value();
+    // The version follows the file kind at the head of the file.
+    for (int k = 0; k < 4; ++k) bytes[static_cast<std::size_t>(4 + k)] = static_cast<std::uint8_t>(version >> (8 * k));
+    ASSERT_TRUE(kernel::WriteFileAtomically(path, bytes));
+    PlaneWindow reader(0);
+    reader.qelWin.writeSettings = 0;
+    reader.fileMsg.fileName = path;
+    ASSERT_EQ(reader.LoadFile(), 0);
+    ASSERT_EQ(reader.textItems.plain.size(), 1u);
+    const view::TextItem& item = reader.textItems.plain[0];
+    if (version == 61) {
+      EXPECT_EQ(item.color, reader.Color(reader.preWin.roles[engine::TGeomWin::kTextColorRole]));
+      EXPECT_EQ(item.font.faceName, reader.fontWin.fonts[0].faceName);
+      EXPECT_EQ(view::TextItemSize(item), reader.fontWin.pointSizes[view::kTextFontSlot]);
+    } else {
+      EXPECT_EQ(item.color, 0x0000FFu);
+      EXPECT_EQ(item.font.faceName, "Nowhere Sans");
+      EXPECT_EQ(view::TextItemSize(item), 37);
+    }
+    reader.Destroy();
+  }
+}
+
 }  // namespace
