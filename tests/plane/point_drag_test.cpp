@@ -64,6 +64,30 @@ struct DragWindow : PlaneWindow {
     down.leftDown = true;
     DeliverMouseDown(down);
   }
+  // Paints a drag of point d through three places in the two layers the moving flags give and
+  // counts the pixels where the last frame differs from a whole repaint; `frame` sees each box
+  // repainted.
+  int LayeredDragDifference(int d, const std::function<void(const platform::Rect&)>& frame = {}) {
+    const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
+    platform::Bitmap screen(ClientWidth(), ClientHeight());
+    const std::unique_ptr<platform::DC> dc = screen.CreateDC();
+    plane::DragRepaint picture(*this, -1);
+    picture.Begin(*dc);
+    for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
+      tables().xy[d] = to;
+      ReplayMovedPoints(moved);
+      const platform::Rect box = picture.Frame(*dc);
+      if (frame) frame(box);
+    }
+    moving = {};
+    platform::Bitmap whole(ClientWidth(), ClientHeight());
+    PaintInto(*whole.CreateDC());
+    int differing = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+      for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
+    }
+    return differing;
+  }
 };
 
 TEST_F(PointDrag, AFreeVertexEndsAtTheReleasePixelAndItsCircumcircleFollows) {
@@ -192,25 +216,10 @@ TEST_F(PointDrag, TheDragPictureIsTheWholePicture) {
   const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
   const std::vector<int> positions{5};
   w.moving.Mark(w.stepEngine.ends, positions, moved);
-  platform::Bitmap screen(w.ClientWidth(), w.ClientHeight());
-  const std::unique_ptr<platform::DC> dc = screen.CreateDC();
-  plane::DragRepaint picture(w, -1);
-  picture.Begin(*dc);
-  for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
-    w.tables().xy[d] = to;
-    w.ReplayMovedPoints(moved);
-    const platform::Rect box = picture.Frame(*dc);
+  EXPECT_EQ(w.LayeredDragDifference(d, [&w](const platform::Rect& box) {
     EXPECT_FALSE(box.IsEmpty());
     EXPECT_LT(box.Width(), w.ClientWidth() / 2);  // only what moved
-  }
-  w.moving = {};
-  platform::Bitmap whole(w.ClientWidth(), w.ClientHeight());
-  w.PaintInto(*whole.CreateDC());
-  int differing = 0;
-  for (int y = 0; y < whole.height(); ++y) {
-    for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
-  }
-  EXPECT_EQ(differing, 0);
+  }), 0);
 }
 
 TEST_F(PointDrag, FillsAndTextsOnMovingPointsFollowTheDrag) {
@@ -254,23 +263,7 @@ TEST_F(PointDrag, FillsAndTextsOnMovingPointsFollowTheDrag) {
     EXPECT_TRUE(w.TextMoves(w.textItems.plain, w.textItems.plain[0]));
     EXPECT_FALSE(w.TextMoves(w.textItems.plain, w.textItems.plain[1]) && !filled);
     EXPECT_EQ(w.moving.lines[0] != 0, filled);  // a moving fill moves the whole figure
-    platform::Bitmap screen(w.ClientWidth(), w.ClientHeight());
-    const std::unique_ptr<platform::DC> dc = screen.CreateDC();
-    plane::DragRepaint picture(w, -1);
-    picture.Begin(*dc);
-    for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
-      w.tables().xy[d] = to;
-      w.ReplayMovedPoints(moved);
-      picture.Frame(*dc);
-    }
-    w.moving = {};
-    platform::Bitmap whole(w.ClientWidth(), w.ClientHeight());
-    w.PaintInto(*whole.CreateDC());
-    int differing = 0;
-    for (int y = 0; y < whole.height(); ++y) {
-      for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
-    }
-    EXPECT_EQ(differing, 0) << filled;
+    EXPECT_EQ(w.LayeredDragDifference(d), 0) << filled;
   }
 }
 
