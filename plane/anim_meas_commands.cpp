@@ -164,13 +164,26 @@ void TGeom11Win::DefineMacro() {
   }
   macroInputs = std::move(in);
   macroOutputs = std::move(out);
-  macroCaption = resources::LoadString(kStringMacro) + "(" + inNames + ")";
-  std::string outNames;
-  if (t.PointListWithCommas(asList(macroOutputs), outNames) == inCount) macroCaption += "-->(" + outNames + ")";
+  RebuildMacroCaption();
   macroRange = range;
   wing.pictureValid = 0;
   Invalidate(false);
   SetModified();
+}
+
+bool TGeom11Win::RebuildMacroCaption() {
+  const engine::FigureTables& t = tables();
+  const auto asList = [](const std::vector<std::uint16_t>& points) {
+    return std::vector<std::int16_t>(points.begin(), points.end());
+  };
+  macroCaption.clear();
+  std::string inNames;
+  const int inCount = t.PointListWithCommas(asList(macroInputs), inNames);
+  if (macroInputs.empty() || inCount != static_cast<int>(macroInputs.size())) return false;
+  macroCaption = resources::LoadString(kStringMacro) + "(" + inNames + ")";
+  std::string outNames;
+  if (t.PointListWithCommas(asList(macroOutputs), outNames) == inCount) macroCaption += "-->(" + outNames + ")";
+  return true;
 }
 
 bool TGeom11Win::AnimMeasCommand(int id) {

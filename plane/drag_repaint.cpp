@@ -28,17 +28,31 @@ void DragRepaint::Begin(platform::DC& dc) {
     window_.labelLayer = {};
   }
   dc.DrawBitmap({0, 0, still_.width(), still_.height()}, still_, {0, 0}, platform::RasterOp::Copy);
-  last_ = PaintMoving(dc);
+  PaintMoving(dc);
 }
 
 platform::Rect DragRepaint::Frame(platform::DC& dc) {
-  const platform::Rect old = last_;
-  if (!old.IsEmpty()) dc.DrawBitmap(old, still_, {old.left, old.top}, platform::RasterOp::Copy);
-  last_ = PaintMoving(dc);
-  return platform::Unite(old, last_);
+  const platform::Rect oldTexts = lastTexts_;
+  const platform::Rect oldObjects = lastObjects_;
+  for (const platform::Rect& old : {oldTexts, oldObjects}) {
+    if (!old.IsEmpty()) dc.DrawBitmap(old, still_, {old.left, old.top}, platform::RasterOp::Copy);
+  }
+  PaintMoving(dc);
+  return platform::Unite(platform::Unite(oldTexts, oldObjects), platform::Unite(lastTexts_, lastObjects_));
 }
 
-platform::Rect DragRepaint::PaintMoving(platform::DC& dc) {
+void DragRepaint::PaintMoving(platform::DC& dc) {
+  // The texts lie under the figure, as in a whole paint.
+  dc.TrackDrawnBox(true);
+  {
+    view::DcFigurePainter painter(dc, window_.mapping, window_.DcRules());
+    window_.drawLayer = DrawLayer::kMoving;
+    window_.DrawTexts(painter);
+    window_.drawLayer = DrawLayer::kAll;
+  }
+  lastTexts_ = dc.DrawnBox();
+  dc.TrackDrawnBox(false);
+
   dc.TrackDrawnBox(true);
   {
     view::DcFigurePainter painter(dc, window_.mapping, window_.DcRules());
@@ -61,9 +75,8 @@ platform::Rect DragRepaint::PaintMoving(platform::DC& dc) {
     window_.drawLayer = DrawLayer::kAll;
     window_.labelLayer = {};
   }
-  const platform::Rect box = dc.DrawnBox();
+  lastObjects_ = dc.DrawnBox();
   dc.TrackDrawnBox(false);
-  return box;
 }
 
 }  // namespace plane

@@ -1,8 +1,8 @@
 #pragma once
 // The picture of a drag. The still part of the figure (everything the drag does not move, with
-// the background, axes, texts and pictures) is painted once into an off-screen picture; at every
-// mouse move only the box the moving objects covered is put back from it and the moving objects
-// are drawn again, their new box noted for the next move.
+// the background, axes, still texts and pictures) is painted once into an off-screen picture; at
+// every mouse move only the boxes the moving texts and the moving objects covered are put back
+// from it and these are drawn again, their new boxes noted for the next move.
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
@@ -25,12 +25,14 @@ class DragRepaint {
   platform::Rect Frame(platform::DC& dc);
 
  private:
-  platform::Rect PaintMoving(platform::DC& dc);
+  // Draws the moving texts, then the moving objects over them; the box of each.
+  void PaintMoving(platform::DC& dc);
 
   TGeomDWin& window_;
   int emphasised_;
   platform::Bitmap still_;
-  platform::Rect last_;
+  platform::Rect lastTexts_;
+  platform::Rect lastObjects_;
 };
 
 }  // namespace plane

@@ -135,6 +135,9 @@ class TGeom11Win : public engine::TGeom10Win {
   std::vector<std::uint16_t> macroInputs;
   std::vector<std::uint16_t> macroOutputs;
   std::string macroCaption;
+  // The caption of the macro from its input and output points; false (the caption empty) when
+  // an input point is missing.
+  bool RebuildMacroCaption();
   engine::MacroRange macroRange;
 
   // --- Labels, display settings and the object dialogs (object_commands.cpp) ---------------------

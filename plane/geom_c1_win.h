@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -26,10 +27,14 @@ class TGeomC1Win : public TGeomCWin {
   int DoKind95(std::string* out) override;
   int DoVectorSum(std::string* out) override;
   // The magnified copy of a selection (transformation_executors.cpp), at the image positions drawn
-  // when the step was made, by source point index.
+  // when the step was made, or where its images were dragged since.
   int DoKind90(std::string* out) override;
-  std::vector<kernel::Point2> magnifiedCopyPositions;
-  std::vector<std::uint8_t> magnifiedCopyKnown;
+  // Where the images of each magnified copy lie, by the copy's history position, in the order of
+  // their sources. A copy read from a file has none: its images stay where the point table has them.
+  std::map<int, std::vector<kernel::Point2>> magnifiedCopyPlaces;
+  // After points were dragged (all of them with everything): the images of magnified copies among
+  // them keep their new places on every later execution.
+  void KeepMagnifiedCopyPlaces(std::span<const std::uint16_t> moved, bool everything);
   // --- Random figures (random_figure_executors.cpp) -----------------------------------------------
   // Kinds 54, 57, 59 to 62, 65, 71 to 73, 75: free vertices placed at random while the step is new
   // (building flag), kept where they are (or dragged) on every later execution.

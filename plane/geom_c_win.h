@@ -33,6 +33,12 @@ class TGeomCWin : public TGeomBWin {
   DrawLayer drawLayer = DrawLayer::kAll;
   MovingObjects moving;
   bool Draws(const std::vector<std::uint8_t>& flags, int i) const { return LayerDraws(drawLayer, flags, i); }
+  // A fill moves with a point it lists or the circle it fills; a text with the point it is tied to,
+  // and the measurement and evaluated texts with anything (their values may change).
+  bool FillMoves(const kernel::FillRecord& record) const;
+  bool TextMoves(const view::TextList& list, const view::TextItem& item) const;
+  bool FillInPass(const kernel::FillRecord& record) const override;
+  bool TextInPass(const view::TextList& list, const view::TextItem& item) const override;
 
   // Copies the coordinates of points 0 to the last point index into the backup table.
   void SavePoints();

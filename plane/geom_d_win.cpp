@@ -72,6 +72,7 @@ void TGeomDWin::SetupMenuChecks(bool redraw) {
 
 void TGeomDWin::ClearFigure() {
   TGeomC2Win::ClearFigure();
+  magnifiedCopyPlaces.clear();
   dragging = 0;
 }
 

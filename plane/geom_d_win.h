@@ -101,6 +101,9 @@ class TGeomDWin : public TGeomC2Win {
   virtual int EditCoordinates(int i);
 
   // --- Dragging and rotation (point_drag.cpp) ------------------------------------------------
+  // What a drag of the points `moved` moves and so paints at every mouse move: the points, what
+  // the steps at `positions` make, and the whole figure when a fill moves.
+  void MarkMovingObjects(std::span<const int> positions, std::span<const std::uint16_t> moved);
   void DragVertices(platform::PointI pixel);
   // Whether the whole picture changes when any point moves (so a drag keeps no still layer),
   // though only the steps downstream of the dragged points run again.

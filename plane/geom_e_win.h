@@ -107,6 +107,18 @@ class TGeomEWin : public TGeomDWin {
   // lists, traces, markings, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
+  // The settings the file keeps for the other layers (plane/geom_file_settings.cpp): the sliders
+  // (in the token records), the open slider panels and toolbar, the background bitmap's name and
+  // the macro's points and steps into the file; the sliders back before the figure runs.
+  void CollectLayerSettings(PlaneFigureFile& file);
+  void TakeLayerSettings(const PlaneFigureFile& file);
+  // After a file was read and its figure run: the macro's points; the texts of files before
+  // version 62 take the window's text colour and font; the measurements are evaluated again for
+  // their states; the panels that were open open again; the background bitmap is loaded.
+  void AfterFileLoaded(const PlaneFigureFile& file);
+  // Whether slider k's panel (the toolbar) is open and shown.
+  bool SliderPanelShown(int k);
+  bool ToolbarShown();
 
   // --- Fills, bounce path, data and the random shapes (plane/fill_commands.cpp) ---------------
   // Edit > Highlights > Fill regions: the fill dialog, made on first use, its lists rebuilt.

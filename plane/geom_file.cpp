@@ -65,7 +65,6 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   h[kHeaderBounceImpacts] = Word(bounce.impacts);
   file.flags[kFlagAxesShown] = static_cast<std::uint8_t>(s.axesShown != 0);
   file.flags[kFlagNoNotebook] = notebookWindow() == nullptr;
-  file.flags[kFlagNoBackground] = 1;
   file.reals[kRealHighlight] = s.highlightLength;
   file.reals[kRealArrow] = s.arrowLength;
   file.reals[kRealZoom] = s.zoomFactor;
@@ -100,6 +99,7 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.twoFociConics = conics.twoFoci;
   file.equations = conics.equations;
   if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
+  CollectLayerSettings(file);
   return file;
 }
 
@@ -141,6 +141,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   }
   ApplyDisplaySettings(s);
   // A tool window position that does not fit the screen now is no position.
+  TakeLayerSettings(file);
   const platform::WindowRect screen = ScreenRect();
   if (file.toolX < 0 || file.toolY < 0 || file.toolX > screen.width - 200 || file.toolY > screen.height - 100)
     file.toolX = -1;
@@ -213,6 +214,7 @@ int TGeomEWin::ReadData() {
   ReplayConstruction(true);
   Update(false);
   SetupMenuChecks(true);
+  AfterFileLoaded(fileData);
   fileMsg.version = kPlaneFileVersion;
   return 0;
 }

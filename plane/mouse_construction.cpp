@@ -107,6 +107,10 @@ void TGeomDWin::OnMouseDown(const platform::MouseEvent& e) {
       else SetRotationCentre(pixel);
       return;
     case kModeText:
+      // The right button on a point's label relabels the point; elsewhere it edits a text.
+      if (!left && RelabelPoint(pixel) != -1) return;
+      TGeomC2Win::OnMouseDown(e);
+      return;
     case kModePaste:
     case kModeEvaluatedText:
       TGeomC2Win::OnMouseDown(e);
@@ -176,6 +180,20 @@ int TGeomDWin::PointOnObjectAtMouse(const Point2& p) {
     // The circle-circle step maker shows its own refusal.
     NewCircleCircleIntersection(circles.first, circles.second);
     result = 0;
+  } else if (hypercycles.second >= 0) {
+    result = NewHypercycleHypercycleIntersection(hypercycles.first, hypercycles.second);
+  } else if (horocycles.second >= 0) {
+    result = NewHorocycleHorocycleIntersection(horocycles.first, horocycles.second);
+  } else if (lines.Any() && hypercycles.Any()) {
+    result = NewLineHypercycleIntersection(lines.first, hypercycles.first);
+  } else if (circles.Any() && hypercycles.Any()) {
+    result = NewCircleHypercycleIntersection(circles.first, hypercycles.first);
+  } else if (lines.Any() && horocycles.Any()) {
+    result = NewLineHorocycleIntersection(lines.first, horocycles.first);
+  } else if (circles.Any() && horocycles.Any()) {
+    result = NewCircleHorocycleIntersection(circles.first, horocycles.first);
+  } else if (hypercycles.Any() && horocycles.Any()) {
+    result = NewHypercycleHorocycleIntersection(horocycles.first, hypercycles.first);
   } else {
     const int next = t.last_point + 1;
     if (lines.Any()) {

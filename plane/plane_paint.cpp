@@ -17,6 +17,8 @@ using kernel::Real;
 
 // How far a line that goes on past its points is drawn: its defining length this many times.
 constexpr Real kLineReach = 100000;
+// A fill's vertex list ends at the first entry of this value or above.
+constexpr std::uint16_t kFillVertexEnd = 0x8000;
 // Ends of hyperbolic lines at infinity are held at the far value; they are drawn from here.
 constexpr Real kFarCoordinate = 1e9L;
 
@@ -38,6 +40,32 @@ Point2 Bounded(const Point2& p) {
 
 view::LinePen PenOfRecord(const kernel::LinePen& pen) {
   return {view::InkColor::Index(pen.colour), std::max<int>(pen.width, 1), pen.style};
+}
+
+bool TGeomCWin::FillMoves(const kernel::FillRecord& record) const {
+  auto flagged = [](const std::vector<std::uint8_t>& flags, int i) {
+    return i >= 0 && static_cast<std::size_t>(i) < flags.size() && flags[static_cast<std::size_t>(i)] != 0;
+  };
+  if (record.mode == kernel::kFillInsideCircle && flagged(moving.circles, record.circle)) return true;
+  for (const std::uint16_t index : record.vertices) {
+    if (index >= kFillVertexEnd) break;
+    if (flagged(moving.points, index)) return true;
+  }
+  return false;
+}
+
+bool TGeomCWin::TextMoves(const view::TextList& list, const view::TextItem& item) const {
+  if (&list != &textItems.plain) return true;
+  return item.tie >= 0 && static_cast<std::size_t>(item.tie) < moving.points.size() &&
+         moving.points[static_cast<std::size_t>(item.tie)] != 0;
+}
+
+bool TGeomCWin::FillInPass(const kernel::FillRecord& record) const {
+  return drawLayer == DrawLayer::kAll || (drawLayer == DrawLayer::kMoving) == FillMoves(record);
+}
+
+bool TGeomCWin::TextInPass(const view::TextList& list, const view::TextItem& item) const {
+  return drawLayer == DrawLayer::kAll || (drawLayer == DrawLayer::kMoving) == TextMoves(list, item);
 }
 
 void TGeomCWin::DrawScene(view::FigurePainter& painter) {

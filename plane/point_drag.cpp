@@ -167,6 +167,14 @@ bool TGeomDWin::DragPointOnHorocycle(int i, int curve, const Point2& q, bool mov
 
 // --- The drag loop ---------------------------------------------------------------------------------
 
+void TGeomDWin::MarkMovingObjects(std::span<const int> positions, std::span<const std::uint16_t> moved) {
+  moving.Mark(stepEngine.ends, positions, moved);
+  // Fills lie under the lines and circles: when one moves, the whole figure is drawn as moving.
+  if (std::any_of(fills.begin(), fills.end(), [&](const kernel::FillRecord& r) { return FillMoves(r); })) {
+    moving.MarkAll();
+  }
+}
+
 void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint16_t> moved, bool everything,
                              const std::function<DragEffect(PointI, bool)>& move) {
   // The steps to run at every move: those downstream of the moved points, and the steps that
@@ -186,7 +194,7 @@ void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint1
     makers.erase(std::unique(makers.begin(), makers.end()), makers.end());
     engine::DownstreamFinder finder;
     positions = finder.Find(history(), stepEngine.ends, moved, makers);
-    moving.Mark(stepEngine.ends, positions, moved);
+    MarkMovingObjects(positions, moved);
     if (PictureFollowsEveryPoint()) moving.MarkAll();
   } else {
     moving.MarkAll();
@@ -198,6 +206,8 @@ void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint1
     const bool movedMouse = pixel.x != press.x || pixel.y != press.y;
     const DragEffect effect = move(pixel, movedMouse);
     if (effect == DragEffect::kNone) return;
+    // Dragged images of a magnified copy stay where they are put when the copy runs again.
+    if (effect != DragEffect::kView) KeepMagnifiedCopyPlaces(moved, everything || effect == DragEffect::kWhole);
     if (effect == DragEffect::kView || effect == DragEffect::kWhole) {
       if (effect == DragEffect::kWhole) ReplayConstruction(true);
       moving.MarkAll();

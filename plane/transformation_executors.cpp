@@ -20,6 +20,7 @@
 #include "kernel/random.h"
 #include "kernel/vector2.h"
 #include "plane/geom_c2_win.h"
+#include "plane/moving_objects.h"
 #include "plane/step_operands.h"
 #include "plane/transform_images.h"
 
@@ -30,6 +31,7 @@ namespace {
 using kernel::Point2;
 using kernel::Real;
 
+constexpr int kMagnifiedCopyKind = 90;
 constexpr std::int16_t kWordAxis = 122;
 constexpr std::int16_t kWordWith = 161;
 constexpr std::int16_t kWordCopy = 197;
@@ -221,27 +223,28 @@ int TGeomC1Win::DoKind90(std::string* out) {
   const Real factor = step.parameters[0];
   e.tables.SelectPoints(step.text[1]);
   const std::vector<int> sources = SelectedPoints(e.tables);
-  if (magnifiedCopyPositions.size() < static_cast<std::size_t>(engine::kPointCapacity)) {
-    magnifiedCopyPositions.assign(engine::kPointCapacity, Point2{});
-    magnifiedCopyKnown.assign(engine::kPointCapacity, 0);
-  }
+  const int position = step.sequence >= 0 ? step.sequence : static_cast<int>(history().steps.size());
   if (e.building) {
     const Real turn = step.flag == 1 ? kernel::RandomBetween(0, 1) * kFullTurn : 0;
     const Point2 centre{kernel::RandomBetween(e.view_centre.x - e.half_width, e.view_centre.x + e.half_width),
                         kernel::RandomBetween(e.view_centre.y - e.half_height, e.view_centre.y + e.half_height)};
+    std::vector<Point2>& places = magnifiedCopyPlaces[position];
+    places.clear();
     for (const int i : sources) {
       Point2 offset = factor * (e.tables.xy[i] - centre);
       kernel::Rotate2(offset, turn);
-      magnifiedCopyPositions[i] = centre + offset;
-      magnifiedCopyKnown[i] = 1;
+      places.push_back(centre + offset);
     }
   }
+  const auto known = magnifiedCopyPlaces.find(position);
+  const std::vector<Point2>* places =
+      known != magnifiedCopyPlaces.end() && known->second.size() == sources.size() ? &known->second : nullptr;
   std::vector<Point2> moved(engine::kPointCapacity);
   int next = e.tables.last_point + 1;
-  for (const int i : sources) {
-    // A copy read from a file has no remembered positions: its images stay where the coordinate
+  for (std::size_t k = 0; k < sources.size(); ++k) {
+    // A copy read from a file has no remembered places: its images stay where the coordinate
     // table holds them.
-    moved[i] = magnifiedCopyKnown[i] ? magnifiedCopyPositions[i] : e.tables.xy[std::min(next, engine::kLastPointLimit)];
+    moved[sources[k]] = places != nullptr ? (*places)[k] : e.tables.xy[std::min(next, engine::kLastPointLimit)];
     ++next;
   }
   ++e.figure_counter;
@@ -252,6 +255,28 @@ int TGeomC1Win::DoKind90(std::string* out) {
   *out = ImageNames(e.tables, transformImages, kNamesShownAttach) + " = " + e.words(kWordCopy) + "(" + step.text[1] + ") " +
          e.words(kWordMagnified) + " " + step.text[0];
   return 0;
+}
+
+void TGeomC1Win::KeepMagnifiedCopyPlaces(std::span<const std::uint16_t> moved, bool everything) {
+  if (magnifiedCopyPlaces.empty()) return;
+  const std::vector<engine::StepEnds>& ends = stepEngine.ends;
+  if (ends.size() != history().steps.size()) return;
+  const engine::FigureTables& t = tables();
+  // The images of a copy are the points its step made, in the order of their sources.
+  auto keep = [&](int p) {
+    const int position = StepOfPoint(ends, p);
+    if (position < 0 || history().steps[static_cast<std::size_t>(position)].kind != kMagnifiedCopyKind) return;
+    const auto places = magnifiedCopyPlaces.find(position);
+    if (places == magnifiedCopyPlaces.end()) return;
+    const int first = position == 0 ? 0 : ends[static_cast<std::size_t>(position - 1)].points + 1;
+    const auto k = static_cast<std::size_t>(p - first);
+    if (k < places->second.size()) places->second[k] = t.xy[static_cast<std::size_t>(p)];
+  };
+  if (everything) {
+    for (int p = 0; p <= t.last_point; ++p) keep(p);
+  } else {
+    for (const std::uint16_t p : moved) keep(p);
+  }
 }
 
 int TGeomC2Win::DoInvert(std::string* out) {

@@ -142,6 +142,8 @@ class TQELWint : public TGridWin {
   bool ReadTexts(bool keepShownFlags, TextList& list);
 
   // --- Drawing ---
+  // Whether the paint pass under way draws the item of the list (a drag paints in layers).
+  virtual bool TextInPass(const TextList& /*list*/, const TextItem& /*item*/) const { return true; }
   // The shown texts of the list, opaque ones on the colour of the role unless forced transparent;
   // a writer that sets texts itself gets them centred on their boxes, in math mode when asked.
   void DrawTextList(FigurePainter& painter, TextList& list, bool forceTransparent, bool mathMode,

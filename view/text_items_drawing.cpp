@@ -68,7 +68,7 @@ void TQELWint::DrawTextList(FigurePainter& painter, TextList& list, bool forceTr
   if (painter.SetsTextsItself()) {
     // Set by the writer's typesetter, each text centred where its box was last drawn.
     for (TextItem& item : list) {
-      if (!item.shown) continue;
+      if (!item.shown || !TextInPass(list, item)) continue;
       TextStyle style = painter.state().text;
       style.formula = mathMode;
       style.display = mathMode && item.evalCode < kEvalCodeLimit;
@@ -82,7 +82,7 @@ void TQELWint::DrawTextList(FigurePainter& painter, TextList& list, bool forceTr
     const auto role = static_cast<std::size_t>(std::clamp(colorRole, 0, shell::kColorRoleCount - 1));
     const kernel::ColorRef background = Color(preWin.roles[role]);
     for (TextItem& item : list)
-      if (item.shown) PaintTextItem(painter, item, forceTransparent, background);
+      if (item.shown && TextInPass(list, item)) PaintTextItem(painter, item, forceTransparent, background);
   }
   painter.Restore();
 }

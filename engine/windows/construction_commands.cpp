@@ -521,17 +521,10 @@ int TGeom10Win::DoDivideCircles(std::string& circles, std::string& count) {
 }
 
 int TGeom10Win::DoRelabelOrSwap(std::string& t1, std::string& t2) {
-  // The figure's texts follow the labels.
-  std::vector<std::string> texts;
-  for (view::TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements}) {
-    for (const view::TextItem& item : *list) texts.push_back(item.text);
-  }
   const std::size_t before = history().steps.size();
-  const int code = RelabelOrSwap(stepEngine, texts, t1, t2);
-  std::size_t k = 0;
-  for (view::TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements}) {
-    for (view::TextItem& item : *list) item.text = texts[k++];
-  }
+  // The figure's texts follow the labels.
+  const int code =
+      ChangeFigureTexts([&](std::span<std::string> texts) { return RelabelOrSwap(stepEngine, texts, t1, t2); });
   if (history().steps.size() != before) {
     SetModified();
     wing.pictureValid = 0;

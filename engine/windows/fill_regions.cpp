@@ -35,7 +35,9 @@ void TGeom10Win::DrawFillsXor(view::FigurePainter& painter) {
   if (fill.hideColor || fills.empty()) return;
   platform::DC* dc = painter.Device();
   const platform::RasterOp old = dc ? dc->SetRasterOp(RasterOpOf(fillMixMode)) : platform::RasterOp::Copy;
-  for (const kernel::FillRecord& record : fills) DrawFill(painter, record);
+  for (const kernel::FillRecord& record : fills) {
+    if (FillInPass(record)) DrawFill(painter, record);
+  }
   if (dc) dc->SetRasterOp(old);
 }
 

@@ -3,6 +3,8 @@
 // the window knows of an expression (its measuring hooks, model, scale, number form and
 // dimension). Every number field of the window reads expressions through it.
 
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,9 +28,12 @@ class TFuncWin : public TFillWin, public ExpressionContext {
 
   // Rebuilds the figure from its history; the number of steps run. Nothing here.
   virtual int ReplayConstruction(bool /*replaying*/) { return 0; }
-  // Renames a point in every text placed on the figure; the number of texts that would have
-  // become too long. Nothing here.
-  virtual int RenameLabelInTexts(const std::string& /*oldName*/, const std::string& /*newName*/) { return 0; }
+  // Renames a point in every text placed on the figure; the number of texts left as they were
+  // because they would have become too long.
+  virtual int RenameLabelInTexts(const std::string& oldName, const std::string& newName);
+  // Runs `change` over the texts of every text item placed on the figure (plain, evaluated and
+  // measurement texts, in that order) and keeps what it made of them; its result.
+  int ChangeFigureTexts(const std::function<int(std::span<std::string>)>& change);
 
   // What the compiler asks of the window.
   using view::TQELWin::FormatNumber;

@@ -160,6 +160,10 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   int DoDrawAngle(std::string& points, std::string& value) override;
   int DoDivideCircles(std::string& circles, std::string& count) override;
   int DoRelabelOrSwap(std::string& t1, std::string& t2) override;
+  // The right button on a point's label in text mode: asks the point's new label and relabels it
+  // (kind 120). -1 when no label lies under the mouse, -2 when cancelled or left as it was, else 0
+  // or the code, already shown.
+  int RelabelPoint(platform::PointI mouse);
   // Point > Coordinates: a point at two typed coordinate expressions (kind 122).
   void ShowCoordinateDialog();
   int DoPointFromCoordinates(std::string& x, std::string& y) override;
@@ -206,6 +210,8 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // Every fill in list order under the mix mode (nothing while Hide color is on). Targets
   // without raster operations (printer pages, export files) get plain fills.
   void DrawFillsXor(view::FigurePainter& painter);
+  // Whether the paint pass under way draws the fill (a drag paints in layers).
+  virtual bool FillInPass(const kernel::FillRecord& /*record*/) const { return true; }
   // One fill: a polygon through its listed points, the inside of its circle, or the region of
   // its conic. A fill whose points or circle no longer exist, or whose conic cannot be built,
   // draws nothing.

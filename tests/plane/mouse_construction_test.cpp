@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "kernel/vector2.h"
+#include "platform/bitmap.h"
+#include "platform/dc.h"
 #include "plane_window.h"
 #include "platform/scripted_responder.h"
 #include "support/isolated_folders.h"
@@ -59,6 +61,11 @@ struct FixedView : PlaneWindow {
     EXPECT_TRUE(script.Unexpected().empty());
   }
   const kernel::ConstructionRecord& Last() const { return history().steps.back(); }
+  std::string Name(int i) const {
+    std::string name;
+    tables().GetPointName(i, name);
+    return name;
+  }
   int Kind() const { return history().steps.empty() ? -1 : Last().kind; }
 };
 
@@ -208,6 +215,134 @@ TEST_F(MouseConstruction, OutsideTheDiskTheRightButtonMakesNothing) {
   EXPECT_TRUE(w.history().steps.empty());
   w.RightClick(0.3L, 0.2L);
   EXPECT_EQ(w.Kind(), 121);
+}
+
+// A hyperbolic figure with a curved segment AB, its hypercycle through C, the x axis as the line
+// DE, a circle about F through G and a horocycle touching DE at E.
+struct CurveFigure {
+  explicit CurveFigure(PlaneWindow& w) {
+    const engine::FigureTables& t = w.tables();
+    const int a = w.FreePoint(-0.6L, 0.5L);
+    const int b = w.FreePoint(0.6L, 0.5L);
+    EXPECT_EQ(w.Step(111, {a, b}), 0);
+    w.FreePoint(0, -0.2L);
+    std::string lineText = "AB";
+    std::string pointText = "C";
+    EXPECT_EQ(w.DoEquidistantCurve(lineText, pointText), 0);
+    hypercycle = t.last_hypercycle;
+    const int d = w.FreePoint(-0.1L, 0);
+    const int e = w.FreePoint(0.1L, 0);
+    EXPECT_EQ(w.Step(116, {d, e}), 0);
+    line = t.last_line;
+    const int f = w.FreePoint(0, 0);
+    const int g = w.FreePoint(0.4L, 0);
+    EXPECT_EQ(w.Step(91, {f, g}), 0);
+    circle = t.last_circle;
+    lineText = "ED";
+    pointText = "E";
+    EXPECT_EQ(w.DoHorocycleThrough(lineText, pointText), 0);
+    horocycle = t.last_horocycle;
+  }
+  int hypercycle = -1;
+  int line = -1;
+  int circle = -1;
+  int horocycle = -1;
+};
+
+TEST_F(MouseConstruction, TheRightButtonAtACrossingWithAHyperbolicCurveMakesItsIntersection) {
+  struct Case {
+    int kind;
+    int CurveFigure::*first;
+    int CurveFigure::*second;
+  };
+  const Case cases[] = {{171, &CurveFigure::line, &CurveFigure::hypercycle},
+                        {172, &CurveFigure::circle, &CurveFigure::hypercycle},
+                        {177, &CurveFigure::horocycle, &CurveFigure::hypercycle}};
+  for (const Case& k : cases) {
+    // Where the two meet, as the step maker finds it in a twin window.
+    Point2 crossing;
+    {
+      FixedView twin(1);
+      const CurveFigure f(twin);
+      const int before = twin.tables().last_point;
+      ASSERT_EQ(twin.NewCurveIntersection(k.kind, f.*k.first, f.*k.second), 0) << k.kind;
+      // A crossing no third object passes near.
+      int made = -1;
+      for (int x = before + 1; x <= twin.tables().last_point && made < 0; ++x) {
+        const Point2 p = twin.tables().xy[x];
+        const int near = twin.FindLinesAt(p).Any() + twin.FindCirclesAt(p).Any() + twin.FindHypercyclesAt(p).Any() +
+                         twin.FindHorocyclesAt(p).Any();
+        if (twin.tables().PointExists(x) && near == 2) made = x;
+      }
+      ASSERT_GE(made, 0) << k.kind;
+      crossing = twin.tables().xy[made];
+    }
+    FixedView w(1);
+    const CurveFigure f(w);
+    const std::size_t steps = w.history().steps.size();
+    w.RightClick(crossing.x, crossing.y);
+    ASSERT_EQ(w.history().steps.size(), steps + 1) << k.kind;
+    EXPECT_EQ(w.Kind(), k.kind);
+    EXPECT_EQ(w.Last().operands[0], f.*k.first);
+    EXPECT_EQ(w.Last().operands[1], f.*k.second);
+  }
+}
+
+TEST_F(MouseConstruction, TheRightButtonOnALabelInTextModeRelabelsThePoint) {
+  FixedView w;
+  const int a = w.FreePoint(1, 1);
+  w.FreePoint(-2, 1);
+  w.AddTextItem("AB", -1, true);
+  // A paint lays out the label boxes the click is tested against.
+  {
+    platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
+    const std::unique_ptr<platform::DC> dc = picture.CreateDC();
+    w.PaintInto(*dc);
+  }
+  const engine::PointNameRecord& name = w.tables().names[a];
+  platform::PointI label = w.Pixel(1, 1);
+  label.x += name.dx;
+  label.y += name.dy;
+  w.DispatchCommand(plane::kModeText);
+  const std::size_t steps = w.history().steps.size();
+  {
+    platform::ScriptedResponder script;
+    script.OnDialog("ONEINPUT", [](platform::Dialog& d) {
+      EXPECT_EQ(d.GetItemText(211), "A");
+      d.SetItemText(211, "q");
+      d.PressButton(platform::IDOK);
+    });
+    w.Click(platform::MouseButton::Right, label);
+    EXPECT_TRUE(script.Unexpected().empty());
+  }
+  ASSERT_EQ(w.history().steps.size(), steps + 1);
+  EXPECT_EQ(w.Kind(), 120);
+  EXPECT_EQ(w.Name(a), "Q");
+  EXPECT_EQ(w.textItems.measurements[0].text, "QB");
+  EXPECT_TRUE(w.IsModified());
+
+  // Undo and redo carry the texts back and forth.
+  w.DispatchCommand(98);
+  EXPECT_EQ(w.Name(a), "A");
+  EXPECT_EQ(w.textItems.measurements[0].text, "AB");
+  w.DispatchCommand(94);
+  EXPECT_EQ(w.Name(a), "Q");
+  EXPECT_EQ(w.textItems.measurements[0].text, "QB");
+
+  // A label another point carries or no label at all is refused with its message; the point's
+  // own label or Cancel make nothing.
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, "b"}}, platform::IDOK).AnswerMessage(platform::IDOK);
+    script.FillAndPress("ONEINPUT", {{211, "?"}}, platform::IDOK).AnswerMessage(platform::IDOK);
+    script.FillAndPress("ONEINPUT", {{211, "Q"}}, platform::IDOK);
+    script.FillAndPress("ONEINPUT", {{211, "Z"}}, platform::IDCANCEL);
+    for (int k = 0; k < 4; ++k) w.Click(platform::MouseButton::Right, label);
+    EXPECT_TRUE(script.Unexpected().empty());
+    EXPECT_EQ(script.Messages(), (std::vector<std::string>{"label in use", "cannot understand"}));
+  }
+  EXPECT_EQ(w.history().steps.size(), steps + 1);
+  EXPECT_EQ(w.Name(a), "Q");
 }
 
 }  // namespace

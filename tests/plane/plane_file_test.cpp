@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "kernel/file_bytes.h"
+#include "platform/bitmap.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
 #include "support/isolated_folders.h"
@@ -135,6 +137,113 @@ TEST_F(PlaneFileTest, AMissingStartUpFileIsReportedAndTheWindowKeepsItsName) {
   EXPECT_EQ(w.tables().last_point, -1);
   EXPECT_TRUE(w.history().steps.empty());
   w.Destroy();
+}
+
+TEST_F(PlaneFileTest, SlidersPanelsMacroBackgroundAndMeasurementsComeBackWithTheFile) {
+  const std::string path = (folder_ / "sliders.kv2").string();
+  const std::string bitmapPath = (folder_ / "back.bmp").string();
+  ASSERT_TRUE(platform::Bitmap(6, 4).WriteBmpFile(bitmapPath));
+  std::string caption;
+  std::uint16_t measurementState = 0;
+  {
+    PlaneWindow w(0);
+    w.FreePoint(0, 0);
+    w.FreePoint(3, 4);
+    w.FreePoint(1, 1);
+    w.sliderValues()[1] = {-2, 0.5L, 3, 8};
+    w.sliders.stopValue[1] = 1.5L;
+    w.ShowSliderDialog(1);
+    w.ShowSliderDialog(4);
+    w.ShowToolbar();
+    w.macroInputs = {0, 1};
+    w.macroOutputs = {2};
+    w.macroRange = {1, 2};
+    ASSERT_TRUE(w.RebuildMacroCaption());
+    caption = w.macroCaption;
+    w.preWin.backBitmapName = bitmapPath;
+    ASSERT_EQ(w.LoadBackBitmap(), 0);
+    std::string text = "AB";
+    engine::ExprValue value;
+    w.AddTextItem("AB", w.CompileExpression(text, value), true);
+    measurementState = w.textItems.measurements[0].evalCode;
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  const engine::AnimationParameter& slider = reader.sliderValues()[1];
+  EXPECT_EQ(slider.low, -2);
+  EXPECT_EQ(slider.value, 0.5L);
+  EXPECT_EQ(slider.high, 3);
+  EXPECT_EQ(reader.sliders.stopValue[1], 1.5L);
+  // The panels that were open are open again, and only they.
+  for (int k = 0; k < 7; ++k) EXPECT_EQ(reader.SliderPanelShown(k), k == 1 || k == 4) << k;
+  EXPECT_TRUE(reader.ToolbarShown());
+  EXPECT_EQ(reader.macroInputs, (std::vector<std::uint16_t>{0, 1}));
+  EXPECT_EQ(reader.macroOutputs, (std::vector<std::uint16_t>{2}));
+  EXPECT_EQ(reader.macroRange.first, 1);
+  EXPECT_EQ(reader.macroRange.last, 2);
+  EXPECT_EQ(reader.macroCaption, caption);
+  ASSERT_TRUE(reader.preWin.backBitmap.has_value());
+  EXPECT_EQ(reader.preWin.backBitmap->width(), 6);
+  EXPECT_EQ(reader.preWin.backBitmapName, bitmapPath);
+  ASSERT_EQ(reader.textItems.measurements.size(), 1u);
+  EXPECT_EQ(reader.textItems.measurements[0].evalCode, measurementState);
+  EXPECT_EQ(reader.GetItemText(reader.textItems.measurements[0]).substr(0, 5), "AB = ");
+  reader.Destroy();
+
+  // A background bitmap that is gone is reported; the figure opens all the same.
+  std::filesystem::remove(bitmapPath);
+  PlaneWindow again(0);
+  again.qelWin.writeSettings = 0;
+  again.fileMsg.fileName = path;
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  ASSERT_EQ(again.LoadFile(), 0);
+  EXPECT_EQ(script.Messages().size(), 1u);
+  EXPECT_FALSE(again.preWin.backBitmap.has_value());
+  EXPECT_EQ(again.tables().last_point, 2);
+  again.Destroy();
+}
+
+TEST_F(PlaneFileTest, TextsOfFilesBeforeVersion62TakeTheWindowsTextColourAndFont) {
+  const std::string path = (folder_ / "old.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(0, 0);
+    view::TextItem text;
+    text.text = "old";
+    text.color = 0x0000FF;
+    text.font.faceName = "Nowhere Sans";
+    view::TextItemSetSize(text, 370);
+    w.textItems.plain.push_back(text);
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  for (const std::int32_t version : {61, 62}) {
+    kernel::Bytes bytes = kernel::ReadFileBytes(path).value();
+    // The version follows the file kind at the head of the file.
+    for (int k = 0; k < 4; ++k) bytes[static_cast<std::size_t>(4 + k)] = static_cast<std::uint8_t>(version >> (8 * k));
+    ASSERT_TRUE(kernel::WriteFileAtomically(path, bytes));
+    PlaneWindow reader(0);
+    reader.qelWin.writeSettings = 0;
+    reader.fileMsg.fileName = path;
+    ASSERT_EQ(reader.LoadFile(), 0);
+    ASSERT_EQ(reader.textItems.plain.size(), 1u);
+    const view::TextItem& item = reader.textItems.plain[0];
+    if (version == 61) {
+      EXPECT_EQ(item.color, reader.Color(reader.preWin.roles[engine::TGeomWin::kTextColorRole]));
+      EXPECT_EQ(item.font.faceName, reader.fontWin.fonts[0].faceName);
+      EXPECT_EQ(view::TextItemSize(item), reader.fontWin.pointSizes[view::kTextFontSlot]);
+    } else {
+      EXPECT_EQ(item.color, 0x0000FFu);
+      EXPECT_EQ(item.font.faceName, "Nowhere Sans");
+      EXPECT_EQ(view::TextItemSize(item), 37);
+    }
+    reader.Destroy();
+  }
 }
 
 }  // namespace

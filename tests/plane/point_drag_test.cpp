@@ -17,6 +17,7 @@
 #include "platform/dc.h"
 #include "platform/scripted_responder.h"
 #include "support/isolated_folders.h"
+#include "view/text_item.h"
 
 namespace {
 
@@ -62,6 +63,30 @@ struct DragWindow : PlaneWindow {
     down.y = p.y;
     down.leftDown = true;
     DeliverMouseDown(down);
+  }
+  // Paints a drag of point d through three places in the two layers the moving flags give and
+  // counts the pixels where the last frame differs from a whole repaint; `frame` sees each box
+  // repainted.
+  int LayeredDragDifference(int d, const std::function<void(const platform::Rect&)>& frame = {}) {
+    const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
+    platform::Bitmap screen(ClientWidth(), ClientHeight());
+    const std::unique_ptr<platform::DC> dc = screen.CreateDC();
+    plane::DragRepaint picture(*this, -1);
+    picture.Begin(*dc);
+    for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
+      tables().xy[d] = to;
+      ReplayMovedPoints(moved);
+      const platform::Rect box = picture.Frame(*dc);
+      if (frame) frame(box);
+    }
+    moving = {};
+    platform::Bitmap whole(ClientWidth(), ClientHeight());
+    PaintInto(*whole.CreateDC());
+    int differing = 0;
+    for (int y = 0; y < whole.height(); ++y) {
+      for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
+    }
+    return differing;
   }
 };
 
@@ -191,25 +216,93 @@ TEST_F(PointDrag, TheDragPictureIsTheWholePicture) {
   const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
   const std::vector<int> positions{5};
   w.moving.Mark(w.stepEngine.ends, positions, moved);
-  platform::Bitmap screen(w.ClientWidth(), w.ClientHeight());
-  const std::unique_ptr<platform::DC> dc = screen.CreateDC();
-  plane::DragRepaint picture(w, -1);
-  picture.Begin(*dc);
-  for (const Point2& to : {Point2{2.5L, 2.2L}, Point2{3.5L, 2}, Point2{3.4L, 2.6L}}) {
-    w.tables().xy[d] = to;
-    w.ReplayMovedPoints(moved);
-    const platform::Rect box = picture.Frame(*dc);
+  EXPECT_EQ(w.LayeredDragDifference(d, [&w](const platform::Rect& box) {
     EXPECT_FALSE(box.IsEmpty());
     EXPECT_LT(box.Width(), w.ClientWidth() / 2);  // only what moved
+  }), 0);
+}
+
+TEST_F(PointDrag, FillsAndTextsOnMovingPointsFollowTheDrag) {
+  for (const bool filled : {false, true}) {
+    DragWindow w;
+    const int a = w.FreePoint(-4, -4);
+    const int b = w.FreePoint(-3, -4);
+    ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+    const int c = w.FreePoint(2, 2);
+    const int d = w.FreePoint(3, 3);
+    ASSERT_EQ(w.Step(91, {c, d, -1, 0, 0, 0}), 0);
+    if (filled) {
+      kernel::FillRecord fill;
+      kernel::InitFillRecord(fill);
+      fill.mode = kernel::kFillPolygon;
+      fill.style = 4;
+      fill.vertices[0] = static_cast<std::uint16_t>(a);
+      fill.vertices[1] = static_cast<std::uint16_t>(c);
+      fill.vertices[2] = static_cast<std::uint16_t>(d);
+      fill.vertices[3] = kernel::kFillListEnd;
+      w.fills.push_back(fill);
+    }
+    // A text tied to D, one on the figure away from it, and the measured length CD.
+    view::TextItem tied;
+    tied.text = "tied";
+    tied.tie = static_cast<std::int16_t>(d);
+    tied.x = 0.2L;
+    tied.y = 0.2L;
+    w.textItems.plain.push_back(tied);
+    view::TextItem still = tied;
+    still.text = "still";
+    still.tie = view::kTieFigure;
+    still.x = -4;
+    still.y = 4;
+    w.textItems.plain.push_back(still);
+    w.AddTextItem("CD", -1, true);
+
+    const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
+    const std::vector<int> positions{5};
+    w.MarkMovingObjects(positions, moved);
+    EXPECT_TRUE(w.TextMoves(w.textItems.plain, w.textItems.plain[0]));
+    EXPECT_FALSE(w.TextMoves(w.textItems.plain, w.textItems.plain[1]) && !filled);
+    EXPECT_EQ(w.moving.lines[0] != 0, filled);  // a moving fill moves the whole figure
+    EXPECT_EQ(w.LayeredDragDifference(d), 0) << filled;
   }
-  w.moving = {};
-  platform::Bitmap whole(w.ClientWidth(), w.ClientHeight());
-  w.PaintInto(*whole.CreateDC());
-  int differing = 0;
-  for (int y = 0; y < whole.height(); ++y) {
-    for (int x = 0; x < whole.width(); ++x) differing += screen.GetPixel(x, y) != whole.GetPixel(x, y);
-  }
-  EXPECT_EQ(differing, 0);
+}
+
+TEST_F(PointDrag, DraggedImagesOfAMagnifiedCopyStayWhereTheyAreLeft) {
+  DragWindow w;
+  const int a = w.FreePoint(0, 0);
+  const int b = w.FreePoint(1, 0);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+  auto copy = [&w] {
+    kernel::ConstructionRecord& step = w.history().BeginStep(90);
+    step.parameters[0] = 2;
+    step.text[0] = "2";
+    step.text[1] = "AB";
+    ASSERT_EQ(w.RunNewStep(), 0);
+  };
+  copy();
+  const int image = 2;
+  // The copy is put where the drag can reach it, then dragged by its first image.
+  const Point2 from{-3, 3};
+  const Point2 shift = from - w.tables().xy[image];
+  w.tables().xy[image] = from;
+  w.tables().xy[image + 1] = w.tables().xy[image + 1] + shift;
+  const std::uint16_t images[] = {image, image + 1};
+  w.KeepMagnifiedCopyPlaces(images, false);
+  w.ReplayConstruction(true);
+  ASSERT_EQ(w.tables().xy[image], from);
+  w.Drag(from, {w.Pixel({-2.5L, 3}), w.Pixel({-2, 2})});
+  const Point2 left = w.tables().xy[image];
+  const Point2 other = w.tables().xy[image + 1];
+  EXPECT_NEAR(static_cast<double>(left.x), -2, 0.03);
+  EXPECT_NEAR(static_cast<double>(left.y), 2, 0.03);
+  // Every later run of the copy keeps it there, a second copy of the same points included.
+  w.ReplayConstruction(true);
+  EXPECT_EQ(w.tables().xy[image], left);
+  EXPECT_EQ(w.tables().xy[image + 1], other);
+  copy();
+  w.ReplayConstruction(true);
+  EXPECT_EQ(w.tables().xy[image], left);
+  EXPECT_EQ(w.tables().xy[image + 1], other);
 }
 
 }  // namespace
