@@ -221,6 +221,7 @@ bool TGeomEWin::OnCommand(int id) {
   if (CurveDialogCommand(id)) return true;
   if (ShowToolDialog(id)) return true;
   if (PlaneDialogCommand(id)) return true;
+  if (SolidCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 

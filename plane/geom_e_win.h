@@ -146,6 +146,10 @@ class TGeomEWin : public TGeomDWin {
   int RandomPointOnChosenCircle();
   // Circle > Poincare: the connection dialog, made on first use and shown again later.
   void ShowPoincareDialog();
+  // Other > 3D solid > Prism (prism) or Pyramid: asks for the base polygon, the altitude and the
+  // foot of the altitude, checks them, and builds the solid in a new 3-D window. 0 when the
+  // window was made, -1 when cancelled, else the message shown.
+  int NewSolidOnBase(bool prism);
   TPoincareDlg* poincareDialog() { return poincareDialog_.get(); }
 
  protected:
@@ -169,6 +173,7 @@ class TGeomEWin : public TGeomDWin {
   std::unique_ptr<engine::TDoUndoDlg> horocycleDialog_;
 
   bool PlaneDialogCommand(int id);
+  bool SolidCommand(int id);
   bool EnablePlaneDialogCommand(platform::CommandState& state);
   std::unique_ptr<TPoincareDlg> poincareDialog_;
 };
