@@ -6,7 +6,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/view_update.h"
 #include "kernel/vector3.h"
 #include "view/dc_figure_painter.h"
 
@@ -19,6 +18,8 @@ constexpr kernel::Point3 kObserverDirection{24, 31, 17};
 constexpr kernel::Real kLeastObserverDistance = 40;
 // The observer stands this many model diagonals away.
 constexpr kernel::Real kDiagonalsAway = 8;
+// The view is this much wider than the projected model.
+constexpr kernel::Real kViewMargin = 1.25L;
 
 using Edge = std::pair<std::uint16_t, std::uint16_t>;
 
@@ -48,12 +49,25 @@ void TGeomQWin::FitViewToModel() {
   UpdateProjection(-1);
 }
 
-void TGeomQWin::Update(bool keepView) {
+void TGeomQWin::Update(bool /*keepView*/) {
   FitViewToModel();
-  const kernel::Box2& box = mapping.box;
-  const engine::ViewUpdate update =
-      engine::UpdateView(tables(), model(), {box.xmin, box.ymin}, {box.xmax, box.ymax}, keepView);
-  if (!update.redraw_only) SetViewBox(update.view.centre, update.view.half_width, update.view.half_height, false);
+  // The view shows the projected model with a margin around it.
+  const engine::FigureTables& t = tables();
+  bool any = false;
+  kernel::Point2 lo{};
+  kernel::Point2 hi{};
+  for (int i = 0; i <= t.last_point; ++i) {
+    if (!t.exists[i]) continue;
+    const kernel::Point2& p = t.xy[i];
+    if (!any) lo = hi = p;
+    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
+    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
+    any = true;
+  }
+  if (any) {
+    const kernel::Real half = std::max({(hi.x - lo.x) / 2, (hi.y - lo.y) / 2, kernel::Real(0.5)}) * kViewMargin;
+    SetViewBox({(lo.x + hi.x) / 2, (lo.y + hi.y) / 2}, half, half, false);
+  }
   wing.pictureValid = 0;
   Invalidate(false);
 }

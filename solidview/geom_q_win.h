@@ -15,7 +15,8 @@ class TGeomQWin : public solid::TGeomPSWin {
   // The model box from the existing points, the view centre in its middle and the observer at a
   // distance that sees all of it from the default direction; then every point projected.
   void FitViewToModel();
-  // The figure follows a new or replayed step: projected again, then kept in view.
+  // The figure follows a new or replayed step: projected again, then shown whole in the middle of
+  // the view.
   void Update(bool keepView) override;
   int ReplayConstruction(bool replaying) override;
   // The edges of the visible faces: those of a face turned towards the observer solid, the others

@@ -83,6 +83,8 @@ TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
     d.SetItemText(212, "3");
     d.PressButton(1);
   });
+  EXPECT_TRUE(w.QueryCommand(kPrism).enabled);
+  EXPECT_TRUE(w.QueryCommand(kPyramid).enabled);
   const int freeBefore = shell::CountFreeSlots();
   EXPECT_TRUE(w.DispatchCommand(kPrism));
   ASSERT_EQ(Opened().size(), 1u);
