@@ -7,11 +7,16 @@
 #include "app/launcher_frame.h"
 #include "app/startup_file.h"
 #include "kernel/random.h"
+#include "plane/solid_window_opener.h"
 #include "platform/instance_channel.h"
+#include "solidview/solid_window_opening.h"
 
 namespace app {
 
-TGeom::TGeom(int& argc, char** argv) : Application(argc, argv) {}
+TGeom::TGeom(int& argc, char** argv) : Application(argc, argv) {
+  // The plane windows' prism and pyramid open their solids in 3-D windows.
+  plane::SetSolidWindowOpener(&solidview::OpenSolidWindow);
+}
 
 TGeom::~TGeom() = default;
 

@@ -11,4 +11,9 @@ CurveListPlace LocateInCurveLists(const std::array<int, 4>& counts, int index) {
   return {kCurveListEquations, index - counts[2]};
 }
 
+CurveListPlace LocateCurveEntry(const std::array<int, 4>& counts, int index) {
+  if (index < 0 || index >= counts[0] + counts[1] + counts[2] + counts[3]) return {};
+  return LocateInCurveLists(counts, index);
+}
+
 }  // namespace engine

@@ -1,6 +1,7 @@
 #pragma once
 // The running index over a plane window's four curve lists, taken in the order: conics by two
-// foci (list A), conics by three points (list B), five-point conics, equations.
+// foci (list A), conics by three points (list B), five-point conics, equations (list D). The fill
+// dialog and the conic dialogs number the curves by it, and fill records store its list codes.
 
 #include <array>
 
@@ -13,12 +14,14 @@ inline constexpr int kCurveListEquations = 4;
 inline constexpr int kCurveListConics = 5;
 
 struct CurveListPlace {
-  int list = kCurveListEquations;  // one of the codes above
-  int position = 0;                // from 0 in that list
+  int list = 0;       // one of the codes above; 0 for no entry
+  int position = -1;  // from 0 in that list; -1 for no entry
 };
 
 // counts: the lengths of list A, list B, the conics and the equations. An index past the conics
 // falls to the equations, whatever their length.
 CurveListPlace LocateInCurveLists(const std::array<int, 4>& counts, int index);
+// The same, but an index outside the lists (below 0 or past the last equation) gives no entry.
+CurveListPlace LocateCurveEntry(const std::array<int, 4>& counts, int index);
 
 }  // namespace engine

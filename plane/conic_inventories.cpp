@@ -62,18 +62,12 @@ int ConicInventories::Count() const {
   return static_cast<int>(twoFoci.size() + threePoint.size() + fivePoint.size() + equations.size());
 }
 
-CurveListPlace ConicInventories::Locate(int index) const {
-  if (index < 0) return {};
-  const std::array<std::pair<int, int>, 4> lists{{{kCurveListTwoFoci, static_cast<int>(twoFoci.size())},
-                                                  {kCurveListThreePoint, static_cast<int>(threePoint.size())},
-                                                  {kCurveListFivePoint, static_cast<int>(fivePoint.size())},
-                                                  {kCurveListEquation, static_cast<int>(equations.size())}}};
-  for (const auto& [code, size] : lists) {
-    if (index < size) return {code, index};
-    index -= size;
-  }
-  return {};
+std::array<int, 4> ConicInventories::Counts() const {
+  return {static_cast<int>(twoFoci.size()), static_cast<int>(threePoint.size()), static_cast<int>(fivePoint.size()),
+          static_cast<int>(equations.size())};
 }
+
+CurveListPlace ConicInventories::Locate(int index) const { return engine::LocateCurveEntry(Counts(), index); }
 
 kernel::ConicRecord MakeFivePointRecord(const std::array<int, 5>& points, std::uint16_t colour) {
   kernel::ConicRecord record{};

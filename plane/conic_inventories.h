@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/curve_list_index.h"
 #include "kernel/conic_equation_records.h"
 #include "kernel/real.h"
 #include "plane/plane_file_pieces.h"
@@ -39,17 +40,12 @@ ConicDefinitionFields ReadDefinition(const ConicDefinition& record);
 ConicDefinition MakeDefinition(const ConicDefinitionFields& fields);
 void SetDefinitionValue(ConicDefinition& record, kernel::Real value);
 
-// Codes of the four lists in a running index over all of them.
-inline constexpr int kCurveListTwoFoci = 2;
-inline constexpr int kCurveListThreePoint = 3;
-inline constexpr int kCurveListEquation = 4;
-inline constexpr int kCurveListFivePoint = 5;
-
-// Where an entry of the running index lies: its list's code and its position in that list.
-struct CurveListPlace {
-  int list = 0;
-  int position = -1;
-};
+// Codes of the four lists in the running index over all of them (engine/curve_list_index.h).
+using engine::CurveListPlace;
+inline constexpr int kCurveListTwoFoci = engine::kCurveListA;
+inline constexpr int kCurveListThreePoint = engine::kCurveListB;
+inline constexpr int kCurveListEquation = engine::kCurveListEquations;
+inline constexpr int kCurveListFivePoint = engine::kCurveListConics;
 
 struct ConicInventories {
   std::vector<ConicDefinition> twoFoci;
@@ -60,6 +56,8 @@ struct ConicInventories {
   void Clear();
   bool Empty() const { return Count() == 0; }
   int Count() const;
+  // The lengths of the two-foci, three-point, five-point and equation lists.
+  std::array<int, 4> Counts() const;
   // The running index runs through the two-foci, three-point, five-point and equation lists in
   // this order; an index beyond the last entry gives position -1.
   CurveListPlace Locate(int index) const;

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <vector>
 
-#include "engine/curve_list_index.h"
 #include "plane/conic_inventories.h"
 #include "plane/geom_e_win.h"
 #include "resources/resource_library.h"
@@ -173,16 +172,15 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
     return 0;
   }
   const ConicInventories& lists = window_->conics;
-  const std::array<int, 4> counts{static_cast<int>(lists.twoFoci.size()), static_cast<int>(lists.threePoint.size()),
-                                  static_cast<int>(lists.fivePoint.size()), static_cast<int>(lists.equations.size())};
-  const engine::CurveListPlace place = engine::LocateInCurveLists(counts, chosen - t.last_circle - 1);
+  const CurveListPlace place = lists.Locate(chosen - t.last_circle - 1);
+  if (place.position < 0) return kMsgCouldNotFind;
   const auto at = static_cast<std::size_t>(place.position);
   switch (place.list) {
-    case engine::kCurveListA:
-    case engine::kCurveListB: {
-      const auto& list = place.list == engine::kCurveListA ? lists.twoFoci : lists.threePoint;
+    case kCurveListTwoFoci:
+    case kCurveListThreePoint: {
+      const auto& list = place.list == kCurveListTwoFoci ? lists.twoFoci : lists.threePoint;
       const ConicDefinitionFields f = ReadDefinition(list[at]);
-      const int n = place.list == engine::kCurveListA ? 2 : 3;
+      const int n = place.list == kCurveListTwoFoci ? 2 : 3;
       record.mode = static_cast<std::uint16_t>(place.list);
       for (int k = 0; k < n; ++k) record.vertices[static_cast<std::size_t>(k)] = f.points[static_cast<std::size_t>(k)];
       record.vertices[static_cast<std::size_t>(n)] = kListEnd;
@@ -192,10 +190,10 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
       record.value276 = f.value;
       return 0;
     }
-    case engine::kCurveListConics: {
+    case kCurveListFivePoint: {
       if (at >= lists.fivePoint.size()) return kMsgCouldNotFind;
       const kernel::ConicRecord& conic = lists.fivePoint[at];
-      record.mode = engine::kCurveListConics;
+      record.mode = kCurveListFivePoint;
       std::copy(conic.point_slots.begin(), conic.point_slots.end(), record.vertices.begin());
       record.vertices[5] = kListEnd;
       record.word212 = conic.drawing_word;
@@ -204,7 +202,7 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
     default: {
       if (at >= lists.equations.size()) return kMsgCouldNotFind;
       const kernel::EquationRecord& equation = lists.equations[at];
-      record.mode = engine::kCurveListEquations;
+      record.mode = kCurveListEquation;
       kernel::AllocFillTexts(record);
       for (std::size_t k = 0; k < record.texts.size(); ++k) {
         record.texts[k] = equation.coefficient_texts[k].substr(0, kernel::kFillTextChars);

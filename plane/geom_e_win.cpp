@@ -221,6 +221,8 @@ bool TGeomEWin::OnCommand(int id) {
   if (CurveDialogCommand(id)) return true;
   if (ShowToolDialog(id)) return true;
   if (PlaneDialogCommand(id)) return true;
+  if (SolidCommand(id)) return true;
+  if (WindowCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -231,6 +233,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
     return;
   }
   if (EnablePlaneDialogCommand(state)) return;
+  if (EnableWindowCommand(state)) return;
   if (IsPlaneCommandToCome(state.id)) {
     state.enabled = false;
     return;

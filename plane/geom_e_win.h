@@ -158,6 +158,17 @@ class TGeomEWin : public TGeomDWin {
   int RandomPointOnChosenCircle();
   // Circle > Poincare: the connection dialog, made on first use and shown again later.
   void ShowPoincareDialog();
+  // Other > 3D solid > Prism (prism) or Pyramid: asks for the base polygon, the altitude and the
+  // foot of the altitude, checks them, and builds the solid in a new 3-D window. 0 when the
+  // window was made, -1 when cancelled, else the message shown.
+  int NewSolidOnBase(bool prism);
+  // Edit > Center vertex (hyperbolic disk): asks for a vertex and moves the figure by the motion
+  // that takes it to the centre; a second named point is then turned onto the positive x axis.
+  // The vertex, or -1 when nothing moved.
+  int CentreVertex();
+  // Other > Autoextend; switched off, every point on a segment outside it goes back to its middle
+  // and the figure is run again.
+  void ToggleAutoextend();
   TPoincareDlg* poincareDialog() { return poincareDialog_.get(); }
 
  protected:
@@ -181,6 +192,9 @@ class TGeomEWin : public TGeomDWin {
   std::unique_ptr<engine::TDoUndoDlg> horocycleDialog_;
 
   bool PlaneDialogCommand(int id);
+  bool SolidCommand(int id);
+  bool WindowCommand(int id);
+  bool EnableWindowCommand(platform::CommandState& state) const;
   bool EnablePlaneDialogCommand(platform::CommandState& state);
   std::unique_ptr<TPoincareDlg> poincareDialog_;
 };

@@ -20,7 +20,7 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Btns
     727, 843, 914,
     // View, Other
-    764, 618, 619, 612, 611, 718, 807};
+    764, 618, 619, 718, 807};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "plane/solid_window_opener.h"
 #include "solidview/geom_q_win.h"
 
 namespace solidview {
@@ -11,6 +12,11 @@ namespace solidview {
 class TGeomRWin : public TGeomQWin {
  public:
   TGeomRWin(platform::FrameWindow* parent, std::string_view title);
+
+  // The polygon handed over by a plane window as the first step of the figure (kind 300): its
+  // points at height 0 with their labels, then the prism or pyramid over it; the figure is brought
+  // into view and repainted. The executor's result.
+  int BuildSolidFromPolygon(const plane::SolidHandOver& handOver);
 };
 
 }  // namespace solidview

@@ -11,8 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/curve_list_index.h"
 #include "engine/curve_tables.h"
 #include "engine/data_table.h"
+#include "engine/solid_tables.h"
 #include "engine/windows/dialog_actions.h"
 #include "engine/windows/line_attributes.h"
 #include "engine/windows/geom09_win.h"
@@ -317,6 +319,29 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   void TriangleCentreCommand(int kind, int stringId, int flag);
   int TriangleCentres(int kind, std::string text, int flag);
   int DoCircleChain(std::string& inner, std::string& radius, int count, int mode) override;
+
+  // --- Curve lists, 3-D face and surface searches, centre and width (upper_hooks.cpp) -------------
+  // The lengths of the window's four curve lists (list A, list B, the conics, list D); the layers
+  // that keep such lists report them, this one has none.
+  virtual std::array<int, 4> CountCurveLists() const { return {}; }
+  // Where entry `index` of the running index over the four lists lies (see engine/curve_list_index.h).
+  CurveListPlace LocateInCurveLists(int index) const { return engine::LocateInCurveLists(CountCurveLists(), index); }
+  // The faces and curved objects of a 3-D figure (allocated by the 3-D window only).
+  SolidTables solid;
+  int FindSphereThrough(int centre, int p) const { return engine::FindSphereThrough(solid, tables().last_point, centre, p); }
+  int FindDiskRecord(int a, int b, int c) const { return engine::FindDiskRecord(solid, tables().last_point, a, b, c); }
+  int FindFaceByVertices(std::span<const std::uint16_t> list, int n) const {
+    return engine::FindFaceByVertices(solid, list, n);
+  }
+  int FindEqualFace(const kernel::FaceRecord& face, int lastFace) const {
+    return engine::FindEqualFace(solid, face, lastFace);
+  }
+  // Asks for a view centre and width ("CENWID", preset with the given centre and twice the
+  // half-width). On OK each text is evaluated in turn; a text that does not evaluate returns its
+  // message number (nothing changed). Otherwise the centre takes the first two values and the
+  // half-width half the third: 0, or 14 when that half-width is below 1e-16 (stored all the same).
+  // -1 when cancelled.
+  int AskCentreWidth(kernel::Point2& centre, Real& halfWidth);
 
   // The history one line a step: its number padded with zeros to the width the last step's
   // number needs, ": " and its description (with " [save labels]" after a transformation that

@@ -36,6 +36,7 @@ TEST_F(ConicDialogs, AnalyticLineDialog) {
   PlaneWindow w(0);
   platform::ScriptedResponder script;
   for (int i = 0; i < 4; ++i) script.AnswerMessage(platform::IDOK);
+  w.ToggleAxes();  // the equation dialogs need the axes
   ASSERT_TRUE(w.DispatchCommand(831));
   plane::TEqnLnDlg* d = w.lineEquationDialog.get();
   ASSERT_NE(d, nullptr);
@@ -86,6 +87,7 @@ TEST_F(ConicDialogs, AnalyticLineDialog) {
 
 TEST_F(ConicDialogs, AnalyticCircleDialog) {
   PlaneWindow w(0);
+  w.ToggleAxes();
   ASSERT_TRUE(w.DispatchCommand(832));
   plane::TEqnCiDlg* d = w.circleEquationDialog.get();
   ASSERT_NE(d, nullptr);
@@ -227,6 +229,7 @@ TEST_F(ConicDialogs, FivePointAndEquationInventories) {
   EXPECT_EQ(w.tables().last_point, 7);
   EXPECT_TRUE(five->IsItemEnabled(98));
 
+  w.ToggleAxes();
   ASSERT_TRUE(w.DispatchCommand(844));
   plane::TConicEDlg* eq = w.conicEquationDialog.get();
   EXPECT_EQ(eq->GetItemText(212), "-24.0");

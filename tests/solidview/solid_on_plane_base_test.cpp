@@ -1,0 +1,208 @@
+// Other > 3D solid > Prism and Pyramid of the plane window: the polygon is checked first, and only
+// a good one opens a 3-D window that builds and shows the solid.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kernel/labels.h"
+#include "plane/solid_window_opener.h"
+#include "platform/application.h"
+#include "platform/bitmap.h"
+#include "platform/scripted_responder.h"
+#include "shell/child_windows.h"
+#include "solidview/geom3_win.h"
+#include "solidview/solid_window_opening.h"
+#include "../plane/plane_window.h"
+#include "support/isolated_folders.h"
+
+namespace {
+
+using plane_test::PlaneWindow;
+
+constexpr int kPyramid = 611;
+constexpr int kPrism = 612;
+
+// The 3-D windows the command opened, closed with the test.
+std::vector<solidview::TGeom3Win*>& Opened() {
+  static std::vector<solidview::TGeom3Win*> opened;
+  return opened;
+}
+
+view::TQELWin* RecordingOpener(platform::FrameWindow* parent, const std::string& caption, int slot,
+                               const plane::SolidHandOver& solid) {
+  view::TQELWin* window = solidview::OpenSolidWindow(parent, caption, slot, solid);
+  if (auto* w = dynamic_cast<solidview::TGeom3Win*>(window)) Opened().push_back(w);
+  return window;
+}
+
+class SolidOnPlaneBase : public IsolatedFolders {
+ protected:
+  void SetUp() override {
+    IsolatedFolders::SetUp();
+    shell::ChildWindows().fill(0);
+    Opened().clear();
+    plane::SetSolidWindowOpener(&RecordingOpener);
+  }
+  void TearDown() override {
+    for (solidview::TGeom3Win* w : Opened()) w->Destroy();
+    platform::Application::ProcessPendingEvents();
+    Opened().clear();
+    plane::SetSolidWindowOpener(nullptr);
+    shell::ChildWindows().fill(0);
+    IsolatedFolders::TearDown();
+  }
+  // The unit square ABCD, scaled by 2.
+  static void Square(PlaneWindow& w) {
+    w.FreePoint(0, 0);
+    w.FreePoint(2, 0);
+    w.FreePoint(2, 2);
+    w.FreePoint(0, 2);
+  }
+  static std::string Name(const engine::FigureTables& t, int i) {
+    std::string name;
+    t.GetPointName(i, name);
+    return name;
+  }
+};
+
+void ExpectPoint(const kernel::Point3& p, kernel::Real x, kernel::Real y, kernel::Real z) {
+  EXPECT_NEAR(p.x, x, 1e-15L);
+  EXPECT_NEAR(p.y, y, 1e-15L);
+  EXPECT_NEAR(p.z, z, 1e-15L);
+}
+
+TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.OnDialog("SOLID", [](platform::Dialog& d) {
+    EXPECT_EQ(d.GetItemText(211), "ABC");
+    d.SetItemText(211, "ABCD");
+    d.SetItemText(212, "3");
+    d.PressButton(1);
+  });
+  EXPECT_TRUE(w.QueryCommand(kPrism).enabled);
+  EXPECT_TRUE(w.QueryCommand(kPyramid).enabled);
+  const int freeBefore = shell::CountFreeSlots();
+  EXPECT_TRUE(w.DispatchCommand(kPrism));
+  ASSERT_EQ(Opened().size(), 1u);
+  EXPECT_EQ(shell::CountFreeSlots(), freeBefore - 1);
+  solidview::TGeom3Win& s = *Opened()[0];
+  EXPECT_EQ(s.Caption(), "prism.kv3");
+  EXPECT_EQ(s.dimension(), 3);
+
+  const engine::FigureTables& t = s.tables();
+  ASSERT_EQ(t.last_point, 7);
+  const std::vector<std::string> names{"A", "B", "C", "D", "A'", "B'", "C'", "D'"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(Name(t, i), names[static_cast<std::size_t>(i)]) << i;
+  ExpectPoint(t.xyz[2], 2, 2, 0);
+  ExpectPoint(t.xyz[6], 2, 2, 3);
+  EXPECT_EQ(s.solid.last_face, 5);  // base, top and four sides
+  EXPECT_EQ(s.solid.faces[2].count, 4);
+  EXPECT_EQ(s.solid.faces[2].vertices[2], 5);
+  ASSERT_EQ(s.history().steps.size(), 1u);
+  EXPECT_EQ(s.history().steps[0].kind, 300);
+  EXPECT_NE(s.stepText.find("prism"), std::string::npos) << s.stepText;
+
+  // Every point is projected into the view and the edges are drawn.
+  const kernel::Box2& box = s.mapping.box;
+  for (int i = 0; i <= t.last_point; ++i) {
+    EXPECT_TRUE(t.xy[i].x > box.xmin && t.xy[i].x < box.xmax && t.xy[i].y > box.ymin && t.xy[i].y < box.ymax) << i;
+  }
+  const platform::Bitmap picture = s.ClientPicture();
+  ASSERT_FALSE(picture.IsEmpty());
+  int dark = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) {
+      const auto c = picture.GetPixel(x, y);
+      if (c && c->r < 100 && c->g < 100 && c->b < 100) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 200);
+
+  // The figure stays the same when it is run again.
+  s.ReplayConstruction(true);
+  EXPECT_EQ(t.last_point, 7);
+  EXPECT_EQ(Name(t, 5), "B'");
+  ExpectPoint(t.xyz[6], 2, 2, 3);
+  EXPECT_EQ(s.solid.last_face, 5);
+  EXPECT_TRUE(script.Unexpected().empty());
+}
+
+TEST_F(SolidOnPlaneBase, APyramidsApexStandsAboveTheFootOrAtTheOffset) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.FillAndPress("SOLID", {{211, "ABCD"}, {212, "2"}, {213, "C"}}, 1);
+  EXPECT_TRUE(w.DispatchCommand(kPyramid));
+  script.OnDialog("SOLID", [](platform::Dialog& d) {
+    d.PressButton(252);
+    d.SetItemText(211, "ABC");
+    d.SetItemText(212, "1+1");
+    d.SetItemText(214, "0.5");
+    d.SetItemText(215, "-1");
+    d.PressButton(1);
+  });
+  EXPECT_TRUE(w.DispatchCommand(kPyramid));
+  ASSERT_EQ(Opened().size(), 2u);
+  const solidview::TGeom3Win& above = *Opened()[0];
+  EXPECT_EQ(above.Caption(), "pyramid.kv3");
+  ASSERT_EQ(above.tables().last_point, 4);
+  ExpectPoint(above.tables().xyz[4], 2, 2, 2);
+  EXPECT_EQ(above.solid.last_face, 4);  // the base and four triangles
+  EXPECT_EQ(above.solid.faces[4].count, 3);
+  const solidview::TGeom3Win& offset = *Opened()[1];
+  ASSERT_EQ(offset.tables().last_point, 3);
+  ExpectPoint(offset.tables().xyz[3], 0.5L, -1, 2);
+  EXPECT_TRUE(script.Unexpected().empty());
+}
+
+TEST_F(SolidOnPlaneBase, ARefusedPolygonOpensNoWindowAndUsesNoSlot) {
+  struct Case {
+    std::string base;
+    std::string altitude;
+    std::string foot;
+    std::string message;
+  };
+  const std::vector<Case> cases{
+      {"AB", "2", "A", "cannot understand"},
+      {"ABZ", "2", "A", "cannot understand"},
+      {"ABC", "0", "A", "positive value?"},
+      {"ABC", "-1", "A", "positive value?"},
+      {"ABC", "2", "Q", "could not find"},
+  };
+  PlaneWindow w(0);
+  platform::ScriptedResponder script;
+  // Fewer than three points: refused before the dialog.
+  w.FreePoint(0, 0);
+  w.FreePoint(1, 0);
+  script.AnswerMessage(platform::IDOK);
+  EXPECT_TRUE(w.DispatchCommand(kPrism));
+  EXPECT_EQ(script.Messages(), (std::vector<std::string>{"cannot understand"}));
+
+  w.FreePoint(1, 1);
+  const int freeBefore = shell::CountFreeSlots();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.base + " " + c.altitude + " " + c.foot);
+    platform::ScriptedResponder each;
+    each.FillAndPress("SOLID", {{211, c.base}, {212, c.altitude}, {213, c.foot}}, 1).AnswerMessage(platform::IDOK);
+    EXPECT_TRUE(w.DispatchCommand(kPrism));
+    EXPECT_EQ(each.Messages(), (std::vector<std::string>{c.message}));
+  }
+  // Cancel, and a full table of windows (refused before the dialog).
+  script.FillAndPress("SOLID", {}, 2);
+  EXPECT_TRUE(w.DispatchCommand(kPyramid));
+  EXPECT_TRUE(Opened().empty());
+  EXPECT_EQ(shell::CountFreeSlots(), freeBefore);
+  shell::ChildWindows().fill(1);
+  platform::ScriptedResponder full;
+  full.AnswerMessage(platform::IDOK);
+  EXPECT_TRUE(w.DispatchCommand(kPrism));
+  EXPECT_EQ(full.Messages(), (std::vector<std::string>{"no more room"}));
+  EXPECT_TRUE(Opened().empty());
+  EXPECT_EQ(w.tables().last_point, 2);
+}
+
+}  // namespace
