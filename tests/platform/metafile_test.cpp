@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -820,10 +819,8 @@ TEST(HostileMetafiles, AClipPathLikeACombIsCutToTheTargetFirst) {
     return w;
   }());
   const MetafilePlayer player = ReadOk(b.Finish({0, 0, 1500, 1000}));  // 60 x 40 device units
-  const auto start = std::chrono::steady_clock::now();
   Bitmap out(60, 40);
   player.Play(*out.CreateDC(), {0, 0, 60, 40});
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));  // not a hang
   EXPECT_EQ(out.GetPixel(0, 20), kRed);  // a tooth
   EXPECT_EQ(out.GetPixel(1, 20), kWhite);  // a gap
   EXPECT_EQ(out.GetPixel(58, 30), kRed);
@@ -850,10 +847,8 @@ TEST(HostileMetafiles, ARegionOfManyRectanglesIsCutAndUnitedInPairs) {
   }
   b.Add(emf::kFillRgn, fill);
   const MetafilePlayer player = ReadOk(b.Finish({0, 0, 1000, 1000}));  // 40 x 40 device units
-  const auto start = std::chrono::steady_clock::now();
   Bitmap out(40, 40);
   player.Play(*out.CreateDC(), {0, 0, 40, 40});
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));  // not a hang
   EXPECT_EQ(out.GetPixel(1, 1), kBlue);
   EXPECT_EQ(out.GetPixel(5, 1), kWhite);
   EXPECT_EQ(out.GetPixel(5, 5), kBlue);
