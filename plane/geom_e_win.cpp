@@ -221,6 +221,7 @@ bool TGeomEWin::OnCommand(int id) {
   if (CurveDialogCommand(id)) return true;
   if (ShowToolDialog(id)) return true;
   if (PlaneDialogCommand(id)) return true;
+  if (ObjectSettingCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -231,6 +232,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
     return;
   }
   if (EnablePlaneDialogCommand(state)) return;
+  if (EnableObjectSettingCommand(state)) return;
   if (IsPlaneCommandToCome(state.id)) {
     state.enabled = false;
     return;

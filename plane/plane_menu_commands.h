@@ -13,18 +13,14 @@ inline constexpr std::array kPlaneCommandsToCome{
     846, 849, 971,
     // Units
     708, 710, 883, 808, 809,
-    // Point
-    891, 818, 730,
-    // Line
-    772, 773, 774, 665, 801,
     // Circle
     768, 1134,
     // Transf
     751, 756, 802,
     // Btns
-    727, 843, 914,
+    727, 914,
     // View, Other
-    764, 618, 619, 612, 611, 718, 807};
+    612, 611};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();
