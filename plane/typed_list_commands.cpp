@@ -123,7 +123,7 @@ int TGeomEWin::RandomPointOnSegment(std::string text) {
 
 int TGeomEWin::CmExtensions() {
   std::string text;
-  if (AskValue(kStringExtensions, kStringMakeList, text, kExtensionChars) != platform::IDOK) return -1;
+  if (AskValue(kStringMakeList, kStringExtensions, text, kExtensionChars) != platform::IDOK) return -1;
   const int code = ToggleExtensions(std::move(text));
   if (code > 0) Msg(code);
   return code;
@@ -131,7 +131,7 @@ int TGeomEWin::CmExtensions() {
 
 int TGeomEWin::CmBisectOldAngles() {
   std::string text;
-  if (AskValue(kStringBisectAngles, kStringMakeList, text, kBisectorChars) != platform::IDOK) return -1;
+  if (AskValue(kStringMakeList, kStringBisectAngles, text, kBisectorChars) != platform::IDOK) return -1;
   const int code = BisectOldAngles(std::move(text));
   if (code > 0) Msg(code);
   return code;
@@ -142,7 +142,7 @@ int TGeomEWin::CmRandomPointOnSegment() {
   tables().ListPointNames(text, 2);
   const std::string prompt = resources::LoadString(kStringRandomPoint) + " " + resources::LoadString(kStringOn) + " " +
                              resources::LoadString(kStringSegment);
-  shell::TInpDlg dialog(this, prompt, resources::LoadString(kStringMakeList), &text, kSegmentChars);
+  shell::TInpDlg dialog(this, resources::LoadString(kStringMakeList), prompt, &text, kSegmentChars);
   if (dialog.Execute() != platform::IDOK) return -1;
   const int code = RandomPointOnSegment(std::move(text));
   if (code > 0) Msg(code);
