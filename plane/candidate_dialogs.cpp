@@ -19,6 +19,7 @@ constexpr int kLineFieldLimit = 255;
 
 constexpr int kTangentsFromPointKind = 135;
 constexpr int kTangentAtPointKind = 136;
+constexpr int kConicTangentKind = 210;
 
 }  // namespace
 
@@ -146,7 +147,7 @@ void TSoddy2Dlg::Execute() {
 
 // --- Intersections and tangents -----------------------------------------------------------------
 
-TLCIntDlg::TLCIntDlg(TGeom11Win* owner) : TNonLinDlg(owner, "INTLC", 1, 0) {}
+TLCIntDlg::TLCIntDlg(TGeom11Win* owner, int mode) : TNonLinDlg(owner, "INTLC", 1, mode) {}
 
 void TLCIntDlg::SetupWindow() {
   TNonLinDlg::SetupWindow();
@@ -161,6 +162,9 @@ void TLCIntDlg::Execute() {
   int code = 0;
   if (circle < 0) {
     code = kMsgMakeSelection;
+  } else if (elementKind == 1) {
+    code = owner_->ParseLineText(text, line) != 0 ? engine::kMsgCouldNotFind
+                                                   : owner_->NewLineCurveIntersection(line, circle);
   } else if (circle > owner_->tables().last_circle || !owner_->tables().circles[static_cast<std::size_t>(circle)].exists) {
     code = engine::kMsgCouldNotFind;
   } else if (owner_->ParseLineText(text, line) != 0) {
@@ -193,7 +197,7 @@ void TCurvCurvDlg::Execute() {
   }
 }
 
-TCurvPtDlg::TCurvPtDlg(TGeom11Win* owner) : TNonLinDlg(owner, "TANBOX", 1, 0) {}
+TCurvPtDlg::TCurvPtDlg(TGeom11Win* owner, int mode) : TNonLinDlg(owner, "TANBOX", 1, mode) {}
 
 void TCurvPtDlg::SetupWindow() {
   TNonLinDlg::SetupWindow();
@@ -209,6 +213,7 @@ void TCurvPtDlg::Execute() {
 }
 
 bool TCurvPtDlg::EnableUndo() const {
+  if (elementKind == 1) return LastStepIs(kConicTangentKind);
   return LastStepIs(kTangentsFromPointKind) || LastStepIs(kTangentAtPointKind);
 }
 

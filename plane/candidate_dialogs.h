@@ -87,15 +87,18 @@ class TSoddy2Dlg : public TNonLinDlg {
   void SetupWindow() override;
 };
 
-// Point > Intersection > Line-Circle.
+// Point > Intersection > Line-Circle (mode 0) and Line-Conic (mode 1: the list holds the conics).
 class TLCIntDlg : public TNonLinDlg {
  public:
-  explicit TLCIntDlg(TGeom11Win* owner);
+  explicit TLCIntDlg(TGeom11Win* owner, int mode = 0);
   void Execute() override;
-  void UndoKind() override { UndoLast(kKind); }
+  void UndoKind() override { UndoLast(StepKind()); }
   bool EnableAction() const override { return ChosenEntry(kCandidateList) >= 0; }
-  bool EnableUndo() const override { return LastStepIs(kKind); }
+  bool EnableUndo() const override { return LastStepIs(StepKind()); }
+  // Undo follows the kind the dialog makes.
+  int StepKind() const { return elementKind == 0 ? kKind : kConicKind; }
   static constexpr int kKind = 104;
+  static constexpr int kConicKind = 100;
 
  protected:
   void SetupWindow() override;
@@ -114,10 +117,11 @@ class TCurvCurvDlg : public TNonLinDlg {
   const int kind_;
 };
 
-// Line > Tangents > Point-circle: the tangents from a point, or at a point of the circle.
+// Line > Tangents > Point-circle (mode 0): the tangents from a point, or at a point of the circle;
+// Point-conic (mode 1): the tangents from a point to a conic of the window's lists.
 class TCurvPtDlg : public TNonLinDlg {
  public:
-  explicit TCurvPtDlg(TGeom11Win* owner);
+  explicit TCurvPtDlg(TGeom11Win* owner, int mode = 0);
   void Execute() override;
   void UndoKind() override;
   bool EnableAction() const override { return ChosenEntry(kCandidateList) >= 0; }

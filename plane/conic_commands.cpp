@@ -46,6 +46,7 @@ void TGeomEWin::RefreshDialogLists() {
 
 void TGeomEWin::SetupMenuChecks(bool redraw) {
   TGeomDWin::SetupMenuChecks(redraw);
+  CheckObjectSettingMenus();
   for (TToolDlg* dialog : std::initializer_list<TToolDlg*>{conic2Dialog.get(), conic3Dialog.get(), conic5Dialog.get(),
                                                            conicEquationDialog.get(), lineEquationDialog.get(),
                                                            circleEquationDialog.get()}) {

@@ -172,6 +172,8 @@ class TGeom11Win : public engine::TGeom10Win {
   TCurvCurvDlg* circleCircleDialog() const { return circleCircleDialog_.get(); }
   TCurvCurvDlg* commonTangentDialog() const { return commonTangentDialog_.get(); }
   TCurvPtDlg* tangentDialog() const { return tangentDialog_.get(); }
+  TLCIntDlg* lineConicDialog() const { return lineConicDialog_.get(); }
+  TCurvPtDlg* conicTangentDialog() const { return conicTangentDialog_.get(); }
   TCircAttrDlg* circleAttributeDialog() const { return circleAttributeDialog_.get(); }
   TLineAttrDlg* lineAttributeStepDialog() const { return lineAttributeDialog_.get(); }
   TCopyDlg* copyDialog() const { return copyDialog_.get(); }
@@ -181,6 +183,27 @@ class TGeom11Win : public engine::TGeom10Win {
   // Line > Tangents: other window kinds open their own dialogs.
   virtual void TangentsCircleCircle();
   virtual void TangentsPointCircle();
+  virtual void TangentsPointConic();
+  // The points of line l (or an axis) on entry `curve` of the window's conic lists, in the order
+  // the candidate dialogs number them (kind 100); 0 or the code (not shown). Windows without
+  // conic lists find no curve.
+  virtual int NewLineCurveIntersection(int /*line*/, int /*curve*/) { return engine::kMsgCouldNotFind; }
+
+  // --- Marking sizes (marking_sizes.cpp) -------------------------------------------------------
+  // The sizes of the markings in tenths of a per cent of the screen width: the tick length, the
+  // arc radius, the angle bracket and the arrow length; and the same in world units (the tick
+  // length halved), recomputed from the view by UpdateMarkingSizes.
+  std::array<std::int16_t, 4> markingSettings{10, 25, 15, 15};
+  std::array<kernel::Real, 4> markingSizes{};
+  void UpdateMarkingSizes();
+  // Edit > Highlights > Arc radius (k = 1) and Bracket length (2): asks the size as a percentage
+  // of the screen width, shown with three decimals.
+  void AskMarkingSize(int k);
+  // A typed size v with 0.2 <= v <= 99.8 is stored as the nearest whole number of tenths and the
+  // picture redrawn; any other text is ignored. True when it was stored.
+  bool SetMarkingSize(int k, const std::string& text);
+  // View > Window: the view the figure is seen in again (nothing here).
+  virtual void RestoreView() {}
 
   // --- Transformations (transform_commands.cpp) ---------------------------------------------------
   TransformSettings transform;
@@ -286,6 +309,8 @@ class TGeom11Win : public engine::TGeom10Win {
   std::unique_ptr<TCurvCurvDlg> circleCircleDialog_;
   std::unique_ptr<TCurvCurvDlg> commonTangentDialog_;
   std::unique_ptr<TCurvPtDlg> tangentDialog_;
+  std::unique_ptr<TLCIntDlg> lineConicDialog_;
+  std::unique_ptr<TCurvPtDlg> conicTangentDialog_;
   std::unique_ptr<TCircAttrDlg> circleAttributeDialog_;
   std::unique_ptr<TLineAttrDlg> lineAttributeDialog_;
   std::unique_ptr<TCopyDlg> copyDialog_;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kernel/real.h"
 #include "plane/geom_c1_win.h"
@@ -72,6 +73,12 @@ class TGeomC2Win : public TGeomC1Win {
   int DoEquidistantCurve(std::string& lineText, std::string& pointText) override;
   int DoHorocycleThrough(std::string& lineText, std::string& pointText) override;
   int DoCommonPerpendicular(std::string& firstText, std::string& secondText) override;
+  // Point > on Segment (n = 1: for each typed pair AB a point at the coordinate on segment AB,
+  // kind 101) and in Triangle (n = 2: a point at the two coordinates of triangle ABC, kind 106)
+  // (relative_point_steps.cpp). 0, or 1, 2, 122 (a point twice), 135 (no segment) or the
+  // executor's code; the steps made before a failure stay.
+  int DoRelativePoint(int n, std::string& points, std::string& first, std::string& second,
+                      std::string& third) override;
   int NewLinePointCurveStep(int kind, std::string& lineText, std::string& pointText);
   int DoCurveIntersection(IntersectedCurve first, IntersectedCurve second, std::string* out);
 
@@ -118,6 +125,12 @@ class TGeomC2Win : public TGeomC1Win {
   // named point to the conic at the running index over the conic lists (kind 210); the code,
   // already shown.
   int NewTangentStep(int curve, std::string pointText, int curveClass) override;
+  // --- The conic lists in the candidate dialogs (line_conic_commands.cpp) ----------------------
+  // Kind 100 of line l (or an axis) and the conic at the running index: 0 or the code (not shown).
+  int NewLineCurveIntersection(int line, int curve) override;
+  // One text per conic, in running-index order (the two-foci, three-point, five-point and
+  // equation lists).
+  void AppendCurveTexts(std::vector<std::string>& lines) const override;
   // Centres, centroids and the nine-point circle of a triangle (centre_executors.cpp).
   int DoKind99(std::string* out) override;  // the nine-point circle
   int DoPointInTriangle(std::string* out) override;

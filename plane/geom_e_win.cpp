@@ -223,6 +223,7 @@ bool TGeomEWin::OnCommand(int id) {
   if (PlaneDialogCommand(id)) return true;
   if (SolidCommand(id)) return true;
   if (WindowCommand(id)) return true;
+  if (ObjectSettingCommand(id)) return true;
   return TGeomDWin::OnCommand(id);
 }
 
@@ -234,6 +235,7 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
   }
   if (EnablePlaneDialogCommand(state)) return;
   if (EnableWindowCommand(state)) return;
+  if (EnableObjectSettingCommand(state)) return;
   if (IsPlaneCommandToCome(state.id)) {
     state.enabled = false;
     return;

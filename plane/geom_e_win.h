@@ -3,7 +3,9 @@
 // 2-D figure file, the hyperbolic model's frame and curves, and the plane window commands. The
 // plane window and the Voronoi, guessing-game, RGB-demo and tessellation windows stand on it.
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -171,6 +173,39 @@ class TGeomEWin : public TGeomDWin {
   void ToggleAutoextend();
   TPoincareDlg* poincareDialog() { return poincareDialog_.get(); }
 
+  // --- Typed lists, settings and toggles of the object commands (object_setting_commands.cpp,
+  // typed_list_commands.cpp) ---------------------------------------------------------------
+  // Line > Extensions: for each typed pair AB the end of line AB beyond B is drawn or taken back
+  // (kind 112). Line > Angles > Bisect old: the bisector of each typed angle ABC (kind 113).
+  // Point > Random point > on Segment: a movable point at a random place on segment AB (kind 81).
+  // Each asks its list first; 0, -1 when cancelled, or the message shown.
+  int CmExtensions();
+  int CmBisectOldAngles();
+  int CmRandomPointOnSegment();
+  // The same with the text given; 0 or the message (not shown).
+  int ToggleExtensions(std::string text);
+  int BisectOldAngles(std::string text);
+  int RandomPointOnSegment(std::string text);
+  // Btns > Randomize sliding points: every point that slides on a line, circle, curve or polygon
+  // moves to a random place strictly inside 0.1 .. 0.9 of its parameter range; the number moved.
+  int RandomizeSlidingPoints();
+  // View > Window: the model's view in a hyperbolic window, then the view fitted to the figure.
+  void RestoreView() override;
+  // Other > Data > Collect: shows the data window when hidden, hides it when shown.
+  void ToggleDataCollection();
+  bool DataCollecting() const;
+  // Other > Negative angles and CCL angles: one of the two is always on.
+  void ToggleNegativeAngles();
+  void ToggleCounterclockwiseAngles();
+  bool NegativeAngles() const { return !angleOptions.anglesNonNegative; }
+  bool CounterclockwiseAngles() const { return angleOptions.anglesCounterclockwise; }
+  // Other > Fonts > ASCII values: the label font's codes of the degree sign, pi, the radical,
+  // the exponent 2 and the golden ratio, as shown in the dialog.
+  std::array<std::string, 5> SymbolCodeTexts() const;
+  // Stores the five codes when each reads as a whole number 1 .. 255; else 17 and nothing changes.
+  int SetSymbolCodes(const std::array<std::string, 5>& texts);
+  void CmSymbolCodes();
+
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
@@ -179,6 +214,9 @@ class TGeomEWin : public TGeomDWin {
   void EnableCommand(platform::CommandState& state) override;
 
  private:
+  bool ObjectSettingCommand(int id);
+  bool EnableObjectSettingCommand(platform::CommandState& state);
+  void CheckObjectSettingMenus();
   // The commands of plane/fill_commands.cpp: true when the id was one of them.
   bool FillCommand(int id);
   bool EnableFillCommand(platform::CommandState& state);

@@ -30,6 +30,8 @@ constexpr int kCmdLineCircle = 781;
 constexpr int kCmdCircleCircle = 782;
 constexpr int kCmdCommonTangents = 797;
 constexpr int kCmdPointTangents = 803;
+constexpr int kCmdLineConic = 818;
+constexpr int kCmdConicTangents = 801;
 constexpr int kCmdDeleteCircle = 758;
 constexpr int kCmdChainOfCircles = 667;
 constexpr int kCmdDuplicate = 95;
@@ -102,6 +104,8 @@ void TGeom11Win::TangentsCircleCircle() { ShowStepDialog(commonTangentDialog_, 1
 
 void TGeom11Win::TangentsPointCircle() { ShowStepDialog(tangentDialog_); }
 
+void TGeom11Win::TangentsPointConic() { ShowStepDialog(conicTangentDialog_, 1); }
+
 bool TGeom11Win::ObjectDialogCommand(int id) {
   switch (id) {
     case kCmdIndividualLabels: {
@@ -153,6 +157,8 @@ bool TGeom11Win::ObjectDialogCommand(int id) {
     case kCmdCircleCircle: ShowStepDialog(circleCircleDialog_, 105); return true;
     case kCmdCommonTangents: TangentsCircleCircle(); return true;
     case kCmdPointTangents: TangentsPointCircle(); return true;
+    case kCmdLineConic: ShowStepDialog(lineConicDialog_, 1); return true;
+    case kCmdConicTangents: TangentsPointConic(); return true;
     case kCmdDeleteCircle: ShowStepDialog(deleteCircleDialog_); return true;
     case kCmdSoddy3: ShowStepDialog(soddyDialog_); return true;
     case kCmdSoddy2: ShowStepDialog(soddy2Dialog_); return true;

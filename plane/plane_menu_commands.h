@@ -8,19 +8,14 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
+    // Anim
     740, 1116,
     // Edit
     846, 849, 971,
     // Units
     809,
-    // Point
-    891, 818, 730,
-    // Line
-    772, 773, 774, 665, 801,
     // Btns
-    727, 843, 914,
-    // View, Other
-    764, 618, 619, 718, 807};
+    727, 914};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

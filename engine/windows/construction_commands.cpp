@@ -153,7 +153,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdZeroData: CmZeroData(); return true;
     default:
       if (TriangleUnitMenuCommand(id)) return true;
-      return ObjectCommand(id) || DialogOpenerCommand(id) || TGeom09Win::OnCommand(id);
+      return ObjectCommand(id) || DialogOpenerCommand(id) || PointDialogOpenerCommand(id) || TGeom09Win::OnCommand(id);
   }
 }
 

@@ -185,7 +185,7 @@ int TGeom10Win::PerpendicularBisectors(std::string text) {
 void TGeom10Win::CmPerpendicularBisectors() {
   if (tables().last_line < 0) return;
   std::string text;
-  if (AskValue(kStringPerpBisect, kStringMakeList, text, kBisectorAskChars) != platform::IDOK) return;
+  if (AskValue(kStringMakeList, kStringPerpBisect, text, kBisectorAskChars) != platform::IDOK) return;
   if (const int code = PerpendicularBisectors(std::move(text)); code > 0) Msg(code);
 }
 

@@ -239,6 +239,8 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::vector<DataColumnItem> DataTableColumns();
   // The data window, made hidden on first use.
   shell::TDataWin* dataWindow();
+  // The data window when it was made, else null.
+  const shell::TDataWin* dataWindowIfMade() const { return dataWindow_; }
   // The data window's caption: "data" and the figure file's name.
   void UpdateDataCaption();
 
@@ -342,6 +344,23 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // half-width half the third: 0, or 14 when that half-width is below 1e-16 (stored all the same).
   // -1 when cancelled.
   int AskCentreWidth(kernel::Point2& centre, Real& halfWidth);
+  // --- Point, common-perpendicular and angle dialogs (point_dialog_openers.cpp) ------------------
+  // Point > on Segment, in Triangle (n = 1, 2; 3 in space), on Polygon, Line > Perpendiculars >
+  // Common, Line > Angles > New angles: each dialog made on first use with texts from the figure
+  // and shown again later with the texts typed last. True when id was one of them.
+  bool PointDialogOpenerCommand(int id);
+  void ShowRelativePointDialog(int n);
+  void ShowPolygonPointDialog();
+  void ShowCommonPerpendicularDialog();
+  void ShowNewAngleDialog();
+  TDoUndoDlg* relativePointDialog(int n) const {
+    return n >= 1 && n <= 3 ? relativePointDialogs_[static_cast<std::size_t>(n - 1)].get() : nullptr;
+  TDoUndoDlg* polygonPointDialog() const { return polygonPointDialog_.get(); }
+  TDoUndoDlg* commonPerpendicularDialog() const { return commonPerpendicularDialog_.get(); }
+  TDoUndoDlg* newAngleDialog() const { return newAngleDialog_.get(); }
+  // A point on the typed polygon (kind 204): at a random place along it that can be dragged
+  // (choice 1), or at the typed parameter (choice 2). 0 or the code.
+  int DoPointOnPolygon(std::string& vertices, std::string& parameter, int choice) override;
 
   // The history one line a step: its number padded with zeros to the width the last step's
   // number needs, ": " and its description (with " [save labels]" after a transformation that
@@ -357,6 +376,10 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // Runs the pending step as a new step; a result of -1 or -2 (the step stands) counts as 0.
   int RunBuiltStep();
   std::vector<TDoUndoDlg*> constructionDialogs_;
+  std::array<std::unique_ptr<TDoUndoDlg>, 3> relativePointDialogs_;
+  std::unique_ptr<TDoUndoDlg> polygonPointDialog_;
+  std::unique_ptr<TDoUndoDlg> commonPerpendicularDialog_;
+  std::unique_ptr<TDoUndoDlg> newAngleDialog_;
   std::unique_ptr<TDoUndoDlg> intersectionDialog_;
   std::unique_ptr<TDoUndoDlg> coordinateDialog_;
   std::unique_ptr<TCTSDlg> attributeDialog_;
