@@ -8,9 +8,7 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
-    740, 1116,
-    // Edit
-    846, 849, 971,
+    1116,
     // Units
     708, 710, 883, 808, 809,
     // Point

@@ -317,6 +317,28 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // steps walked.
   int HistoryText(std::string& out, std::size_t capacity);
 
+  // --- Temporary tracing and the vector sum (temporary_tracing.cpp) ----------------------------
+  // The points whose positions leave dots while the figure moves (at most 20), and the dots,
+  // oldest first. Not part of the figure, never saved.
+  std::vector<std::int16_t> trailPoints;
+  std::vector<Point2> trail;
+  // Anim > Temporary tracing: asks for the traced points; the trail starts afresh.
+  void CmTemporaryTracing();
+  // Keeps the traced points of the typed labels that exist (at most 20, in order).
+  void SetTrailPoints(std::string text);
+  // After each move of the figure: a dot for each traced point that exists and lies in the view.
+  void RecordTrailSample() override;
+  virtual void FreeTrail() { trail.clear(); }
+  // The dots of the trail, in the marker colour and size.
+  void DrawMarkList(view::FigurePainter& painter);
+  // Line > Vector sum: asks for the vectors ("AB CD; E") and adds their sum at the base vertex,
+  // as a step; 0, -1 when cancelled, or the message shown.
+  int CmVectorSum();
+  int VectorSum(const std::string& text);
+  // Two comma-separated expressions (three in the 3-D window) into a vector: 0, 6 without the
+  // commas, or the first evaluation's error.
+  int ParseVectorText(const std::string& text, Point3& out);
+
  protected:
   bool OnCommand(int id) override;
 
