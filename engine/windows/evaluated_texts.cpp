@@ -37,8 +37,12 @@ int TGeomWin::FormatEvalText(view::EvalTextEntry& entry, std::uint16_t& code, bo
     if (entry.strings[0].empty() && !entry.switches[0]) return kEmptyFirstExpression;
     return 0;
   }
-  if (code < kEvalCodeBase) {
-    if (textItems.lastEvalEntry + 1 >= static_cast<int>(textItems.evalTable.size())) return kMsgNoRoom;
+  // A new text (its code below 0 as a signed number, or a plain code) takes the next free entry.
+  if (code < kEvalCodeBase || code >= view::kEvalCodeLimit) {
+    const int next = textItems.lastEvalEntry + 1;
+    if (next >= static_cast<int>(textItems.evalTable.size()) && kEvalCodeBase + next + view::kEvalTableGrowth < view::kEvalCodeLimit)
+      GrowEvalTable();
+    if (next >= static_cast<int>(textItems.evalTable.size())) return kMsgNoRoom;
     ++textItems.lastEvalEntry;
     code = static_cast<std::uint16_t>(kEvalCodeBase + textItems.lastEvalEntry);
   }

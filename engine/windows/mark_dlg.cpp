@@ -74,8 +74,6 @@ void TMarkDlg::TypeChanged() {
 void TMarkDlg::OnNotify(int id, platform::ControlNotification what) {
   if (what != platform::ControlNotification::SelectionChanged) return;
   if (id == kMarkType) TypeChanged();
-  if (id == kMarkNumber) number_ = std::max(ListSelection(kMarkNumber), 0) + 1;
-  if (id == kMarkSize) sizeStep_ = std::max(ListSelection(kMarkSize), 0);
 }
 
 bool TMarkDlg::OnCommand(int id) {
@@ -91,8 +89,11 @@ bool TMarkDlg::OnCommand(int id) {
 }
 
 void TMarkDlg::Mark() {
-  const std::uint16_t code = MarkingTypeCode(sizeStep_, type_);
-  const std::int16_t value = MarkingNumberAndColour(type_, number_, colour, Solid());
+  TypeChanged();
+  const int number = std::max(ListSelection(kMarkNumber), 0) + 1;
+  const int sizeStep = std::max(ListSelection(kMarkSize), 0);
+  const std::uint16_t code = MarkingTypeCode(sizeStep, type_);
+  const std::int16_t value = MarkingNumberAndColour(type_, number, colour, Solid());
   const std::string where = GetItemText(kMarkWhere).substr(0, kWhereChars);
   const int result = window_->AddMarking(where, code, value);
   if (result > 0) {

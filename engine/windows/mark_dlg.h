@@ -32,6 +32,8 @@ class TMarkDlg : public shell::TDlg {
   // The chosen type as its code (1 to 6 in the plane, 3, 4, 5, 7 in the 3-D window).
   int type() const { return type_; }
   std::uint16_t colour = 0;
+  // The type list's choice: the controls that fit it are shown.
+  void TypeChanged();
 
  protected:
   void SetupWindow() override;
@@ -39,7 +41,6 @@ class TMarkDlg : public shell::TDlg {
   void OnNotify(int id, platform::ControlNotification what) override;
 
  private:
-  void TypeChanged();
   void Mark();
   void DeleteOne();
   void DeleteAll();
@@ -47,8 +48,6 @@ class TMarkDlg : public shell::TDlg {
 
   TGeomWin* window_;
   int type_ = 1;
-  int number_ = 1;
-  int sizeStep_ = 0;
 };
 
 }  // namespace engine

@@ -85,7 +85,8 @@ int TGeom10Win::VectorSum(const std::string& typed) {
   if (typed.find(';') == std::string::npos) error = kMsgCouldNotFindHere;
   std::string text = typed;
   std::array<std::uint16_t, kMostVectorEntries + 1> entries{};
-  const int n = tables().ParsePointList(text, entries, kMostVectorEntries) + 1;
+  // n: the place of the last entry, the end of the base's group.
+  const int n = tables().ParsePointList(text, entries, kMostVectorEntries);
   if (n < 4) error = kMsgMissing;
   else if (n % 3 != 1) error = kMsgInconsistent;
   if (error != 0) return error;
