@@ -106,7 +106,7 @@ class TGeomEWin : public TGeomDWin {
   // The trace records and markings of a file read become the window's.
   void TakeTracesAndMarkings(PlaneFigureFile& file);
   // What the last file read carried that no layer of the window keeps yet (the attached-point
-  // lists, traces, markings, user functions, plot settings, expression
+  // lists, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
 

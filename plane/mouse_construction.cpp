@@ -108,6 +108,10 @@ void TGeomDWin::OnMouseDown(const platform::MouseEvent& e) {
       else SetRotationCentre(pixel);
       return;
     case kModeText:
+      // A label under the mouse goes before the texts beneath it.
+      if (left && DragLabel(pixel)) return;
+      TGeomC2Win::OnMouseDown(e);
+      return;
     case kModePaste:
     case kModeEvaluatedText:
       TGeomC2Win::OnMouseDown(e);

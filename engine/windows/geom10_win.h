@@ -107,6 +107,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // view and is visible; with `emphasised` in the second label font. On the screen each label's
   // box is kept for the label hit test.
   void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
+  // In the text mode a press on a label drags it: the label's offset from its point follows the
+  // mouse until the button goes up. True when a label was hit.
+  bool DragLabel(platform::PointI mouse);
   // While a drag paints its picture in layers: a point whose entry here equals labelLayerSkip is
   // left out of DrawLabels (empty: every point is drawn).
   std::span<const std::uint8_t> labelLayer;

@@ -433,3 +433,42 @@ TEST_F(TracingMarkings, EvaluatedTextsShowTheirValuesWithAndWithoutParentheses) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TracingMarkings, InTheTextModeAPressOnALabelMovesTheLabelNotATextBeneathIt) {
+  PlaneWindow w(0);
+  const int a = w.FreePoint(0, 0);
+  w.labelDisplay.labelMode = 1;
+  w.qelWin.currentTool = 123;
+  w.UpdateNow();  // the paint keeps the label boxes
+  const engine::PointNameRecord before = w.tables().names[a];
+  platform::PointI pixel;
+  ASSERT_TRUE(w.PointToScreen(a, pixel));
+  // A text lies under the label.
+  view::TextItem text = w.InitTextItem({pixel.x + before.dx - 2, pixel.y + before.dy - 2}, 0, view::kTextFontSlot);
+  text.text = "under";
+  w.TextToRelative(text);
+  w.textItems.plain.push_back(text);
+  const view::TextItem placed = w.textItems.plain[0];
+
+  ScriptedResponder script;
+  script.OnLoop([&](platform::ModalLoop& loop) {
+    platform::MouseEvent e;
+    e.x = pixel.x + before.dx + 20;
+    e.y = pixel.y + before.dy + 10;
+    loop.FeedMouseUp(e);
+  });
+  platform::MouseEvent down;
+  down.button = platform::MouseButton::Left;
+  down.x = pixel.x + before.dx;
+  down.y = pixel.y + before.dy;
+  w.DeliverMouseDown(down);
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(w.tables().names[a].dx, before.dx + 20);
+  EXPECT_EQ(w.tables().names[a].dy, before.dy + 10);
+  EXPECT_EQ(w.textItems.plain[0].x, placed.x);
+  EXPECT_TRUE(w.fileMsg.modified);
+}
+
+}  // namespace
