@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/windows/do_undo_dlg.h"
+#include "engine/windows/mark_dlg.h"
+#include "engine/windows/trace_dlg.h"
 #include "plane/candidate_dialogs.h"
 #include "plane/object_dialogs.h"
 #include "resources/resource_library.h"

@@ -20,6 +20,8 @@
 
 namespace engine {
 class TDoUndoDlg;
+class TMarkDlg;
+class TTraceDlg;
 }
 
 namespace shell {
@@ -294,6 +296,16 @@ class TGeom11Win : public engine::TGeom10Win {
   // Deletes line l through points a and b as a step (kind 142).
   void DeleteLineStep(int a, int b, int l);
 
+  // --- Markings and tracing (plane/tracing_commands.cpp) -------------------------------------
+  // Edit > Highlights > Markings and Anim > Tracing: the dialog made on first use, then shown.
+  void ShowMarkingsDialog();
+  void ShowTracingDialog();
+  engine::TMarkDlg* markingsDialog() const { return markingsDialog_.get(); }
+  engine::TTraceDlg* tracingDialog() const { return tracingDialog_.get(); }
+  // Edit > Highlights > Tick length (k = 0) and Arrow length (k = 3): asks the size as a
+  // percentage of the screen width; a value outside 0.2 to 99.8 is ignored.
+  void AskMarkingSize(int k);
+
  protected:
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
@@ -347,6 +359,11 @@ class TGeom11Win : public engine::TGeom10Win {
   // The commands of anim_meas_commands.cpp; false for any other id.
   bool AnimMeasCommand(int id);
   bool EnableAnimMeasCommand(platform::CommandState& state);
+  // The commands of tracing_commands.cpp; false for any other id.
+  bool TracingCommand(int id);
+  bool EnableTracingCommand(platform::CommandState& state);
+  std::unique_ptr<engine::TMarkDlg> markingsDialog_;
+  std::unique_ptr<engine::TTraceDlg> tracingDialog_;
 };
 
 }  // namespace plane

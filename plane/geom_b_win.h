@@ -32,6 +32,11 @@ class TGeomBWin : public TGeomAWin {
   // One shape onto a picture of the window.
   void DrawCoaster(view::FigurePainter& painter);
   void DrawBall(view::FigurePainter& painter);
+  // --- Markings (plane/marking_paint.cpp) ---------------------------------------------------
+  // Every marking whose points (and, for ticks, arrows and rays, whose line) still exist, in the
+  // order they were made.
+  void DrawMarkings(view::FigurePainter& painter);
+
   // The conics of the figure beside its history (plane/conic_inventories.h).
   ConicInventories conics;
   std::array<int, 4> CountCurveLists() const override { return conics.Counts(); }

@@ -71,6 +71,8 @@ class TGeomCWin : public TGeomBWin {
   virtual void DrawScene(view::FigurePainter& painter);
   // Lines and circles only, for quick redraws.
   virtual void DrawScene2(view::FigurePainter& painter);
+  // One picture of a trace of the whole figure: its lines, circles and conics (and labels).
+  void DrawTracedFigure(view::FigurePainter& painter, bool labels) override;
   // The geometric layer: lines and circles (nothing for a figure without history).
   virtual void PaintFigure(view::FigurePainter& painter);
   void DrawSegments(view::FigurePainter& painter);

@@ -151,6 +151,7 @@ void TGeomEWin::DrawModelFrame(view::FigurePainter& painter) {
 void TGeomEWin::PaintFigure(view::FigurePainter& painter) {
   TGeomDWin::PaintFigure(painter);
   DrawBouncePath(painter);
+  if (drawLayer != DrawLayer::kStill) DrawMarkList(painter);
   if (!hyperbolic || history().steps.empty()) return;
   DrawHypercycles(painter);
   DrawHorocycles(painter);

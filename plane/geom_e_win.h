@@ -105,8 +105,10 @@ class TGeomEWin : public TGeomDWin {
   // The window's state as a file, and a file read whole taken over (emptied in the process).
   PlaneFigureFile CollectFigureFile();
   void TakeFigureFile(PlaneFigureFile& file);
+  // The trace records and markings of a file read become the window's.
+  void TakeTracesAndMarkings(PlaneFigureFile& file);
   // What the last file read carried that no layer of the window keeps yet (the attached-point
-  // lists, traces, markings, user functions, plot settings, expression
+  // lists, user functions, plot settings, expression
   // tokens and the settings blocks), written back as it came.
   PlaneFigureFile fileData;
   // The settings the file keeps for the other layers (plane/geom_file_settings.cpp): the sliders

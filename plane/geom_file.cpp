@@ -26,6 +26,8 @@ constexpr int kFlagAxesShown = 4;
 constexpr int kRealHighlight = 3;
 constexpr int kRealArrow = 5;
 constexpr int kEvalCodeBase = 5000;
+constexpr int kTraceBufferFloor = 1000;
+constexpr int kLongestTrace = 32767;
 
 std::uint16_t Word(std::int32_t v) { return static_cast<std::uint16_t>(v); }
 
@@ -80,6 +82,8 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.history = history().steps;
   file.frameTexts = textItems.measurements;
   file.fills = fills;
+  file.traces = traces;
+  file.markings = markings;
   file.userFunctions = engine::UserFunctionImages(compiler.settings.user_functions, fileData.userFunctions);
   file.figureTexts = textItems.plain;
   file.evalTexts.clear();
@@ -157,6 +161,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   textItems.measurements = std::move(file.frameTexts);
   textItems.plain = std::move(file.figureTexts);
   fills = std::move(file.fills);
+  TakeTracesAndMarkings(file);
   bounce.shown = h[kHeaderBounce] == kBounceCheck && h[kHeaderBounceCheck] == kBounceCheck;
   bounce.start = static_cast<std::int16_t>(h[kHeaderBounceStart]);
   bounce.aim = static_cast<std::int16_t>(h[kHeaderBounceAim]);
@@ -203,6 +208,16 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   UpdateDataCaption();
 }
 
+void TGeomEWin::TakeTracesAndMarkings(PlaneFigureFile& file) {
+  traces = std::move(file.traces);
+  markings = std::move(file.markings);
+  file.traces.clear();
+  file.markings.clear();
+  // The buffers hold the longest path of the file; a trace of more steps than a signed count
+  // holds is never drawn.
+  SetTraceCapacity(std::max(kTraceBufferFloor, std::min(file.largestTrace, kLongestTrace)));
+}
+
 int TGeomEWin::ReadData() {
   kernel::ByteReader* in = InFile();
   if (!in) return shell::kCannotOpenFile;
@@ -234,6 +249,10 @@ void TGeomEWin::ClearFigure() {
   fileData.toolX = kept.toolX;
   fileData.toolY = kept.toolY;
   compiler.settings.user_functions.clear();
+  traces.clear();
+  markings.clear();
+  trailPoints.clear();
+  trail.clear();
   bounce = BounceSettings{};
   if (fillDialog_) fillDialog_->Refresh();
   RefreshFunctionDialog();

@@ -109,6 +109,8 @@ void TGeomDWin::OnMouseDown(const platform::MouseEvent& e) {
     case kModeText:
       // The right button on a point's label relabels the point; elsewhere it edits a text.
       if (!left && RelabelPoint(pixel) != -1) return;
+      // A label under the mouse goes before the texts beneath it.
+      if (left && DragLabel(pixel)) return;
       TGeomC2Win::OnMouseDown(e);
       return;
     case kModePaste:

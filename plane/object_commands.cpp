@@ -5,6 +5,8 @@
 
 #include "engine/windows/do_undo_dlg.h"
 #include "engine/windows/label_style_dlg.h"
+#include "engine/windows/mark_dlg.h"
+#include "engine/windows/trace_dlg.h"
 #include "plane/candidate_dialogs.h"
 #include "plane/geom11_win.h"
 #include "plane/object_dialogs.h"

@@ -9,9 +9,7 @@ namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
     // Anim
-    740, 1116,
-    // Edit
-    846, 849, 971,
+    1116,
     // Units
     809,
     // Btns

@@ -79,12 +79,21 @@ void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
   DrawConics(painter);
 }
 
+void TGeomCWin::DrawTracedFigure(view::FigurePainter& painter, bool labels) {
+  DrawScene2(painter);
+  if (labels) DrawLabels(painter, -1, false);
+}
+
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (history().steps.empty()) return;
   if (!slowReplay) DrawFillsXor(painter);
+  // The traces replay the figure: they are drawn with the whole picture, not while a drag paints
+  // one of its layers.
+  if (!slowReplay && drawLayer == DrawLayer::kAll) DrawAllTracings(painter);
   DrawSegments(painter);
   DrawCircles(painter);
   if (slowReplay == 0) DrawConics(painter);
+  if (slowReplay == 0) DrawMarkings(painter);
 }
 
 void TGeomCWin::DrawSegments(view::FigurePainter& painter) {

@@ -240,8 +240,9 @@ void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint1
 
 int TGeomDWin::ReplayDragSteps(std::span<const int> positions, bool everything) {
   PrepareStepEngine();
-  if (everything) return ReplayConstruction(true);
-  return stepEngine.ReplaySteps(positions);
+  const int ran = everything ? ReplayConstruction(true) : stepEngine.ReplaySteps(positions);
+  RecordTrailSample();
+  return ran;
 }
 
 void TGeomDWin::EndPointDrag() {

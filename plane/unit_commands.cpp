@@ -99,12 +99,14 @@ bool TGeom11Win::OnCommand(int id) {
     case kCmdInscribedPolygon: RandomPolygon(0); return true;
     case kCmdConvexPolygon: RandomPolygon(1); return true;
     case kCmdRandomize: Randomize(); return true;
-    default: return AnimMeasCommand(id) || ObjectDialogCommand(id) || TGeom10Win::OnCommand(id);
+    default:
+      return AnimMeasCommand(id) || TracingCommand(id) || ObjectDialogCommand(id) || TGeom10Win::OnCommand(id);
   }
 }
 
 void TGeom11Win::EnableCommand(platform::CommandState& state) {
   if (EnableAnimMeasCommand(state)) return;
+  if (EnableTracingCommand(state)) return;
   if (EnableHistoryCommand(state)) return;
   if (EnableUnitDialogCommand(state)) return;
   if (state.id == kCmdRandomize) {

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/windows/geom_win.h"
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <utility>
@@ -23,6 +24,8 @@ constexpr int kLabelsKind = 1;
 constexpr int kTextsKind = 2;
 
 constexpr int kLabelHitPixels = 3;
+// The positions the tracing buffers hold after set-up.
+constexpr int kTraceBuffers = 1000;
 
 // The help of the File menu, then one help text per menu in the order of the menus.
 constexpr std::array<const char*, 11> kPlaneHelp{"KV2POINTH", "KV2LINEH", "KV2CIRCH", "KV2UNITH",
@@ -40,6 +43,8 @@ TGeomWin::TGeomWin(platform::FrameWindow* parent, std::string_view title) : TFun
   for (const auto& [role, index] : kDefaultRoles) preWin.roles[static_cast<std::size_t>(role)] = index;
   UpdateContrastColor();
   GeometryChanged();
+  SetTraceCapacity(kTraceBuffers);
+  markingSizes.screenWidth = std::max(ScreenRect().width, 1);
 }
 
 void TGeomWin::GeometryChanged() {

@@ -109,6 +109,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // view and is visible; with `emphasised` in the second label font. On the screen each label's
   // box is kept for the label hit test.
   void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
+  // In the text mode a press on a label drags it: the label's offset from its point follows the
+  // mouse until the button goes up. True when a label was hit.
+  bool DragLabel(platform::PointI mouse);
   // While a drag paints its picture in layers: a point whose entry here equals labelLayerSkip is
   // left out of DrawLabels (empty: every point is drawn).
   std::span<const std::uint8_t> labelLayer;
@@ -368,6 +371,28 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // figure are walked but not listed. The history is replayed to describe each step. The number of
   // steps walked.
   int HistoryText(std::string& out, std::size_t capacity);
+
+  // --- Temporary tracing and the vector sum (temporary_tracing.cpp) ----------------------------
+  // The points whose positions leave dots while the figure moves (at most 20), and the dots,
+  // oldest first. Not part of the figure, never saved.
+  std::vector<std::int16_t> trailPoints;
+  std::vector<Point2> trail;
+  // Anim > Temporary tracing: asks for the traced points; the trail starts afresh.
+  void CmTemporaryTracing();
+  // Keeps the traced points of the typed labels that exist (at most 20, in order).
+  void SetTrailPoints(std::string text);
+  // After each move of the figure: a dot for each traced point that exists and lies in the view.
+  void RecordTrailSample() override;
+  virtual void FreeTrail() { trail.clear(); }
+  // The dots of the trail, in the marker colour and size.
+  void DrawMarkList(view::FigurePainter& painter);
+  // Line > Vector sum: asks for the vectors ("AB CD; E") and adds their sum at the base vertex,
+  // as a step; 0, -1 when cancelled, or the message shown.
+  int CmVectorSum();
+  int VectorSum(const std::string& text);
+  // Two comma-separated expressions (three in the 3-D window) into a vector: 0, 6 without the
+  // commas, or the first evaluation's error.
+  int ParseVectorText(const std::string& text, Point3& out);
 
  protected:
   bool OnCommand(int id) override;

@@ -17,6 +17,7 @@
 #include "engine/step_engine.h"
 #include "engine/windows/arrow_drawing.h"
 #include "engine/windows/func_win.h"
+#include "engine/windows/markings.h"
 #include "kernel/fill_trace_records.h"
 
 namespace engine {
@@ -133,6 +134,20 @@ class TGeomWin : public TFuncWin {
   // texts as the lower layer shows them.
   std::string GetItemText(const view::TextItem& item) override;
 
+  // --- Evaluated texts (evaluated_texts.cpp) -----------------------------------------------------
+  // The entry of an evaluated text's code: 1, or 0 for a code below 5000.
+  int GetEvalTextEntry(view::EvalTextEntry& entry, int code) override;
+  // check: the first error of the switched-on expressions, -12 when there is no first
+  // expression; else the entry stored (a new text takes the next free entry): 0, or 4 when the
+  // table is full.
+  int FormatEvalText(view::EvalTextEntry& entry, std::uint16_t& code, bool check) override;
+  // Parts separated by "~", plain texts and expressions by turns (an expression first with
+  // expressionFirst); each expression's value with the decimals, "?" when it fails.
+  std::string ExpandEvalText(const std::string& text, bool expressionFirst, int decimals);
+  // The caption, then the values, in parentheses when there are several, with their expressions
+  // as names when asked.
+  std::string EvaluatedItemText(const view::TextItem& item);
+
   // --- Sliders (slider_animation.cpp) ---------------------------------------------------------
   SliderSettings sliders;
   // Minimum, value and maximum of each slider, as the expressions read them.
@@ -155,6 +170,51 @@ class TGeomWin : public TFuncWin {
   // A new movable point where point p is (the slider panel's "vert at"): 1 when the step was
   // appended; nothing here.
   virtual int NewPointStep(int /*p*/) { return 0; }
+
+  // --- Markings (figure_markings.cpp) -------------------------------------------------------
+  // The markings in the order they were made, as their file records.
+  std::vector<Marking> markings;
+  MarkingSettings markingSizes;
+  // Reads the points of a marking from the typed labels (two for ticks, arrows, rays and
+  // segments; three for angle marks, the vertex in the middle) and appends it: 0, or the message
+  // to show (nothing is added then).
+  virtual int AddMarking(const std::string& where, std::uint16_t type, std::int16_t value);
+  // The list of the markings dialog: one line per marking.
+  std::vector<std::string> MarkingLines() const;
+  // Removes marking k (all of them) and repaints.
+  void DeleteMarking(int k);
+  void FreeMarkings();
+
+  // --- Tracing (tracing.cpp) ---------------------------------------------------------------
+  // The trace records in list order.
+  std::vector<kernel::TraceRecord> traces;
+  // The trace of the points of a path holds at most this many steps.
+  int traceCapacity = 0;
+  std::vector<Point2> tracePoints;
+  std::vector<std::uint8_t> traceFlags;
+  // Sizes the buffers for paths of n steps (n + 10 positions).
+  void SetTraceCapacity(int n);
+  // Draws one trace: the control runs from its start to its end value in n steps, the figure
+  // is replayed at each, and the traced point's path (or the whole figure) is drawn; the control
+  // and the figure are then as they were. True when Q stopped it.
+  bool DrawTracing(view::FigurePainter& painter, const kernel::TraceRecord& record);
+  // Every trace, until one is stopped.
+  void DrawAllTracings(view::FigurePainter& painter);
+  // The one-line description of a trace (the control, the pen or "whole fig", the colour).
+  std::string TraceItemText(const kernel::TraceRecord& record) const;
+  void ClearTraceLists();
+  void DeleteTrace(int k);
+  // Set while a long trace may be stopped with Q.
+  bool traceRunning = false;
+  // The control value of a trace: a slider's value or a movable point's parameter; false when
+  // the control names neither.
+  bool TraceControl(const kernel::TraceRecord& record, Real*& value);
+  // The figure for a trace of the whole figure (with labels): nothing here.
+  virtual void DrawTracedFigure(view::FigurePainter& /*painter*/, bool /*labels*/) {}
+  // After each move of the figure (a drag, a slider): the temporary trace's dots; nothing here.
+  virtual void RecordTrailSample() {}
+  // A trace record was made or edited: nothing here.
+  virtual void SelectTraceByName(int /*k*/) {}
 
  protected:
   void GeometryChanged() override;

@@ -43,7 +43,7 @@ void TGeomWin::AddTextItem(const std::string& text, int resultCode, bool shown) 
 }
 
 std::string TGeomWin::GetItemText(const view::TextItem& item) {
-  if (item.evalCode >= kMeasurementLimit) return TFuncWin::GetItemText(item);
+  if (item.evalCode >= kMeasurementLimit) return EvaluatedItemText(item);
   std::string value;
   FormatEquation(compiler, item.text, value);
   if (item.evalCode < kValueOnlyCode) return item.text + value;

@@ -51,6 +51,7 @@ bool TGeomWin::AnimateSlider(int k, SliderMode mode, bool stop, Real stopValue) 
       clockPending = false;
     }
     ReplayConstruction(true);
+    RecordTrailSample();
     if (!sliders.suppressDrawing || run.hadRealTimeSpeed || run.ticked) {
       wing.pictureValid = 0;
       Invalidate(false);
@@ -96,6 +97,7 @@ bool TGeomWin::AnimateSlider(int k, SliderMode mode, bool stop, Real stopValue) 
 void TGeomWin::RefreshAfterSliderChange() {
   SetModified();
   ReplayConstruction(true);
+  RecordTrailSample();
   AfterSliderReplay();
   DrawGraphs();
   wing.pictureValid = 0;
