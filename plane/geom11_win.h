@@ -192,17 +192,11 @@ class TGeom11Win : public engine::TGeom10Win {
   virtual int NewLineCurveIntersection(int /*line*/, int /*curve*/) { return engine::kMsgCouldNotFind; }
 
   // --- Marking sizes (marking_sizes.cpp) -------------------------------------------------------
-  // The sizes of the markings in tenths of a per cent of the screen width: the tick length, the
-  // arc radius, the angle bracket and the arrow length; and the same in world units (the tick
-  // length halved), recomputed from the view by UpdateMarkingSizes.
-  std::array<std::int16_t, 4> markingSettings{10, 25, 15, 15};
-  std::array<kernel::Real, 4> markingSizes{};
-  void UpdateMarkingSizes();
-  // Edit > Highlights > Arc radius (k = 1) and Bracket length (2): asks the size as a percentage
-  // of the screen width, shown with three decimals.
+  // Edit > Highlights > Tick length (k = 0), Arc radius (1), Bracket length (2) and Arrow length
+  // (3): asks the size as a percentage of the screen width, shown with three decimals.
   void AskMarkingSize(int k);
-  // A typed size v with 0.2 <= v <= 99.8 is stored as the nearest whole number of tenths and the
-  // picture redrawn; any other text is ignored. True when it was stored.
+  // A typed size v with 0.2 <= v <= 99.8 is stored as the nearest whole number of tenths of a
+  // per cent and the picture redrawn; any other text is ignored. True when it was stored.
   bool SetMarkingSize(int k, const std::string& text);
   // View > Window: the view the figure is seen in again (nothing here).
   virtual void RestoreView() {}
@@ -302,9 +296,6 @@ class TGeom11Win : public engine::TGeom10Win {
   void ShowTracingDialog();
   engine::TMarkDlg* markingsDialog() const { return markingsDialog_.get(); }
   engine::TTraceDlg* tracingDialog() const { return tracingDialog_.get(); }
-  // Edit > Highlights > Tick length (k = 0) and Arrow length (k = 3): asks the size as a
-  // percentage of the screen width; a value outside 0.2 to 99.8 is ignored.
-  void AskMarkingSize(int k);
 
  protected:
   bool OnCommand(int id) override;

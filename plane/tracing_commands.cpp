@@ -1,6 +1,5 @@
 // The commands of the markings and the tracing: Edit > Highlights > Markings, Tick length and
 // Arrow length; Anim > Tracing and Temporary tracing; Line > Vector sum.
-#include <cstdio>
 #include <string>
 
 #include "engine/windows/mark_dlg.h"
@@ -19,9 +18,6 @@ constexpr int kCmdArrowLength = 849;
 constexpr int kCmdMarkings = 971;
 constexpr int kCmdTemporaryTracing = 1133;
 // The prompts of the sizes: 272 + k names the size, 243 says what the number means.
-constexpr int kStringFirstSizeName = 272;
-constexpr int kStringPercentOfScreen = 243;
-constexpr int kSizeTextSize = 10;
 
 }  // namespace
 
@@ -43,21 +39,6 @@ void TGeom11Win::ShowTracingDialog() {
   tracingDialog_->closed = 0;
   tracingDialog_->Show();
   tracingDialog_->FillList();
-}
-
-void TGeom11Win::AskMarkingSize(int k) {
-  char shown[32];
-  std::snprintf(shown, sizeof shown, "%.3f", markingSizes.settings[k] / 10.0);
-  std::string text = shown;
-  if (AskValue(kStringFirstSizeName + k, kStringPercentOfScreen, text, kSizeTextSize) != platform::IDOK) return;
-  kernel::Real v = 0;
-  if (ParseNumber(text, v) > 0) return;
-  std::int16_t setting = 0;
-  if (!engine::MarkingSettingOfPercentage(v, setting)) return;
-  markingSizes.settings[k] = setting;
-  wing.pictureValid = 0;
-  Invalidate(false);
-  SetModified();
 }
 
 bool TGeom11Win::TracingCommand(int id) {

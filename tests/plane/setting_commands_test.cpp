@@ -73,16 +73,17 @@ TEST_F(SettingCommands, MarkingSizesInTenthsOfAPerCent) {
   for (const Case& c : {Case{"0.1", false, 25}, Case{"99.9", false, 25}, Case{"abc", false, 25}, Case{"0.2", true, 2},
                         Case{"99.8", true, 998}, Case{"3.14", true, 31}}) {
     SCOPED_TRACE(c.text);
-    w.markingSettings[1] = 25;
+    w.markingSizes.settings[1] = 25;
     w.fileMsg.modified = 0;
     EXPECT_EQ(w.SetMarkingSize(1, c.text), c.stored);
-    EXPECT_EQ(w.markingSettings[1], c.setting);
+    EXPECT_EQ(w.markingSizes.settings[1], c.setting);
     EXPECT_EQ(w.fileMsg.modified != 0, c.stored);
   }
   // A setting is a tenth of a per cent of the screen width; the tick length is halved.
-  const Real base = w.ScreenWidthPixels() * 0.001L * w.mapping.unitsPerPixelX;
-  EXPECT_REAL_NEAR(w.markingSizes[1], 31 * base, 1e-15L);
-  EXPECT_REAL_NEAR(w.markingSizes[0], w.markingSettings[0] * base / 2, 1e-15L);
+  const Real perPixel = w.mapping.unitsPerPixelX;
+  const Real base = w.markingSizes.screenWidth * 0.001L * perPixel;
+  EXPECT_REAL_NEAR(w.markingSizes.Size(1, perPixel), 31 * base, 1e-15L);
+  EXPECT_REAL_NEAR(w.markingSizes.Size(0, perPixel), w.markingSizes.settings[0] * base / 2, 1e-15L);
 
   platform::ScriptedResponder script;
   script.OnDialog("ONEINPUT", [](platform::Dialog& d) {
@@ -91,7 +92,7 @@ TEST_F(SettingCommands, MarkingSizesInTenthsOfAPerCent) {
     d.PressButton(platform::IDOK);
   });
   ASSERT_TRUE(w.DispatchCommand(848));
-  EXPECT_EQ(w.markingSettings[2], 25);
+  EXPECT_EQ(w.markingSizes.settings[2], 25);
 }
 
 TEST_F(SettingCommands, RandomizingMovesOnlySlidingPoints) {
