@@ -27,6 +27,10 @@ void TGeom11Win::ClearFigure() {
   FreeTextList3();
   compiler.settings.user_functions.clear();
   HideToolDialogs();
+  // The graphs belong to the figure; the graph window keeps its place and view.
+  graphState.items.Clear();
+  graphState.texts.clear();
+  graphState.measurement = 0;
   ClearUndoMarks();
   importMarks = {};
   transformImages = {};
@@ -57,6 +61,7 @@ void TGeom11Win::HideToolDialogs() {
   for (shell::TDlg* dialog : {static_cast<shell::TDlg*>(mirrorDialog_.get()), static_cast<shell::TDlg*>(intersectionDialog())}) {
     if (dialog != nullptr) dialog->Hide();
   }
+  HideGraphWindow();
 }
 
 void TGeom11Win::NewFigure() {

@@ -8,7 +8,7 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
-    740, 1116,
+    740,
     // Edit
     846, 849, 971,
     // Units

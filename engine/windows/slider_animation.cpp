@@ -51,6 +51,7 @@ bool TGeomWin::AnimateSlider(int k, SliderMode mode, bool stop, Real stopValue) 
       clockPending = false;
     }
     ReplayConstruction(true);
+    DrawGraphs();
     if (!sliders.suppressDrawing || run.hadRealTimeSpeed || run.ticked) {
       wing.pictureValid = 0;
       Invalidate(false);
