@@ -70,6 +70,10 @@ void TGraphWin::SelectMeasurement(int i) {
 
 int TGraphWin::SelectTraceByName(bool next) { return graphs().Select(CurrentMeasurementName(), next); }
 
+int TGraphWin::FindPointByName(std::string_view text) const { return plane_.FindPointByName(text); }
+
+int TGraphWin::AppendPointName(std::string& text, int i) const { return plane_.AppendPointName(text, i); }
+
 bool TGraphWin::Evaluate(const std::string& text, Real& value) {
   std::string expression = text;
   engine::ExprValue result;

@@ -68,6 +68,9 @@ class TGraphWin : public engine::TGeom10Win {
   // After slider k moved: when the horizontal measurement is that slider's symbol, the x-range
   // follows the slider's range; true when it changed.
   bool FitRangeToGraph(int k);
+  // Point names are those of the plane figure.
+  int FindPointByName(std::string_view text) const override;
+  int AppendPointName(std::string& text, int i) const override;
   // Evaluates a measurement in the plane window; true for a value.
   bool Evaluate(const std::string& text, Real& value);
   // The value cell of a graph's control parameter in the plane window (null for a point that
