@@ -3,6 +3,7 @@
 #include "plane/graph_win.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "kernel/file_names.h"
 #include "plane/geom11_win.h"
@@ -33,6 +34,8 @@ void TGraphWin::SetupWindow() {
   SetMenu("GRAFMENU");
   SetAccelerators("GRAFMENU");
   TGeom10Win::SetupWindow();
+  // A graph is read against its axes: they are on unless the settings file says otherwise.
+  if (!qelWin.settingsRead) axes.axesShown = 1;
   ClearFigure();
   inventory_ = std::make_unique<TGrTraceDlg>(this);
   inventory_->Create();
@@ -51,8 +54,10 @@ const GraphItems& TGraphWin::graphs() const { return plane_.graphState.items; }
 int& TGraphWin::cursorMode() { return plane_.graphState.cursorMode; }
 
 void TGraphWin::SetTitle(std::string_view fileName) {
-  fileMsg.fileName = std::string(fileName);
-  SetCaption(resources::LoadString(kStringGraphs) + " [" + kernel::FileNamePart(fileName, false) + "]");
+  // The name may be the window's own file name: it is copied before that is replaced.
+  std::string name(fileName);
+  SetCaption(resources::LoadString(kStringGraphs) + " [" + kernel::FileNamePart(name, false) + "]");
+  fileMsg.fileName = std::move(name);
 }
 
 std::string TGraphWin::CurrentMeasurementName() const {

@@ -502,6 +502,9 @@ TEST_F(GraphWindowTest, TheGraphsGoWithThePlaneFigureFile) {
     ScriptedResponder script;
     ASSERT_TRUE(w.Save());
     EXPECT_EQ(g.Caption(), "graphs [g.kv2]");
+    // The window's caption made again from its own (long) file name, as an export ends.
+    g.UpdateCaption(false);
+    EXPECT_EQ(g.Caption(), "graphs [g.kv2]");
     w.Destroy();
   }
   PlaneWindow reader(0);
