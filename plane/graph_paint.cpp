@@ -80,6 +80,15 @@ void TGraphWin::DrawAllTracings(view::FigurePainter& painter) {
   for (int i = 0; i < graphs().Count(); ++i) DrawTracing(painter, i);
 }
 
+void TGraphWin::SetSlotTextStyle(view::FigurePainter& painter, int slot, int colourRole) const {
+  view::TextStyle style = painter.state().text;
+  style.font = SlotFont(slot);
+  style.pointSize = fontWin.pointSizes[static_cast<std::size_t>(slot)];
+  style.color = view::InkColor::Index(preWin.roles[static_cast<std::size_t>(colourRole)]);
+  style.formula = false;
+  painter.SetTextStyle(style);
+}
+
 void TGraphWin::DrawCursor(view::FigurePainter& painter) {
   const int mode = cursorMode();
   if (mode < 0 || mode >= kCursorModes || !EvaluateTracePoint() || !InView(tracedPoint)) return;
@@ -103,12 +112,7 @@ void TGraphWin::DrawCursor(view::FigurePainter& painter) {
       painter.Segment({p.x, 0}, p, true);
     }
     if (mode >= 4) {
-      view::TextStyle style = painter.state().text;
-      style.font = SlotFont(kAxisFontSlot);
-      style.pointSize = fontWin.pointSizes[kAxisFontSlot];
-      style.color = view::InkColor::Index(preWin.roles[kAxisColourRole]);
-      style.formula = false;
-      painter.SetTextStyle(style);
+      SetSlotTextStyle(painter, kAxisFontSlot, kAxisColourRole);
       painter.Text({XToScreen(p.x), YToScreen(0) + kLabelGap}, plane_.FormatNumber(p.x, true), 0, -1, std::nullopt);
       painter.Text({XToScreen(0) - kLabelGap, YToScreen(p.y)}, plane_.FormatNumber(p.y, true), -1, 0, std::nullopt);
     }
@@ -121,12 +125,7 @@ void TGraphWin::DrawMeasurementName(view::FigurePainter& painter) {
   const std::string name = CurrentMeasurementName();
   if (name.empty()) return;
   painter.Save();
-  view::TextStyle style = painter.state().text;
-  style.font = SlotFont(kGraphFontSlot);
-  style.pointSize = fontWin.pointSizes[kGraphFontSlot];
-  style.color = view::InkColor::Index(preWin.roles[kTextColourRole]);
-  style.formula = false;
-  painter.SetTextStyle(style);
+  SetSlotTextStyle(painter, kGraphFontSlot, kTextColourRole);
   // At the right end of the x axis, above it (kept inside the picture).
   const int y = std::clamp(YToScreen(0), painter.TextExtent(name).height + kLabelGap, mapping.height - 1);
   painter.Text({mapping.width - 1 - kLabelGap, y - kLabelGap}, name, -1, 1, std::nullopt);

@@ -144,6 +144,8 @@ class TGraphWin : public engine::TGeom10Win {
   // The frame's animated values for t from 0 to 1.
   void SetFrameValues(Real t);
   void NextMarkerMode();
+  // Plain text in the font of the slot and the colour of the role.
+  void SetSlotTextStyle(view::FigurePainter& painter, int slot, int colourRole) const;
 };
 
 }  // namespace plane
