@@ -27,7 +27,6 @@ constexpr int kCmdDefineMacro = 1121;
 
 constexpr int kMsgOutOfBounds = 17;
 constexpr int kMsgUndefinedMacro = 132;
-constexpr int kMsgNeedTwoMeasurements = 141;
 
 constexpr int kStringLinkedSliders = 797;
 constexpr int kStringListParameters = 798;
@@ -109,6 +108,7 @@ void TGeom11Win::AutopilotLink() {
 }
 
 void TGeom11Win::ShowMeasurements() {
+  HideGraphWindow();
   TMeasDlg dialog(this, Symbols());
   dialog.Execute();
 }
@@ -118,16 +118,6 @@ void TGeom11Win::MeasurementsChanged() {
   Invalidate(false);
   SetModified();
   SetupMenuChecks(false);
-}
-
-int TGeom11Win::OpenGraphWindow() {
-  if (textItems.measurements.size() < 2) {
-    Msg(kMsgNeedTwoMeasurements);
-    return kMsgNeedTwoMeasurements;
-  }
-  // The graph window plots the measurements; until it is part of the program its command stays
-  // greyed (plane_menu_commands.h).
-  return 0;
 }
 
 void TGeom11Win::DefineMacro() {

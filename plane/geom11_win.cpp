@@ -29,6 +29,10 @@ void TGeom11Win::ClearFigure() {
   FreeTextList3();
   compiler.settings.user_functions.clear();
   HideToolDialogs();
+  // The graphs belong to the figure; the graph window keeps its place and view.
+  graphState.items.Clear();
+  graphState.texts.clear();
+  graphState.measurement = 0;
   ClearUndoMarks();
   importMarks = {};
   transformImages = {};
@@ -60,6 +64,7 @@ void TGeom11Win::HideToolDialogs() {
                               static_cast<shell::TDlg*>(attachRegularDialog_.get())}) {
     if (dialog != nullptr) dialog->Hide();
   }
+  HideGraphWindow();
 }
 
 void TGeom11Win::NewFigure() {

@@ -11,10 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/windows/figure_file_pieces.h"
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/macro_def_dlg.h"
 #include "platform/drawing_types.h"
 #include "kernel/line_circle_records.h"
+#include "plane/graph_items.h"
 #include "plane/meas_dlg.h"
 #include "plane/transform_images.h"
 
@@ -31,6 +33,7 @@ class TPageWin;
 namespace plane {
 
 class TStepDlg;
+class TGraphWin;
 class TDelCircDlg;
 class TSoddyDlg;
 class TSoddy2Dlg;
@@ -55,6 +58,23 @@ struct TransformSettings {
 };
 
 // The marks by which an imported or macro-applied block of steps is taken back as a whole.
+// What the window keeps of its measurement graph window between openings: the graph items, the
+// cursor mode, the current measurement, the placement and view it was last shown with and its
+// free texts.
+struct GraphWindowState {
+  GraphItems items;
+  int cursorMode = 0;
+  int measurement = 0;
+  bool placed = false;
+  platform::WindowRect placement;
+  bool viewSet = false;
+  kernel::Point2 centre{0, 0};
+  kernel::Real halfWidth = 5;
+  kernel::Real halfHeight = 5;
+  std::uint8_t unequal = 0;
+  view::TextList texts;
+};
+
 struct ImportMarks {
   // The sequence number of the last history step when each block began; the top is the last.
   std::vector<std::int16_t> steps;
@@ -128,9 +148,27 @@ class TGeom11Win : public engine::TGeom10Win {
   virtual MeasurementSymbols Symbols() const { return {}; }
   // The measurement texts changed: the picture is drawn anew and the figure counts as modified.
   void MeasurementsChanged();
-  // Anim > Graph window: the graph plots one measurement against another, so it needs two; 0,
-  // or the message shown.
+  // Anim > Graph window: opens (or shows again) the window that plots one measurement against
+  // another, so it needs two; 0, or the message shown (141 for fewer measurements, 4 when no
+  // window can be made). A figure read from a file opens its graph window through this too.
   int OpenGraphWindow();
+  GraphWindowState graphState;
+  // The linked graph window (null until first opened; it lives as long as this window).
+  TGraphWin* graphWindow() const { return graphWindow_; }
+  bool GraphWindowShown() const;
+  // The graph window hides, keeping its state here.
+  void HideGraphWindow();
+  // The graph follows the figure: its cursor, its range when its horizontal measurement is a
+  // slider, and its picture.
+  void DrawGraphs() override;
+  // The graph window's caption follows the figure's file name.
+  void RetitleGraphWindow();
+  // The graphs, cursor mode and free texts of the graph window in the figure file's graph block,
+  // and taken from it.
+  void CollectGraphBlock(engine::PlotSettingsPiece& plot);
+  void TakeGraphBlock(const engine::PlotSettingsPiece& plot);
+  // Called by the graph window when it is destroyed.
+  void GraphWindowGone() { graphWindow_ = nullptr; }
   // Edit > Macro > Define: the steps and the points of the figure's macro.
   void DefineMacro();
   // The input and output points of the macro (at most 20 each), its caption, its range of steps.
@@ -330,6 +368,7 @@ class TGeom11Win : public engine::TGeom10Win {
   bool UnitDialogCommand(int id);
   bool EnableUnitDialogCommand(platform::CommandState& state);
   shell::TPageWin* historyWindow_ = nullptr;  // a child window, made on first use
+  TGraphWin* graphWindow_ = nullptr;           // a child window, made on first use
   void PopCurveList(int k);
   // After a transformation command's step was committed: its undo mark, the fill images, the view;
   // with activate the window comes to the front (the mirror dialog stays in front instead).

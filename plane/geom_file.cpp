@@ -104,6 +104,7 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.equations = conics.equations;
   if (notebookWindow()) file.notebook = notebookWindow()->editor().Text().substr(0, shell::kTextLimit);
   CollectLayerSettings(file);
+  CollectGraphBlock(file.plot);
   return file;
 }
 
@@ -113,6 +114,7 @@ bool TGeomEWin::WriteData() {
   if (!WritePlaneFigureFile(*out, qelWin.fileKind, CollectFigureFile())) return false;
   if (notebookWindow()) notebookWindow()->editor().SetModified(false);
   fileMsg.version = kPlaneFileVersion;
+  RetitleGraphWindow();
   return true;
 }
 
@@ -202,6 +204,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   file.points.clear();
   file.names.clear();
   file.attrs.clear();
+  TakeGraphBlock(file.plot);
   fileData = std::move(file);
   if (fillDialog_) fillDialog_->Refresh();
   RefreshFunctionDialog();

@@ -8,8 +8,6 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
-    // Anim
-    1116,
     // Units
     809,
     // Btns

@@ -224,6 +224,7 @@ void TGeomDWin::RunPointDrag(PointI press, int point, std::span<const std::uint1
       return;
     }
     if (std::unique_ptr<platform::DC> dc = GetDC()) picture.Frame(*dc);
+    DrawGraphs();
   };
 
   platform::ModalLoop loop(*this);

@@ -52,6 +52,7 @@ bool TGeomWin::AnimateSlider(int k, SliderMode mode, bool stop, Real stopValue) 
     }
     ReplayConstruction(true);
     RecordTrailSample();
+    DrawGraphs();
     if (!sliders.suppressDrawing || run.hadRealTimeSpeed || run.ticked) {
       wing.pictureValid = 0;
       Invalidate(false);
