@@ -358,6 +358,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   void ShowNewAngleDialog();
   TDoUndoDlg* relativePointDialog(int n) const {
     return n >= 1 && n <= 3 ? relativePointDialogs_[static_cast<std::size_t>(n - 1)].get() : nullptr;
+  }
   TDoUndoDlg* polygonPointDialog() const { return polygonPointDialog_.get(); }
   TDoUndoDlg* commonPerpendicularDialog() const { return commonPerpendicularDialog_.get(); }
   TDoUndoDlg* newAngleDialog() const { return newAngleDialog_.get(); }
