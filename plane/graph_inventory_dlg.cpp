@@ -250,7 +250,7 @@ void TGrTraceDlg::DeleteSelectedItem() {
   GraphItems& graphs = owner_->graphs();
   if (i < 0 || i >= graphs.Count()) return;
   graphs.Remove(i);
-  if (!graphs.HasCurrent()) owner_->SelectTraceByName(false);
+  if (!graphs.HasCurrent()) owner_->SelectGraphOfMeasurement(false);
   owner_->GraphsChanged();
   FillTraceList();
 }
@@ -269,7 +269,7 @@ void TGrTraceDlg::HideSelectedItem() {
   GraphItems& graphs = owner_->graphs();
   if (i < 0 || i >= graphs.Count() || !SelectionIsCurrent()) return;
   ToggleGraphHidden(graphs.records[static_cast<std::size_t>(i)]);
-  owner_->SelectTraceByName(true);
+  owner_->SelectGraphOfMeasurement(true);
   owner_->GraphsChanged();
   FillTraceList();
   ListSelect(kGraphList, i);

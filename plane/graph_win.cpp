@@ -73,7 +73,7 @@ void TGraphWin::SelectMeasurement(int i) {
   wing.pictureValid = 0;
 }
 
-int TGraphWin::SelectTraceByName(bool next) { return graphs().Select(CurrentMeasurementName(), next); }
+int TGraphWin::SelectGraphOfMeasurement(bool next) { return graphs().Select(CurrentMeasurementName(), next); }
 
 int TGraphWin::FindPointByName(std::string_view text) const { return plane_.FindPointByName(text); }
 
@@ -187,7 +187,7 @@ bool TGraphWin::OnCommand(int id) {
     case kCmdGraphMarker: NextMarkerMode(); return true;
     case kCmdGraphInventory: ShowInventory(); return true;
     case kCmdNextGraph:
-      SelectTraceByName(true);
+      SelectGraphOfMeasurement(true);
       EvaluateTracePoint();
       wing.pictureValid = 0;
       RepaintNow();

@@ -61,7 +61,7 @@ class TGraphWin : public engine::TGeom10Win {
   void SelectMeasurement(int i);
   // Selects the first visible graph of the current measurement, or (next) the one after the
   // current graph.
-  int SelectTraceByName(bool next);
+  int SelectGraphOfMeasurement(bool next);
   // The cursor point for the parameter's current value: false without a current graph, when the
   // value lies outside the graph's range or when a measurement fails.
   bool EvaluateTracePoint();

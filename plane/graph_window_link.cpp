@@ -42,7 +42,7 @@ int TGeom11Win::OpenGraphWindow() {
   graph.textItems.measurements = state.texts;
   graph.currentMeasurement = std::clamp(state.measurement, 0, static_cast<int>(graph.measurements.size()) - 1);
   if (state.viewSet) graph.SetView(state.centre.x, state.centre.y, state.halfWidth, state.halfHeight, state.unequal != 0);
-  graph.SelectTraceByName(false);
+  graph.SelectGraphOfMeasurement(false);
   graph.UpdateView();
   graph.ViewStack(0);
   if (TGrTraceDlg* inventory = graph.inventory()) {

@@ -349,7 +349,7 @@ TEST_F(GraphWindowTest, HoriNeedsASelectionAndMakesItTheHorizontalMeasurement) {
   Figure(w);
   TGraphWin& g = Open(w);
   Add(g, Record(0, 1, 10), "#", "[sqrt](#)");
-  g.SelectTraceByName(false);
+  g.SelectGraphOfMeasurement(false);
   g.ShowInventory();
   TGrTraceDlg& d = *g.inventory();
   ScriptedResponder script;
@@ -371,7 +371,7 @@ TEST_F(GraphWindowTest, HideFlipsTheGraphAndMovesToTheNextVisibleOne) {
   Add(g, Record(0, 1, 10), "#", "[sqrt](#)");
   Add(g, Record(0, 1, 10), "[sqrt](#)", "#");
   Add(g, Record(0, 1, 20), "#", "[sqrt](#)");
-  g.SelectTraceByName(false);
+  g.SelectGraphOfMeasurement(false);
   ASSERT_EQ(w.graphState.items.current, 0);
   g.ShowInventory();
   TGrTraceDlg& d = *g.inventory();
@@ -429,7 +429,7 @@ TEST_F(GraphWindowTest, AnSvgExportHasTheCurveWithItsGapAndTheCursor) {
   w.AddTextItem("[sqrt](#*#-0.25)", -1, true);
   TGraphWin& g = Open(w);
   Add(g, Record(-1, 1, 40, 0), "#", "[sqrt](#*#-0.25)");
-  g.SelectTraceByName(false);
+  g.SelectGraphOfMeasurement(false);
   w.graphState.cursorMode = 5;
   w.sliderValues()[0].value = 1;
   ScriptedResponder script;
@@ -458,7 +458,7 @@ TEST_F(GraphWindowTest, AnAnimatedExportMovesTheCursorWithTheNamedSliderAndResto
   Figure(w);
   TGraphWin& g = Open(w);
   Add(g, Record(-1, 1, 10, 0), "#", "[sqrt](#)");
-  g.SelectTraceByName(false);
+  g.SelectGraphOfMeasurement(false);
   w.graphState.cursorMode = 4;
   w.sliderValues()[0] = {0, 0.3L, 1, 8};
   ScriptedResponder script;
