@@ -34,6 +34,7 @@ class TGeomBWin : public TGeomAWin {
   void DrawBall(view::FigurePainter& painter);
   // The conics of the figure beside its history (plane/conic_inventories.h).
   ConicInventories conics;
+  ConicInventories* conicLists() override { return &conics; }
 };
 
 }  // namespace plane

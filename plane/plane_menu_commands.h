@@ -12,7 +12,7 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Edit
     846, 849, 971,
     // Units
-    708, 710, 883, 808, 809,
+    708, 710, 883, 808,
     // Point
     891, 818, 730,
     // Line
