@@ -13,6 +13,16 @@ namespace plane {
 TMacWin::TMacWin(platform::FrameWindow* parent, std::string_view title)
     : TGeom11Win(parent, title), pointMap(engine::kPointCapacity, -1) {}
 
+TMacWin::~TMacWin() {
+  for (TMacWin* window : linkedWindows) window->linkedParent = nullptr;
+  if (linkedParent != nullptr) std::erase(linkedParent->linkedWindows, this);
+}
+
+void TMacWin::AdoptLinkedWindow(TMacWin& window) {
+  window.linkedParent = this;
+  linkedWindows.push_back(&window);
+}
+
 void TMacWin::ClearFigure() {
   TGeom11Win::ClearFigure();
   macroRange = {};

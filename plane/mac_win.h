@@ -47,6 +47,8 @@ struct ApplyMark {
 class TMacWin : public TGeom11Win {
  public:
   TMacWin(platform::FrameWindow* parent, std::string_view title);
+  // A linked window forgets a target that closes first, and a target its closed linked windows.
+  ~TMacWin() override;
 
   // Messages of the macro layer.
   static constexpr int kMsgUndefinedMacro = 132;
@@ -57,6 +59,10 @@ class TMacWin : public TGeom11Win {
   // The window that receives applications (of a macro window) or attachments (of a source
   // window); not owned, it outlives this window.
   TMacWin* linkedParent = nullptr;
+  // The macro and source windows opened from this window that are still open.
+  std::vector<TMacWin*> linkedWindows;
+  // Links a macro or source window to this window as its target.
+  void AdoptLinkedWindow(TMacWin& window);
   // Set when this window was opened as a macro window or as a source window.
   std::uint8_t macroWindow = 0;
   std::uint8_t sourceWindow = 0;

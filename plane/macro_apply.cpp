@@ -49,6 +49,7 @@ bool TMacWin::CanReapply() const {
 }
 
 int TMacWin::ChooseMacroPoints(bool reapply, bool mouse) {
+  if (linkedParent == nullptr) return engine::kMsgNothingToDo;
   TMacWin& target = *linkedParent;
   const engine::FigureTables& tt = target.tables();
   const bool ready = CanReapply();
@@ -100,6 +101,7 @@ void TMacWin::MarkApply(bool push) {
     if (!applyMarks.empty()) applyMarks.pop_back();
     return;
   }
+  if (linkedParent == nullptr) return;
   TMacWin& target = *linkedParent;
   ApplyMark mark;
   const engine::StepHistory& h = target.history();
@@ -329,7 +331,7 @@ void TMacWin::CopyMacroConics(TMacWin& target) {
 }
 
 int TMacWin::UndoMacro() {
-  if (applyMarks.size() < 2) return engine::kMsgNothingToDo;
+  if (applyMarks.size() < 2 || linkedParent == nullptr) return engine::kMsgNothingToDo;
   TMacWin& target = *linkedParent;
   const engine::StepHistory& th = target.history();
   const int last = th.steps.empty() ? -1 : th.steps.back().sequence;

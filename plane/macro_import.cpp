@@ -79,6 +79,7 @@ int TMacWin::AskAttachInputs(bool mouse) {
 }
 
 int TMacWin::UndoAttach() {
+  if (linkedParent == nullptr) return engine::kMsgNothingToDo;
   TMacWin& target = *linkedParent;
   if (const int result = target.UndoImport(); result != 0) return result;
   target.PopCurveList1();

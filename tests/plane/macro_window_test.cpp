@@ -271,6 +271,20 @@ TEST_F(MacroWindowTest, ApplyWithTheMouseTakesThePickedPoints) {
   EXPECT_EQ(target->history().steps.back().operands[0], 2);
 }
 
+TEST_F(MacroWindowTest, AMacroWindowWhoseTargetClosedFirstDoesNothing) {
+  for (int i = 0; i < 3; ++i) target->FreePoint(i, i * i);
+  CircumcentreMacro();
+  ScriptedResponder script;
+  ASSERT_EQ(Apply("ABC", script), 0);
+  target.reset();
+  EXPECT_EQ(macro->linkedParent, nullptr);
+  EXPECT_FALSE(macro->QueryCommand(plane::kCmdApplyMacro).enabled);
+  EXPECT_FALSE(macro->QueryCommand(plane::kCmdUndoAttach).enabled);
+  EXPECT_EQ(macro->ApplyCommand(false, false), -1);
+  EXPECT_EQ(macro->UndoMacro(), engine::kMsgNothingToDo);
+  EXPECT_TRUE(script.Unexpected().empty());
+}
+
 using MacroHyperbolicTest = IsolatedFolders;
 
 TEST_F(MacroHyperbolicTest, AMacroWithAHorocycleFindsTheImageHorocycle) {
