@@ -29,7 +29,7 @@ bool StepHistory::IsRepeatableKind(int kind) {
 }
 
 bool StepHistory::HasUndoMark(int kind) {
-  return kind == 90 || kind == 145 || kind == 146 || kind == 147 || kind == 150 || kind == 157;
+  return kind == 90 || kind == 145 || kind == 146 || kind == 147 || kind == 150 || kind == 155 || kind == 157;
 }
 
 ConstructionRecord& StepHistory::BeginStep(kernel::StepKind kind, std::int16_t op0, std::int16_t op1,

@@ -36,7 +36,7 @@ TGeomEWin* TGeom2Win::OpenLinkedWindow(bool macro) {
   window->slotIndex = slot;
   window->macroWindow = macro ? 1 : 0;
   window->sourceWindow = macro ? 0 : 1;
-  window->linkedParent = this;
+  AdoptLinkedWindow(*window);
   window->notebook = notebook;
   window->Create();
   window->fileMsg.version = fileMsg.version;

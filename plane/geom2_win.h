@@ -16,9 +16,9 @@ class TGeom2Win : public TGeomEWin {
 
   // A macro window of this window's geometry and model, captioned "noname[macro]"; null, after
   // "no more room", when the table of windows is full.
-  TGeomEWin* OpenMacroWindow();
+  TGeomEWin* OpenMacroWindow() override;
   // A Euclidean window to attach figures from, captioned "noname[attach]"; null as above.
-  TGeomEWin* OpenSourceWindow();
+  TGeomEWin* OpenSourceWindow() override;
 
  private:
   TGeomEWin* OpenLinkedWindow(bool macro);

@@ -40,6 +40,7 @@ class TGeomBWin : public TGeomAWin {
   // The conics of the figure beside its history (plane/conic_inventories.h).
   ConicInventories conics;
   std::array<int, 4> CountCurveLists() const override { return conics.Counts(); }
+  ConicInventories* conicLists() override { return &conics; }
 };
 
 }  // namespace plane

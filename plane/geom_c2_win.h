@@ -11,7 +11,10 @@
 #include <vector>
 
 #include "kernel/real.h"
+#include <vector>
+
 #include "plane/geom_c1_win.h"
+#include "plane/plane_file_pieces.h"
 
 namespace plane {
 
@@ -173,6 +176,22 @@ class TGeomC2Win : public TGeomC1Win {
   int DoInvert(std::string* out) override;
   int DoGlideReflect(std::string* out) override;
   int DoKind155(std::string* out) override;
+
+  // --- Figures attached from a source window (attached_points.cpp) ----------------------------
+  // The window's attached-point lists (none below the window class that keeps them).
+  virtual std::vector<AttachedPointList>* attachedLists() { return nullptr; }
+  // The images of the last similarity map, by source index.
+  std::vector<kernel::Point2> imagePoints;
+  // Maps points 0 to n by the direct similarity carrying a[0] onto b[0] and a[1] onto b[1] into
+  // imagePoints: 0, or 123 (nothing changed) when a[0] and a[1] coincide.
+  int MapPointsBySimilarity(const std::array<kernel::Point2, 2>& a, const std::array<kernel::Point2, 2>& b, int n,
+                            std::span<const kernel::Point2> points);
+  // For each image point 0 to n, the window point that stands for it (an existing point there
+  // when "Save labels" is on, else the next new index) and, for a new one, the label it will
+  // take (0xFFFF otherwise). The number of new points; nothing is added.
+  int FindPointAt(int n, std::span<std::uint16_t> index, std::span<std::uint16_t> label);
+  // Kind 157: the points of an attached-point list carried onto two window points.
+  int DoKind157(std::string* out) override;
   // Arrays of touching circles: rectangular (kind 167) and triangular (168) (circle_array_executors.cpp).
   int DoKind167(std::string* out) override;
   int DoKind168(std::string* out) override;

@@ -1,5 +1,7 @@
 #include "plane/geom_d_win.h"
 
+#include "engine/line_suggestions.h"
+#include "engine/windows/do_undo_dlg.h"
 #include "engine/windows/tool_dlg.h"
 #include "plane/drag_repaint.h"
 
@@ -9,7 +11,10 @@ TGeomDWin::TGeomDWin(platform::FrameWindow* parent, std::string_view title) : TG
   qelWin.currentTool = kModeSegments;
 }
 
-TGeomDWin::~TGeomDWin() { toolbar_.reset(); }
+TGeomDWin::~TGeomDWin() {
+  toolbar_.reset();
+  attachFigureDialog_.reset();
+}
 
 void TGeomDWin::ShowToolbar() {
   if (!toolbar_) toolbar_ = std::make_unique<engine::TToolDlg>(this, "TOOLS2");
@@ -45,6 +50,7 @@ bool TGeomDWin::OnCommand(int id) {
     case kCmdRandomIsoscelesTrapezoid: CmRandomQuadrilateral(71); return true;
     case kCmdRandomRectangle: CmRandomQuadrilateral(72); return true;
     case kCmdGridCoordinates: CmGridCoordinates(); return true;
+    case kCmdAttachFigure: ShowAttachFigureDialog(); return true;
     default: return TGeomC2Win::OnCommand(id);
   }
 }
@@ -61,6 +67,12 @@ void TGeomDWin::EnableCommand(platform::CommandState& state) {
     case kCmdDeletionByRedrawing: state.checked = deletionByRedrawing != 0; return;
     case kCmdAutoextend: state.checked = autoExtend; return;
     case kCmdToolbar: state.checked = toolbar_ && toolbar_->IsVisible(); return;
+    case kCmdAttachFigure: {
+      std::string figure;
+      std::string chain;
+      state.enabled = engine::SuggestLineInput(tables(), figure, engine::LineSuggestion::kTwoLines, chain);
+      return;
+    }
     default: TGeomC2Win::EnableCommand(state);
   }
 }
@@ -84,6 +96,7 @@ void TGeomDWin::RefreshDialogLists() {
 
 void TGeomDWin::OnDestroy() {
   toolbar_.reset();
+  attachFigureDialog_.reset();
   TGeomC2Win::OnDestroy();
 }
 

@@ -16,6 +16,7 @@
 
 namespace engine {
 class TToolDlg;
+class TDoUndoDlg;
 }
 
 namespace plane {
@@ -43,6 +44,8 @@ inline constexpr int kCmdRandomIsoscelesTrapezoid = 871;
 inline constexpr int kCmdRandomRectangle = 872;
 // Edit > Coordinates: the coordinates of a point by its name.
 inline constexpr int kCmdGridCoordinates = 759;
+// Units > Polygon > Attach > Figure.
+inline constexpr int kCmdAttachFigure = 809;
 
 // Messages of the mouse layer.
 inline constexpr int kMsgOutOfLabels = 116;
@@ -130,6 +133,18 @@ class TGeomDWin : public TGeomC2Win {
   // Edit > Coordinates: the coordinates dialog.
   void CmGridCoordinates();
 
+  // --- Attaching figures (attach_commands.cpp) -------------------------------------------------
+  // Units > Polygon > Attach > Figure: the attach dialog, made on first use.
+  void ShowAttachFigureDialog();
+  engine::TDoUndoDlg* attachFigureDialog() { return attachFigureDialog_.get(); }
+  // A copy of the figure named by its first two points on every link of the chain: one step of
+  // kind 155 a link whose points exist. 0 when a step was made, 1 when a text names fewer than two
+  // points, 2 when no link could be used, else the last executor's result.
+  int DoAttachFigure(std::string& figure, std::string& chain, std::string* extra, int choice) override;
+  // Called on a source window: its whole figure carried onto two target points; 0, 4 when the
+  // target has no room, or -1 when cancelled.
+  int AttachImport(bool mouse) override;
+
   // Appends the pending step made by the mouse and redraws the figure without moving the view.
   void CommitDragStep();
   // Runs the pending step as a new step, keeping the view: the executor's result.
@@ -167,6 +182,7 @@ class TGeomDWin : public TGeomC2Win {
   void DrawRubberBand(platform::DC& dc, int s, const kernel::Point2& q, int mode);
 
   bool committingMouseStep_ = false;
+  std::unique_ptr<engine::TDoUndoDlg> attachFigureDialog_;
   std::unique_ptr<engine::TToolDlg> toolbar_;
 };
 

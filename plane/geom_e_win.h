@@ -61,11 +61,6 @@ class TGeomEWin : public TGeomDWin {
   std::uint8_t halfPlane = 0;
   // The display settings kept in the settings file.
   PlaneDisplaySettings display;
-  // A linked window: a macro window, or a source window to attach figures from, and the window
-  // that opened it.
-  std::uint8_t macroWindow = 0;
-  std::uint8_t sourceWindow = 0;
-  TGeomEWin* linkedParent = nullptr;
 
   // View > Upper half-plane: moves every point into the other model, shows that model's view,
   // replays the figure and renames the menu item after the model it now leads back to.
@@ -123,6 +118,8 @@ class TGeomEWin : public TGeomDWin {
   // Whether slider k's panel (the toolbar) is open and shown.
   bool SliderPanelShown(int k);
   bool ToolbarShown();
+  // The attached-point lists live with what the file carries.
+  std::vector<AttachedPointList>* attachedLists() override { return &fileData.pointLists; }
 
   // --- Fills, bounce path, data and the random shapes (plane/fill_commands.cpp) ---------------
   // Edit > Highlights > Fill regions: the fill dialog, made on first use, its lists rebuilt.

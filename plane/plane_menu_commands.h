@@ -8,8 +8,6 @@
 namespace plane {
 
 inline constexpr std::array kPlaneCommandsToCome{
-    // Units
-    809,
     // Btns
     727, 914};
 
