@@ -22,7 +22,7 @@ inline constexpr std::array kPlaneCommandsToCome{
     // Transf
     751, 756, 802,
     // Btns
-    727, 843, 914,
+    843,
     // View, Other
     764, 618, 619, 612, 611, 718, 807};
 

@@ -43,6 +43,7 @@ view::LinePen PenOfRecord(const kernel::LinePen& pen) {
 void TGeomCWin::DrawScene(view::FigurePainter& painter) {
   PaintFigure(painter);
   DrawLabels(painter, -1, false);
+  DrawPicks(painter);
 }
 
 void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
