@@ -38,8 +38,6 @@ class TGeomCWin : public TGeomBWin {
   std::string pickText;
   std::uint16_t pickInteriorColor = kPickInteriorColor;
   std::uint16_t pickBoundaryColor = kPickBoundaryColor;
-  // Set while a slow-motion replay runs: fills, tracings, conics and markings wait.
-  std::uint8_t slowReplay = 0;
 
   // While a drag paints its two layers: which layer the paint passes draw, and what moves.
   DrawLayer drawLayer = DrawLayer::kAll;

@@ -55,6 +55,7 @@ void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (history().steps.empty()) return;
   if (!slowReplay) DrawFillsXor(painter);
+  else if (slowReplayFill >= 0 && static_cast<std::size_t>(slowReplayFill) < fills.size()) DrawFill(painter, fills[slowReplayFill]);
   DrawSegments(painter);
   DrawCircles(painter);
   if (slowReplay == 0) DrawConics(painter);

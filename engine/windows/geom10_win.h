@@ -64,6 +64,8 @@ inline constexpr int kCmdFillNotXor = 902;
 inline constexpr int kCmdFillXor = 903;
 // Edit > Functions: the user-defined functions dialog.
 inline constexpr int kCmdUserFunctions = 965;
+// Other > Replay in slow motion.
+inline constexpr int kCmdReplaySlowMotion = 1163;
 // Other > Data > Zero: empties the data table.
 inline constexpr int kCmdZeroData = 52;
 
@@ -310,6 +312,19 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   int TriangleCentres(int kind, std::string text, int flag);
   int DoCircleChain(std::string& inner, std::string& radius, int count, int mode) override;
 
+  // --- Replay in slow motion (slow_replay.cpp) -------------------------------------------------
+  // Other > Replay in slow motion: the figure is built again one step at a time, the picture shown
+  // after each step until space (next), Z (back one step) or Q (the rest unseen); then its fills
+  // one at a time. The figure is complete afterwards.
+  void CmReplaySlowMotion();
+  // Waits for space (32), Q (81; an accelerator key or the window closing count as Q) or, with
+  // allowBack, Z (90); that code.
+  int WaitReplayKey(bool allowBack);
+  // Set while the slow replay runs: the paint passes leave out fills, tracings, conics and
+  // markings; the one fill of the fill phase (its index, -1 none) is drawn instead.
+  std::uint8_t slowReplay = 0;
+  int slowReplayFill = -1;
+
   // The history one line a step: its number padded with zeros to the width the last step's
   // number needs, ": " and its description (with " [save labels]" after a transformation that
   // keeps labels), appended to out while out is shorter than capacity. The steps of a starting
@@ -319,6 +334,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
 
  protected:
   bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
 
  private:
   // Runs the pending step as a new step; a result of -1 or -2 (the step stands) counts as 0.
