@@ -53,6 +53,28 @@ class TDataWin;
 
 namespace engine {
 
+// The control modes of an animated export.
+inline constexpr int kAnimateNothing = 0;
+inline constexpr int kAnimateVTurn = 1;
+inline constexpr int kAnimateUTurn = 2;
+inline constexpr int kAnimateSliders = 3;
+inline constexpr int kAnimatePoints = 4;
+// The most points an animation text lists.
+inline constexpr int kMaxAnimatedPoints = 50;
+
+struct AnimationControl {
+  int mode = kAnimateNothing;
+  // The sliders named by their symbols "#", "$", "@", "&", "%", "?" and the time "[T]" / "[TIME]".
+  std::array<std::uint8_t, kSliderCount> symbols{};
+  // The axis of a U-turn (a unit vector; zero when none).
+  kernel::Point3 axis{0, 0, 0};
+  std::vector<std::uint16_t> selected;
+  // While an export runs: the values the frames change, to be put back at its end.
+  std::array<Real, kSliderCount> savedSliders{};
+  std::vector<Real> savedParameters;
+  bool saved = false;
+};
+
 class TDoUndoDlg;
 class TCTSDlg;
 class TFuncDlg;
@@ -311,6 +333,17 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   void TriangleCentreCommand(int kind, int stringId, int flag);
   int TriangleCentres(int kind, std::string text, int flag);
   int DoCircleChain(std::string& inner, std::string& radius, int count, int mode) override;
+
+  // --- Animation control of exports (animation_control.cpp) -------------------------------------
+  // What changes from frame to frame of an animated export: the parsed animation text.
+  AnimationControl animation;
+  // Parses the export dialog's animation text (upper-cased first): the control mode.
+  int SetAnimationControl(std::string_view parameterText) override;
+  // The listed points whose parameters run from 0 to 1 over the frames: 4 when at least one
+  // exists, else 0.
+  virtual int ParsePointSelection(std::string text);
+  void PrepareExportFrame(const view::ExportFrame& frame) override;
+  void FinishExport(view::ExportKind kind) override;
 
   // --- Replay in slow motion (slow_replay.cpp) -------------------------------------------------
   // Other > Replay in slow motion: the figure is built again one step at a time, the picture shown
