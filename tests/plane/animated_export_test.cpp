@@ -67,7 +67,7 @@ TEST_F(AnimatedExport, TheAnimationTextNamesSlidersPointsOrNothing) {
       {"[Time] ?", engine::kAnimateSliders, {5, 6}, 0},
       {"A B C", engine::kAnimatePoints, {}, 3},
       {"\\vturn", engine::kAnimateNothing, {}, 0},  // no turn in the plane; no such points either
-      {"\\uturn AB", engine::kAnimatePoints, {}, 2},  // falls through to the point selection
+      {"\\uturn AB", engine::kAnimateNothing, {}, 0},  // a backslash text names no points
       {"XYZ", engine::kAnimateNothing, {}, 0},
   };
   for (const Case& c : cases) {
@@ -95,9 +95,9 @@ TEST_F(AnimatedExport, TenFramesRunTheSliderFromStartToEndAndTheFigureIsRestored
   for (int k = 0; k < 10; ++k) EXPECT_NEAR(static_cast<double>(w.xs[k]), k / 9.0, 1e-12) << k;
   EXPECT_EQ(w.sliderValues()[0].value, 0.25L);
   EXPECT_EQ(w.tables().xy[0].x, 0.25L);
-  for (int k = 0; k < 10; ++k) EXPECT_TRUE(std::filesystem::exists(Path("run" + std::to_string(k) + ".svg"))) << k;
-  EXPECT_TRUE(std::filesystem::exists(Path("ANIM.txt")));
-  std::ifstream last(Path("run9.svg"));
+  for (int k = 0; k < 10; ++k) EXPECT_TRUE(std::filesystem::exists(Path("run0" + std::to_string(k) + ".svg"))) << k;
+  EXPECT_TRUE(std::filesystem::exists(Path("runANIM.txt")));
+  std::ifstream last(Path("run09.svg"));
   std::stringstream text;
   text << last.rdbuf();
   export_test::ExpectSvgReadable(text.str());
@@ -112,9 +112,9 @@ TEST_F(AnimatedExport, QStopsAfterTheCurrentFrameAndTheFigureIsRestored) {
   ExportFrames(script, Path("stop.svg"), 10, "#");
   w.DispatchCommand(view::kCmdExportSVG);
   EXPECT_EQ(w.xs.size(), 4u);
-  EXPECT_TRUE(std::filesystem::exists(Path("stop3.svg")));
-  EXPECT_FALSE(std::filesystem::exists(Path("stop4.svg")));
-  EXPECT_FALSE(std::filesystem::exists(Path("ANIM.txt")));
+  EXPECT_TRUE(std::filesystem::exists(Path("stop03.svg")));
+  EXPECT_FALSE(std::filesystem::exists(Path("stop04.svg")));
+  EXPECT_FALSE(std::filesystem::exists(Path("stopANIM.txt")));
   EXPECT_EQ(w.sliderValues()[0].value, 0.5L);
   EXPECT_EQ(w.tables().xy[0].x, 0.5L);
 }
