@@ -1,5 +1,7 @@
 #include "engine/step_engine.h"
 
+#include <algorithm>
+
 #include <array>
 
 #include "engine/expr_compiler.h"
@@ -112,6 +114,23 @@ int StepEngine::ReplayConstruction(
   history.current = nullptr;
   history.replaying = 0;
   return count;
+}
+
+int StepEngine::ReplayThrough(int last, bool replaying_flag) {
+  tables.ResetForReplay();
+  figure_counter = 0;
+  last_polygon = -1;
+  history.replaying = replaying_flag ? 1 : 0;
+  ends.resize(history.steps.size());
+  const int count = std::min(last + 1, static_cast<int>(history.steps.size()));
+  for (int i = 0; i < count; ++i) {
+    history.current = &history.steps[static_cast<std::size_t>(i)];
+    RedoStep(nullptr);
+    ends[static_cast<std::size_t>(i)] = CurrentEnds();
+  }
+  history.current = nullptr;
+  history.replaying = 0;
+  return std::max(count, 0);
 }
 
 std::vector<std::string> StepEngine::StepDescriptions() {

@@ -113,6 +113,9 @@ class StepEngine {
   // ran (word 235, "impossible step", for a step that wrote none).
   int ReplayConstruction(bool replaying_flag,
                          const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe = {});
+  // Rebuilds the figure as it stood after the step at history position `last` (an empty figure
+  // for -1): the tables are reset and the steps up to it run in order. The number of steps run.
+  int ReplayThrough(int last, bool replaying_flag);
   // The one-line description of every step, in history order, written by a whole replay (which
   // leaves the figure as any replay does).
   std::vector<std::string> StepDescriptions();

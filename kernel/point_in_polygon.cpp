@@ -51,7 +51,10 @@ bool StrictlyInside(std::int64_t x, std::int64_t y, std::span<const IntPoint2> c
     const std::int64_t px = x - a.x, py = y - a.y;
     const std::int64_t qx = x - b.x, qy = y - b.y;
     const std::int64_t c = ex * py - ey * px;
-    if (c == 0 && ex * px + ey * py >= 0 && ex * qx + ey * qy <= 0) return false;  // on the closed edge
+    // On the closed edge (an edge of no length holds only its own point).
+    if (c == 0 && ex * px + ey * py >= 0 && ex * qx + ey * qy <= 0 && (ex != 0 || ey != 0 || (px == 0 && py == 0))) {
+      return false;
+    }
     const bool a_positive = px * kRayY - py * kRayX >= 0;
     const bool b_positive = qx * kRayY - qy * kRayX >= 0;
     if (a_positive != b_positive && OppositeSigns(c, ex * kRayY - ey * kRayX)) inside = !inside;

@@ -19,6 +19,12 @@
 
 namespace plane {
 
+inline constexpr int kCmdLatticeMode = 727;
+inline constexpr int kCmdPickTheorem = 914;
+// The colours a new window gives the Pick's theorem picture.
+inline constexpr std::uint16_t kPickInteriorColor = 6;
+inline constexpr std::uint16_t kPickBoundaryColor = 4;
+
 class TGeomCWin : public TGeomBWin {
  public:
   TGeomCWin(platform::FrameWindow* parent, std::string_view title);
@@ -26,8 +32,12 @@ class TGeomCWin : public TGeomBWin {
   // The copy of the point coordinates that the per-point transformations read (7878 entries).
   std::vector<kernel::Point2> backupPoints;
   std::uint8_t latticeMode = 0;
-  // Set while a slow-motion replay runs: fills, tracings, conics and markings wait.
-  std::uint8_t slowReplay = 0;
+  // The Pick's theorem polygon (Btns > Pick's theorem): its vertices (none: no polygon), the text
+  // they were typed as, and the colours of its lattice points inside and on the edges.
+  std::vector<std::int16_t> pickVertices;
+  std::string pickText;
+  std::uint16_t pickInteriorColor = kPickInteriorColor;
+  std::uint16_t pickBoundaryColor = kPickBoundaryColor;
 
   // While a drag paints its two layers: which layer the paint passes draw, and what moves.
   DrawLayer drawLayer = DrawLayer::kAll;
@@ -39,6 +49,27 @@ class TGeomCWin : public TGeomBWin {
   bool TextMoves(const view::TextList& list, const view::TextItem& item) const;
   bool FillInPass(const kernel::FillRecord& record) const override;
   bool TextInPass(const view::TextList& list, const view::TextItem& item) const override;
+
+  // --- Lattice-point mode and the Pick's theorem picture (lattice_mode.cpp) -------------------
+  // Btns > Lattice-point mode: toggles the mode; turned on, the free points move to the nearest
+  // lattice points and the figure is built again on them.
+  void CmLatticeMode();
+  // Btns > Pick's theorem: the polygon chosen in the dialog; none when the dialog is cancelled.
+  void CmPickTheorem();
+  // Whether the mode applies: it is on, in the Euclidean plane.
+  bool LatticeSnapping() const;
+  // In lattice-point mode: free point `point` (every free point for a negative argument) moved to
+  // the nearest lattice point; the picture marked stale. Its argument.
+  int SnapToLattice(int point);
+  // The lattice point nearest to p (p itself outside lattice-point mode).
+  kernel::Point2 LatticePoint(const kernel::Point2& p) const;
+  // The Pick's theorem picture: the lattice points inside the polygon, those on its edges, and
+  // its outline. 9 (nothing drawn) without a polygon of three vertices or outside the mode; else 0.
+  int DrawPicks(view::FigurePainter& painter);
+  // The polygon's vertices as they lie now.
+  std::vector<kernel::Point2> PickPolygonPoints() const;
+  // The pop-ups greyed while the figure lacks what their commands need.
+  void UpdateMenu() override;
 
   // Copies the coordinates of points 0 to the last point index into the backup table.
   void SavePoints();
@@ -96,6 +127,10 @@ class TGeomCWin : public TGeomBWin {
   // A conic record after ClassifyConic and RotateConicShape, by its kind: the curve, or the lines
   // of a degenerate conic.
   void DrawClassifiedConic(view::FigurePainter& painter, const kernel::ConicRecord& conic);
+
+ protected:
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
 
  private:
   kernel::LinePen imagePen_{};

@@ -154,7 +154,11 @@ int TGeomDWin::AddPointAtMouse(PointI pixel) {
   const int onObject = PointOnObjectAtMouse(p);
   if (onObject > 0) return onObject;
   if (onObject < 0) {
-    tables().xy[t.last_point + 1] = p;
+    // In lattice-point mode a new free point takes the lattice point nearest to the click; where a
+    // point is there already nothing is made.
+    const Point2 placed = LatticePoint(p);
+    if (LatticeSnapping() && t.FindPointNear(placed.x, placed.y, PixelTolerance(1)) >= 0) return 0;
+    tables().xy[t.last_point + 1] = placed;
     history().BeginStep(kMovablePointKind, Op(label));
     if (const int r = RunMouseStep(); r > 0) return r;
   }

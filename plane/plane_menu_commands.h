@@ -7,9 +7,8 @@
 
 namespace plane {
 
-inline constexpr std::array kPlaneCommandsToCome{
-    // Btns
-    727, 914};
+// Every command of the plane menus has its handler now; an id put here greys its item.
+inline constexpr std::array<int, 0> kPlaneCommandsToCome{};
 
 constexpr bool IsPlaneCommandToCome(int id) {
   return std::find(kPlaneCommandsToCome.begin(), kPlaneCommandsToCome.end(), id) != kPlaneCommandsToCome.end();

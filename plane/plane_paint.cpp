@@ -71,6 +71,7 @@ bool TGeomCWin::TextInPass(const view::TextList& list, const view::TextItem& ite
 void TGeomCWin::DrawScene(view::FigurePainter& painter) {
   PaintFigure(painter);
   DrawLabels(painter, -1, false);
+  DrawPicks(painter);
 }
 
 void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
@@ -87,6 +88,7 @@ void TGeomCWin::DrawTracedFigure(view::FigurePainter& painter, bool labels) {
 void TGeomCWin::PaintFigure(view::FigurePainter& painter) {
   if (history().steps.empty()) return;
   if (!slowReplay) DrawFillsXor(painter);
+  else if (slowReplayFill >= 0 && static_cast<std::size_t>(slowReplayFill) < fills.size()) DrawFill(painter, fills[slowReplayFill]);
   // The traces replay the figure: they are drawn with the whole picture, not while a drag paints
   // one of its layers.
   if (!slowReplay && drawLayer == DrawLayer::kAll) DrawAllTracings(painter);

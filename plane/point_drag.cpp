@@ -323,7 +323,10 @@ void TGeomDWin::DragVertices(PointI pixel) {
       return DragEffect::kWhole;
     }
     if (attr.tag == 0) {
-      t.xy[i] = q;
+      // In lattice-point mode a free point moves from lattice point to lattice point.
+      const Point2 to = LatticePoint(q);
+      if (to.x == t.xy[i].x && to.y == t.xy[i].y) return DragEffect::kNone;
+      t.xy[i] = to;
       return DragEffect::kReplay;
     }
     if (!movedMouse) return DragEffect::kNone;

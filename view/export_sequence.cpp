@@ -2,6 +2,7 @@
 
 #include "kernel/file_names.h"
 #include "platform/file_dialogs.h"
+#include "platform/key_poll.h"
 #include "shell/message_numbers.h"
 #include "view/qel_wing.h"
 
@@ -36,11 +37,24 @@ bool WriteFrame(TQELWing& window, ExportFormat& format, const ExportRun& run, in
   bool drawn = false;
   {
     RunningExport running(window.exports, format.Kind());
-    drawn = window.ExportPicture(*painter, {format.Kind(), frame, run.frames});
+    const ExportFrame at{format.Kind(), frame, run.frames};
+    window.PrepareExportFrame(at);
+    drawn = window.ExportPicture(*painter, at);
   }
   painter->EndPicture();
   painter.reset();
   return drawn && output.Commit();
+}
+
+// The caption status "press Q to quit".
+constexpr int kQuitStatus = 1;
+
+// Whether a key press waiting for the window asks to stop: Q or one of its accelerator keys.
+bool QuitPressed(TQELWing& window) {
+  while (const std::optional<platform::PolledKey> key = platform::TakePendingKey(&window)) {
+    if (key->accelerator || key->key.key == 'Q') return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -77,9 +91,18 @@ bool RunExport(TQELWing& window, ExportFormat& format) {
   if (run.frames < 1) run.frames = 1;
   if (!window.PrepareExport(kind)) return false;
 
+  // An animation shows "press Q to quit" and stops after the frame during which Q (or an
+  // accelerator key) was pressed; the frames written stay, without a list.
+  const bool animated = run.frames > 1;
+  if (animated) window.CaptionStatus(kQuitStatus);
   bool written = true;
-  for (int frame = 0; frame < run.frames && written; ++frame) written = WriteFrame(window, format, run, frame);
-  if (written && run.frames > 1 && format.List() != AnimationList::None &&
+  bool stopped = false;
+  for (int frame = 0; frame < run.frames && written && !stopped; ++frame) {
+    written = WriteFrame(window, format, run, frame);
+    if (animated && frame + 1 < run.frames) stopped = QuitPressed(window);
+  }
+  window.FinishExport(kind);
+  if (written && !stopped && animated && format.List() != AnimationList::None &&
       !WriteAnimationList(run.basePath, run.frames, format.List()))
     window.Msg(shell::kCannotSaveFile, AnimationListPath(run.basePath, format.List()));
 

@@ -148,6 +148,11 @@ class TQELWing : public TQELWin {
   // (below 1: the text names nothing usable), and that of their own default animation.
   virtual int SetAnimationControl(std::string_view /*parameterText*/) { return 0; }
   virtual int UseDefaultAnimation() { return 0; }
+  // Before the picture pass of each frame: the windows that animate their exports set the figure
+  // up for that frame.
+  virtual void PrepareExportFrame(const ExportFrame& /*frame*/) {}
+  // After the last frame written, or when the export stopped early: the figure as it was before.
+  virtual void FinishExport(ExportKind /*kind*/) {}
 
   // --- The stored plane ---
   // The plane through three points; false, the plane kept, when they are collinear.

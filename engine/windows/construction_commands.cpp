@@ -151,6 +151,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdFillXor: SetFillMixMode(id); return true;
     case kCmdUserFunctions: ShowFunctionDialog(); return true;
     case kCmdZeroData: CmZeroData(); return true;
+    case kCmdReplaySlowMotion: CmReplaySlowMotion(); return true;
     default:
       if (TriangleUnitMenuCommand(id)) return true;
       return ObjectCommand(id) || DialogOpenerCommand(id) || PointDialogOpenerCommand(id) || TGeom09Win::OnCommand(id);

@@ -7,6 +7,9 @@
 
 namespace engine {
 
-TGeom10Win::TGeom10Win(platform::FrameWindow* parent, std::string_view title) : TGeom09Win(parent, title) {}
+TGeom10Win::TGeom10Win(platform::FrameWindow* parent, std::string_view title) : TGeom09Win(parent, title) {
+  // The export dialogs offer frames driven by an animation text (animation_control.cpp).
+  exports.animationMode = 1;
+}
 
 }  // namespace engine

@@ -55,6 +55,28 @@ class TDataWin;
 
 namespace engine {
 
+// The control modes of an animated export.
+inline constexpr int kAnimateNothing = 0;
+inline constexpr int kAnimateVTurn = 1;
+inline constexpr int kAnimateUTurn = 2;
+inline constexpr int kAnimateSliders = 3;
+inline constexpr int kAnimatePoints = 4;
+// The most points an animation text lists.
+inline constexpr int kMaxAnimatedPoints = 50;
+
+struct AnimationControl {
+  int mode = kAnimateNothing;
+  // The sliders named by their symbols "#", "$", "@", "&", "%", "?" and the time "[T]" / "[TIME]".
+  std::array<std::uint8_t, kSliderCount> symbols{};
+  // The axis of a U-turn (a unit vector; zero when none).
+  kernel::Point3 axis{0, 0, 0};
+  std::vector<std::uint16_t> selected;
+  // While an export runs: the values the frames change, to be put back at its end.
+  std::array<Real, kSliderCount> savedSliders{};
+  std::vector<Real> savedParameters;
+  bool saved = false;
+};
+
 class TDoUndoDlg;
 class TCTSDlg;
 class TFuncDlg;
@@ -66,6 +88,8 @@ inline constexpr int kCmdFillNotXor = 902;
 inline constexpr int kCmdFillXor = 903;
 // Edit > Functions: the user-defined functions dialog.
 inline constexpr int kCmdUserFunctions = 965;
+// Other > Replay in slow motion.
+inline constexpr int kCmdReplaySlowMotion = 1163;
 // Other > Data > Zero: empties the data table.
 inline constexpr int kCmdZeroData = 52;
 
@@ -365,6 +389,29 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // A point on the typed polygon (kind 204): at a random place along it that can be dragged
   // (choice 1), or at the typed parameter (choice 2). 0 or the code.
   int DoPointOnPolygon(std::string& vertices, std::string& parameter, int choice) override;
+  // --- Animation control of exports (animation_control.cpp) -------------------------------------
+  // What changes from frame to frame of an animated export: the parsed animation text.
+  AnimationControl animation;
+  // Parses the export dialog's animation text (upper-cased first): the control mode.
+  int SetAnimationControl(std::string_view parameterText) override;
+  // The listed points whose parameters run from 0 to 1 over the frames: 4 when at least one
+  // exists, else 0.
+  virtual int ParsePointSelection(std::string text);
+  void PrepareExportFrame(const view::ExportFrame& frame) override;
+  void FinishExport(view::ExportKind kind) override;
+
+  // --- Replay in slow motion (slow_replay.cpp) -------------------------------------------------
+  // Other > Replay in slow motion: the figure is built again one step at a time, the picture shown
+  // after each step until space (next), Z (back one step) or Q (the rest unseen); then its fills
+  // one at a time. The figure is complete afterwards.
+  void CmReplaySlowMotion();
+  // Waits for space (32), Q (81; an accelerator key or the window closing count as Q) or, with
+  // allowBack, Z (90); that code.
+  int WaitReplayKey(bool allowBack);
+  // Set while the slow replay runs: the paint passes leave out fills, tracings, conics and
+  // markings; the one fill of the fill phase (its index, -1 none) is drawn instead.
+  std::uint8_t slowReplay = 0;
+  int slowReplayFill = -1;
 
   // The history one line a step: its number padded with zeros to the width the last step's
   // number needs, ": " and its description (with " [save labels]" after a transformation that
@@ -397,6 +444,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
 
  protected:
   bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
 
  private:
   // Runs the pending step as a new step; a result of -1 or -2 (the step stands) counts as 0.
