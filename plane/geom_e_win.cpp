@@ -5,7 +5,6 @@
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
-#include "plane/plane_menu_commands.h"
 #include "resources/resource_library.h"
 #include "view/dc_figure_painter.h"
 #include "view/settings_files.h"
@@ -237,10 +236,6 @@ void TGeomEWin::EnableCommand(platform::CommandState& state) {
   if (EnablePlaneDialogCommand(state)) return;
   if (EnableWindowCommand(state)) return;
   if (EnableObjectSettingCommand(state)) return;
-  if (IsPlaneCommandToCome(state.id)) {
-    state.enabled = false;
-    return;
-  }
   if (CurveDialogEnabled(state)) return;
   TGeomDWin::EnableCommand(state);
 }

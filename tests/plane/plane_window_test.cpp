@@ -78,7 +78,7 @@ TEST_F(PlaneWindowTest, TheHyperbolicMenuLosesTwoFontsAndHasTheModelSwitch) {
   ASSERT_NE(hyperbolic.menu().Find(plane::kCmdUpperHalfPlane), nullptr);
   EXPECT_EQ(hyperbolic.menu().Find(plane::kCmdUpperHalfPlane)->text, "&Upper half-plane");
   EXPECT_TRUE(hyperbolic.QueryCommand(plane::kCmdUpperHalfPlane).enabled);
-  // Commands still to come stay grey; those of the lower layers keep working.
+  // Commands that need a figure stay grey in an empty one; those of the lower layers keep working.
   EXPECT_FALSE(euclidean.QueryCommand(809).enabled);
   EXPECT_FALSE(hyperbolic.QueryCommand(835).enabled);
   EXPECT_TRUE(euclidean.QueryCommand(109).enabled);
