@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -26,15 +28,7 @@ using platform::PointI;
 constexpr int kWidth = 1000;
 constexpr int kHeight = 800;
 
-void EnsureApplication() {
-  static std::unique_ptr<platform::Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "axes_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<platform::Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 // A plane window with axes, labels, a rectangular and a polar grid.
 view::TGridWin& Window() {

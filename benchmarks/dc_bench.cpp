@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <algorithm>
 
 #include <chrono>
@@ -27,15 +29,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kWidth = 1000, kHeight = 800;
 constexpr int kCount = 2000;
 
-void EnsureApplication() {
-  static std::unique_ptr<Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "dc_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 // A fixed pseudo-random sequence, the same in every run.
 struct Sequence {

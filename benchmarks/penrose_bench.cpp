@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <cstdlib>
 #include <memory>
 #include <utility>
@@ -133,15 +135,7 @@ BENCHMARK(BM_PenroseRebuild)->Unit(benchmark::kMillisecond);
 constexpr int kPictureWidth = 1000;
 constexpr int kPictureHeight = 800;
 
-void EnsureApplication() {
-  static std::unique_ptr<platform::Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "penrose_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<platform::Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 view::ViewMapping TilingView(const PenroseTiling& t) {
   kernel::Point2 lo{0, 0};

@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -25,15 +27,7 @@ using namespace platform;
 constexpr int kWidth = 1000, kHeight = 800;
 constexpr int kPictureWidth = 400, kPictureHeight = 300;
 
-void EnsureApplication() {
-  static std::unique_ptr<Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "picture_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 kernel::Bytes LinesMetafile() {
   MetafileSetup setup;

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -32,15 +34,7 @@ constexpr int kSteps = 2000;
 constexpr int kWidth = 1000;
 constexpr int kHeight = 800;
 
-void EnsureApplication() {
-  static std::unique_ptr<platform::Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "plane_drag_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<platform::Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 // The figure: the first steps are free points; after them each step is, in turn, a free point,
 // a segment or a circle on two earlier points, or a point on an earlier segment.

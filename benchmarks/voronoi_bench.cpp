@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_application.h"
+
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -24,15 +26,7 @@ using kernel::Real;
 constexpr int kWidth = 1000;
 constexpr int kHeight = 800;
 
-void EnsureApplication() {
-  static std::unique_ptr<platform::Application> app = [] {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "voronoi_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<platform::Application>(argc, argv);
-  }();
-}
+using bench::EnsureApplication;
 
 struct Sites {
   explicit Sites(int n) {
