@@ -303,9 +303,11 @@ class TGeom11Win : public engine::TGeom10Win {
   void PopCurveList1() { PopCurveList(0); }
   void PopCurveList2() { PopCurveList(1); }
   void PopCurveList3() { PopCurveList(2); }
-  // The number of records in curve list k (0 to 2), and dropping n of them from its head; the
-  // layer that owns the curve lists fills these.
-  virtual int CurveListCount(int /*k*/) const { return 0; }
+  // The number of records in curve list k (0 to 3), from the lists' counts; dropping n of them
+  // from its head is for the layer that owns the lists.
+  int CurveListCount(int k) const {
+    return k >= 0 && k < 4 ? CountCurveLists()[static_cast<std::size_t>(k)] : 0;
+  }
   virtual void DropCurveListHead(int /*k*/, int /*n*/) {}
 
   // --- The mouse picker and the mouse deletions (mouse_picker.cpp) ------------------------------

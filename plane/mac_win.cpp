@@ -28,17 +28,6 @@ void TMacWin::ClearFigure() {
   macroRange = {};
 }
 
-int TMacWin::CurveListCount(int k) const {
-  const ConicInventories* lists = const_cast<TMacWin*>(this)->conicLists();
-  if (lists == nullptr) return 0;
-  switch (k) {
-    case 0: return static_cast<int>(lists->twoFoci.size());
-    case 1: return static_cast<int>(lists->threePoint.size());
-    case 2: return static_cast<int>(lists->fivePoint.size());
-    default: return 0;
-  }
-}
-
 void TMacWin::DropCurveListHead(int k, int n) {
   ConicInventories* lists = conicLists();
   if (lists == nullptr || n <= 0) return;

@@ -114,7 +114,6 @@ class TMacWin : public TGeom11Win {
   // --- What the geometry layers add -----------------------------------------------------------
   // The conic lists of a plane window (none here).
   virtual ConicInventories* conicLists() { return nullptr; }
-  int CurveListCount(int k) const override;
   void DropCurveListHead(int k, int n) override;
   // The conic dialogs show their lists again after conics were copied in.
   virtual void RefreshConicDialog() { RefreshDialogLists(); }

@@ -17,7 +17,9 @@
 namespace {
 
 using kernel::Point2;
+using plane_test::FreePointIn;
 using plane_test::PlaneWindow;
+using plane_test::StepIn;
 using platform::ScriptedResponder;
 
 constexpr int kSegment = 111;
@@ -25,17 +27,6 @@ constexpr int kLine = 116;
 constexpr int kRay = 117;
 constexpr int kCircle = 91;
 
-int FreePointIn(plane::TGeomEWin& w, kernel::Real x, kernel::Real y) {
-  w.tables().xy[w.tables().last_point + 1] = {x, y};
-  w.history().BeginStep(121, static_cast<std::int16_t>(w.tables().FindFreeLabel()));
-  EXPECT_EQ(w.RunNewStep(), 0);
-  return w.tables().last_point;
-}
-int StepIn(plane::TGeomEWin& w, int kind, std::vector<int> ops) {
-  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
-  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-  return w.RunNewStep();
-}
 
 // Target: A(0,0), B(1,0). Source: A(0,0), B(2,0), C(1,1), D(3,3) with the segment AC, the ray
 // from B through C, the line AD and the circle about A through B.

@@ -2,6 +2,7 @@
 // imported block, and Clear figure.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -148,7 +149,7 @@ class CurveWindow : public PlaneWindow {
  public:
   CurveWindow() : PlaneWindow(0) {}
   int records = 0;
-  int CurveListCount(int k) const override { return k == 0 ? records : 0; }
+  std::array<int, 4> CountCurveLists() const override { return {records, 0, 0, 0}; }
   void DropCurveListHead(int k, int n) override {
     if (k == 0) records -= n;
   }

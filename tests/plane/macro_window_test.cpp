@@ -23,26 +23,15 @@
 namespace {
 
 using kernel::Point2;
+using plane_test::FreePointIn;
 using plane_test::PlaneWindow;
+using plane_test::StepIn;
 using platform::ScriptedResponder;
 
 constexpr int kSegment = 111;
 constexpr int kLine = 116;
 constexpr int kCircumcentre = 124;
 
-// The macro window's own steps, made as its commands make them.
-int FreePointIn(plane::TGeomEWin& w, kernel::Real x, kernel::Real y) {
-  w.tables().xy[w.tables().last_point + 1] = {x, y};
-  w.history().BeginStep(121, static_cast<std::int16_t>(w.tables().FindFreeLabel()));
-  EXPECT_EQ(w.RunNewStep(), 0);
-  return w.tables().last_point;
-}
-int StepIn(plane::TGeomEWin& w, int kind, std::vector<int> ops, std::vector<std::string> texts = {}) {
-  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
-  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-  for (std::size_t i = 0; i < texts.size(); ++i) step.text[i] = texts[i];
-  return w.RunNewStep();
-}
 
 // Snapshot of what a failed application must leave alone.
 struct FigureImage {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kernel/construction_record.h"
@@ -13,6 +14,25 @@
 #include "platform/application.h"
 
 namespace plane_test {
+
+// A free point at (x, y) in any plane window, made as a command makes it: its index.
+inline int FreePointIn(plane::TGeomEWin& w, kernel::Real x, kernel::Real y) {
+  w.tables().xy[w.tables().last_point + 1] = {x, y};
+  w.history().BeginStep(121, static_cast<std::int16_t>(w.tables().FindFreeLabel()));
+  EXPECT_EQ(w.RunNewStep(), 0);
+  return w.tables().last_point;
+}
+
+// A step of the kind with operands from 0, texts and flag byte, made by a command; the
+// executor's result.
+inline int StepIn(plane::TGeomEWin& w, int kind, std::vector<int> ops, std::vector<std::string> texts = {},
+                  std::uint8_t flag = 0) {
+  kernel::ConstructionRecord& step = w.history().BeginStep(static_cast<kernel::StepKind>(kind));
+  for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
+  for (std::size_t i = 0; i < texts.size() && i < 3; ++i) step.text[i] = texts[i];
+  step.flag = flag;
+  return w.RunNewStep();
+}
 
 class PlaneWindow : public plane::TGeom2Win {
  public:
@@ -25,20 +45,9 @@ class PlaneWindow : public plane::TGeom2Win {
   }
 
   // A free point placed by a command; its index.
-  int FreePoint(kernel::Real x, kernel::Real y) {
-    tables().xy[tables().last_point + 1] = {x, y};
-    history().BeginStep(121, static_cast<std::int16_t>(tables().FindFreeLabel()));
-    EXPECT_EQ(RunNewStep(), 0);
-    return tables().last_point;
-  }
-  // A step of the kind with operands from 0, texts and flag byte, made by a command; the
-  // executor's result.
+  int FreePoint(kernel::Real x, kernel::Real y) { return FreePointIn(*this, x, y); }
   int Step(int kind, std::vector<int> ops, std::vector<std::string> texts = {}, std::uint8_t flag = 0) {
-    kernel::ConstructionRecord& step = history().BeginStep(static_cast<kernel::StepKind>(kind));
-    for (std::size_t i = 0; i < ops.size(); ++i) step.operands[i] = static_cast<std::uint16_t>(ops[i]);
-    for (std::size_t i = 0; i < texts.size() && i < 3; ++i) step.text[i] = texts[i];
-    step.flag = flag;
-    return RunNewStep();
+    return StepIn(*this, kind, std::move(ops), std::move(texts), flag);
   }
 };
 
