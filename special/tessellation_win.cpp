@@ -196,7 +196,6 @@ void TGeomTWin::FinishUnit(const ClassicUnit& unit) {
   }
   labelDisplay.labelMode = kIndividualLetters;
   SetupMenuChecks(false);
-  UpdateCaption(false);
   ViewChanged();
 }
 

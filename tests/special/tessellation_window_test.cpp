@@ -100,6 +100,13 @@ TEST_F(TessellationWindow, ANewWindowShowsTheSquareTilingUnderItsName) {
   EXPECT_EQ(w->fills[0].style, 24);
   EXPECT_EQ(w->fills[1].style, 3);
   EXPECT_TRUE(UncoveredPoints(*w).empty());
+  for (int id : {640, 652, special::kCmdInclination, 57, 58}) EXPECT_TRUE(w->QueryCommand(id).enabled) << id;
+  // Undo takes back the last row of copies with the fills it made.
+  const std::size_t steps = w->history().steps.size();
+  const std::size_t fills = w->fills.size();
+  EXPECT_TRUE(w->DispatchCommand(98));
+  EXPECT_EQ(w->history().steps.size(), steps - 1);
+  EXPECT_LT(w->fills.size(), fills);
 }
 
 // Each unit command: its step kind and flag, its file name, the two rows of translations, the
