@@ -53,6 +53,8 @@ class TGeomC1Win : public TGeomCWin {
   // placed from the step's parameters.
   void RandomFigureHook(std::uint16_t kind) override;
   int SolveTriangleASA() override;
+  // The Euclidean triangle from three sides (side-angle-side and hypotenuse-leg arrive so).
+  int SolveTrianglePlane() override;
   // The hyperbolic triangles from three angles, two sides and their angle, or three sides,
   // placed in the window's model (hyperbolic_triangle_solvers.cpp).
   int SolveTriangleAAAHyperbolic() override;

@@ -86,6 +86,9 @@ void TGeomDWin::ClearFigure() {
   TGeomC2Win::ClearFigure();
   magnifiedCopyPlaces.clear();
   dragging = 0;
+  // The Pick's theorem polygon names points of the figure that goes; the figure file keeps none.
+  pickVertices.clear();
+  pickText.clear();
 }
 
 void TGeomDWin::RefreshDialogLists() {

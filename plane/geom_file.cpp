@@ -22,6 +22,7 @@ constexpr int kHeaderGridKind = 17;
 constexpr int kHeaderBounceStart = 21;
 constexpr int kHeaderBounceAim = 22;
 constexpr int kHeaderBounceImpacts = 23;
+constexpr int kFlagAutoextend = 1;
 constexpr int kFlagAxesShown = 4;
 constexpr int kRealHighlight = 3;
 constexpr int kRealArrow = 5;
@@ -65,6 +66,7 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   h[kHeaderBounceStart] = Word(bounce.start);
   h[kHeaderBounceAim] = Word(bounce.aim);
   h[kHeaderBounceImpacts] = Word(bounce.impacts);
+  file.flags[kFlagAutoextend] = static_cast<std::uint8_t>(autoExtend);
   file.flags[kFlagAxesShown] = static_cast<std::uint8_t>(s.axesShown != 0);
   file.flags[kFlagNoNotebook] = notebookWindow() == nullptr;
   file.reals[kRealHighlight] = s.highlightLength;
@@ -135,6 +137,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   s.gridScreenWidth = h[kHeaderGridFirst];
   s.gridPrintedWidth = h[kHeaderGridSecond];
   s.axesShown = file.flags[kFlagAxesShown] != 0;
+  autoExtend = file.flags[kFlagAutoextend] != 0;
   s.zoomFactor = file.reals[kRealZoom];
   if (file.reals[kRealHighlight] >= 1e-16L) s.highlightLength = file.reals[kRealHighlight];
   if (file.reals[kRealArrow] > 0) s.arrowLength = file.reals[kRealArrow];

@@ -166,6 +166,8 @@ void TGeomC1Win::RandomFigureHook(std::uint16_t kind) { engine::RandomFigureHook
 
 int TGeomC1Win::SolveTriangleASA() { return engine::SolveTriangleASAStep(stepEngine); }
 
+int TGeomC1Win::SolveTrianglePlane() { return engine::SolveTrianglePlaneStep(stepEngine); }
+
 int TGeomC1Win::DoRandomParallelogram(std::string* out) {
   // The hook places the figure on every execution: while the step is new from fresh parameters,
   // later from its first vertex and the direction of its first side.

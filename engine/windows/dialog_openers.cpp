@@ -29,6 +29,7 @@ constexpr int kCmdOrthocenter = 723;
 constexpr int kCmdExcircle = 769;
 constexpr int kCmdBrocardPoint = 732;
 constexpr int kCmdFermatPoint = 725;
+constexpr int kCmdPolarTriangle = 837;
 
 constexpr int kPerpendicularAction = 3;
 constexpr int kAltitudeAction = 4;
@@ -54,18 +55,21 @@ constexpr int kTriangleEntries = 99;
 
 std::int16_t Op(int value) { return static_cast<std::int16_t>(value); }
 
+// A triangle-centre command: the step kind it builds, the caption of its question, and the flag
+// byte its steps carry (the Brocard point's steps are marked 1).
 struct CentreCommand {
   int id;
   int kind;
   int stringId;
+  int flag = 0;
 };
 
 constexpr std::array kCentreCommands{
-    CentreCommand{kCmdCircumcircle, kCircumcircleKind, 277}, CentreCommand{kCmdCircumcenter, 124, 212},
-    CentreCommand{kCmdIncenter, 107, 213},                   CentreCommand{kCmdIncircle, kIncircleKind, 278},
-    CentreCommand{kCmdNinePointCircle, kNinePointKind, 696}, CentreCommand{kCmdOrthocenter, 128, 778},
-    CentreCommand{kCmdExcircle, kExcircleKind, 295},         CentreCommand{kCmdBrocardPoint, 126, 779},
-    CentreCommand{kCmdFermatPoint, 125, 780},
+    CentreCommand{kCmdCircumcircle, kCircumcircleKind, 277},  CentreCommand{kCmdCircumcenter, 124, 212},
+    CentreCommand{kCmdIncenter, 107, 213},                    CentreCommand{kCmdIncircle, kIncircleKind, 278},
+    CentreCommand{kCmdNinePointCircle, kNinePointKind, 696},  CentreCommand{kCmdOrthocenter, 128, 778},
+    CentreCommand{kCmdExcircle, kExcircleKind, 295},          CentreCommand{kCmdBrocardPoint, 126, 779, 1},
+    CentreCommand{kCmdFermatPoint, 125, 780},                 CentreCommand{kCmdPolarTriangle, kPolarTriangleKind, 253},
 };
 
 bool UsesSides(int kind) { return kind == kNinePointKind || kind == kIncircleKind || kind == kExcircleKind; }
@@ -81,10 +85,11 @@ bool TGeom10Win::DialogOpenerCommand(int id) {
     default: break;
   }
   for (const CentreCommand& c : kCentreCommands) {
-    if (c.id == id) {
-      TriangleCentreCommand(c.kind, c.stringId, 0);
-      return true;
-    }
+    if (c.id != id) continue;
+    // The polar triangle is a command of the sphere only.
+    if (c.kind == kPolarTriangleKind && !model().Spherical) return false;
+    TriangleCentreCommand(c.kind, c.stringId, c.flag);
+    return true;
   }
   return false;
 }
@@ -198,9 +203,16 @@ int TGeom10Win::TriangleCentres(int kind, std::string text, int flag) {
   if (std::count_if(list.begin(), list.begin() + std::max(n, 0), [](std::uint16_t e) { return e != kGroupEnd; }) < 3) {
     return kMsgCannotUnderstand;
   }
-  for (int i = 0; i + 2 < n; i += 4) {
-    const std::array<int, 3> v{list[static_cast<std::size_t>(i)], list[static_cast<std::size_t>(i + 1)],
-                               list[static_cast<std::size_t>(i + 2)]};
+  // One triangle per group of the list (ABC/DEF/...): its first three points. A group that lost a
+  // label of a point no longer in the figure is skipped, and the groups after it keep their own points.
+  for (int start = 0; start < n;) {
+    int end = start;
+    while (end < n && list[static_cast<std::size_t>(end)] != kGroupEnd) ++end;
+    const int first = start;
+    start = end + 1;
+    if (end - first < 3) continue;
+    const std::array<int, 3> v{list[static_cast<std::size_t>(first)], list[static_cast<std::size_t>(first + 1)],
+                               list[static_cast<std::size_t>(first + 2)]};
     if (!tables().PointExists(v[0]) || !tables().PointExists(v[1]) || !tables().PointExists(v[2])) continue;
     std::array<int, 3> sides{-1, -1, -1};
     if (UsesSides(kind)) {

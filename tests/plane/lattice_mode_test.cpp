@@ -190,6 +190,37 @@ TEST_F(LatticeMode, ThePickPictureDotsTheLatticePointsAndOutlinesThePolygon) {
   EXPECT_FALSE(out.boundary.empty());
 }
 
+// The polygon names points of the figure it was chosen in: another figure, opened or new, has none,
+// while the mode stays the window's.
+TEST_F(LatticeMode, ThePickPolygonGoesWithItsFigure) {
+  LatticeWindow w;
+  w.qelWin.writeSettings = 0;
+  w.FreePoint(0, 0);
+  w.FreePoint(4, 0);
+  w.FreePoint(0, 4);
+  w.DispatchCommand(plane::kCmdLatticeMode);
+  ASSERT_TRUE(w.Pick("ABC").empty());
+  w.fileMsg.fileName = (folder_ / "pick.kv2").string();
+  w.fileMsg.named = 1;
+  ASSERT_TRUE(w.Save());
+
+  ASSERT_EQ(w.LoadFile(), 0);
+  EXPECT_EQ(w.tables().last_point, 2);
+  EXPECT_TRUE(w.pickVertices.empty());
+  EXPECT_FALSE(w.Checked(plane::kCmdPickTheorem));
+  EXPECT_TRUE(w.Checked(plane::kCmdLatticeMode));
+  PickRecorder r(w.mapping);
+  EXPECT_EQ(w.DrawPicks(r), 9);
+
+  ASSERT_TRUE(w.Pick("ABC").empty());
+  w.NewFigure();
+  w.FreePoint(1, 1);
+  w.FreePoint(3, 1);
+  w.FreePoint(1, 3);
+  EXPECT_TRUE(w.pickVertices.empty());
+  EXPECT_EQ(w.DrawPicks(r), 9);
+}
+
 TEST_F(LatticeMode, PopupsAreGreyedWhileTheFigureLacksTheirObjects) {
   const auto enabled = [](PlaneWindow& w, const char* top, const char* item) {
     const auto& bar = w.menu().items();

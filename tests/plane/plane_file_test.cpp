@@ -208,6 +208,43 @@ TEST_F(PlaneFileTest, SlidersPanelsMacroBackgroundAndMeasurementsComeBackWithThe
   again.Destroy();
 }
 
+// A crossing that only the extended segments reach needs Autoextend when the figure is built
+// again from its file: the file keeps the option with the figure.
+TEST_F(PlaneFileTest, AFigureBuiltWithAutoextendOpensWithItAndKeepsItsCrossing) {
+  const std::string path = (folder_ / "extended.kv2").string();
+  {
+    PlaneWindow w(0);
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{{0, 0}, {1, 0}, {3, -1}, {3, 1}}) w.FreePoint(x, y);
+    ASSERT_EQ(w.Step(111, {0, 1, -1, 0, 0, 0}), 0);
+    ASSERT_EQ(w.Step(111, {2, 3, -1, 0, 0, 0}), 0);
+    w.autoExtend = true;
+    ASSERT_EQ(w.Step(103, {0, 1, 2, 3, 0, 1}), 0);
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  EXPECT_TRUE(reader.autoExtend);
+  ASSERT_TRUE(reader.tables().PointExists(4));
+  EXPECT_EQ(reader.tables().xy[4].x, 3);
+  EXPECT_EQ(reader.tables().xy[4].y, 0);
+  const kernel::Bytes first = kernel::ReadFileBytes(path).value();
+  SaveAs(reader, path);
+  EXPECT_EQ(kernel::ReadFileBytes(path).value(), first);
+
+  // A figure without it turns the option off again.
+  reader.autoExtend = false;
+  reader.NewFigure();
+  reader.FreePoint(0, 0);
+  SaveAs(reader, path);
+  reader.autoExtend = true;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  EXPECT_FALSE(reader.autoExtend);
+  reader.Destroy();
+}
+
 TEST_F(PlaneFileTest, TextsOfFilesBeforeVersion62TakeTheWindowsTextColourAndFont) {
   const std::string path = (folder_ / "old.kv2").string();
   {

@@ -269,6 +269,71 @@ TEST_F(TriangleCentres, CentroidsAndAffinePoints) {
   EXPECT_EQ(w.Step(106, {-1, 0, 1, 3}, {"1/", "0.5"}), 1);
 }
 
+// An equilateral triangle about the centre of the disk (vertices at Euclidean radius 1/2) has
+// every centre there, circumradius ln 3 and, since tanh(inradius) = tanh(circumradius) cos 60
+// degrees, inradius artanh(2/5); its incircle and nine-point circle touch the sides at their
+// midpoints. In the half-plane the same triangle carried over by the Cayley map has them at i.
+// A right angle at a vertex puts the orthocentre on that vertex.
+TEST_F(TriangleCentres, KnownHyperbolicTrianglesPutTheirCentresWhereExpected) {
+  const Real circumradius = std::log(Real{3});
+  const Real inradius = std::atanh(Real{2} / 5);
+  const auto polar = [](Real r, Real degrees) {
+    const Real a = degrees * kernel::Pi / 180;
+    return Point2{r * std::cos(a), r * std::sin(a)};
+  };
+  const std::array<Point2, 3> equilateral{polar(0.5L, 90), polar(0.5L, 210), polar(0.5L, 330)};
+  // The touch point on side P(i)P(i+1) lies towards its midpoint, opposite vertex i + 2.
+  std::array<Point2, 3> midpoints{};
+  for (int i = 0; i < 3; ++i) midpoints[i] = polar(std::tanh(inradius / 2), 90 + 120 * ((i + 2) % 3) + 180);
+  const std::array<Point2, 3> rightAngled{{{0, 0}, {0.5L, 0}, {0, 0.5L}}};
+
+  for (const bool halfPlane : {false, true}) {
+    SCOPED_TRACE(halfPlane ? "half-plane" : "disk");
+    const auto inModel = [&](Point2 p) {
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return p;
+    };
+    const auto triangleInModel = [&](const std::array<Point2, 3>& p) {
+      return std::array<Point2, 3>{inModel(p[0]), inModel(p[1]), inModel(p[2])};
+    };
+    const Point2 centre = inModel({0, 0});
+    constexpr Real kLoose = static_cast<Real>(1e-10);
+
+    struct Case {
+      const char* name;
+      int kind;
+      int centreFromLast;  // the centre's index counted back from the last point
+      Real radius;         // 0 for a step without a circle
+    };
+    const std::vector<Case> cases{
+        {"circumcentre", 124, 0, 0}, {"incentre", 107, 0, 0},  {"orthocentre", 128, 0, 0},
+        {"circumcircle", 131, 0, circumradius}, {"incircle", 132, 3, inradius}, {"nine-point circle", 99, 0, inradius},
+    };
+    for (const Case& c : cases) {
+      SCOPED_TRACE(c.name);
+      PlaneWindow w(1);
+      w.stepEngine.model.HalfPlane = halfPlane;
+      const Triangle t = MakeTriangle(w, triangleInModel(equilateral));
+      const std::array<int, 3> sides = c.kind == 99 ? std::array<int, 3>{t.sides[1], t.sides[2], t.sides[0]} : t.sides;
+      ASSERT_EQ(w.Step(c.kind, {t.v[0], t.v[1], t.v[2], sides[0], sides[1], sides[2], 0, 0, 0}), 0);
+      const int at = w.tables().last_point - c.centreFromLast;
+      ExpectAt(w.tables().xy[at], centre, kLoose);
+      if (c.radius == 0) continue;
+      EXPECT_NEAR(static_cast<double>(w.tables().circle_radius[w.tables().last_circle]), static_cast<double>(c.radius),
+                  1e-10);
+      if (c.kind == 132) {
+        for (int i = 0; i < 3; ++i) ExpectAt(w.tables().xy[at + 1 + i], inModel(midpoints[i]), kLoose);
+      }
+    }
+
+    PlaneWindow w(1);
+    w.stepEngine.model.HalfPlane = halfPlane;
+    const Triangle t = MakeTriangle(w, triangleInModel(rightAngled), false);
+    ASSERT_EQ(w.Step(128, {t.v[0], t.v[1], t.v[2]}), 0);
+    ExpectAt(w.tables().xy[w.tables().last_point], centre, kLoose);
+  }
+}
+
 TEST_F(TriangleCentres, InBothHyperbolicModelsTheCentresFollowHyperbolicDistances) {
   struct Case {
     const char* name;
