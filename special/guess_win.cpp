@@ -199,13 +199,15 @@ int TGeomGWin::EditCoordinates(int i) {
 }
 
 bool TGeomGWin::PaintPicture(platform::DC& dc) {
+  const bool painted = TGeomEWin::PaintPicture(dc);
   if (hintPending) {
+    // Over the figure: the opaque fills would hide the arrow's head and a centre inside a triangle.
     view::DcFigurePainter painter(dc, mapping, DcRules());
     DrawHint(painter, dc);
     // Shown once: the next paint is without it.
     hintPending = false;
   }
-  return TGeomEWin::PaintPicture(dc);
+  return painted;
 }
 
 void TGeomGWin::DrawHint(view::FigurePainter& painter, platform::DC& dc) {

@@ -72,7 +72,7 @@ class TGeomGWin : public plane::TGeomEWin {
   bool CheckModified() override { return true; }
   // Counts the attempt and checks for success.
   void AfterTransform() override;
-  // The hint (when asked for) under the figure.
+  // The figure, and over it the hint when asked for.
   bool PaintPicture(platform::DC& dc) override;
   // Draws the hint of the example's kind: its elements, the kind's word at the top right, and a
   // note at the bottom left when what it hangs on lies outside the view.
