@@ -159,7 +159,7 @@ TEST_F(LauncherFrame, EveryWindowOffersTheFileFormatColourAndHelpCommands) {
 TEST_F(LauncherFrame, UntitledWindowsAreNumberedOnlyByKindsWithAnExtension) {
   RecordingFrame& frame = MakeFrame();
   const std::pair<int, const char*> steps[] = {
-      {402, "noname1.kv2"}, {409, "RGB demo"}, {405, "noname1"},    {402, "noname2.kv2"},
+      {402, "noname1.kv2"}, {409, "RGB demo"}, {405, "transform red onto blue"},    {402, "noname2.kv2"},
       {403, "noname3.kv3"}, {406, "noname4.kv2"}, {411, "noname4"}, {410, "noname5.kvh"},
   };
   for (const auto& [command, title] : steps) {
