@@ -58,21 +58,14 @@ struct SiteGrid {
 
 }  // namespace
 
-void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out) {
+void ClipToHalfPlane(std::span<const Point2> polygon, const Point2& n, Real c, std::vector<Point2>& out) {
   out.clear();
-  if (SamePlace(p, q)) {
-    out.assign(polygon.begin(), polygon.end());
-    return;
-  }
-  // A point x is nearer to p when (x - m).d <= 0, with m the midpoint and d = q - p.
-  const Real dx = q.x - p.x, dy = q.y - p.y;
-  const Real mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
-  const std::size_t n = polygon.size();
-  for (std::size_t i = 0; i < n; ++i) {
+  const std::size_t count = polygon.size();
+  for (std::size_t i = 0; i < count; ++i) {
     const Point2& a = polygon[i];
-    const Point2& b = polygon[i + 1 == n ? 0 : i + 1];
-    const Real sa = (a.x - mx) * dx + (a.y - my) * dy;
-    const Real sb = (b.x - mx) * dx + (b.y - my) * dy;
+    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
+    const Real sa = a.x * n.x + a.y * n.y - c;
+    const Real sb = b.x * n.x + b.y * n.y - c;
     if (sa <= 0) out.push_back(a);
     if ((sa < 0 && sb > 0) || (sa > 0 && sb < 0)) {
       const Real t = sa / (sa - sb);
@@ -80,6 +73,50 @@ void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Po
     }
   }
   if (out.size() < 3) out.clear();
+}
+
+void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out) {
+  if (SamePlace(p, q)) {
+    out.assign(polygon.begin(), polygon.end());
+    return;
+  }
+  // A point x is nearer to p when (x - m).d <= 0, with m the midpoint and d = q - p.
+  const Point2 d{q.x - p.x, q.y - p.y};
+  const Real mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
+  ClipToHalfPlane(polygon, d, mx * d.x + my * d.y, out);
+}
+
+void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<std::vector<Point2>>& pieces) {
+  pieces.clear();
+  if (polygon.size() < 3 || !(width > 0)) return;
+  // The inner part: at least `width` inside every edge. Each edge's piece is the polygon cut to
+  // the strip within `width` of it.
+  std::vector<Point2> inner(polygon.begin(), polygon.end());
+  std::vector<Point2> cut;
+  const std::size_t count = polygon.size();
+  for (std::size_t i = 0; i < count && !inner.empty(); ++i) {
+    const Point2& a = polygon[i];
+    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
+    const Real length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length == 0) continue;
+    // Inward normal of a counter-clockwise edge.
+    const Point2 in{-(b.y - a.y) / length, (b.x - a.x) / length};
+    ClipToHalfPlane(inner, {-in.x, -in.y}, -(a.x * in.x + a.y * in.y) - width, cut);
+    inner.swap(cut);
+  }
+  if (inner.empty()) {
+    pieces.emplace_back(polygon.begin(), polygon.end());
+    return;
+  }
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point2& a = polygon[i];
+    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
+    const Real length = std::hypot(b.x - a.x, b.y - a.y);
+    if (length == 0) continue;
+    const Point2 in{-(b.y - a.y) / length, (b.x - a.x) / length};
+    ClipToHalfPlane(polygon, in, a.x * in.x + a.y * in.y + width, cut);
+    if (!cut.empty()) pieces.push_back(cut);
+  }
 }
 
 std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, const Box2& box) {
