@@ -12,12 +12,16 @@
 #include <memory>
 #include <vector>
 
+#include "kernel/file_bytes.h"
 #include "kernel/vector2.h"
 #include "platform/bitmap.h"
 #include "platform/scripted_responder.h"
 #include "shell/pre_win.h"
 #include "special/voronoi_win.h"
 #include "support/isolated_folders.h"
+#include "view/export_formats.h"
+#include "view/export_readers.h"
+#include "view/qel_win.h"
 
 using kernel::Point2;
 using special::TGeomVWin;
@@ -301,6 +305,73 @@ TEST_F(VoronoiWindow, TheFileKeepsTheBitmapAndTheBisectorThickness) {
   ASSERT_TRUE(reader->CellsOutlined());
   EXPECT_EQ(reader->preWin.backBitmapName, bitmap);
   ExpectFramedCells(*reader, reader->ClientPicture(), 5);
+}
+
+// An exported picture frames the cells over a bitmap as the window does: several filled pieces
+// along each cell's edges in place of one filled cell, and the file reads.
+TEST_F(VoronoiWindow, ExportsFrameTheCellsOverABitmap) {
+  auto w = Open();
+  for (const Point2& p : kSites) RightClick(*w, PixelOf(*w, p));
+  const auto exportSvg = [&](const std::string& name) {
+    platform::ScriptedResponder script;
+    script.ChooseFile((folder_ / name).string()).FillAndPress("SVG", {}, platform::IDOK).AnswerMessage(platform::IDOK);
+    w->DispatchCommand(view::kCmdExportSVG);
+    EXPECT_TRUE(script.Unexpected().empty());
+    const kernel::Bytes bytes = kernel::ReadFileBytes((folder_ / name).string()).value_or(kernel::Bytes{});
+    const std::string svg(bytes.begin(), bytes.end());
+    int polygons = 0;
+    for (std::size_t at = svg.find("<polygon"); at != std::string::npos; at = svg.find("<polygon", at + 1)) ++polygons;
+    return std::make_pair(svg, polygons);
+  };
+  const auto [filledSvg, filled] = exportSvg("filled.svg");
+  EXPECT_EQ(filled, 5);
+  w->preWin.backBitmap = Background();
+  const auto [framedSvg, framed] = exportSvg("framed.svg");
+  EXPECT_GE(framed, 5 * 3);
+  export_test::ExpectSvgReadable(framedSvg);
+}
+
+// The printed page scales the picture up from the screen; the bitmap under the frames is scaled
+// with it, so it fills the printed picture as it fills the window.
+TEST_F(VoronoiWindow, APrintedPageHasTheBitmapUnderTheFramesAtThePicturesScale) {
+  auto w = Open();
+  w->UpdateClientArea();
+  RightClick(*w, PixelOf(*w, {0, 0}));
+  w->preWin.backBitmap = platform::Bitmap(w->preWin.width, w->preWin.height, platform::Color{0, 0, 255});
+  w->preWin.backWidth = w->preWin.width;
+  w->preWin.backHeight = w->preWin.height;
+  const int clientWidth = w->preWin.width, clientHeight = w->preWin.height;
+  w->printFormat.horizontalOffset = 1.5;
+  w->printFormat.verticalOffset = 2;
+  w->printFormat.width = 3;
+  w->printFormat.colorPrinter = 1;
+  const std::string pdf = (folder_ / "cells.pdf").string();
+  platform::ScriptedResponder script;
+  platform::PrintDialogAnswer answer;
+  answer.pdfFile = pdf;
+  script.ChoosePrinter(answer);
+  w->DispatchCommand(view::kCmdPrint);
+  EXPECT_TRUE(script.Unexpected().empty());
+  const std::string page = (folder_ / "page").string();
+  ASSERT_EQ(export_test::RunTool("pdftoppm -r 50 -singlefile '" + pdf + "' '" + page + "'").status, 0);
+  const kernel::Bytes ppm = kernel::ReadFileBytes(page + ".ppm").value();
+  int width = 0, height = 0, maxValue = 0, offset = 0;
+  const std::string head(ppm.begin(), ppm.begin() + 64);
+  ASSERT_EQ(std::sscanf(head.c_str(), "P6 %d %d %d%n", &width, &height, &maxValue, &offset), 3);
+  ++offset;
+  // The picture: 1.5 and 2 inches in, 3 inches wide, at 50 dots per inch; a few pixels in from
+  // its edges, all blue.
+  const int left = 75, top = 100, right = 225, bottom = top + 150 * clientHeight / clientWidth;
+  int blue = 0, other = 0;
+  for (int y = top + 3; y < bottom - 3 && y < height; ++y) {
+    for (int x = left + 3; x < right - 3 && x < width; ++x) {
+      const std::size_t at = static_cast<std::size_t>(offset) + 3 * (static_cast<std::size_t>(y) * width + x);
+      const bool isBlue = ppm[at] < 60 && ppm[at + 1] < 60 && ppm[at + 2] > 200;
+      (isBlue ? blue : other)++;
+    }
+  }
+  EXPECT_GT(blue, 20 * other) << blue << " blue, " << other << " other";
+  w->Destroy();
 }
 
 TEST(VoronoiPalette, SitesTakeThePaletteInOrderAndOlderFilesCountUp) {
