@@ -86,37 +86,63 @@ void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Po
   ClipToHalfPlane(polygon, d, mx * d.x + my * d.y, out);
 }
 
-void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<std::vector<Point2>>& pieces) {
-  pieces.clear();
-  if (polygon.size() < 3 || !(width > 0)) return;
-  // The inner part: at least `width` inside every edge. Each edge's piece is the polygon cut to
-  // the strip within `width` of it.
-  std::vector<Point2> inner(polygon.begin(), polygon.end());
-  std::vector<Point2> cut;
-  const std::size_t count = polygon.size();
-  for (std::size_t i = 0; i < count && !inner.empty(); ++i) {
-    const Point2& a = polygon[i];
-    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
-    const Real length = std::hypot(b.x - a.x, b.y - a.y);
-    if (length == 0) continue;
-    // Inward normal of a counter-clockwise edge.
-    const Point2 in{-(b.y - a.y) / length, (b.x - a.x) / length};
+namespace {
+
+// The inward unit normal of edge i of a counter-clockwise polygon; false for an edge of no length.
+bool InwardNormal(std::span<const Point2> polygon, std::size_t i, Point2& a, Point2& in) {
+  a = polygon[i];
+  const Point2& b = polygon[i + 1 == polygon.size() ? 0 : i + 1];
+  const Real length = std::hypot(b.x - a.x, b.y - a.y);
+  if (length == 0) return false;
+  in = {-(b.y - a.y) / length, (b.x - a.x) / length};
+  return true;
+}
+
+// The points of the convex polygon at least `width` inside every edge, into `inner` (empty when
+// there are none).
+void InnerPolygon(std::span<const Point2> polygon, Real width, std::vector<Point2>& inner, std::vector<Point2>& cut) {
+  inner.assign(polygon.begin(), polygon.end());
+  Point2 a, in;
+  for (std::size_t i = 0; i < polygon.size() && !inner.empty(); ++i) {
+    if (!InwardNormal(polygon, i, a, in)) continue;
     ClipToHalfPlane(inner, {-in.x, -in.y}, -(a.x * in.x + a.y * in.y) - width, cut);
     inner.swap(cut);
   }
+}
+
+}  // namespace
+
+void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<std::vector<Point2>>& pieces) {
+  pieces.clear();
+  if (polygon.size() < 3 || !(width > 0)) return;
+  std::vector<Point2> inner;
+  std::vector<Point2> cut;
+  InnerPolygon(polygon, width, inner, cut);
   if (inner.empty()) {
     pieces.emplace_back(polygon.begin(), polygon.end());
     return;
   }
-  for (std::size_t i = 0; i < count; ++i) {
-    const Point2& a = polygon[i];
-    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
-    const Real length = std::hypot(b.x - a.x, b.y - a.y);
-    if (length == 0) continue;
-    const Point2 in{-(b.y - a.y) / length, (b.x - a.x) / length};
+  // Each edge's piece is the polygon cut to the strip within `width` of it.
+  Point2 a, in;
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    if (!InwardNormal(polygon, i, a, in)) continue;
     ClipToHalfPlane(polygon, in, a.x * in.x + a.y * in.y + width, cut);
     if (!cut.empty()) pieces.push_back(cut);
   }
+}
+
+void ConvexFrameRing(std::span<const Point2> polygon, Real width, std::vector<Point2>& ring) {
+  ring.clear();
+  if (polygon.size() < 3 || !(width > 0)) return;
+  std::vector<Point2> inner;
+  std::vector<Point2> cut;
+  InnerPolygon(polygon, width, inner, cut);
+  ring.assign(polygon.begin(), polygon.end());
+  if (inner.empty()) return;
+  ring.push_back(polygon.front());
+  ring.push_back(inner.front());
+  for (std::size_t i = inner.size() - 1; i > 0; --i) ring.push_back(inner[i]);
+  ring.push_back(inner.front());
 }
 
 std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, const Box2& box) {

@@ -28,6 +28,11 @@ std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, co
 // A polygon with no point farther than `width` from its boundary is its own frame, one piece; a
 // width of 0 or less frames nothing.
 void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<std::vector<Point2>>& pieces);
+// The same frame as one polygon, for targets that fill by the winding rule: the boundary, a bridge
+// to the inner boundary, the inner boundary the other way round and back along the bridge (whose
+// two sides cancel), into `ring`. The polygon itself when it is its own frame; empty for a width
+// of 0 or less.
+void ConvexFrameRing(std::span<const Point2> polygon, Real width, std::vector<Point2>& ring);
 
 // Every site's cell at once, as VoronoiCell gives them; the sites are bucketed so that each cell
 // only meets the sites near it.

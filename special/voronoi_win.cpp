@@ -28,17 +28,32 @@ constexpr int kSiteColorRole = 1;
 // Sites show an open dot and no label.
 constexpr std::uint16_t kSiteMarker = 1;
 
-// The frame of a cell `thickness` pixels wide inside its edges, as world pieces: the cell is
-// framed in pixel units, so that the band keeps its width whatever the two scales.
-void FrameOfCell(const std::vector<kernel::Point2>& cell, const view::ViewMapping& m, int thickness,
-                 std::vector<kernel::Point2>& scaled, std::vector<std::vector<kernel::Point2>>& pieces) {
-  scaled.clear();
-  for (const kernel::Point2& p : cell) scaled.push_back({p.x * m.pixelsPerUnitX, p.y * m.pixelsPerUnitY});
-  kernel::ConvexFramePieces(scaled, thickness, pieces);
-  for (std::vector<kernel::Point2>& piece : pieces) {
-    for (kernel::Point2& p : piece) p = {p.x / m.pixelsPerUnitX, p.y / m.pixelsPerUnitY};
+// The frame of a cell `thickness` pixels wide inside its edges, in world coordinates: one polygon
+// with its hole (`ring`) for a device, which fills by the winding rule, else convex pieces for the
+// writers that shade only simple shapes. The cell is framed in pixel units, so that the band
+// keeps its width whatever the two scales.
+struct CellFrame {
+  std::vector<kernel::Point2> scaled;
+  std::vector<kernel::Point2> ring;
+  std::vector<std::vector<kernel::Point2>> pieces;
+
+  void Make(const std::vector<kernel::Point2>& cell, const view::ViewMapping& m, int thickness, bool asRing) {
+    scaled.clear();
+    for (const kernel::Point2& p : cell) scaled.push_back({p.x * m.pixelsPerUnitX, p.y * m.pixelsPerUnitY});
+    pieces.clear();
+    ring.clear();
+    if (asRing) {
+      kernel::ConvexFrameRing(scaled, thickness, ring);
+      ToWorld(ring, m);
+      return;
+    }
+    kernel::ConvexFramePieces(scaled, thickness, pieces);
+    for (std::vector<kernel::Point2>& piece : pieces) ToWorld(piece, m);
   }
-}
+  static void ToWorld(std::vector<kernel::Point2>& points, const view::ViewMapping& m) {
+    for (kernel::Point2& p : points) p = {p.x / m.pixelsPerUnitX, p.y / m.pixelsPerUnitY};
+  }
+};
 
 }  // namespace
 
@@ -114,8 +129,8 @@ void TGeomVWin::PaintCells(view::FigurePainter& painter) {
   const std::vector<std::vector<kernel::Point2>> cells = kernel::VoronoiCells(sites, mapping.box);
   const bool outlined = CellsOutlined();
   const int thickness = BisectorThickness();
-  std::vector<kernel::Point2> scaled;
-  std::vector<std::vector<kernel::Point2>> pieces;
+  const bool asRing = painter.Device() != nullptr;
+  CellFrame frame;
   painter.Save();
   painter.SetPen({view::InkColor::Index(0), 0, view::kLineNone});
   for (std::size_t n = 0; n < cells.size(); ++n) {
@@ -126,8 +141,9 @@ void TGeomVWin::PaintCells(view::FigurePainter& painter) {
       painter.Region(cell, "polygon", false);
       continue;
     }
-    FrameOfCell(cell, painter.mapping(), thickness, scaled, pieces);
-    for (const std::vector<kernel::Point2>& piece : pieces) painter.Region(piece, "polygon", false);
+    frame.Make(cell, painter.mapping(), thickness, asRing);
+    painter.Region(frame.ring, "polygon", false);
+    for (const std::vector<kernel::Point2>& piece : frame.pieces) painter.Region(piece, "polygon", false);
   }
   painter.Restore();
 }
