@@ -56,23 +56,33 @@ struct SiteGrid {
   std::vector<std::size_t> members;   // site indexes by bucket
 };
 
-}  // namespace
-
-void ClipToHalfPlane(std::span<const Point2> polygon, const Point2& n, Real c, std::vector<Point2>& out) {
+// Cuts the convex polygon down to the points x with side(x) <= 0, into `out`; fewer than three
+// points left give an empty polygon.
+template <class Side>
+void ClipWhere(std::span<const Point2> polygon, Side side, std::vector<Point2>& out) {
   out.clear();
   const std::size_t count = polygon.size();
+  if (count == 0) return;
+  Real sa = side(polygon[0]);
   for (std::size_t i = 0; i < count; ++i) {
     const Point2& a = polygon[i];
     const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
-    const Real sa = a.x * n.x + a.y * n.y - c;
-    const Real sb = b.x * n.x + b.y * n.y - c;
+    const Real sb = side(b);
     if (sa <= 0) out.push_back(a);
     if ((sa < 0 && sb > 0) || (sa > 0 && sb < 0)) {
       const Real t = sa / (sa - sb);
       out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
     }
+    sa = sb;
   }
   if (out.size() < 3) out.clear();
+}
+
+}  // namespace
+
+void ClipToHalfPlane(std::span<const Point2> polygon, const Point2& n, Real c, std::vector<Point2>& out) {
+  const Real nx = n.x, ny = n.y;
+  ClipWhere(polygon, [nx, ny, c](const Point2& x) { return x.x * nx + x.y * ny - c; }, out);
 }
 
 void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out) {
@@ -81,9 +91,9 @@ void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Po
     return;
   }
   // A point x is nearer to p when (x - m).d <= 0, with m the midpoint and d = q - p.
-  const Point2 d{q.x - p.x, q.y - p.y};
+  const Real dx = q.x - p.x, dy = q.y - p.y;
   const Real mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
-  ClipToHalfPlane(polygon, d, mx * d.x + my * d.y, out);
+  ClipWhere(polygon, [dx, dy, mx, my](const Point2& x) { return (x.x - mx) * dx + (x.y - my) * dy; }, out);
 }
 
 namespace {

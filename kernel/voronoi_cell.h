@@ -10,8 +10,8 @@
 
 namespace kernel {
 
-// Cuts the convex polygon down to the points x with n.x <= c (a closed half-plane), into `out`;
-// fewer than three points left give an empty polygon.
+// Cuts the convex polygon down to the points x with n.x <= c (a closed half-plane), into `out`
+// (not the polygon's own storage); fewer than three points left give an empty polygon.
 void ClipToHalfPlane(std::span<const Point2> polygon, const Point2& n, Real c, std::vector<Point2>& out);
 
 // Cuts the convex polygon down to the points at least as near to p as to q (the closed half-plane
