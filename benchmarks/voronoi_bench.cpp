@@ -1,5 +1,6 @@
 // Dragging a site of the Voronoi window: the site's step runs again, then every cell is computed
-// and the whole picture painted into a 1000 x 800 off-screen bitmap, for 200 and 1000 sites. The
+// and the whole picture painted into a 1000 x 800 off-screen bitmap, for 200 and 1000 sites, the
+// cells filled, or framed over a background bitmap. The
 // floors, in the same run: the same cell polygons (computed beforehand) filled straight into the
 // bitmap through the DC, and the cells computed alone.
 
@@ -56,9 +57,10 @@ Sites& SitesOf(int n) {
 }
 
 // One move of a drag: the site's step, the cells and the picture.
-void BM_VoronoiDragUpdate(benchmark::State& state) {
+void DragUpdates(benchmark::State& state, bool overBitmap) {
   Sites& s = SitesOf(static_cast<int>(state.range(0)));
   special::TGeomVWin& w = *s.window;
+  if (overBitmap) w.preWin.backBitmap = platform::Bitmap(kWidth, kHeight, platform::Color{90, 140, 60});
   const std::uint16_t moved[] = {static_cast<std::uint16_t>(state.range(0) / 2)};
   platform::Bitmap bitmap(kWidth, kHeight);
   std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
@@ -71,8 +73,14 @@ void BM_VoronoiDragUpdate(benchmark::State& state) {
     w.PaintInto(*dc);
     benchmark::ClobberMemory();
   }
+  w.preWin.backBitmap.reset();
 }
+
+void BM_VoronoiDragUpdate(benchmark::State& state) { DragUpdates(state, false); }
 BENCHMARK(BM_VoronoiDragUpdate)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+void BM_VoronoiDragUpdateFramed(benchmark::State& state) { DragUpdates(state, true); }
+BENCHMARK(BM_VoronoiDragUpdateFramed)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 // Floor: the cells alone, without painting.
 void BM_FloorCells(benchmark::State& state) {

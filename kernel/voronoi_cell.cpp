@@ -56,10 +56,36 @@ struct SiteGrid {
   std::vector<std::size_t> members;   // site indexes by bucket
 };
 
+// Cuts the convex polygon down to the points x with side(x) <= 0, into `out`; fewer than three
+// points left give an empty polygon.
+template <class Side>
+void ClipWhere(std::span<const Point2> polygon, Side side, std::vector<Point2>& out) {
+  out.clear();
+  const std::size_t count = polygon.size();
+  if (count == 0) return;
+  Real sa = side(polygon[0]);
+  for (std::size_t i = 0; i < count; ++i) {
+    const Point2& a = polygon[i];
+    const Point2& b = polygon[i + 1 == count ? 0 : i + 1];
+    const Real sb = side(b);
+    if (sa <= 0) out.push_back(a);
+    if ((sa < 0 && sb > 0) || (sa > 0 && sb < 0)) {
+      const Real t = sa / (sa - sb);
+      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
+    }
+    sa = sb;
+  }
+  if (out.size() < 3) out.clear();
+}
+
 }  // namespace
 
+void ClipToHalfPlane(std::span<const Point2> polygon, const Point2& n, Real c, std::vector<Point2>& out) {
+  const Real nx = n.x, ny = n.y;
+  ClipWhere(polygon, [nx, ny, c](const Point2& x) { return x.x * nx + x.y * ny - c; }, out);
+}
+
 void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Point2& q, std::vector<Point2>& out) {
-  out.clear();
   if (SamePlace(p, q)) {
     out.assign(polygon.begin(), polygon.end());
     return;
@@ -67,19 +93,66 @@ void ClipToNearerHalf(std::span<const Point2> polygon, const Point2& p, const Po
   // A point x is nearer to p when (x - m).d <= 0, with m the midpoint and d = q - p.
   const Real dx = q.x - p.x, dy = q.y - p.y;
   const Real mx = (p.x + q.x) / 2, my = (p.y + q.y) / 2;
-  const std::size_t n = polygon.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const Point2& a = polygon[i];
-    const Point2& b = polygon[i + 1 == n ? 0 : i + 1];
-    const Real sa = (a.x - mx) * dx + (a.y - my) * dy;
-    const Real sb = (b.x - mx) * dx + (b.y - my) * dy;
-    if (sa <= 0) out.push_back(a);
-    if ((sa < 0 && sb > 0) || (sa > 0 && sb < 0)) {
-      const Real t = sa / (sa - sb);
-      out.push_back({a.x + t * (b.x - a.x), a.y + t * (b.y - a.y)});
-    }
+  ClipWhere(polygon, [dx, dy, mx, my](const Point2& x) { return (x.x - mx) * dx + (x.y - my) * dy; }, out);
+}
+
+namespace {
+
+// The inward unit normal of edge i of a counter-clockwise polygon; false for an edge of no length.
+bool InwardNormal(std::span<const Point2> polygon, std::size_t i, Point2& a, Point2& in) {
+  a = polygon[i];
+  const Point2& b = polygon[i + 1 == polygon.size() ? 0 : i + 1];
+  const Real length = std::hypot(b.x - a.x, b.y - a.y);
+  if (length == 0) return false;
+  in = {-(b.y - a.y) / length, (b.x - a.x) / length};
+  return true;
+}
+
+// The points of the convex polygon at least `width` inside every edge, into `inner` (empty when
+// there are none).
+void InnerPolygon(std::span<const Point2> polygon, Real width, std::vector<Point2>& inner, std::vector<Point2>& cut) {
+  inner.assign(polygon.begin(), polygon.end());
+  Point2 a, in;
+  for (std::size_t i = 0; i < polygon.size() && !inner.empty(); ++i) {
+    if (!InwardNormal(polygon, i, a, in)) continue;
+    ClipToHalfPlane(inner, {-in.x, -in.y}, -(a.x * in.x + a.y * in.y) - width, cut);
+    inner.swap(cut);
   }
-  if (out.size() < 3) out.clear();
+}
+
+}  // namespace
+
+void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<std::vector<Point2>>& pieces) {
+  pieces.clear();
+  if (polygon.size() < 3 || !(width > 0)) return;
+  std::vector<Point2> inner;
+  std::vector<Point2> cut;
+  InnerPolygon(polygon, width, inner, cut);
+  if (inner.empty()) {
+    pieces.emplace_back(polygon.begin(), polygon.end());
+    return;
+  }
+  // Each edge's piece is the polygon cut to the strip within `width` of it.
+  Point2 a, in;
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    if (!InwardNormal(polygon, i, a, in)) continue;
+    ClipToHalfPlane(polygon, in, a.x * in.x + a.y * in.y + width, cut);
+    if (!cut.empty()) pieces.push_back(cut);
+  }
+}
+
+void ConvexFrameRing(std::span<const Point2> polygon, Real width, std::vector<Point2>& ring) {
+  ring.clear();
+  if (polygon.size() < 3 || !(width > 0)) return;
+  std::vector<Point2> inner;
+  std::vector<Point2> cut;
+  InnerPolygon(polygon, width, inner, cut);
+  ring.assign(polygon.begin(), polygon.end());
+  if (inner.empty()) return;
+  ring.push_back(polygon.front());
+  ring.push_back(inner.front());
+  for (std::size_t i = inner.size() - 1; i > 0; --i) ring.push_back(inner[i]);
+  ring.push_back(inner.front());
 }
 
 std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, const Box2& box) {

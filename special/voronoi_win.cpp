@@ -1,8 +1,11 @@
 #include "special/voronoi_win.h"
 
+#include <optional>
 #include <vector>
 
+#include "kernel/number_text.h"
 #include "kernel/voronoi_cell.h"
+#include "platform/dc.h"
 #include "platform/message_box.h"
 #include "resources/resource_library.h"
 #include "view/settings_files.h"
@@ -16,11 +19,41 @@ constexpr int kStringHelpCaption = 790;
 constexpr int kStringHelpAdd = 791;
 constexpr int kStringHelpSlide = 792;
 constexpr int kStringVoronoiFilter = 644;
+constexpr int kStringDisplayThickness = 16;
+// The largest thickness the thickness prompt takes; a file's larger one is no thickness.
+constexpr std::int32_t kLargestBisectorThickness = 32767;
 constexpr int kPointDeletionKind = 141;
 // Colour role 1 of the window takes colour index 0.
 constexpr int kSiteColorRole = 1;
 // Sites show an open dot and no label.
 constexpr std::uint16_t kSiteMarker = 1;
+
+// The frame of a cell `thickness` pixels wide inside its edges, in world coordinates: one polygon
+// with its hole (`ring`) for a device, which fills by the winding rule, else convex pieces for the
+// writers that shade only simple shapes. The cell is framed in pixel units, so that the band
+// keeps its width whatever the two scales.
+struct CellFrame {
+  std::vector<kernel::Point2> scaled;
+  std::vector<kernel::Point2> ring;
+  std::vector<std::vector<kernel::Point2>> pieces;
+
+  void Make(const std::vector<kernel::Point2>& cell, const view::ViewMapping& m, int thickness, bool asRing) {
+    scaled.clear();
+    for (const kernel::Point2& p : cell) scaled.push_back({p.x * m.pixelsPerUnitX, p.y * m.pixelsPerUnitY});
+    pieces.clear();
+    ring.clear();
+    if (asRing) {
+      kernel::ConvexFrameRing(scaled, thickness, ring);
+      ToWorld(ring, m);
+      return;
+    }
+    kernel::ConvexFramePieces(scaled, thickness, pieces);
+    for (std::vector<kernel::Point2>& piece : pieces) ToWorld(piece, m);
+  }
+  static void ToWorld(std::vector<kernel::Point2>& points, const view::ViewMapping& m) {
+    for (kernel::Point2& p : points) p = {p.x / m.pixelsPerUnitX, p.y / m.pixelsPerUnitY};
+  }
+};
 
 }  // namespace
 
@@ -41,6 +74,7 @@ TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TG
 
 void TGeomVWin::SetupWindow() {
   TGeomEWin::SetupWindow();
+  lineAttributes.thickness = kDefaultBisectorThickness;
   const char* menuName = "VORMENU";
   SetMenu(menuName);
   SetAccelerators(menuName);
@@ -81,25 +115,80 @@ void TGeomVWin::DeleteSite(int i) {
 
 void TGeomVWin::PaintFigure(view::FigurePainter& painter) {
   // The cells change with every site, so they belong to the moving layer of a drag.
-  if (drawLayer != plane::DrawLayer::kStill) {
-    const engine::FigureTables& t = tables();
-    std::vector<kernel::Point2> sites;
-    for (int i = 0; i <= t.last_point; ++i) {
-      if (t.exists[static_cast<std::size_t>(i)]) sites.push_back(t.xy[static_cast<std::size_t>(i)]);
-    }
-    painter.Save();
-    painter.SetPen({view::InkColor::Index(0), 0, view::kLineNone});
-    const std::vector<std::vector<kernel::Point2>> cells = kernel::VoronoiCells(sites, mapping.box);
-    for (std::size_t n = 0; n < cells.size(); ++n) {
-      const std::vector<kernel::Point2>& cell = cells[n];
-      if (cell.size() < 3) continue;
-      painter.SetBrush({true, view::InkColor::Index(VoronoiCellColor(static_cast<int>(n), fileData.version)), 0});
-      painter.Region(cell, "polygon", false);
-    }
-    painter.Restore();
-  }
+  if (drawLayer != plane::DrawLayer::kStill) PaintCells(painter);
   TGeomEWin::PaintFigure(painter);
   if (drawLayer != plane::DrawLayer::kStill) DrawAxes(painter);
+}
+
+void TGeomVWin::PaintCells(view::FigurePainter& painter) {
+  const engine::FigureTables& t = tables();
+  std::vector<kernel::Point2> sites;
+  for (int i = 0; i <= t.last_point; ++i) {
+    if (t.exists[static_cast<std::size_t>(i)]) sites.push_back(t.xy[static_cast<std::size_t>(i)]);
+  }
+  const std::vector<std::vector<kernel::Point2>> cells = kernel::VoronoiCells(sites, mapping.box);
+  const bool outlined = CellsOutlined();
+  const int thickness = BisectorThickness();
+  const bool asRing = painter.Device() != nullptr;
+  CellFrame frame;
+  painter.Save();
+  painter.SetPen({view::InkColor::Index(0), 0, view::kLineNone});
+  for (std::size_t n = 0; n < cells.size(); ++n) {
+    const std::vector<kernel::Point2>& cell = cells[n];
+    if (cell.size() < 3) continue;
+    painter.SetBrush({true, view::InkColor::Index(VoronoiCellColor(static_cast<int>(n), fileData.version)), 0});
+    if (!outlined) {
+      painter.Region(cell, "polygon", false);
+      continue;
+    }
+    frame.Make(cell, painter.mapping(), thickness, asRing);
+    painter.Region(frame.ring, "polygon", false);
+    for (const std::vector<kernel::Point2>& piece : frame.pieces) painter.Region(piece, "polygon", false);
+  }
+  painter.Restore();
+}
+
+int TGeomVWin::BisectorThickness() const {
+  if (qelWin.printing) return device.printerExtraWidth + 1;
+  return lineAttributes.thickness;
+}
+
+bool TGeomVWin::PaintPicture(platform::DC& dc) {
+  if (qelWin.printing && preWin.backBitmap) {
+    const kernel::Real scale = qelWin.printerScale;
+    const platform::Rect picture{preWin.originX, preWin.originY, preWin.originX + preWin.width,
+                                 preWin.originY + preWin.height};
+    const platform::Rect dest{picture.left, picture.top,
+                              picture.left + static_cast<int>(kernel::RoundLD(preWin.backWidth * scale)),
+                              picture.top + static_cast<int>(kernel::RoundLD(preWin.backHeight * scale))};
+    const std::optional<platform::Region> clip = dc.clipRegion();
+    dc.SelectClipRegion(platform::Region::FromRect(picture));
+    dc.StretchBitmap(dest, *preWin.backBitmap, {0, 0, preWin.backWidth, preWin.backHeight}, platform::RasterOp::Copy);
+    if (clip) dc.SelectClipRegion(*clip);
+    else dc.ClearClipRegion();
+  }
+  return TGeomEWin::PaintPicture(dc);
+}
+
+void TGeomVWin::CmBisectorThickness() {
+  if (!AskInteger(lineAttributes.thickness, kStringDisplayThickness)) return;
+  InvalidateBuffer(preWin.bitmapLevel);
+  Invalidate(false);
+  SetModified();
+}
+
+bool TGeomVWin::WriteData() {
+  display.penWidth = lineAttributes.thickness;
+  return TGeomEWin::WriteData();
+}
+
+int TGeomVWin::ReadData() {
+  const int result = TGeomEWin::ReadData();
+  if (result != 0) return result;
+  const std::int32_t stored = display.penWidth;
+  lineAttributes.thickness = static_cast<std::uint16_t>(
+      stored >= 0 && stored <= kLargestBisectorThickness ? stored : kDefaultBisectorThickness);
+  return 0;
 }
 
 bool TGeomVWin::OnCommand(int id) {
@@ -108,7 +197,19 @@ bool TGeomVWin::OnCommand(int id) {
     platform::MessageBox(this, text, resources::LoadString(kStringHelpCaption));
     return true;
   }
+  if (id == kCmdBisectorThickness) {
+    CmBisectorThickness();
+    return true;
+  }
   return TGeomEWin::OnCommand(id);
+}
+
+void TGeomVWin::EnableCommand(platform::CommandState& state) {
+  if (state.id == kCmdBisectorThickness) {
+    state.enabled = CellsOutlined();
+    return;
+  }
+  TGeomEWin::EnableCommand(state);
 }
 
 }  // namespace special

@@ -1,7 +1,8 @@
 #pragma once
 // The Voronoi diagram window: sites are free points of an ordinary Euclidean figure, added and
 // deleted with the right button and slid with the left; every site's cell (the points nearer to
-// it than to any other site) is painted in a colour of its own.
+// it than to any other site) is painted in a colour of its own, or, over a background bitmap,
+// only framed in its colour so that the picture shows through.
 
 #include <array>
 #include <cstdint>
@@ -22,6 +23,11 @@ inline constexpr std::int32_t kVoronoiPaletteVersion = 63;
 // The colour index of the n-th existing site (from 0) of a figure of the given file version.
 int VoronoiCellColor(int n, std::int32_t fileVersion);
 
+// The bisector thickness of a new window, in pixels.
+inline constexpr std::uint16_t kDefaultBisectorThickness = 2;
+// Other > Background > Bisector thickness.
+inline constexpr int kCmdBisectorThickness = 150;
+
 class TGeomVWin : public plane::TGeomEWin {
  public:
   TGeomVWin(platform::FrameWindow* parent, std::string_view title);
@@ -34,11 +40,30 @@ class TGeomVWin : public plane::TGeomEWin {
   // The cells, then the axes over them.
   void PaintFigure(view::FigurePainter& painter) override;
   bool PictureFollowsEveryPoint() const override { return true; }
+  // A printed page has no background layer: the background bitmap goes under the cells here,
+  // scaled with the picture so that the frames stay over what they outline.
+  bool PaintPicture(platform::DC& dc) override;
+
+  // With a background bitmap the cells are framed, not filled.
+  bool CellsOutlined() const { return preWin.backBitmap.has_value(); }
+  // The width of the cells' frames in pixels: the current line thickness on the screen, the
+  // extra print thickness + 1 on a printed page.
+  int BisectorThickness() const;
+  // Asks the bisector thickness; a new one repaints and marks the figure modified.
+  void CmBisectorThickness();
+
+  // The file keeps the bisector thickness as its line-thickness setting.
+  bool WriteData() override;
+  int ReadData() override;
 
  protected:
   void SetupWindow() override;
   void OnMouseDown(const platform::MouseEvent& e) override;
   bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
+
+ private:
+  void PaintCells(view::FigurePainter& painter);
 };
 
 }  // namespace special

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "kernel/vector2.h"
 #include "kernel/voronoi_cell.h"
 
 using namespace kernel;
@@ -164,6 +165,75 @@ TEST(VoronoiCells, AllAtOnceMatchOneByOne) {
       EXPECT_NEAR(static_cast<double>(Area(all[k])), static_cast<double>(Area(one)), 1e-9) << "case " << c << " site " << k;
     }
   }
+}
+
+// A point lies in the frame when some piece holds it.
+bool InFrame(const std::vector<std::vector<Point2>>& pieces, const Point2& x) {
+  for (const std::vector<Point2>& piece : pieces) {
+    if (Contains(piece, x, 1e-12L)) return true;
+  }
+  return false;
+}
+
+// The winding number of a closed polygon about x.
+int Winding(const std::vector<Point2>& polygon, const Point2& x) {
+  int winding = 0;
+  for (std::size_t i = 0; i < polygon.size(); ++i) {
+    const Point2& a = polygon[i];
+    const Point2& b = polygon[(i + 1) % polygon.size()];
+    const Real cross = (b.x - a.x) * (x.y - a.y) - (b.y - a.y) * (x.x - a.x);
+    if (a.y <= x.y && b.y > x.y && cross > 0) ++winding;
+    if (a.y > x.y && b.y <= x.y && cross < 0) --winding;
+  }
+  return winding;
+}
+
+// As pieces and as one ring filled by the winding rule.
+TEST(ConvexFrame, HoldsThePointsWithinTheWidthOfTheEdges) {
+  // A 10 x 6 rectangle and a triangle, each framed 1 wide.
+  const std::vector<Point2> rectangle{{0, 0}, {10, 0}, {10, 6}, {0, 6}};
+  const std::vector<Point2> triangle{{0, 0}, {12, 0}, {0, 9}};
+  std::vector<std::vector<Point2>> pieces;
+  std::vector<Point2> ring;
+  for (const std::vector<Point2>* polygon : {&rectangle, &triangle}) {
+    ConvexFramePieces(*polygon, 1, pieces);
+    ASSERT_EQ(pieces.size(), polygon->size());
+    ConvexFrameRing(*polygon, 1, ring);
+    for (int iy = 0; iy <= 90; ++iy) {
+      for (int ix = 0; ix <= 120; ++ix) {
+        const Point2 x{ix / Real{10}, iy / Real{10}};
+        // The signed distance to the nearest edge line, negative outside.
+        Real nearest = 1e300L;
+        for (std::size_t i = 0; i < polygon->size(); ++i) {
+          const Point2& a = (*polygon)[i];
+          const Point2& b = (*polygon)[(i + 1) % polygon->size()];
+          const Real cross = (b.x - a.x) * (x.y - a.y) - (b.y - a.y) * (x.x - a.x);
+          nearest = std::min(nearest, cross / std::hypot(b.x - a.x, b.y - a.y));
+        }
+        // Points on the polygon's edge or the frame's inner edge go either way.
+        if (std::abs(static_cast<double>(nearest)) < 1e-9 || std::abs(static_cast<double>(nearest) - 1) < 1e-9) continue;
+        EXPECT_EQ(InFrame(pieces, x), nearest > 0 && nearest < 1) << ix << "," << iy;
+        EXPECT_EQ(Winding(ring, x) != 0, nearest > 0 && nearest < 1) << ix << "," << iy;
+      }
+    }
+  }
+}
+
+TEST(ConvexFrame, ANarrowPolygonIsItsOwnFrameAndNoWidthFramesNothing) {
+  const std::vector<Point2> sliver{{0, 0}, {10, 0}, {10, 1.5L}, {0, 1.5L}};
+  std::vector<std::vector<Point2>> pieces;
+  std::vector<Point2> ring;
+  ConvexFramePieces(sliver, 1, pieces);
+  ASSERT_EQ(pieces.size(), 1u);
+  EXPECT_EQ(pieces[0], sliver);
+  ConvexFrameRing(sliver, 1, ring);
+  EXPECT_EQ(ring, sliver);
+  ConvexFramePieces(sliver, 0, pieces);
+  EXPECT_TRUE(pieces.empty());
+  ConvexFrameRing(sliver, 0, ring);
+  EXPECT_TRUE(ring.empty());
+  ConvexFramePieces(std::vector<Point2>{{0, 0}, {1, 0}}, 1, pieces);
+  EXPECT_TRUE(pieces.empty());
 }
 
 }  // namespace
