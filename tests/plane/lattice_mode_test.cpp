@@ -88,10 +88,15 @@ TEST_F(LatticeMode, ThePickDialogRefusesShortCoincidentAndBoundVertexLists) {
   w.DispatchCommand(plane::kCmdLatticeMode);
   EXPECT_TRUE(w.Checked(plane::kCmdLatticeMode));
   EXPECT_TRUE(w.Checked(plane::kCmdPickTheorem));
-  // Cancelling the dialog drops the polygon.
+  // Cancelling the dialog drops the polygon. The borrowed template's label reads "points".
   platform::ScriptedResponder script;
-  script.FillAndPress("MACDEF", {}, 2);
+  std::string label;
+  script.OnDialog("MACDEF", [&](platform::Dialog& d) {
+    label = d.GetItemText(plane::kPickPointsLabel);
+    d.PressButton(2);
+  });
   w.DispatchCommand(plane::kCmdPickTheorem);
+  EXPECT_EQ(label, "points");
   EXPECT_TRUE(w.pickVertices.empty());
   EXPECT_FALSE(w.Checked(plane::kCmdPickTheorem));
 }
