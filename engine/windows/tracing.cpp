@@ -103,13 +103,12 @@ bool TGeomWin::DrawTracing(view::FigurePainter& painter, const kernel::TraceReco
 void TGeomWin::DrawAllTracings(view::FigurePainter& painter) {
   // A paint that comes while a trace runs (a long one polls the keyboard) draws no traces.
   if (traceRunning || traces.empty()) return;
-  // Buffers for long traces mean one of them may take a while: the window takes the keys and says
-  // how to stop it, unless an animation or an export is running the show.
+  // Buffers for long traces mean one of them may take a while: the caption says how to stop it,
+  // unless an animation or an export is running the show. The window does not pull itself to the
+  // front for it: a paint comes while the user types into a dialog, whose keys would then stop the
+  // trace.
   const bool announce = traceCapacity > kLongTrace && !LongOperationRunning();
-  if (announce) {
-    BringToFront();
-    CaptionStatus(kStatusQuit);
-  }
+  if (announce) CaptionStatus(kStatusQuit);
   for (const kernel::TraceRecord& record : traces)
     if (DrawTracing(painter, record)) break;
   if (announce && !IsDestroyed()) UpdateCaption(false);
