@@ -2,6 +2,8 @@
 // axis, texts tied to points and the coordinates shown at the mouse.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -10,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../view/export_readers.h"
 #include "engine/windows/coordinate_tracking.h"
 #include "plane_window.h"
 #include "platform/dc.h"
@@ -122,6 +125,60 @@ TEST_F(FigureTexts, AMeasurementGoesIntoPiCTeXAsOnePutFromItsCornerInMathMode) {
   // A typed text keeps its place at the middle of its box.
   EXPECT_NE(tex.find("\\put {50\\% plain} at "), std::string::npos) << tex;
   EXPECT_EQ(tex.find("displaystyle"), std::string::npos) << tex;
+}
+
+// Runs an export command of the window into the file, answering its dialog; the file's text.
+std::string ExportFile(PlaneWindow& w, int command, const std::filesystem::path& path) {
+  ScriptedResponder script;
+  script.ChooseFile(path.string());
+  if (command == view::kCmdExportPiCTeX) {
+    script.OnDialog("PICTEX", [](platform::Dialog& d) {
+      d.PressButton(view::kTeXFirstFlavour + view::kTeXCompilable);
+      d.PressButton(platform::IDOK);
+    });
+  } else {
+    script.OnDialog("SVG", [](platform::Dialog& d) { d.PressButton(platform::IDOK); });
+  }
+  script.AnswerMessage(platform::IDOK);
+  EXPECT_TRUE(w.DispatchCommand(command));
+  EXPECT_TRUE(script.Unexpected().empty());
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream read;
+  read << in.rdbuf();
+  return read.str();
+}
+
+TEST_F(FigureTexts, ATracedMarkedAndMeasuredTriangleGoesIntoSvgAndPiCTeXThatTheirReadersAccept) {
+  FixedView w;
+  const int a = w.FreePoint(-3, -2);
+  const int b = w.FreePoint(3, -2);
+  const int c = w.FreePoint(-1, 3);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {b, c, -1, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {c, a, -1, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(122, {}, {"4*#-2", "1"}), 0);
+  const int d = w.tables().last_point;
+  kernel::TraceRecord trace;
+  kernel::InitTraceRecord(trace, 1, 1, 0, static_cast<std::uint16_t>(d), 0, 1, 40, 4, 0);
+  w.traces.push_back(trace);
+  ASSERT_EQ(w.AddMarking("AB", 1, 2), 0);
+  ASSERT_EQ(w.AddMarking("AC", 1, 2), 0);
+  ASSERT_EQ(w.AddMarking("BAC", 53, 1202), 0);
+  w.AddTextItem("AB 50% & $", 0, true);
+  w.UpdateNow();
+
+  const std::string svg = ExportFile(w, view::kCmdExportSVG, folder_ / "figure.svg");
+  export_test::ExpectSvgReadable(svg);
+  EXPECT_NE(svg.find("AB 50% &amp; $"), std::string::npos) << svg;
+  const std::string tex = ExportFile(w, view::kCmdExportPiCTeX, folder_ / "figure.tex");
+  EXPECT_NE(tex.find("% begin tracing"), std::string::npos);
+  EXPECT_NE(tex.find("\\put {$AB 50\\% \\& \\$"), std::string::npos) << tex;
+  if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
+      std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
+  const std::string command =
+      "cd '" + folder_.string() + "' && tex -interaction=nonstopmode -halt-on-error figure.tex </dev/null >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
 }
 
 TEST_F(FigureTexts, TheAxisNameStandsAboveTheRightEndOfTheXAxisWhereverThatIs) {
