@@ -86,9 +86,8 @@ class TGeomDWin : public TGeomC2Win {
   kernel::Point2 WorldOf(platform::PointI pixel) const;
 
   // --- Lower-layer mouse operations the modes dispatch to (mouse_tools.cpp) ----------------------
-  // Mode 125: the name and coordinates of the point under the mouse (or of the mouse) shown in the
-  // caption while the button is held; the right button centres the view at the mouse.
-  void TrackPointCoordinates(platform::PointI pixel);
+  // Mode 125: the right button centres the view at the mouse (the left one shows the coordinates
+  // of the point under it, TGeomWin::TrackPointCoordinates).
   void RecenterAtPoint(platform::PointI pixel);
 
   // --- Mouse construction (mouse_construction.cpp) --------------------------------------------

@@ -16,8 +16,6 @@ namespace {
 
 constexpr int kMarkerColourRole = 12;
 constexpr int kAxisColourRole = 3;
-constexpr int kTextColourRole = 13;
-constexpr int kGraphFontSlot = 2;
 constexpr int kAxisFontSlot = 1;
 constexpr std::uint32_t kCursorMarkerStyle = 9;
 constexpr int kCursorDotRadius = 2;
@@ -122,14 +120,7 @@ void TGraphWin::DrawCursor(view::FigurePainter& painter) {
 }
 
 void TGraphWin::DrawMeasurementName(view::FigurePainter& painter) {
-  const std::string name = CurrentMeasurementName();
-  if (name.empty()) return;
-  painter.Save();
-  SetSlotTextStyle(painter, kGraphFontSlot, kTextColourRole);
-  // At the right end of the x axis, above it (kept inside the picture).
-  const int y = std::clamp(YToScreen(0), painter.TextExtent(name).height + kLabelGap, mapping.height - 1);
-  painter.Text({mapping.width - 1 - kLabelGap, y - kLabelGap}, name, -1, 1, std::nullopt);
-  painter.Restore();
+  DrawAxisNameText(painter, CurrentMeasurementName());
 }
 
 void TGraphWin::DrawGraphScene(view::FigurePainter& painter, bool withAxes) {

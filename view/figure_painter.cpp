@@ -108,12 +108,12 @@ void FigurePainter::Text(PointI anchor, std::string_view text, int h, int v,
 
 platform::SizeI FigurePainter::TextExtent(std::string_view text) { return DoTextExtent(text); }
 
-void FigurePainter::TextAtPoint(const Point2& p, std::string_view text) {
-  if (!text.empty()) DoTextAtPoint(p, text);
+void FigurePainter::TextAtPoint(const Point2& p, std::string_view text, int h, int v) {
+  if (!text.empty()) DoTextAtPoint(p, text, h, v);
 }
 
-void FigurePainter::DoTextAtPoint(const Point2& p, std::string_view text) {
-  DoText({view::XToScreen(mapping_, p.x), view::YToScreen(mapping_, p.y)}, text, 0, 0, std::nullopt);
+void FigurePainter::DoTextAtPoint(const Point2& p, std::string_view text, int h, int v) {
+  DoText({view::XToScreen(mapping_, p.x), view::YToScreen(mapping_, p.y)}, text, h, v, std::nullopt);
 }
 
 void FigurePainter::Comment(std::string_view text) { DoComment(text); }

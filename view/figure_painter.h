@@ -180,8 +180,9 @@ class FigurePainter {
   // Whether the target sets texts with its own typesetter, so that the screen's measure of a text
   // says nothing of its size there; such texts are placed by their centre (TextAtPoint).
   virtual bool SetsTextsItself() const { return false; }
-  // A text in the text style centred on a world point.
-  void TextAtPoint(const kernel::Point2& p, std::string_view text);
+  // A text in the text style at a world point: centred on it, or placed by the alignments h and
+  // v of Text.
+  void TextAtPoint(const kernel::Point2& p, std::string_view text, int h = 0, int v = 0);
 
   // A note naming the section of the picture that follows; only text formats keep it.
   void Comment(std::string_view text);
@@ -241,8 +242,8 @@ class FigurePainter {
   virtual void DoText(platform::PointI anchor, std::string_view text, int h, int v,
                       std::optional<kernel::ColorRef> background) = 0;
   virtual platform::SizeI DoTextExtent(std::string_view text) = 0;
-  // Default: the text centred on the point's pixel.
-  virtual void DoTextAtPoint(const kernel::Point2& p, std::string_view text);
+  // Default: the text at the point's pixel by its alignments.
+  virtual void DoTextAtPoint(const kernel::Point2& p, std::string_view text, int h, int v);
   virtual void DoComment(std::string_view /*text*/) {}
 
   kernel::Point2 ToWorld(platform::PointI pixel) const { return PixelToWorld(mapping_, pixel); }

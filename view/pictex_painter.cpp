@@ -54,6 +54,18 @@ bool ArcInBox(const ViewMapping& m, const Point2& centre, const Point2& start, R
   return true;
 }
 
+// PiCTeX's orientation option of a text placed by the painter's alignments ("[lt]": the text
+// starts at the point and hangs below it).
+std::string Orientation(int h, int v) {
+  std::string option = "[";
+  if (h < 0) option += 'r';
+  if (h > 0) option += 'l';
+  if (v < 0) option += 't';
+  if (v > 0) option += 'b';
+  option += ']';
+  return option;
+}
+
 }  // namespace
 
 // --- Texts --------------------------------------------------------------------------------------
@@ -493,16 +505,12 @@ void PiCTeXPainter::DoPictureFrame(std::span<const Point2> /*corners*/) {
 
 void PiCTeXPainter::DoText(platform::PointI anchor, std::string_view text, int h, int v,
                            std::optional<kernel::ColorRef> /*background*/) {
-  std::string option = "[";
-  if (h < 0) option += 'r';
-  if (h > 0) option += 'l';
-  if (v < 0) option += 't';
-  if (v > 0) option += 'b';
-  option += ']';
-  Put(text, option, ToWorld(anchor), state().text.formula);
+  Put(text, Orientation(h, v), ToWorld(anchor), state().text.formula);
 }
 
-void PiCTeXPainter::DoTextAtPoint(const Point2& p, std::string_view text) { Put(text, "", p, state().text.formula); }
+void PiCTeXPainter::DoTextAtPoint(const Point2& p, std::string_view text, int h, int v) {
+  Put(text, h == 0 && v == 0 ? std::string() : Orientation(h, v), p, state().text.formula);
+}
 
 void PiCTeXPainter::DoComment(std::string_view text) {
   std::string line = "% ";

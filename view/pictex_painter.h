@@ -126,8 +126,8 @@ class PiCTeXPainter : public ExportPainter {
   void DoArrowhead(const kernel::Point2& tip, const kernel::Point2& direction, const ArrowheadShape& shape) override;
   void DoText(platform::PointI anchor, std::string_view text, int h, int v,
               std::optional<kernel::ColorRef> background) override;
-  // "\put {text} at" the point, with PiCTeX's own centring.
-  void DoTextAtPoint(const kernel::Point2& p, std::string_view text) override;
+  // "\put {text} at" the point, with PiCTeX's own centring or the orientation of the alignments.
+  void DoTextAtPoint(const kernel::Point2& p, std::string_view text, int h, int v) override;
   void DoComment(std::string_view text) override;
 
  private:

@@ -144,6 +144,9 @@ class TQELWint : public TGridWin {
   // --- Drawing ---
   // Whether the paint pass under way draws the item of the list (a drag paints in layers).
   virtual bool TextInPass(const TextList& /*list*/, const TextItem& /*item*/) const { return true; }
+  // Whether a writer that sets texts itself starts the item at the top-left corner of its box, in
+  // plain math mode, rather than centring it there (the figure layers so place their measurements).
+  virtual bool SetFromCorner(const TextItem& /*item*/) const { return false; }
   // The shown texts of the list, opaque ones on the colour of the role unless forced transparent;
   // a writer that sets texts itself gets them centred on their boxes, in math mode when asked.
   void DrawTextList(FigurePainter& painter, TextList& list, bool forceTransparent, bool mathMode,

@@ -69,14 +69,20 @@ void TQELWint::DrawTextList(FigurePainter& painter, TextList& list, bool forceTr
     // Set by the writer's typesetter, each text centred where its box was last drawn.
     for (TextItem& item : list) {
       if (!item.shown || !TextInPass(list, item)) continue;
+      const bool fromCorner = SetFromCorner(item);
       TextStyle style = painter.state().text;
-      style.formula = mathMode;
-      style.display = mathMode && item.evalCode < kEvalCodeLimit;
+      style.formula = mathMode || fromCorner;
+      style.display = mathMode && !fromCorner && item.evalCode < kEvalCodeLimit;
       painter.SetTextStyle(style);
       TextToAbsolute(item);
+      const Point2 corner{item.x, item.y};
       const Point2 centre{(item.x + item.x2) / 2, (item.y2 + item.y) / 2};
       TextToRelative(item);
-      painter.TextAtPoint(centre, GetItemText(item));
+      if (fromCorner) {
+        painter.TextAtPoint(corner, GetItemText(item), 1, -1);
+      } else {
+        painter.TextAtPoint(centre, GetItemText(item));
+      }
     }
   } else {
     const auto role = static_cast<std::size_t>(std::clamp(colorRole, 0, shell::kColorRoleCount - 1));

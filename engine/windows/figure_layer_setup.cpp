@@ -9,6 +9,7 @@
 
 #include "kernel/colour_table.h"
 #include "kernel/random.h"
+#include "platform/dialog.h"
 
 namespace engine {
 
@@ -45,6 +46,8 @@ TGeomWin::TGeomWin(platform::FrameWindow* parent, std::string_view title) : TFun
   GeometryChanged();
   SetTraceCapacity(kTraceBuffers);
   markingSizes.screenWidth = std::max(ScreenRect().width, 1);
+  // Texts can be tied to the figure's points.
+  textItems.objectsAvailable = 1;
 }
 
 void TGeomWin::GeometryChanged() {
@@ -125,6 +128,23 @@ bool TGeomWin::CycleLabelPosition(platform::PointI mouse) {
 kernel::Point2 TGeomWin::ObjectPosition(int i) {
   if (tables().PointExists(i)) return tables().xy[static_cast<std::size_t>(i)];
   return TFuncWin::ObjectPosition(i);
+}
+
+void TGeomWin::ObjectName(platform::Dialog& dialog, int listId, int tie) {
+  dialog.ListClear(listId);
+  std::vector<std::uint16_t>& rows = textItems.objectMap;
+  std::size_t row = 0;
+  int tied = -1;
+  for (int i = 0; i <= tables().last_point && row < rows.size(); ++i) {
+    if (!tables().PointExists(i)) continue;
+    std::string name;
+    AppendPointName(name, i);
+    dialog.ListAdd(listId, name);
+    rows[row] = static_cast<std::uint16_t>(i);
+    if (i == tie) tied = static_cast<int>(row);
+    ++row;
+  }
+  if (tied >= 0) dialog.ListSelect(listId, tied);
 }
 
 int TGeomWin::PointAtMouse(platform::PointI mouse, Real tolerance) const {

@@ -110,6 +110,9 @@ class TGeomWin : public TFuncWin {
   bool PointToScreen(int i, platform::PointI& pixel) const;
   // A text tied to point i stands beside it.
   kernel::Point2 ObjectPosition(int i) override;
+  // The list of the objects a text can be tied to: the names of the existing points in index
+  // order (textItems.objectMap gets each row's point), the row of point `tie` selected.
+  void ObjectName(platform::Dialog& dialog, int listId, int tie) override;
   // The point within tolerance (world units) of the mouse; -1 when none.
   int PointAtMouse(platform::PointI mouse, Real tolerance) const;
   // A direction drawn uniformly from the sphere.
@@ -133,6 +136,19 @@ class TGeomWin : public TFuncWin {
   // A measurement shows its expression and value (from code 1000 on its value alone); the other
   // texts as the lower layer shows them.
   std::string GetItemText(const view::TextItem& item) override;
+  // A measurement goes into a PiCTeX picture as one put from the top-left corner of its box, its
+  // text and value in math mode.
+  bool SetFromCorner(const view::TextItem& item) const override;
+  // The text at the right end of the x axis, just above it, in the measurements font and the
+  // axes' colour (the graph window names its current measurement so). It is drawn wherever it
+  // falls, in the picture or not.
+  void DrawAxisNameText(view::FigurePainter& painter, const std::string& text);
+
+  // --- The coordinates under the mouse (coordinate_tracking.cpp) ------------------------------
+  // While the left button is held: the coordinates of the point within 5 pixels of the mouse, in
+  // parentheses, drawn at the mouse; nothing when no point is there. The text goes when the
+  // button comes up.
+  void TrackPointCoordinates(platform::PointI mouse);
 
   // --- Evaluated texts (evaluated_texts.cpp) -----------------------------------------------------
   // The entry of an evaluated text's code: 1, or 0 for a code below 5000.
@@ -206,6 +222,9 @@ class TGeomWin : public TFuncWin {
   void DeleteTrace(int k);
   // Set while a long trace may be stopped with Q.
   bool traceRunning = false;
+  // A slider animation or an export runs: it owns the caption and the keyboard, so a long trace
+  // neither announces Q nor polls for it.
+  bool LongOperationRunning() const { return sliders.animating != 0 || exports.running != view::ExportKind::None; }
   // The control value of a trace: a slider's value or a movable point's parameter; false when
   // the control names neither.
   bool TraceControl(const kernel::TraceRecord& record, Real*& value);

@@ -23,6 +23,8 @@ constexpr int kTraceFigureWithLabels = 3;
 constexpr int kTraceSpare = 10;
 // Traces of more steps than this may be stopped with Q.
 constexpr int kLongTrace = 1000;
+// The caption's "press Q to quit".
+constexpr int kStatusQuit = 1;
 // Only the pieces between visible positions are drawn.
 constexpr int kVisiblePiecesOnly = 2;
 constexpr int kTimeSlider = kSliderCount - 1;
@@ -78,7 +80,7 @@ bool TGeomWin::DrawTracing(view::FigurePainter& painter, const kernel::TraceReco
     } else {
       DrawTracedFigure(painter, kind == kTraceFigureWithLabels);
     }
-    if (n > kLongTrace && PollKey() == shell::kStopKey) {
+    if (n > kLongTrace && !LongOperationRunning() && PollKey() == shell::kStopKey) {
       stopped = true;
       break;
     }
@@ -100,9 +102,16 @@ bool TGeomWin::DrawTracing(view::FigurePainter& painter, const kernel::TraceReco
 
 void TGeomWin::DrawAllTracings(view::FigurePainter& painter) {
   // A paint that comes while a trace runs (a long one polls the keyboard) draws no traces.
-  if (traceRunning) return;
+  if (traceRunning || traces.empty()) return;
+  // Buffers for long traces mean one of them may take a while: the caption says how to stop it,
+  // unless an animation or an export is running the show. The window does not pull itself to the
+  // front for it: a paint comes while the user types into a dialog, whose keys would then stop the
+  // trace.
+  const bool announce = traceCapacity > kLongTrace && !LongOperationRunning();
+  if (announce) CaptionStatus(kStatusQuit);
   for (const kernel::TraceRecord& record : traces)
     if (DrawTracing(painter, record)) break;
+  if (announce && !IsDestroyed()) UpdateCaption(false);
 }
 
 std::string TGeomWin::TraceItemText(const kernel::TraceRecord& record) const {

@@ -9,6 +9,7 @@
 #include "engine/windows/mark_dlg.h"
 #include "engine/windows/trace_dlg.h"
 #include "kernel/file_bytes.h"
+#include "platform/key_poll.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
 #include "support/isolated_folders.h"
@@ -123,6 +124,64 @@ TEST_F(TracingMarkings, ATraceRunsTheControlThroughItsStepsAndRestoresTheFigure)
   RecordingPainter whole(w.mapping);
   w.DrawTracing(whole, Trace(2, true, 0, f.d, 3, 0, 1));
   EXPECT_EQ(whole.segments, 2 * 4);
+}
+
+// Records the caption of the window at the moment a trace's path is drawn.
+class CaptionPainter : public RecordingPainter {
+ public:
+  explicit CaptionPainter(PlaneWindow& w) : RecordingPainter(w.mapping), window_(w) {}
+  std::vector<std::string> captions;
+
+ protected:
+  void DoFlaggedPolyline(std::span<const Point2> p, std::span<const std::uint8_t> f, int mode) override {
+    captions.push_back(window_.Caption());
+    RecordingPainter::DoFlaggedPolyline(p, f, mode);
+  }
+
+ private:
+  PlaneWindow& window_;
+};
+
+TEST_F(TracingMarkings, ALongTraceSaysHowToStopItAndQStopsIt) {
+  PlaneWindow w(0);
+  const Figure f = Triangle(w);
+  const std::string caption = w.Caption();
+  const Real slider = w.sliderValues()[0].value;
+  w.traces.push_back(Trace(1, true, 0, f.d, 2000, 0, 1));
+  w.SetTraceCapacity(2000);
+  {
+    CaptionPainter painter(w);
+    w.DrawAllTracings(painter);
+    EXPECT_EQ(painter.captions, std::vector<std::string>{"press Q to quit"});
+    ASSERT_EQ(painter.paths.size(), 1u);
+    EXPECT_EQ(painter.paths[0].size(), 2001u);
+    EXPECT_EQ(w.Caption(), caption);
+  }
+  {
+    platform::PostKeyPressForTesting(&w, 'Q', 0, "q");
+    RecordingPainter painter(w.mapping);
+    w.DrawAllTracings(painter);
+    EXPECT_TRUE(painter.paths.empty() || painter.paths[0].size() < 2001u) << "Q stops the trace";
+    EXPECT_EQ(w.sliderValues()[0].value, slider) << "and the control is restored";
+  }
+  // A slider animation keeps the caption and the keys: the trace runs to its end.
+  {
+    w.sliders.animating = 1;
+    platform::PostKeyPressForTesting(&w, 'Q', 0, "q");
+    CaptionPainter painter(w);
+    w.DrawAllTracings(painter);
+    w.sliders.animating = 0;
+    EXPECT_EQ(painter.captions, std::vector<std::string>{caption});
+    ASSERT_EQ(painter.paths.size(), 1u);
+    EXPECT_EQ(painter.paths[0].size(), 2001u);
+    EXPECT_EQ(w.PollKey(), 'Q') << "the key is left to the animation";
+  }
+  // Buffers of at most 1000 positions: no trace takes long enough to announce.
+  w.traces[0] = Trace(1, true, 0, f.d, 500, 0, 1);
+  w.SetTraceCapacity(1000);
+  CaptionPainter painter(w);
+  w.DrawAllTracings(painter);
+  EXPECT_EQ(painter.captions, std::vector<std::string>{caption});
 }
 
 TEST_F(TracingMarkings, TheTraceTextNamesTheControlThePenAndTheColour) {
