@@ -1,5 +1,6 @@
 #include "engine/step_contract.h"
 
+#include "engine/curve_tables.h"
 #include "engine/hyperbolic_primitives.h"
 #include "engine/step_engine.h"
 
@@ -24,6 +25,16 @@ int CheckRoom(const FigureTables& tables, const StepCreates& creates) {
 int FailStep(StepEngine& engine, const StepCreates& creates, int code) {
   engine.AdjustTables(creates.points, creates.lines, creates.circles, creates.hypercycles, creates.horocycles);
   return code;
+}
+
+int BeginTriangleStep(StepEngine& engine, const StepCreates& creates, std::array<int, 3>& vertices, int& tag) {
+  if (const int code = CheckRoom(engine.tables, creates); code != 0) return FailStep(engine, creates, code);
+  kernel::ConstructionRecord& step = *engine.current();
+  tag = -1;
+  if (const int code = StepTriangle(engine.tables, step, vertices, step.text[0], tag); code != 0) {
+    return FailStep(engine, creates, code);
+  }
+  return 0;
 }
 
 kernel::Point2 StoredFromDisk(const GeometryModel& model, kernel::Point2 p) {

@@ -11,6 +11,8 @@
 //   4. create its points first, then the lines and circles joining them;
 //   5. write its description through engine.ExpandTemplate when out is not null.
 
+#include <array>
+
 #include "engine/figure_tables.h"
 #include "engine/geometry_model.h"
 #include "engine/step_kinds.h"
@@ -32,6 +34,11 @@ int CheckRoom(const FigureTables& tables, const StepCreates& creates);
 // A step that cannot make its objects: reserves the placeholders of creates (as far as the
 // tables take them) and returns code.
 int FailStep(StepEngine& engine, const StepCreates& creates, int code);
+
+// The start of a step built on the triangle of its operands 0 to 2: the room check, then the
+// triangle (StepTriangle: the vertices, their names in the step's first text, their common tag
+// or -1). On a failure the placeholders are left and the code is returned.
+int BeginTriangleStep(StepEngine& engine, const StepCreates& creates, std::array<int, 3>& vertices, int& tag);
 
 // A point computed in the unit disk, stored in the window's model (mapped to the upper half-plane
 // when the window holds its points there).

@@ -85,15 +85,10 @@ int FermatPointOf(const std::array<Point2, 3>& p, Point2& out) {
 
 int TGeomC2Win::DoCircumcenter(std::string* out) {
   engine::StepEngine& e = stepEngine;
-  kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   Point2 centre;
   if (const int code = CircumcentreOf(e.model, TrianglePoints(e.tables, v), centre); code != 0) {
     return engine::FailStep(e, creates, code);
@@ -107,13 +102,9 @@ int TGeomC2Win::DoCircumcenter131(std::string* out) {
   engine::StepEngine& e = stepEngine;
   kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1, 0, 1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   Point2 centre;
   if (const int code = CircumcentreOf(e.model, TrianglePoints(e.tables, v), centre); code != 0) {
     return engine::FailStep(e, creates, code);
@@ -130,15 +121,10 @@ int TGeomC2Win::DoCircumcenter131(std::string* out) {
 
 int TGeomC2Win::DoIncenter(std::string* out) {
   engine::StepEngine& e = stepEngine;
-  kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   const std::array<Point2, 3> p = TrianglePoints(e.tables, v);
   std::array<Point2, 4> touch{};
   if (e.model.Hyperbolic) {
@@ -155,15 +141,10 @@ int TGeomC2Win::DoIncenter(std::string* out) {
 
 int TGeomC2Win::DoFermatPoint(std::string* out) {
   engine::StepEngine& e = stepEngine;
-  kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   Point2 fermat;
   if (const int code = FermatPointOf(TrianglePoints(e.tables, v), fermat); code != 0) {
     return engine::FailStep(e, creates, code);
@@ -177,13 +158,9 @@ int TGeomC2Win::DoKind99(std::string* out) {
   engine::StepEngine& e = stepEngine;
   kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{4, 0, 1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   std::array<int, 3> sides{};
   for (int i = 0; i < 3; ++i) {
     sides[i] = static_cast<std::int16_t>(step.operands[3 + i]);

@@ -349,13 +349,9 @@ int TGeomC2Win::DoTangentCircles(std::string* out) {
   const int soddy = goOn ? AddedCircleCount(step) : 0;
   const engine::StepCreates creates{static_cast<std::int16_t>(3 + 4 * soddy), 0,
                                     static_cast<std::int16_t>(3 + soddy)};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   std::array<Point2, 4> incircle{};
   if (!IncircleTouches(e.model, TrianglePoints(e.tables, v), incircle)) {
     return engine::FailStep(e, creates, kMsgCoincidentPoints);

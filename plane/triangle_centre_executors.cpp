@@ -110,15 +110,10 @@ void DescribeTouchingCircle(engine::StepEngine& e, std::string* out, std::int16_
 
 int TGeomC2Win::DoFermatPoint126(std::string* out) {
   engine::StepEngine& e = stepEngine;
-  kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   Point2 brocard;
   if (!BrocardPoint(TrianglePoints(e.tables, v), brocard))
     return engine::FailStep(e, creates, kMsgCoincidentPoints);
@@ -129,15 +124,10 @@ int TGeomC2Win::DoFermatPoint126(std::string* out) {
 
 int TGeomC2Win::DoOrthocenter(std::string* out) {
   engine::StepEngine& e = stepEngine;
-  kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1};
-  if (const int code = engine::CheckRoom(e.tables, creates); code != 0)
-    return engine::FailStep(e, creates, code);
   std::array<int, 3> v{};
   int tag = -1;
-  if (const int code = engine::StepTriangle(e.tables, step, v, step.text[0], tag); code != 0) {
-    return engine::FailStep(e, creates, code);
-  }
+  if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
   const std::array<Point2, 3> p = TrianglePoints(e.tables, v);
   Point2 orthocentre;
   if (e.model.Hyperbolic) {
