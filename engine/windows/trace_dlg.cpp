@@ -45,10 +45,9 @@ kernel::TraceRecord NewTraceRecord() {
 }
 
 void ToggleTraceHidden(kernel::TraceRecord& record) {
-  const int thousands = record.word2 / kTraceOff;
+  // A damaged word of 2000 or more counts as hidden and is shown again like any hidden one.
   const int rest = record.word2 % kTraceOff;
-  const int flipped = thousands % 2 == 0 ? thousands + 1 : thousands - 1;
-  record.word2 = static_cast<std::uint16_t>(flipped * kTraceOff + rest);
+  record.word2 = static_cast<std::uint16_t>(TraceHidden(record) ? rest : rest + kTraceOff);
 }
 
 bool TraceHidden(const kernel::TraceRecord& record) { return record.word2 >= kTraceOff; }

@@ -42,8 +42,8 @@ inline constexpr int kTraceColor = 206;
 
 // A new record: the path of a vertex, controlled by "#" from 0 to 1 in 100 steps, pen 4.
 kernel::TraceRecord NewTraceRecord();
-// Hides a shown record and shows a hidden one: the thousands of its byte-2 word flip between
-// even and odd (0 and 1 in any file the program writes), the rest is kept.
+// Hides a shown record and shows a hidden one: the thousands of its byte-2 word flip between 0
+// and 1, the rest is kept. A record is hidden while the word is 1000 or more.
 void ToggleTraceHidden(kernel::TraceRecord& record);
 bool TraceHidden(const kernel::TraceRecord& record);
 

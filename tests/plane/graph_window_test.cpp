@@ -75,7 +75,8 @@ TEST(GraphItems, SelectionTakesVisibleGraphsOfTheMeasurementAndWrapsRound) {
 }
 
 TEST(GraphItems, HidingFlipsOnlyTheThousands) {
-  const std::vector<std::pair<int, int>> cases{{2, 1002}, {1002, 2}, {999, 1999}, {1000, 0}};
+  // A damaged word of 2000 or more is hidden, and shown again (it never wraps round).
+  const std::vector<std::pair<int, int>> cases{{2, 1002}, {1002, 2}, {999, 1999}, {1000, 0}, {2002, 2}, {65535, 535}};
   for (const auto& [before, after] : cases) {
     kernel::TraceRecord r;
     r.word2 = static_cast<std::uint16_t>(before);
