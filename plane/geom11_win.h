@@ -67,11 +67,9 @@ struct GraphWindowState {
   int measurement = 0;
   bool placed = false;
   platform::WindowRect placement;
+  // The view box as last shown (or as the figure file gave it); the two scales are free.
   bool viewSet = false;
-  kernel::Point2 centre{0, 0};
-  kernel::Real halfWidth = 5;
-  kernel::Real halfHeight = 5;
-  std::uint8_t unequal = 0;
+  kernel::Box2 box;
   view::TextList texts;
 };
 

@@ -14,18 +14,13 @@ namespace plane {
 namespace {
 
 constexpr int kMsgMakeSelection = 15;
-constexpr int kStringCareful = 2;
 constexpr int kStringControl = 143;
 constexpr int kStringColour = 146;
-constexpr int kStringDeleteAll = 147;
 constexpr int kStringHidden = 877;
-constexpr int kAnswerYes = 6;
 constexpr int kListExtent = 1000;
-constexpr int kSliderCount = 7;
+constexpr int kListFontSlot = 0;
 constexpr int kLargestSteps = 32767;
 constexpr int kLargestThickness = 255;
-
-int SliderRadio(int k) { return k == kSliderCount - 1 ? kGraphTimeRadio : kGraphSliderRadio + k; }
 
 // A whole number as typed (blanks around it allowed); false for anything else.
 bool ReadWhole(const std::string& text, long& value) {
@@ -36,7 +31,11 @@ bool ReadWhole(const std::string& text, long& value) {
   return end != text.c_str() && end != nullptr && *end == '\0' && errno == 0;
 }
 
-// The graph control dialog on GRTRACE.
+// The graph control dialog on GRTRACE. It shares its controls and their reading with the trace
+// editor but stays its own: a graph's range is two typed numbers (the trace editor computes
+// expressions), each bad entry has its own message, a single step is a graph while a trace needs
+// two, and a graph has no pen vertex or drawing mode, so its mode word (and its hidden flag) is
+// kept as it was.
 class TGraphEditDlg : public shell::TDlg {
  public:
   TGraphEditDlg(TGraphWin& window, kernel::TraceRecord& record)
@@ -46,8 +45,7 @@ class TGraphEditDlg : public shell::TDlg {
   void SetupWindow() override {
     TDlg::SetupWindow();
     const int control = record_.byte4 == kControlPoint ? -1 : static_cast<std::int16_t>(record_.word5);
-    for (int k = 0; k < kSliderCount; ++k) CheckItem(SliderRadio(k), control == k);
-    CheckItem(kGraphVertexRadio, control < 0);
+    engine::CheckTraceControl(*this, control);
     std::string vertex;
     if (control < 0) window_.plane().AppendPointName(vertex, static_cast<std::int16_t>(record_.word5));
     SetItemText(kGraphVertexEdit, vertex);
@@ -91,9 +89,7 @@ class TGraphEditDlg : public shell::TDlg {
     Real high = 0;
     if (const int e = window_.plane().ParseNumber(GetItemText(kGraphLowEdit), low); e != 0) return e;
     if (const int e = window_.plane().ParseNumber(GetItemText(kGraphHighEdit), high); e != 0) return e;
-    int control = -1;
-    for (int k = 0; k < kSliderCount; ++k)
-      if (IsChecked(SliderRadio(k))) control = k;
+    const int control = engine::CheckedTraceControl(*this);
     if (control < 0) {
       const int p = window_.plane().FindPointByName(GetItemText(kGraphVertexEdit));
       if (p < 0 || !window_.plane().tables().PointExists(p)) return shell::kCouldNotFind;
@@ -132,31 +128,33 @@ std::string GraphItemText(TGraphWin& window, const kernel::TraceRecord& record) 
          std::to_string(GraphColour(record));
 }
 
-TGrTraceDlg::TGrTraceDlg(TGraphWin* owner) : TDlg(owner, "GRTRACEINV"), owner_(owner) {}
+TGrTraceDlg::TGrTraceDlg(TGraphWin* owner) : TTraceDlg(owner, "GRTRACEINV"), owner_(owner) {}
 
 void TGrTraceDlg::SetupWindow() {
+  // The tracing inventory's own set-up fills its list from the window's traces: only the base
+  // dialog's is wanted here.
   TDlg::SetupWindow();
+  const platform::FontSpec listFont = owner_->SlotFont(kListFontSlot);
+  SetItemFont(kGraphMeasurementList, listFont);
   ListSetHorizontalExtent(kGraphMeasurementList, kListExtent);
+  SetItemFont(kGraphList, listFont);
   ListSetHorizontalExtent(kGraphList, kListExtent);
+  SetItemFont(kGraphCurrentMeasurement, listFont);
   FillGraphList();
   ShowCurrentGraph();
-  FillTraceList();
+  FillList();
 }
 
 bool TGrTraceDlg::OnCommand(int id) {
-  switch (id) {
-    case kGraphHori: Hori(); return true;
-    case kGraphNew: NewTraceItem(); return true;
-    case kGraphEdit: EditSelectedItem(); return true;
-    case kGraphDelete: DeleteSelectedItem(); return true;
-    case kGraphDeleteAll: DeleteAllItems(); return true;
-    case kGraphHide: HideSelectedItem(); return true;
-    default: return TDlg::OnCommand(id);
+  if (id == kGraphHori) {
+    Hori();
+    return true;
   }
+  return TTraceDlg::OnCommand(id);
 }
 
 void TGrTraceDlg::OnNotify(int id, platform::ControlNotification what) {
-  if (id == kGraphList && what == platform::ControlNotification::SelectionChanged) RefreshHideButton();
+  if (id == kGraphList && what == platform::ControlNotification::SelectionChanged) UpdateHideButton();
 }
 
 void TGrTraceDlg::FillGraphList() {
@@ -169,30 +167,24 @@ void TGrTraceDlg::ShowCurrentGraph() {
   if (IsCreated()) SetItemText(kGraphCurrentMeasurement, owner_->CurrentMeasurementName());
 }
 
-void TGrTraceDlg::FillTraceList() {
+void TGrTraceDlg::FillList() {
   if (!IsCreated()) return;
   ListClear(kGraphList);
   const GraphItems& graphs = owner_->graphs();
   for (std::size_t i = 0; i < graphs.records.size() && i < graphs.companions.size(); ++i) {
     std::string line;
-    if (GraphHidden(graphs.records[i])) line += " [" + resources::LoadString(kStringHidden) + "] ";
+    if (engine::TraceHidden(graphs.records[i])) line += " [" + resources::LoadString(kStringHidden) + "] ";
     line += "(" + CompanionText(graphs.companions[i], 0) + "," + CompanionText(graphs.companions[i], 1) + ") ";
     line += GraphItemText(*owner_, graphs.records[i]);
     ListAdd(kGraphList, line);
   }
-  RefreshHideButton();
+  UpdateHideButton();
 }
 
 int TGrTraceDlg::MeasurementSelection() const {
   const int n = ListCount(kGraphMeasurementList);
   if (n == 0) return -1;
   return n == 1 ? 0 : ListSelection(kGraphMeasurementList);
-}
-
-int TGrTraceDlg::SelectedIndex() const {
-  const int n = ListCount(kGraphList);
-  if (n == 0) return -1;
-  return n == 1 ? 0 : ListSelection(kGraphList);
 }
 
 bool TGrTraceDlg::SelectionIsCurrent() const {
@@ -202,7 +194,26 @@ bool TGrTraceDlg::SelectionIsCurrent() const {
   return CompanionText(graphs.companions[static_cast<std::size_t>(i)], 0) == owner_->CurrentMeasurementName();
 }
 
-void TGrTraceDlg::RefreshHideButton() { EnableItem(kGraphHide, SelectionIsCurrent()); }
+void TGrTraceDlg::UpdateHideButton() {
+  TTraceDlg::UpdateHideButton();
+  EnableItem(kGraphHide, SelectionIsCurrent());
+}
+
+std::vector<kernel::TraceRecord>& TGrTraceDlg::Records() { return owner_->graphs().records; }
+
+void TGrTraceDlg::RemoveRecord(int k) {
+  GraphItems& graphs = owner_->graphs();
+  graphs.Remove(k);
+  if (!graphs.HasCurrent()) owner_->SelectGraphOfMeasurement(false);
+}
+
+void TGrTraceDlg::RemoveAllRecords() { owner_->graphs().Clear(); }
+
+bool TGrTraceDlg::MayHide(int k) const { return k == SelectedIndex() && SelectionIsCurrent(); }
+
+void TGrTraceDlg::AfterHide(int /*k*/) { owner_->SelectGraphOfMeasurement(true); }
+
+void TGrTraceDlg::RecordsChanged() { owner_->GraphsChanged(); }
 
 void TGrTraceDlg::Hori() {
   const int i = MeasurementSelection();
@@ -213,10 +224,10 @@ void TGrTraceDlg::Hori() {
   owner_->SelectMeasurement(i);
   owner_->RepaintNow();
   ShowCurrentGraph();
-  RefreshHideButton();
+  UpdateHideButton();
 }
 
-void TGrTraceDlg::NewTraceItem() {
+void TGrTraceDlg::NewItem() {
   const int vertical = MeasurementSelection();
   if (vertical < 0 || vertical >= static_cast<int>(owner_->measurements.size())) {
     owner_->Msg(kMsgMakeSelection);
@@ -230,11 +241,11 @@ void TGrTraceDlg::NewTraceItem() {
   SetCompanionTexts(companion, owner_->CurrentMeasurementName(),
                     owner_->measurements[static_cast<std::size_t>(vertical)].text);
   graphs.AddFirst(record, companion);
-  FillTraceList();
+  FillList();
   owner_->GraphsChanged();
 }
 
-void TGrTraceDlg::EditSelectedItem() {
+void TGrTraceDlg::EditItem() {
   const int i = SelectedIndex();
   GraphItems& graphs = owner_->graphs();
   if (i < 0 || i >= graphs.Count()) return;
@@ -242,38 +253,7 @@ void TGrTraceDlg::EditSelectedItem() {
   owner_->preWin.roles[kGraphColourRole] = static_cast<std::uint16_t>(GraphColour(record));
   if (!EditGraphItem(*owner_, record)) return;
   owner_->GraphsChanged();
-  FillTraceList();
-}
-
-void TGrTraceDlg::DeleteSelectedItem() {
-  const int i = SelectedIndex();
-  GraphItems& graphs = owner_->graphs();
-  if (i < 0 || i >= graphs.Count()) return;
-  graphs.Remove(i);
-  if (!graphs.HasCurrent()) owner_->SelectGraphOfMeasurement(false);
-  owner_->GraphsChanged();
-  FillTraceList();
-}
-
-void TGrTraceDlg::DeleteAllItems() {
-  if (owner_->graphs().Count() == 0) return;
-  if (owner_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful), 1) != kAnswerYes)
-    return;
-  owner_->graphs().Clear();
-  owner_->GraphsChanged();
-  FillTraceList();
-}
-
-void TGrTraceDlg::HideSelectedItem() {
-  const int i = SelectedIndex();
-  GraphItems& graphs = owner_->graphs();
-  if (i < 0 || i >= graphs.Count() || !SelectionIsCurrent()) return;
-  ToggleGraphHidden(graphs.records[static_cast<std::size_t>(i)]);
-  owner_->SelectGraphOfMeasurement(true);
-  owner_->GraphsChanged();
-  FillTraceList();
-  ListSelect(kGraphList, i);
-  RefreshHideButton();
+  FillList();
 }
 
 }  // namespace plane

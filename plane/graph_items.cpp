@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/windows/trace_dlg.h"
 
 namespace plane {
 
@@ -39,15 +40,6 @@ std::string CompanionText(const engine::TraceCompanion& companion, int which) {
 void SetCompanionTexts(engine::TraceCompanion& companion, std::string_view horizontal, std::string_view vertical) {
   PutName(companion, kHorizontalOffset, horizontal);
   PutName(companion, kVerticalOffset, vertical);
-}
-
-bool GraphHidden(const kernel::TraceRecord& record) { return record.word2 >= kGraphHiddenStep; }
-
-void ToggleGraphHidden(kernel::TraceRecord& record) {
-  const int thousands = record.word2 / kGraphHiddenStep;
-  const int rest = record.word2 % kGraphHiddenStep;
-  const int flipped = (thousands % 2 == 0) ? thousands + 1 : thousands - 1;
-  record.word2 = static_cast<std::uint16_t>(flipped * kGraphHiddenStep + rest);
 }
 
 kernel::TraceRecord DefaultGraphRecord() {
@@ -88,7 +80,7 @@ int GraphItems::Select(std::string_view name, bool next) {
   for (int k = 0; k < n; ++k, ++at) {
     if (at >= n) at = 0;
     const auto i = static_cast<std::size_t>(at);
-    if (!GraphHidden(records[i]) && CompanionText(companions[i], 0) == wanted) {
+    if (!engine::TraceHidden(records[i]) && CompanionText(companions[i], 0) == wanted) {
       current = at;
       break;
     }

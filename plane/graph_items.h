@@ -24,8 +24,7 @@ namespace plane {
 using kernel::Real;
 
 inline constexpr std::size_t kGraphNameChars = 60;
-// A graph's hidden flag is the thousands of its byte-2 word.
-inline constexpr int kGraphHiddenStep = 1000;
+// A graph is hidden and shown as a trace record is (the thousands of its byte-2 word).
 // The controls: a slider (any kind but 0) or the position parameter of a point.
 inline constexpr std::uint8_t kControlPoint = 0;
 inline constexpr std::uint8_t kControlSlider = 1;
@@ -42,9 +41,6 @@ std::string GraphName(std::string_view text);
 std::string CompanionText(const engine::TraceCompanion& companion, int which);
 void SetCompanionTexts(engine::TraceCompanion& companion, std::string_view horizontal, std::string_view vertical);
 
-bool GraphHidden(const kernel::TraceRecord& record);
-// Flips the thousands digit between 0 and 1, keeping the rest of the word.
-void ToggleGraphHidden(kernel::TraceRecord& record);
 
 // A new graph's record: slider "#" from 0 to 1 in 100 steps, pen colour 4.
 kernel::TraceRecord DefaultGraphRecord();

@@ -3,7 +3,10 @@
 // the values the frames of an animated export give the cursor.
 #include <algorithm>
 #include <memory>
+#include <optional>
 
+#include "engine/windows/trace_dlg.h"
+#include "kernel/number_text.h"
 #include "plane/geom11_win.h"
 #include "plane/graph_win.h"
 #include "platform/dc.h"
@@ -61,7 +64,7 @@ void TGraphWin::DrawTracing(view::FigurePainter& painter, int i) {
   const GraphItems& items = graphs();
   if (i < 0 || i >= items.Count() || i >= static_cast<int>(items.companions.size())) return;
   const kernel::TraceRecord& record = items.records[static_cast<std::size_t>(i)];
-  if (GraphHidden(record) || CompanionText(items.companions[static_cast<std::size_t>(i)], 0) != CurrentMeasurementName())
+  if (engine::TraceHidden(record) || CompanionText(items.companions[static_cast<std::size_t>(i)], 0) != CurrentMeasurementName())
     return;
   std::vector<kernel::Point2> points;
   std::vector<std::uint8_t> flags;
@@ -87,6 +90,14 @@ void TGraphWin::SetSlotTextStyle(view::FigurePainter& painter, int slot, int col
   painter.SetTextStyle(style);
 }
 
+int TGraphWin::CursorDotRadius() const {
+  // Pens are widened by the painter; the dot is a size in pixels and is widened here, like the
+  // printed pen width, by the magnifier of a metafile drawn at a higher resolution.
+  if (device.metafileRunning) return kCursorDotRadius * std::max(1, device.magnifier);
+  if (qelWin.printing) return std::max(1, kernel::RoundLD(kCursorDotRadius * device.printFactor));
+  return kCursorDotRadius;
+}
+
 void TGraphWin::DrawCursor(view::FigurePainter& painter) {
   const int mode = cursorMode();
   if (mode < 0 || mode >= kCursorModes || !EvaluateTracePoint() || !InView(tracedPoint)) return;
@@ -102,7 +113,7 @@ void TGraphWin::DrawCursor(view::FigurePainter& painter) {
     if (mode % 2 == 1) {
       painter.SetPen({colour, 1, view::kLineSolid});
       painter.SetBrush({true, colour, 0});
-      painter.PixelCircle({XToScreen(p.x), YToScreen(p.y)}, kCursorDotRadius);
+      painter.PixelCircle({XToScreen(p.x), YToScreen(p.y)}, CursorDotRadius());
     }
     if (mode != 1) {
       painter.SetPen({colour, 1, view::kLineDot});
@@ -141,10 +152,42 @@ void TGraphWin::RepaintNow() {
   UpdateNow();
 }
 
+void TGraphWin::RenderGraphPicture() {
+  std::optional<platform::Bitmap>& picture = preWin.buffers[kGraphBitmapLevel];
+  if (!picture || picture->width() != preWin.width || picture->height() != preWin.height) {
+    // The window was resized: the views saved for "last window" were of the old size.
+    ViewStack(0);
+    RebuildBitmaps(kGraphBitmapLevel);
+    wing.pictureValid = 0;
+  }
+  if (wing.pictureValid && preWin.bufferValid[kGraphBitmapLevel]) return;
+  {
+    std::unique_ptr<platform::DC> dc = picture->CreateDC();
+    TPreWin::Paint(*dc);
+    view::DcFigurePainter painter(*dc, mapping, DcRules());
+    DrawAxes(painter);
+    DrawScaleLabels(painter);
+    DrawAllTracings(painter);
+  }
+  ++pictureRenders;
+  wing.pictureValid = 1;
+  preWin.bufferValid[kGraphBitmapLevel] = 1;
+}
+
 void TGraphWin::Paint(platform::DC& dc) {
-  TGeom10Win::Paint(dc);
-  view::DcFigurePainter painter(dc, mapping, DcRules());
-  DrawGraphScene(painter, false);
+  // The axes and curves come from the off-screen picture, drawn again only when it is stale; the
+  // texts and the cursor, which move on their own, are drawn over it.
+  RenderGraphPicture();
+  BlitBuffer(kGraphBitmapLevel, dc);
+  {
+    view::DcFigurePainter painter(dc, mapping, DcRules());
+    DrawTexts(painter);
+    PushFrameValues();
+    DrawCursor(painter);
+    PopFrameValues();
+    DrawMeasurementName(painter);
+  }
+  DrawPictures(dc);
 }
 
 bool TGraphWin::PaintPicture(platform::DC& dc) {

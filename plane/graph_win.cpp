@@ -26,6 +26,7 @@ TGraphWin::TGraphWin(TGeom11Win& plane, std::string_view title) : TGeom10Win(&pl
   fileMsg.filters = "Geom Files (*.KVG)|*.kvg";
   fileMsg.defaultExtension = "kvg";
   fileMsg.fileName = std::string(title);
+  preWin.bitmapLevel = kGraphBitmapLevel;
 }
 
 TGraphWin::~TGraphWin() = default;
@@ -132,15 +133,20 @@ void TGraphWin::SetViewBox(const kernel::Point2& centre, Real halfWidth, Real ha
   EvaluateTracePoint();
 }
 
+void TGraphWin::FigureChanged() {
+  const int slider = SliderSymbolIndex(CurrentMeasurementName());
+  if (slider >= 0 && FitRangeToGraph(slider)) UpdateView();
+  EvaluateTracePoint();
+  wing.pictureValid = 0;
+  RepaintNow();
+}
+
 void TGraphWin::SaveGraphState() {
   GraphWindowState& state = plane_.graphState;
   state.placed = true;
   state.placement = Placement();
   state.viewSet = true;
-  state.centre = mapping.centre;
-  state.halfWidth = mapping.halfWidth;
-  state.halfHeight = mapping.halfHeight;
-  state.unequal = mapping.unequal;
+  state.box = mapping.box;
   state.measurement = currentMeasurement;
   state.texts = textItems.measurements;
 }
@@ -155,7 +161,7 @@ void TGraphWin::ShowInventory() {
   if (!inventory_) return;
   if (inventory_->closed) inventory_->FillGraphList();
   inventory_->ShowCurrentGraph();
-  inventory_->FillTraceList();
+  inventory_->FillList();
   inventory_->Show();
   inventory_->closed = 0;
 }
@@ -173,7 +179,6 @@ void TGraphWin::NextMarkerMode() {
   int& mode = cursorMode();
   mode = mode + 1 >= kCursorModes ? kCursorOff : mode + 1;
   SetupMenuChecks(false);
-  wing.pictureValid = 0;
   RepaintNow();
 }
 
@@ -191,9 +196,12 @@ bool TGraphWin::OnCommand(int id) {
       EvaluateTracePoint();
       wing.pictureValid = 0;
       RepaintNow();
-      if (inventory_) inventory_->FillTraceList();
+      if (inventory_) inventory_->FillList();
       return true;
-    default: return TGeom10Win::OnCommand(id);
+    default:
+      // Views, axes, grids, fonts and colours all change the picture the window paints from.
+      wing.pictureValid = 0;
+      return TGeom10Win::OnCommand(id);
   }
 }
 

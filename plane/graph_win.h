@@ -31,6 +31,8 @@ inline constexpr int kCmdNextGraph = 998;
 inline constexpr int kAnimateSliders = 3;
 inline constexpr int kAnimatePoints = 4;
 inline constexpr int kAnimatedPointCapacity = 50;
+// The off-screen picture the window paints from.
+inline constexpr int kGraphBitmapLevel = 2;
 
 class TGraphWin : public engine::TGeom10Win {
  public:
@@ -86,9 +88,18 @@ class TGraphWin : public engine::TGeom10Win {
   void DrawTracing(view::FigurePainter& painter, int i);
   void DrawAllTracings(view::FigurePainter& painter);
   void DrawCursor(view::FigurePainter& painter);
+  // The radius in device pixels of the cursor's dot on the device of the current pass.
+  int CursorDotRadius() const;
   void DrawMeasurementName(view::FigurePainter& painter);
   // Draws the window at once.
   void RepaintNow();
+  // The plane figure changed (a new step, undo, a drag, a slider): the x-range follows a slider
+  // shown as the horizontal measurement, the curves are drawn anew and the cursor follows.
+  void FigureChanged();
+  // The axes and curves as drawn into the off-screen picture (level 2), made again when stale;
+  // the count of times that happened.
+  void RenderGraphPicture();
+  int pictureRenders = 0;
 
   // The state the plane window keeps: placement, view, current measurement, texts.
   void SaveGraphState();

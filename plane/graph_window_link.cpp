@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "plane/geom11_win.h"
+#include "plane/graph_block.h"
 #include "plane/graph_inventory_dlg.h"
 #include "plane/graph_win.h"
 #include "shell/child_windows.h"
@@ -41,14 +42,17 @@ int TGeom11Win::OpenGraphWindow() {
   graph.measurements = textItems.measurements;
   graph.textItems.measurements = state.texts;
   graph.currentMeasurement = std::clamp(state.measurement, 0, static_cast<int>(graph.measurements.size()) - 1);
-  if (state.viewSet) graph.SetView(state.centre.x, state.centre.y, state.halfWidth, state.halfHeight, state.unequal != 0);
+  if (state.viewSet) {
+    const kernel::Box2& b = state.box;
+    graph.SetView((b.xmin + b.xmax) / 2, (b.ymin + b.ymax) / 2, (b.xmax - b.xmin) / 2, (b.ymax - b.ymin) / 2, true);
+  }
   graph.SelectGraphOfMeasurement(false);
   graph.UpdateView();
   graph.ViewStack(0);
   if (TGrTraceDlg* inventory = graph.inventory()) {
     inventory->ShowCurrentGraph();
     inventory->FillGraphList();
-    inventory->FillTraceList();
+    inventory->FillList();
   }
   graph.SetTitle(fileMsg.fileName);
   graph.Show();
@@ -67,12 +71,7 @@ void TGeom11Win::HideGraphWindow() {
 }
 
 void TGeom11Win::DrawGraphs() {
-  if (!GraphWindowShown()) return;
-  TGraphWin& graph = *graphWindow_;
-  const int slider = SliderSymbolIndex(graph.CurrentMeasurementName());
-  if (slider >= 0 && graph.FitRangeToGraph(slider)) graph.UpdateView();
-  graph.EvaluateTracePoint();
-  graph.RepaintNow();
+  if (GraphWindowShown()) graphWindow_->FigureChanged();
 }
 
 void TGeom11Win::CollectGraphBlock(engine::PlotSettingsPiece& plot) {
@@ -80,6 +79,10 @@ void TGeom11Win::CollectGraphBlock(engine::PlotSettingsPiece& plot) {
   plot.traces = graphState.items.records;
   plot.companions = graphState.items.companions;
   plot.texts = graphState.texts;
+  // Written only once a graph window has stood somewhere: a figure that never had one keeps the
+  // block's bytes as they were read.
+  if (graphState.placed) SetGraphBlockPlacement(plot, graphState.placement);
+  if (graphState.viewSet) SetGraphBlockViewBox(plot, graphState.box);
   const auto word = static_cast<std::uint16_t>(static_cast<std::int16_t>(graphState.cursorMode));
   plot.fixed[kPlotMarkerOffset] = static_cast<std::uint8_t>(word & 0xFF);
   plot.fixed[kPlotMarkerOffset + 1] = static_cast<std::uint8_t>(word >> 8);
@@ -92,6 +95,16 @@ void TGeom11Win::TakeGraphBlock(const engine::PlotSettingsPiece& plot) {
     graphState.items.companions = plot.companions;
   }
   graphState.texts = plot.texts;
+  // A block without a placement or view (a figure whose graph window never opened) leaves the
+  // graph window where it is.
+  if (const std::optional<platform::WindowRect> placement = GraphBlockPlacement(plot)) {
+    graphState.placed = true;
+    graphState.placement = *placement;
+  }
+  if (const std::optional<kernel::Box2> box = GraphBlockViewBox(plot)) {
+    graphState.viewSet = true;
+    graphState.box = *box;
+  }
   const auto mode = static_cast<std::int16_t>(plot.fixed[kPlotMarkerOffset] | (plot.fixed[kPlotMarkerOffset + 1] << 8));
   graphState.cursorMode = mode >= kCursorOff && mode < kCursorModes ? mode : 0;
 }

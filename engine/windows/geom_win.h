@@ -177,8 +177,9 @@ class TGeomWin : public TFuncWin {
   void RefreshAfterSliderChange();
   // The clock of time mode, hundredths of a second since midnight.
   std::function<long()> clockCentiseconds;
-  // What follows a replay after a slider changed; the graphs of the measurements; one row of the
-  // data table; whether the figure may be animated. Nothing, nothing, 0 and true here.
+  // What follows a replay after a slider changed; the graphs of the measurements (also after a
+  // new step, undo and redo); one row of the data table; whether the figure may be animated.
+  // Nothing, nothing, 0 and true here.
   virtual void AfterSliderReplay() {}
   virtual void DrawGraphs() {}
   virtual int RecordDataRow() { return 0; }

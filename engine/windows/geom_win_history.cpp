@@ -58,6 +58,7 @@ int TGeomWin::EndStep(bool cancelled) {
   Update(true);
   wing.pictureValid = 0;
   Invalidate(false);
+  DrawGraphs();
   return 1;
 }
 
@@ -115,6 +116,7 @@ void TGeomWin::Hooks::AfterUndoRedo(bool update) {
   window_.Invalidate(false);
   window_.RefreshDialogLists();
   window_.RefreshFaceDialog();
+  window_.DrawGraphs();
 }
 
 void TGeomWin::Hooks::UpdateMenuChecks() { window_.SetupMenuChecks(true); }

@@ -44,6 +44,28 @@ kernel::TraceRecord NewTraceRecord() {
   return r;
 }
 
+void ToggleTraceHidden(kernel::TraceRecord& record) {
+  // A damaged word of 2000 or more counts as hidden and is shown again like any hidden one.
+  const int rest = record.word2 % kTraceOff;
+  record.word2 = static_cast<std::uint16_t>(TraceHidden(record) ? rest : rest + kTraceOff);
+}
+
+bool TraceHidden(const kernel::TraceRecord& record) { return record.word2 >= kTraceOff; }
+
+void CheckTraceControl(shell::TDlg& dialog, int control) {
+  for (int k = 0; k < kTimeSymbol; ++k) dialog.CheckItem(kTraceFirstSymbol + k, control == k);
+  dialog.CheckItem(kTraceTime, control >= kTimeSymbol);
+  dialog.CheckItem(kTraceVertex, control < 0);
+}
+
+int CheckedTraceControl(const shell::TDlg& dialog) {
+  if (dialog.IsChecked(kTraceTime)) return kTimeSymbol;
+  int control = -1;
+  for (int k = 0; k < kTimeSymbol; ++k)
+    if (dialog.IsChecked(kTraceFirstSymbol + k)) control = k;
+  return control;
+}
+
 // --- The editor -----------------------------------------------------------------------------
 
 TTrEditDlg::TTrEditDlg(TGeomWin* window, kernel::TraceRecord* record)
@@ -54,9 +76,9 @@ void TTrEditDlg::SetupWindow() {
   const kernel::TraceRecord& r = *record_;
   const int control = static_cast<std::int16_t>(r.word5);
   if (r.byte4 != 0) {
-    CheckItem(control >= kTimeSymbol ? kTraceTime : kTraceFirstSymbol + std::max(control, 0), true);
+    CheckTraceControl(*this, std::max(control, 0));
   } else {
-    CheckItem(kTraceVertex, true);
+    CheckTraceControl(*this, -1);
     std::string name;
     window_->tables().GetPointName(control, name);
     SetItemText(kTraceVertexName, name);
@@ -93,11 +115,8 @@ bool TTrEditDlg::OnCommand(int id) {
 
 void TTrEditDlg::OnOk() {
   kernel::TraceRecord r = *record_;
-  int control = -1;
+  int control = CheckedTraceControl(*this);
   r.byte4 = 1;
-  for (int i = 0; i < kTimeSymbol; ++i)
-    if (IsChecked(kTraceFirstSymbol + i)) control = i;
-  if (IsChecked(kTraceTime)) control = kTimeSymbol;
   if (control < 0) {
     r.byte4 = 0;
     control = window_->FindPointByName(GetItemText(kTraceVertexName).substr(0, kNameChars));
@@ -132,7 +151,10 @@ void TTrEditDlg::OnOk() {
 
 // --- The inventory --------------------------------------------------------------------------
 
-TTraceDlg::TTraceDlg(TGeomWin* window) : TDlg(window, "TRACEINV"), window_(window) {}
+TTraceDlg::TTraceDlg(TGeomWin* window) : TTraceDlg(window, "TRACEINV") {}
+
+TTraceDlg::TTraceDlg(TGeomWin* window, std::string_view templateName)
+    : TDlg(window, templateName), window_(window) {}
 
 void TTraceDlg::SetupWindow() {
   TDlg::SetupWindow();
@@ -160,22 +182,37 @@ int TTraceDlg::SelectedIndex() const {
   return ListSelection(kTraceList);
 }
 
+std::vector<kernel::TraceRecord>& TTraceDlg::Records() { return window_->traces; }
+
+void TTraceDlg::RemoveRecord(int k) { window_->DeleteTrace(k); }
+
+void TTraceDlg::RemoveAllRecords() { window_->ClearTraceLists(); }
+
+void TTraceDlg::AfterHide(int k) { window_->SelectTraceByName(k); }
+
+void TTraceDlg::RecordsChanged() {
+  window_->SetModified();
+  window_->wing.pictureValid = 0;
+  window_->Invalidate(false);
+}
+
 void TTraceDlg::FillList() {
   const int selected = ListSelection(kTraceList);
   ListClear(kTraceList);
   for (const kernel::TraceRecord& r : window_->traces) {
     std::string line;
-    if (r.word2 >= kTraceOff) line = " [" + resources::LoadString(kStringHide) + "] ";
+    if (TraceHidden(r)) line = " [" + resources::LoadString(kStringHide) + "] ";
     ListAdd(kTraceList, line + window_->TraceItemText(r));
   }
   if (selected >= 0 && selected < ListCount(kTraceList)) ListSelect(kTraceList, selected);
-  UpdateHideCaption();
+  UpdateHideButton();
 }
 
-void TTraceDlg::UpdateHideCaption() {
+void TTraceDlg::UpdateHideButton() {
   const int k = SelectedIndex();
-  const bool hidden = k >= 0 && static_cast<std::size_t>(k) < window_->traces.size() &&
-                      window_->traces[static_cast<std::size_t>(k)].word2 >= kTraceOff;
+  const std::vector<kernel::TraceRecord>& records = Records();
+  const bool hidden = k >= 0 && static_cast<std::size_t>(k) < records.size() &&
+                      TraceHidden(records[static_cast<std::size_t>(k)]);
   SetItemText(kTraceHide, resources::LoadString(hidden ? kStringShow : kStringHide));
 }
 
@@ -183,9 +220,7 @@ void TTraceDlg::Confirmed(int k) {
   const kernel::TraceRecord& r = window_->traces[static_cast<std::size_t>(k)];
   if (r.word9 > window_->traceCapacity) window_->SetTraceCapacity(r.word9);
   window_->SelectTraceByName(k);
-  window_->SetModified();
-  window_->wing.pictureValid = 0;
-  window_->Invalidate(false);
+  RecordsChanged();
   FillList();
 }
 
@@ -210,11 +245,9 @@ void TTraceDlg::EditItem() {
 
 void TTraceDlg::DeleteItem() {
   const int k = SelectedIndex();
-  if (k < 0) return;
-  window_->DeleteTrace(k);
-  window_->SetModified();
-  window_->wing.pictureValid = 0;
-  window_->Invalidate(false);
+  if (k < 0 || static_cast<std::size_t>(k) >= Records().size()) return;
+  RemoveRecord(k);
+  RecordsChanged();
   FillList();
 }
 
@@ -222,22 +255,21 @@ void TTraceDlg::DeleteAll() {
   if (window_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful), 1) !=
       kAnswerYes)
     return;
-  window_->ClearTraceLists();
-  window_->SetModified();
-  window_->Invalidate(false);
+  RemoveAllRecords();
+  RecordsChanged();
   FillList();
 }
 
 void TTraceDlg::HideItem() {
   const int k = SelectedIndex();
-  if (k < 0 || static_cast<std::size_t>(k) >= window_->traces.size()) return;
-  std::uint16_t& m = window_->traces[static_cast<std::size_t>(k)].word2;
-  m = static_cast<std::uint16_t>((1 - m / kTraceOff) * kTraceOff + m % kTraceOff);
-  window_->wing.pictureValid = 0;
-  window_->Invalidate(false);
-  window_->SetModified();
-  window_->SelectTraceByName(k);
+  if (k < 0 || static_cast<std::size_t>(k) >= Records().size() || !MayHide(k)) return;
+  ToggleTraceHidden(Records()[static_cast<std::size_t>(k)]);
+  AfterHide(k);
+  RecordsChanged();
   FillList();
+  // The same record stays selected, so that hide, pressed again, shows it again.
+  if (k < ListCount(kTraceList)) ListSelect(kTraceList, k);
+  UpdateHideButton();
 }
 
 }  // namespace engine

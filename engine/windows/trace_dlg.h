@@ -4,6 +4,13 @@
 // the control (a slider symbol or a vertex), the number of steps and the range of the control,
 // what leaves the trail (the pen on a vertex, or the whole figure with or without labels), and
 // the pen's thickness and colour.
+//
+// The measurement graph's inventory is this inventory on its own template, over the graph's
+// records: it fills in the list, new and edit, and what removing, hiding and changing a record
+// mean there.
+
+#include <string_view>
+#include <vector>
 
 #include "kernel/fill_trace_records.h"
 #include "shell/dlg.h"
@@ -35,6 +42,15 @@ inline constexpr int kTraceColor = 206;
 
 // A new record: the path of a vertex, controlled by "#" from 0 to 1 in 100 steps, pen 4.
 kernel::TraceRecord NewTraceRecord();
+// Hides a shown record and shows a hidden one: the thousands of its byte-2 word flip between 0
+// and 1, the rest is kept. A record is hidden while the word is 1000 or more.
+void ToggleTraceHidden(kernel::TraceRecord& record);
+bool TraceHidden(const kernel::TraceRecord& record);
+
+// The control radios both record editors share: slider k (0 to 5 for "#" to "?", 6 for "t"), or
+// -1 for the vertex named in the edit beside its radio.
+void CheckTraceControl(shell::TDlg& dialog, int control);
+int CheckedTraceControl(const shell::TDlg& dialog);
 
 class TTrEditDlg : public shell::TDlg {
  public:
@@ -56,21 +72,34 @@ class TTraceDlg : public shell::TDlg {
 
   // -1 for an empty list, 0 for a list of one, else the selection.
   int SelectedIndex() const;
-  void FillList();
-  void NewItem();
-  void EditItem();
+  virtual void FillList();
+  virtual void NewItem();
+  virtual void EditItem();
   void DeleteItem();
   void DeleteAll();
   void HideItem();
+  // The hide button says "show" for a hidden record.
+  virtual void UpdateHideButton();
 
  protected:
+  TTraceDlg(TGeomWin* window, std::string_view templateName);
   void SetupWindow() override;
   bool OnCommand(int id) override;
+
+  // The records the list shows, in its order.
+  virtual std::vector<kernel::TraceRecord>& Records();
+  virtual void RemoveRecord(int k);
+  virtual void RemoveAllRecords();
+  // Whether record k may be hidden or shown from here.
+  virtual bool MayHide(int /*k*/) const { return true; }
+  // After record k was hidden or shown: the record the window follows next.
+  virtual void AfterHide(int k);
+  // After the records changed: the window is modified and draws them again.
+  virtual void RecordsChanged();
 
  private:
   // The record edited and confirmed: the buffers follow its steps, the window is modified.
   void Confirmed(int k);
-  void UpdateHideCaption();
 
   TGeomWin* window_;
 };

@@ -5,10 +5,15 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <limits>
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "engine/windows/trace_dlg.h"
+#include "plane/graph_block.h"
 #include "plane/graph_inventory_dlg.h"
 #include "plane/graph_items.h"
 #include "plane/graph_win.h"
@@ -21,6 +26,7 @@
 #include "view/export_formats.h"
 #include "view/export_readers.h"
 #include "view/export_settings_dlg.h"
+#include "view/metafile_export.h"
 
 namespace {
 
@@ -52,7 +58,7 @@ engine::TraceCompanion Companion(const std::string& horizontal, const std::strin
 TEST(GraphItems, SelectionTakesVisibleGraphsOfTheMeasurementAndWrapsRound) {
   GraphItems items;
   kernel::TraceRecord hidden = Record(0, 1, 10);
-  plane::ToggleGraphHidden(hidden);
+  engine::ToggleTraceHidden(hidden);
   // Newest first: 0 "#", 1 "x", 2 "#" hidden, 3 "#".
   items.AddFirst(Record(0, 1, 10), Companion("#", "a"));
   items.AddFirst(hidden, Companion("#", "b"));
@@ -63,19 +69,20 @@ TEST(GraphItems, SelectionTakesVisibleGraphsOfTheMeasurementAndWrapsRound) {
   EXPECT_EQ(items.Select("#", true), 0);  // round the lists
   EXPECT_EQ(items.Select("y", false), -1);
   EXPECT_FALSE(items.HasCurrent());
-  plane::ToggleGraphHidden(items.records[0]);
-  plane::ToggleGraphHidden(items.records[3]);
+  engine::ToggleTraceHidden(items.records[0]);
+  engine::ToggleTraceHidden(items.records[3]);
   EXPECT_EQ(items.Select("#", false), -1);
 }
 
 TEST(GraphItems, HidingFlipsOnlyTheThousands) {
-  const std::vector<std::pair<int, int>> cases{{2, 1002}, {1002, 2}, {999, 1999}, {1000, 0}};
+  // A damaged word of 2000 or more is hidden, and shown again (it never wraps round).
+  const std::vector<std::pair<int, int>> cases{{2, 1002}, {1002, 2}, {999, 1999}, {1000, 0}, {2002, 2}, {65535, 535}};
   for (const auto& [before, after] : cases) {
     kernel::TraceRecord r;
     r.word2 = static_cast<std::uint16_t>(before);
-    plane::ToggleGraphHidden(r);
+    engine::ToggleTraceHidden(r);
     EXPECT_EQ(r.word2, after) << before;
-    EXPECT_EQ(plane::GraphHidden(r), after >= 1000) << before;
+    EXPECT_EQ(engine::TraceHidden(r), after >= 1000) << before;
   }
 }
 
@@ -378,7 +385,7 @@ TEST_F(GraphWindowTest, HideFlipsTheGraphAndMovesToTheNextVisibleOne) {
   d.ListSelect(plane::kGraphList, 1);  // a graph of the other measurement
   EXPECT_FALSE(d.SelectionIsCurrent());
   d.ListSelect(plane::kGraphList, 0);
-  d.RefreshHideButton();  // as the list's selection notice does
+  d.UpdateHideButton();  // as the list's selection notice does
   EXPECT_TRUE(d.SelectionIsCurrent());
   EXPECT_TRUE(d.IsItemEnabled(plane::kGraphHide));
   w.fileMsg.modified = 0;
@@ -389,11 +396,11 @@ TEST_F(GraphWindowTest, HideFlipsTheGraphAndMovesToTheNextVisibleOne) {
   EXPECT_EQ(w.fileMsg.modified, 1);
   // Hiding the last visible one leaves no current graph.
   d.ListSelect(plane::kGraphList, 2);
-  d.RefreshHideButton();
+  d.UpdateHideButton();
   d.PressButton(plane::kGraphHide);
   EXPECT_EQ(w.graphState.items.current, -1);
   d.ListSelect(plane::kGraphList, 1);
-  d.RefreshHideButton();
+  d.UpdateHideButton();
   EXPECT_FALSE(d.IsItemEnabled(plane::kGraphHide));
 }
 
@@ -518,6 +525,179 @@ TEST_F(GraphWindowTest, TheGraphsGoWithThePlaneFigureFile) {
   TGraphWin& g = Open(reader);
   EXPECT_EQ(reader.graphState.items.current, 0);
   EXPECT_TRUE(g.EvaluateTracePoint());
+}
+
+// --- The graph block's placement and view --------------------------------------------------
+
+TEST(GraphBlock, OnlyAUsablePlacementAndViewAreTaken) {
+  struct PlacementCase {
+    platform::WindowRect stored;
+    bool taken;
+  };
+  const PlacementCase placements[] = {
+      {{0, 0, 0, 0}, false},           // a figure whose graph window never opened
+      {{40, 30, 500, 380}, true},      //
+      {{-20, -10, 300, 200}, true},    // partly off the screen is still a place
+      {{40, 30, -500, 380}, false},    //
+      {{40, 30, 2000000, 380}, false}, // no screen is that wide
+      {{1 << 30, 30, 500, 380}, false},
+  };
+  for (const PlacementCase& c : placements) {
+    engine::PlotSettingsPiece plot = engine::DefaultPlotSettings();
+    plane::SetGraphBlockPlacement(plot, c.stored);
+    const std::optional<platform::WindowRect> back = plane::GraphBlockPlacement(plot);
+    ASSERT_EQ(back.has_value(), c.taken) << c.stored.x << " " << c.stored.width;
+    if (back) {
+      EXPECT_EQ(back->width, c.stored.width);
+    }
+  }
+  // The reset block's view is -5..5 both ways.
+  const std::optional<kernel::Box2> reset = plane::GraphBlockViewBox(engine::DefaultPlotSettings());
+  ASSERT_TRUE(reset.has_value());
+  EXPECT_EQ(reset->xmin, -5);
+  EXPECT_EQ(reset->ymax, 5);
+  const Real nan = std::numeric_limits<Real>::quiet_NaN();
+  for (const kernel::Box2& bad : {kernel::Box2{1, 1, 0, 2}, kernel::Box2{2, 1, 0, 2}, kernel::Box2{0, 1, nan, 2},
+                                  kernel::Box2{0, std::numeric_limits<Real>::infinity(), 0, 1}}) {
+    engine::PlotSettingsPiece plot = engine::DefaultPlotSettings();
+    plane::SetGraphBlockViewBox(plot, bad);
+    EXPECT_FALSE(plane::GraphBlockViewBox(plot).has_value()) << static_cast<double>(bad.xmin);
+  }
+}
+
+TEST_F(GraphWindowTest, ThePlacementAndViewGoWithTheFileAndAnUnopenedGraphSavesBackByteForByte) {
+  const std::string path = Path("placed.kv2");
+  const platform::WindowRect placed{60, 50, 520, 410};
+  {
+    PlaneWindow w(0);
+    Figure(w);
+    TGraphWin& g = Open(w);
+    g.MoveTo(placed);
+    g.SetView(1, 5, 2, 5, true);  // x from -1 to 3, y from 0 to 10
+    w.qelWin.writeSettings = 0;
+    w.fileMsg.fileName = path;
+    w.fileMsg.named = 1;
+    ScriptedResponder script;
+    ASSERT_TRUE(w.Save());
+    w.Destroy();
+  }
+  const std::string saved = ReadText(path);
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_TRUE(reader.graphState.placed);
+  EXPECT_EQ(reader.graphState.placement.width, placed.width);
+  EXPECT_EQ(reader.graphState.placement.height, placed.height);
+  EXPECT_EQ(reader.graphState.box.xmin, -1);
+  EXPECT_EQ(reader.graphState.box.ymax, 10);
+  // Saved again without opening the graph window: the same bytes.
+  {
+    ScriptedResponder script;
+    ASSERT_TRUE(reader.Save());
+  }
+  EXPECT_EQ(ReadText(path), saved);
+  // Opened, the window stands where it stood and shows what it showed.
+  TGraphWin& g = Open(reader);
+  const platform::WindowRect now = g.Placement();
+  EXPECT_EQ(now.width, placed.width);
+  EXPECT_EQ(now.height, placed.height);
+  EXPECT_NEAR(static_cast<double>(g.mapping.box.xmin), -1.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(g.mapping.box.xmax), 3.0, 1e-12);
+  EXPECT_NEAR(static_cast<double>(g.mapping.box.ymax), 10.0, 1e-12);
+}
+
+TEST_F(GraphWindowTest, AFigureWhoseGraphWindowNeverOpenedKeepsAnEmptyPlacement) {
+  const std::string path = Path("plain.kv2");
+  PlaneWindow w(0);
+  Figure(w);
+  w.qelWin.writeSettings = 0;
+  w.fileMsg.fileName = path;
+  w.fileMsg.named = 1;
+  ScriptedResponder script;
+  ASSERT_TRUE(w.Save());
+  const std::string saved = ReadText(path);
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  EXPECT_FALSE(reader.graphState.placed);
+  ASSERT_TRUE(reader.Save());
+  EXPECT_EQ(ReadText(path), saved);
+}
+
+// --- The off-screen picture and the refresh after the figure changes -------------------------
+
+TEST_F(GraphWindowTest, ThePictureIsDrawnAgainOnlyWhenTheFigureOrTheViewChanged) {
+  PlaneWindow w(0);
+  Figure(w);
+  TGraphWin& g = Open(w);
+  Add(g, Record(-1, 1, 20), "#", "[sqrt](#)");
+  g.SelectGraphOfMeasurement(false);
+  g.wing.pictureValid = 0;
+  g.RepaintNow();
+  const int first = g.pictureRenders;
+  ASSERT_GT(first, 0);
+  // Paints and the cursor's modes come from the picture as it is.
+  g.RepaintNow();
+  g.DispatchCommand(plane::kCmdGraphMarker);
+  EXPECT_EQ(g.pictureRenders, first);
+  // A new step of the plane window draws the open graph at once, without a paint of its own.
+  w.FreePoint(2, 2);
+  EXPECT_EQ(g.pictureRenders, first + 1);
+  // So does undoing it.
+  ScriptedResponder script;
+  ASSERT_TRUE(w.DispatchCommand(98));
+  EXPECT_EQ(g.pictureRenders, first + 2);
+  // A view command of the graph window draws it anew.
+  ASSERT_TRUE(g.DispatchCommand(107));
+  g.RepaintNow();
+  EXPECT_EQ(g.pictureRenders, first + 3);
+  // A resize makes the picture again at the new size.
+  const platform::WindowRect r = g.Placement();
+  g.MoveTo({r.x, r.y, r.width + 40, r.height + 30});
+  g.RepaintNow();
+  EXPECT_EQ(g.preWin.buffers[plane::kGraphBitmapLevel]->width(), g.preWin.width);
+  EXPECT_EQ(g.pictureRenders, first + 4);
+  // The hidden window is left alone.
+  g.Hide();
+  w.FreePoint(3, 3);
+  EXPECT_EQ(g.pictureRenders, first + 4);
+}
+
+TEST_F(GraphWindowTest, TheCursorDotGrowsWithTheMagnifierOfAHighResolutionMetafile) {
+  PlaneWindow w(0);
+  Figure(w);
+  TGraphWin& g = Open(w);
+  Add(g, Record(-1, 1, 20), "#", "#");
+  g.SelectGraphOfMeasurement(false);
+  w.graphState.cursorMode = 1;  // the dot alone
+  w.sliderValues()[0].value = 0.5L;
+  g.preWin.roles[12] = 4;  // a marker colour that is not white
+  // The marked pixels of the cursor drawn on a white picture of the mapping's size.
+  auto dotPixels = [&g]() {
+    platform::Bitmap picture(g.mapping.width, g.mapping.height, platform::kWhite);
+    {
+      std::unique_ptr<platform::DC> dc = picture.CreateDC();
+      view::DcFigurePainter painter(*dc, g.mapping, g.DcRules());
+      g.DrawCursor(painter);
+    }
+    int marked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x) marked += picture.GetPixel(x, y) != platform::kWhite;
+    return marked;
+  };
+  const int screen = dotPixels();
+  ASSERT_GT(screen, 0);
+  int magnified = 0;
+  {
+    view::MetafilePassState pass(g, 3);
+    magnified = dotPixels();
+  }
+  // Three times as wide: about nine times the pixels (a dot drawn at its screen size with only
+  // a wider pen would give about two).
+  EXPECT_GT(magnified, 6 * screen) << screen << " " << magnified;
+  EXPECT_LT(magnified, 12 * screen) << screen << " " << magnified;
 }
 
 }  // namespace
