@@ -126,12 +126,14 @@ void BM_PlaneReplayWhole(benchmark::State& state) {
 }
 BENCHMARK(BM_PlaneReplayWhole)->Unit(benchmark::kMicrosecond);
 
-// The picture of the whole figure, painted as the window paints it.
+// The picture of the whole figure, painted as the window paints it with every cached level stale
+// (a new view): background, figure picture and whole picture drawn anew.
 void BM_PlanePaint(benchmark::State& state) {
   Figure& f = TheFigure();
   platform::Bitmap bitmap(kWidth, kHeight);
   std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
   for (auto _ : state) {
+    f.window->InvalidateBuffer(shell::kBackgroundBitmap);
     f.window->PaintInto(*dc);
     benchmark::ClobberMemory();
   }
@@ -140,6 +142,44 @@ void BM_PlanePaint(benchmark::State& state) {
   state.counters["circles"] = f.window->tables().last_circle + 1;
 }
 BENCHMARK(BM_PlanePaint)->Unit(benchmark::kMicrosecond);
+
+// The paint after a new step: the figure picture and the whole picture over the kept background.
+void BM_PlanePaintFigureStale(benchmark::State& state) {
+  Figure& f = TheFigure();
+  platform::Bitmap bitmap(kWidth, kHeight);
+  std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
+  for (auto _ : state) {
+    f.window->wing.pictureValid = 0;
+    f.window->PaintInto(*dc);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PlanePaintFigureStale)->Unit(benchmark::kMicrosecond);
+
+// The paint after a text changed: the whole picture over the kept figure picture.
+void BM_PlanePaintWholeStale(benchmark::State& state) {
+  Figure& f = TheFigure();
+  platform::Bitmap bitmap(kWidth, kHeight);
+  std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
+  for (auto _ : state) {
+    f.window->InvalidateBuffer(shell::kWholeBitmap);
+    f.window->PaintInto(*dc);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PlanePaintWholeStale)->Unit(benchmark::kMicrosecond);
+
+// The paint of an unchanged figure: the whole picture copied.
+void BM_PlanePaintCached(benchmark::State& state) {
+  Figure& f = TheFigure();
+  platform::Bitmap bitmap(kWidth, kHeight);
+  std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
+  for (auto _ : state) {
+    f.window->PaintInto(*dc);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_PlanePaintCached)->Unit(benchmark::kMicrosecond);
 
 // The whole drag update: replay downstream, repaint (the budget: under 8 ms).
 void BM_PlaneDragUpdate(benchmark::State& state) {
@@ -151,6 +191,7 @@ void BM_PlaneDragUpdate(benchmark::State& state) {
   for (auto _ : state) {
     w.tables().xy[f.moved].x += static_cast<Real>(0.001);
     benchmark::DoNotOptimize(w.ReplayMovedPoints(moved));
+    w.wing.pictureValid = 0;
     w.PaintInto(*dc);
     benchmark::ClobberMemory();
   }

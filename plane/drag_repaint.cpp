@@ -23,7 +23,7 @@ void DragRepaint::Begin(platform::DC& dc) {
     window_.drawLayer = DrawLayer::kStill;
     window_.labelLayer = window_.moving.points;
     window_.labelLayerSkip = kMovingFlag;
-    window_.PaintInto(*stillDC);
+    window_.PaintOverBackground(*stillDC);
     window_.drawLayer = DrawLayer::kAll;
     window_.labelLayer = {};
   }
@@ -42,40 +42,37 @@ platform::Rect DragRepaint::Frame(platform::DC& dc) {
 }
 
 void DragRepaint::PaintMoving(platform::DC& dc) {
-  // The texts lie under the figure, as in a whole paint.
+  // In the order of a whole paint: the figure, the texts over it, the markers and labels on top.
+  view::DcFigurePainter painter(dc, window_.mapping, window_.DcRules());
+  window_.drawLayer = DrawLayer::kMoving;
   dc.TrackDrawnBox(true);
-  {
-    view::DcFigurePainter painter(dc, window_.mapping, window_.DcRules());
-    window_.drawLayer = DrawLayer::kMoving;
-    window_.DrawTexts(painter);
-    window_.drawLayer = DrawLayer::kAll;
-  }
+  window_.PaintFigure(painter);
+  platform::Rect objects = dc.DrawnBox();
+  dc.TrackDrawnBox(false);
+
+  dc.TrackDrawnBox(true);
+  window_.DrawTexts(painter);
   lastTexts_ = dc.DrawnBox();
   dc.TrackDrawnBox(false);
 
   dc.TrackDrawnBox(true);
-  {
-    view::DcFigurePainter painter(dc, window_.mapping, window_.DcRules());
-    window_.drawLayer = DrawLayer::kMoving;
-    window_.labelLayer = window_.moving.points;
-    window_.labelLayerSkip = kStillFlag;
-    std::uint8_t* emphasisedFlag = nullptr;
-    if (emphasised_ >= 0 && static_cast<std::size_t>(emphasised_) < window_.moving.points.size()) {
-      emphasisedFlag = &window_.moving.points[emphasised_];
-    }
-    // The emphasised point is left out of the plain labels and drawn on its own.
-    const std::uint8_t wasMoving = emphasisedFlag != nullptr ? *emphasisedFlag : 0;
-    if (emphasisedFlag != nullptr) *emphasisedFlag = kStillFlag;
-    window_.PaintFigure(painter);
-    window_.DrawLabels(painter, -1, false);
-    if (emphasisedFlag != nullptr) {
-      *emphasisedFlag = wasMoving;
-      window_.DrawLabels(painter, emphasised_, true);
-    }
-    window_.drawLayer = DrawLayer::kAll;
-    window_.labelLayer = {};
+  window_.labelLayer = window_.moving.points;
+  window_.labelLayerSkip = kStillFlag;
+  std::uint8_t* emphasisedFlag = nullptr;
+  if (emphasised_ >= 0 && static_cast<std::size_t>(emphasised_) < window_.moving.points.size()) {
+    emphasisedFlag = &window_.moving.points[emphasised_];
   }
-  lastObjects_ = dc.DrawnBox();
+  // The emphasised point is left out of the plain labels and drawn on its own.
+  const std::uint8_t wasMoving = emphasisedFlag != nullptr ? *emphasisedFlag : 0;
+  if (emphasisedFlag != nullptr) *emphasisedFlag = kStillFlag;
+  window_.DrawLabels(painter, -1, false);
+  if (emphasisedFlag != nullptr) {
+    *emphasisedFlag = wasMoving;
+    window_.DrawLabels(painter, emphasised_, true);
+  }
+  window_.drawLayer = DrawLayer::kAll;
+  window_.labelLayer = {};
+  lastObjects_ = platform::Unite(objects, dc.DrawnBox());
   dc.TrackDrawnBox(false);
 }
 

@@ -105,7 +105,10 @@ class TGeomCWin : public TGeomBWin {
   // One picture of a trace of the whole figure: its lines, circles and conics (and labels).
   void DrawTracedFigure(view::FigurePainter& painter, bool labels) override;
   // The geometric layer: lines and circles (nothing for a figure without history).
-  virtual void PaintFigure(view::FigurePainter& painter);
+  void PaintFigure(view::FigurePainter& painter) override;
+  // Over the figure: the texts, then the markers and labels of the points and the Pick's theorem
+  // picture.
+  void PaintAll(view::FigurePainter& painter) override;
   void DrawSegments(view::FigurePainter& painter);
   void DrawSegmentRecord(view::FigurePainter& painter, int i);
   // The line from A to B, continued past A and past B as asked; in a hyperbolic window along the

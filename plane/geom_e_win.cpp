@@ -194,9 +194,10 @@ void TGeomEWin::DrawHorocycles(view::FigurePainter& painter) {
   }
 }
 
-void TGeomEWin::Paint(platform::DC& dc) {
-  TGeomDWin::Paint(dc);
-  PaintPicture(dc);
+void TGeomEWin::PaintBackgroundPicture(platform::DC& dc) {
+  TGeomDWin::PaintBackgroundPicture(dc);
+  view::DcFigurePainter painter(dc, mapping, DcRules());
+  DrawModelFrame(painter);
 }
 
 bool TGeomEWin::PaintPicture(platform::DC& dc) {

@@ -80,6 +80,8 @@ class TGeomEWin : public TGeomDWin {
   bool IsOutsideDomain(const kernel::Point2& p) const override;
   // The model's frame: the disk, or the half-plane and its boundary.
   void DrawModelFrame(view::FigurePainter& painter);
+  // The background level: the layer's, with the model's frame over it.
+  void PaintBackgroundPicture(platform::DC& dc) override;
   // The lines and circles, then in a hyperbolic window the hypercycles and the horocycles.
   void PaintFigure(view::FigurePainter& painter) override;
   void DrawHypercycles(view::FigurePainter& painter);
@@ -208,7 +210,6 @@ class TGeomEWin : public TGeomDWin {
  protected:
   void SetupWindow() override;
   void OnDestroy() override;
-  void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
 

@@ -151,6 +151,7 @@ bool TGeom11Win::ObjectDialogCommand(int id) {
     case kCmdShowUnits:
       compiler.settings.show_units = !compiler.settings.show_units;
       if (!textItems.plain.empty() || !textItems.evaluated.empty() || !textItems.measurements.empty()) {
+        TextPictureChanged();
         Invalidate(false);
       }
       break;

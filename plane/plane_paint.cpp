@@ -74,6 +74,12 @@ void TGeomCWin::DrawScene(view::FigurePainter& painter) {
   DrawPicks(painter);
 }
 
+void TGeomCWin::PaintAll(view::FigurePainter& painter) {
+  TGeomBWin::PaintAll(painter);
+  DrawLabels(painter, -1, false);
+  DrawPicks(painter);
+}
+
 void TGeomCWin::DrawScene2(view::FigurePainter& painter) {
   DrawSegments(painter);
   DrawCircles(painter);

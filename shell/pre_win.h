@@ -22,6 +22,11 @@ namespace shell {
 inline constexpr int kColorRoleCount = 15;
 inline constexpr std::uint16_t kLightGreyIndex = 19;
 inline constexpr int kBitmapLevels = 3;
+// The levels of a window that keeps its picture in layers: the background, the figure over it,
+// and the whole picture (the figure with the texts and labels over it).
+inline constexpr int kBackgroundBitmap = 0;
+inline constexpr int kFigureBitmap = 1;
+inline constexpr int kWholeBitmap = 2;
 inline constexpr int kMinimumClientHeight = 40;
 
 inline constexpr int kCmdOpenBackBitmap = 372;

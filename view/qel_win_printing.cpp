@@ -102,11 +102,8 @@ void TQELWin::PrintPicture() {
   preWin.roles[0] = background;
   UpdateClientArea();
   ResetDeviceState();
-  if (preWin.bufferValid[0]) {
-    if (std::unique_ptr<platform::DC> dc = GetDC()) BlitBuffer(0, *dc);
-  } else {
-    Invalidate(false);
-  }
+  // The screen shows its picture again (from the cached levels when they are still valid).
+  Invalidate(false);
   if (printout.loadError() != 0) Msg(printout.loadError());
   // A PDF file that could not be written is reported; a printer reports its own faults.
   if (failed && !pdfFile.empty()) Msg(shell::kCannotSaveFile);

@@ -155,7 +155,7 @@ void TQELWing::ToggleAxes() {
   ViewStack(1);
   axes.axesShown = axes.axesShown ? 0 : 1;
   SetupMenuChecks(false);
-  InvalidateBuffer(1);
+  InvalidateBuffer(shell::kBackgroundBitmap);
   Invalidate(false);
 }
 
@@ -163,7 +163,7 @@ void TQELWing::ToggleSolidArrowheads() {
   wing.solidArrowheads = wing.solidArrowheads ? 0 : 1;
   SetupMenuChecks(false);
   fileMsg.modified = 1;
-  InvalidateBuffer(1);
+  InvalidateBuffer(shell::kBackgroundBitmap);
   Invalidate(false);
 }
 

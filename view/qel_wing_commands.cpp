@@ -94,6 +94,8 @@ void TQELWing::EnableCommand(platform::CommandState& state) {
 
 void TQELWing::Redraw() {
   SetupMenuChecks(false);
+  // Everything is drawn anew, the axes and their labels too.
+  InvalidateBuffer(shell::kBackgroundBitmap);
   wing.pictureValid = 0;
   Invalidate(false);
 }

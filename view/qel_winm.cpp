@@ -152,6 +152,8 @@ void TQELWinm::DeletePicture(std::int32_t id) {
 
 void TQELWinm::PictureChanged() {
   fileMsg.modified = 1;
+  // The pictures lie under the figure, with the background.
+  InvalidateBuffer(shell::kBackgroundBitmap);
   wing.pictureValid = 0;
   Invalidate(false);
 }

@@ -175,7 +175,7 @@ void TQELWint::ArrangeHomePositions() {
   }
   fileMsg.modified = 1;
   if (repaint) {
-    wing.pictureValid = 0;
+    TextPictureChanged();
     Invalidate(false);
   }
 }
@@ -212,13 +212,13 @@ void TQELWint::CmToggleTexts() {
     TextListToggleShown(*list);
   for (TextList* list : {&textItems.plain, &textItems.evaluated, &textItems.measurements})
     TextListBringIntoView(*list);
-  wing.pictureValid = 0;
+  TextPictureChanged();
   Invalidate(false);
 }
 
 void TQELWint::TextsChanged() {
   fileMsg.modified = 1;
-  wing.pictureValid = 0;
+  TextPictureChanged();
   InvalidateBuffer(0);
   Invalidate(false);
 }

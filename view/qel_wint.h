@@ -155,6 +155,8 @@ class TQELWint : public TGridWin {
                      kernel::ColorRef background);
   // All three lists, as this layer paints and exports them.
   void DrawTexts(FigurePainter& painter);
+  // The texts changed or moved: the picture they are drawn in is out of date.
+  virtual void TextPictureChanged() { wing.pictureValid = 0; }
   bool ExportPicture(FigurePainter& painter, const ExportFrame& frame) override;
 
   // --- Commands ---

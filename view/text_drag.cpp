@@ -107,7 +107,7 @@ void TQELWint::OnMouseDown(const platform::MouseEvent& e) {
                            ? DragText(pixel, textItems.evaluated)
                            : DragText(pixel, textItems.plain) || DragText(pixel, textItems.measurements);
   if (dragged && !IsDestroyed()) {
-    wing.pictureValid = 0;
+    TextPictureChanged();
     InvalidateBuffer(0);
     Invalidate(false);
   }

@@ -141,6 +141,33 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::span<const std::uint8_t> labelLayer;
   std::uint8_t labelLayerSkip = 1;
 
+  // --- The cached pictures (picture_levels.cpp) -------------------------------------------------
+  // The window keeps its picture in three off-screen levels, each with its valid flag: the
+  // background (colour, background bitmap, axes, grid, pasted pictures), the figure picture (the
+  // background with PaintFigure over it) and the whole picture (the figure picture with PaintAll
+  // over it). A new or changed step clears the figure picture (wing.pictureValid), a changed text
+  // the whole picture, a view change the background; a level drawn for another view, size or
+  // colours counts as stale too. In a hyperbolic or spherical window the background is stale at
+  // every paint.
+  // The window's paint: the view follows the client size, the stale levels are drawn again from
+  // the first stale one up, each marked valid, and the whole picture is copied onto dc.
+  void DrawFigure(platform::DC& dc);
+  // When the client size changed: the view is fitted to it, the saved views dropped, the texts
+  // rescaled (unless holdTextScale is set), the levels made anew and the figure redrawn; the hold
+  // flag is cleared either way.
+  void RefreshView();
+  std::uint8_t holdTextScale = 0;
+  // The background level, drawn first when it is stale.
+  const platform::Bitmap& BackgroundPicture();
+  // The background level with the figure and everything over it drawn onto dc in the layer the
+  // paint passes are set to (a drag paints its still part so).
+  void PaintOverBackground(platform::DC& dc);
+  // What each level draws over the one below it.
+  virtual void PaintBackgroundPicture(platform::DC& dc);
+  virtual void PaintFigure(view::FigurePainter& /*painter*/) {}
+  virtual void PaintAll(view::FigurePainter& painter);
+  void TextPictureChanged() override;
+
   // --- Construction dialogs and the shared construction commands (construction_commands*.cpp) ----
   // The colour, thickness and style new lines and circles receive.
   LineAttributes lineAttributes;
@@ -445,8 +472,22 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
  protected:
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+  void Paint(platform::DC& dc) override { DrawFigure(dc); }
 
  private:
+  // The view, size and colours a background was drawn for.
+  struct BackgroundKey {
+    std::array<kernel::Real, 4> box{};
+    int width = 0;
+    int height = 0;
+    std::array<std::uint16_t, shell::kColorRoleCount> roles{};
+    kernel::ColorArray colors{};
+    bool operator==(const BackgroundKey&) const = default;
+  };
+  BackgroundKey CurrentBackgroundKey() const;
+  BackgroundKey backgroundKey_;
+  // Makes the three levels anew when their size is not the client size.
+  void EnsurePictureLevels();
   // Runs the pending step as a new step; a result of -1 or -2 (the step stands) counts as 0.
   int RunBuiltStep();
   std::vector<TDoUndoDlg*> constructionDialogs_;

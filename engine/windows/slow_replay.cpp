@@ -46,6 +46,7 @@ void TGeom10Win::CmReplaySlowMotion() {
   const auto show = [&] {
     {
       const std::unique_ptr<platform::DC> dc = picture.CreateDC();
+      wing.pictureValid = 0;
       PaintInto(*dc);
     }
     if (const std::unique_ptr<platform::DC> screen = GetDC()) {

@@ -68,6 +68,7 @@ TEST_F(ConicPicture, ListedConicsAreDrawnAndGoWithTheirPoints) {
   }
   // A conic whose point was deleted is not drawn.
   w.tables().exists[f2] = 0;
+  w.wing.pictureValid = 0;  // as the deleting command marks the picture
   {
     const Picture pic(w);
     EXPECT_FALSE(pic.Inked({0, 1}));

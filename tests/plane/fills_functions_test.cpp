@@ -370,6 +370,7 @@ TEST_F(FillsFunctions, AFillWhoseVertexIsGoneIsNotDrawnAndHideColorHidesEveryFil
   const Color colour = Color::FromColorRef(w.DrawColor(4));
   EXPECT_EQ(PixelAt(w, Picture(w), {1.5L, 0.3L}), colour);
   w.fills.erase(w.fills.begin());
+  w.wing.pictureValid = 0;  // as the fill commands mark the picture
   EXPECT_NE(PixelAt(w, Picture(w), {1.5L, 0.3L}), colour);
   w.fills.insert(w.fills.begin(), w.fills[0]);
   w.fills[0].vertices[2] = 2;
