@@ -4,6 +4,8 @@
 // dialog and the conic dialogs number the curves by it, and fill records store its list codes.
 
 #include <array>
+#include <cstddef>
+#include <vector>
 
 namespace engine {
 
@@ -23,5 +25,11 @@ struct CurveListPlace {
 CurveListPlace LocateInCurveLists(const std::array<int, 4>& counts, int index);
 // The same, but an index outside the lists (below 0 or past the last equation) gives no entry.
 CurveListPlace LocateCurveEntry(const std::array<int, 4>& counts, int index);
+
+// The record at position n (from 0) of a curve list, or null when the list has none there.
+template <class Record>
+const Record* NthRecord(const std::vector<Record>& list, int n) {
+  return n >= 0 && static_cast<std::size_t>(n) < list.size() ? &list[static_cast<std::size_t>(n)] : nullptr;
+}
 
 }  // namespace engine

@@ -88,4 +88,10 @@ int FormatEquation(ExpressionCompiler& compiler, std::string_view text, std::str
   return r;
 }
 
+int MeasurementState(int result) {
+  const int point = -static_cast<int>(ValueKind::kPoint);
+  if (result == point) return 1;
+  return result < point && result != -static_cast<int>(ValueKind::kGeneral) ? 2 : 0;
+}
+
 }  // namespace engine

@@ -69,6 +69,20 @@ std::array<int, 4> ConicInventories::Counts() const {
 
 CurveListPlace ConicInventories::Locate(int index) const { return engine::LocateCurveEntry(Counts(), index); }
 
+ConicInventories::Entry ConicInventories::EntryAt(int index) const {
+  Entry entry;
+  entry.place = Locate(index);
+  const int n = entry.place.position;
+  switch (entry.place.list) {
+    case kCurveListTwoFoci: entry.definition = NthCurveA(n); break;
+    case kCurveListThreePoint: entry.definition = NthCurveB(n); break;
+    case kCurveListFivePoint: entry.conic = NthConic(n); break;
+    case kCurveListEquation: entry.equation = NthCurveD(n); break;
+    default: break;
+  }
+  return entry;
+}
+
 kernel::ConicRecord MakeFivePointRecord(const std::array<int, 5>& points, std::uint16_t colour) {
   kernel::ConicRecord record{};
   kernel::InitConicRecord(record);

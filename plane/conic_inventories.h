@@ -61,6 +61,22 @@ struct ConicInventories {
   // The running index runs through the two-foci, three-point, five-point and equation lists in
   // this order; an index beyond the last entry gives position -1.
   CurveListPlace Locate(int index) const;
+
+  // The n-th record (from 0) of a list, or null.
+  const ConicDefinition* NthCurveA(int n) const { return engine::NthRecord(twoFoci, n); }
+  const ConicDefinition* NthCurveB(int n) const { return engine::NthRecord(threePoint, n); }
+  const kernel::ConicRecord* NthConic(int n) const { return engine::NthRecord(fivePoint, n); }
+  const kernel::EquationRecord* NthCurveD(int n) const { return engine::NthRecord(equations, n); }
+  // The record of entry `index` of the running index: one of the three pointers is set, or none
+  // for an index outside the lists.
+  struct Entry {
+    CurveListPlace place;
+    const ConicDefinition* definition = nullptr;  // two-foci or three-point list
+    const kernel::ConicRecord* conic = nullptr;
+    const kernel::EquationRecord* equation = nullptr;
+    bool Found() const { return definition || conic || equation; }
+  };
+  Entry EntryAt(int index) const;
 };
 
 // A new five-point record of the points, in the colour.

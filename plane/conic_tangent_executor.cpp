@@ -213,8 +213,8 @@ int TGeomC2Win::NewTangentStep(int curve, std::string pointText, int curveClass)
   if (t.last_line > engine::kLastLineLimit - 2) code = kMsgTooManyLines;
   if (curve < 0) code = kMsgMakeSelection;
   const int p = FindPointByName(pointText);
-  const CurveListPlace place = conics.Locate(curve);
-  if (p < 0 || !t.PointExists(p) || (curve >= 0 && place.position < 0)) code = engine::kMsgCouldNotFind;
+  const ConicInventories::Entry entry = conics.EntryAt(curve);
+  if (p < 0 || !t.PointExists(p) || (curve >= 0 && !entry.Found())) code = engine::kMsgCouldNotFind;
   if (code != 0) {
     Msg(code);
     return code;
@@ -222,23 +222,21 @@ int TGeomC2Win::NewTangentStep(int curve, std::string pointText, int curveClass)
 
   kernel::ConstructionRecord& step = history().BeginStep(kTangentKind);
   step.operands[2] = static_cast<std::uint16_t>(p);
-  const auto pos = static_cast<std::size_t>(place.position);
-  if (place.list == kCurveListTwoFoci || place.list == kCurveListThreePoint) {
-    const ConicDefinitionFields f =
-        ReadDefinition(place.list == kCurveListTwoFoci ? conics.twoFoci[pos] : conics.threePoint[pos]);
-    const int form = place.list == kCurveListTwoFoci ? kFormTwoFoci : kFormThreePoint;
+  if (entry.definition) {
+    const ConicDefinitionFields f = ReadDefinition(*entry.definition);
+    const int form = entry.place.list == kCurveListTwoFoci ? kFormTwoFoci : kFormThreePoint;
     step.operands[0] = static_cast<std::uint16_t>(form);
     step.operands[1] = f.code;
     for (int i = 0; i < form; ++i) step.operands[3 + i] = static_cast<std::uint16_t>(f.points[i]);
     step.text[0] = f.text.substr(0, kernel::kConstructionTextFieldChars);
-  } else if (place.list == kCurveListFivePoint) {
+  } else if (entry.conic) {
     step.operands[0] = kFormFivePoint;
     step.operands[1] = 0;
-    for (int i = 0; i < 5; ++i) step.operands[3 + i] = conics.fivePoint[pos].point_slots[i];
+    for (int i = 0; i < 5; ++i) step.operands[3 + i] = entry.conic->point_slots[i];
   } else {
     step.operands[0] = kFormEquation;
     step.operands[1] = 0;
-    kernel::CoefficientTexts texts = conics.equations[pos].coefficient_texts;
+    kernel::CoefficientTexts texts = entry.equation->coefficient_texts;
     for (std::string& text : texts) {
       if (text.empty()) text = "0.0";
     }

@@ -172,14 +172,13 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
     return 0;
   }
   const ConicInventories& lists = window_->conics;
-  const CurveListPlace place = lists.Locate(chosen - t.last_circle - 1);
-  if (place.position < 0) return kMsgCouldNotFind;
-  const auto at = static_cast<std::size_t>(place.position);
+  const ConicInventories::Entry entry = lists.EntryAt(chosen - t.last_circle - 1);
+  if (!entry.Found()) return kMsgCouldNotFind;
+  const CurveListPlace& place = entry.place;
   switch (place.list) {
     case kCurveListTwoFoci:
     case kCurveListThreePoint: {
-      const auto& list = place.list == kCurveListTwoFoci ? lists.twoFoci : lists.threePoint;
-      const ConicDefinitionFields f = ReadDefinition(list[at]);
+      const ConicDefinitionFields f = ReadDefinition(*entry.definition);
       const int n = place.list == kCurveListTwoFoci ? 2 : 3;
       record.mode = static_cast<std::uint16_t>(place.list);
       for (int k = 0; k < n; ++k) record.vertices[static_cast<std::size_t>(k)] = f.points[static_cast<std::size_t>(k)];
@@ -191,8 +190,7 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
       return 0;
     }
     case kCurveListFivePoint: {
-      if (at >= lists.fivePoint.size()) return kMsgCouldNotFind;
-      const kernel::ConicRecord& conic = lists.fivePoint[at];
+      const kernel::ConicRecord& conic = *entry.conic;
       record.mode = kCurveListFivePoint;
       std::copy(conic.point_slots.begin(), conic.point_slots.end(), record.vertices.begin());
       record.vertices[5] = kListEnd;
@@ -200,8 +198,7 @@ int TFillDlg::TakeCurve(kernel::FillRecord& record) const {
       return 0;
     }
     default: {
-      if (at >= lists.equations.size()) return kMsgCouldNotFind;
-      const kernel::EquationRecord& equation = lists.equations[at];
+      const kernel::EquationRecord& equation = *entry.equation;
       record.mode = kCurveListEquation;
       kernel::AllocFillTexts(record);
       for (std::size_t k = 0; k < record.texts.size(); ++k) {

@@ -11,17 +11,7 @@ TGeomDWin::TGeomDWin(platform::FrameWindow* parent, std::string_view title) : TG
   qelWin.currentTool = kModeSegments;
 }
 
-TGeomDWin::~TGeomDWin() {
-  toolbar_.reset();
-  attachFigureDialog_.reset();
-}
-
-void TGeomDWin::ShowToolbar() {
-  if (!toolbar_) toolbar_ = std::make_unique<engine::TToolDlg>(this, "TOOLS2");
-  toolbar_->Show();
-  toolbar_->ShowMode();
-  SetupMenuChecks(false);
-}
+TGeomDWin::~TGeomDWin() { attachFigureDialog_.reset(); }
 
 bool TGeomDWin::OnCommand(int id) {
   switch (id) {
@@ -43,7 +33,6 @@ bool TGeomDWin::OnCommand(int id) {
       autoExtend = !autoExtend;
       SetupMenuChecks(false);
       return true;
-    case kCmdToolbar: ShowToolbar(); return true;
     case kCmdGrid: CmGrid(); return true;
     case kCmdRandomTrapezoid: CmRandomQuadrilateral(57); return true;
     case kCmdRandomParallelogram: CmRandomQuadrilateral(59); return true;
@@ -66,7 +55,6 @@ void TGeomDWin::EnableCommand(platform::CommandState& state) {
   switch (id) {
     case kCmdDeletionByRedrawing: state.checked = deletionByRedrawing != 0; return;
     case kCmdAutoextend: state.checked = autoExtend; return;
-    case kCmdToolbar: state.checked = toolbar_ && toolbar_->IsVisible(); return;
     case kCmdAttachFigure: {
       std::string figure;
       std::string chain;
@@ -79,7 +67,6 @@ void TGeomDWin::EnableCommand(platform::CommandState& state) {
 
 void TGeomDWin::SetupMenuChecks(bool redraw) {
   TGeomC2Win::SetupMenuChecks(redraw);
-  if (toolbar_ && toolbar_->IsCreated()) toolbar_->ShowMode();
 }
 
 void TGeomDWin::ClearFigure() {
@@ -98,7 +85,6 @@ void TGeomDWin::RefreshDialogLists() {
 }
 
 void TGeomDWin::OnDestroy() {
-  toolbar_.reset();
   attachFigureDialog_.reset();
   TGeomC2Win::OnDestroy();
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "engine/mouse_hits.h"
+#include "engine/windows/tool_dlg.h"
 #include "kernel/real.h"
 #include "plane/geom_c2_win.h"
 #include "platform/frame_window.h"
@@ -35,7 +36,7 @@ inline constexpr int kModeEvaluatedText = 129;
 // Btns > Enable deletion by redrawing, Other > Autoextend, Btns > Toolbar.
 inline constexpr int kCmdDeletionByRedrawing = 750;
 inline constexpr int kCmdAutoextend = 1156;
-inline constexpr int kCmdToolbar = 1149;
+inline constexpr int kCmdToolbar = engine::kCmdToolbar;
 // Units > Grid and the random quadrilaterals.
 inline constexpr int kCmdGrid = 716;
 inline constexpr int kCmdRandomTrapezoid = 709;
@@ -154,10 +155,6 @@ class TGeomDWin : public TGeomC2Win {
   void Update(bool keepView) override;
   void RefreshDialogLists() override;
 
-  // The toolbar dialog, made on first use.
-  void ShowToolbar();
-  engine::TToolDlg* toolbar() { return toolbar_.get(); }
-
  protected:
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
@@ -182,7 +179,6 @@ class TGeomDWin : public TGeomC2Win {
 
   bool committingMouseStep_ = false;
   std::unique_ptr<engine::TDoUndoDlg> attachFigureDialog_;
-  std::unique_ptr<engine::TToolDlg> toolbar_;
 };
 
 }  // namespace plane

@@ -32,9 +32,9 @@ constexpr std::int16_t kListEnd = -1;
 // Texts stored before this version take the window's text colour and font.
 constexpr std::int32_t kTextStyleVersion = 62;
 constexpr int kLabelFontSlot = 0;
-// Measurement states by the result of evaluating the text.
-constexpr int kPartialResult = -4;
-constexpr int kGeneralResult = -9;
+// Files of these versions are marked changed once their measurement texts are checked.
+constexpr std::int32_t kFirstCheckedTextVersion = 50;
+constexpr std::int32_t kLastCheckedTextVersion = 55;
 
 void WriteSliderToken(const engine::AnimationParameter& slider, kernel::Real stop, TokenRecord& token) {
   const kernel::Real fields[kSliderFields] = {slider.low, slider.value, slider.high, stop};
@@ -145,12 +145,12 @@ void TGeomEWin::AfterFileLoaded(const PlaneFigureFile& file) {
       }
     }
   }
-  // The file keeps no measurement states: each measurement is evaluated again for its own.
-  for (view::TextItem& item : textItems.measurements) {
-    std::string text = item.text;
-    engine::ExprValue value;
-    const int result = CompileExpression(text, value);
-    item.evalCode = result > kPartialResult || result == kGeneralResult ? 0 : result == kPartialResult ? 1 : 2;
+  // The file keeps no measurement states: each measurement is evaluated again for its own. Files
+  // of the versions that stored stale states count as changed once they are checked.
+  if (file.version >= kFirstCheckedTextVersion && file.version <= kLastCheckedTextVersion) {
+    CheckTextItems();
+  } else {
+    RefreshTextItemStates();
   }
 
   for (int k = 0; k < kSlidersPerFlagGroup; ++k) {

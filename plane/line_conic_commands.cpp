@@ -55,8 +55,8 @@ void TGeomC2Win::AppendCurveTexts(std::vector<std::string>& lines) const {
 
 int TGeomC2Win::NewLineCurveIntersection(int line, int curve) {
   const engine::FigureTables& t = tables();
-  const CurveListPlace place = conics.Locate(curve);
-  if (place.position < 0) return engine::kMsgCouldNotFind;
+  const ConicInventories::Entry entry = conics.EntryAt(curve);
+  if (!entry.Found()) return engine::kMsgCouldNotFind;
   int a = -1;
   int b = -1;
   if (line >= 0) {
@@ -69,10 +69,8 @@ int TGeomC2Win::NewLineCurveIntersection(int line, int curve) {
 
   kernel::ConstructionRecord& step = history().BeginStep(kLineConicKind, Op(a), Op(b));
   step.operands[kLineOperand] = Op(line);
-  const auto at = static_cast<std::size_t>(place.position);
-  if (place.list == kCurveListTwoFoci || place.list == kCurveListThreePoint) {
-    const ConicDefinitionFields f =
-        ReadDefinition(place.list == kCurveListTwoFoci ? conics.twoFoci[at] : conics.threePoint[at]);
+  if (entry.definition) {
+    const ConicDefinitionFields f = ReadDefinition(*entry.definition);
     // The step names the focus first; a record by focus and directrix holds the directrix first.
     const std::array<int, 3> points = f.code == kDefinitionEccentricity
                                           ? std::array<int, 3>{f.points[2], f.points[0], f.points[1]}
@@ -81,14 +79,14 @@ int TGeomC2Win::NewLineCurveIntersection(int line, int curve) {
     for (int i = 0; i < count; ++i) step.operands[static_cast<std::size_t>(kFirstConicOperand + i)] = Op(points[i]);
     step.operands[kFormOperand] = f.code;
     step.text[0] = f.text.substr(0, kernel::kConstructionTextFieldChars);
-  } else if (place.list == kCurveListFivePoint) {
+  } else if (entry.conic) {
     for (int i = 0; i < 5; ++i) {
-      step.operands[static_cast<std::size_t>(kFirstConicOperand + i)] = conics.fivePoint[at].point_slots[i];
+      step.operands[static_cast<std::size_t>(kFirstConicOperand + i)] = entry.conic->point_slots[i];
     }
     step.operands[kFormOperand] = kFormFivePoints;
   } else {
     step.operands[kFormOperand] = kFormEquation;
-    kernel::CoefficientTexts texts = conics.equations[at].coefficient_texts;
+    kernel::CoefficientTexts texts = entry.equation->coefficient_texts;
     for (std::string& text : texts) {
       if (text.empty()) text = "0.0";
     }

@@ -92,6 +92,14 @@ std::optional<PolledKey> TakePendingKey(FrameWindow* window) {
   return key;
 }
 
+void KeepKeyForPoll(FrameWindow* window, const KeyEvent& key) {
+  if (key.key == 0 && key.text.empty()) return;
+  PolledKey polled;
+  polled.key = key;
+  polled.accelerator = IsAcceleratorKey(window, key);
+  HeldKeys().emplace_back(window, std::move(polled));
+}
+
 bool IsAcceleratorKey(FrameWindow* window, const KeyEvent& key) {
   FrameWindowImpl* impl = ImplOf(window);
   if (!impl) return false;

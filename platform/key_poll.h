@@ -20,6 +20,10 @@ struct PolledKey {
 // The next key press of `window` that has not been taken yet, or none.
 std::optional<PolledKey> TakePendingKey(FrameWindow* window);
 
+// Keeps a key press of the window for its next poll (a pause of long work takes the window's keys
+// so that the work stops on them at its next step).
+void KeepKeyForPoll(FrameWindow* window, const KeyEvent& key);
+
 // Whether a key press is one of the window's accelerator keys (a modal loop, which receives the
 // accelerator keys itself, stops on them).
 bool IsAcceleratorKey(FrameWindow* window, const KeyEvent& key);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/frame_window_impl.h"
+#include "platform/key_poll.h"
 #include "platform/modal_responder.h"
 
 namespace platform {
@@ -145,6 +146,7 @@ int ModalLoop::Wait(FrameWindow& window, int milliseconds) {
   if (window.IsDestroyed()) return kClosed;
   ModalLoop loop(window);
   loop.SetTimeout(std::max(1, milliseconds));
+  loop.onKey = [&window](const KeyEvent& key) { KeepKeyForPoll(&window, key); };
   return loop.Run();
 }
 

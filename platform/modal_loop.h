@@ -41,7 +41,8 @@ class ModalLoop {
   // Ends the loop with kTimedOut after `milliseconds` (0: no time-out).
   void SetTimeout(int milliseconds) { timeoutMilliseconds_ = milliseconds; }
 
-  // A pause of long work (slow replay, animation, animated exports) that keeps the screen alive:
+  // A pause of long work (slow replay, animation, animated exports) that keeps the screen alive
+  // and keeps the window's key presses for the work's next key poll (platform/key_poll.h):
   // a loop on the window with a time-out and no handlers, so what was drawn before it is shown.
   // Returns kTimedOut, or kClosed when the window was closed meanwhile (the work should stop).
   // Under a test responder it returns kTimedOut at once.

@@ -12,6 +12,7 @@
 #include "engine/windows/geom10_win.h"
 #include "engine/windows/line_attribute_dlg.h"
 #include "engine/windows/slide_dlg.h"
+#include "engine/windows/tool_dlg.h"
 #include "kernel/construction_record.h"
 #include "kernel/line_circle_records.h"
 #include "platform/message_box.h"
@@ -100,6 +101,7 @@ TGeom10Win::~TGeom10Win() {
   perpendicularDialog_.reset();
   altitudeDialog_.reset();
   divideCirclesDialog_.reset();
+  toolbar_.reset();
 }
 
 // --- Dialogs --------------------------------------------------------------------------------
@@ -128,6 +130,7 @@ void TGeom10Win::RefreshConstructionDialogs() {
 void TGeom10Win::SetupMenuChecks(bool redraw) {
   TGeom09Win::SetupMenuChecks(redraw);
   for (const int id : {kCmdFillOpaque, kCmdFillNotXor, kCmdFillXor}) CheckMenu(id, id == fillMixMode);
+  if (toolbar_ && toolbar_->IsCreated()) toolbar_->ShowMode();
   RefreshConstructionDialogs();
 }
 
@@ -152,6 +155,7 @@ bool TGeom10Win::OnCommand(int id) {
     case kCmdUserFunctions: ShowFunctionDialog(); return true;
     case kCmdZeroData: CmZeroData(); return true;
     case kCmdReplaySlowMotion: CmReplaySlowMotion(); return true;
+    case kCmdToolbar: ShowToolbar(); return true;
     default:
       if (TriangleUnitMenuCommand(id)) return true;
       return ObjectCommand(id) || DialogOpenerCommand(id) || PointDialogOpenerCommand(id) || TGeom09Win::OnCommand(id);

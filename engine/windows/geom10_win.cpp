@@ -4,6 +4,7 @@
 #include "engine/windows/func_dlg.h"
 #include "engine/windows/line_attribute_dlg.h"
 #include "engine/windows/slide_dlg.h"
+#include "engine/windows/tool_dlg.h"
 
 namespace engine {
 

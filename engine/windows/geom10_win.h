@@ -78,6 +78,7 @@ struct AnimationControl {
 };
 
 class TDoUndoDlg;
+class TToolDlg;
 class TCTSDlg;
 class TFuncDlg;
 class TSlideDlg;
@@ -398,6 +399,15 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // half-width half the third: 0, or 14 when that half-width is below 1e-16 (stored all the same).
   // -1 when cancelled.
   int AskCentreWidth(kernel::Point2& centre, Real& halfWidth);
+  // Evaluates the text of every measurement again and stores its state (engine::MeasurementState),
+  // keeping whether the item shows its value alone; the figure is marked changed.
+  void CheckTextItems();
+  // The same without marking the figure changed (a figure just read).
+  void RefreshTextItemStates();
+  // The toolbar of the mouse modes, made on first use and shown: the 3-D window's ("TOOLS3") in
+  // a window of space, the plane one ("TOOLS2") in the plane and sphere windows.
+  void ShowToolbar();
+  TToolDlg* toolbar() { return toolbar_.get(); }
   // --- Point, common-perpendicular and angle dialogs (point_dialog_openers.cpp) ------------------
   // Point > on Segment, in Triangle (n = 1, 2; 3 in space), on Polygon, Line > Perpendiculars >
   // Common, Line > Angles > New angles: each dialog made on first use with texts from the figure
@@ -473,6 +483,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
   void Paint(platform::DC& dc) override { DrawFigure(dc); }
+  void OnDestroy() override;
 
  private:
   // The view, size and colours a background was drawn for.
@@ -499,6 +510,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::unique_ptr<TDoUndoDlg> coordinateDialog_;
   std::unique_ptr<TCTSDlg> attributeDialog_;
   std::unique_ptr<TFuncDlg> functionDialog_;
+  std::unique_ptr<TToolDlg> toolbar_;
   shell::TDataWin* dataWindow_ = nullptr;
   // The conic regions of the fills (fill_regions.cpp).
   void FillConicFociEcc(view::FigurePainter& painter, const kernel::FillRecord& record);

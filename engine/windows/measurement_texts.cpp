@@ -10,10 +10,6 @@ namespace {
 constexpr int kMeasurementFontSlot = 2;
 constexpr int kFirstPixel = 3;
 constexpr int kRowGap = 3;
-// Item codes: below kValueOnlyCode the expression is shown with its value, up to kMeasurementLimit
-// the value alone.
-constexpr std::uint16_t kValueOnlyCode = 1000;
-constexpr std::uint16_t kMeasurementLimit = 5000;
 constexpr std::size_t kValueLead = 3;  // " = " or " : "
 
 }  // namespace
@@ -33,9 +29,7 @@ void TGeomWin::AddTextItem(const std::string& text, int resultCode, bool shown) 
   view::TextItem item = InitTextItem(pixel, 0, kMeasurementFontSlot);
   item.shown = shown ? 1 : 0;
   item.text = text.substr(0, view::kTextFieldBytes - 1);
-  const int point = -static_cast<int>(ValueKind::kPoint);
-  const int general = -static_cast<int>(ValueKind::kGeneral);
-  item.evalCode = resultCode == point ? 1 : (resultCode < point && resultCode != general ? 2 : 0);
+  item.evalCode = static_cast<std::uint16_t>(MeasurementState(resultCode));
   item.number = static_cast<std::int16_t>(list.size());
   item.tie = view::kTieFrame;
   TextToRelative(item);
@@ -43,7 +37,7 @@ void TGeomWin::AddTextItem(const std::string& text, int resultCode, bool shown) 
 }
 
 std::string TGeomWin::GetItemText(const view::TextItem& item) {
-  if (item.evalCode >= kMeasurementLimit) return EvaluatedItemText(item);
+  if (item.evalCode >= kMeasurementCodeLimit) return EvaluatedItemText(item);
   std::string value;
   FormatEquation(compiler, item.text, value);
   if (item.evalCode < kValueOnlyCode) return item.text + value;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/windows/geom10_win.h"
+#include "engine/windows/tool_dlg.h"
 #include "platform/bitmap.h"
 #include "platform/dc.h"
 #include "platform/key_poll.h"
@@ -90,6 +91,10 @@ void TGeom10Win::CmReplaySlowMotion() {
 void TGeom10Win::EnableCommand(platform::CommandState& state) {
   if (state.id == kCmdReplaySlowMotion) {
     state.enabled = !history().steps.empty();
+    return;
+  }
+  if (state.id == kCmdToolbar) {
+    state.checked = toolbar_ && toolbar_->IsVisible();
     return;
   }
   TGeom09Win::EnableCommand(state);

@@ -11,6 +11,8 @@ namespace engine {
 
 class TGeom10Win;
 
+// Btns > Toolbar: shows the toolbar.
+inline constexpr int kCmdToolbar = 1149;
 inline constexpr int kFirstToolMode = 120;
 inline constexpr int kLastToolMode = 129;
 inline constexpr int kToolRays = 127;

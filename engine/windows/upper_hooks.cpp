@@ -1,9 +1,13 @@
-// The centre-and-width question of the geometry windows.
+// The centre-and-width question of the geometry windows, the check of the measurement texts and
+// the toolbar of the mouse modes.
 #include <array>
+#include <memory>
 #include <string>
 
+#include "engine/equation_text.h"
 #include "engine/step_engine.h"
 #include "engine/windows/geom10_win.h"
+#include "engine/windows/tool_dlg.h"
 #include "platform/message_box.h"
 #include "shell/dlg.h"
 
@@ -53,6 +57,37 @@ int TGeom10Win::AskCentreWidth(kernel::Point2& centre, Real& halfWidth) {
   centre = {values[0], values[1]};
   halfWidth = values[2] / 2;
   return halfWidth < 1e-16L ? kMsgPositiveValue : 0;
+}
+
+void TGeom10Win::RefreshTextItemStates() {
+  for (view::TextItem& item : textItems.measurements) {
+    std::string text = item.text;
+    ExprValue value;
+    const int state = MeasurementState(CompileExpression(text, value));
+    // A code that is no measurement's (cleared by the file reader) takes the state alone.
+    const int display = item.evalCode < kMeasurementCodeLimit ? item.evalCode / kValueOnlyCode * kValueOnlyCode : 0;
+    item.evalCode = static_cast<std::uint16_t>(display + state);
+  }
+}
+
+void TGeom10Win::CheckTextItems() {
+  RefreshTextItemStates();
+  SetModified();
+}
+
+void TGeom10Win::ShowToolbar() {
+  if (!toolbar_) {
+    const bool space = dimension() != 2 && !model().Spherical;
+    toolbar_ = std::make_unique<TToolDlg>(this, space ? "TOOLS3" : "TOOLS2");
+  }
+  toolbar_->Show();
+  toolbar_->ShowMode();
+  SetupMenuChecks(false);
+}
+
+void TGeom10Win::OnDestroy() {
+  toolbar_.reset();
+  TGeom09Win::OnDestroy();
 }
 
 }  // namespace engine

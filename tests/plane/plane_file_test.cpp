@@ -283,4 +283,35 @@ TEST_F(PlaneFileTest, TextsOfFilesBeforeVersion62TakeTheWindowsTextColourAndFont
   }
 }
 
+TEST_F(PlaneFileTest, MeasurementsAreEvaluatedAgainOnReadingAndOldFilesCountAsChanged) {
+  const std::string path = (folder_ / "measured.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(0, 0);
+    w.FreePoint(3, 4);
+    w.AddTextItem("AB", 0, true);
+    w.AddTextItem("A-B", -12, true);
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_EQ(reader.textItems.measurements.size(), 2u);
+  EXPECT_EQ(reader.textItems.measurements[0].evalCode, 0);
+  EXPECT_EQ(reader.textItems.measurements[1].evalCode, 2);  // the file keeps no states
+  EXPECT_FALSE(reader.IsModified());
+  // Files of versions 50 to 55 kept states of their own: once checked, the figure has changed.
+  for (const std::int32_t version : {49, 50, 55, 56}) {
+    reader.fileMsg.modified = 0;
+    plane::PlaneFigureFile file = reader.fileData;
+    file.version = version;
+    reader.AfterFileLoaded(file);
+    EXPECT_EQ(reader.IsModified(), version == 50 || version == 55) << version;
+    EXPECT_EQ(reader.textItems.measurements[1].evalCode, 2) << version;
+  }
+  reader.Destroy();
+}
+
 }  // namespace

@@ -1,5 +1,5 @@
 // The services the geometry window layers share: the running index over the window's conic
-// lists and the centre-and-width question.
+// lists and their records, the centre-and-width question and the check of the measurement texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +38,48 @@ TEST_F(UpperHooks, TheRunningIndexFollowsTheWindowsConicLists) {
     EXPECT_EQ(inventory.position, window.position) << c.index;
   }
   EXPECT_EQ(lists.Locate(14).position, -1);
+
+  // The records themselves, by position in their list and by the running index.
+  EXPECT_EQ(lists.NthCurveA(1), &lists.twoFoci[1]);
+  EXPECT_EQ(lists.NthCurveB(2), &lists.threePoint[2]);
+  EXPECT_EQ(lists.NthConic(0), &lists.fivePoint[0]);
+  EXPECT_EQ(lists.NthCurveD(4), &lists.equations[4]);
+  EXPECT_EQ(lists.NthCurveA(2), nullptr);
+  EXPECT_EQ(lists.NthCurveD(-1), nullptr);
+  EXPECT_EQ(lists.EntryAt(4).definition, &lists.threePoint[2]);
+  EXPECT_EQ(lists.EntryAt(6).conic, &lists.fivePoint[1]);
+  EXPECT_EQ(lists.EntryAt(10).equation, &lists.equations[1]);
+  for (const int outside : {-1, 14}) EXPECT_FALSE(lists.EntryAt(outside).Found()) << outside;
+}
+
+TEST_F(UpperHooks, TheMeasurementTextsAreCheckedAgain) {
+  PlaneWindow w(0);
+  w.FreePoint(0, 0);
+  w.FreePoint(3, 4);
+  struct Case {
+    const char* text;
+    std::uint16_t before;
+    std::uint16_t after;
+  };
+  const Case cases[] = {
+      {"AB", 2, 0},           // a length
+      {"A", 0, 1},            // a point
+      {"A-B", 0, 2},          // a vector
+      {"B", 1000, 1001},      // shown as its value alone, which it keeps
+      {"A", 65535, 1},        // a code cleared by the file reader
+      {"Q+1", 1, 0},          // names no point: no value
+  };
+  for (const Case& c : cases) {
+    w.AddTextItem(c.text, 0, true);
+    w.textItems.measurements.back().evalCode = c.before;
+  }
+  w.fileMsg.modified = 0;  // even when nothing changes, the check marks the figure changed
+  w.CheckTextItems();
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    EXPECT_EQ(w.textItems.measurements[i].evalCode, cases[i].after) << cases[i].text;
+  }
+  EXPECT_TRUE(w.IsModified());
+  EXPECT_EQ(w.GetItemText(w.textItems.measurements[3]), "(3.00000,4.00000)");  // the value alone
 }
 
 TEST_F(UpperHooks, CentreAndWidthAreAskedAndEvaluated) {

@@ -178,10 +178,15 @@ TEST(ModalLoop, CommandsWaitForTheLoopWhichGetsTheKeysWhileOtherWindowsWait) {
   EXPECT_EQ(other.keys, std::vector<int>{'B'});
 
   // A wait runs the event loop (a posted key arrives meanwhile) and ends by its time-out; the
-  // window's commands run again once it is over.
+  // window's commands run again once it is over. The key it took is kept for the work's poll, so
+  // a key pressed during the pauses of an animation stops it.
   PostKeyPressForTesting(&window, 'Y', 0, "y");
   EXPECT_EQ(ModalLoop::Wait(window, 50), ModalLoop::kTimedOut);
   EXPECT_TRUE(window.keys.empty());  // a wait's loop takes the window's keys
+  const std::optional<PolledKey> kept = TakePendingKey(&window);
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(kept->key.key, 'Y');
+  EXPECT_FALSE(TakePendingKey(&window).has_value());
   PostMenuClickForTesting(&window, 102);
   SpinUntil([&] { return !window.commands.empty(); }, 1000);
   EXPECT_EQ(window.commands, std::vector<int>{102});
