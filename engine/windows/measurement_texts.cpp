@@ -44,6 +44,6 @@ std::string TGeomWin::GetItemText(const view::TextItem& item) {
   return value.size() > kValueLead ? value.substr(kValueLead) : std::string();
 }
 
-bool TGeomWin::SetFromCorner(const view::TextItem& item) const { return item.evalCode < kMeasurementLimit; }
+bool TGeomWin::SetFromCorner(const view::TextItem& item) const { return item.evalCode < kMeasurementCodeLimit; }
 
 }  // namespace engine
