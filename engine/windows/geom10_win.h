@@ -168,6 +168,8 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   virtual void PaintFigure(view::FigurePainter& /*painter*/) {}
   virtual void PaintAll(view::FigurePainter& painter);
   void TextPictureChanged() override;
+  // The picture of a bitmap copy or export: the cached whole picture, its stale levels drawn first.
+  bool PaintToBitmap(platform::DC& dc) override;
 
   // --- Construction dialogs and the shared construction commands (construction_commands*.cpp) ----
   // The colour, thickness and style new lines and circles receive.

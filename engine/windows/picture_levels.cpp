@@ -89,6 +89,11 @@ void TGeom10Win::DrawFigure(platform::DC& dc) {
   BlitBuffer(shell::kWholeBitmap, dc);
 }
 
+bool TGeom10Win::PaintToBitmap(platform::DC& dc) {
+  DrawFigure(dc);
+  return true;
+}
+
 void TGeom10Win::PaintOverBackground(platform::DC& dc) {
   CopyLevel(BackgroundPicture(), dc);
   view::DcFigurePainter painter(dc, mapping, DcRules());

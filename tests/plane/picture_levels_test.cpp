@@ -117,4 +117,28 @@ TEST(PictureLevels, TheCachedPictureIsThePictureDrawnAnew) {
   }
 }
 
+// A window that has no picture of its own for bitmap copies hands over its cached whole picture,
+// drawing only the levels that went stale.
+TEST(PictureLevels, ABitmapCopyOfTheLayerIsItsCachedPicture) {
+  CountingWindow w(0);
+  w.FreePoint(1, 1);
+  w.PaintOnce();
+  platform::Bitmap copy(w.picture.width(), w.picture.height());
+  w.drawn = {};
+  {
+    std::unique_ptr<platform::DC> dc = copy.CreateDC();
+    ASSERT_TRUE(w.::engine::TGeom10Win::PaintToBitmap(*dc));
+  }
+  EXPECT_EQ(w.drawn, (Levels{0, 0, 0}));
+  for (int y = 0; y < copy.height(); ++y) {
+    for (int x = 0; x < copy.width(); ++x) ASSERT_EQ(copy.GetPixel(x, y), w.picture.GetPixel(x, y)) << x << ", " << y;
+  }
+  w.FreePoint(-1, 1);
+  {
+    std::unique_ptr<platform::DC> dc = copy.CreateDC();
+    w.::engine::TGeom10Win::PaintToBitmap(*dc);
+  }
+  EXPECT_EQ(w.drawn, (Levels{0, 1, 1}));
+}
+
 }  // namespace
