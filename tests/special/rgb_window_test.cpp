@@ -15,6 +15,7 @@
 #include "platform/bitmap.h"
 #include "platform/scripted_responder.h"
 #include "special/rgb_win.h"
+#include "special_window.h"
 #include "support/isolated_folders.h"
 
 using kernel::Point2;
@@ -26,10 +27,7 @@ namespace {
 class RgbWindow : public IsolatedFolders {
  protected:
   std::unique_ptr<TRGBWin> Open() {
-    auto w = std::make_unique<TRGBWin>(nullptr, "RGB demo");
-    w->qelWin.writeSettings = 0;
-    w->fileMsg.version = 63;
-    w->Create();
+    auto w = OpenAsLauncherWould<TRGBWin>("RGB demo");
     w->UpdateClientArea();
     return w;
   }

@@ -16,6 +16,7 @@
 #include "plane/geom2_win.h"
 #include "platform/scripted_responder.h"
 #include "special/tessellation_win.h"
+#include "special_window.h"
 #include "support/isolated_folders.h"
 
 using kernel::Point2;
@@ -29,10 +30,7 @@ constexpr Real kPi = 3.14159265358979323846264338327950288L;
 class TessellationWindow : public IsolatedFolders {
  protected:
   std::unique_ptr<TGeomTWin> Open() {
-    auto w = std::make_unique<TGeomTWin>(nullptr, "classic tessellations");
-    w->qelWin.writeSettings = 0;
-    w->fileMsg.version = 63;
-    w->Create();
+    auto w = OpenAsLauncherWould<TGeomTWin>("classic tessellations");
     w->SetClientSize(400, 300);
     w->UpdateClientArea();
     return w;

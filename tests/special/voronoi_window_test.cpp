@@ -18,6 +18,7 @@
 #include "platform/scripted_responder.h"
 #include "shell/pre_win.h"
 #include "special/voronoi_win.h"
+#include "special_window.h"
 #include "support/isolated_folders.h"
 #include "view/export_formats.h"
 #include "view/export_readers.h"
@@ -31,10 +32,7 @@ namespace {
 class VoronoiWindow : public IsolatedFolders {
  protected:
   std::unique_ptr<TGeomVWin> Open() {
-    auto w = std::make_unique<TGeomVWin>(nullptr, "noname1.vor");
-    w->qelWin.writeSettings = 0;
-    w->fileMsg.version = 63;
-    w->Create();
+    auto w = OpenAsLauncherWould<TGeomVWin>("noname1.vor");
     w->SetClientSize(400, 300);
     w->UpdateClientArea();
     return w;
