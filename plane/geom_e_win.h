@@ -102,6 +102,9 @@ class TGeomEWin : public TGeomDWin {
   // The window's state as a file, and a file read whole taken over (emptied in the process).
   PlaneFigureFile CollectFigureFile();
   void TakeFigureFile(PlaneFigureFile& file);
+  // The view the figure file was saved in becomes the window's; false when the file holds none
+  // (files of earlier builds) or no usable one.
+  bool RestoreSavedView();
   // The trace records and markings of a file read become the window's.
   void TakeTracesAndMarkings(PlaneFigureFile& file);
   // What the last file read carried that no layer of the window keeps yet (the attached-point

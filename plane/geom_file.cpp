@@ -1,5 +1,6 @@
 // The 2-D figure file of the plane windows: the window's state into a PlaneFigureFile and back.
 #include <algorithm>
+#include <cmath>
 
 #include "plane/geom_e_win.h"
 #include "shell/message_numbers.h"
@@ -29,6 +30,8 @@ constexpr int kRealArrow = 5;
 constexpr int kEvalCodeBase = 5000;
 constexpr int kTraceBufferFloor = 1000;
 constexpr int kLongestTrace = 32767;
+// A stored view narrower than this is no view (a damaged file).
+constexpr kernel::Real kSmallestViewHalfWidth = 1e-12L;
 
 std::uint16_t Word(std::int32_t v) { return static_cast<std::uint16_t>(v); }
 
@@ -72,6 +75,10 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.reals[kRealHighlight] = s.highlightLength;
   file.reals[kRealArrow] = s.arrowLength;
   file.reals[kRealZoom] = s.zoomFactor;
+  file.reals[kRealViewCentreX] = mapping.centre.x;
+  file.reals[kRealViewCentreY] = mapping.centre.y;
+  file.reals[kRealViewHalfWidth] = mapping.halfWidth;
+  file.reals[kRealViewHalfHeight] = mapping.unequal ? mapping.halfHeight : 0;
   for (int i = 0; i < kPlaneMarkerCharacters; ++i) file.markers[static_cast<std::size_t>(i)] = s.markers[static_cast<std::size_t>(i)];
   file.markers[kMarkerLabelOffsetX] = file.markers[kMarkerLabelOffsetY] = defaultLabelOffset;
 
@@ -233,11 +240,29 @@ int TGeomEWin::ReadData() {
   if (result != 0) return result;
   TakeFigureFile(file);
   ReplayConstruction(true);
-  Update(false);
+  // The texts tied to the frame stand where they stood in the saved view.
+  if (!RestoreSavedView()) Update(false);
   SetupMenuChecks(true);
   AfterFileLoaded(fileData);
   fileMsg.version = kPlaneFileVersion;
   return 0;
+}
+
+bool TGeomEWin::RestoreSavedView() {
+  const auto& r = fileData.reals;
+  const kernel::Real cx = r[kRealViewCentreX];
+  const kernel::Real cy = r[kRealViewCentreY];
+  const kernel::Real hw = r[kRealViewHalfWidth];
+  const kernel::Real hh = r[kRealViewHalfHeight];
+  const bool usable = std::isfinite(cx) && std::isfinite(cy) && std::isfinite(hw) && std::isfinite(hh) &&
+                      hw > kSmallestViewHalfWidth && hh >= 0 && (hh == 0 || hh > kSmallestViewHalfWidth);
+  if (!usable) return false;
+  // The views of the figure open before are no way back into this one.
+  ViewStack(0);
+  SetView(cx, cy, hw, hh, hh > 0);
+  wing.pictureValid = 0;
+  Invalidate(false);
+  return true;
 }
 
 void TGeomEWin::ClearFigure() {

@@ -81,6 +81,13 @@ enum FlagByte {
   kFlagTwoFociFollows = 29,
 };
 // Reals.
+// The view the figure was saved in: its centre, its half width and, with unequal scales, its half
+// height (0 with equal scales, where the window's shape gives it). Files of earlier builds hold 0
+// there and open with the view fitted to the figure.
+inline constexpr int kRealViewCentreX = 0;
+inline constexpr int kRealViewCentreY = 1;
+inline constexpr int kRealViewHalfWidth = 2;
+inline constexpr int kRealViewHalfHeight = 11;
 inline constexpr int kRealZoom = 6;
 inline constexpr int kRealMagnification = 7;
 inline constexpr int kRealFirstCount = 9;

@@ -139,6 +139,10 @@ class TGeomWin : public TFuncWin {
   // A measurement goes into a PiCTeX picture as one put from the top-left corner of its box, its
   // text and value in math mode.
   bool SetFromCorner(const view::TextItem& item) const override;
+  // The measurements tied to the frame keep their place in the window when the view changes, as
+  // the plain texts do.
+  void RescaleTexts(kernel::Real newHalfWidth, kernel::Real newHalfHeight, kernel::Real oldHalfWidth,
+                    kernel::Real oldHalfHeight) override;
   // The text at the right end of the x axis, just above it, in the measurements font and the
   // axes' colour (the graph window names its current measurement so). It is drawn wherever it
   // falls, in the picture or not.

@@ -44,6 +44,12 @@ std::string TGeomWin::GetItemText(const view::TextItem& item) {
   return value.size() > kValueLead ? value.substr(kValueLead) : std::string();
 }
 
+void TGeomWin::RescaleTexts(kernel::Real newHalfWidth, kernel::Real newHalfHeight, kernel::Real oldHalfWidth,
+                            kernel::Real oldHalfHeight) {
+  TFuncWin::RescaleTexts(newHalfWidth, newHalfHeight, oldHalfWidth, oldHalfHeight);
+  view::TextListRescaleFrameTexts(textItems.measurements, newHalfWidth, newHalfHeight, oldHalfWidth, oldHalfHeight);
+}
+
 bool TGeomWin::SetFromCorner(const view::TextItem& item) const { return item.evalCode < kMeasurementCodeLimit; }
 
 }  // namespace engine

@@ -11,6 +11,7 @@
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
 #include "support/isolated_folders.h"
+#include "view/settings_files.h"
 
 namespace {
 
@@ -311,6 +312,76 @@ TEST_F(PlaneFileTest, MeasurementsAreEvaluatedAgainOnReadingAndOldFilesCountAsCh
     EXPECT_EQ(reader.IsModified(), version == 50 || version == 55) << version;
     EXPECT_EQ(reader.textItems.measurements[1].evalCode, 2) << version;
   }
+  reader.Destroy();
+}
+
+// Measurements stand at a place relative to the view's centre: the figure opens in the view it was
+// saved in, so they are where they were; a file that holds no view opens fitted to the figure.
+TEST_F(PlaneFileTest, AFigureOpensInTheViewItWasSavedInWithItsMeasurementsInPlace) {
+  for (const bool unequal : {false, true}) {
+    SCOPED_TRACE(unequal);
+    const std::string path = (folder_ / "view.kv2").string();
+    view::ViewMapping saved;
+    view::TextItem measurement;
+    {
+      PlaneWindow w(0);
+      w.FreePoint(0, 0);
+      w.FreePoint(3, 4);
+      w.AddTextItem("AB", 0, true);
+      if (unequal) {
+        w.SetViewExtents(-7, 2, 9, 3, true);
+      } else {
+        w.SetSquareView({-7, 2}, 9);
+      }
+      saved = w.mapping;
+      measurement = w.textItems.measurements.at(0);
+      SaveAs(w, path);
+      w.Destroy();
+    }
+    PlaneWindow reader(0);
+    reader.qelWin.writeSettings = 0;
+    reader.fileMsg.fileName = path;
+    ASSERT_EQ(reader.LoadFile(), 0);
+    EXPECT_EQ(reader.mapping.unequal, saved.unequal);
+    EXPECT_EQ(reader.mapping.centre.x, saved.centre.x);
+    EXPECT_EQ(reader.mapping.centre.y, saved.centre.y);
+    EXPECT_EQ(reader.mapping.halfWidth, saved.halfWidth);
+    EXPECT_EQ(reader.mapping.halfHeight, saved.halfHeight);
+    ASSERT_EQ(reader.textItems.measurements.size(), 1u);
+    const view::TextItem& read = reader.textItems.measurements[0];
+    EXPECT_EQ(read.x, measurement.x);
+    EXPECT_EQ(read.y, measurement.y);
+    platform::PointI at;
+    ASSERT_TRUE(reader.WorldToPixel({reader.mapping.centre.x + read.x, reader.mapping.centre.y + read.y}, at));
+    EXPECT_TRUE(reader.InView({reader.mapping.centre.x + read.x, reader.mapping.centre.y + read.y}));
+    reader.Destroy();
+  }
+
+  // Files of earlier builds hold no view: they open with every point in a view fitted to them.
+  const std::string path = (folder_ / "noview.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(40, 0);
+    w.FreePoint(43, 4);
+    w.SetSquareView({0, 0}, 1);
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  const kernel::Bytes bytes = kernel::ReadFileBytes(path).value();
+  kernel::ByteReader in(bytes.data(), bytes.size());
+  plane::PlaneFigureFile file;
+  ASSERT_EQ(plane::ReadPlaneFigureFile(in, view::kPlaneFileKind, 1, file), 0);
+  for (const int k : {plane::kRealViewCentreX, plane::kRealViewCentreY, plane::kRealViewHalfWidth})
+    file.reals[static_cast<std::size_t>(k)] = 0;
+  kernel::ByteWriter out;
+  ASSERT_TRUE(plane::WritePlaneFigureFile(out, view::kPlaneFileKind, file));
+  ASSERT_TRUE(kernel::WriteFileAtomically(path, out.bytes()));
+  PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  EXPECT_TRUE(reader.InView({40, 0}));
+  EXPECT_TRUE(reader.InView({43, 4}));
   reader.Destroy();
 }
 
