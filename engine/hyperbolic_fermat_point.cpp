@@ -15,11 +15,17 @@ namespace {
 
 // A vertex nearer than this (in the disk centred at the point sought) is taken as reached.
 constexpr Real kVertexReached = static_cast<Real>(1e-15);
-// The search stops once a Newton step moves the point less than this in the centred disk.
-constexpr Real kStepDone = static_cast<Real>(1e-18);
-constexpr int kMostSteps = 100;
+// The search stops once the vertices' pulls balance this closely.
+constexpr Real kBalanced = static_cast<Real>(1e-17);
+constexpr int kMostSteps = 200;
+constexpr int kMostHalvings = 64;
+constexpr int kPolishSteps = 8;
 // A step never leaves this disk about the current point (the disk's radius is 1).
 constexpr Real kLongestStep = static_cast<Real>(0.5);
+
+Real Length(const Point2& p) {
+  return std::sqrt(kernel::Dot2(p, p));
+}
 
 // The vertices as seen from c: the disk centred at c, where the geodesics from c are diameters.
 std::array<Point2, 3> SeenFrom(const GeometryModel& model, const Point2& c, const std::array<Point2, 3>& v) {
@@ -28,13 +34,48 @@ std::array<Point2, 3> SeenFrom(const GeometryModel& model, const Point2& c, cons
   return q;
 }
 
-Real Length(const Point2& p) {
-  return std::sqrt(kernel::Dot2(p, p));
-}
-
 Real DistanceSum(const GeometryModel& model, const Point2& c, const std::array<Point2, 3>& v) {
   return HyperbolicDistance(model, c, v[0]) + HyperbolicDistance(model, c, v[1]) +
          HyperbolicDistance(model, c, v[2]);
+}
+
+// The two steps the search tries from c, as points of the disk centred at c. There the disk's
+// metric is 4 |dz|^2 with no first-order change: a vertex at distance r = 2 artanh(|q|) in
+// direction u pulls with -2u on the gradient of the distance sum and adds 4 coth(r) (I - u u^T)
+// to its Hessian. The Newton step solves with that Hessian; the Weiszfeld step goes the distance
+// (sum of u) / (sum of 1/r) along the sum of u, as the mean of the vertices weighted by 1/r would.
+// Near a vertex that is not the answer the sum has a corner, and Newton steps can creep into it;
+// the Weiszfeld step leaps out to the side where the sum is lower.
+struct Steps {
+  Point2 newton{0, 0};
+  Point2 weiszfeld{0, 0};
+  Real balance = 0;  // the length of the sum of u: 0 at the point sought
+};
+
+// False when c is a vertex (within rounding) or the Hessian is singular.
+bool StepsFrom(const GeometryModel& model, const Point2& c, const std::array<Point2, 3>& v, Steps& out) {
+  Point2 pull{0, 0};
+  Real hxx = 0, hxy = 0, hyy = 0, inverseDistances = 0;
+  for (const Point2& p : SeenFrom(model, c, v)) {
+    const Real length = Length(p);
+    if (length < kVertexReached) return false;
+    const Point2 u{p.x / length, p.y / length};
+    const Real weight = 2 * (1 + length * length) / length;  // 4 coth(r)
+    pull = pull + u;
+    hxx += weight * (1 - u.x * u.x);
+    hxy -= weight * u.x * u.y;
+    hyy += weight * (1 - u.y * u.y);
+    inverseDistances += 1 / (2 * std::atanh(length));
+  }
+  const Real det = hxx * hyy - hxy * hxy;
+  if (!(det > 0)) return false;
+  out.balance = Length(pull);
+  out.newton = Point2{(hyy * pull.x - hxy * pull.y) / det, (hxx * pull.y - hxy * pull.x) / det} * 2;
+  const Real length = Length(out.newton);
+  if (length > kLongestStep) out.newton = out.newton * (kLongestStep / length);
+  out.weiszfeld =
+      out.balance > 0 ? pull * (std::tanh(out.balance / inverseDistances / 2) / out.balance) : pull;
+  return true;
 }
 
 }  // namespace
@@ -55,44 +96,46 @@ bool FermatPoint(const GeometryModel& model, const std::array<Point2, 3>& vertic
       return true;
     }
   }
-  // Newton's method on the sum of distances, each step taken in the disk centred at the current
-  // point. There the disk's metric is 4 |dz|^2 with no first-order change, so a distance r to a
-  // vertex in direction u has gradient -2u and Hessian 4 coth(r) (I - u u^T) in the disk's
-  // coordinates; a step that would not shorten the sum is halved.
+  // Otherwise the point lies inside, where the three pulls balance. From the centroid, each round
+  // takes whichever of the Newton step (halved until it shortens the sum) and the Weiszfeld step
+  // shortens the sum more, until the pulls balance or neither shortens it any more.
   Point2 c = Centroid(model, vertices[0], vertices[1], vertices[2]);
   Real sum = DistanceSum(model, c, vertices);
-  for (int step = 0; step < kMostSteps; ++step) {
-    const std::array<Point2, 3> q = SeenFrom(model, c, vertices);
-    Point2 pull{0, 0};
-    Real hxx = 0, hxy = 0, hyy = 0;
-    for (const Point2& p : q) {
-      const Real length = Length(p);
-      if (length < kVertexReached) return false;  // only a wide vertex is the point, and none was
-      const Point2 u{p.x / length, p.y / length};
-      // 4 coth(r) with r = 2 artanh(length), the distance of the vertex.
-      const Real weight = 2 * (1 + length * length) / length;
-      pull = pull + u * static_cast<Real>(2);
-      hxx += weight * (1 - u.x * u.x);
-      hxy -= weight * u.x * u.y;
-      hyy += weight * (1 - u.y * u.y);
-    }
-    const Real det = hxx * hyy - hxy * hxy;
-    if (!(det > 0)) return false;
-    Point2 move{(hyy * pull.x - hxy * pull.y) / det, (hxx * pull.y - hxy * pull.x) / det};
-    const Real length = Length(move);
-    if (length > kLongestStep) move = move * (kLongestStep / length);
-    for (int halving = 0; halving < 60; ++halving) {
-      Point2 next = move;
-      TranslateFromOrigin(model, c, next, false);
-      const Real nextSum = DistanceSum(model, next, vertices);
-      if (nextSum <= sum || Length(move) < kStepDone) {
-        c = next;
-        sum = nextSum;
-        break;
+  Steps steps;
+  if (!StepsFrom(model, c, vertices, steps)) return false;
+  for (int round = 0; round < kMostSteps && steps.balance > kBalanced; ++round) {
+    Point2 best = c;
+    Real bestSum = sum;
+    const auto tryStep = [&](Point2 move) {
+      TranslateFromOrigin(model, c, move, false);
+      const Real there = DistanceSum(model, move, vertices);
+      if (there < bestSum) {
+        best = move;
+        bestSum = there;
+        return true;
       }
+      return false;
+    };
+    Point2 move = steps.newton;
+    for (int halving = 0; halving < kMostHalvings && !tryStep(move); ++halving)
       move = move * static_cast<Real>(0.5);
-    }
-    if (Length(move) < kStepDone) break;
+    tryStep(steps.weiszfeld);
+    if (!(bestSum < sum)) break;  // balanced as far as the arithmetic goes
+    Steps next;
+    if (!StepsFrom(model, best, vertices, next)) break;
+    c = best;
+    sum = bestSum;
+    steps = next;
+  }
+  // Near the point the sum is too flat for its last digits to tell steps apart: Newton steps that
+  // bring the pulls nearer to balance finish the search.
+  for (int polish = 0; polish < kPolishSteps && steps.balance > kBalanced; ++polish) {
+    Point2 next = steps.newton;
+    TranslateFromOrigin(model, c, next, false);
+    Steps there;
+    if (!StepsFrom(model, next, vertices, there) || !(there.balance < steps.balance)) break;
+    c = next;
+    steps = there;
   }
   out = c;
   return true;

@@ -338,7 +338,7 @@ TEST_F(TriangleCentres, KnownHyperbolicTrianglesPutTheirCentresWhereExpected) {
 // the centre, whatever their distances; a hyperbolic motion taking the centre to c carries the
 // point to c (the Euclidean construction on the moved vertices lands elsewhere). A vertex whose
 // angle exceeds 120 degrees is the point itself. From the point every side is seen under 120
-// degrees, and the vertices' order does not matter.
+// degrees, even when a vertex's angle is just under 120, and the vertices' order does not matter.
 TEST_F(TriangleCentres, InAHyperbolicWindowTheFermatPointMinimisesHyperbolicDistances) {
   const auto polar = [](Real r, Real degrees) {
     const Real a = degrees * kernel::Pi / 180;
@@ -373,18 +373,27 @@ TEST_F(TriangleCentres, InAHyperbolicWindowTheFermatPointMinimisesHyperbolicDist
       EXPECT_TRUE(w.stepText.ends_with("= Fermat point(ABC)")) << w.stepText;
     }
 
-    PlaneWindow w(1);
-    w.stepEngine.model.HalfPlane = halfPlane;
-    const std::array<Point2, 3> p{placed({-0.3L, -0.2L}), placed({0.5L, -0.1L}), placed({0.05L, 0.6L})};
-    const Triangle t = MakeTriangle(w, p, false);
-    ASSERT_EQ(w.Step(125, {t.v[0], t.v[1], t.v[2]}), 0);
-    const Point2 fermat = w.tables().xy[w.tables().last_point];
-    for (int i = 0; i < 3; ++i) {
-      EXPECT_NEAR(static_cast<double>(std::fabs(engine::AngleAt(model, p[i], fermat, p[(i + 1) % 3]))),
-                  2 * static_cast<double>(kernel::Pi) / 3, 1e-14);
+    // A scalene triangle, and one whose third angle is 119.5 degrees: its point lies close to
+    // that vertex but not on it.
+    const std::array<std::array<Point2, 3>, 2> triangles{{
+        {{{-0.3L, -0.2L}, {0.5L, -0.1L}, {0.05L, 0.6L}}},
+        {{{0.857372L, -0.287363L}, {-0.424622L, -0.101639L}, {0.089747L, -0.360602L}}},
+    }};
+    for (const auto& triangle : triangles) {
+      PlaneWindow w(1);
+      w.stepEngine.model.HalfPlane = halfPlane;
+      const std::array<Point2, 3> p{placed(triangle[0]), placed(triangle[1]), placed(triangle[2])};
+      const Triangle t = MakeTriangle(w, p, false);
+      ASSERT_EQ(w.Step(125, {t.v[0], t.v[1], t.v[2]}), 0);
+      const Point2 fermat = w.tables().xy[w.tables().last_point];
+      EXPECT_GT(engine::HyperbolicDistance(model, fermat, p[2]), 1e-4L);
+      for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(static_cast<double>(std::fabs(engine::AngleAt(model, p[i], fermat, p[(i + 1) % 3]))),
+                    2 * static_cast<double>(kernel::Pi) / 3, 1e-14);
+      }
+      ASSERT_EQ(w.Step(125, {t.v[2], t.v[1], t.v[0]}), 0);
+      ExpectAt(w.tables().xy[w.tables().last_point], fermat, 1e-15L);
     }
-    ASSERT_EQ(w.Step(125, {t.v[2], t.v[1], t.v[0]}), 0);
-    ExpectAt(w.tables().xy[w.tables().last_point], fermat, 1e-15L);
   }
 }
 
