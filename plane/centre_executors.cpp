@@ -7,6 +7,7 @@
 
 #include "engine/curve_tables.h"
 #include "engine/hyperbolic_constructions.h"
+#include "engine/hyperbolic_fermat_point.h"
 #include "engine/step_contract.h"
 #include "engine/step_engine.h"
 #include "kernel/incircles.h"
@@ -61,7 +62,7 @@ int WideVertex(const std::array<Point2, 3>& p) {
   return -1;
 }
 
-// The Fermat point of the plane triangle; the code of the line intersection when the lines from
+// The Fermat point of the Euclidean triangle; the code of the line intersection when the lines from
 // the vertices to the apexes of the outer equilateral triangles do not meet.
 int FermatPointOf(const std::array<Point2, 3>& p, Point2& out) {
   if (const int wide = WideVertex(p); wide >= 0) {
@@ -145,8 +146,12 @@ int TGeomC2Win::DoFermatPoint(std::string* out) {
   std::array<int, 3> v{};
   int tag = -1;
   if (const int code = engine::BeginTriangleStep(e, creates, v, tag); code != 0) return code;
+  const std::array<Point2, 3> p = TrianglePoints(e.tables, v);
   Point2 fermat;
-  if (const int code = FermatPointOf(TrianglePoints(e.tables, v), fermat); code != 0) {
+  if (e.model.Hyperbolic) {
+    if (!engine::FermatPoint(e.model, p, fermat))
+      return engine::FailStep(e, creates, engine::kMsgCouldNotFind);
+  } else if (const int code = FermatPointOf(p, fermat); code != 0) {
     return engine::FailStep(e, creates, code);
   }
   AddTaggedPoint(e, fermat, tag);

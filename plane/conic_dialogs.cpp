@@ -109,8 +109,8 @@ void TToolDlg::ListsChanged() {
 }
 
 bool TToolDlg::ConfirmDeleteAll() {
-  return owner_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful), 1) ==
-         platform::IDYES;
+  return owner_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful),
+                        shell::kAskYesNo) == platform::IDYES;
 }
 
 // --- The lists by foci and points ---------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "plane/conic_inventories.h"
 #include "plane/geom_e_win.h"
+#include "platform/modal_responder.h"
 #include "resources/resource_library.h"
 
 namespace plane {
@@ -268,7 +269,8 @@ int TFillDlg::DeleteOne() {
 }
 
 bool TFillDlg::DeleteAll() {
-  if (window_->AskBox(Word(kStringDeleteAll), Word(kStringCareful), 1) != 6) return false;
+  if (window_->AskBox(Word(kStringDeleteAll), Word(kStringCareful), shell::kAskYesNo) != platform::IDYES)
+    return false;
   if (window_->fills.empty()) return false;
   window_->TruncateItemList(0);
   window_->SetModified();

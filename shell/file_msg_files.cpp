@@ -16,7 +16,6 @@ namespace shell {
 namespace {
 constexpr int kCarefulString = 2;      // "careful!"
 constexpr int kOverwriteString = 13;   // "overwrite existing file?"
-constexpr int kAskYesNo = 1;
 // A short pause so that the caption saying what is saved can be seen.
 // How long the "saving" caption stays before the file is written, in milliseconds.
 constexpr int kSavingCaptionMilliseconds = 100;

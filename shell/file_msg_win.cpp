@@ -16,7 +16,6 @@ constexpr int kMessageStringBase = 400;
 constexpr int kMessageTextLimit = 255;
 constexpr int kSaveChangesString = 1;  // "save changes to "
 constexpr int kCarefulString = 2;      // "careful!"
-constexpr int kAskYesNoCancel = 2;
 
 // The file name as captions show it.
 std::string CaptionName(const FileMsgData& data) {

@@ -72,14 +72,17 @@ struct FileMsgData {
   std::array<std::string, kHelpTopicCount> helpTopics;
 };
 
+// The buttons of an AskBox question.
+enum AskBoxType : int { kAskOk = 0, kAskYesNo = 1, kAskYesNoCancel = 2 };
+
 class TFileMsgWin : public platform::FrameWindow {
  public:
   TFileMsgWin(platform::FrameWindow* parent, std::string_view title);
 
   // Shows message n (string 400 + n) under caption, or under "hmm ..." when none is given.
   void Msg(int n, std::string_view caption = {});
-  // Asks text in message dialog boxType (0 ok, 1 yes/no, else yes/no/cancel); returns 6 for yes,
-  // 7 for no, 1 for ok, 2 for cancel.
+  // Asks text in message dialog boxType (kAskOk, kAskYesNo, else yes/no/cancel); returns
+  // platform::IDYES, IDNO, IDOK or IDCANCEL.
   int AskBox(std::string_view text, std::string_view caption, int boxType);
   // One line of input under the caption and prompt strings; the dialog's result (1 for OK).
   int AskValue(int captionId, int promptId, std::string& buffer, int bufferSize);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "platform/modal_responder.h"
 #include "shell/message_numbers.h"
 #include "shell/pre_win.h"
 #include "kernel/file_names.h"
@@ -15,7 +16,6 @@ namespace shell {
 namespace {
 constexpr int kBitmapFilterString = 19;
 constexpr int kSaveBitmapAsString = 20;
-constexpr int kYes = 6;
 }  // namespace
 
 void TPreWin::OpenBackBitmap() {
@@ -88,7 +88,7 @@ void TPreWin::OfferToSaveBackBitmap() {
   if (!name) return;
   const std::string question = resources::LoadString(kSaveBitmapAsString, 255) + " " +
                                kernel::FileNamePart(*name, fileMsg.hideExtension != 0) + "?";
-  if (AskBox(question, "", 1) != kYes) return;
+  if (AskBox(question, "", kAskYesNo) != platform::IDYES) return;
   preWin.backBitmapName = *name;
   if (!preWin.backBitmap->WriteBmpFile(*name)) Msg(kCannotSaveFile);
 }

@@ -233,7 +233,9 @@ std::string TPenrWin::DataCaption() const {
   return resources::LoadString(kDataString) + " [" + kernel::FileNamePart(fileMsg.fileName, false) + "]";
 }
 
-void TPenrWin::ShowData() { AskBox(DataText(), DataCaption(), 0); }
+void TPenrWin::ShowData() {
+  AskBox(DataText(), DataCaption(), shell::kAskOk);
+}
 
 void TPenrWin::SetMouseMode(std::uint16_t mode) {
   if (mouseMode == kCmdRecolorMode && mode != kCmdRecolorMode) UpdateColorWindow();

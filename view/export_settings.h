@@ -63,7 +63,8 @@ struct ExportSettings {
   FrameExportSettings svg;
   FrameExportSettings bmp;
   FrameExportSettings metafile;
-  // The size of an SVG picture in pixels.
+  // The size of an SVG picture in pixels: the window's size when the SVG export asks, then as
+  // confirmed in its settings dialog.
   std::int32_t svgWidth = 400;
   std::int32_t svgHeight = 400;
   // 0 no animation, 1 animation driven by a parameter text, 2 animation driven by the window's own

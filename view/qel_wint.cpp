@@ -6,6 +6,7 @@
 #include "kernel/number_text.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
+#include "platform/modal_responder.h"
 #include "platform/stored_fonts.h"
 #include "resources/resource_library.h"
 
@@ -20,7 +21,6 @@ namespace {
 constexpr Real kSameViewTolerance = static_cast<Real>(1e-12);
 constexpr int kDeleteAllTextString = 69;
 constexpr int kCarefulString = 2;
-constexpr int kYes = 6;
 // Home positions keep this many pixels from the view's edges.
 constexpr int kHomeMargin = 3;
 
@@ -201,7 +201,8 @@ void TQELWint::FreeTexts() {
 }
 
 void TQELWint::CmDeleteTexts() {
-  if (AskBox(resources::LoadString(kDeleteAllTextString), resources::LoadString(kCarefulString), 1) != kYes)
+  if (AskBox(resources::LoadString(kDeleteAllTextString), resources::LoadString(kCarefulString),
+             shell::kAskYesNo) != platform::IDYES)
     return;
   FreeTexts();
   TextsChanged();

@@ -27,7 +27,7 @@ std::string Escape(std::string_view text, bool symbol, bool attribute) {
 
 }  // namespace
 
-std::string SvgHeaderText(int width, int height, std::string_view title) {
+std::string SvgHeaderText(int width, int height, int viewWidth, int viewHeight, std::string_view title) {
   const std::string w = std::to_string(width);
   const std::string h = std::to_string(height);
   std::string text;
@@ -36,7 +36,8 @@ std::string SvgHeaderText(int width, int height, std::string_view title) {
   text += std::string("baseProfile=\"full\"") + kLineEnd;
   text += "width=\"" + w + "\" height=\"" + h + "\"" + kLineEnd;
   // "defer" alone is no valid value: readers that keep to the standard then draw nothing at all.
-  text += "viewBox=\"0 0 " + w + " " + h + "\" preserveAspectRatio=\"defer xMidYMid\"" + kLineEnd;
+  text += "viewBox=\"0 0 " + std::to_string(viewWidth) + " " + std::to_string(viewHeight) +
+          "\" preserveAspectRatio=\"defer xMidYMid\"" + kLineEnd;
   text += std::string("xmlns=\"http://www.w3.org/2000/svg\"") + kLineEnd;
   text += std::string("xmlns:xlink=\"http://www.w3.org/1999/xlink\"") + kLineEnd;
   text += std::string("xmlns:ev=\"http://www.w3.org/2001/xml-events\">") + kLineEnd;

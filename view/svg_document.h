@@ -7,8 +7,10 @@
 
 namespace view {
 
-// The head of an SVG 1.1 document of width x height pixels with its title, and its end.
-std::string SvgHeaderText(int width, int height, std::string_view title);
+// The head of an SVG 1.1 document of width x height pixels with its title, and its end. The
+// drawing's own coordinates are the pixels of a view of viewWidth x viewHeight, scaled into the
+// picture.
+std::string SvgHeaderText(int width, int height, int viewWidth, int viewHeight, std::string_view title);
 std::string SvgTrailerText();
 
 // An 8-bit (Windows-1252) text as XML character data: "&", "<" and ">" as entities, bytes 128 to

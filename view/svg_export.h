@@ -1,6 +1,7 @@
 #pragma once
 // The SVG export: ".svg" files written by the SVG painter, one per frame, "ANIM.txt" beside the
-// frames of an animation. The settings dialog (SVG kind) opens for every export.
+// frames of an animation. The settings dialog (SVG kind) opens for every export, offering the
+// window's size as the picture's size.
 
 #include "view/vector_export.h"
 

@@ -52,7 +52,10 @@ SvgPainter::SvgPainter(ExportOutput& output, const ViewMapping& mapping, const V
 
 void SvgPainter::BeginPicture() {
   patterns_ = 0;
-  Write(SvgHeaderText(mapping().width, mapping().height, settings().title));
+  const ViewMapping& m = mapping();
+  const int width = settings().pictureWidth > 0 ? settings().pictureWidth : m.width;
+  const int height = settings().pictureHeight > 0 ? settings().pictureHeight : m.height;
+  Write(SvgHeaderText(width, height, m.width, m.height, settings().title));
 }
 
 void SvgPainter::EndPicture() { Write(SvgTrailerText()); }

@@ -32,8 +32,12 @@ class VectorExport : public ExportFormat {
   const VectorExportSettings& settings() const { return settings_; }
 
  protected:
-  // Called by AskOptions once the frame count is known.
-  void TakeSettings(TQELWing& window, int frames) { settings_ = WindowVectorExportSettings(window, frames); }
+  // Called by AskOptions once the frame count is known; the settings taken, for the format to add
+  // its own.
+  VectorExportSettings& TakeSettings(TQELWing& window, int frames) {
+    settings_ = WindowVectorExportSettings(window, frames);
+    return settings_;
+  }
 
  private:
   const ExportFileFormat& fileFormat_;

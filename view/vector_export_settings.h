@@ -31,6 +31,9 @@ struct VectorExportSettings {
   // The creation date written into the EPS head (EpsCreationDate gives today's); set once per
   // export so that every frame file carries the same.
   std::string creationDate;
+  // The size of an SVG picture in pixels, 0 for the view's own; the view is scaled into it.
+  int pictureWidth = 0;
+  int pictureHeight = 0;
   // Frames of an animation; 2 or more place the picture by the animation extents below.
   int frames = 1;
   // Half width of an animation's picture in picture units (its half height follows the view's

@@ -15,7 +15,6 @@ namespace {
 constexpr int kStringCareful = 2;
 constexpr int kStringData = 102;
 constexpr int kStringDeleteData = 109;
-constexpr int kAnswerYes = 6;
 
 }  // namespace
 
@@ -80,7 +79,9 @@ void TGeom10Win::ListingText(int row) {
 
 int TGeom10Win::CmZeroData() {
   if (dataRows.empty()) return 0;
-  if (AskBox(resources::LoadString(kStringDeleteData), resources::LoadString(kStringCareful), 1) != kAnswerYes) return 0;
+  if (AskBox(resources::LoadString(kStringDeleteData), resources::LoadString(kStringCareful),
+             shell::kAskYesNo) != platform::IDYES)
+    return 0;
   dataRows.clear();
   SetupMenuChecks(false);
   shell::TDataWin* window = dataWindow();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/windows/geom_win.h"
+#include "platform/modal_responder.h"
 #include "resources/resource_library.h"
 
 namespace engine {
@@ -17,7 +18,6 @@ constexpr int kStringDeleteAll = 147;
 constexpr int kStringThickness = 230;
 constexpr int kStringNumber = 231;
 constexpr int kMsgMakeSelection = 15;
-constexpr int kAnswerYes = 6;
 constexpr int kWhereChars = 39;
 constexpr int kSizeSteps = 21;
 constexpr int kMostStrokes = 6;
@@ -117,8 +117,8 @@ void TMarkDlg::DeleteOne() {
 }
 
 void TMarkDlg::DeleteAll() {
-  if (window_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful), 1) !=
-      kAnswerYes)
+  if (window_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful),
+                      shell::kAskYesNo) != platform::IDYES)
     return;
   window_->FreeMarkings();
   window_->SetModified();

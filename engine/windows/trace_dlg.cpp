@@ -18,7 +18,6 @@ constexpr int kStringDrawing = 126;
 constexpr int kStringDeleteAll = 147;
 constexpr int kStringHide = 877;
 constexpr int kStringShow = 878;
-constexpr int kAnswerYes = 6;
 constexpr int kNameChars = 30;
 constexpr int kTraceOff = 1000;
 constexpr int kTraceColourRole = 6;
@@ -252,8 +251,8 @@ void TTraceDlg::DeleteItem() {
 }
 
 void TTraceDlg::DeleteAll() {
-  if (window_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful), 1) !=
-      kAnswerYes)
+  if (window_->AskBox(resources::LoadString(kStringDeleteAll), resources::LoadString(kStringCareful),
+                      shell::kAskYesNo) != platform::IDYES)
     return;
   RemoveAllRecords();
   RecordsChanged();

@@ -125,6 +125,33 @@ TEST_F(HistoryList, UndoAndRedoFromTheEditMenu) {
   EXPECT_FALSE(w.QueryCommand(kCmdUndo).enabled);
 }
 
+TEST_F(HistoryList, ARandomTriangleIsTakenBackLikeAnyStepButNeverAsTheFirst) {
+  constexpr int kCmdRandomTriangle = 712;
+  PlaneWindow w(0);
+  // The first step of a figure is never taken back, so one triangle leaves Undo greyed.
+  ASSERT_TRUE(w.DispatchCommand(kCmdRandomTriangle));
+  ASSERT_EQ(w.history().steps.size(), 1u);
+  EXPECT_EQ(w.history().protected_step, -1);
+  EXPECT_FALSE(w.QueryCommand(kCmdUndo).enabled);
+  // A second triangle is taken back whole, and the first stays.
+  ASSERT_TRUE(w.DispatchCommand(kCmdRandomTriangle));
+  EXPECT_EQ(w.tables().last_point, 5);
+  EXPECT_TRUE(w.QueryCommand(kCmdUndo).enabled);
+  ASSERT_TRUE(w.DispatchCommand(kCmdUndo));
+  EXPECT_EQ(w.history().steps.size(), 1u);
+  EXPECT_EQ(w.tables().last_point, 2);
+  EXPECT_EQ(w.tables().last_line, 2);
+  EXPECT_FALSE(w.QueryCommand(kCmdUndo).enabled);
+  // After a point placed first, the triangle is the second step and Undo takes it back at once.
+  PlaneWindow v(0);
+  v.FreePoint(1, 1);
+  ASSERT_TRUE(v.DispatchCommand(kCmdRandomTriangle));
+  EXPECT_TRUE(v.QueryCommand(kCmdUndo).enabled);
+  ASSERT_TRUE(v.DispatchCommand(kCmdUndo));
+  EXPECT_EQ(v.tables().last_point, 0);
+  EXPECT_EQ(v.tables().last_line, -1);
+}
+
 TEST_F(HistoryList, AnImportedBlockIsTakenBackWhole) {
   PlaneWindow w(0);
   SmallFigure(w);

@@ -334,6 +334,69 @@ TEST_F(TriangleCentres, KnownHyperbolicTrianglesPutTheirCentresWhereExpected) {
   }
 }
 
+// Three vertices on rays from the centre of the disk 120 degrees apart have their Fermat point at
+// the centre, whatever their distances; a hyperbolic motion taking the centre to c carries the
+// point to c (the Euclidean construction on the moved vertices lands elsewhere). A vertex whose
+// angle exceeds 120 degrees is the point itself. From the point every side is seen under 120
+// degrees, even when a vertex's angle is just under 120, and the vertices' order does not matter.
+TEST_F(TriangleCentres, InAHyperbolicWindowTheFermatPointMinimisesHyperbolicDistances) {
+  const auto polar = [](Real r, Real degrees) {
+    const Real a = degrees * kernel::Pi / 180;
+    return Point2{r * std::cos(a), r * std::sin(a)};
+  };
+  const Point2 c{0.25L, -0.3L};
+  struct Case {
+    const char* name;
+    std::array<Point2, 3> triangle;  // in the disk centred at c
+    Point2 expected;                 // likewise
+  };
+  const std::vector<Case> cases{
+      {"vertices on rays 120 degrees apart", {polar(0.3L, 90), polar(0.5L, 210), polar(0.7L, 330)}, {0, 0}},
+      {"a vertex of 130 degrees", {polar(0.6L, 130), {0, 0}, polar(0.6L, 0)}, {0, 0}},
+  };
+  for (const bool halfPlane : {false, true}) {
+    const engine::GeometryModel model{true, halfPlane, false};
+    // A point of the disk centred at c, in the window's model.
+    const auto placed = [&](Point2 p) {
+      engine::TranslateFromOrigin(engine::kPoincareDisk, c, p, false);
+      if (halfPlane) engine::DiskToHalfPlane(p);
+      return p;
+    };
+    for (const Case& k : cases) {
+      SCOPED_TRACE(std::string(k.name) + (halfPlane ? " in the half-plane" : " in the disk"));
+      PlaneWindow w(1);
+      w.stepEngine.model.HalfPlane = halfPlane;
+      const Triangle t =
+          MakeTriangle(w, {placed(k.triangle[0]), placed(k.triangle[1]), placed(k.triangle[2])}, false);
+      ASSERT_EQ(w.Step(125, {t.v[0], t.v[1], t.v[2]}), 0);
+      ExpectAt(w.tables().xy[w.tables().last_point], placed(k.expected), 1e-15L);
+      EXPECT_TRUE(w.stepText.ends_with("= Fermat point(ABC)")) << w.stepText;
+    }
+
+    // A scalene triangle, and one whose third angle is 119.5 degrees: its point lies close to
+    // that vertex but not on it.
+    const std::array<std::array<Point2, 3>, 2> triangles{{
+        {{{-0.3L, -0.2L}, {0.5L, -0.1L}, {0.05L, 0.6L}}},
+        {{{0.857372L, -0.287363L}, {-0.424622L, -0.101639L}, {0.089747L, -0.360602L}}},
+    }};
+    for (const auto& triangle : triangles) {
+      PlaneWindow w(1);
+      w.stepEngine.model.HalfPlane = halfPlane;
+      const std::array<Point2, 3> p{placed(triangle[0]), placed(triangle[1]), placed(triangle[2])};
+      const Triangle t = MakeTriangle(w, p, false);
+      ASSERT_EQ(w.Step(125, {t.v[0], t.v[1], t.v[2]}), 0);
+      const Point2 fermat = w.tables().xy[w.tables().last_point];
+      EXPECT_GT(engine::HyperbolicDistance(model, fermat, p[2]), 1e-4L);
+      for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(static_cast<double>(std::fabs(engine::AngleAt(model, p[i], fermat, p[(i + 1) % 3]))),
+                    2 * static_cast<double>(kernel::Pi) / 3, 1e-14);
+      }
+      ASSERT_EQ(w.Step(125, {t.v[2], t.v[1], t.v[0]}), 0);
+      ExpectAt(w.tables().xy[w.tables().last_point], fermat, 1e-15L);
+    }
+  }
+}
+
 TEST_F(TriangleCentres, InBothHyperbolicModelsTheCentresFollowHyperbolicDistances) {
   struct Case {
     const char* name;

@@ -45,7 +45,7 @@ TEST(SvgPainter, HeadAndEndOfTheDocument) {
             "<title>fig.kv2</title>\r\n"
             "</svg>\r\n");
   // A title with markup characters stays well-formed.
-  EXPECT_NE(SvgHeaderText(10, 10, "a<b&c").find("<title>a&lt;b&amp;c</title>"), std::string::npos);
+  EXPECT_NE(SvgHeaderText(10, 10, 10, 10, "a<b&c").find("<title>a&lt;b&amp;c</title>"), std::string::npos);
 }
 
 TEST(SvgPainter, LinesWithTheirDashArrays) {

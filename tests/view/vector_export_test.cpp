@@ -126,6 +126,44 @@ TEST_F(VectorExports, SvgCommandWritesADocumentXmllintReads) {
   w.Destroy();
 }
 
+TEST_F(VectorExports, TheSvgSettingsShowThePictureSizeTheFileGets) {
+  ExportWindow w(501, 321);
+  w.fullFigure = true;
+  const struct {
+    const char* width;  // typed in the dialog; none keeps what it shows
+    const char* height;
+    const char* size;  // the picture's size in the file
+  } cases[] = {{nullptr, nullptr, "width=\"501\" height=\"321\""},
+               {"1002", "642", "width=\"1002\" height=\"642\""},
+               {"250", "250", "width=\"250\" height=\"250\""}};
+  int n = 0;
+  for (const auto& c : cases) {
+    w.exports.svgWidth = 400;  // whatever an earlier export left
+    w.exports.svgHeight = 400;
+    const std::string name = "sized" + std::to_string(++n) + ".svg";
+    ScriptedResponder script;
+    script.ChooseFile(Path(name));
+    script.OnDialog("SVG", [&c](platform::Dialog& d) {
+      EXPECT_EQ(d.GetItemText(kSettingsWidthEdit), "501");
+      EXPECT_EQ(d.GetItemText(kSettingsHeightEdit), "321");
+      if (c.width != nullptr) {
+        d.SetItemText(kSettingsWidthEdit, c.width);
+        d.SetItemText(kSettingsHeightEdit, c.height);
+      }
+      d.PressButton(IDOK);
+    });
+    script.AnswerMessage(IDOK);
+    w.DispatchCommand(kCmdExportSVG);
+    ASSERT_TRUE(script.Unexpected().empty()) << c.size;
+    const std::string svg = ReadText(folder_ / name);
+    // The drawing keeps the window's pixels and is scaled into the picture.
+    EXPECT_NE(svg.find(std::string(c.size) + "\r\nviewBox=\"0 0 501 321\""), std::string::npos)
+        << svg.substr(0, 300);
+    export_test::ExpectSvgReadable(svg);
+  }
+  w.Destroy();
+}
+
 TEST_F(VectorExports, AnimationsWriteNumberedFramesAndOnlySvgWritesTheTextList) {
   ExportWindow w;
   w.exports.animationMode = 1;
