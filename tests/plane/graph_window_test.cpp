@@ -19,6 +19,7 @@
 #include "plane/graph_win.h"
 #include "plane_window.h"
 #include "shell/msg_dlg.h"
+#include "platform/application.h"
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
 #include "support/isolated_folders.h"
@@ -378,6 +379,26 @@ TEST_F(GraphWindowTest, NewGraphsStartFromTheDefaultsThenCopyTheNewest) {
   EXPECT_EQ(d.ListCount(plane::kGraphList), 2);
   EXPECT_NE(d.ListText(plane::kGraphList, 1).find("(#,[sqrt](#))"), std::string::npos) << d.ListText(plane::kGraphList, 1);
   EXPECT_EQ(w.fileMsg.modified, 1);
+}
+
+TEST_F(GraphWindowTest, TheInventoryShowsRowsOfManyMeasurementsAndTakesNewOnesWhenTheWindowOpensAgain) {
+  PlaneWindow w(0);
+  Figure(w);
+  for (const char* text : {"2*#", "3*#", "4*#", "5*#", "6*#"}) w.AddTextItem(text, -1, true);
+  TGraphWin& g = Open(w);
+  g.ShowInventory();
+  platform::Application::ProcessPendingEvents();
+  TGrTraceDlg& d = *g.inventory();
+  ASSERT_EQ(d.ListCount(plane::kGraphMeasurementList), 7);
+  // Rows of the list font in sight at once, below the horizontal scroll bar of long texts.
+  EXPECT_GE(d.ListVisibleRows(plane::kGraphMeasurementList), 6);
+  // A measurement added while the window was away is listed when it opens again.
+  g.Hide();
+  w.AddTextItem("7*#", -1, true);
+  Open(w);
+  ASSERT_EQ(d.ListCount(plane::kGraphMeasurementList), 8);
+  EXPECT_EQ(d.ListText(plane::kGraphMeasurementList, 7), "7*#");
+  EXPECT_EQ(d.GetItemText(plane::kGraphCurrentMeasurement), "#");
 }
 
 TEST_F(GraphWindowTest, BadControlValuesAreRefusedAndTheGraphIsKept) {
