@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "engine/point_parameter.h"
 #include "plane/geom11_win.h"
 #include "plane/graph_win.h"
 #include "platform/modal_responder.h"
@@ -93,6 +94,8 @@ class TGraphEditDlg : public shell::TDlg {
     if (control < 0) {
       const int p = window_.plane().FindPointByName(GetItemText(kGraphVertexEdit));
       if (p < 0 || !window_.plane().tables().PointExists(p)) return shell::kCouldNotFind;
+      // Only a point that slides on its object has a parameter for the graph to run.
+      if (!engine::PointHasParameter(window_.plane().stepEngine, p)) return shell::kCannotMoveThisPoint;
       r.byte4 = kControlPoint;
       r.word5 = static_cast<std::uint16_t>(p);
     } else {

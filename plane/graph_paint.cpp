@@ -54,9 +54,8 @@ void TGraphWin::SampleGraph(int i, std::vector<kernel::Point2>& points, std::vec
     points.push_back(p);
     flags.push_back(evaluated && InView(p) ? 1 : 0);
   }
-  // The replays above may have moved the cell (a point's parameter is kept on its object).
-  cell = ControlCell(record);
-  if (cell != nullptr) *cell = saved;
+  // Back through the same cell: the point may not exist at the last value of the sweep.
+  *cell = saved;
   plane_.ReplayConstruction(true);
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "engine/point_parameter.h"
 #include "kernel/file_names.h"
 #include "plane/geom11_win.h"
 #include "plane/graph_inventory_dlg.h"
@@ -91,9 +92,9 @@ bool TGraphWin::Evaluate(const std::string& text, Real& value) {
 Real* TGraphWin::ControlCell(const kernel::TraceRecord& record) {
   const int index = static_cast<std::int16_t>(record.word5);
   if (record.byte4 == kControlPoint) {
-    engine::FigureTables& t = plane_.tables();
-    if (index < 0 || index >= static_cast<int>(t.attrs.size())) return nullptr;
-    return &t.attrs[static_cast<std::size_t>(index)].value;
+    // Only a point that slides on its object is placed from its parameter.
+    if (!engine::PointHasParameter(plane_.stepEngine, index)) return nullptr;
+    return &plane_.tables().attrs[static_cast<std::size_t>(index)].value;
   }
   if (index < 0 || index >= engine::kSliderCount) return nullptr;
   return &plane_.sliderValues()[static_cast<std::size_t>(index)].value;

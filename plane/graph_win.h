@@ -75,8 +75,8 @@ class TGraphWin : public engine::TGeom10Win {
   int AppendPointName(std::string& text, int i) const override;
   // Evaluates a measurement in the plane window; true for a value.
   bool Evaluate(const std::string& text, Real& value);
-  // The value cell of a graph's control parameter in the plane window (null for a point that
-  // does not exist or a slider out of range).
+  // The value cell of a graph's control parameter in the plane window (null for a point without
+  // a parameter, one that does not exist, or a slider out of range).
   Real* ControlCell(const kernel::TraceRecord& record);
   // The points of the curve of graph i, one per parameter value, and whether each is drawn (in
   // view and both measurements evaluated). The plane window's parameter and figure are as they

@@ -706,6 +706,15 @@ int Dialog::ListHorizontalExtent(int id) const {
   return it == impl_->extents.end() ? 0 : it->second;
 }
 
+int Dialog::ListVisibleRows(int id) const {
+  auto* list = impl_->As<QListWidget>(id);
+  if (!list || list->count() == 0) return 0;
+  // Laid out now, with its scroll bars, rather than at the next turn of the event loop.
+  static_cast<QAbstractItemView*>(list)->doItemsLayout();
+  const int row = list->sizeHintForRow(0);
+  return row > 0 ? list->viewport()->height() / row : 0;
+}
+
 void Dialog::ScrollBy(int id, ScrollKind kind, int position) {
   auto* bar = impl_->As<QScrollBar>(id);
   if (!bar || !bar->isEnabled()) return;

@@ -111,6 +111,8 @@ class Dialog {
   // The width in pixels a list box scrolls across (0: its own width); its items are never cut.
   void ListSetHorizontalExtent(int id, int pixels);
   int ListHorizontalExtent(int id) const;
+  // How many whole rows of a list box are in sight at once (0 for an empty list).
+  int ListVisibleRows(int id) const;
 
   // Horizontal scroll bars.
   void ScrollSetRange(int id, int minimum, int maximum);

@@ -4,9 +4,11 @@
 #include <cstdio>
 #include <string>
 
+#include "engine/point_parameter.h"
 #include "engine/windows/geom_win.h"
 #include "platform/message_box.h"
 #include "resources/resource_library.h"
+#include "shell/message_numbers.h"
 #include "view/dialog_integers.h"
 
 namespace engine {
@@ -136,6 +138,12 @@ void TTrEditDlg::OnOk() {
   if (thickness == 0) thickness = 1;
   if (!thicknessOk || control < 0) {
     window_->Msg(kMsgCannotUnderstand);
+    return;
+  }
+  // Only a point that slides on its object has a parameter to run: any other one would leave the
+  // figure where it is at every step.
+  if (r.byte4 == 0 && !PointHasParameter(window_->stepEngine, control)) {
+    window_->Msg(shell::kCannotMoveThisPoint);
     return;
   }
   r.word5 = static_cast<std::uint16_t>(control);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/point_parameter.h"
 #include "engine/windows/geom_win.h"
 #include "resources/resource_library.h"
 #include "view/view_mapping.h"
@@ -46,7 +47,8 @@ bool TGeomWin::TraceControl(const kernel::TraceRecord& record, Real*& value) {
     value = &sliderValues()[static_cast<std::size_t>(std::min(control, kTimeSlider))].value;
     return true;
   }
-  if (!tables().PointExists(control)) return false;
+  // A point its step places from nothing but its operands would stand still while the trace runs.
+  if (!PointHasParameter(stepEngine, control)) return false;
   value = &tables().attrs[static_cast<std::size_t>(control)].value;
   return true;
 }

@@ -19,6 +19,7 @@
 #include "plane/graph_win.h"
 #include "plane_window.h"
 #include "shell/msg_dlg.h"
+#include "platform/application.h"
 #include "platform/modal_responder.h"
 #include "platform/scripted_responder.h"
 #include "support/isolated_folders.h"
@@ -234,6 +235,55 @@ TEST_F(GraphWindowTest, AGraphOfHundredStepsEvaluatesFromLowToHighLeavesGapsAndR
   EXPECT_TRUE(points.empty());
 }
 
+TEST_F(GraphWindowTest, AGraphControlledByASlidingPointRunsItsParameterAndPutsItBack) {
+  for (const std::uint8_t model : {std::uint8_t{0}, std::uint8_t{1}}) {
+    SCOPED_TRACE(static_cast<int>(model));
+    PlaneWindow w(model);
+    const Real scale = model == 0 ? 1 : 0.1L;
+    // A point slides on the segment AB at 0.3; the measurements are its distances to A and to B.
+    const int a = w.FreePoint(0, 0);
+    const int b = w.FreePoint(4 * scale, 0);
+    ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+    w.tables().attrs[w.tables().last_point + 1].value = 0.3L;
+    ASSERT_EQ(w.Step(201, {a, b, 0}), 0);
+    const int d = w.tables().last_point;
+    std::string name;
+    w.tables().GetPointName(d, name);
+    w.AddTextItem("A" + name, -1, true);
+    w.AddTextItem("B" + name, -1, true);
+    TGraphWin& g = Open(w);
+    kernel::TraceRecord r = Record(0, 1, 4);
+    r.byte4 = plane::kControlPoint;
+    r.word5 = static_cast<std::uint16_t>(d);
+    Add(g, r, "A" + name, "B" + name);
+    const std::vector<kernel::Point2> before(w.tables().xy.begin(), w.tables().xy.begin() + w.tables().last_point + 1);
+    std::vector<kernel::Point2> points;
+    std::vector<std::uint8_t> flags;
+    g.SampleGraph(0, points, flags);
+    ASSERT_EQ(points.size(), 5u);
+    // The distance to A grows and that to B shrinks at every step, from A to B.
+    EXPECT_NEAR(static_cast<double>(points.front().x), 0, 1e-15);
+    EXPECT_NEAR(static_cast<double>(points.back().y), 0, 1e-15);
+    for (std::size_t j = 1; j < points.size(); ++j) {
+      EXPECT_GT(points[j].x, points[j - 1].x) << j;
+      EXPECT_LT(points[j].y, points[j - 1].y) << j;
+    }
+    if (model == 0) {
+      EXPECT_NEAR(static_cast<double>(points[1].x), 1, 1e-15);
+    }
+    EXPECT_EQ(w.tables().attrs[d].value, 0.3L);
+    for (int i = 0; i <= w.tables().last_point; ++i) {
+      EXPECT_EQ(w.tables().xy[i].x, before[i].x) << i;
+      EXPECT_EQ(w.tables().xy[i].y, before[i].y) << i;
+    }
+    // A graph whose control point has no parameter draws no curve and shows no cursor.
+    g.graphs().records[0].word5 = static_cast<std::uint16_t>(a);
+    g.SampleGraph(0, points, flags);
+    EXPECT_TRUE(points.empty());
+    EXPECT_FALSE(g.EvaluateTracePoint());
+  }
+}
+
 TEST_F(GraphWindowTest, TheCursorFollowsTheParameterOnlyInsideTheGraphsRange) {
   PlaneWindow w(0);
   Figure(w);
@@ -272,6 +322,11 @@ TEST_F(GraphWindowTest, ASliderAsHorizontalMeasurementRefitsTheXRangeWhenItMoves
 TEST_F(GraphWindowTest, NewGraphsStartFromTheDefaultsThenCopyTheNewest) {
   PlaneWindow w(0);
   Figure(w);
+  // D slides on the segment BC.
+  const int b = w.FreePoint(0, 0);
+  const int c = w.FreePoint(4, 0);
+  ASSERT_EQ(w.Step(111, {b, c, -1, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(201, {b, c, 0}), 0);
   TGraphWin& g = Open(w);
   ASSERT_TRUE(g.DispatchCommand(plane::kCmdGraphInventory));
   TGrTraceDlg& d = *g.inventory();
@@ -292,12 +347,17 @@ TEST_F(GraphWindowTest, NewGraphsStartFromTheDefaultsThenCopyTheNewest) {
     EXPECT_EQ(e.GetItemText(plane::kGraphStepsEdit), "40");
     e.CheckItem(plane::kGraphSliderRadio, false);
     e.CheckItem(plane::kGraphVertexRadio, true);
+    // A, placed at the coordinates (#, 1), has no parameter of its own.
     e.SetItemText(plane::kGraphVertexEdit, "A");
     e.PressButton(platform::IDOK);
+    e.SetItemText(plane::kGraphVertexEdit, "D");
+    e.PressButton(platform::IDOK);
   });
+  script.AnswerMessage(platform::IDOK);
   d.PressButton(plane::kGraphNew);
   EXPECT_EQ(offered, (std::vector<std::string>{"100", "0"}));
   d.PressButton(plane::kGraphNew);
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot move this point"});
   EXPECT_TRUE(script.Unexpected().empty());
   const GraphItems& items = w.graphState.items;
   ASSERT_EQ(items.Count(), 2);
@@ -311,14 +371,34 @@ TEST_F(GraphWindowTest, NewGraphsStartFromTheDefaultsThenCopyTheNewest) {
   EXPECT_EQ(plane::GraphColour(first), 4);
   EXPECT_EQ(plane::CompanionText(items.companions[1], 0), "#");
   EXPECT_EQ(plane::CompanionText(items.companions[1], 1), "[sqrt](#)");
-  // The newest copies the range and steps and takes the point A as its control.
+  // The newest copies the range and steps and takes the sliding point D as its control.
   EXPECT_EQ(items.records[0].byte4, plane::kControlPoint);
-  EXPECT_EQ(items.records[0].word5, w.tables().FindPointByName("A"));
+  EXPECT_EQ(items.records[0].word5, w.tables().FindPointByName("D"));
   EXPECT_EQ(items.records[0].value17, -1);
   EXPECT_EQ(items.current, 0);
   EXPECT_EQ(d.ListCount(plane::kGraphList), 2);
   EXPECT_NE(d.ListText(plane::kGraphList, 1).find("(#,[sqrt](#))"), std::string::npos) << d.ListText(plane::kGraphList, 1);
   EXPECT_EQ(w.fileMsg.modified, 1);
+}
+
+TEST_F(GraphWindowTest, TheInventoryShowsRowsOfManyMeasurementsAndTakesNewOnesWhenTheWindowOpensAgain) {
+  PlaneWindow w(0);
+  Figure(w);
+  for (const char* text : {"2*#", "3*#", "4*#", "5*#", "6*#"}) w.AddTextItem(text, -1, true);
+  TGraphWin& g = Open(w);
+  g.ShowInventory();
+  platform::Application::ProcessPendingEvents();
+  TGrTraceDlg& d = *g.inventory();
+  ASSERT_EQ(d.ListCount(plane::kGraphMeasurementList), 7);
+  // Rows of the list font in sight at once, below the horizontal scroll bar of long texts.
+  EXPECT_GE(d.ListVisibleRows(plane::kGraphMeasurementList), 6);
+  // A measurement added while the window was away is listed when it opens again.
+  g.Hide();
+  w.AddTextItem("7*#", -1, true);
+  Open(w);
+  ASSERT_EQ(d.ListCount(plane::kGraphMeasurementList), 8);
+  EXPECT_EQ(d.ListText(plane::kGraphMeasurementList, 7), "7*#");
+  EXPECT_EQ(d.GetItemText(plane::kGraphCurrentMeasurement), "#");
 }
 
 TEST_F(GraphWindowTest, BadControlValuesAreRefusedAndTheGraphIsKept) {

@@ -9,6 +9,7 @@
 #include "engine/windows/mark_dlg.h"
 #include "engine/windows/trace_dlg.h"
 #include "kernel/file_bytes.h"
+#include "kernel/vector2.h"
 #include "platform/key_poll.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
@@ -124,6 +125,141 @@ TEST_F(TracingMarkings, ATraceRunsTheControlThroughItsStepsAndRestoresTheFigure)
   RecordingPainter whole(w.mapping);
   w.DrawTracing(whole, Trace(2, true, 0, f.d, 3, 0, 1));
   EXPECT_EQ(whole.segments, 2 * 4);
+}
+
+// A point D sliding on a segment, a line or a circle through A and B, in a plane or a disk
+// window, and M the midpoint of DE, a vertex of the triangle DEF hanging on D.
+struct SlidingFigure {
+  int a, b, d, e, m;
+};
+SlidingFigure HangingTriangle(PlaneWindow& w, int objectKind, int pointKind, Real scale) {
+  SlidingFigure f{};
+  f.a = w.FreePoint(0, 0);
+  f.b = w.FreePoint(4 * scale, 0);
+  EXPECT_EQ(w.Step(objectKind, {f.a, f.b, kNone, 0, 0, 0}), 0);
+  w.tables().attrs[w.tables().last_point + 1].value = 0.3L;
+  EXPECT_EQ(w.Step(pointKind, {f.a, f.b, 0}), 0);
+  f.d = w.tables().last_point;
+  f.e = w.FreePoint(0, 3 * scale);
+  const int corner = w.FreePoint(2 * scale, 3 * scale);
+  for (const auto& [p, q] : {std::pair{f.d, f.e}, std::pair{f.e, corner}, std::pair{corner, f.d}})
+    EXPECT_EQ(w.Step(111, {p, q, kNone, 0, 0, 0}), 0);
+  EXPECT_EQ(w.Step(101, {f.d, f.e}, {"1/2"}), 0);
+  f.m = w.tables().last_point;
+  return f;
+}
+
+TEST_F(TracingMarkings, APointSlidingOnItsObjectAsControlRunsItsParameterAndComesBack) {
+  struct Case {
+    const char* name;
+    std::uint8_t model;
+    int objectKind, pointKind;
+    Real low, high;
+  };
+  // Segments (111), lines (116) and circles (91) with their sliding points (201, 202).
+  const std::vector<Case> cases{{"segment", 0, 111, 201, 0, 1},     {"line", 0, 116, 201, -0.5L, 1.5L},
+                                {"circle", 0, 91, 202, 0, 0.5L},    {"disk segment", 1, 111, 201, 0, 1},
+                                {"disk line", 1, 116, 201, -0.5L, 1}, {"disk circle", 1, 91, 202, 0, 0.5L}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    PlaneWindow w(c.model);
+    const SlidingFigure f = HangingTriangle(w, c.objectKind, c.pointKind, c.model == 0 ? 1 : 0.1L);
+    const std::vector<Point2> before = Points(w);
+
+    RecordingPainter painter(w.mapping);
+    EXPECT_FALSE(w.DrawTracing(painter, Trace(1, false, f.d, f.m, 4, c.low, c.high)));
+    ASSERT_EQ(painter.paths.size(), 1u);
+    const std::vector<Point2> path = painter.paths[0];
+    ASSERT_EQ(path.size(), 5u);
+    // The control and the whole figure are exactly as they were.
+    EXPECT_EQ(w.tables().attrs[f.d].value, 0.3L);
+    const std::vector<Point2> after = Points(w);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin(), after.end(),
+                           [](const Point2& p, const Point2& q) { return p.x == q.x && p.y == q.y; }));
+    // Each position is where M stands with D at that parameter, and M moves at every step.
+    for (int j = 0; j <= 4; ++j) {
+      w.tables().attrs[f.d].value = c.low + (c.high - c.low) / 4 * j;
+      w.ReplayConstruction(true);
+      EXPECT_EQ(path[j].x, w.tables().xy[f.m].x) << j;
+      EXPECT_EQ(path[j].y, w.tables().xy[f.m].y) << j;
+      if (j > 0) {
+        EXPECT_GT(kernel::Dist2(path[j], path[j - 1]), 0.01L) << j;
+      }
+    }
+    w.tables().attrs[f.d].value = 0.3L;
+    w.ReplayConstruction(true);
+  }
+  // On the plane segment from (0, 0) to (4, 0) with E at (0, 3): M runs from (0, 1.5) to (2, 1.5).
+  PlaneWindow w(0);
+  const SlidingFigure f = HangingTriangle(w, 111, 201, 1);
+  RecordingPainter painter(w.mapping);
+  w.DrawTracing(painter, Trace(1, false, f.d, f.m, 4, 0, 1));
+  ASSERT_EQ(painter.paths.size(), 1u);
+  for (int j = 0; j <= 4; ++j) {
+    EXPECT_EQ(painter.paths[0][j].x, static_cast<Real>(j) / 2);
+    EXPECT_EQ(painter.paths[0][j].y, 1.5L);
+  }
+}
+
+TEST_F(TracingMarkings, APointWithoutAParameterIsRefusedAsControl) {
+  PlaneWindow w(0);
+  const SlidingFigure f = HangingTriangle(w, 111, 201, 1);
+  // Point > on Segment: a point at the typed ratio 1/4 of AB, placed from its text at every replay.
+  ASSERT_EQ(w.Step(101, {f.a, f.b}, {"1/4"}), 0);
+  const int ratio = w.tables().last_point;
+  // A trace such a point controls (as a file may hold one) draws nothing and changes nothing.
+  const std::vector<Point2> before = Points(w);
+  for (const int control : {ratio, f.e, f.m}) {
+    RecordingPainter painter(w.mapping);
+    EXPECT_FALSE(w.DrawTracing(painter, Trace(1, false, control, f.m, 4, 0, 1)));
+    EXPECT_TRUE(painter.paths.empty());
+  }
+  const std::vector<Point2> after = Points(w);
+  EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin(), after.end(),
+                         [](const Point2& p, const Point2& q) { return p.x == q.x && p.y == q.y; }));
+  // On the triangle ABE: a point at a typed parameter has none to run; a sliding one has.
+  ASSERT_EQ(w.Step(204, {f.a, f.b, f.e, kNone}, {"", "0.25"}, 1), 0);
+  const int typed = w.tables().last_point;
+  ASSERT_EQ(w.Step(204, {f.a, f.b, f.e, kNone}, {""}), 0);
+  const int sliding = w.tables().last_point;
+  RecordingPainter onPolygon(w.mapping);
+  w.DrawTracing(onPolygon, Trace(1, false, typed, typed, 4, 0, 0.5L));
+  EXPECT_TRUE(onPolygon.paths.empty());
+  w.DrawTracing(onPolygon, Trace(1, false, sliding, sliding, 4, 0, 0.25L));
+  ASSERT_EQ(onPolygon.paths.size(), 1u);
+  EXPECT_EQ(onPolygon.paths[0].front(), w.tables().xy[f.a]);
+  EXPECT_EQ(onPolygon.paths[0].back(), (Point2{3, 0}));  // a quarter of the perimeter 4 + 5 + 3
+
+  // The editor says so and stays open; the sliding point is taken.
+  ScriptedResponder script;
+  const auto name = [&w](int i) {
+    std::string text;
+    w.tables().GetPointName(i, text);
+    return text;
+  };
+  std::vector<std::string> refused;
+  script.OnDialog("TRACEEDIT", [&](platform::Dialog& d) {
+    d.CheckItem(engine::kTraceFirstSymbol, false);
+    d.CheckItem(engine::kTraceVertex, true);
+    d.SetItemText(engine::kTracePenVertex, name(f.m));
+    for (const int vertex : {ratio, f.e, f.m}) {
+      d.SetItemText(engine::kTraceVertexName, name(vertex));
+      d.PressButton(1);
+      if (d.result() != platform::IDOK) refused.push_back(name(vertex));
+    }
+    d.SetItemText(engine::kTraceVertexName, name(f.d));
+    d.PressButton(1);
+  });
+  for (int k = 0; k < 3; ++k) script.AnswerMessage(platform::IDOK);
+  ASSERT_TRUE(w.DispatchCommand(kCmdTracing));
+  w.tracingDialog()->NewItem();
+  EXPECT_EQ(refused, (std::vector<std::string>{name(ratio), name(f.e), name(f.m)}));
+  EXPECT_EQ(script.Messages(), std::vector<std::string>(3, "cannot move this point"));
+  ASSERT_EQ(w.traces.size(), 1u);
+  EXPECT_EQ(w.traces[0].byte4, 0);
+  EXPECT_EQ(w.traces[0].word5, f.d);
+  EXPECT_EQ(w.traces[0].word7, f.m);
+  EXPECT_TRUE(script.Unexpected().empty());
 }
 
 // Records the caption of the window at the moment a trace's path is drawn.
