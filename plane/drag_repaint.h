@@ -1,8 +1,15 @@
 #pragma once
-// The picture of a drag. The still part of the figure (everything the drag does not move, with
-// the background, axes, still texts and pictures) is painted once into an off-screen picture; at
-// every mouse move only the boxes the moving texts and the moving objects covered are put back
-// from it and these are drawn again, their new boxes noted for the next move.
+// The picture of a drag. The still part of the figure (everything the drag does not move, over
+// the background, axes and pictures) is painted once into an off-screen picture. At every mouse
+// move only the box the moving objects cover, where they were and where they are now, is painted
+// again: put back from the still picture, the moving objects drawn over it, then every text,
+// marker and label reaching into the box, clipped to it, so the box shows what a whole repaint
+// shows there (the markers and labels of still points stay on top of the lines that move).
+
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
@@ -20,19 +27,31 @@ class DragRepaint {
 
   // Paints the still part into the off-screen picture and shows the whole picture on dc.
   void Begin(platform::DC& dc);
-  // After the moving objects were computed again: the box they covered is restored from the
-  // still picture and they are drawn where they are now. The box repainted (old and new).
+  // After the moving objects were computed again: the box they covered and the box they cover
+  // now are painted again. The box repainted.
   platform::Rect Frame(platform::DC& dc);
 
  private:
-  // Draws the moving texts, then the moving objects over them; the box of each.
-  void PaintMoving(platform::DC& dc);
+  // Where the moving objects with their markers and labels, and apart from them the moving texts,
+  // are now: measured on dc without drawing.
+  struct MovingBoxes {
+    platform::Rect objects;
+    platform::Rect texts;
+  };
+  MovingBoxes Measure(platform::DC& dc);
+  // Paints the boxes (at most two) of dc again from the still picture up, in the order of a whole
+  // paint; the markers and labels of every point, or only of those that move or reach into the
+  // boxes.
+  void Compose(platform::DC& dc, std::span<const platform::Rect> boxes, bool everyLabel);
 
   TGeomDWin& window_;
   int emphasised_;
   platform::Bitmap still_;
-  platform::Rect lastTexts_;
-  platform::Rect lastObjects_;
+  MovingBoxes last_;
+  // The still points whose marker or label shows, with the box they cover.
+  std::vector<std::pair<int, platform::Rect>> stillLabels_;
+  // Per point, while the boxes are composed: whether its marker and label are drawn.
+  std::vector<std::uint8_t> drawnLabels_;
 };
 
 }  // namespace plane

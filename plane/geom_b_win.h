@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "engine/windows/markings.h"
 #include "kernel/real.h"
 #include "plane/conic_inventories.h"
 #include "plane/geom_a_win.h"
@@ -34,8 +35,10 @@ class TGeomBWin : public TGeomAWin {
   void DrawBall(view::FigurePainter& painter);
   // --- Markings (plane/marking_paint.cpp) ---------------------------------------------------
   // Every marking whose points (and, for ticks, arrows and rays, whose line) still exist, in the
-  // order they were made.
+  // order they were made; of those, only the ones the pass being painted draws.
   void DrawMarkings(view::FigurePainter& painter);
+  // Whether the paint pass under way draws the marking (every pass draws every marking here).
+  virtual bool MarkingInPass(const engine::MarkingFields& /*marking*/) const { return true; }
 
   // The conics of the figure beside its history (plane/conic_inventories.h).
   ConicInventories conics;

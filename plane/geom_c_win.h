@@ -47,8 +47,12 @@ class TGeomCWin : public TGeomBWin {
   // and the measurement and evaluated texts with anything (their values may change).
   bool FillMoves(const kernel::FillRecord& record) const;
   bool TextMoves(const view::TextList& list, const view::TextItem& item) const;
+  // A marking moves with any point it is drawn from and, on a segment, with the line it stands on
+  // (whose colour it takes and without which it is not drawn).
+  bool MarkingMoves(const engine::MarkingFields& marking) const;
   bool FillInPass(const kernel::FillRecord& record) const override;
   bool TextInPass(const view::TextList& list, const view::TextItem& item) const override;
+  bool MarkingInPass(const engine::MarkingFields& marking) const override;
 
   // --- Lattice-point mode and the Pick's theorem picture (lattice_mode.cpp) -------------------
   // Btns > Lattice-point mode: toggles the mode; turned on, the free points move to the nearest

@@ -24,6 +24,7 @@ void TGeomBWin::DrawMarkings(view::FigurePainter& painter) {
     const bool onAngle = engine::MarksAngle(kind);
     if (onAngle && !t.PointExists(m.object)) continue;
     if (!onLine && !onAngle) continue;
+    if (!MarkingInPass(m)) continue;
     int colour = engine::ColourOfMarking(m);
     if (onLine) colour = t.lines[m.object].pen.colour;
     const view::LinePen pen{view::InkColor::Index(colour), 1, view::kLineSolid};

@@ -36,6 +36,10 @@ Point2 Bounded(const Point2& p) {
   return {std::clamp(p.x, -kFarCoordinate, kFarCoordinate), std::clamp(p.y, -kFarCoordinate, kFarCoordinate)};
 }
 
+bool Flagged(const std::vector<std::uint8_t>& flags, int i) {
+  return i >= 0 && static_cast<std::size_t>(i) < flags.size() && flags[static_cast<std::size_t>(i)] != 0;
+}
+
 }  // namespace
 
 view::LinePen PenOfRecord(const kernel::LinePen& pen) {
@@ -43,13 +47,10 @@ view::LinePen PenOfRecord(const kernel::LinePen& pen) {
 }
 
 bool TGeomCWin::FillMoves(const kernel::FillRecord& record) const {
-  auto flagged = [](const std::vector<std::uint8_t>& flags, int i) {
-    return i >= 0 && static_cast<std::size_t>(i) < flags.size() && flags[static_cast<std::size_t>(i)] != 0;
-  };
-  if (record.mode == kernel::kFillInsideCircle && flagged(moving.circles, record.circle)) return true;
+  if (record.mode == kernel::kFillInsideCircle && Flagged(moving.circles, record.circle)) return true;
   for (const std::uint16_t index : record.vertices) {
     if (index >= kFillVertexEnd) break;
-    if (flagged(moving.points, index)) return true;
+    if (Flagged(moving.points, index)) return true;
   }
   return false;
 }
@@ -60,12 +61,22 @@ bool TGeomCWin::TextMoves(const view::TextList& list, const view::TextItem& item
          moving.points[static_cast<std::size_t>(item.tie)] != 0;
 }
 
+bool TGeomCWin::MarkingMoves(const engine::MarkingFields& marking) const {
+  if (Flagged(moving.points, marking.a) || Flagged(moving.points, marking.b)) return true;
+  if (engine::MarksAngle(engine::KindOfMarking(marking))) return Flagged(moving.points, marking.object);
+  return Flagged(moving.lines, marking.object);
+}
+
 bool TGeomCWin::FillInPass(const kernel::FillRecord& record) const {
   return drawLayer == DrawLayer::kAll || (drawLayer == DrawLayer::kMoving) == FillMoves(record);
 }
 
 bool TGeomCWin::TextInPass(const view::TextList& list, const view::TextItem& item) const {
   return drawLayer == DrawLayer::kAll || (drawLayer == DrawLayer::kMoving) == TextMoves(list, item);
+}
+
+bool TGeomCWin::MarkingInPass(const engine::MarkingFields& marking) const {
+  return drawLayer == DrawLayer::kAll || (drawLayer == DrawLayer::kMoving) == MarkingMoves(marking);
 }
 
 void TGeomCWin::DrawScene(view::FigurePainter& painter) {

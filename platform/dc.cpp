@@ -223,6 +223,7 @@ void DC::LineTo(PointI p) {
 void DC::Polyline(std::span<const PointI> points) {
   if (points.size() < 2) return;
   if (tracking_) TouchPoints(points);
+  if (held_) return;
   if ((state_.pen.width <= 1 && DoClipsThinLines()) || Inside(points)) {
     DoPolyline(points);
     return;
@@ -262,6 +263,7 @@ void DC::FarPolyline(std::span<const PointI> points, bool closed) {
 void DC::Polygon(std::span<const PointI> points) {
   if (points.size() < 2) return;
   if (tracking_) TouchPoints(points);
+  if (held_) return;
   if (Inside(points)) {
     DoPolygon(points);
     return;
@@ -292,6 +294,7 @@ void DC::Rectangle(const Rect& rect) {
   const Rect r = Normalized(rect);
   if (r.IsEmpty()) return;
   if (tracking_) Touch(r.left, r.top, r.right, r.bottom);
+  if (held_) return;
   const Rect& g = Guard();
   if (RectInside(r, g)) {
     DoRectangle(rect);
@@ -305,6 +308,7 @@ void DC::Ellipse(const Rect& box) {
   if (r.IsEmpty()) return;
   if (tracking_) Touch(std::int64_t{r.left} - state_.pen.width, std::int64_t{r.top} - state_.pen.width,
                        std::int64_t{r.right} + state_.pen.width, std::int64_t{r.bottom} + state_.pen.width);
+  if (held_) return;
   if (RectInside(r, Guard())) {
     DoEllipse(box);
   } else {
@@ -321,6 +325,7 @@ void DC::AnyArc(ArcKind kind, const Rect& box, PointI start, PointI end) {
   if (r.IsEmpty()) return;
   if (tracking_) Touch(std::int64_t{r.left} - state_.pen.width, std::int64_t{r.top} - state_.pen.width,
                        std::int64_t{r.right} + state_.pen.width, std::int64_t{r.bottom} + state_.pen.width);
+  if (held_) return;
   if (RectInside(r, Guard())) {
     DoArc(kind, box, start, end);
   } else {
@@ -355,7 +360,7 @@ void DC::FarArc(ArcKind kind, const Rect& box, PointI start, PointI end, bool wh
 
 void DC::SetPixel(PointI p, Color color) {
   if (tracking_) Touch(p.x, p.y, std::int64_t{p.x} + 1, std::int64_t{p.y} + 1);
-  DoSetPixel(p, color);
+  if (!held_) DoSetPixel(p, color);
 }
 std::optional<Color> DC::GetPixel(PointI p) const { return DoGetPixel(p); }
 
@@ -363,14 +368,14 @@ void DC::FillRect(const Rect& rect, const Brush& brush) {
   const Rect r = Intersect(Normalized(rect), Guard());
   if (r.IsEmpty()) return;
   if (tracking_) Touch(r.left, r.top, r.right, r.bottom);
-  DoFillRect(r, brush, RasterOp::Copy);
+  if (!held_) DoFillRect(r, brush, RasterOp::Copy);
 }
 
 void DC::PatBlt(const Rect& rect, RasterOp op) {
   const Rect r = Intersect(Normalized(rect), Guard());
   if (r.IsEmpty()) return;
   if (tracking_) Touch(r.left, r.top, r.right, r.bottom);
-  DoFillRect(r, state_.brush, op);
+  if (!held_) DoFillRect(r, state_.brush, op);
 }
 
 void DC::PaintRegion(const Region& region) { FillRegion(region, state_.brush); }
@@ -381,7 +386,7 @@ void DC::FillRegion(const Region& region, const Brush& brush) {
     const Rect b = region.Bounds();
     Touch(b.left, b.top, b.right, b.bottom);
   }
-  DoFillRegion(region, brush);
+  if (!held_) DoFillRegion(region, brush);
 }
 
 void DC::FrameRegion(const Region& region, const Brush& brush, int width, int height) {
@@ -432,7 +437,7 @@ void DC::TextOut(PointI p, std::string_view bytes) {
       Touch(x - 1, y - 1, x + extent.width + 2, y + 2 * std::int64_t{extent.height} + 1);
     }
   }
-  DoTextOut(p, text);
+  if (!held_) DoTextOut(p, text);
 }
 
 SizeI DC::GetTextExtent(std::string_view bytes) { return DoTextExtent(MapText(bytes)); }
@@ -445,7 +450,7 @@ void DC::DrawBitmap(const Rect& dest, const Bitmap& bitmap, PointI src, RasterOp
   if (cut.IsEmpty()) return;
   const PointI from{ClampInt(std::int64_t{src.x} + cut.left - dest.left), ClampInt(std::int64_t{src.y} + cut.top - dest.top)};
   if (tracking_) Touch(cut.left, cut.top, cut.right, cut.bottom);
-  DoDrawBitmap(cut, bitmap, from, op);
+  if (!held_) DoDrawBitmap(cut, bitmap, from, op);
 }
 
 void DC::StretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& source, RasterOp op) {
@@ -463,6 +468,7 @@ void DC::StretchBitmap(const Rect& dest, const Bitmap& bitmap, const Rect& sourc
   StretchPart part;
   if (!VisibleStretch(to, from, flipX, flipY, VisibleBounds(), part)) return;
   if (tracking_) Touch(part.dest.left, part.dest.top, part.dest.right, part.dest.bottom);
+  if (held_) return;
   DoStretchBitmap(part.dest, bitmap, part.source, flipX, flipY, op);
 }
 

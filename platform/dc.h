@@ -144,6 +144,9 @@ class DC {
   void TrackDrawnBox(bool on);
   Rect DrawnBox() const { return drawnBox_; }
   void ResetDrawnBox() { drawnBox_ = {}; }
+  // While drawing is held the operations leave the pixels as they are and only extend the drawn
+  // box: where a drawing would go, measured without drawing it.
+  void HoldDrawing(bool hold) { held_ = hold; }
 
  protected:
   DC() = default;
@@ -207,6 +210,7 @@ class DC {
   std::optional<Rect> bounds_;  // DoDrawingBounds or the device size, asked once
   std::optional<Rect> guard_;   // for the pen and clip in force
   bool tracking_ = false;
+  bool held_ = false;
   Rect drawnBox_;
 };
 

@@ -134,6 +134,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // view and is visible; with `emphasised` in the second label font. On the screen each label's
   // box is kept for the label hit test.
   void DrawLabels(view::FigurePainter& painter, int point, bool emphasised);
+  // The pixels point i's marker and label cover on the screen, the label where it was last drawn
+  // there (empty when neither is drawn).
+  platform::Rect LabelBox(int i) const;
   // In the text mode a press on a label drags it: the label's offset from its point follows the
   // mouse until the button goes up. True when a label was hit.
   bool DragLabel(platform::PointI mouse);
@@ -160,9 +163,6 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   std::uint8_t holdTextScale = 0;
   // The background level, drawn first when it is stale.
   const platform::Bitmap& BackgroundPicture();
-  // The background level with the figure and everything over it drawn onto dc in the layer the
-  // paint passes are set to (a drag paints its still part so).
-  void PaintOverBackground(platform::DC& dc);
   // What each level draws over the one below it.
   virtual void PaintBackgroundPicture(platform::DC& dc);
   virtual void PaintFigure(view::FigurePainter& /*painter*/) {}

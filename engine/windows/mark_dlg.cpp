@@ -16,7 +16,6 @@ constexpr int kStringCareful = 2;
 constexpr int kStringDrawing = 126;
 constexpr int kStringDeleteAll = 147;
 constexpr int kStringThickness = 230;
-constexpr int kStringNumber = 231;
 constexpr int kMsgMakeSelection = 15;
 constexpr int kWhereChars = 39;
 constexpr int kSizeSteps = 21;
@@ -38,6 +37,7 @@ void TMarkDlg::SetupWindow() {
   TDlg::SetupWindow();
   SetItemFont(kMarkList, window_->SlotFont(kListFontSlot));
   SetTextLimit(kMarkWhere, kWhereChars);
+  numberLabel_ = GetItemText(kMarkNumberLabel);
   for (int s = 0; s < kSizeSteps; ++s) {
     char text[8];
     std::snprintf(text, sizeof text, "%.1f", (s + 10) * 0.1);
@@ -63,7 +63,8 @@ void TMarkDlg::TypeChanged() {
   const bool number = !(type_ == kMarkPerpBracket || (type_ == kMarkRay && !solid));
   ShowItem(kMarkNumberLabel, number);
   ShowItem(kMarkNumber, number);
-  SetItemText(kMarkNumberLabel, resources::LoadString(solid && type_ > 4 ? kStringThickness : kStringNumber));
+  // The label reads "number" as the template has it, or "thickness" for rays and segments in space.
+  SetItemText(kMarkNumberLabel, solid && type_ > 4 ? resources::LoadString(kStringThickness) : numberLabel_);
   const bool size = !(solid && type_ > 4);
   ShowItem(kMarkSizeLabel, size);
   ShowItem(kMarkSize, size);

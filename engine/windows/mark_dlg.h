@@ -4,6 +4,7 @@
 // all of them deleted. Modeless; Close hides it.
 
 #include <cstdint>
+#include <string>
 
 #include "shell/dlg.h"
 
@@ -48,6 +49,8 @@ class TMarkDlg : public shell::TDlg {
 
   TGeomWin* window_;
   int type_ = 1;
+  // The number label's own text, shown again when the type takes a number of strokes.
+  std::string numberLabel_;
 };
 
 }  // namespace engine

@@ -94,13 +94,6 @@ bool TGeom10Win::PaintToBitmap(platform::DC& dc) {
   return true;
 }
 
-void TGeom10Win::PaintOverBackground(platform::DC& dc) {
-  CopyLevel(BackgroundPicture(), dc);
-  view::DcFigurePainter painter(dc, mapping, DcRules());
-  PaintFigure(painter);
-  PaintAll(painter);
-}
-
 void TGeom10Win::PaintBackgroundPicture(platform::DC& dc) {
   // The colour, the background bitmap, the axes and grid, and the pasted pictures under the figure.
   view::TGridWin::Paint(dc);

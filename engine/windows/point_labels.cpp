@@ -47,6 +47,29 @@ void TGeom10Win::DrawLabels(view::FigurePainter& painter, int point, bool emphas
   painter.Restore();
 }
 
+platform::Rect TGeom10Win::LabelBox(int i) const {
+  const FigureTables& t = tables();
+  if (i < 0 || i > t.last_point || !t.exists[i] || !t.second_flag[i] || !InView(t.xy[i])) return {};
+  platform::PointI pixel;
+  WorldToPixel(t.xy[i], pixel);
+  const PointNameRecord& name = t.names[i];
+  platform::Rect box;
+  const int style = labelDisplay.globalMarker != 0 ? labelDisplay.globalMarker : name.marker;
+  if (style > 0 && style < kMarkerStyles) {
+    // The marker reaches its size to each side of the point, its pen one pixel further.
+    const int r = std::max<int>(labelDisplay.markerSize, 1) + 2;
+    box = {pixel.x - r, pixel.y - r, pixel.x + r + 1, pixel.y + r + 1};
+  }
+  const bool labelled = labelDisplay.labelMode == 1 || (labelDisplay.labelMode == 0 && name.shown != 0);
+  if (labelled && name.width > 0 && name.height > 0) {
+    // The subscript hangs below the letter's box by up to half its height.
+    const int left = pixel.x + name.left - 3;
+    const int top = pixel.y + name.top - 3;
+    box = platform::Unite(box, {left, top, left + name.width + 6, top + name.height * 3 / 2 + 6});
+  }
+  return box;
+}
+
 void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const LabelFonts& fonts) {
   FigureTables& t = tables();
   if (!t.exists[i] || !t.second_flag[i]) return;

@@ -2,7 +2,8 @@
 // release pixel and what is built on it follows; a point on a segment stops at its ends unless
 // Autoextend is on; a group moves rigidly; a fixed point moves the view; rotation turns free
 // points and leaves bound ones; closing the window mid-drag ends the drag; and the picture the
-// drag paints in two layers is the picture a whole repaint gives.
+// drag paints in two layers is the picture a whole repaint gives, with the fills, texts and
+// markings on what moves following it.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,6 +11,8 @@
 #include <memory>
 #include <vector>
 
+#include "engine/step_dependencies.h"
+#include "engine/windows/markings.h"
 #include "kernel/vector2.h"
 #include "plane/drag_repaint.h"
 #include "plane_window.h"
@@ -63,6 +66,12 @@ struct DragWindow : PlaneWindow {
     down.y = p.y;
     down.leftDown = true;
     DeliverMouseDown(down);
+  }
+  // The moving flags of a drag of point d, as the drag sets them.
+  void MarkDragOf(int d) {
+    const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
+    engine::DownstreamFinder finder;
+    MarkMovingObjects(finder.Find(history(), stepEngine.ends, moved), moved);
   }
   // Paints a drag of point d through three places in the two layers the moving flags give and
   // counts the pixels where the last frame differs from a whole repaint; `frame` sees each box
@@ -204,7 +213,8 @@ TEST_F(PointDrag, ClosingTheWindowEndsTheDragCleanly) {
 }
 
 // The two-layer picture of a drag: after several moves it is the picture a whole repaint gives,
-// the old places of the moving objects restored from the still part.
+// the old places of the moving objects restored from the still part, and the marker of a still
+// point that a moving segment ends at and a still text it passes under still drawn over it.
 TEST_F(PointDrag, TheDragPictureIsTheWholePicture) {
   DragWindow w;
   const int a = w.FreePoint(-4, -4);
@@ -213,9 +223,16 @@ TEST_F(PointDrag, TheDragPictureIsTheWholePicture) {
   const int c = w.FreePoint(2, 2);
   const int d = w.FreePoint(3, 3);
   ASSERT_EQ(w.Step(91, {c, d, -1, 0, 0, 0}), 0);
-  const std::uint16_t moved[] = {static_cast<std::uint16_t>(d)};
-  const std::vector<int> positions{5};
-  w.moving.Mark(w.stepEngine.ends, positions, moved);
+  ASSERT_EQ(w.Step(111, {c, d, -1, 0, 0, 0}), 0);
+  // A still text that the segment passes under.
+  view::TextItem over;
+  over.text = "over CD";
+  over.tie = view::kTieFigure;
+  over.x = 2.5L;
+  over.y = 2.45L;
+  w.textItems.plain.push_back(over);
+  w.MarkDragOf(d);
+  ASSERT_EQ(w.moving.points[c], 0);
   EXPECT_EQ(w.LayeredDragDifference(d, [&w](const platform::Rect& box) {
     EXPECT_FALSE(box.IsEmpty());
     EXPECT_LT(box.Width(), w.ClientWidth() / 2);  // only what moved
@@ -264,6 +281,56 @@ TEST_F(PointDrag, FillsAndTextsOnMovingPointsFollowTheDrag) {
     EXPECT_FALSE(w.TextMoves(w.textItems.plain, w.textItems.plain[1]) && !filled);
     EXPECT_EQ(w.moving.lines[0] != 0, filled);  // a moving fill moves the whole figure
     EXPECT_EQ(w.LayeredDragDifference(d), 0) << filled;
+  }
+}
+
+// Ticks, arrowheads, arcs, brackets and rays on what a drag moves are drawn with the moving
+// objects, also when what moves is a constructed point they are drawn from; a marking on still
+// objects stays in the still picture.
+TEST_F(PointDrag, MarkingsOnMovingObjectsFollowTheDrag) {
+  enum Place { kOnCD, kAtC, kOnMidpointSegment };
+  struct Case {
+    int type;  // kind + 10 x size step
+    Place place;
+  };
+  const Case cases[] = {
+      {1, kOnCD},  {2, kOnCD},  {5, kOnCD},  {13, kAtC},  {4, kAtC}, {6, kAtC},
+      {201, kOnCD},  // the largest size step
+      {1, kOnMidpointSegment},
+  };
+  for (const Case& c : cases) {
+    DragWindow w;
+    const int a = w.FreePoint(-4, -4);
+    const int b = w.FreePoint(-3, -4);
+    ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+    const int ab = w.tables().last_line;
+    const int pc = w.FreePoint(2, 2);
+    const int pd = w.FreePoint(3, 3);
+    const int pe = w.FreePoint(3.5L, 1);
+    ASSERT_EQ(w.Step(111, {pc, pd, -1, 0, 0, 0}), 0);
+    const int cd = w.tables().last_line;
+    ASSERT_EQ(w.Step(101, {pc, pd}, {"0.5"}), 0);
+    const int m = w.tables().last_point;
+    ASSERT_EQ(w.Step(111, {m, pe, -1, 0, 0, 0}), 0);
+    const int me = w.tables().last_line;
+    const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
+    const std::uint16_t type = static_cast<std::uint16_t>(c.type);
+    engine::MarkingFields marking;
+    switch (c.place) {
+      case kOnCD: marking = {i16(pc), i16(pd), i16(cd), type, 3}; break;
+      case kAtC: marking = {i16(pd), i16(pc), i16(pe), type, 3 + 100 * 4}; break;
+      case kOnMidpointSegment: marking = {i16(m), i16(pe), i16(me), type, 2}; break;
+    }
+    w.markings.push_back(engine::MarkingOfFields(marking));
+    const engine::MarkingFields still{i16(a), i16(b), i16(ab), 1, 2};
+    w.markings.push_back(engine::MarkingOfFields(still));
+
+    w.MarkDragOf(pd);
+    EXPECT_TRUE(w.MarkingMoves(marking)) << c.type;
+    EXPECT_FALSE(w.MarkingMoves(still));
+    EXPECT_EQ(w.LayeredDragDifference(pd, [&w](const platform::Rect& box) {
+      EXPECT_LT(box.Width(), w.ClientWidth() / 2);  // the still marking is not drawn again
+    }), 0) << c.type << " " << c.place;
   }
 }
 

@@ -415,6 +415,7 @@ TEST_F(TracingMarkings, TheMarkingsDialogMarksListsAndDeletes) {
   ASSERT_NE(dialog, nullptr);
   // Ticks hide "color"; a bracket hides the number and shows "color".
   EXPECT_FALSE(dialog->IsItemShown(engine::kMarkColor));
+  EXPECT_EQ(dialog->GetItemText(engine::kMarkNumberLabel), "number");
   dialog->ListSelect(engine::kMarkType, 3);
   dialog->TypeChanged();
   EXPECT_EQ(dialog->type(), engine::kMarkPerpBracket);

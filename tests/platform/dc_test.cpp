@@ -571,6 +571,35 @@ TEST_F(DcTest, TheDrawnBoxCoversWhatWasDrawnSinceTrackingBegan) {
   EXPECT_TRUE(dc->DrawnBox().IsEmpty());
 }
 
+// Held drawing measures: the box is the one the same drawing gives, and no pixel changes.
+TEST_F(DcTest, HeldDrawingOnlyExtendsTheDrawnBox) {
+  const auto draw = [this] {
+    dc->SelectPen({PenStyle::Solid, 3, kBlack});
+    dc->MoveTo({4, 4});
+    dc->LineTo({10, 6});
+    dc->SelectPen({PenStyle::Solid, 1, kBlue});
+    dc->Arc({12, 12, 20, 20}, {20, 16}, {16, 12});
+    const PointI head[] = {{2, 18}, {6, 22}, {2, 22}};
+    dc->Polygon(head);
+    dc->FillRect({14, 2, 16, 4}, Brush::Solid(kBlue));
+    dc->SetPixel({22, 1}, kBlue);
+  };
+  dc->TrackDrawnBox(true);
+  dc->HoldDrawing(true);
+  draw();
+  dc->HoldDrawing(false);
+  const Rect measured = dc->DrawnBox();
+  EXPECT_EQ(DrawnCount(), 0) << Picture();
+  dc->ResetDrawnBox();
+  draw();
+  EXPECT_EQ(dc->DrawnBox(), measured);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x)
+      if (Drawn(x, y)) {
+        EXPECT_TRUE(measured.Contains(x, y)) << x << "," << y;
+      }
+}
+
 TEST_F(DcTest, PolygonRegionsWithFarCornersKeepTheirInside) {
   const PointI wedge[] = {{-2000000000, -2000000000}, {2000000000, -2000000000}, {12, 12}};
   const Region region = Region::FromPolygon(wedge);  // cut at 2^15, not 4 * 10^9 rows
