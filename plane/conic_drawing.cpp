@@ -1,8 +1,12 @@
 // The conics of a plane window's conic lists on every paint, on the screen and into the exports:
 // each curve goes through the painter as one polyline per visible piece, so an export writes one
 // path per piece.
+#include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
+#include <string>
 #include <vector>
 
 #include "kernel/conic_classification.h"
@@ -37,7 +41,32 @@ void DrawWholeLine(view::FigurePainter& painter, Point2 a, Point2 b) {
   if (kernel::ClipSegment(box.xmin, box.xmax, box.ymin, box.ymax, a, b, true)) painter.Segment(a, b, false);
 }
 
+// A coefficient typed as a number alone; anything else is an expression that may read the figure
+// (or no number, and the conic is not drawn).
+bool PlainNumber(const std::string& text) {
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  std::strtold(begin, &end);
+  if (end == begin) return false;
+  while (std::isspace(static_cast<unsigned char>(*end))) ++end;
+  return *end == '\0';
+}
+
 }  // namespace
+
+bool TGeomCWin::ConicInPass(std::span<const int> points) const {
+  if (drawLayer == DrawLayer::kAll) return true;
+  const bool moves = std::any_of(points.begin(), points.end(), [this](int p) {
+    return p >= 0 && static_cast<std::size_t>(p) < moving.points.size() && moving.points[static_cast<std::size_t>(p)] != 0;
+  });
+  return (drawLayer == DrawLayer::kMoving) == moves;
+}
+
+bool TGeomCWin::EquationConicInPass(const kernel::EquationRecord& record) const {
+  if (drawLayer == DrawLayer::kAll) return true;
+  const bool moves = !std::all_of(record.coefficient_texts.begin(), record.coefficient_texts.end(), PlainNumber);
+  return (drawLayer == DrawLayer::kMoving) == moves;
+}
 
 void TGeomCWin::DrawEllipseHyperbola(view::FigurePainter& painter, bool isEllipse, const kernel::ConicAxes& shape) {
   std::vector<kernel::CurveSample> samples;
@@ -85,6 +114,7 @@ void TGeomCWin::DrawConics(view::FigurePainter& painter) {
   // By two foci and an eccentricity.
   for (const ConicDefinition& record : conics.twoFoci) {
     const ConicDefinitionFields f = ReadDefinition(record);
+    if (!ConicInPass(f.points)) continue;
     Real e = 0;
     if (!exists(f.points[0]) || !exists(f.points[1]) || ParseNumber(f.text, e) != 0) continue;
     const Point2 f1 = t.xy[f.points[0]];
@@ -104,6 +134,7 @@ void TGeomCWin::DrawConics(view::FigurePainter& painter) {
   // By three points.
   for (ConicDefinition& record : conics.threePoint) {
     const ConicDefinitionFields f = ReadDefinition(record);
+    if (!ConicInPass(f.points)) continue;
     if (!exists(f.points[0]) || !exists(f.points[1]) || !exists(f.points[2])) continue;
     const Point2 a = t.xy[f.points[0]];
     const Point2 b = t.xy[f.points[1]];
@@ -139,10 +170,13 @@ void TGeomCWin::DrawConics(view::FigurePainter& painter) {
 
   // Through five points.
   for (const kernel::ConicRecord& record : conics.fivePoint) {
+    std::array<int, 5> slots{};
+    for (std::size_t i = 0; i < 5; ++i) slots[i] = static_cast<std::int16_t>(record.point_slots[i]);
+    if (!ConicInPass(slots)) continue;
     std::array<Point2, 5> five{};
     bool all = true;
     for (std::size_t i = 0; i < 5; ++i) {
-      const int p = static_cast<std::int16_t>(record.point_slots[i]);
+      const int p = slots[i];
       all = all && exists(p);
       if (all) five[i] = t.xy[p];
     }
@@ -157,6 +191,7 @@ void TGeomCWin::DrawConics(view::FigurePainter& painter) {
 
   // By equation: drawn only when all six coefficients evaluate.
   for (const kernel::EquationRecord& record : conics.equations) {
+    if (!EquationConicInPass(record)) continue;
     kernel::ConicRecord conic{};
     kernel::InitConicRecord(conic);
     bool all = true;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +54,10 @@ class TGeomCWin : public TGeomBWin {
   bool FillInPass(const kernel::FillRecord& record) const override;
   bool TextInPass(const view::TextList& list, const view::TextItem& item) const override;
   bool MarkingInPass(const engine::MarkingFields& marking) const override;
+  // A conic moves with a point it is drawn through or from; one by equation whose coefficients are
+  // not all plain numbers with anything (they may read the figure).
+  bool ConicInPass(std::span<const int> points) const;
+  bool EquationConicInPass(const kernel::EquationRecord& record) const;
 
   // --- Lattice-point mode and the Pick's theorem picture (lattice_mode.cpp) -------------------
   // Btns > Lattice-point mode: toggles the mode; turned on, the free points move to the nearest

@@ -372,4 +372,42 @@ TEST_F(PointDrag, DraggedImagesOfAMagnifiedCopyStayWhereTheyAreLeft) {
   EXPECT_EQ(w.tables().xy[image + 1], other);
 }
 
+// A conic through or from a dragged point is drawn with the moving objects, one on still points
+// with the still picture; a conic by an equation that reads the figure moves with anything.
+TEST_F(PointDrag, ConicsOnMovingPointsFollowTheDrag) {
+  enum Kind { kTwoFoci, kThreePoint, kFivePoint, kEquation };
+  for (const Kind kind : {kTwoFoci, kThreePoint, kFivePoint, kEquation}) {
+    DragWindow w;
+    const int a = w.FreePoint(-4, -4);
+    const int b = w.FreePoint(-3, -4);
+    const int c = w.FreePoint(2, 2);
+    const int d = w.FreePoint(3, 3);
+    const int e = w.FreePoint(3.5L, 1);
+    const int f = w.FreePoint(1.5L, 1.2L);
+    const int g = w.FreePoint(2.6L, 0.4L);
+    // A still conic of each list keeps its place in the still picture.
+    w.conics.twoFoci.push_back(plane::MakeDefinition({{a, b, b}, 1, plane::kDefinitionTwoFoci, "0.5", 0}));
+    w.conics.equations.push_back(plane::MakeEquationRecord({"1", "0", "1", "0", "0", "-1"}, 0));
+    switch (kind) {
+      case kTwoFoci:
+        w.conics.twoFoci.push_back(plane::MakeDefinition({{c, d, d}, 4, plane::kDefinitionTwoFoci, "0.5", 0}));
+        break;
+      case kThreePoint:
+        w.conics.threePoint.push_back(plane::MakeDefinition({{c, d, e}, 4, plane::kDefinitionEllipse, "", 0}));
+        break;
+      case kFivePoint: w.conics.fivePoint.push_back(plane::MakeFivePointRecord({c, d, e, f, g}, 4)); break;
+      case kEquation: {
+        // x^2 + y^2 = CD^2: the circle about the origin of radius CD.
+        kernel::Real value = 0;
+        ASSERT_EQ(w.ParseNumber("-CD*CD", value), 0);
+        EXPECT_NEAR(static_cast<double>(value), -2, 1e-12);
+        w.conics.equations.push_back(plane::MakeEquationRecord({"1", "0", "1", "0", "0", "-CD*CD"}, 4));
+        break;
+      }
+    }
+    w.MarkDragOf(d);
+    EXPECT_EQ(w.LayeredDragDifference(d), 0) << kind;
+  }
+}
+
 }  // namespace
