@@ -43,6 +43,13 @@ void SaveAs(PlaneWindow& w, const std::string& path) {
   ASSERT_TRUE(w.Save());
 }
 
+// Opens the figure file at path in the window, as File > Open does; whether it was read.
+bool Open(PlaneWindow& w, const std::string& path) {
+  w.qelWin.writeSettings = 0;
+  w.fileMsg.fileName = path;
+  return w.LoadFile() == 0;
+}
+
 TEST_F(PlaneFileTest, ASavedFigureOpensAgainWithTheSamePointsAndTexts) {
   for (std::uint8_t hyperbolic : {0, 1}) {
     SCOPED_TRACE(static_cast<int>(hyperbolic));
@@ -61,9 +68,7 @@ TEST_F(PlaneFileTest, ASavedFigureOpensAgainWithTheSamePointsAndTexts) {
       w.Destroy();
     }
     PlaneWindow reader(hyperbolic);
-    reader.qelWin.writeSettings = 0;
-    reader.fileMsg.fileName = path;
-    ASSERT_EQ(reader.LoadFile(), 0);
+    ASSERT_TRUE(Open(reader, path));
     EXPECT_EQ(Points(reader), saved);
     EXPECT_EQ(reader.history().steps.size(), 3u);
     ASSERT_EQ(reader.textItems.plain.size(), 1u);
@@ -171,9 +176,7 @@ TEST_F(PlaneFileTest, SlidersPanelsMacroBackgroundAndMeasurementsComeBackWithThe
     w.Destroy();
   }
   PlaneWindow reader(0);
-  reader.qelWin.writeSettings = 0;
-  reader.fileMsg.fileName = path;
-  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_TRUE(Open(reader, path));
   const engine::AnimationParameter& slider = reader.sliderValues()[1];
   EXPECT_EQ(slider.low, -2);
   EXPECT_EQ(slider.value, 0.5L);
@@ -224,9 +227,7 @@ TEST_F(PlaneFileTest, AFigureBuiltWithAutoextendOpensWithItAndKeepsItsCrossing) 
     w.Destroy();
   }
   PlaneWindow reader(0);
-  reader.qelWin.writeSettings = 0;
-  reader.fileMsg.fileName = path;
-  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_TRUE(Open(reader, path));
   EXPECT_TRUE(reader.autoExtend);
   ASSERT_TRUE(reader.tables().PointExists(4));
   EXPECT_EQ(reader.tables().xy[4].x, 3);
@@ -266,9 +267,7 @@ TEST_F(PlaneFileTest, TextsOfFilesBeforeVersion62TakeTheWindowsTextColourAndFont
     for (int k = 0; k < 4; ++k) bytes[static_cast<std::size_t>(4 + k)] = static_cast<std::uint8_t>(version >> (8 * k));
     ASSERT_TRUE(kernel::WriteFileAtomically(path, bytes));
     PlaneWindow reader(0);
-    reader.qelWin.writeSettings = 0;
-    reader.fileMsg.fileName = path;
-    ASSERT_EQ(reader.LoadFile(), 0);
+    ASSERT_TRUE(Open(reader, path));
     ASSERT_EQ(reader.textItems.plain.size(), 1u);
     const view::TextItem& item = reader.textItems.plain[0];
     if (version == 61) {
@@ -296,9 +295,7 @@ TEST_F(PlaneFileTest, MeasurementsAreEvaluatedAgainOnReadingAndOldFilesCountAsCh
     w.Destroy();
   }
   PlaneWindow reader(0);
-  reader.qelWin.writeSettings = 0;
-  reader.fileMsg.fileName = path;
-  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_TRUE(Open(reader, path));
   ASSERT_EQ(reader.textItems.measurements.size(), 2u);
   EXPECT_EQ(reader.textItems.measurements[0].evalCode, 0);
   EXPECT_EQ(reader.textItems.measurements[1].evalCode, 2);  // the file keeps no states
@@ -339,9 +336,7 @@ TEST_F(PlaneFileTest, AFigureOpensInTheViewItWasSavedInWithItsMeasurementsInPlac
       w.Destroy();
     }
     PlaneWindow reader(0);
-    reader.qelWin.writeSettings = 0;
-    reader.fileMsg.fileName = path;
-    ASSERT_EQ(reader.LoadFile(), 0);
+    ASSERT_TRUE(Open(reader, path));
     EXPECT_EQ(reader.mapping.unequal, saved.unequal);
     EXPECT_EQ(reader.mapping.centre.x, saved.centre.x);
     EXPECT_EQ(reader.mapping.centre.y, saved.centre.y);
@@ -377,9 +372,7 @@ TEST_F(PlaneFileTest, AFigureOpensInTheViewItWasSavedInWithItsMeasurementsInPlac
   ASSERT_TRUE(plane::WritePlaneFigureFile(out, view::kPlaneFileKind, file));
   ASSERT_TRUE(kernel::WriteFileAtomically(path, out.bytes()));
   PlaneWindow reader(0);
-  reader.qelWin.writeSettings = 0;
-  reader.fileMsg.fileName = path;
-  ASSERT_EQ(reader.LoadFile(), 0);
+  ASSERT_TRUE(Open(reader, path));
   EXPECT_TRUE(reader.InView({40, 0}));
   EXPECT_TRUE(reader.InView({43, 4}));
   reader.Destroy();
