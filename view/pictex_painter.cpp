@@ -206,11 +206,7 @@ void PiCTeXPainter::EndPicture() {
   styleInForce_ = 0;
   const bool single = picture_.frames <= 1;
   kernel::StrCat8(text, "\\endpicture", single && picture_.format == kTeXStandalone ? "}" : "", kLineEnd);
-  // A standalone picture is a whole document: the box goes onto the page and the run ends.
-  if (single && picture_.format == kTeXStandalone)
-    kernel::StrCat8(text, "\\box", std::to_string(picture_.boxNumber), kLineEnd);
-  if (single && (picture_.format == kTeXStandalone || picture_.format == kTeXCompilable))
-    kernel::StrCat8(text, "\\bye", kLineEnd);
+  if (single && picture_.format == kTeXCompilable) kernel::StrCat8(text, "\\bye", kLineEnd);
   Write(text);
 }
 

@@ -71,8 +71,7 @@ class PiCTeXPainter : public ExportPainter {
 
   // The preamble, and this frame's scale and centre.
   void BeginPicture() override;
-  // "\endpicture"; "TeX standalone" then closes its box and sets it on the page, and both
-  // "TeX standalone" and "TeX compilable" end the TeX run.
+  // "\endpicture", closing the box of "TeX standalone" and ending the run of "TeX compilable".
   void EndPicture() override;
 
   // The primitives of the format, on world points.

@@ -57,7 +57,7 @@ TEST_F(ExportSequence, AChosenNameInAnyLetterCaseWritesOneFrameWithTheLowerCaseE
   const std::string text = ReadText(folder_ / "figure.tex");
   EXPECT_EQ(text.rfind("\\input pictex\r\n\\font\\fiverm = cmr5\r\n\\setbox1=\\vbox{\r\n\\beginpicture\r\n", 0), 0u);
   EXPECT_NE(text.find("\\putrule from -1.00 0.00 to 1.00 0.00\r\n"), std::string::npos);
-  EXPECT_TRUE(text.ends_with("\\endpicture}\r\n\\box1\r\n\\bye\r\n")) << text;
+  EXPECT_EQ(text.substr(text.size() - 14), "\\endpicture}\r\n");
   EXPECT_FALSE(std::filesystem::exists(folder_ / "figure.TEX"));
   EXPECT_FALSE(std::filesystem::exists(folder_ / "figureANIM.tex"));  // a single frame has no list
   // The pass ran once with the PiCTeX export running; nothing runs afterwards.
