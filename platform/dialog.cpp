@@ -40,6 +40,9 @@ namespace {
 int UnitsToPixelsX(int units) { return units * 3 / 2; }
 int UnitsToPixelsY(int units) { return units * 13 / 8; }
 
+// Pixels a button's text keeps clear of the frame on either side.
+constexpr int kButtonTextAir = 2;
+
 // "&Name" shows as "Name" with a mnemonic on buttons; labels show the plain text.
 QString PlainLabel(const std::string& text) {
   QString result;
@@ -584,9 +587,10 @@ Dialog::TextFit Dialog::MeasureControlText(int index) const {
     option.initFrom(button);
     option.text = button->text();
     if (dynamic_cast<QPushButton*>(w)) {
-      // Centred in the frame's inside.
+      // Centred in the frame's inside, with a little air on either side so that it does not
+      // touch the frame.
       const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-      fit.needed = textWidth + (button->width() - inside.width());
+      fit.needed = textWidth + (button->width() - inside.width()) + 2 * kButtonTextAir;
     } else {
       // After the indicator.
       const bool radio = dynamic_cast<QRadioButton*>(w) != nullptr;
