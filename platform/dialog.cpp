@@ -18,6 +18,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextLayout>
+#include <cmath>
 #include <algorithm>
 #include <map>
 
@@ -34,6 +39,9 @@ namespace {
 // Dialog units to pixels, for the program's usual 8-point dialog font.
 int UnitsToPixelsX(int units) { return units * 3 / 2; }
 int UnitsToPixelsY(int units) { return units * 13 / 8; }
+
+// Pixels a button's text keeps clear of the frame on either side.
+constexpr int kButtonTextAir = 2;
 
 // "&Name" shows as "Name" with a mnemonic on buttons; labels show the plain text.
 QString PlainLabel(const std::string& text) {
@@ -96,6 +104,7 @@ struct DialogImpl {
   Dialog* owner = nullptr;
   QPointer<NativeDialog> native;
   std::map<int, QWidget*> controls;
+  std::vector<QWidget*> templateOrder;  // every control, in the template's order
   std::map<int, resources::ControlKind> kinds;
   std::map<int, int> textLimits;
   std::map<int, int> extents;  // list boxes' horizontal extents
@@ -190,6 +199,7 @@ void Dialog::Build() {
   auto* native = new NativeDialog(NativeWidget(owner_), impl_.get());
   impl_->native = native;
   impl_->controls.clear();
+  impl_->templateOrder.clear();
   impl_->kinds.clear();
   impl_->defaultButton = -1;
   native->setWindowTitle(ToQString(source.caption));
@@ -318,6 +328,7 @@ void Dialog::Build() {
                         UnitsToPixelsY(control.height));
     widget->setEnabled(!control.disabled);
     if (control.hidden) widget->hide();
+    impl_->templateOrder.push_back(widget);
     if (id >= 0) {
       impl_->controls[id] = widget;
       impl_->kinds[id] = control.kind;
@@ -349,6 +360,7 @@ void Dialog::Finish() {
     impl_->native = nullptr;
   }
   impl_->controls.clear();
+  impl_->templateOrder.clear();
   impl_->kinds.clear();
   impl_->sortedCombos.clear();
   impl_->extents.clear();
@@ -536,6 +548,73 @@ void Dialog::SetItemFont(int id, const FontSpec& spec) {
   QWidget* w = impl_->Control(id);
   if (!w) return;
   w->setFont(ToQFont(spec, w->font()));
+}
+
+Dialog::TextFit Dialog::MeasureControlText(int index) const {
+  TextFit fit;
+  if (index < 0 || index >= static_cast<int>(impl_->templateOrder.size())) return fit;
+  QWidget* w = impl_->templateOrder[index];
+  fit.available = w->width();
+  const QFontMetrics metrics = w->fontMetrics();
+  if (auto* label = dynamic_cast<QLabel*>(w)) {
+    // Laid out as the label lays out its plain text: wrapped at spaces, a line break a line break.
+    QString text = label->text();
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    const QRect box = label->contentsRect();
+    fit.available = box.width();
+    fit.visibleLines = box.height() < metrics.ascent() ? 0 : 1 + (box.height() - metrics.ascent()) / metrics.lineSpacing();
+    fit.lines = 0;
+    if (text.isEmpty()) return fit;
+    QTextLayout layout(text, label->font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    qreal widest = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(fit.available);
+      widest = std::max(widest, line.naturalTextWidth());
+      ++fit.lines;
+    }
+    layout.endLayout();
+    fit.needed = fit.visibleLines <= 1 ? metrics.size(0, label->text()).width() : static_cast<int>(std::ceil(widest));
+    return fit;
+  }
+  if (auto* button = dynamic_cast<QAbstractButton*>(w)) {
+    if (button->text().isEmpty()) return fit;
+    const int textWidth = metrics.size(Qt::TextShowMnemonic, button->text()).width();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (dynamic_cast<QPushButton*>(w)) {
+      // Centred in the frame's inside, with a little air on either side so that it does not
+      // touch the frame.
+      const QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+      fit.needed = textWidth + (button->width() - inside.width()) + 2 * kButtonTextAir;
+    } else {
+      // After the indicator.
+      const bool radio = dynamic_cast<QRadioButton*>(w) != nullptr;
+      const QRect contents = button->style()->subElementRect(
+          radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, button);
+      fit.needed = contents.left() + textWidth;
+    }
+    return fit;
+  }
+  if (auto* box = dynamic_cast<QGroupBox*>(w)) {
+    if (box->title().isEmpty()) return fit;
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.textAlignment = box->alignment();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    // As far in from the right edge as from the left.
+    fit.needed = title.right() + 1 + title.left();
+    return fit;
+  }
+  fit.lines = 0;
+  return fit;
 }
 
 bool Dialog::IsChecked(int id) const {

@@ -86,6 +86,22 @@ class Dialog {
   // Shows the control's text in this font.
   void SetItemFont(int id, const FontSpec& font);
 
+  // How a control's own text (label, button, check box, radio button or group box title) fits
+  // across its box, in pixels of the font the control draws it with. `needed` counts what the
+  // control draws beside the text on that line: a check box's or radio button's indicator and its
+  // gap, a button's frame and some air inside it, a group box's title inset. A label wraps at spaces into `lines` lines,
+  // of which its height shows `visibleLines`; its `needed` is the whole text on one line when it
+  // shows one line, else its widest wrapped line (wider than the box only when a word is).
+  struct TextFit {
+    int needed = 0;
+    int available = 0;
+    int lines = 1;
+    int visibleLines = 1;
+    bool Fits() const { return needed <= available && lines <= visibleLines; }
+  };
+  // `index` counts the template's controls in order, those without an id too (-1 for none).
+  TextFit MeasureControlText(int index) const;
+
   // Check boxes and radio buttons.
   bool IsChecked(int id) const;
   void CheckItem(int id, bool checked);
