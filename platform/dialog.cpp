@@ -22,8 +22,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextLayout>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "platform/frame_window_impl.h"

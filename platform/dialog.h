@@ -89,9 +89,10 @@ class Dialog {
   // How a control's own text (label, button, check box, radio button or group box title) fits
   // across its box, in pixels of the font the control draws it with. `needed` counts what the
   // control draws beside the text on that line: a check box's or radio button's indicator and its
-  // gap, a button's frame and some air inside it, a group box's title inset. A label wraps at spaces into `lines` lines,
-  // of which its height shows `visibleLines`; its `needed` is the whole text on one line when it
-  // shows one line, else its widest wrapped line (wider than the box only when a word is).
+  // gap, a button's frame and some air inside it, a group box's title inset. A label wraps at
+  // spaces into `lines` lines, of which its height shows `visibleLines`; its `needed` is the whole
+  // text on one line when it shows one line, else its widest wrapped line (wider than the box only
+  // when a word is).
   struct TextFit {
     int needed = 0;
     int available = 0;
