@@ -49,6 +49,9 @@ jobs() { nproc 2>/dev/null || echo 2; }
 
 configure_and_build() {
   local dir="$1"; shift
+  # The compiler cache hashes paths below the root as relative ones, so another checkout of the
+  # same sources (a CI clone, say) reuses what this one compiled.
+  export CCACHE_BASEDIR="$root"
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j "$(jobs)"
 }

@@ -13,6 +13,7 @@
 
 #include "app/join_args.h"
 #include "support/isolated_folders.h"
+#include "support/source_paths.h"
 #include "platform/instance_channel.h"
 
 using namespace std::chrono_literals;
@@ -48,10 +49,10 @@ class ProgramRun {
       setenv("QT_QPA_PLATFORM", "offscreen", 1);
       setenv("KV_TRACE_WINDOWS", "1", 1);
       std::vector<char*> argv;
-      argv.push_back(const_cast<char*>(KV_PROGRAM_PATH));
+      argv.push_back(const_cast<char*>(test_support::ProgramPath().c_str()));
       for (std::string& a : args) argv.push_back(a.data());
       argv.push_back(nullptr);
-      ::execv(KV_PROGRAM_PATH, argv.data());
+      ::execv(test_support::ProgramPath().c_str(), argv.data());
       ::_exit(127);
     }
   }

@@ -13,7 +13,7 @@ namespace {
 using engine::FigureTables;
 using engine::kGroupEnd;
 
-constexpr int kA = 0, kB = 1, kC = 2, kD = 3;
+constexpr int kLabelA = 0, kLabelB = 1, kC = 2, kD = 3;
 
 // Points 0.. labelled with the given label ids, all existing.
 void AddLabelled(FigureTables& t, std::vector<int> labels) {
@@ -31,7 +31,7 @@ std::vector<int> Entries(std::span<const std::uint16_t> out, int last) {
 
 TEST(FigureTables, ParsesLabelGroupsIntoPointIndices) {
   FigureTables t;
-  AddLabelled(t, {kD, kC, kB, kA});  // D is point 0, A point 3
+  AddLabelled(t, {kD, kC, kLabelB, kLabelA});  // D is point 0, A point 3
   std::array<std::uint16_t, 11> out{};
   std::string text = "ab/cd";
   const int last = t.ParsePointList(text, out, 10);
@@ -43,7 +43,7 @@ TEST(FigureTables, ParsesLabelGroupsIntoPointIndices) {
 
 TEST(FigureTables, GroupsOfFreeLabelsVanish) {
   FigureTables t;
-  AddLabelled(t, {kA, kB});
+  AddLabelled(t, {kLabelA, kLabelB});
   std::array<std::uint16_t, 11> out{};
   std::string text = "AB/CD";
   const int last = t.ParsePointList(text, out, 10);
@@ -73,7 +73,7 @@ TEST(FigureTables, ParsesPointNumbersAndRefusesNumbersOutOfRange) {
 
 TEST(FigureTables, ExistingPointsAndSelection) {
   FigureTables t;
-  AddLabelled(t, {kA, kB, kC, kD});
+  AddLabelled(t, {kLabelA, kLabelB, kC, kD});
   t.exists[1] = 0;
   std::array<std::uint16_t, 4> out{};
   std::string text = "ABC/D";
@@ -92,8 +92,8 @@ TEST(FigureTables, ExistingPointsAndSelection) {
 
 TEST(FigureTables, LabelsAndNames) {
   FigureTables t;
-  AddLabelled(t, {kA, kC});
-  EXPECT_EQ(t.FindFreeLabel(), kB);
+  AddLabelled(t, {kLabelA, kC});
+  EXPECT_EQ(t.FindFreeLabel(), kLabelB);
   EXPECT_EQ(t.FindPointByName("C"), 1);
   EXPECT_EQ(t.FindPointByName("B"), -1);
 
@@ -133,10 +133,10 @@ TEST(FigureTables, NameListsOfNewestPoints) {
 
 TEST(FigureTables, AddPointsTakesFreeLabelsAndChecksRoom) {
   FigureTables t;
-  AddLabelled(t, {kB});
+  AddLabelled(t, {kLabelB});
   ASSERT_TRUE(t.AddPoints(2, 7, true, 1, 2));
   EXPECT_EQ(t.last_point, 2);
-  EXPECT_EQ(t.names[1].label, kA);
+  EXPECT_EQ(t.names[1].label, kLabelA);
   EXPECT_EQ(t.names[2].label, kC);
   EXPECT_EQ(t.attrs[2].tag, 7);
   EXPECT_EQ(t.names[2].marker, 2);

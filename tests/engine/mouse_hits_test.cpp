@@ -19,7 +19,7 @@ using kernel::Real;
 
 constexpr Real kTolerance = 0.05L;  // five pixels of 0.01
 
-void PlacePoints(FigureTables& t, const std::vector<Point2>& places) {
+void PlaceHitPoints(FigureTables& t, const std::vector<Point2>& places) {
   for (const Point2& p : places) {
     const int i = ++t.last_point;
     t.xy[i] = p;
@@ -29,7 +29,7 @@ void PlacePoints(FigureTables& t, const std::vector<Point2>& places) {
   }
 }
 
-int AddLine(FigureTables& t, int a, int b, bool beyondLast = false, bool beforeFirst = false) {
+int AddHitLine(FigureTables& t, int a, int b, bool beyondLast = false, bool beforeFirst = false) {
   kernel::SegmentRecord& r = t.lines[++t.last_line];
   kernel::InitSegmentRecord(r, static_cast<std::uint16_t>(a), static_cast<std::uint16_t>(b), 0, 1, 0);
   r.extends_first = beyondLast ? 1 : 0;
@@ -45,8 +45,8 @@ int AddCircle(FigureTables& t, int centre, int on, Real degrees) {
 
 TEST(MouseHits, EuclideanLinesHitInASquareBoxOnTheirDrawnPart) {
   FigureTables t;
-  PlacePoints(t, {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
-  const int segment = AddLine(t, 0, 1);
+  PlaceHitPoints(t, {{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+  const int segment = AddHitLine(t, 0, 1);
   struct Case {
     Point2 click;
     bool beyondLast;
@@ -68,19 +68,19 @@ TEST(MouseHits, EuclideanLinesHitInASquareBoxOnTheirDrawnPart) {
     }
   }
   // A diagonal line hit at four pixels in x and y: inside the box, though farther than five pixels.
-  PlacePoints(t, {{0, 2}, {1, 3}});
+  PlaceHitPoints(t, {{0, 2}, {1, 3}});
   FigureTables diagonal = t;
   diagonal.last_line = -1;
-  AddLine(diagonal, 4, 5);
+  AddHitLine(diagonal, 4, 5);
   EXPECT_TRUE(engine::FindLinesAt(diagonal, engine::kEuclideanPlane, {0.5L + 0.04L, 2.5L - 0.04L}, kTolerance).Any());
 }
 
 TEST(MouseHits, ACrossingOfThreeLinesGivesTheTwoLowestIndices) {
   FigureTables t;
-  PlacePoints(t, {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, 1}});
-  AddLine(t, 0, 1);
-  AddLine(t, 2, 3);
-  AddLine(t, 4, 5);
+  PlaceHitPoints(t, {{-1, 0}, {1, 0}, {0, -1}, {0, 1}, {-1, -1}, {1, 1}});
+  AddHitLine(t, 0, 1);
+  AddHitLine(t, 2, 3);
+  AddHitLine(t, 4, 5);
   const engine::ObjectsAtClick at = engine::FindLinesAt(t, engine::kEuclideanPlane, {0.01L, 0.01L}, kTolerance);
   EXPECT_EQ(at.first, 0);
   EXPECT_EQ(at.second, 1);
@@ -91,7 +91,7 @@ TEST(MouseHits, ACrossingOfThreeLinesGivesTheTwoLowestIndices) {
 
 TEST(MouseHits, ArcsExcludeTheirEndsInThePlaneAndIncludeThemInTheDisk) {
   FigureTables t;
-  PlacePoints(t, {{0, 0}, {1, 0}, {0, 0.000000000000000001L}});
+  PlaceHitPoints(t, {{0, 0}, {1, 0}, {0, 0.000000000000000001L}});
   AddCircle(t, 0, 1, 360);
   // Exactly at the first point the fraction is 0: no hit in the plane.
   EXPECT_FALSE(engine::FindCirclesAt(t, engine::kEuclideanPlane, {1, 0}, kTolerance).Any());
@@ -108,21 +108,21 @@ TEST(MouseHits, ArcsExcludeTheirEndsInThePlaneAndIncludeThemInTheDisk) {
 
   // In the disk the first point itself is on the circle.
   FigureTables disk;
-  PlacePoints(disk, {{0, 0}, {0.5L, 0}});
+  PlaceHitPoints(disk, {{0, 0}, {0.5L, 0}});
   AddCircle(disk, 0, 1, 360);
   EXPECT_TRUE(engine::FindCirclesAt(disk, engine::kPoincareDisk, {0.5L, 0}, kTolerance).Any());
 
   // A degenerate circle is never hit.
   FigureTables dot;
-  PlacePoints(dot, {{0, 0}, {0, 1e-17L}});
+  PlaceHitPoints(dot, {{0, 0}, {0, 1e-17L}});
   AddCircle(dot, 0, 1, 360);
   EXPECT_FALSE(engine::FindCirclesAt(dot, engine::kEuclideanPlane, {0, 0}, kTolerance).Any());
 }
 
 TEST(MouseHits, HyperbolicLinesUseTheTaxicabDistanceAndTheirDrawnPart) {
   FigureTables t;
-  PlacePoints(t, {{-0.4L, -0.4L}, {0.4L, 0.4L}});
-  const int l = AddLine(t, 0, 1);
+  PlaceHitPoints(t, {{-0.4L, -0.4L}, {0.4L, 0.4L}});
+  const int l = AddHitLine(t, 0, 1);
   engine::GeodesicEnds ends{};
   bool straight = false;
   engine::Geodesic(engine::kPoincareDisk, t.xy[0], t.xy[1], ends, straight);
@@ -148,9 +148,9 @@ TEST(MouseHits, HyperbolicLinesUseTheTaxicabDistanceAndTheirDrawnPart) {
 
 TEST(MouseHits, PointsThatDefineObjects) {
   FigureTables t;
-  PlacePoints(t, {{0, 0}, {1, 0}, {2, 0}, {3, 3}, {4, 4}, {5, 5}});
-  AddLine(t, 0, 1);
-  const int longer = AddLine(t, 3, 4);
+  PlaceHitPoints(t, {{0, 0}, {1, 0}, {2, 0}, {3, 3}, {4, 4}, {5, 5}});
+  AddHitLine(t, 0, 1);
+  const int longer = AddHitLine(t, 3, 4);
   t.lines[longer].points.count = 3;
   t.lines[longer].points.entries[2] = 5;
   AddCircle(t, 2, 1, 360);

@@ -30,7 +30,7 @@ using view::LinePen;
 
 namespace {
 
-constexpr Real kClose = static_cast<Real>(1e-12);
+constexpr Real kFillClose = static_cast<Real>(1e-12);
 
 // -5 .. 5 both ways on a 501 x 501 client: 0.02 units per pixel.
 view::ViewMapping DefaultView() {
@@ -42,9 +42,9 @@ view::ViewMapping DefaultView() {
 }
 
 // A target that records what reaches it.
-class RecordingPainter : public FigurePainter {
+class FillRecorder : public FigurePainter {
  public:
-  RecordingPainter(const view::ViewMapping& m, bool clipsItself) : FigurePainter(m), clipsItself_(clipsItself) {}
+  FillRecorder(const view::ViewMapping& m, bool clipsItself) : FigurePainter(m), clipsItself_(clipsItself) {}
 
   struct Region {
     std::vector<Point2> points;
@@ -143,8 +143,8 @@ TEST(FillWin, PolygonsAreCutOnlyForTargetsThatDoNotClipThemselves) {
   FillWindow w;
   const view::ViewMapping m = DefaultView();
   const std::vector<Point2> big{{0, 0}, {100, 0}, {0, 100}};
-  RecordingPainter screen(m, true);
-  RecordingPainter file(m, false);
+  FillRecorder screen(m, true);
+  FillRecorder file(m, false);
   EXPECT_TRUE(w.FillPolygonShape(screen, big, true, 3, 0, -1, 2));
   EXPECT_TRUE(w.FillPolygonShape(file, big, true, 3, 0, -1, 2));
   ASSERT_EQ(screen.regions.size(), 1u);
@@ -152,11 +152,11 @@ TEST(FillWin, PolygonsAreCutOnlyForTargetsThatDoNotClipThemselves) {
   EXPECT_EQ(screen.regions[0].points, big);
   // Cut to the view shrunk by half a pixel: right -> top walks the top right corner.
   const kernel::Box2 clip = engine::FillClipBox(m);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, clip.xmax, static_cast<Real>(4.99), kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, clip.xmax, static_cast<Real>(4.99), kFillClose);
   for (const Point2& p : file.regions[0].points) EXPECT_TRUE(InBox(p, clip));
   EXPECT_EQ(file.regions[0].points.size(), 4u);
   // The fill's colour and hatch, no outline, the shape's word.
-  const RecordingPainter::Region& r = file.regions[0];
+  const FillRecorder::Region& r = file.regions[0];
   EXPECT_EQ(r.brush, (view::FillBrush{true, InkColor::Index(3), 2}));
   EXPECT_EQ(r.pen.style, view::kLineNone);
   EXPECT_EQ(r.kind, "background");  // the shape kind a window starts with
@@ -172,7 +172,7 @@ TEST(FillWin, FacesInThePlaneAndInTheDisk) {
   FillWindow w;
   w.points = {{1, {0, 0}}, {2, {0.5L, 0}}, {3, {0, 0.5L}}};
   const view::ViewMapping m = DefaultView();
-  RecordingPainter file(m, false);
+  FillRecorder file(m, false);
   EXPECT_TRUE(w.FillFace(file, Face({1, 2, 3}, 7, 4)));
   ASSERT_EQ(file.regions.size(), 1u);
   EXPECT_EQ(file.regions[0].points, (std::vector<Point2>{{0, 0}, {0.5L, 0}, {0, 0.5L}}));
@@ -189,8 +189,8 @@ TEST(FillWin, FacesInThePlaneAndInTheDisk) {
   const std::vector<Point2>& region = file.regions[1].points;
   EXPECT_GT(region.size(), 10u);
   for (const Point2& p : region) {
-    EXPECT_LE(p.x + p.y, 0.5L + kClose);  // inside the straight triangle
-    EXPECT_GE(std::min(p.x, p.y), -kClose);
+    EXPECT_LE(p.x + p.y, 0.5L + kFillClose);  // inside the straight triangle
+    EXPECT_GE(std::min(p.x, p.y), -kFillClose);
   }
   // The geodesic's middle bows toward the centre, away from the chord x + y = 0.5.
   Real nearest = 1;
@@ -223,26 +223,26 @@ TEST(FillWin, WholeCirclesAndSectors) {
   FillWindow w;
   const view::ViewMapping m = DefaultView();
   for (const Real sweep : {static_cast<Real>(360), static_cast<Real>(359.99995), static_cast<Real>(-720)}) {
-    RecordingPainter p(m, false);
+    FillRecorder p(m, false);
     w.FillEllipseShape(p, {1, 1}, {1, 3}, sweep, 5, 2);
     ASSERT_EQ(p.circles.size(), 1u) << static_cast<double>(sweep);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.circles[0].second, 2, kClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.circles[0].second, 2, kFillClose);
     EXPECT_EQ(p.circleBrushes[0], (view::FillBrush{true, InkColor::Index(5), 2}));
     EXPECT_TRUE(p.regions.empty());
   }
   EXPECT_EQ(w.fill.shapeKind, engine::kShapeBackground);
 
   // -90 degrees from (2, 0) covers the quarter that +90 degrees from (0, -2) covers.
-  RecordingPainter minus(m, false);
-  RecordingPainter plus(m, false);
+  FillRecorder minus(m, false);
+  FillRecorder plus(m, false);
   w.FillEllipseShape(minus, {0, 0}, {2, 0}, -90, 5, 0);
   w.FillEllipseShape(plus, {0, 0}, {0, -2}, 90, 5, 0);
   ASSERT_EQ(minus.regions.size(), 1u);
   ASSERT_EQ(plus.regions.size(), 1u);
   ASSERT_EQ(minus.regions[0].points.size(), plus.regions[0].points.size());
   for (std::size_t k = 0; k < plus.regions[0].points.size(); ++k) {
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, minus.regions[0].points[k].x, plus.regions[0].points[k].x, kClose);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, minus.regions[0].points[k].y, plus.regions[0].points[k].y, kClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, minus.regions[0].points[k].x, plus.regions[0].points[k].x, kFillClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, minus.regions[0].points[k].y, plus.regions[0].points[k].y, kFillClose);
   }
   // A sector ends at its centre and is named a sector from then on.
   EXPECT_EQ(plus.regions[0].points.back(), (Point2{0, 0}));
@@ -250,15 +250,15 @@ TEST(FillWin, WholeCirclesAndSectors) {
   EXPECT_EQ(w.fill.shapeKind, engine::kShapeSector);
 
   // Nothing for a null radius or a sector of no angle.
-  RecordingPainter none(m, false);
+  FillRecorder none(m, false);
   w.FillEllipseShape(none, {1, 1}, {1, 1}, 360, 5, 0);
   w.FillEllipseShape(none, {0, 0}, {1, 0}, 1e-14L, 5, 0);
   EXPECT_TRUE(none.circles.empty());
   EXPECT_TRUE(none.regions.empty());
 
   // A sector reaching out of the view is cut for the files, not for the screen.
-  RecordingPainter file(m, false);
-  RecordingPainter screen(m, true);
+  FillRecorder file(m, false);
+  FillRecorder screen(m, true);
   w.FillEllipseShape(file, {4, 0}, {7, 0}, 90, 5, 0);
   w.FillEllipseShape(screen, {4, 0}, {7, 0}, 90, 5, 0);
   for (const Point2& p : file.regions.at(0).points) EXPECT_TRUE(InBox(p, engine::FillClipBox(m)));
@@ -377,25 +377,25 @@ TEST(FillWin, ArcThroughTwoPointsTakesTheShorterWay) {
       {{1, 0}, {-1, -0.01L}, {-1, -0.01L}, kernel::Pi - std::atan(0.01L)},
   };
   for (const Case& c : cases) {
-    RecordingPainter p(m, true);
+    FillRecorder p(m, true);
     w.DrawArcThrough(p, {0, 0}, c.p, c.q, pen);
     ASSERT_EQ(p.arcs.size(), 1u);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].start.x, c.start.x, kClose);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].start.y, c.start.y, kClose);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].sweep, c.sweep, kClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].start.x, c.start.x, kFillClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].start.y, c.start.y, kFillClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.arcs[0].sweep, c.sweep, kFillClose);
     EXPECT_EQ(p.arcs[0].pen, pen);
   }
   // With the point of larger x first.
-  RecordingPainter open(m, true);
+  FillRecorder open(m, true);
   w.DrawArcIfOpen(open, {0, 0}, {0, 1}, {1, 0}, pen);
   ASSERT_EQ(open.arcs.size(), 1u);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, open.arcs[0].sweep, kernel::Pi / 2, kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, open.arcs[0].sweep, kernel::Pi / 2, kFillClose);
   // A negative sweep draws the same arc from its other end.
-  RecordingPainter negative(m, true);
+  FillRecorder negative(m, true);
   w.DrawArcFigure(negative, {0, 0}, {0, 1}, -kernel::Pi / 2, pen);
   ASSERT_EQ(negative.arcs.size(), 1u);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, negative.arcs[0].start.x, 1, kClose);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, negative.arcs[0].sweep, kernel::Pi / 2, kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, negative.arcs[0].start.x, 1, kFillClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, negative.arcs[0].sweep, kernel::Pi / 2, kFillClose);
 }
 
 TEST(FillWin, CirclesAreSplitAtTheBorderOfTheView) {
@@ -414,10 +414,10 @@ TEST(FillWin, CirclesAreSplitAtTheBorderOfTheView) {
   }
   // Crossing the border: only the pieces inside, as arcs.
   const view::ViewMapping m = DefaultView();
-  RecordingPainter pieces(m, true);
+  FillRecorder pieces(m, true);
   w.DrawArcFigure(pieces, {0, 0}, {6, 0}, kernel::TwoPi, pen);
   EXPECT_EQ(pieces.arcs.size(), 4u);
-  for (const RecordingPainter::Arc& a : pieces.arcs) {
+  for (const FillRecorder::Arc& a : pieces.arcs) {
     Point2 end = a.start;
     kernel::Rotate2(end, a.sweep);
     EXPECT_TRUE(InBox(a.start, m.box));

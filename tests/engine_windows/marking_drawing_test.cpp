@@ -23,9 +23,9 @@ struct HeadCall {
   Point2 tip, direction;
 };
 
-class RecordingPainter : public view::FigurePainter {
+class MarkingRecorder : public view::FigurePainter {
  public:
-  explicit RecordingPainter(const view::ViewMapping& m) : FigurePainter(m) {}
+  explicit MarkingRecorder(const view::ViewMapping& m) : FigurePainter(m) {}
   std::vector<std::pair<Point2, Point2>> segments;
   std::vector<ArcCall> arcs;
   std::vector<HeadCall> heads;
@@ -44,7 +44,7 @@ class RecordingPainter : public view::FigurePainter {
 };
 
 // -10 .. 10 both ways.
-view::ViewMapping View() {
+view::ViewMapping MarkingView() {
   view::ViewMapping m;
   m.halfWidth = m.halfHeight = 10;
   m.width = m.height = 401;
@@ -52,16 +52,16 @@ view::ViewMapping View() {
   return m;
 }
 
-constexpr double kClose = 1e-12;
+constexpr double kMarkingClose = 1e-12;
 
 void ExpectPoint(const Point2& p, double x, double y) {
-  EXPECT_NEAR(static_cast<double>(p.x), x, kClose);
-  EXPECT_NEAR(static_cast<double>(p.y), y, kClose);
+  EXPECT_NEAR(static_cast<double>(p.x), x, kMarkingClose);
+  EXPECT_NEAR(static_cast<double>(p.y), y, kMarkingClose);
 }
 
 TEST(MarkingDrawing, TicksStandAcrossTheSegmentFromFiftyFivePerCentOn) {
-  const view::ViewMapping m = View();
-  RecordingPainter painter(m);
+  const view::ViewMapping m = MarkingView();
+  MarkingRecorder painter(m);
   engine::DrawTicks(painter, {0, 0}, {10, 0}, 3, 1);
   ASSERT_EQ(painter.segments.size(), 3u);
   for (int k = 0; k < 3; ++k) {
@@ -70,26 +70,26 @@ TEST(MarkingDrawing, TicksStandAcrossTheSegmentFromFiftyFivePerCentOn) {
   }
   // A first stroke outside the view draws nothing, even with later strokes inside; a null
   // segment draws nothing.
-  RecordingPainter outside(m);
+  MarkingRecorder outside(m);
   engine::DrawTicks(outside, {-30, 0}, {2, 0}, 6, 4);
   engine::DrawTicks(outside, {1, 1}, {1, 1}, 2, 1);
   EXPECT_TRUE(outside.segments.empty());
 }
 
 TEST(MarkingDrawing, ArrowheadsStartAtFortyPerCentAndPointAlongTheSegment) {
-  const view::ViewMapping m = View();
-  RecordingPainter painter(m);
+  const view::ViewMapping m = MarkingView();
+  MarkingRecorder painter(m);
   engine::DrawSegmentArrow(painter, {0, 0}, {0, 10}, 2, 0.5L, true);
   ASSERT_EQ(painter.heads.size(), 2u);
   ExpectPoint(painter.heads[0].tip, 0, 4);
   ExpectPoint(painter.heads[1].tip, 0, 4.5);
   EXPECT_GT(painter.heads[0].direction.y, 0);
-  EXPECT_NEAR(static_cast<double>(painter.heads[0].direction.x), 0, kClose);
+  EXPECT_NEAR(static_cast<double>(painter.heads[0].direction.x), 0, kMarkingClose);
 }
 
 TEST(MarkingDrawing, AngleArcsSpreadAboutTheRadius) {
-  const view::ViewMapping m = View();
-  RecordingPainter painter(m);
+  const view::ViewMapping m = MarkingView();
+  MarkingRecorder painter(m);
   engine::AngleMarkShape shape;
   shape.arcs = 5;
   shape.radius = 2;
@@ -99,13 +99,13 @@ TEST(MarkingDrawing, AngleArcsSpreadAboutTheRadius) {
   for (int k = 0; k < 5; ++k) {
     ExpectPoint(painter.arcs[k].centre, 0, 0);
     ExpectPoint(painter.arcs[k].start, radii[k], 0);
-    EXPECT_NEAR(static_cast<double>(painter.arcs[k].sweep), std::numbers::pi / 2, kClose);
+    EXPECT_NEAR(static_cast<double>(painter.arcs[k].sweep), std::numbers::pi / 2, kMarkingClose);
   }
   EXPECT_TRUE(painter.heads.empty());
 }
 
 TEST(MarkingDrawing, DirectedArcsEndInHeadsOnTheSecondRayTurningTheirWay) {
-  const view::ViewMapping m = View();
+  const view::ViewMapping m = MarkingView();
   struct Case {
     Point2 c;
     bool fullTurn;
@@ -119,7 +119,7 @@ TEST(MarkingDrawing, DirectedArcsEndInHeadsOnTheSecondRayTurningTheirWay) {
       {{0, -3}, true, 3 * std::numbers::pi / 2, 1},
   };
   for (const Case& c : cases) {
-    RecordingPainter painter(m);
+    MarkingRecorder painter(m);
     engine::AngleMarkShape shape;
     shape.arcs = 2;
     shape.radius = 1;
@@ -129,17 +129,17 @@ TEST(MarkingDrawing, DirectedArcsEndInHeadsOnTheSecondRayTurningTheirWay) {
     engine::DrawAngleMark(painter, {3, 0}, {0, 0}, c.c, shape);
     ASSERT_EQ(painter.arcs.size(), 2u);
     ASSERT_EQ(painter.heads.size(), 2u);
-    EXPECT_NEAR(static_cast<double>(painter.arcs[0].sweep), c.sweep, kClose);
+    EXPECT_NEAR(static_cast<double>(painter.arcs[0].sweep), c.sweep, kMarkingClose);
     const double side = c.c.y > 0 ? 1 : -1;
     ExpectPoint(painter.heads[0].tip, 0, side * 1);
     ExpectPoint(painter.heads[1].tip, 0, side * 1.12);
-    EXPECT_NEAR(static_cast<double>(painter.heads[0].direction.x), c.headX, kClose);
+    EXPECT_NEAR(static_cast<double>(painter.heads[0].direction.x), c.headX, kMarkingClose);
   }
 }
 
 TEST(MarkingDrawing, TheBracketOfARightAngleIsTwoStrokes) {
-  const view::ViewMapping m = View();
-  RecordingPainter painter(m);
+  const view::ViewMapping m = MarkingView();
+  MarkingRecorder painter(m);
   engine::DrawRightAngleMark(painter, {0, 5}, {0, 0}, {5, 0}, 1);
   ASSERT_EQ(painter.segments.size(), 2u);
   ExpectPoint(painter.segments[0].first, 1, 0);
@@ -167,7 +167,7 @@ TEST(MarkingRecords, TheDialogCodesAndTheByteImage) {
   EXPECT_EQ(engine::SizeStepOfMarking(back), 5);
   EXPECT_EQ(engine::StrokesOfMarking(back), 2);
   EXPECT_EQ(engine::ColourOfMarking(back), 12);
-  EXPECT_NEAR(static_cast<double>(engine::RelativeMarkingSize(back)), 1.5, kClose);
+  EXPECT_NEAR(static_cast<double>(engine::RelativeMarkingSize(back)), 1.5, kMarkingClose);
 }
 
 TEST(MarkingRecords, SizesAreTenthsOfAPerCentOfTheScreen) {
@@ -189,8 +189,8 @@ TEST(MarkingRecords, SizesAreTenthsOfAPerCentOfTheScreen) {
   s.settings[engine::MarkingSettings::kTick] = 20;
   s.settings[engine::MarkingSettings::kArcRadius] = 30;
   // 2 % of 1000 pixels of 0.01 units, halved for the tick; 3 % for the arc.
-  EXPECT_NEAR(static_cast<double>(s.Size(engine::MarkingSettings::kTick, 0.01L)), 0.1, kClose);
-  EXPECT_NEAR(static_cast<double>(s.Size(engine::MarkingSettings::kArcRadius, 0.01L)), 0.3, kClose);
+  EXPECT_NEAR(static_cast<double>(s.Size(engine::MarkingSettings::kTick, 0.01L)), 0.1, kMarkingClose);
+  EXPECT_NEAR(static_cast<double>(s.Size(engine::MarkingSettings::kArcRadius, 0.01L)), 0.3, kMarkingClose);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ Measures Measure(const std::vector<Point3>& points) {
   return m;
 }
 
-std::vector<Point3> CubeCorners() {
+std::vector<Point3> UnitCubeCorners() {
   std::vector<Point3> cube;
   for (int i = 0; i < 8; ++i) cube.push_back({Real(i & 1), Real((i >> 1) & 1), Real((i >> 2) & 1)});
   return cube;
@@ -49,7 +49,7 @@ TEST(HullMeasures3, PolygonAreaAndPyramidVolume) {
 }
 
 TEST(HullMeasures3, KnownSolids) {
-  const Measures cube = Measure(CubeCorners());
+  const Measures cube = Measure(UnitCubeCorners());
   EXPECT_REAL_NEAR(cube.volume, 1, 1e-18L);
   EXPECT_REAL_NEAR(cube.area, 6, 1e-18L);
 
@@ -61,7 +61,7 @@ TEST(HullMeasures3, KnownSolids) {
 }
 
 TEST(HullMeasures3, PointsInsideOrOnTheSurfaceChangeNothing) {
-  std::vector<Point3> points = CubeCorners();
+  std::vector<Point3> points = UnitCubeCorners();
   // Inside (moving the apex), on edges (a face could start with three collinear points), on faces.
   for (Point3 p : {Point3{0.9L, 0.8L, 0.7L}, Point3{0.1L, 0.1L, 0.2L}, Point3{0.5L, 0, 0},
                    Point3{0.25L, 0, 0}, Point3{1, 0.5L, 1}, Point3{0.5L, 0.5L, 1}, Point3{0, 0.3L, 0.6L}}) {

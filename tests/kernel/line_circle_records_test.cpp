@@ -24,7 +24,7 @@ std::vector<uint16_t> Listed(const CircleRecord& record) {
 
 TEST(LineCircleRecords, SegmentGoldenImageAndRoundTrip) {
   SegmentRecord record;
-  EXPECT_EQ(ImageOf(record, WriteSegmentRecord), Bytes(kSegmentRecordBytes, 0));
+  EXPECT_EQ(::ImageOf(record, WriteSegmentRecord), Bytes(kSegmentRecordBytes, 0));
 
   InitSegmentRecord(record, 0x0102, 7, 3, 2, 0x0A0B);
   ASSERT_EQ(IndexListInsert(record.points, 9, 1), 1);
@@ -35,18 +35,18 @@ TEST(LineCircleRecords, SegmentGoldenImageAndRoundTrip) {
   Put(expected, 2, {0x02, 0x01, 9, 0, 7, 0});
   Put(expected, 104, {1, 0, 1});
   Put(expected, 107, {3, 0, 2, 0, 0x0B, 0x0A});
-  EXPECT_EQ(ImageOf(record, WriteSegmentRecord), expected);
+  EXPECT_EQ(::ImageOf(record, WriteSegmentRecord), expected);
 
   ByteReader reader(expected);
   const auto back = ReadSegmentRecord(reader);
   ASSERT_TRUE(back.has_value());
   EXPECT_TRUE(reader.AtEnd());
-  EXPECT_EQ(ImageOf(*back, WriteSegmentRecord), expected);
+  EXPECT_EQ(::ImageOf(*back, WriteSegmentRecord), expected);
 }
 
 TEST(LineCircleRecords, CircleGoldenImageAndRoundTrip) {
   CircleRecord record;
-  EXPECT_EQ(ImageOf(record, WriteCircleRecord), Bytes(kCircleRecordBytes, 0));
+  EXPECT_EQ(::ImageOf(record, WriteCircleRecord), Bytes(kCircleRecordBytes, 0));
 
   // p2 missing: the count is the highest slot holding a point, with 0xFFFF in the gap.
   InitCircleRecord(record, 0x0304, 5, -90, -1, 6);
@@ -60,19 +60,19 @@ TEST(LineCircleRecords, CircleGoldenImageAndRoundTrip) {
   Put(expected, 115, {1, 1});
   for (std::size_t i = 117; i < 137; ++i) expected[i] = 0;
   Put(expected, 137, {0, 0, 1, 0, 0, 0});
-  EXPECT_EQ(ImageOf(record, WriteCircleRecord), expected);
+  EXPECT_EQ(::ImageOf(record, WriteCircleRecord), expected);
 
   ByteReader reader(expected);
   const auto back = ReadCircleRecord(reader);
   ASSERT_TRUE(back.has_value());
   EXPECT_TRUE(reader.AtEnd());
   EXPECT_EQ(back->arc_angle, -90);
-  EXPECT_EQ(ImageOf(*back, WriteCircleRecord), expected);
+  EXPECT_EQ(::ImageOf(*back, WriteCircleRecord), expected);
 }
 
 TEST(LineCircleRecords, HypCurveGoldenImageAndRoundTrip) {
   HypCurveRecord record;
-  EXPECT_EQ(ImageOf(record, WriteHypCurveRecord), Bytes(kHypCurveRecordBytes, 0));
+  EXPECT_EQ(::ImageOf(record, WriteHypCurveRecord), Bytes(kHypCurveRecordBytes, 0));
 
   InitHypCurveRecord(record);
   record.shape = 2;
@@ -82,12 +82,12 @@ TEST(LineCircleRecords, HypCurveGoldenImageAndRoundTrip) {
   Put(expected, 21, {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F});  // 1
   Put(expected, 31, {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0xC0});  // -2
   Put(expected, 61, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-  EXPECT_EQ(ImageOf(record, WriteHypCurveRecord), expected);
+  EXPECT_EQ(::ImageOf(record, WriteHypCurveRecord), expected);
 
   ByteReader reader(expected);
   const auto back = ReadHypCurveRecord(reader);
   ASSERT_TRUE(back.has_value());
-  EXPECT_EQ(ImageOf(*back, WriteHypCurveRecord), expected);
+  EXPECT_EQ(::ImageOf(*back, WriteHypCurveRecord), expected);
 }
 
 TEST(LineCircleRecords, ReadersRefuseShortInputAndOversizedCounts) {
@@ -154,7 +154,7 @@ TEST(LineCircleRecords, AFullLineRefusesAFurtherPoint) {
   ASSERT_EQ(line.points.count, kLinePointCapacity);
   const SegmentRecord before = line;
   EXPECT_EQ(IndexListInsert(line.points, 999, 1), -1);
-  EXPECT_EQ(ImageOf(line, WriteSegmentRecord), ImageOf(before, WriteSegmentRecord));
+  EXPECT_EQ(::ImageOf(line, WriteSegmentRecord), ::ImageOf(before, WriteSegmentRecord));
 }
 
 TEST(LineCircleRecords, CirclePointListAppendsFindsAndRemoves) {

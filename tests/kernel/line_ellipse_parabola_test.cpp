@@ -11,10 +11,10 @@ using namespace kernel;
 
 namespace {
 
-constexpr Real kClose = static_cast<Real>(1e-15);
-const Point2 kSentinel{7, 7};
+constexpr Real kMeetClose = static_cast<Real>(1e-15);
+const Point2 kUnsetPoint{7, 7};
 
-void ExpectPoint(const Point2& actual, const Point2& expected, Real tolerance = kClose) {
+void ExpectMeetingPoint(const Point2& actual, const Point2& expected, Real tolerance = kMeetClose) {
   EXPECT_REAL_NEAR(actual.x, expected.x, tolerance);
   EXPECT_REAL_NEAR(actual.y, expected.y, tolerance);
 }
@@ -28,13 +28,13 @@ TEST(LineEllipseParabola, LineParameterAlongEitherAxis) {
 TEST(LineEllipseParabola, ReflectAcrossDirection) {
   Point2 v{1, 0};
   ASSERT_TRUE(ReflectAcrossDirection2(v, {1, 1}));
-  ExpectPoint(v, {0, 1});
+  ExpectMeetingPoint(v, {0, 1});
   v = {1, 0};
   ASSERT_TRUE(ReflectAcrossDirection2(v, {0, 2}));
-  ExpectPoint(v, {-1, 0});
+  ExpectMeetingPoint(v, {-1, 0});
   v = {3, 4};
   EXPECT_FALSE(ReflectAcrossDirection2(v, {0, 0}));
-  ExpectPoint(v, {3, 4});
+  ExpectMeetingPoint(v, {3, 4});
 }
 
 // Foci (-3, 0), (3, 0): e = 0.6 gives a = 5, b = 4; e = 0.75 gives a = 4 exactly, whose
@@ -58,12 +58,12 @@ TEST(LineEllipseParabola, EllipseSecantTangentAndMiss) {
       {{4, 5}, {4, 10}, e_4, kTouchBeforeA, {4, 0}, {4, 0}},
   };
   for (const Case& c : cases) {
-    std::array<Point2, 2> out{kSentinel, kSentinel};
+    std::array<Point2, 2> out{kUnsetPoint, kUnsetPoint};
     EXPECT_EQ(IntersectLineEllipse2(c.p1, c.p2, {-3, 0}, {3, 0}, c.e, out), c.code);
-    ExpectPoint(out[0], c.first, 1e-14L);
-    ExpectPoint(out[1], c.second, 1e-14L);
+    ExpectMeetingPoint(out[0], c.first, 1e-14L);
+    ExpectMeetingPoint(out[1], c.second, 1e-14L);
   }
-  std::array<Point2, 2> out{kSentinel, kSentinel};
+  std::array<Point2, 2> out{kUnsetPoint, kUnsetPoint};
   EXPECT_EQ(IntersectLineEllipse2({-10, 5}, {10, 5}, {-3, 0}, {3, 0}, e_5_4, out), kNoPoint);
   EXPECT_EQ(IntersectLineEllipse2({1, 1}, {1, 1}, {-3, 0}, {3, 0}, e_5_4, out), kNoPoint);
 }
@@ -82,10 +82,10 @@ TEST(LineEllipseParabola, EllipseRejectsDegenerateFocalData) {
       {{3, 0}, std::numeric_limits<Real>::quiet_NaN()},
   };
   for (const Case& c : cases) {
-    std::array<Point2, 2> out{kSentinel, kSentinel};
+    std::array<Point2, 2> out{kUnsetPoint, kUnsetPoint};
     EXPECT_EQ(IntersectLineEllipse2({0, -10}, {0, 10}, {-3, 0}, c.f2, c.e, out), kNoPoint);
-    ExpectPoint(out[0], kSentinel);
-    ExpectPoint(out[1], kSentinel);
+    ExpectMeetingPoint(out[0], kUnsetPoint);
+    ExpectMeetingPoint(out[1], kUnsetPoint);
   }
 }
 
@@ -110,11 +110,11 @@ TEST(LineEllipseParabola, ParabolaEveryCode) {
       {{4, 7}, {4, 8}, kExactlyOnePoint, {4, 4}, {4, 4}},      // parallel to the axis
   };
   for (const Case& c : cases) {
-    std::array<Point2, 2> out{kSentinel, kSentinel};
+    std::array<Point2, 2> out{kUnsetPoint, kUnsetPoint};
     EXPECT_EQ(IntersectLineParabola2(c.p1, c.p2, {-1, -1}, {1, -1}, {0, 1}, out), c.code)
         << static_cast<double>(c.p1.x) << " " << static_cast<double>(c.p2.x);
-    ExpectPoint(out[0], c.first, 1e-14L);
-    ExpectPoint(out[1], c.second, 1e-14L);
+    ExpectMeetingPoint(out[0], c.first, 1e-14L);
+    ExpectMeetingPoint(out[1], c.second, 1e-14L);
   }
 }
 
@@ -131,10 +131,10 @@ TEST(LineEllipseParabola, ParabolaMissAndDegenerateInputLeaveTheOutput) {
       {{0, -5}, {0, 5}, {-1, -1}, {1, -1}, {0, -1}},     // the same, met along the axis
   };
   for (const Case& c : cases) {
-    std::array<Point2, 2> out{kSentinel, kSentinel};
+    std::array<Point2, 2> out{kUnsetPoint, kUnsetPoint};
     EXPECT_EQ(IntersectLineParabola2(c.p1, c.p2, c.a, c.b, c.focus, out), kNoPoint);
-    ExpectPoint(out[0], kSentinel);
-    ExpectPoint(out[1], kSentinel);
+    ExpectMeetingPoint(out[0], kUnsetPoint);
+    ExpectMeetingPoint(out[1], kUnsetPoint);
   }
 }
 

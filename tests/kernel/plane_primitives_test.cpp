@@ -10,11 +10,11 @@ using namespace kernel;
 
 namespace {
 
-constexpr Real kClose = static_cast<Real>(1e-15);
+constexpr Real kPrimitiveClose = static_cast<Real>(1e-15);
 
-void ExpectNear(const Point2& actual, const Point2& expected) {
-  EXPECT_NEAR(actual.x, expected.x, kClose);
-  EXPECT_NEAR(actual.y, expected.y, kClose);
+void ExpectPrimitiveNear(const Point2& actual, const Point2& expected) {
+  EXPECT_NEAR(actual.x, expected.x, kPrimitiveClose);
+  EXPECT_NEAR(actual.y, expected.y, kPrimitiveClose);
 }
 
 TEST(PlanePrimitives, ProjectionGivesFootParameterAndDistances) {
@@ -56,15 +56,15 @@ TEST(PlanePrimitives, SignedAngleIsOrientedAndZeroForADegenerateArm) {
       {{0, 0}, {0, 0}, {0, 1}, 0},       {{1, 0}, {0, 0}, {5, 0}, 0},         {{2, 1}, {1, 1}, {0, 2}, 3 * Pi / 4},
       {{2, 1}, {1, 1}, {0, 0}, -3 * Pi / 4},
   };
-  for (const Case& c : cases) EXPECT_NEAR(SignedAngle2(c.a, c.v, c.b), c.expected, kClose);
+  for (const Case& c : cases) EXPECT_NEAR(SignedAngle2(c.a, c.v, c.b), c.expected, kPrimitiveClose);
 }
 
 TEST(PlanePrimitives, CircumcentreOfARightTriangleAndOfCollinearPoints) {
   Point2 centre{5, 5};
   ASSERT_TRUE(Circumcenter2({0, 0}, {2, 0}, {0, 2}, centre));
-  ExpectNear(centre, {1, 1});
+  ExpectPrimitiveNear(centre, {1, 1});
   ASSERT_TRUE(Circumcenter2({3, 1}, {5, 1}, {3, 3}, centre));
-  ExpectNear(centre, {4, 2});
+  ExpectPrimitiveNear(centre, {4, 2});
   EXPECT_FALSE(Circumcenter2({0, 0}, {1, 1}, {3, 3}, centre));
   EXPECT_EQ(centre, Point2{});
 }
@@ -94,12 +94,12 @@ TEST(PlanePrimitives, PointInTriangleCountsEdgesAbAndBcButNotCa) {
 
 TEST(PlanePrimitives, PolygonCentroidLeavesTheVerticesTranslated) {
   std::vector<Point2> square = {{2, 2}, {4, 2}, {4, 4}, {2, 4}};
-  ExpectNear(PolygonCentroid2(square), {3, 3});
+  ExpectPrimitiveNear(PolygonCentroid2(square), {3, 3});
   EXPECT_EQ(square[0], Point2{});
   EXPECT_EQ(square[2], (Point2{2, 2}));
 
   std::vector<Point2> triangle = {{0, 0}, {3, 0}, {0, 3}};
-  ExpectNear(PolygonCentroid2(triangle), {1, 1});
+  ExpectPrimitiveNear(PolygonCentroid2(triangle), {1, 1});
 
   // No area: the first vertex.
   std::vector<Point2> flat = {{1, 1}, {2, 2}, {3, 3}};

@@ -7,7 +7,7 @@ using namespace kernel;
 
 namespace {
 
-constexpr Real kClose = static_cast<Real>(1e-15);
+constexpr Real kClipClose = static_cast<Real>(1e-15);
 
 TEST(SegmentClip, CasesAgainstTheBoxZeroToTen) {
   struct Case {
@@ -35,10 +35,10 @@ TEST(SegmentClip, CasesAgainstTheBoxZeroToTen) {
     Point2 p = c.p;
     Point2 q = c.q;
     EXPECT_EQ(ClipSegment(0, 10, 0, 10, p, q, c.force), c.result) << c.what;
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.x, c.p2.x, kClose) << c.what;
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.y, c.p2.y, kClose) << c.what;
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, q.x, c.q2.x, kClose) << c.what;
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, q.y, c.q2.y, kClose) << c.what;
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.x, c.p2.x, kClipClose) << c.what;
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, p.y, c.p2.y, kClipClose) << c.what;
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, q.x, c.q2.x, kClipClose) << c.what;
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, q.y, c.q2.y, kClipClose) << c.what;
   }
 }
 

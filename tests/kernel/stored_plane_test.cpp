@@ -8,7 +8,7 @@ using namespace kernel;
 
 namespace {
 
-constexpr Real kClose = static_cast<Real>(1e-15);
+constexpr Real kStoredClose = static_cast<Real>(1e-15);
 
 TEST(StoredPlane, NormalisingDividesAllFourByTheNormalsLength) {
   PlaneRecord plane{0, 0, 2, 6};
@@ -27,9 +27,9 @@ TEST(StoredPlane, NormalisingDividesAllFourByTheNormalsLength) {
 TEST(StoredPlane, ThroughThreePointsUnlessTheyAreCollinear) {
   PlaneRecord plane{1, 2, 3, 4};
   ASSERT_TRUE(PlaneThroughPoints3({0, 0, 2}, {1, 0, 2}, {0, 1, 2}, plane));
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, std::fabs(plane.c), 1, kClose);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, plane.d / plane.c, 2, kClose);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, PlaneValue3(plane, {5, -7, 2}), 0, kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, std::fabs(plane.c), 1, kStoredClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, plane.d / plane.c, 2, kStoredClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, PlaneValue3(plane, {5, -7, 2}), 0, kStoredClose);
   const PlaneRecord kept = plane;
   EXPECT_FALSE(PlaneThroughPoints3({0, 0, 0}, {1, 1, 1}, {3, 3, 3}, plane));
   EXPECT_EQ(plane.d, kept.d);
@@ -53,8 +53,8 @@ TEST(StoredPlane, WhereASegmentMeetsThePlaneZEqualsZero) {
     Point3 point{9, 9, 9};
     Real t = 9;
     EXPECT_EQ(IntersectSegmentPlane3(z0, c.p, c.q, eps, point, t), c.code);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, t, c.t, kClose);
-    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, point.z, 0, kClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, t, c.t, kStoredClose);
+    EXPECT_PRED_FORMAT3(kernel_test::RealsClose, point.z, 0, kStoredClose);
   }
   // Parallel: in the plane, or off it; point and t are left alone.
   Point3 point{9, 9, 9};
@@ -68,12 +68,12 @@ TEST(StoredPlane, WhereASegmentMeetsThePlaneZEqualsZero) {
 TEST(VectorAngle, DirectionsIncludingTheDegenerateOnes) {
   EXPECT_EQ(VectorAngle(0, 0), Pi / 2);
   EXPECT_EQ(VectorAngle(0, -3), -Pi / 2);
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, VectorAngle(-1, 0), Pi, kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, VectorAngle(-1, 0), Pi, kStoredClose);
   // Just below the negative x axis: close to -pi, not +pi.
   const Real below = VectorAngle(-1, static_cast<Real>(-1e-4));
   EXPECT_LT(below, 0);
   EXPECT_PRED_FORMAT3(kernel_test::RealsClose, below, -Pi + static_cast<Real>(1e-4), static_cast<Real>(1e-12));
-  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, VectorAngle(1, 1), Pi / 4, kClose);
+  EXPECT_PRED_FORMAT3(kernel_test::RealsClose, VectorAngle(1, 1), Pi / 4, kStoredClose);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ using namespace kernel;
 
 namespace {
 
-Point3 Lift(const Point2& p) { return {p.x, p.y, 0}; }
+Point3 LiftToSpace(const Point2& p) { return {p.x, p.y, 0}; }
 
 Point2 AtAngle(Real radius, Real degrees) {
   const Real a = degrees * Pi / 180;
@@ -32,9 +32,9 @@ TEST(TangentRings, SixUnitCirclesAroundAUnitCircle) {
   Kind169Plane2(v, radii, 6, true);
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_POINT3_NEAR(Lift(v[1 + i]), Lift(AtAngle(1, 60 * i)), 1e-15L);
-    EXPECT_POINT3_NEAR(Lift(v[7 + i]), Lift(AtAngle(2, 60 * i)), 1e-15L);
-    EXPECT_POINT3_NEAR(Lift(v[13 + i]), Lift(AtAngle(std::sqrt(3.0L), 30 + 60 * i)), 1e-15L);
+    EXPECT_POINT3_NEAR(LiftToSpace(v[1 + i]), LiftToSpace(AtAngle(1, 60 * i)), 1e-15L);
+    EXPECT_POINT3_NEAR(LiftToSpace(v[7 + i]), LiftToSpace(AtAngle(2, 60 * i)), 1e-15L);
+    EXPECT_POINT3_NEAR(LiftToSpace(v[13 + i]), LiftToSpace(AtAngle(std::sqrt(3.0L), 30 + 60 * i)), 1e-15L);
   }
 
   // An open ring leaves the contact between the last and the first circle alone.
@@ -42,7 +42,7 @@ TEST(TangentRings, SixUnitCirclesAroundAUnitCircle) {
   open[0] = {0, 0};
   open[1] = {1, 0};
   Kind169Plane2(open, radii, 6, false);
-  EXPECT_POINT3_NEAR(Lift(open[17]), Lift(v[17]), 0);
+  EXPECT_POINT3_NEAR(LiftToSpace(open[17]), LiftToSpace(v[17]), 0);
   EXPECT_TRUE(open[18] == kUntouched2);
 }
 

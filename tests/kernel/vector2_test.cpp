@@ -11,13 +11,13 @@ using namespace kernel;
 namespace {
 
 Real R(double v) { return static_cast<Real>(v); }
-constexpr Real kClose = static_cast<Real>(1e-15);
+constexpr Real kVectorClose = static_cast<Real>(1e-15);
 
 TEST(Vector2, NormalizeAndScaleRefuseVectorsShorterThanTheTolerance) {
   Point2 v{3, 4};
   ASSERT_TRUE(Normalize2(v));
-  EXPECT_NEAR(v.x, R(0.6), kClose);
-  EXPECT_NEAR(v.y, R(0.8), kClose);
+  EXPECT_NEAR(v.x, R(0.6), kVectorClose);
+  EXPECT_NEAR(v.y, R(0.8), kVectorClose);
 
   // Squared length 9e-32 is below the floor: its length counts as 0.
   Point2 tiny{R(3e-16), 0};
@@ -25,11 +25,11 @@ TEST(Vector2, NormalizeAndScaleRefuseVectorsShorterThanTheTolerance) {
   EXPECT_EQ(tiny.x, R(3e-16));
   Point2 small{R(1e-15), 0};
   ASSERT_TRUE(Normalize2(small));
-  EXPECT_NEAR(small.x, 1, kClose);
+  EXPECT_NEAR(small.x, 1, kVectorClose);
 
   Point2 w{0, 2};
   ASSERT_TRUE(ScaleTo2(w, -3));
-  EXPECT_NEAR(w.y, -3, kClose);
+  EXPECT_NEAR(w.y, -3, kVectorClose);
   Point2 zero;
   EXPECT_FALSE(ScaleTo2(zero, 5));
   EXPECT_EQ(zero, Point2{});
@@ -47,8 +47,8 @@ TEST(Vector2, DistancesProductsAndRotation) {
 
   Point2 v{1, 0};
   Rotate2(v, Pi / 2);
-  EXPECT_NEAR(v.x, 0, kClose);
-  EXPECT_NEAR(v.y, 1, kClose);
+  EXPECT_NEAR(v.x, 0, kVectorClose);
+  EXPECT_NEAR(v.y, 1, kVectorClose);
 }
 
 TEST(Vector2, PolarConversionRefusesHugeAngles) {
@@ -58,13 +58,13 @@ TEST(Vector2, PolarConversionRefusesHugeAngles) {
   EXPECT_FALSE(FromPolar(1, std::numeric_limits<Real>::quiet_NaN(), out));
 
   ASSERT_TRUE(FromPolar(2, Pi / 2, out));
-  EXPECT_NEAR(out.x, 0, kClose);
-  EXPECT_NEAR(out.y, 2, kClose);
+  EXPECT_NEAR(out.x, 0, kVectorClose);
+  EXPECT_NEAR(out.y, 2, kVectorClose);
 
   Point2 p{2, Pi};
   PolarToCartesian2(p);
-  EXPECT_NEAR(p.x, -2, kClose);
-  EXPECT_NEAR(p.y, 0, kClose);
+  EXPECT_NEAR(p.x, -2, kVectorClose);
+  EXPECT_NEAR(p.y, 0, kVectorClose);
 }
 
 TEST(Vector2, ArcTan2CoversAllQuadrantsAndTheVerticals) {
@@ -74,7 +74,7 @@ TEST(Vector2, ArcTan2CoversAllQuadrantsAndTheVerticals) {
   const Case cases[] = {
       {0, 0, Pi / 2}, {0, -1, -Pi / 2}, {-1, 0, Pi}, {1, 1, Pi / 4}, {-1, 1, 3 * Pi / 4}, {R(1e-17), -5, -Pi / 2},
   };
-  for (const Case& c : cases) EXPECT_NEAR(ArcTan2(c.x, c.y), c.expected, kClose) << c.x << "," << c.y;
+  for (const Case& c : cases) EXPECT_NEAR(ArcTan2(c.x, c.y), c.expected, kVectorClose) << c.x << "," << c.y;
   EXPECT_LT(ArcTan2(-1, R(-0.5)), -Pi / 2);
   EXPECT_GT(ArcTan2(-1, R(-0.5)), -Pi);
 }
@@ -112,8 +112,8 @@ TEST(Vector2, BoxWidensOnlyForPointsOutsideIt) {
 TEST(Vector2, CentroidIsTheMeanOfThePoints) {
   const std::vector<Point2> points = {{0, 0}, {3, 0}, {0, 6}};
   const Point2 c = Centroid2(points);
-  EXPECT_NEAR(c.x, 1, kClose);
-  EXPECT_NEAR(c.y, 2, kClose);
+  EXPECT_NEAR(c.x, 1, kVectorClose);
+  EXPECT_NEAR(c.y, 2, kVectorClose);
   EXPECT_EQ(Centroid2({}), Point2{});
 }
 

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/source_paths.h"
+
 namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
@@ -16,7 +18,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 
 layout::FolderStack TheStack() {
   std::string error;
-  auto stack = layout::ParseFolderStack(ReadFile(KV_FOLDER_STACK), &error);
+  auto stack = layout::ParseFolderStack(ReadFile(test_support::SourceRoot() + "/tests/layout/folder_stack.txt"), &error);
   EXPECT_TRUE(stack) << error;
   return stack.value_or(layout::FolderStack{});
 }
@@ -25,7 +27,7 @@ TEST(IncludeRules, EveryIncludeOfTheProgramFollowsTheStack) {
   const layout::FolderStack stack = TheStack();
   ASSERT_FALSE(stack.level.empty());
   std::ostringstream report;
-  for (const auto& v : layout::CheckTree(stack, KV_SOURCE_ROOT))
+  for (const auto& v : layout::CheckTree(stack, test_support::SourceRoot()))
     report << v.file << ":" << v.line << ": includes \"" << v.text << "\": " << v.rule << "\n";
   EXPECT_EQ(report.str(), "");
 }

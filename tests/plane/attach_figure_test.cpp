@@ -37,7 +37,7 @@ class AttachImportTest : public IsolatedFolders {
     target = std::make_unique<PlaneWindow>(0);
     target->FreePoint(0, 0);
     target->FreePoint(1, 0);
-    source = target->OpenSourceWindow();
+    source.reset(target->OpenSourceWindow());
     ASSERT_NE(source, nullptr);
     FreePointIn(*source, 0, 0);
     FreePointIn(*source, 2, 0);
@@ -49,7 +49,7 @@ class AttachImportTest : public IsolatedFolders {
     ASSERT_EQ(StepIn(*source, kCircle, {0, 1}), 0);
   }
   void TearDown() override {
-    if (source) source->Destroy();
+    source.reset();
     target.reset();
     IsolatedFolders::TearDown();
   }
@@ -60,7 +60,7 @@ class AttachImportTest : public IsolatedFolders {
   }
 
   std::unique_ptr<PlaneWindow> target;
-  plane::TGeomEWin* source = nullptr;
+  plane_test::LinkedWindow source;
 };
 
 TEST_F(AttachImportTest, TheSourceFigureIsCarriedOntoTwoPointsAndFollowsThemAndUndoTakesItBack) {

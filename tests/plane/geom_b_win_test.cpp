@@ -19,9 +19,9 @@ using kernel::Real;
 
 // A plane window on the (off-)screen with a square client, whose free points (kind 121) wait in
 // the slot after the last point.
-class PlaneWindow : public plane::TGeom2Win {
+class FreePointWindow : public plane::TGeom2Win {
  public:
-  explicit PlaneWindow(std::uint8_t hyperbolicPlane) : TGeom2Win(nullptr, "plane", hyperbolicPlane) {
+  explicit FreePointWindow(std::uint8_t hyperbolicPlane) : TGeom2Win(nullptr, "plane", hyperbolicPlane) {
     Create();
     Show();
     SetClientSize(501, 501);
@@ -42,7 +42,7 @@ class PlaneWindow : public plane::TGeom2Win {
 using PlaneUpdate = IsolatedFolders;
 
 TEST_F(PlaneUpdate, AnEmptyFigureFitsTheOrigin) {
-  PlaneWindow w(0);
+  FreePointWindow w(0);
   ASSERT_EQ(w.ClientWidth(), 501);
   ASSERT_EQ(w.ClientHeight(), 501);
   w.Update(false);
@@ -52,7 +52,7 @@ TEST_F(PlaneUpdate, AnEmptyFigureFitsTheOrigin) {
 }
 
 TEST_F(PlaneUpdate, TheViewStaysWhileTheFigureFitsAndWidensWhenItDoesNot) {
-  PlaneWindow w(0);
+  FreePointWindow w(0);
   w.SetSquareView({0, 0}, 5);
   const view::ViewMapping before = w.mapping;
   const std::size_t saved = w.wing.viewStack.size();
@@ -79,7 +79,7 @@ TEST_F(PlaneUpdate, TheViewStaysWhileTheFigureFitsAndWidensWhenItDoesNot) {
 }
 
 TEST_F(PlaneUpdate, ACircleWhoseRimCrossesTheEdgeWidensTheView) {
-  PlaneWindow w(0);
+  FreePointWindow w(0);
   w.SetSquareView({0, 0}, 5);
   w.FreePoint(4, 0);
   w.FreePoint(4, 2);
@@ -93,7 +93,7 @@ TEST_F(PlaneUpdate, ACircleWhoseRimCrossesTheEdgeWidensTheView) {
 }
 
 TEST_F(PlaneUpdate, ThePoincareDiskViewNeverMoves) {
-  PlaneWindow w(1);
+  FreePointWindow w(1);
   EXPECT_TRUE(w.model().Hyperbolic);
   const view::ViewMapping before = w.mapping;
   w.FreePoint(0.5L, 0.25L);

@@ -66,14 +66,14 @@ class MacroWindowTest : public IsolatedFolders {
     target = std::make_unique<PlaneWindow>(0);
   }
   void TearDown() override {
-    if (macro) macro->Destroy();
+    macro.reset();
     target.reset();
     IsolatedFolders::TearDown();
   }
   // The macro window with the circumcentre D of the triangle ABC as its macro; given A, B, C,
   // returned B, C, D so that it can be reapplied.
   void CircumcentreMacro() {
-    macro = target->OpenMacroWindow();
+    macro.reset(target->OpenMacroWindow());
     ASSERT_NE(macro, nullptr);
     FreePointIn(*macro, 0, 0);
     FreePointIn(*macro, 4, 0);
@@ -90,7 +90,7 @@ class MacroWindowTest : public IsolatedFolders {
   }
 
   std::unique_ptr<PlaneWindow> target;
-  plane::TGeomEWin* macro = nullptr;
+  plane_test::LinkedWindow macro;
 };
 
 TEST_F(MacroWindowTest, AnApplicationMakesTheImagesAtTheNextIndicesAndUndoTakesItBackAsABlock) {
@@ -280,7 +280,7 @@ TEST_F(MacroHyperbolicTest, AMacroWithAHorocycleFindsTheImageHorocycle) {
   PlaneWindow target(1);
   // The target's points: the macro's turned a quarter about the centre of the disk.
   for (const Point2 p : {Point2{0, 0.5L}, Point2{0, 0}, Point2{0.3L, -0.3L}, Point2{0.3L, 0.3L}}) target.FreePoint(p.x, p.y);
-  plane::TGeomEWin* macro = target.OpenMacroWindow();
+  plane_test::LinkedWindow macro(target.OpenMacroWindow());
   ASSERT_NE(macro, nullptr);
   ASSERT_TRUE(macro->hyperbolic);
   FreePointIn(*macro, 0.5L, 0);
@@ -313,7 +313,6 @@ TEST_F(MacroHyperbolicTest, AMacroWithAHorocycleFindsTheImageHorocycle) {
     if (!m.PointExists(i)) continue;
     EXPECT_POINT2_NEAR(t.xy[i], (Point2{-m.xy[i].y, m.xy[i].x}), 1e-15L);
   }
-  macro->Destroy();
 }
 
 }  // namespace

@@ -47,14 +47,14 @@ constexpr int kNumber = 0;
 // A value of whatever kind the evaluator gives.
 constexpr int kAnyKind = -100;
 
-struct Case {
+struct TermCase {
   const char* text;
   int code;
   Real value;
 };
 
-void ExpectCases(PlaneWindow& w, const std::vector<Case>& cases) {
-  for (const Case& c : cases) {
+void ExpectCases(PlaneWindow& w, const std::vector<TermCase>& cases) {
+  for (const TermCase& c : cases) {
     SCOPED_TRACE(c.text);
     const Result r = Compile(w, c.text);
     if (c.code == kAnyKind) {

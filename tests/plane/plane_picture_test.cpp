@@ -26,7 +26,7 @@ using PlanePicture = IsolatedFolders;
 constexpr Color kBackground{192, 192, 192};
 constexpr Color kRed{255, 0, 0};
 
-platform::Bitmap Picture(PlaneWindow& w) {
+platform::Bitmap PictureOf(PlaneWindow& w) {
   platform::Bitmap bitmap(w.ClientWidth(), w.ClientHeight());
   std::unique_ptr<platform::DC> dc = bitmap.CreateDC();
   w.PaintInto(*dc);
@@ -80,7 +80,7 @@ TEST_F(PlanePicture, TheHyperbolicWindowShowsTheDiskAPointWithItsLabelAndASegmen
   w.FreePoint(0.2L, 0.6L);
   ASSERT_EQ(w.Step(111, {0, 1}), 0);
   ASSERT_EQ(w.Step(111, {1, 2}), 0);
-  const platform::Bitmap b = Picture(w);
+  const platform::Bitmap b = PictureOf(w);
   const std::filesystem::path kept = std::filesystem::current_path() / "hyperbolic_window.bmp";
   ASSERT_TRUE(b.WriteBmpFile(kept.string())) << kept;
 
@@ -117,9 +117,9 @@ TEST_F(PlanePicture, HypercyclesAndHorocyclesInsideTheModel) {
   t.last_horocycle = 0;
   t.horocycle_points[0].exists = 1;
   t.horocycles[0] = {0, {Point2{0, -0.2L}, Point2{0, -0.6L}, Point2{0, -1}}, 0, 0, 0};
-  EXPECT_TRUE(DarkNear(Picture(w), Pixel(w, {0.4L, -0.6L})));
+  EXPECT_TRUE(DarkNear(PictureOf(w), Pixel(w, {0.4L, -0.6L})));
   t.horocycle_points[0].pen.style = plane::kInvisibleStyle;
-  EXPECT_FALSE(DarkNear(Picture(w), Pixel(w, {0.4L, -0.6L}), 2));
+  EXPECT_FALSE(DarkNear(PictureOf(w), Pixel(w, {0.4L, -0.6L}), 2));
 
   // In the half-plane, the hypercycle through (0, 2) of the geodesic from (-1, 0) to (1, 0): of the
   // circle about (0, 0.75) through them, the long arc above the axis, not the short one below.
@@ -130,7 +130,7 @@ TEST_F(PlanePicture, HypercyclesAndHorocyclesInsideTheModel) {
   u.last_hypercycle = 0;
   u.hypercycle_points[0].exists = 1;
   u.hypercycles[0] = {0, {Point2{1, 0}, Point2{-1, 0}, Point2{0, 0.75L}}, 0, 0, 0};
-  const platform::Bitmap b = Picture(h);
+  const platform::Bitmap b = PictureOf(h);
   EXPECT_TRUE(DarkNear(b, Pixel(h, {1.25L, 0.75L})));
   EXPECT_FALSE(DarkNear(b, Pixel(h, {0.9575555538987226L, -0.05348245275725604L})));
 }
@@ -138,7 +138,7 @@ TEST_F(PlanePicture, HypercyclesAndHorocyclesInsideTheModel) {
 TEST_F(PlanePicture, TheHalfPlaneFillsAboveItsBoundary) {
   PlaneWindow w(1);
   w.ToggleHalfPlane();
-  const platform::Bitmap b = Picture(w);
+  const platform::Bitmap b = PictureOf(w);
   const platform::PointI above = Pixel(w, {1, 1});
   const platform::PointI below = Pixel(w, {1, -0.1L});
   EXPECT_EQ(b.GetPixel(above.x, above.y), platform::kWhite);
@@ -157,14 +157,14 @@ TEST_F(PlanePicture, EuclideanLinesAndCirclesAsTheirRecordsSay) {
   ASSERT_EQ(w.Step(111, {0, 2, -1, -1, -1, 4}), 0);  // style 5: never drawn
   ASSERT_EQ(w.Step(91, {3, 0}), 0);  // the circle about D through A
   ASSERT_EQ(w.tables().lines[1].pen.style, plane::kInvisibleStyle);
-  const platform::Bitmap b = Picture(w);
+  const platform::Bitmap b = PictureOf(w);
   EXPECT_TRUE(DarkNear(b, Pixel(w, {4.8L, 0})));      // the ray reaches the edge
   EXPECT_FALSE(DarkNear(b, Pixel(w, {-2.5L, 0.5L})));  // but not behind A
   EXPECT_FALSE(DarkNear(b, Pixel(w, {0, 1})));        // the invisible line
   EXPECT_TRUE(DarkNear(b, Pixel(w, {-1, 0.1622776601683795L})));  // the circle's top
   ASSERT_TRUE(w.DispatchCommand(engine::kCmdHideLines));
   EXPECT_TRUE(w.menu().IsChecked(engine::kCmdHideLines));
-  const platform::Bitmap hidden = Picture(w);
+  const platform::Bitmap hidden = PictureOf(w);
   EXPECT_FALSE(DarkNear(hidden, Pixel(w, {3, 0})));
   EXPECT_TRUE(DarkNear(hidden, Pixel(w, {-1, 0.1622776601683795L})));  // circles stay
 }

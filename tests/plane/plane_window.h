@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,16 @@ inline int StepIn(plane::TGeomEWin& w, int kind, std::vector<int> ops, std::vect
   step.flag = flag;
   return w.RunNewStep();
 }
+
+// A macro or source window opened from a test's window, which has no parent frame to free it:
+// closed and freed when the holder goes.
+struct CloseAndFree {
+  void operator()(plane::TGeomEWin* window) const {
+    window->Destroy();
+    delete window;
+  }
+};
+using LinkedWindow = std::unique_ptr<plane::TGeomEWin, CloseAndFree>;
 
 class PlaneWindow : public plane::TGeom2Win {
  public:

@@ -26,7 +26,7 @@ using plane_test::PlaneWindow;
 
 using PointLineMenuCommands = IsolatedFolders;
 
-int Count(PlaneWindow& w, int kind) {
+int CountOfKind(PlaneWindow& w, int kind) {
   int n = 0;
   for (const kernel::ConstructionRecord& step : w.history().steps) n += step.kind == kind ? 1 : 0;
   return n;
@@ -105,7 +105,7 @@ TEST_F(PointLineMenuCommands, LineConicIntersectionFromEachConicList) {
     EXPECT_TRUE(dialog->IsItemEnabled(plane::kCandidateUndo));
     dialog->PressButton(plane::kCandidateUndo);
     EXPECT_EQ(w.tables().last_point, before);
-    EXPECT_EQ(Count(w, 100), 0);
+    EXPECT_EQ(CountOfKind(w, 100), 0);
   }
 }
 
@@ -125,7 +125,7 @@ TEST_F(PointLineMenuCommands, LineConicIntersectionRefusals) {
   dialog->SetItemText(plane::kCandidateEdit, "hi");
   dialog->PressButton(plane::kCandidateAction);
   EXPECT_EQ(script.Messages(), (std::vector<std::string>{"could not find", "could not find"}));
-  EXPECT_EQ(Count(w, 100), 0);
+  EXPECT_EQ(CountOfKind(w, 100), 0);
   EXPECT_EQ(w.tables().last_point, 8);
 }
 
@@ -143,7 +143,7 @@ TEST_F(PointLineMenuCommands, TangentsFromAPointToAnEquationConic) {
   ASSERT_EQ(dialog->ListCount(plane::kCandidateList), 1);
   EXPECT_FALSE(dialog->IsItemEnabled(plane::kCandidateUndo));
   dialog->PressButton(plane::kCandidateAction);
-  ASSERT_EQ(Count(w, 210), 1);
+  ASSERT_EQ(CountOfKind(w, 210), 1);
   ASSERT_EQ(w.tables().last_point, 2);
   const Real r3 = std::sqrt(Real{3});
   for (int i = 1; i <= 2; ++i) {
@@ -153,7 +153,7 @@ TEST_F(PointLineMenuCommands, TangentsFromAPointToAnEquationConic) {
   EXPECT_EQ(w.tables().last_line, 1);
   EXPECT_TRUE(dialog->IsItemEnabled(plane::kCandidateUndo));
   dialog->PressButton(plane::kCandidateUndo);
-  EXPECT_EQ(Count(w, 210), 0);
+  EXPECT_EQ(CountOfKind(w, 210), 0);
 
   // A point that names nothing.
   platform::ScriptedResponder script;
@@ -161,7 +161,7 @@ TEST_F(PointLineMenuCommands, TangentsFromAPointToAnEquationConic) {
   dialog->SetItemText(plane::kCandidateEdit, "Q");
   dialog->PressButton(plane::kCandidateAction);
   EXPECT_EQ(script.Messages(), (std::vector<std::string>{"could not find"}));
-  EXPECT_EQ(Count(w, 210), 0);
+  EXPECT_EQ(CountOfKind(w, 210), 0);
 }
 
 // Triangle ABC with A = (0, 0), B = (4, 0), C = (0, 4) and side AB drawn.
@@ -292,7 +292,7 @@ TEST_F(PointLineMenuCommands, CommonPerpendicularOfTwoHyperbolicLines) {
   platform::ScriptedResponder script;
   dialog->PressButton(engine::kDoUndoMark);
   EXPECT_TRUE(script.Messages().empty()) << script.Messages().front();
-  EXPECT_EQ(Count(w, 139), 1);
+  EXPECT_EQ(CountOfKind(w, 139), 1);
   EXPECT_TRUE(dialog->IsItemEnabled(engine::kDoUndoUndo));
 }
 
@@ -309,7 +309,7 @@ TEST_F(PointLineMenuCommands, NewAnglesOpenOnTheFirstLine) {
   EXPECT_EQ(dialog->GetItemText(211), "AB");
   EXPECT_EQ(dialog->GetItemText(212), "60.0");
   dialog->PressButton(engine::kDoUndoMark);
-  EXPECT_EQ(Count(w, 114), 1);
+  EXPECT_EQ(CountOfKind(w, 114), 1);
   ASSERT_TRUE(w.DispatchCommand(774));
   EXPECT_EQ(w.newAngleDialog(), dialog);
 }
@@ -345,7 +345,7 @@ TEST_F(PointLineMenuCommands, TypedListsOfExtensionsBisectorsAndRandomPoints) {
   w.FreePoint(8, 8);
   EXPECT_EQ(w.BisectOldAngles("AB"), 1);
   EXPECT_EQ(w.BisectOldAngles("BAC/EDF"), 0);
-  EXPECT_EQ(Count(w, 113), 2);
+  EXPECT_EQ(CountOfKind(w, 113), 2);
 
   EXPECT_EQ(w.RandomPointOnSegment("AC"), 2);
   EXPECT_EQ(w.RandomPointOnSegment("A"), 1);
@@ -370,9 +370,9 @@ TEST_F(PointLineMenuCommands, TypedListCommandsAskFirst) {
   ASSERT_TRUE(w.DispatchCommand(773));
   ASSERT_TRUE(w.DispatchCommand(730));
   ASSERT_TRUE(w.DispatchCommand(730));
-  EXPECT_EQ(Count(w, 112), 1);
-  EXPECT_EQ(Count(w, 113), 1);
-  EXPECT_EQ(Count(w, 81), 1);
+  EXPECT_EQ(CountOfKind(w, 112), 1);
+  EXPECT_EQ(CountOfKind(w, 113), 1);
+  EXPECT_EQ(CountOfKind(w, 81), 1);
   EXPECT_TRUE(script.Messages().empty());
 }
 

@@ -27,8 +27,8 @@ using RotateReflect = IsolatedFolders;
 #define EXPECT_POINT_NEAR(actual, expected, tolerance) \
   EXPECT_PRED_FORMAT3(::engine_test::Points2Close, actual, expected, tolerance)
 
-constexpr int kNone = 0xFFFF;
-constexpr Real kTight = static_cast<Real>(1e-12);
+constexpr int kUnusedOperand = 0xFFFF;
+constexpr Real kReflectTight = static_cast<Real>(1e-12);
 constexpr int kCmdRotate = 752;
 constexpr int kCmdMirror = 753;
 constexpr int kCmdDilate = 754;
@@ -58,26 +58,26 @@ TEST_F(RotateReflect, RotationNamesItsImagesWithPrimesThenWithTheNextSubscript) 
   const int a = w.FreePoint(2, 0);
   ASSERT_EQ(w.Step(146, {o}, {"90", "1", "B"}), 0);
   EXPECT_EQ(Name(w, a + 1), "B'");
-  EXPECT_POINT_NEAR(w.tables().xy[a + 1], (Point2{0, 2}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[a + 1], (Point2{0, 2}), kReflectTight);
   EXPECT_EQ(w.stepText, "B' = rotate|dilate  B; A, 90, 1");
   // Again on the previous images: B'' at the half-turn.
   ASSERT_EQ(w.Step(146, {o}, {"90", "1", ""}, 1), 0);
   EXPECT_EQ(Name(w, a + 2), "B\"");
-  EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kReflectTight);
   EXPECT_EQ(w.stepText, "B\" = rotate|dilate previous images; A, 90, 1");
   // B' is taken: the next image of B takes the next subscript.
   ASSERT_EQ(w.Step(146, {o}, {"0", "-0.5", "B"}), 0);
   EXPECT_EQ(Name(w, a + 3), "B_0");
-  EXPECT_POINT_NEAR(w.tables().xy[a + 3], (Point2{-1, 0}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[a + 3], (Point2{-1, 0}), kReflectTight);
   // A typed expression is evaluated again on every replay.
   ASSERT_EQ(w.Step(146, {o}, {"45*2", "0.5", "B"}), 0);
-  EXPECT_POINT_NEAR(w.tables().xy[a + 4], (Point2{0, 1}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[a + 4], (Point2{0, 1}), kReflectTight);
 
   const int last = w.tables().last_point;
   w.ReplayConstruction(true);
   EXPECT_EQ(w.tables().last_point, last);
   EXPECT_EQ(Name(w, a + 3), "B_0");
-  EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[a + 2], (Point2{-2, 0}), kReflectTight);
 
   // A missing centre and an angle that does not evaluate: the messages, nothing added.
   EXPECT_EQ(w.Step(146, {99}, {"90", "1", "B"}), engine::kMsgCouldNotFind);
@@ -91,8 +91,8 @@ TEST_F(RotateReflect, ImageLinesNeedTwoImagesAndAreNeverMadeTwice) {
   const int a = w.FreePoint(0, 0);
   const int b = w.FreePoint(2, 0);
   w.FreePoint(1, 2);
-  ASSERT_EQ(w.Step(111, {a, b, kNone, 0, 0, 0}), 0);  // AB
-  ASSERT_EQ(w.Step(111, {b, 2, kNone, 0, 0, 0}), 0);  // BC
+  ASSERT_EQ(w.Step(111, {a, b, kUnusedOperand, 0, 0, 0}), 0);  // AB
+  ASSERT_EQ(w.Step(111, {b, 2, kUnusedOperand, 0, 0, 0}), 0);  // BC
   // Only A and B move: AB gets its image, BC (one moved point) none.
   ASSERT_EQ(w.Step(147, {a, 2}, {"", "AB"}), 0);
   EXPECT_EQ(w.tables().last_line, 2);
@@ -182,7 +182,7 @@ TEST_F(RotateReflect, RotateDialogMakesTheStepCopiesFillsAndRemembersItsTexts) {
   const kernel::ConstructionRecord& step = w.history().steps.back();
   EXPECT_EQ(step.kind, 146);
   EXPECT_EQ(step.text[2], "ABC");
-  EXPECT_POINT_NEAR(w.tables().xy[4], (Point2{10, 0}), kTight);  // A' = A about D by 90
+  EXPECT_POINT_NEAR(w.tables().xy[4], (Point2{10, 0}), kReflectTight);  // A' = A about D by 90
   ASSERT_EQ(w.fills.size(), 3u);
   EXPECT_EQ(w.fills[2].vertices[0], 4);
   EXPECT_EQ(w.fills[2].vertices[2], 6);
@@ -219,7 +219,7 @@ TEST_F(RotateReflect, LastRepeatGrowsARegularPolygon) {
   const int o = w.FreePoint(0, 0);
   const int a = w.FreePoint(1, 0);
   ASSERT_EQ(w.Step(146, {o}, {"72", "1", "B"}), 0);
-  ASSERT_EQ(w.Step(111, {a, a + 1, kNone, 0, 0, 0}), 0);  // the first side BB'
+  ASSERT_EQ(w.Step(111, {a, a + 1, kUnusedOperand, 0, 0, 0}), 0);  // the first side BB'
   ASSERT_EQ(w.Step(146, {o}, {"72", "1", "BB'"}), 0);     // B' falls on B': one new vertex
   for (int k = 0; k < 2; ++k) ASSERT_TRUE(w.DispatchCommand(kCmdLastRepeat));
   const engine::FigureTables& t = w.tables();
@@ -227,7 +227,7 @@ TEST_F(RotateReflect, LastRepeatGrowsARegularPolygon) {
   EXPECT_EQ(t.last_line, 3);
   for (int k = 0; k <= 4; ++k) {
     const Real angle = 72 * k * kernel::Pi / 180;
-    EXPECT_POINT_NEAR(t.xy[a + k], (Point2{std::cos(angle), std::sin(angle)}), kTight);
+    EXPECT_POINT_NEAR(t.xy[a + k], (Point2{std::cos(angle), std::sin(angle)}), kReflectTight);
   }
   EXPECT_EQ(w.history().steps.back().flag, 1);
   // One more closes the pentagon: its last side ends on B, and no point or side is added twice.
@@ -238,7 +238,7 @@ TEST_F(RotateReflect, LastRepeatGrowsARegularPolygon) {
   ASSERT_TRUE(w.DispatchCommand(kCmdUndo));
   EXPECT_EQ(t.last_line, 3);
   // After a step of another kind, Last repeat does nothing.
-  ASSERT_EQ(w.Step(111, {o, a, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {o, a, kUnusedOperand, 0, 0, 0}), 0);
   const std::size_t steps = w.history().steps.size();
   ASSERT_TRUE(w.DispatchCommand(kCmdLastRepeat));
   EXPECT_EQ(w.history().steps.size(), steps);
@@ -260,7 +260,7 @@ TEST_F(RotateReflect, MirrorDialogReflectsAndTakesItsStepBack) {
   dialog->SetItemText(212, "c");
   dialog->PressButton(engine::kDoUndoMark);
   ASSERT_EQ(w.history().steps.back().kind, 147);
-  EXPECT_POINT_NEAR(w.tables().xy[3], (Point2{-2, 3}), kTight);
+  EXPECT_POINT_NEAR(w.tables().xy[3], (Point2{-2, 3}), kReflectTight);
   EXPECT_EQ(w.history().marks.back().kind, 147);
   EXPECT_TRUE(dialog->IsItemEnabled(engine::kDoUndoUndo));
   dialog->PressButton(engine::kDoUndoUndo);

@@ -58,7 +58,7 @@ class RecordingPainter : public view::FigurePainter {
 struct Figure {
   int a, b, c, d;
 };
-Figure Triangle(PlaneWindow& w) {
+Figure TriangleFigure(PlaneWindow& w) {
   Figure f{};
   f.a = w.FreePoint(0, 0);
   f.b = w.FreePoint(4, 0);
@@ -83,7 +83,7 @@ std::vector<Point2> Points(PlaneWindow& w) {
 
 TEST_F(TracingMarkings, ATraceRunsTheControlThroughItsStepsAndRestoresTheFigure) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   w.sliderValues()[0].value = 0.7L;
   w.ReplayConstruction(true);
   const std::vector<Point2> before = Points(w);
@@ -280,7 +280,7 @@ class CaptionPainter : public RecordingPainter {
 
 TEST_F(TracingMarkings, ALongTraceSaysHowToStopItAndQStopsIt) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   const std::string caption = w.Caption();
   const Real slider = w.sliderValues()[0].value;
   w.traces.push_back(Trace(1, true, 0, f.d, 2000, 0, 1));
@@ -322,7 +322,7 @@ TEST_F(TracingMarkings, ALongTraceSaysHowToStopItAndQStopsIt) {
 
 TEST_F(TracingMarkings, TheTraceTextNamesTheControlThePenAndTheColour) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   const std::string colour = w.RgbText(4);
   EXPECT_EQ(w.TraceItemText(Trace(1, true, 2, f.b, 10, 0, 1)), "control @; pen on B; color " + colour);
   EXPECT_EQ(w.TraceItemText(Trace(3, true, 9, f.b, 10, 0, 1)), "control [t]; whole fig; color " + colour);
@@ -331,7 +331,7 @@ TEST_F(TracingMarkings, TheTraceTextNamesTheControlThePenAndTheColour) {
 
 TEST_F(TracingMarkings, TheInventoryMakesEditsHidesAndDeletesTraces) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   ScriptedResponder script;
   // New, cancelled: nothing. New with a bad step count: "cannot understand" and the editor stays.
   script.OnDialog("TRACEEDIT", [](platform::Dialog& d) { d.PressButton(2); });
@@ -408,7 +408,7 @@ TEST_F(TracingMarkings, TheInventoryMakesEditsHidesAndDeletesTraces) {
 
 TEST_F(TracingMarkings, TheMarkingsDialogMarksListsAndDeletes) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   ScriptedResponder script;
   ASSERT_TRUE(w.DispatchCommand(kCmdMarkings));
   engine::TMarkDlg* dialog = w.markingsDialog();
@@ -489,7 +489,7 @@ TEST_F(TracingMarkings, TracesAndMarkingsAreSavedAndReadBackByteForByte) {
   const std::string path = (folder_ / "traced.kv2").string();
   {
     PlaneWindow w(0);
-    const Figure f = Triangle(w);
+    const Figure f = TriangleFigure(w);
     w.traces.push_back(Trace(1, true, 0, f.d, 4, 0, 1));
     // A trace of no steps, as a damaged file may hold it, is kept but never drawn.
     w.traces.push_back(Trace(2, true, 0, f.d, 0, 0, 1));
@@ -543,7 +543,7 @@ TEST_F(TracingMarkings, TheTickLengthIsAPercentageOfTheScreen) {
 
 TEST_F(TracingMarkings, TemporaryTracingLeavesDotsOfTheListedPoints) {
   PlaneWindow w(0);
-  const Figure f = Triangle(w);
+  const Figure f = TriangleFigure(w);
   ScriptedResponder script;
   script.FillAndPress("ONEINPUT", {{211, "DZA"}}, 1);
   ASSERT_TRUE(w.DispatchCommand(kCmdTemporaryTracing));

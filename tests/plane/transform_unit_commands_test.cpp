@@ -30,7 +30,7 @@ using TransformUnitCommands = IsolatedFolders;
 #define EXPECT_POINT_NEAR(actual, expected, tolerance) \
   EXPECT_PRED_FORMAT3(::engine_test::Points2Close, actual, expected, tolerance)
 
-constexpr int kNone = 0xFFFF;
+constexpr int kUnusedOperand = 0xFFFF;
 constexpr Real kTight = static_cast<Real>(1e-12);
 constexpr int kCmdTranslate = 751;
 constexpr int kCmdGlideReflect = 756;
@@ -133,7 +133,7 @@ TEST_F(TransformUnitCommands, InvertOffersTheFirstCircleAndRefusesAVertexAtTheCe
   const int o = w.FreePoint(0, 0);
   const int q = w.FreePoint(1, 0);
   w.FreePoint(2, 0);
-  ASSERT_EQ(w.Step(91, {q, o, kNone, 0, 0, 0}), 0);  // the circle about B through A
+  ASSERT_EQ(w.Step(91, {q, o, kUnusedOperand, 0, 0, 0}), 0);  // the circle about B through A
   std::vector<std::string> offered;
   platform::ScriptedResponder script;
   script.OnDialog("INVBOX", Answer(&offered, 212, {{211, "c"}, {212, "ab"}}));
@@ -163,7 +163,7 @@ TEST_F(TransformUnitCommands, InversionImagesFollowTheAttributeCopyOption) {
     w.FreePoint(1, 0);
     const int p = w.FreePoint(2, -1);
     const int r = w.FreePoint(2, 1);
-    ASSERT_EQ(w.Step(111, {p, r, kNone, 3, 2, 1}), 0);  // segment CD in colour 4, width 3, style 2
+    ASSERT_EQ(w.Step(111, {p, r, kUnusedOperand, 3, 2, 1}), 0);  // segment CD in colour 4, width 3, style 2
     const kernel::LinePen source = w.tables().lines[w.tables().last_line].pen;
     w.transform.attributeCopy = copy ? 1 : 0;
     w.lineAttributes = {6, 1, 1};
@@ -219,7 +219,7 @@ TEST_F(TransformUnitCommands, RegularPolygonsOnTheSegmentsOfAChain) {
   const int b = w.FreePoint(1, 0);
   const int c = w.FreePoint(5, 5);
   EXPECT_FALSE(w.QueryCommand(kCmdAttachRegular).enabled);  // no line yet
-  ASSERT_EQ(w.Step(111, {a, b, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {a, b, kUnusedOperand, 0, 0, 0}), 0);
   EXPECT_TRUE(w.QueryCommand(kCmdAttachRegular).enabled);
   ASSERT_TRUE(w.DispatchCommand(kCmdAttachRegular));
   engine::TDoUndoDlg* dialog = w.attachRegularDialog();
@@ -309,7 +309,7 @@ TEST_F(TransformUnitCommands, AStepOfAKindWithoutPlaneExecutorFails) {
   const int a = w.FreePoint(0, 0);
   const int b = w.FreePoint(1, 0);
   const int c = w.FreePoint(0, 1);
-  ASSERT_EQ(w.Step(111, {a, b, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {a, b, kUnusedOperand, 0, 0, 0}), 0);
   const std::size_t steps = w.history().steps.size();
   EXPECT_EQ(w.Step(170, {a, b, c}), engine::kMsgCannotUnderstand);
   EXPECT_EQ(w.history().steps.size(), steps);

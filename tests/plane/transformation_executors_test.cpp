@@ -29,7 +29,7 @@ using TransformSteps = IsolatedFolders;
 #define EXPECT_POINT_NEAR(actual, expected, tolerance) \
   EXPECT_PRED_FORMAT3(::engine_test::Points2Close, actual, expected, tolerance)
 
-constexpr int kNone = 0xFFFF;
+constexpr int kUnusedOperand = 0xFFFF;
 constexpr Real kTight = static_cast<Real>(1e-12);
 
 std::string Name(PlaneWindow& w, int i) {
@@ -44,8 +44,8 @@ TEST_F(TransformSteps, TranslationMovesPointsLinesAndCirclesAndWalksOn) {
   const int b = w.FreePoint(2, 1);
   const int c = w.FreePoint(1, 1);
   const int d = w.FreePoint(3, 1);
-  ASSERT_EQ(w.Step(111, {c, d, kNone, 0, 0, 0}), 0);
-  ASSERT_EQ(w.Step(91, {c, d, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {c, d, kUnusedOperand, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(91, {c, d, kUnusedOperand, 0, 0, 0}), 0);
   ASSERT_EQ(w.Step(145, {a, b, 0}, {"2", "CD"}), 0);
   const int c1 = d + 1;
   EXPECT_EQ(Name(w, c1), "C'");
@@ -138,9 +138,9 @@ TEST_F(TransformSteps, InversionKeepsTheCircleAndTurnsLinesIntoCirclesThroughO) 
   const int l1 = w.FreePoint(2, -1);
   const int l2 = w.FreePoint(2, 1);
   const int r = w.FreePoint(2, 0);
-  ASSERT_EQ(w.Step(116, {l1, l2, kNone, 0, 0, 0}), 0);  // the line x = 2
-  ASSERT_EQ(w.Step(111, {l1, l2, kNone, 0, 0, 0}), 0);  // and its segment
-  ASSERT_EQ(w.Step(91, {o, r, kNone, 0, 0, 0}), 0);     // the circle of radius 2 about O
+  ASSERT_EQ(w.Step(116, {l1, l2, kUnusedOperand, 0, 0, 0}), 0);  // the line x = 2
+  ASSERT_EQ(w.Step(111, {l1, l2, kUnusedOperand, 0, 0, 0}), 0);  // and its segment
+  ASSERT_EQ(w.Step(91, {o, r, kUnusedOperand, 0, 0, 0}), 0);     // the circle of radius 2 about O
   const int lastLine = w.tables().last_line;
   const int lastCircle = w.tables().last_circle;
 
@@ -177,7 +177,7 @@ TEST_F(TransformSteps, InversionTurnsACircleThroughOIntoALine) {
   const int o = w.FreePoint(0, 0);
   const int q = w.FreePoint(2, 0);
   const int centre = w.FreePoint(1, 0);
-  ASSERT_EQ(w.Step(91, {centre, o, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(91, {centre, o, kUnusedOperand, 0, 0, 0}), 0);
   const int p = w.FreePoint(1, 1);
   kernel::CircleAppendPoint(w.tables().circles[0], static_cast<std::uint16_t>(p));
   ASSERT_EQ(w.Step(148, {o, q}, {"", "CD"}), 0);
@@ -192,7 +192,7 @@ TEST_F(TransformSteps, MagnifiedCopyStaysWhereItWasDrawn) {
   PlaneWindow w(0);
   const int a = w.FreePoint(0, 0);
   const int b = w.FreePoint(1, 0);
-  ASSERT_EQ(w.Step(111, {a, b, kNone, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(111, {a, b, kUnusedOperand, 0, 0, 0}), 0);
   kernel::ConstructionRecord& step = w.history().BeginStep(90);
   step.parameters[0] = 3;
   step.text[0] = "3";
@@ -216,7 +216,7 @@ TEST_F(TransformSteps, TheInvertedSegmentIsDrawnAsTheArcAwayFromO) {
   const int l1 = w.FreePoint(4, -3);
   const int l2 = w.FreePoint(4, 3);
   // Colour 0 (black), stored one less.
-  ASSERT_EQ(w.Step(111, {l1, l2, kNone, kNone, 1, 0}), 0);
+  ASSERT_EQ(w.Step(111, {l1, l2, kUnusedOperand, kUnusedOperand, 1, 0}), 0);
   ASSERT_EQ(w.Step(148, {o, q}, {"", "CD"}), 0);
   platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
   w.PaintInto(*picture.CreateDC());

@@ -22,7 +22,7 @@ using plane_test::PlaneWindow;
 
 using TriangleCommands = IsolatedFolders;
 
-int Count(PlaneWindow& w, int kind) {
+int StepsOfKind(PlaneWindow& w, int kind) {
   return static_cast<int>(std::count_if(w.history().steps.begin(), w.history().steps.end(),
                                         [kind](const kernel::ConstructionRecord& s) { return s.kind == kind; }));
 }
@@ -104,13 +104,13 @@ TEST_F(TriangleCommands, ATriangleListSkipsTrianglesOfMissingPointsAndStopsAtThe
   ASSERT_EQ(w.DeletePoints("E"), 0);
   // DEF names a point that is gone: the triangles on either side of it are still made.
   EXPECT_EQ(w.TriangleCentres(124, "ABC/DEF/GHI", 0), 0);
-  EXPECT_EQ(Count(w, 124), 2);
+  EXPECT_EQ(StepsOfKind(w, 124), 2);
   EXPECT_EQ(w.history().steps.back().text[0], "GHI");
 
   // ABJ lies on a line: ABC stays, GHI is not tried, and the refusal is said once.
   script.FillAndPress("ONEINPUT", {{211, "ABC/ABJ/GHI"}}, platform::IDOK).AnswerMessage(platform::IDOK);
   ASSERT_TRUE(w.DispatchCommand(767));
-  EXPECT_EQ(Count(w, 124), 3);
+  EXPECT_EQ(StepsOfKind(w, 124), 3);
   EXPECT_EQ(w.history().steps.back().text[0], "ABC");
   EXPECT_EQ(script.Messages(), (std::vector<std::string>{"collinear points"}));
   EXPECT_EQ(w.TriangleCentres(124, "A/B", 0), 1);

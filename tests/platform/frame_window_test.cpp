@@ -12,7 +12,7 @@ using namespace platform;
 
 namespace {
 
-const char* kScript = R"(MENU FWTESTMENU
+const char* kMenuScript = R"(MENU FWTESTMENU
   POPUP "&Figure"
     ITEM 101 "&Grid"
     ITEM 102 "&Clear"
@@ -71,7 +71,7 @@ class TestWindow : public BaseLayer {
 
 class FrameWindowTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { ASSERT_FALSE(resources::AddResourceScriptForTesting(kScript).has_value()); }
+  static void SetUpTestSuite() { ASSERT_FALSE(resources::AddResourceScriptForTesting(kMenuScript).has_value()); }
 };
 
 void SpinEvents(int milliseconds) {

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "kernel/colour_values.h"
+#include "support/source_paths.h"
 #include "support/test_colours.h"
 #include "view/line_style.h"
 #include "view/painter_pictures.h"
@@ -22,7 +23,7 @@ namespace {
 // The pictures of a golden file: blocks of rows, each after a line "style N" (or the whole file
 // as block 0 when it has no such lines); lines starting with "#" are comments.
 std::map<int, std::vector<std::string>> GoldenPictures(const std::string& name) {
-  std::ifstream in(std::string(KV_TEST_DATA_DIR) + "/" + name);
+  std::ifstream in(test_support::SourceRoot() + "/tests/view/data/" + name);
   std::map<int, std::vector<std::string>> blocks;
   int current = 0;
   std::string line;

@@ -24,7 +24,7 @@ struct Drawn {
 };
 
 // A target with nothing but segments and text, recording what reaches it.
-class RecordingPainter : public FigurePainter {
+class SegmentRecorder : public FigurePainter {
  public:
   using FigurePainter::FigurePainter;
   std::vector<Drawn> segments;
@@ -62,7 +62,7 @@ bool Same(const Point2& a, const Point2& b, Real tolerance = static_cast<Real>(1
 
 TEST(FigurePainter, LinesAndShapesDecomposeIntoSegments) {
   const ViewMapping m = DefaultView();
-  RecordingPainter painter(m);
+  SegmentRecorder painter(m);
   const std::array<Point2, 4> points{Point2{0, 0}, Point2{1, 0}, Point2{1, 1}, Point2{0, 1}};
   painter.Polyline(points);
   ASSERT_EQ(painter.segments.size(), 3u);
@@ -105,20 +105,20 @@ TEST(FigurePainter, FlaggedPolylinesDrawTheSegmentsTheirModeAsksFor) {
     std::vector<int> drawn;  // segment i joins points i - 1 and i
   };
   for (const Case& c : {Case{0, {1, 2, 3, 4, 5, 6}}, Case{1, {1, 3, 5}}, Case{2, {5}}}) {
-    RecordingPainter painter(m);
+    SegmentRecorder painter(m);
     painter.FlaggedPolyline(points, flags, c.mode);
     std::vector<int> drawn;
     for (const Drawn& d : painter.segments) drawn.push_back(static_cast<int>(d.q.x));
     EXPECT_EQ(drawn, c.drawn) << "mode " << c.mode;
   }
-  RecordingPainter painter(m);
+  SegmentRecorder painter(m);
   painter.FlaggedPolyline(points, std::span<const std::uint8_t>(flags).first(6), 0);
   EXPECT_TRUE(painter.segments.empty());
 }
 
 TEST(FigurePainter, ArcsBecomeChordsWithinHalfAPixel) {
   const ViewMapping m = DefaultView();  // 50 pixels per unit
-  RecordingPainter painter(m);
+  SegmentRecorder painter(m);
   painter.Arc({0, 0}, {4, 0}, kernel::Pi / 2);
   ASSERT_GT(painter.segments.size(), 4u);
   EXPECT_TRUE(Same(painter.segments.front().p, {4, 0}));
@@ -141,7 +141,7 @@ TEST(FigurePainter, ArcsBecomeChordsWithinHalfAPixel) {
 
 TEST(FigurePainter, ArcsFarLargerThanTheViewAreSampledOnlyWhereTheyPassIt) {
   const ViewMapping m = DefaultView();
-  RecordingPainter painter(m);
+  SegmentRecorder painter(m);
   // A circle of radius 1e12 through the origin, centre far below.
   painter.Circle({0, -1e12L}, 1e12L);
   ASSERT_FALSE(painter.segments.empty());
@@ -172,18 +172,18 @@ TEST(FigurePainter, DefaultMarkersAreTheScreenShapes) {
   };
   for (const Case& c : {Case{0, 4}, Case{2, 3}, Case{5, 3}, Case{6, 2}, Case{7, 6}, Case{8, 2}, Case{9, 2},
                         Case{10, 6}, Case{11, 3}, Case{12, 3}, Case{13, 0}, Case{0xFFFFFFFFu, 0}}) {
-    RecordingPainter painter(m);
+    SegmentRecorder painter(m);
     painter.Marker({0, 0}, c.style, 3);
     EXPECT_EQ(painter.segments.size(), c.segments) << c.style;
   }
   // The plus of style 6: three pixels each way from (250, 250), the far ends excluded.
-  RecordingPainter plus(m);
+  SegmentRecorder plus(m);
   plus.MarkerAtPixel({250, 250}, 6, 3);
   ASSERT_EQ(plus.segments.size(), 2u);
   EXPECT_TRUE(Same(plus.segments[0].p, {0, 0.06L}));
   EXPECT_TRUE(Same(plus.segments[0].q, {0, -0.08L}));
   // Lattice crosses: arms with the extra length on the left and top.
-  RecordingPainter cross(m);
+  SegmentRecorder cross(m);
   cross.LatticeCross({0, 0}, 2, 2, 1);
   ASSERT_EQ(cross.segments.size(), 2u);
   EXPECT_TRUE(Same(cross.segments[0].p, {-0.06L, 0}));
@@ -192,7 +192,7 @@ TEST(FigurePainter, DefaultMarkersAreTheScreenShapes) {
 
 TEST(FigurePainter, StateIsSavedAndRestoredAndTextGoesToTheTarget) {
   const ViewMapping m = DefaultView();
-  RecordingPainter painter(m);
+  SegmentRecorder painter(m);
   const LinePen red{InkColor::Index(3), 2, kLineDash};
   painter.SetPen(red);
   painter.Save();
