@@ -3,6 +3,7 @@
 #   ./kv.sh run [FILE]   install what is missing, build optimised, start the program
 #   ./kv.sh test         install what is missing, build with sanitizers, run every test headless
 #   ./kv.sh bench        build and run the benchmarks
+#   ./kv.sh fuzz [SECONDS] build the fuzz targets with clang and libFuzzer, fuzz each for SECONDS
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -80,13 +81,35 @@ case "$command" in
     cd build/test
     ctest --output-on-failure -j "$(jobs)" --timeout 600
     ;;
+  fuzz)
+    seconds="${2:-180}"
+    # clang and its runtime libraries (libFuzzer comes with libclang-rt-14-dev on Debian 12).
+    packages+=(clang libclang-rt-14-dev)
+    install_missing
+    CC=clang CXX=clang++ configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF -DKV_FUZZ=ON
+    export QT_QPA_PLATFORM=offscreen
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+    export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    # Each target grows its own working corpus in build/fuzz/corpus/NAME from the committed one; an
+    # input that ends the run is left in build/fuzz/findings/NAME. One process at a time.
+    for program in build/fuzz/fuzz/*_fuzz; do
+      name="$(basename "$program" _fuzz)"
+      work="build/fuzz/corpus/$name"
+      findings="build/fuzz/findings/$name"
+      mkdir -p "$work" "$findings"
+      echo "kv.sh: fuzzing $name for $seconds s"
+      "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/" \
+        "$work" "fuzz/corpus/$name/seeds" || echo "kv.sh: $name stopped on a finding (see $findings)"
+    done
+    ;;
   bench)
     install_missing
     configure_and_build build/bench -DCMAKE_BUILD_TYPE=Release -DKV_TESTS=OFF -DKV_BENCHMARKS=ON
     for b in build/bench/benchmarks/*_bench; do [ -x "$b" ] && "$b"; done
     ;;
   *)
-    echo "usage: ./kv.sh run [FILE] | ./kv.sh test | ./kv.sh bench" >&2
+    echo "usage: ./kv.sh run [FILE] | ./kv.sh test | ./kv.sh bench | ./kv.sh fuzz [SECONDS]" >&2
     exit 2
     ;;
 esac
