@@ -10,7 +10,10 @@
 
 namespace {
 
-kernel::Bytes Written(const view::CommonBlock& block, const view::SettingsBody& body) {
+// As the windows write them: the body always has both sets of arrays, so the block says version 1
+// at least.
+kernel::Bytes Written(view::CommonBlock block, const view::SettingsBody& body) {
+  if (block.blockVersion < 1) block.blockVersion = 1;
   kernel::ByteWriter out;
   view::WriteCommonBlock(out, block);
   view::WriteSettingsBody(out, body);
