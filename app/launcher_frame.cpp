@@ -164,6 +164,11 @@ view::TQELWin* TGeomFrame::OpenWindow(WindowKind kind, std::string_view fileName
   window->fileMsg.startupFileName = info.takesFile ? std::string(fileName) : std::string();
   TraceOpened(info, title, window->fileMsg.startupFileName);
   window->Create();
+  if (window->qelWin.startupFileFailed) {
+    // Opened only to hold a file that could not be read: the window has said so and goes again.
+    window->Destroy();
+    return nullptr;
+  }
   window->Show();
   return window;
 }

@@ -55,7 +55,7 @@ class TGeomFrame : public platform::FrameWindow {
   ~TGeomFrame() override;
 
   // Opens a window of the kind that loads fileName (possibly empty); the window, or null when
-  // none was opened.
+  // none was opened. A window given a file it cannot read reports it and is closed again.
   virtual view::TQELWin* OpenWindow(WindowKind kind, std::string_view fileName);
   // Opens the file in the window its extension names; other names are ignored.
   void OpenByExtension(std::string_view name);

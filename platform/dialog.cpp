@@ -1,5 +1,6 @@
 #include "platform/dialog.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -137,6 +138,9 @@ struct DialogImpl {
     }
     Command(1);
   }
+  // A key the focused control does not use presses the button whose mnemonic it is, as the
+  // system's dialogs do. True when there was one.
+  bool PressMnemonic(QChar key);
 };
 
 bool ControlWatcher::eventFilter(QObject* watched, QEvent* event) {
@@ -159,7 +163,35 @@ bool ControlWatcher::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
+// The letter after the single "&" of a button's text; none when it has none.
+QChar MnemonicOf(const QString& text) {
+  for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != '&') continue;
+    if (text[i + 1] != '&') return text[i + 1].toLower();
+    ++i;
+  }
+  return {};
+}
+
+bool DialogImpl::PressMnemonic(QChar key) {
+  const QChar wanted = key.toLower();
+  if (wanted.isNull() || wanted.isSpace()) return false;
+  for (const auto& [id, widget] : controls) {
+    const auto* button = dynamic_cast<QAbstractButton*>(widget);
+    if (!button || button->isHidden() || !button->isEnabled() || MnemonicOf(button->text()) != wanted) continue;
+    owner->PressButton(id);
+    return true;
+  }
+  return false;
+}
+
 void NativeDialog::keyPressEvent(QKeyEvent* event) {
+  // Keys that reach the dialog were not taken by its focused control (an edit takes letters).
+  const Qt::KeyboardModifiers commandKeys = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+  const QChar typed = event->text().size() == 1                        ? event->text()[0]
+                      : event->key() >= 0x21 && event->key() <= 0x7e ? QChar(event->key())
+                                                                      : QChar();
+  if (!(event->modifiers() & commandKeys) && impl_->PressMnemonic(typed)) return;
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -412,13 +444,14 @@ bool Dialog::IsVisible() const { return impl_->native && impl_->native->isVisibl
 bool Dialog::IsModal() const { return impl_->modal; }
 
 void Dialog::EndDialog(int code) {
-  result_ = code;
   if (impl_->modal) {
-    if (!impl_->running) return;
+    if (!impl_->running) return;  // a modal run that has ended keeps its code
+    result_ = code;
     impl_->running = false;
     if (impl_->native && impl_->native->isVisible()) impl_->native->done(code);
     return;
   }
+  result_ = code;
   if (impl_->native) Finish();
 }
 
@@ -542,6 +575,7 @@ void Dialog::PressButton(int id) {
 void Dialog::PressKey(int keyCode) {
   if (keyCode == resources::kKeyEnter) impl_->PressEnter();
   if (keyCode == resources::kKeyEscape) impl_->Command(2);
+  if ((keyCode >= 'A' && keyCode <= 'Z') || (keyCode >= '0' && keyCode <= '9')) impl_->PressMnemonic(QChar(keyCode));
 }
 
 void Dialog::SetItemFont(int id, const FontSpec& spec) {

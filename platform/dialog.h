@@ -6,7 +6,9 @@
 // Every button press arrives at OnCommand(id); the defaults end the dialog on 1 (OK) and
 // 2 (Cancel) through OnOk and OnCancel, which a dialog overrides to check its fields and stay
 // open on an error. Enter presses the default button (nothing when it is hidden), Escape and the
-// title bar's close button press Cancel (2).
+// title bar's close button press Cancel (2). A letter that the focused control does not take
+// (it is not an edit or a list) presses the button whose mnemonic it is ("&no": N), with or
+// without Alt.
 //
 // Texts are Windows-1252.
 
@@ -77,7 +79,9 @@ class Dialog {
   void FocusItem(int id);
   // Presses a button (or clicks a check box or radio button) as the user would.
   void PressButton(int id);
-  // The Enter and Escape keys as the user would press them (other keys do nothing).
+  // A key pressed where no control takes it, as the user would press it: Enter, Escape, or a
+  // letter or digit (a KeyCode) that presses the button it is the mnemonic of ("&no": N); other
+  // keys do nothing.
   void PressKey(int keyCode);
   // A key pressed in a control as the user would press it (function keys in an edit reach
   // OnEditKey).

@@ -99,7 +99,7 @@ void ScriptedResponder::DriveDialog(Dialog& dialog) {
 }
 
 std::optional<std::string> ScriptedResponder::AnswerFileDialog(const FileDialogRequest& request) {
-  shown_.push_back({Shown::Kind::File, request.title, request.filters});
+  shown_.push_back({Shown::Kind::File, request.title, request.filters, request.initialPath});
   const auto step = Next(Shown::Kind::File, "file dialog: " + request.title);
   if (!step) return std::nullopt;
   return step->path;

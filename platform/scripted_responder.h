@@ -27,6 +27,7 @@ class ScriptedResponder : public ModalResponder {
     Kind kind;
     std::string text;     // message text, dialog template name, file dialog title
     std::string caption;  // message caption, dialog caption, file dialog filters, font face
+    std::string path = {};  // the name a file dialog offered
   };
 
   ScriptedResponder();

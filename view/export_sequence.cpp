@@ -3,12 +3,15 @@
 #include "kernel/file_names.h"
 #include "platform/file_dialogs.h"
 #include "platform/key_poll.h"
+#include "resources/resource_library.h"
 #include "shell/message_numbers.h"
 #include "view/qel_wing.h"
 
 namespace view {
 
 namespace {
+
+constexpr int kUntitledExportString = 29;  // "noname", what an export kind starts with
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -57,6 +60,17 @@ bool QuitPressed(TQELWing& window) {
   return false;
 }
 
+// Until the user has chosen a name for an export of this kind, the figure's own name (its path
+// without the extension) is offered.
+std::string ProposedExportBase(const std::string& remembered, const std::string& figureFile) {
+  if (!remembered.empty() && remembered != resources::LoadString(kUntitledExportString)) return remembered;
+  if (figureFile.empty()) return remembered;
+  const std::size_t slash = figureFile.rfind('/');
+  const std::size_t dot = figureFile.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return figureFile;
+  return figureFile.substr(0, dot);
+}
+
 }  // namespace
 
 std::optional<std::string> ExportBaseName(std::string_view chosen, std::string_view extension) {
@@ -77,7 +91,7 @@ bool RunExport(TQELWing& window, ExportFormat& format) {
 
   platform::FileDialogRequest request;
   request.filters = format.Filters();
-  request.initialPath = remembered + "." + extension;
+  request.initialPath = ProposedExportBase(remembered, window.fileMsg.fileName) + "." + extension;
   request.defaultExtension = extension;
   const std::optional<std::string> chosen = platform::GetSaveFileName(&window, request);
   if (!chosen) return false;

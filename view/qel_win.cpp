@@ -139,7 +139,9 @@ void TQELWin::Hide() {
 void TQELWin::LoadStartupFile() {
   const bool given = !fileMsg.startupFileName.empty();
   const int result = OpenStartupFile();
-  if (result != 0 && given) Msg(result);
+  if (result == 0 || !given) return;
+  Msg(result);
+  qelWin.startupFileFailed = 1;
 }
 
 void TQELWin::ShowHelp(std::string_view resourceName, std::string_view topic) {

@@ -108,6 +108,9 @@ struct QELWinData {
   std::int32_t versionRead = 1;
   // The window kind's settings file in the settings folder; none when empty.
   std::string settingsFileName;
+  // Set when the window was given a start-up file that could not be read; the message has been
+  // shown, and the launcher closes a window that was opened only for that file.
+  std::uint8_t startupFileFailed = 0;
 };
 
 // Whether a loaded placement may be used on a screen of this size: not left of or above it, not

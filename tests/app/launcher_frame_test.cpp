@@ -40,10 +40,12 @@ class RecordingFrame : public TGeomFrame {
  public:
   RecordingFrame() : TGeomFrame(nullptr, "Kavrine") {}
   view::TQELWin* OpenWindow(WindowKind kind, std::string_view fileName) override {
+    tried.push_back(kind);
     view::TQELWin* window = TGeomFrame::OpenWindow(kind, fileName);
     if (window) opened.push_back(window);
     return window;
   }
+  std::vector<WindowKind> tried;
   std::vector<view::TQELWin*> opened;
 };
 
@@ -73,6 +75,14 @@ class LauncherFrame : public IsolatedFolders {
 
   std::unique_ptr<RecordingFrame> frame_;
 };
+
+// No slot of the child-window table is taken.
+bool NoChildWindow() {
+  platform::Application::ProcessPendingEvents();
+  for (std::int32_t slot : shell::ChildWindows())
+    if (slot > 0) return false;
+  return true;
+}
 
 template <typename T>
 bool Is(view::TQELWin* w) {
@@ -283,36 +293,63 @@ TEST_F(LauncherFrame, DroppedFilesOpenByTheirExtensionOnly) {
   RecordingFrame& frame = MakeFrame();
   const std::string figure = (folder_ / "Figure.Kvh").string();
   ASSERT_TRUE(kernel::WriteFileAtomically(figure, kernel::Bytes{}));
-  // The empty file is no figure: the window opens, says so and keeps its own name.
+  // The empty file is no figure: the hyperbolic window opened for it says so and goes again.
   ScriptedResponder script;
   script.AnswerMessage(IDOK);
   frame.DeliverFilesDropped({"/tmp/picture.jpeg", "notes.txt", figure});
   EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
-  ASSERT_EQ(frame.opened.size(), 1u);
-  auto* window = dynamic_cast<plane::TGeom2Win*>(frame.opened[0]);
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->hyperbolic, 1);
-  EXPECT_EQ(window->fileMsg.startupFileName, figure);
-  EXPECT_NE(window->fileMsg.fileName, figure);
+  EXPECT_EQ(frame.tried, std::vector<WindowKind>{WindowKind::Hyperbolic});
+  EXPECT_TRUE(frame.opened.empty());
+  EXPECT_TRUE(NoChildWindow());
   EXPECT_EQ(frame.data.untitledCounter, 1);
+
+  // A readable figure dropped next keeps its window.
+  const std::string good = (folder_ / "good.kv2").string();
+  {
+    plane::TGeom2Win maker(nullptr, good, 0);
+    maker.Create();
+    maker.qelWin.writeSettings = 0;
+    maker.fileMsg.fileName = good;
+    maker.fileMsg.named = 1;
+    ASSERT_TRUE(maker.Save());
+    maker.Destroy();
+  }
+  frame.DeliverFilesDropped({good});
+  ASSERT_EQ(frame.opened.size(), 1u);
+  EXPECT_TRUE(frame.opened[0]->IsVisible());
+  EXPECT_EQ(frame.opened[0]->fileMsg.fileName, good);
+  EXPECT_FALSE(NoChildWindow());
 }
 
 TEST_F(LauncherFrame, TheCommandLineFileOpensOnceTheLauncherIsShown) {
   StartupFileName() = "a.kv3";
   RecordingFrame& frame = MakeFrame();
   EXPECT_TRUE(frame.opened.empty());
-  // There is no such file: the window opens and says so.
+  // There is no such file: the 3-D window opened for it says so and goes again, leaving no
+  // empty window behind.
   ScriptedResponder script;
   script.AnswerMessage(IDOK);
   frame.AfterFirstShow();
   EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
-  ASSERT_EQ(frame.opened.size(), 1u);
-  EXPECT_TRUE(Is<solidview::TGeom3Win>(frame.opened[0]));
-  EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "a.kv3");
+  EXPECT_EQ(frame.tried, std::vector<WindowKind>{WindowKind::Solid});
+  EXPECT_TRUE(frame.opened.empty());
+  EXPECT_TRUE(NoChildWindow());
   EXPECT_EQ(frame.data.untitledCounter, 1);
   EXPECT_TRUE(StartupFileName().empty());
   frame.AfterFirstShow();
-  EXPECT_EQ(frame.opened.size(), 1u);
+  EXPECT_EQ(frame.tried.size(), 1u);
+}
+
+TEST_F(LauncherFrame, AWindowTheUserOpenedStaysWhenOpenLastFindsNoFile) {
+  // Open last with a last file that is gone: no message, the new window stays as it is.
+  RecordingFrame& frame = MakeFrame();
+  frame.DispatchCommand(kCmdOpenLast);
+  ScriptedResponder script;
+  ASSERT_TRUE(frame.DispatchCommand(402));
+  EXPECT_TRUE(script.Messages().empty());
+  ASSERT_EQ(frame.opened.size(), 1u);
+  EXPECT_TRUE(frame.opened[0]->IsVisible());
+  EXPECT_FALSE(NoChildWindow());
 }
 
 TEST_F(LauncherFrame, AHandOffRaisesTheLauncherAndOpensOnlyANamedFile) {
@@ -330,8 +367,9 @@ TEST_F(LauncherFrame, AHandOffRaisesTheLauncherAndOpensOnlyANamedFile) {
   script.AnswerMessage(IDOK);
   frame.ReceiveHandOff("My figure.kv2");
   EXPECT_EQ(script.Messages(), std::vector<std::string>{"cannot open file"});
-  ASSERT_EQ(frame.opened.size(), 1u);
-  EXPECT_EQ(frame.opened[0]->fileMsg.startupFileName, "My figure.kv2");
+  EXPECT_EQ(frame.tried, std::vector<WindowKind>{WindowKind::Plane});
+  EXPECT_TRUE(frame.opened.empty());
+  EXPECT_TRUE(NoChildWindow());
 }
 
 TEST_F(LauncherFrame, HelpAndAboutGoThroughTheServiceWindow) {

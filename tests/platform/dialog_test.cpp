@@ -200,6 +200,29 @@ TEST(MessageBoxTest, AnsweredAndRecordedByTheResponder) {
   EXPECT_EQ(script.Unexpected().size(), 2u);
 }
 
+TEST(MessageBoxTest, IsWideEnoughForItsCaptionAndItsText) {
+  struct Case {
+    const char* text;
+    const char* caption;
+    MessageButtons buttons;
+  };
+  const Case cases[] = {
+      {"cannot open file", "hmm ...", MessageButtons::Ok},
+      {"ok", "a caption much longer than the text it stands over", MessageButtons::Ok},
+      {"save changes to a figure with a rather long name.kv2?", "careful!", MessageButtons::YesNoCancel},
+      {"Comments and suggestions\r\nwelcome", "author", MessageButtons::Ok},
+  };
+  for (const Case& c : cases) {
+    const MessageBoxLayout layout = LayOutMessageBox(c.text, c.caption, c.buttons);
+    EXPECT_GE(layout.width, CaptionWidthNeeded(c.caption)) << c.caption;
+    EXPECT_GT(layout.textWidth, 0) << c.text;
+    EXPECT_GT(layout.width, layout.textWidth) << c.text;
+  }
+  // The room a caption needs grows with it and leaves space for the title bar's buttons.
+  EXPECT_GT(CaptionWidthNeeded("hmm ..."), CaptionWidthNeeded(""));
+  EXPECT_GT(CaptionWidthNeeded(""), 50);
+}
+
 TEST(FileDialogs, FiltersMatchBothLetterCasesAndTheResponderChooses) {
   EXPECT_EQ(QtFilterList("2-D figures|*.kv2|Texts|*.txt;*.asc|All files|*.*"),
             "2-D figures (*.kv2 *.KV2);;Texts (*.txt *.TXT *.asc *.ASC);;All files (*)");

@@ -60,6 +60,32 @@ TEST(Messages, AGivenCaptionReplacesTheDefault) {
   EXPECT_EQ(script.shown()[0].caption, "careful!");
 }
 
+TEST(Messages, AskBoxesAnswerTheirButtonsMnemonicKeys) {
+  struct Case {
+    int boxType;
+    const char* resource;
+    int key;
+    bool inButton;  // typed while the Cancel button has the focus, else where no control takes it
+    int expected;   // what the box ends with; a key that answers nothing leaves it to button 88
+  };
+  const Case cases[] = {
+      {2, "YNCMBOX", 'N', false, IDNO},  {2, "YNCMBOX", 'Y', false, IDYES}, {2, "YNCMBOX", 'C', false, IDCANCEL},
+      {2, "YNCMBOX", 'N', true, IDNO},   {1, "YNMBOX", 'N', false, IDNO},   {1, "YNMBOX", 'C', false, IDYES},
+      {2, "YNCMBOX", 'Q', false, IDYES}, {0, "OKMBOX", 'Y', false, IDOK},
+  };
+  TFileMsgWin window(nullptr, "w");
+  for (const Case& c : cases) {
+    ScriptedResponder script;
+    script.OnDialog(c.resource, [&](Dialog& d) {
+      if (c.inButton) d.PressKeyInItem(IDCANCEL, c.key);
+      else d.PressKey(c.key);
+      d.PressButton(c.boxType == 0 ? IDOK : 88);  // ignored when the key ended the box
+    });
+    EXPECT_EQ(window.AskBox("save changes to a?", "careful!", c.boxType), c.expected)
+        << c.resource << " key " << static_cast<char>(c.key);
+  }
+}
+
 TEST(Messages, AskBoxEndsWithTheCodeOfTheButtonPressed) {
   struct Case {
     int boxType;

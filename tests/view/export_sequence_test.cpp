@@ -70,6 +70,40 @@ TEST_F(ExportSequence, AChosenNameInAnyLetterCaseWritesOneFrameWithTheLowerCaseE
   w.Destroy();
 }
 
+TEST_F(ExportSequence, TheFirstExportOffersTheFiguresOwnName) {
+  struct Case {
+    std::string figure;
+    std::string offered;
+  };
+  const Case cases[] = {
+      {Path("fig1.kv2"), Path("fig1") + ".tex"},
+      {"noname1.kv2", "noname1.tex"},
+      {"", "noname.tex"},
+  };
+  for (const Case& c : cases) {
+    ExportWindow w;
+    w.fileMsg.fileName = c.figure;
+    {
+      ScriptedResponder script;
+      script.ChooseFile(std::nullopt);
+      w.DispatchCommand(kCmdExportPiCTeX);
+      ASSERT_FALSE(script.shown().empty());
+      EXPECT_EQ(script.shown().front().path, c.offered) << c.figure;
+    }
+    w.Destroy();
+  }
+  // Once a name was chosen for the kind, that name is offered again.
+  ExportWindow w;
+  w.fileMsg.fileName = Path("fig1.kv2");
+  w.exports.basePaths[KindIndex(ExportKind::PiCTeX)] = Path("other");
+  ScriptedResponder script;
+  script.ChooseFile(std::nullopt);
+  w.DispatchCommand(kCmdExportPiCTeX);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().front().path, Path("other") + ".tex");
+  w.Destroy();
+}
+
 TEST_F(ExportSequence, CancelAndOtherExtensionsEndTheExportWithNothingWritten) {
   ExportWindow w;
   {
