@@ -107,6 +107,9 @@ Point3 ByteReader::ReadPoint3() {
 
 bool ByteReader::Raw(void* out, std::size_t size) {
   if (!Take(size)) return false;
+  // An empty field may come with no buffer at all (an empty vector's data() is null), and a null
+  // pointer must not reach memcpy even for no bytes.
+  if (size == 0) return true;
   std::memcpy(out, data_ + pos_, size);
   pos_ += size;
   return true;
