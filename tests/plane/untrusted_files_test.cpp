@@ -3,11 +3,17 @@
 // very bytes of the first save.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "engine/view_update.h"
 #include "plane/plane_figure_file.h"
+#include "platform/bitmap.h"
+#include "plane_window.h"
+#include "platform/scripted_responder.h"
+#include "support/isolated_folders.h"
 #include "support/source_paths.h"
 #include "view/settings_files.h"
 
@@ -50,6 +56,56 @@ TEST(UntrustedPlaneFile, EachInputIsRefusedOrSavesTheSameBytesTwice) {
     ASSERT_EQ(ReadUntrusted(first, again), 0);
     EXPECT_EQ(WriteUntrusted(again), first);
   }
+}
+
+using UntrustedPlaneWindow = IsolatedFolders;
+
+std::string UntrustedPath(const std::string& name) {
+  return test_support::SourceRoot() + "/tests/plane/data/untrusted/" + name;
+}
+
+// A window holding a figure of its own, with a slider panel open.
+void HoldFigure(plane_test::PlaneWindow& w) {
+  w.qelWin.writeSettings = 0;
+  w.FreePoint(1, 2);
+  w.FreePoint(-3, 0.5L);
+  w.ShowSliderDialog(2);
+}
+
+TEST_F(UntrustedPlaneWindow, AHugePointIsToldTooLargeAndTheViewFitsTheRest) {
+  plane_test::PlaneWindow w(0);
+  HoldFigure(w);
+  w.fileMsg.fileName = UntrustedPath("huge-point-no-saved-view-nan-axes.kv2");
+  platform::ScriptedResponder script;
+  script.AnswerMessage(platform::IDOK);
+  ASSERT_EQ(w.LoadFile(), 0);
+  ASSERT_EQ(script.Messages().size(), 1u);
+  EXPECT_NE(script.Messages()[0].find("too large"), std::string::npos);
+  // The view holds the points that can be shown (all but the huge one, near the origin).
+  const view::ViewMapping& m = w.mapping;
+  EXPECT_TRUE(std::isfinite(m.centre.x) && std::isfinite(m.centre.y));
+  EXPECT_GT(m.halfWidth, 0.5L);
+  EXPECT_LT(m.halfWidth, 10);
+  EXPECT_TRUE(std::isfinite(m.halfHeight));
+  for (int i = 0; i <= w.tables().last_point; ++i) {
+    if (engine::WithinViewLimit(w.tables().xy[i])) {
+      EXPECT_TRUE(w.InView(w.tables().xy[i])) << i;
+    }
+  }
+  // It paints, and saves and reads back.
+  platform::Bitmap picture(w.ClientWidth(), w.ClientHeight());
+  w.PaintInto(*picture.CreateDC());
+  const std::string path = (folder_ / "huge.kv2").string();
+  w.fileMsg.fileName = path;
+  w.fileMsg.named = 1;
+  ASSERT_TRUE(w.Save());
+  plane_test::PlaneWindow reader(0);
+  reader.qelWin.writeSettings = 0;
+  reader.fileMsg.fileName = path;
+  ASSERT_EQ(reader.LoadFile(), 0);
+  EXPECT_EQ(reader.tables().last_point, w.tables().last_point);
+  reader.Destroy();
+  w.Destroy();
 }
 
 }  // namespace
