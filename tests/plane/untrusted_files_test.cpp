@@ -108,4 +108,23 @@ TEST_F(UntrustedPlaneWindow, AHugePointIsToldTooLargeAndTheViewFitsTheRest) {
   w.Destroy();
 }
 
+TEST_F(UntrustedPlaneWindow, TheSliderPanelsOfTheFigureBeforeClose) {
+  plane_test::PlaneWindow w(0);
+  HoldFigure(w);
+  w.ShowSliderDialog(6);
+  ASSERT_TRUE(w.SliderPanelShown(2));
+  w.fileMsg.fileName = UntrustedPath("slider-panels-stay-open-after-next-file");
+  platform::ScriptedResponder script;
+  ASSERT_EQ(w.LoadFile(), 0);
+  // Only the panels the file asks for are open (flag bytes 10 to 12 shown, 18 to 20 hidden).
+  plane::PlaneFigureFile file;
+  ASSERT_EQ(ReadUntrusted(UntrustedInput("slider-panels-stay-open-after-next-file"), file), 0);
+  for (int k = 0; k < 7; ++k) {
+    const bool asked = k < 3 ? file.flags[static_cast<std::size_t>(10 + k)] != 0
+                             : k < 6 && file.flags[static_cast<std::size_t>(18 + k - 3)] == 0;
+    EXPECT_EQ(w.SliderPanelShown(k), asked) << k;
+  }
+  w.Destroy();
+}
+
 }  // namespace
