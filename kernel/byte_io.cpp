@@ -13,6 +13,13 @@ void RealToBytes(Real v, std::uint8_t out[kRealBytes]) {
 Real RealFromBytes(const std::uint8_t in[kRealBytes]) {
   std::uint8_t image[sizeof(Real)] = {};
   std::memcpy(image, in, kRealBytes);
+  // A pseudo-denormal (exponent field 0 with the integer bit set) is never made by the arithmetic
+  // unit, which takes it as exponent 1, while the number formatter takes it as a denormal of half
+  // that value. It is read as the normal number of exponent 1 the arithmetic unit sees, so text
+  // and arithmetic agree on it.
+  const bool integerBit = (image[7] & 0x80) != 0;
+  const bool exponentZero = image[8] == 0 && (image[9] & 0x7F) == 0;
+  if (integerBit && exponentZero) image[8] = 1;
   Real v;
   std::memcpy(&v, image, sizeof(Real));
   return v;
