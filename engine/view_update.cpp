@@ -17,6 +17,18 @@ Real CircleRadius(const FigureTables& tables, int i) {
   return std::sqrt(squared);
 }
 
+bool WithinViewLimit(const Point2& p) {
+  return std::isfinite(p.x) && std::isfinite(p.y) && std::fabs(p.x) <= kViewCoordinateLimit &&
+         std::fabs(p.y) <= kViewCoordinateLimit;
+}
+
+bool FigureBeyondViewLimit(const FigureTables& tables) {
+  for (int i = 0; i <= tables.last_point; ++i) {
+    if (tables.exists[i] && !WithinViewLimit(tables.xy[i])) return true;
+  }
+  return false;
+}
+
 ViewUpdate UpdateView(const FigureTables& tables, const GeometryModel& model, const Point2& lower_left,
                       const Point2& upper_right, bool keep_view) {
   ViewUpdate result;
@@ -30,9 +42,10 @@ ViewUpdate UpdateView(const FigureTables& tables, const GeometryModel& model, co
   Point2 max = keep_view ? upper_right : Point2{};
   bool changed = false;
   for (int i = 0; i <= tables.last_point; ++i) {
-    if (tables.exists[i] && kernel::ExtendBox2(min, tables.xy[i], max)) changed = true;
+    if (tables.exists[i] && WithinViewLimit(tables.xy[i]) && kernel::ExtendBox2(min, tables.xy[i], max)) changed = true;
   }
   auto extend_round = [&](const Point2& c, Real r) {
+    if (!WithinViewLimit(c) || !std::isfinite(r) || std::fabs(r) > kViewCoordinateLimit) return;
     for (const Point2& p : {Point2{c.x + r, c.y}, Point2{c.x - r, c.y}, Point2{c.x, c.y + r}, Point2{c.x, c.y - r}}) {
       if (kernel::ExtendBox2(min, p, max)) changed = true;
     }

@@ -24,6 +24,14 @@ struct ViewUpdate {
 // the table or for a squared distance up to 1e-31.
 Real CircleRadius(const FigureTables& tables, int i);
 
+// The largest coordinate a view reaches: every view value, and its square, stays a finite double
+// for the drawing layers. A point or circle beyond it is left out of any fit.
+inline constexpr Real kViewCoordinateLimit = static_cast<Real>(1e100L);
+// True when p is finite and within kViewCoordinateLimit on both axes.
+bool WithinViewLimit(const Point2& p);
+// True when some existing point of the figure is not WithinViewLimit: no view can show it.
+bool FigureBeyondViewLimit(const FigureTables& tables);
+
 // keep_view: keep the view (lower-left and upper-right corners) unless something sticks out, then
 // widen it to 1.2 times the box of the old view and the figure; otherwise fit the view to 1.3
 // times the box of the figure and the origin.

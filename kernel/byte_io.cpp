@@ -13,6 +13,13 @@ void RealToBytes(Real v, std::uint8_t out[kRealBytes]) {
 Real RealFromBytes(const std::uint8_t in[kRealBytes]) {
   std::uint8_t image[sizeof(Real)] = {};
   std::memcpy(image, in, kRealBytes);
+  // A pseudo-denormal (exponent field 0 with the integer bit set) is never made by the arithmetic
+  // unit, which takes it as exponent 1, while the number formatter takes it as a denormal of half
+  // that value. It is read as the normal number of exponent 1 the arithmetic unit sees, so text
+  // and arithmetic agree on it.
+  const bool integerBit = (image[7] & 0x80) != 0;
+  const bool exponentZero = image[8] == 0 && (image[9] & 0x7F) == 0;
+  if (integerBit && exponentZero) image[8] = 1;
   Real v;
   std::memcpy(&v, image, sizeof(Real));
   return v;
@@ -107,6 +114,9 @@ Point3 ByteReader::ReadPoint3() {
 
 bool ByteReader::Raw(void* out, std::size_t size) {
   if (!Take(size)) return false;
+  // An empty field may come with no buffer at all (an empty vector's data() is null), and a null
+  // pointer must not reach memcpy even for no bytes.
+  if (size == 0) return true;
   std::memcpy(out, data_ + pos_, size);
   pos_ += size;
   return true;

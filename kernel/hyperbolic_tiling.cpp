@@ -222,6 +222,19 @@ bool IsHyperbolicTriangleGroup(int p, int q, int r) {
          static_cast<long long>(p) * q * r;
 }
 
+bool TriangleGroupOrdersInBounds(int p, int q, int r) {
+  return p >= kMinTriangleGroupOrder && p <= kMaxTriangleGroupOrder && q >= kMinTriangleGroupOrder &&
+         q <= kMaxTriangleGroupOrder && r >= kMinTriangleGroupOrder && r <= kMaxTriangleGroupOrder;
+}
+
+bool TriangleGroupTooLargeToDraw(int p, int q, int r) {
+  const int qr = q + r;
+  if (p >= 8) return qr >= 13;
+  if (p == 7) return qr > 13;
+  if (p == 6) return qr > 14;
+  return qr > 15;
+}
+
 std::array<Real, 2> FundamentalRadii(int p, int q, int r) {
   const Real a = kPi / p;
   const Real b = kPi / q;

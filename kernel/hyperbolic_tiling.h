@@ -30,6 +30,14 @@ struct TilingLimits {
 
 // True when 1/p + 1/q + 1/r < 1 with every order at least 2: the triangle group is hyperbolic.
 bool IsHyperbolicTriangleGroup(int p, int q, int r);
+// The orders a tessellation is drawn for: each from 2 to 9.
+inline constexpr int kMinTriangleGroupOrder = 2;
+inline constexpr int kMaxTriangleGroupOrder = 9;
+bool TriangleGroupOrdersInBounds(int p, int q, int r);
+// True when the tiles of the group (orders in bounds) get too small to draw before the figure
+// reaches the rim: p of 8 or 9 with q + r of 13 or more, p = 7 with q + r above 13, p = 6 above
+// 14, and smaller p above 15.
+bool TriangleGroupTooLargeToDraw(int p, int q, int r);
 // The disk radii of the fundamental triangle's two outer vertices, tanh(d/2) of their distances
 // from the centre vertex: first the vertex of angle pi/q, then that of angle pi/r.
 std::array<Real, 2> FundamentalRadii(int p, int q, int r);

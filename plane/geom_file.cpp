@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/view_update.h"
 #include "plane/geom_e_win.h"
 #include "shell/message_numbers.h"
 #include "shell/note_win.h"
@@ -241,7 +242,11 @@ int TGeomEWin::ReadData() {
   TakeFigureFile(file);
   ReplayConstruction(true);
   // The texts tied to the frame stand where they stood in the saved view.
-  if (!RestoreSavedView()) Update(false);
+  if (!RestoreSavedView()) {
+    Update(false);
+    // The view is fitted to what can be shown; a point beyond that is said to be too large.
+    if (engine::FigureBeyondViewLimit(tables())) Msg(shell::kTooLarge);
+  }
   SetupMenuChecks(true);
   AfterFileLoaded(fileData);
   fileMsg.version = kPlaneFileVersion;
@@ -254,7 +259,7 @@ bool TGeomEWin::RestoreSavedView() {
   const kernel::Real cy = r[kRealViewCentreY];
   const kernel::Real hw = r[kRealViewHalfWidth];
   const kernel::Real hh = r[kRealViewHalfHeight];
-  const bool usable = std::isfinite(cx) && std::isfinite(cy) && std::isfinite(hw) && std::isfinite(hh) &&
+  const bool usable = engine::WithinViewLimit({cx, cy}) && engine::WithinViewLimit({hw, hh}) &&
                       hw > kSmallestViewHalfWidth && hh >= 0 && (hh == 0 || hh > kSmallestViewHalfWidth);
   if (!usable) return false;
   // The views of the figure open before are no way back into this one.

@@ -153,6 +153,11 @@ void TGeomEWin::AfterFileLoaded(const PlaneFigureFile& file) {
     RefreshTextItemStates();
   }
 
+  // The panels of the figure before close; the file says which of its own are open.
+  for (int slider = 0; slider < engine::kSliderCount; ++slider) {
+    engine::TSlideDlg* panel = sliderDialog(slider);
+    if (panel != nullptr && panel->IsCreated()) panel->Hide();
+  }
   for (int k = 0; k < kSlidersPerFlagGroup; ++k) {
     for (const int slider : {k, k + kSlidersPerFlagGroup}) {
       const bool open = slider < kSlidersPerFlagGroup

@@ -55,9 +55,15 @@ int TGeomC1Win::DoHyperbolicTessellation(std::string* out) {
   const std::array<int, 3> pqr{static_cast<std::int16_t>(step.operands[0]), static_cast<std::int16_t>(step.operands[1]),
                                static_cast<std::int16_t>(step.operands[2])};
   const int layers = static_cast<std::int16_t>(step.operands[3]);
-  if (!model().Hyperbolic || !kernel::IsHyperbolicTriangleGroup(pqr[0], pqr[1], pqr[2]) || layers < 0) {
+  // A step read from a file is checked as the tessellation command checks what is typed, before
+  // any work: orders beyond the bounds would take the builder minutes.
+  if (!model().Hyperbolic || layers < 0) return engine::FailStep(e, creates, engine::kMsgInconsistentData);
+  if (!kernel::TriangleGroupOrdersInBounds(pqr[0], pqr[1], pqr[2]))
+    return engine::FailStep(e, creates, engine::kMsgOutOfBounds);
+  if (!kernel::IsHyperbolicTriangleGroup(pqr[0], pqr[1], pqr[2]))
     return engine::FailStep(e, creates, engine::kMsgInconsistentData);
-  }
+  if (kernel::TriangleGroupTooLargeToDraw(pqr[0], pqr[1], pqr[2]))
+    return engine::FailStep(e, creates, engine::kMsgOutOfBounds);
   const kernel::HyperbolicTiling* tiling =
       TilingFor({pqr[0], pqr[1], pqr[2], layers, engine::kPointCapacity - first, engine::kLastLineLimit - t.last_line});
   if (tiling == nullptr) return engine::FailStep(e, creates, engine::kMsgNoMoreRoom);

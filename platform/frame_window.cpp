@@ -62,8 +62,18 @@ class BackingDC : public PainterDC {
 
 void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items);
 
+// Clearing a menu or a menu bar drops its actions but keeps the submenus it made, which are its
+// children: they are deleted here, later, since one of them may be emitting the signal that led to
+// the rebuild.
+void DropSubmenus(QWidget* menu) {
+  for (QMenu* sub : menu->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly)) {
+    sub->deleteLater();
+  }
+}
+
 void FillMenu(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items) {
   menu->clear();
+  DropSubmenus(menu);
   AddMenuItems(window, menu, items);
 }
 
@@ -224,6 +234,7 @@ void FrameWindowImpl::SyncMenu() {
   shownMenuRevision = menu.revision();
   QMenuBar* bar = frame->menuBar();
   bar->clear();
+  DropSubmenus(bar);
   for (const resources::MenuItem& item : menu.items()) {
     if (item.kind == resources::MenuItem::Kind::Popup) {
       QMenu* popup = bar->addMenu(ToQString(item.text));
@@ -472,6 +483,10 @@ void FrameWindow::SetMenu(std::string_view resourceName) {
 }
 
 void FrameWindow::MenuChanged() { impl_->SyncMenu(); }
+
+std::size_t FrameWindow::NativeMenuCount() const {
+  return static_cast<std::size_t>(impl_->frame->menuBar()->findChildren<QMenu*>().size());
+}
 
 void FrameWindow::SetAccelerators(std::string_view resourceName) {
   for (QShortcut* shortcut : impl_->shortcuts) delete shortcut;

@@ -111,6 +111,8 @@ class FrameWindow {
   Menu& menu() { return menu_; }
   const Menu& menu() const { return menu_; }
   void MenuChanged();  // shows edits made through menu()
+  // The popups the shown menu bar holds, those of menus it showed before and not yet freed with them.
+  std::size_t NativeMenuCount() const;
   void SetAccelerators(std::string_view resourceName);
   // The window's commands may have changed their enabled state (the figure changed): the
   // command buttons of its modeless dialogs are refreshed.

@@ -124,8 +124,6 @@ class TPenrWin : public engine::TFillWin {
   void InsertTextItem(platform::PointI pixel) { EditText(pixel); }
   void DrawTextItems(view::FigurePainter& painter) { DrawTexts(painter); }
   void WriteTextItemsPiece(kernel::ByteWriter& out) { view::WriteTextList(out, textItems.plain); }
-  // A damaged piece is refused and leaves the texts as they were.
-  bool ReadTextItemsPiece(kernel::ByteReader& in);
 
  private:
   PenroseDrawing Drawing(const PenroseTiling& source);

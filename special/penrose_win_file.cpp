@@ -4,7 +4,9 @@
 #include <string>
 
 #include "kernel/file_bytes.h"
+#include "shell/counted_text.h"
 #include "shell/message_numbers.h"
+#include "shell/pre_text_win.h"
 #include "special/penrose_win.h"
 #include "view/common_block.h"
 
@@ -24,17 +26,19 @@ int CheckPenroseFile(const std::string& path, std::int32_t kind) {
     return shell::kCannotOpenFile;
   if (block.formatVersion > kPenroseFileVersion) return shell::kIncompatibleVersions;
   PenroseFileBlocks blocks;
-  return ReadPenroseBlocks(in, blocks);
+  if (const int result = ReadPenroseBlocks(in, blocks); result != 0) return result;
+  // The pieces after the tiling are checked as well: the common block's colours and fonts are
+  // taken as soon as the file is opened, so a file damaged anywhere must be caught here.
+  view::TextList texts;
+  std::vector<view::PictureItem> pictures;
+  std::string notebook;
+  if (!view::ReadTextList(in, false, texts) || !view::ReadPictures(in, pictures) ||
+      !shell::ReadCountedText(in, notebook, shell::kTextLimit + 1))
+    return shell::kInconsistentData;
+  return 0;
 }
 
 }  // namespace
-
-bool TPenrWin::ReadTextItemsPiece(kernel::ByteReader& in) {
-  view::TextList texts;
-  if (!view::ReadTextList(in, false, texts)) return false;
-  textItems.plain = std::move(texts);
-  return true;
-}
 
 int TPenrWin::LoadFile() {
   // A file that would be refused leaves the window exactly as it is.
@@ -84,7 +88,13 @@ int TPenrWin::ReadData() {
   kernel::ByteReader& in = *InFile();
   PenroseFileBlocks b;
   if (const int result = ReadPenroseBlocks(in, b); result != 0) return result;
-  if (!ReadTextItemsPiece(in) || !ReadPictures(in) || !LoadNotebook()) return shell::kInconsistentData;
+  // The texts and pictures replace the window's only when the whole file has been read.
+  view::TextList texts;
+  std::vector<view::PictureItem> readPictures;
+  if (!view::ReadTextList(in, false, texts) || !view::ReadPictures(in, readPictures) || !LoadNotebook())
+    return shell::kInconsistentData;
+  textItems.plain = std::move(texts);
+  pictures = std::move(readPictures);
 
   numberFormat.decimals = static_cast<std::int16_t>(b.decimals);
   mouseMode = b.mouseMode;

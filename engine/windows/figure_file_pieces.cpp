@@ -321,6 +321,7 @@ bool ReadPlotSettings(kernel::ByteReader& in, std::int32_t version, PlotSettings
   plot.companions.clear();
   if (hasTrace) {
     plot.companions.push_back(OldCompanion(texts, firstName, secondName));
+    trace->word0 = 0;  // numbered as the current form numbers its records, not as stored
     trace->word9 = 100;
     trace->word2 = 2;
     trace->bytes13 = {};

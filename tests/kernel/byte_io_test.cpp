@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <unistd.h>
 
 #include <filesystem>
@@ -7,6 +9,7 @@
 
 #include "kernel/byte_io.h"
 #include "kernel/file_bytes.h"
+#include "kernel/number_text.h"
 
 using namespace kernel;
 
@@ -42,6 +45,21 @@ static_assert(std::is_constructible_v<ByteReader, Bytes&>);
 static_assert(!std::is_constructible_v<ByteReader, Bytes>);
 static_assert(!std::is_constructible_v<ByteReader, Bytes&&>);
 static_assert(!std::is_constructible_v<ByteReader, const Bytes&&>);
+
+TEST(ByteIo, APseudoDenormalReadsAsTheValueTheArithmeticSees) {
+  // Exponent field 0 with the integer bit set: the arithmetic unit takes it as exponent 1.
+  for (const std::uint8_t sign : {0x00, 0x80}) {
+    std::uint8_t image[kernel::kRealBytes] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, sign};
+    const kernel::Real v = kernel::RealFromBytes(image);
+    const kernel::Real expected = std::ldexp(static_cast<kernel::Real>(0xFFFFFFFFFFFFFFFFULL), -16382 - 63);
+    EXPECT_EQ(v, sign ? -expected : expected);
+    // The text of the number reads back as the number.
+    EXPECT_EQ(kernel::StrToLD(kernel::FormatSci(v, 25, false)), v);
+  }
+  // A denormal proper (integer bit clear) stays as it is.
+  const std::uint8_t denormal[kernel::kRealBytes] = {1, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  EXPECT_EQ(kernel::RealFromBytes(denormal), std::ldexp(static_cast<kernel::Real>(1), -16445));
+}
 
 TEST(ByteIo, ReadingPastTheEndFailsAndStaysFailed) {
   const Bytes bytes = {1, 2, 3};

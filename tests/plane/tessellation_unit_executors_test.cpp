@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <utility>
@@ -17,6 +19,7 @@
 #include "plane_window.h"
 #include "support/extended_expect.h"
 #include "support/isolated_folders.h"
+#include "support/source_paths.h"
 
 namespace {
 
@@ -235,6 +238,47 @@ TEST_F(TessellationUnits, TessellationsNeedAHyperbolicGroupAndWindow) {
   ASSERT_EQ(Tessellate(h, 7, 6, 7, 6), 0);
   EXPECT_LE(h.tables().last_point, 7877);
   EXPECT_LE(h.tables().last_line, 9000);
+}
+
+// Hostile step records as a figure file's history holds them: byte 0 bit 0 the hyperbolic
+// window, then four free points, then 278-byte records. Tessellations with orders far beyond the
+// bounds fail at once with "out of bounds" and leave their placeholders.
+TEST_F(TessellationUnits, HugeOrdersFailBeforeAnyWork) {
+  for (const char* name : {"replay-hyperbolic-tessellation-orders-3900-32767-32767", "replay-hyperbolic-tessellation-timeout",
+                           "replay-fuzzer-found-tessellation-361-256-10274"}) {
+    SCOPED_TRACE(name);
+    std::ifstream file(test_support::SourceRoot() + "/tests/plane/data/untrusted/" + name, std::ios::binary);
+    ASSERT_TRUE(file);
+    const kernel::Bytes bytes(std::istreambuf_iterator<char>(file), {});
+    kernel::ByteReader in(bytes);
+    PlaneWindow w(in.U8() & 1);
+    ASSERT_TRUE(w.model().Hyperbolic);
+    for (int i = 0; i < 4; ++i) {
+      const Real x = in.Real80();
+      w.FreePoint(x, in.Real80());
+    }
+    const int points = w.tables().last_point;
+    int steps = 0;
+    while (std::optional<kernel::ConstructionRecord> record = kernel::ReadConstructionRecord(in)) {
+      ASSERT_EQ(record->kind, 30);
+      kernel::ConstructionRecord& step = w.history().BeginStep(record->kind);
+      const std::int16_t sequence = step.sequence;
+      kernel::CopyConstruction(step, *record);
+      step.sequence = sequence;
+      EXPECT_EQ(w.RunNewStep(), engine::kMsgOutOfBounds);
+      ++steps;
+    }
+    EXPECT_GT(steps, 0);
+    EXPECT_EQ(w.tables().last_point, points);
+    w.ReplayConstruction(false);
+    EXPECT_EQ(w.tables().last_point, points);
+  }
+  // The bounds of the tessellation command: orders from 2 to 9, and not too fine to draw.
+  PlaneWindow h(1);
+  EXPECT_EQ(Tessellate(h, 10, 3, 3, 2), engine::kMsgOutOfBounds);
+  EXPECT_EQ(Tessellate(h, 7, 7, 7, 2), engine::kMsgOutOfBounds);
+  EXPECT_EQ(Tessellate(h, 2, 3, 6, 2), engine::kMsgInconsistentData);
+  EXPECT_EQ(h.tables().last_point, -1);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
+#include "platform/modal_loop.h"
 #include "resources/resource_library.h"
 
 using namespace platform;
@@ -96,6 +97,21 @@ TEST_F(FrameWindowTest, CommandsRouteThroughTheLayersAndHonourEnablers) {
   window.QueryCommand(101);
   EXPECT_TRUE(window.menu().IsChecked(101));
   EXPECT_EQ(window.Caption(), "noname1.kv2");
+}
+
+TEST_F(FrameWindowTest, ARebuiltMenuBarFreesTheMenusOfTheOldOne) {
+  // Every File > Open builds the menu bar again: the window must not gather the old popups.
+  TestWindow window(nullptr, "noname1.kv2");
+  window.Create();
+  Application::ProcessPendingEvents();
+  const std::size_t menus = window.NativeMenuCount();
+  EXPECT_GE(menus, 1u);
+  for (int i = 0; i < 100; ++i) window.SetMenu("FWTESTMENU");
+  // The old popups go when the event loop runs again.
+  ModalLoop::Wait(window, 1);
+  EXPECT_EQ(window.NativeMenuCount(), menus);
+  EXPECT_TRUE(window.DispatchCommand(101));
+  window.Destroy();
 }
 
 TEST_F(FrameWindowTest, CloseAsksTheWindowAndDestroyRunsOnce) {

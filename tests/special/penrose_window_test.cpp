@@ -21,6 +21,7 @@
 #include "shell/message_numbers.h"
 #include "special/penrose_win.h"
 #include "support/isolated_folders.h"
+#include "support/source_paths.h"
 #include "view/animation_lists.h"
 #include "view/export_readers.h"
 #include "view/export_formats.h"
@@ -272,6 +273,34 @@ TEST_F(PenroseWindow, AFileKeepsTheTilingItsActionsAndItsSettings) {
   EXPECT_EQ(r->penrose.TileCount(), 3);
   w->Destroy();
   r->Destroy();
+}
+
+TEST_F(PenroseWindow, ARefusedFileLeavesTheWindowAsItWas) {
+  // Damaged tiling files: the texts, colours, fonts, pictures and tiling of the open window stay.
+  for (const char* name : {"refused-kit-changes-texts-and-colours.kit", "fuzzer-found-damaged-picture-piece"}) {
+    SCOPED_TRACE(name);
+    auto w = Open();
+    w->LoadPatch(kAce);
+    view::TextItem text;
+    text.text = "kept";
+    w->textItems.plain.push_back(text);
+    const auto colors = w->preWin.colors;
+    const auto roles = w->preWin.roles;
+    const auto fonts = w->fontWin.fonts;
+    const auto fontColors = w->fontWin.colors;
+    const int tiles = w->penrose.TileCount();
+    w->fileMsg.fileName = test_support::SourceRoot() + "/tests/special/data/untrusted/" + name;
+    EXPECT_NE(w->LoadFile(), 0);
+    ASSERT_EQ(w->textItems.plain.size(), 1u);
+    EXPECT_EQ(w->textItems.plain[0].text, "kept");
+    EXPECT_EQ(w->preWin.colors, colors);
+    EXPECT_EQ(w->preWin.roles, roles);
+    EXPECT_EQ(w->fontWin.fonts, fonts);
+    EXPECT_EQ(w->fontWin.colors, fontColors);
+    EXPECT_TRUE(w->pictures.empty());
+    EXPECT_EQ(w->penrose.TileCount(), tiles);
+    w->Destroy();
+  }
 }
 
 TEST_F(PenroseWindow, ASingleKiteFileHoldsOneRecord) {
