@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
+#include "platform/region.h"
 #include "resources/resource_library.h"
 #include "view/dc_figure_painter.h"
 #include "view/settings_files.h"
@@ -201,9 +203,33 @@ void TGeomEWin::PaintBackgroundPicture(platform::DC& dc) {
 }
 
 bool TGeomEWin::PaintPicture(platform::DC& dc) {
-  view::DcFigurePainter painter(dc, mapping, DcRules());
-  DrawModelFrame(painter);
-  DrawScene(painter);
+  // The whole picture as the screen's levels draw it, on a page at the page's scale: the axes and
+  // pasted pictures, the model, the figure, then the texts, labels and Pick dots, each font at the
+  // size it has on the screen next to the figure.
+  const bool printing = qelWin.printing != 0;
+  if (printing) {
+    UpdateScale();
+    SetPrinterScale(dc);
+    ScaleFonts(true, PrintedTextDpi());
+  }
+  const std::optional<platform::Region> clip = dc.clipRegion();
+  dc.SelectClipRegion(platform::Region::FromRect(
+      {preWin.originX, preWin.originY, preWin.originX + preWin.width, preWin.originY + preWin.height}));
+  {
+    view::DcFigurePainter painter(dc, mapping, DcRules());
+    DrawAxes(painter);
+    DrawScaleLabels(painter);
+    DrawPictures(painter);
+    DrawModelFrame(painter);
+    PaintFigure(painter);
+    PaintAll(painter);
+  }
+  if (clip) {
+    dc.SelectClipRegion(*clip);
+  } else {
+    dc.ClearClipRegion();
+  }
+  if (printing) ScaleFonts(false, PrintedTextDpi());
   return true;
 }
 

@@ -87,7 +87,8 @@ class TGeomEWin : public TGeomDWin {
   void DrawHypercycles(view::FigurePainter& painter);
   void DrawHorocycles(view::FigurePainter& painter);
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override;
-  // The picture on a printer page or a bitmap: the model's frame and the figure.
+  // The picture on a printer page or a bitmap: the axes, the model's frame, the figure, its texts
+  // and labels; on a page each font at the page's scale.
   bool PaintPicture(platform::DC& dc) override;
   bool PaintToBitmap(platform::DC& dc) override { return PaintPicture(dc); }
 
