@@ -47,7 +47,9 @@ TEST_F(PlanePrinting, APrintedPageCarriesTheLabelsMeasurementsAndTextsAtThePages
   const int c = w.FreePoint(0, 3);
   for (const int p : {a, b, c}) w.tables().names[p].shown = 1;
   w.labelDisplay.labelMode = 1;
+  // Each measurement goes below the last as the screen shows it.
   w.AddTextItem("1+1", 0, true);
+  w.UpdateNow();
   w.AddTextItem("2*3", 0, true);
   view::TextItem plain = w.InitTextItem({120, 420}, 0, view::kTextFontSlot);
   plain.text = "printed note";

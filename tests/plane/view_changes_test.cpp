@@ -47,7 +47,11 @@ TEST(WindowResize, TheMeasurementTextsStayInsideTheClientAreaAsTheWindowGrowsAnd
   PlaneWindow w(0, 666);
   w.FreePoint(-4, 4);
   w.FreePoint(4, -4);
-  for (const char* text : {"1+1", "2*3", "10/4", "7-2"}) w.AddTextItem(text, 0, true);
+  // Each measurement goes below the last as the screen shows it.
+  for (const char* text : {"1+1", "2*3", "10/4", "7-2"}) {
+    w.AddTextItem(text, 0, true);
+    Repaint(w);
+  }
   Repaint(w);
   ExpectMeasurementsInside(w, "666 x 666");
   const Real halfWidth = w.mapping.halfWidth;
