@@ -1,10 +1,13 @@
 #include "plane/geom_e_win.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
+#include "platform/region.h"
 #include "resources/resource_library.h"
 #include "view/dc_figure_painter.h"
 #include "view/settings_files.h"
@@ -21,6 +24,8 @@ constexpr kernel::Real kHalfPlaneFloor = static_cast<kernel::Real>(1e-16);
 // Colour indices of the model frame's pen (black) and of the default fill role (white).
 constexpr int kFrameColor = 0;
 constexpr std::uint16_t kModelFillIndex = 1;
+// Texts closer than this part of the view to where a model switch put them were not moved.
+constexpr kernel::Real kTextPlaceTolerance = static_cast<kernel::Real>(1e-9);
 
 }  // namespace
 
@@ -98,8 +103,84 @@ void TGeomEWin::ApplyDisplaySettings(const PlaneDisplaySettings& s) {
 void TGeomEWin::SetModelView() {
   if (!hyperbolic) return;
   const ModelView& v = halfPlane ? kHalfPlaneView : kDiskView;
+  const kernel::Real oldHalfWidth = mapping.halfWidth;
+  const kernel::Real oldHalfHeight = mapping.halfHeight;
   SetView(v.centre.x, v.centre.y, v.halfWidth, v.halfHeight, false);
+  RescaleTexts(mapping.halfWidth, mapping.halfHeight, oldHalfWidth, oldHalfHeight);
   wing.pictureValid = 0;
+}
+
+namespace {
+
+// Every text of the three lists, in order (only ties and places matter).
+std::vector<view::TextItem> AllTexts(const view::TextLayerData& lists) {
+  std::vector<view::TextItem> texts;
+  for (const view::TextList* list : {&lists.plain, &lists.evaluated, &lists.measurements})
+    texts.insert(texts.end(), list->begin(), list->end());
+  return texts;
+}
+
+// Whether the texts stand where they were put, up to what drawing them does to their last digits
+// (far below a pixel).
+bool SamePlaces(const std::vector<view::TextItem>& a, const std::vector<view::TextItem>& b, kernel::Real tolerance) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].tie != b[i].tie || std::fabs(a[i].x - b[i].x) > tolerance || std::fabs(a[i].y - b[i].y) > tolerance)
+      return false;
+  }
+  return true;
+}
+
+void PutPlaces(view::TextLayerData& lists, const std::vector<view::TextItem>& texts) {
+  std::size_t k = 0;
+  for (view::TextList* list : {&lists.plain, &lists.evaluated, &lists.measurements}) {
+    for (view::TextItem& item : *list) {
+      item.x = texts[k].x;
+      item.y = texts[k].y;
+      ++k;
+    }
+  }
+}
+
+}  // namespace
+
+void TGeomEWin::ShowSwitchedModel() {
+  ModelSwitchMemory left;
+  left.valid = true;
+  left.toHalfPlane = halfPlane;
+  left.centre = mapping.centre;
+  left.halfWidth = mapping.halfWidth;
+  left.aspect = mapping.aspect;
+  left.box = mapping.box;
+  left.unequal = mapping.unequal;
+  left.textsLeft = AllTexts(textItems);
+  // Back into the model the last switch left: its view as it was, and its texts where they stood
+  // unless they were moved or changed meanwhile.
+  const ModelSwitchMemory& back = modelSwitch;
+  if (back.valid && back.toHalfPlane != halfPlane) {
+    const kernel::Real oldHalfWidth = mapping.halfWidth;
+    const kernel::Real oldHalfHeight = mapping.halfHeight;
+    mapping.unequal = back.unequal;
+    mapping.aspect = back.aspect;
+    if (back.unequal) {
+      mapping.box = back.box;
+    } else {
+      mapping.centre = back.centre;
+      mapping.halfWidth = back.halfWidth;
+    }
+    UpdateView();
+    const kernel::Real tolerance = kTextPlaceTolerance * std::max(oldHalfWidth, oldHalfHeight);
+    if (SamePlaces(left.textsLeft, back.textsEntered, tolerance)) {
+      PutPlaces(textItems, back.textsLeft);
+    } else {
+      RescaleTexts(mapping.halfWidth, mapping.halfHeight, oldHalfWidth, oldHalfHeight);
+    }
+    wing.pictureValid = 0;
+  } else {
+    SetModelView();
+  }
+  left.textsEntered = AllTexts(textItems);
+  modelSwitch = std::move(left);
 }
 
 void TGeomEWin::ToggleHalfPlane() {
@@ -116,7 +197,7 @@ void TGeomEWin::ToggleHalfPlane() {
   SetGeometry(halfPlane ? engine::kUpperHalfPlane : engine::kPoincareDisk, 2);
   menu().SetText(kCmdUpperHalfPlane, resources::LoadString(halfPlane ? kStringDiskInterior : kStringUpperHalfPlane));
   MenuChanged();
-  SetModelView();
+  ShowSwitchedModel();
   ReplayConstruction(true);
   SetupMenuChecks(false);
   Invalidate(false);
@@ -201,9 +282,33 @@ void TGeomEWin::PaintBackgroundPicture(platform::DC& dc) {
 }
 
 bool TGeomEWin::PaintPicture(platform::DC& dc) {
-  view::DcFigurePainter painter(dc, mapping, DcRules());
-  DrawModelFrame(painter);
-  DrawScene(painter);
+  // The whole picture as the screen's levels draw it, on a page at the page's scale: the axes and
+  // pasted pictures, the model, the figure, then the texts, labels and Pick dots, each font at the
+  // size it has on the screen next to the figure.
+  const bool printing = qelWin.printing != 0;
+  if (printing) {
+    UpdateScale();
+    SetPrinterScale(dc);
+    ScaleFonts(true, PrintedTextDpi());
+  }
+  const std::optional<platform::Region> clip = dc.clipRegion();
+  dc.SelectClipRegion(platform::Region::FromRect(
+      {preWin.originX, preWin.originY, preWin.originX + preWin.width, preWin.originY + preWin.height}));
+  {
+    view::DcFigurePainter painter(dc, mapping, DcRules());
+    DrawAxes(painter);
+    DrawScaleLabels(painter);
+    DrawPictures(painter);
+    DrawModelFrame(painter);
+    PaintFigure(painter);
+    PaintAll(painter);
+  }
+  if (clip) {
+    dc.SelectClipRegion(*clip);
+  } else {
+    dc.ClearClipRegion();
+  }
+  if (printing) ScaleFonts(false, PrintedTextDpi());
   return true;
 }
 

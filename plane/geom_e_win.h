@@ -48,6 +48,23 @@ struct BounceSettings {
   std::int16_t impacts = 0;
 };
 
+// What the last switch between the hyperbolic models left behind, so that switching back shows
+// the model as it was: its view, and the texts where they stood while the texts were not touched
+// in the other model.
+struct ModelSwitchMemory {
+  bool valid = false;
+  std::uint8_t toHalfPlane = 0;  // the model switched to
+  // The view of the model left.
+  kernel::Point2 centre{};
+  kernel::Real halfWidth = 0;
+  kernel::Real aspect = 1;
+  kernel::Box2 box{};
+  std::uint8_t unequal = 0;
+  // Every text's tie and place, in list order, in the model left and as they went into the other.
+  std::vector<view::TextItem> textsLeft;
+  std::vector<view::TextItem> textsEntered;
+};
+
 class TGeomEWin : public TGeomDWin {
  public:
   // hyperbolicPlane: 0 for the Euclidean plane, 1 for the hyperbolic plane; halfPlaneModel: the
@@ -65,8 +82,14 @@ class TGeomEWin : public TGeomDWin {
   // View > Upper half-plane: moves every point into the other model, shows that model's view,
   // replays the figure and renames the menu item after the model it now leads back to.
   void ToggleHalfPlane();
-  // Shows the view of the model the window is in (hyperbolic windows only).
+  // Shows the view of the model the window is in (hyperbolic windows only); the texts tied to the
+  // frame keep their place in the window.
   void SetModelView();
+  // The last model switch; a new figure forgets it.
+  ModelSwitchMemory modelSwitch;
+  // After a switch: back into the model the last switch left, its view and texts as they were;
+  // else the model's own view.
+  void ShowSwitchedModel();
   // The settings the window keeps, from the window's state, and back.
   PlaneDisplaySettings CollectDisplaySettings() const;
   void ApplyDisplaySettings(const PlaneDisplaySettings& settings);
@@ -87,7 +110,8 @@ class TGeomEWin : public TGeomDWin {
   void DrawHypercycles(view::FigurePainter& painter);
   void DrawHorocycles(view::FigurePainter& painter);
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& frame) override;
-  // The picture on a printer page or a bitmap: the model's frame and the figure.
+  // The picture on a printer page or a bitmap: the axes, the model's frame, the figure, its texts
+  // and labels; on a page each font at the page's scale.
   bool PaintPicture(platform::DC& dc) override;
   bool PaintToBitmap(platform::DC& dc) override { return PaintPicture(dc); }
 

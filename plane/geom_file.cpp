@@ -272,6 +272,7 @@ bool TGeomEWin::RestoreSavedView() {
 
 void TGeomEWin::ClearFigure() {
   TGeomDWin::ClearFigure();
+  modelSwitch = ModelSwitchMemory{};
   conics.Clear();
   RefreshDialogLists();
   // What the file carried for layers that keep no state of their own goes with the figure.

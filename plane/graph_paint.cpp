@@ -192,13 +192,13 @@ void TGraphWin::Paint(platform::DC& dc) {
 bool TGraphWin::PaintPicture(platform::DC& dc) {
   UpdateScale();
   SetPrinterScale(dc);
-  ScaleFonts(true, qelWin.printerDpiY);
+  ScaleFonts(true, PrintedTextDpi());
   {
     view::DcFigurePainter painter(dc, mapping, DcRules());
     DrawGraphScene(painter, true);
     DrawTexts(painter);
   }
-  ScaleFonts(false, qelWin.printerDpiY);
+  ScaleFonts(false, PrintedTextDpi());
   return true;
 }
 

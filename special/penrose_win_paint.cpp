@@ -60,14 +60,14 @@ void TPenrWin::Paint(platform::DC& dc) { PaintTiling(dc); }
 bool TPenrWin::PaintPicture(platform::DC& dc) {
   UpdateScale();
   SetPrinterScale(dc);
-  ScaleFonts(true, qelWin.printerDpiY);
+  ScaleFonts(true, PrintedTextDpi());
   {
     view::DcFigurePainter painter(dc, mapping, DcRules());
     DrawTiling(painter, penrose, penrose.LastTile());
     DrawTextItems(painter);
     DrawPictures(painter);
   }
-  ScaleFonts(false, qelWin.printerDpiY);
+  ScaleFonts(false, PrintedTextDpi());
   return true;
 }
 

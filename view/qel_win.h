@@ -177,6 +177,9 @@ class TQELWin : public shell::TPreWin {
   void SetPrinterScale(const platform::DC& dc);
   using TFontWin::ScaleFonts;
   void ScaleFonts(bool begin, int dpi);
+  // The dots per inch printed texts are sized for: the page's pixels per screen pixel times the
+  // screen's, so every font keeps the size it has on the screen next to the figure it labels.
+  int PrintedTextDpi() const;
   // The client area's background (colour and background bitmap) on dc.
   void PaintBackground(platform::DC& dc);
   // A picture of the client area: the background, PaintToBitmap and the frame; empty when the

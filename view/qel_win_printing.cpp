@@ -1,13 +1,16 @@
 // Printing: the print job of a graphics window, its page, and the printer and font scaling that
 // the picture code uses while a page is drawn.
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
 #include "kernel/file_names.h"
 #include "kernel/font_records.h"
+#include "kernel/number_text.h"
 #include "platform/dc.h"
 #include "platform/printing.h"
+#include "platform/stored_fonts.h"
 #include "shell/message_numbers.h"
 #include "view/print_layout.h"
 #include "view/qel_printout.h"
@@ -126,6 +129,10 @@ void TQELWin::ScaleFonts(bool begin, int dpi) {
   }
   if (fontWin.savedFonts) fontWin.fonts = *fontWin.savedFonts;
   fontWin.savedFonts.reset();
+}
+
+int TQELWin::PrintedTextDpi() const {
+  return std::max(1, kernel::RoundLD(platform::ScreenDpiY() * qelWin.printerScale));
 }
 
 void TQELWin::CmPrint() {

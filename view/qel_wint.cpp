@@ -59,6 +59,10 @@ void TQELWint::SetViewBox(const Point2& centre, Real halfWidth, Real halfHeight,
   Invalidate(false);
 }
 
+void TQELWint::OnSize(int width, int height) {
+  RescalingView([&] { TGridWin::OnSize(width, height); });
+}
+
 void TQELWint::LastView() {
   RescalingView([this] { TGridWin::LastView(); });
 }

@@ -171,6 +171,8 @@ class TQELWint : public TGridWin {
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
   void Paint(platform::DC& dc) override;
+  // A new client size updates the view; the frame-tied texts keep their place in the window.
+  void OnSize(int width, int height) override;
   // The text tools: the left button drags a text, the right one edits or places one.
   void OnMouseDown(const platform::MouseEvent& e) override;
 

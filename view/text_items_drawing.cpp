@@ -32,7 +32,7 @@ void TQELWint::PaintTextItem(FigurePainter& painter, TextItem& item, bool forceT
     const int dpi = kernel::RoundLD(kMetafileDotsPerPoint * kPointsPerInch * device.magnifier);
     style.font.height = -kernel::MulDiv(size, dpi, kPointsPerInch);
   } else if (qelWin.printing) {
-    style.font.height = -kernel::MulDiv(size, qelWin.printerDpiY, kPointsPerInch);
+    style.font.height = -kernel::MulDiv(size, PrintedTextDpi(), kPointsPerInch);
   }
   style.pointSize = size;
   style.color = InkColor::Value(item.color);

@@ -7,6 +7,7 @@
 
 #include "engine/windows/geom10_win.h"
 #include "kernel/labels.h"
+#include "kernel/number_text.h"
 
 namespace engine {
 
@@ -98,8 +99,10 @@ void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const Label
   const platform::SizeI letterSize = painter.TextExtent(letter);
   const int h = fonts.height;
   const int w = letterSize.width + static_cast<int>(subscript.size()) * fonts.subscriptWidth;
-  const int left = name.dx - w / 2;
-  const int top = name.dy - h / 2;
+  // On a printed page the offset grows with the figure.
+  const kernel::Real scale = qelWin.printing ? device.printFactor : kernel::Real{1};
+  const int left = kernel::RoundLD(scale * name.dx) - w / 2;
+  const int top = kernel::RoundLD(scale * name.dy) - h / 2;
   if (fonts.keepBoxes) {
     name.left = static_cast<std::int16_t>(left);
     name.top = static_cast<std::int16_t>(top);
