@@ -262,3 +262,18 @@ TEST_F(PolygonUnitCommands, TheSegmentAsksItsLengthAndAngle) {
 }
 
 }  // namespace
+
+namespace {
+
+// Btns > XY coords is a mode of every plane window: in the hyperbolic one it shows the model
+// coordinates of the point, as Point > Coordinates takes them.
+TEST(HyperbolicXYCoords, TheModeIsOfferedAndChosen) {
+  PlaneWindow w(1);
+  constexpr int kModeCoordinates = 125;
+  EXPECT_TRUE(w.QueryCommand(kModeCoordinates).enabled);
+  ASSERT_TRUE(w.DispatchCommand(kModeCoordinates));
+  EXPECT_EQ(w.qelWin.currentTool, kModeCoordinates);
+  EXPECT_EQ(w.QueryCommand(kModeCoordinates).checked, std::optional<bool>(true));
+}
+
+}  // namespace
