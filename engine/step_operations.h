@@ -14,10 +14,10 @@
   X(65, DoRandomKite) X(66, DoUnitGrid) X(71, DoRandomIsoscelesTrapezoid) X(72, DoRandomRectangle)     \
   X(73, DoRandomIsoscelesTriangle) X(75, DoRandomRhombus) X(81, DoRandomPointOnSegment)                \
   X(82, DoRandomPointOnCircle) X(90, DoKind90) X(92, DoCircleCenterRadius) X(93, DoArcCenter)          \
-  X(94, DoArcCenter2) X(95, DoKind95) X(99, DoKind99) X(100, DoLineCurveIntersection)                  \
+  X(94, DoArcCenter2) X(95, DoKind95) X(99, DoNinePointCircle) X(100, DoLineCurveIntersection)                  \
   X(103, DoIntersection103) X(104, DoLineCircleIntersection) X(105, DoCircleCircleIntersection)        \
   X(106, DoPointInTriangle) X(107, DoIncenter) X(108, DoCentroid) X(113, DoAngleBisector)              \
-  X(114, DoAngle) X(115, DoParallelPerpendicularStep) X(118, DoOrthogonalArc) X(119, DoParallel)       \
+  X(114, DoAngle) X(115, DoPerpendicularParallel) X(118, DoOrthogonalArc) X(119, DoParallel)       \
   X(121, DoMovablePoint) X(122, DoKind122) X(124, DoCircumcenter) X(125, DoFermatPoint)                \
   X(126, DoFermatPoint126) X(127, DoKind127) X(128, DoOrthocenter) X(130, DoHypercycle)                \
   X(131, DoCircumcenter131) X(132, DoIncenter132) X(133, DoTangentCircles) X(134, DoExcenter)          \

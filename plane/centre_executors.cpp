@@ -159,7 +159,7 @@ int TGeomC2Win::DoFermatPoint(std::string* out) {
   return 0;
 }
 
-int TGeomC2Win::DoKind99(std::string* out) {
+int TGeomC2Win::DoNinePointCircle(std::string* out) {
   engine::StepEngine& e = stepEngine;
   kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{4, 0, 1};

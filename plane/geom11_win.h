@@ -115,6 +115,32 @@ class TGeom11Win : public engine::TGeom10Win {
   void Randomize();
 
   // --- Units and Circle commands with a dialog (unit_dialog_commands.cpp) ----------------------
+  // Units > Segment: asks the length and (but in a spherical window) the angle in degrees, then
+  // makes the segment; refused with "could not find" when there is no room for two points.
+  void AskUnitSegment();
+  // The segment of the typed length and angle (kind 64); 0 or the message number (not shown).
+  int UnitSegmentStep(const std::string& length, const std::string& angle);
+  // What a polygon of RegularPolygonStep is: a star with its offset (every offset-th vertex
+  // joined), or for the hyperbolic window the mode (1 the side length typed, 2 the angle); all
+  // clear for a Euclidean regular polygon.
+  struct PolygonShape {
+    bool star = false;
+    int offset = 0;
+    int mode = 0;
+  };
+  // Units > Polygon > Regular (707): the number of sides and the length of a side in REGPOLY.
+  virtual void RegularPolygon();
+  // Units > Polygon > Regular of the hyperbolic window (876): HREGPOLY, the side length or the
+  // interior angle.
+  void HypRegularPolygon();
+  // Units > Polygon > Star (711): sides, offset and side length in STARPOLY.
+  void StarPolygon();
+  // The polygon (kind 55) of the typed number of sides: "out of bounds" (17) when there are fewer
+  // than 3 sides, a star's offset is below 1 or not below the count, or the lines would pass
+  // 9000; "could not find" (2) when the points would pass 7877; else the executor's result, the
+  // menu checks refreshed after a success. The message is not shown.
+  int RegularPolygonStep(const std::string& sides, const PolygonShape& shape, const std::string& length,
+                         const std::string& angle);
   // Units > Polygon > Parallelogram, Kite, Isosceles trapezoid: side, angle, side in a dialog.
   void AskSideAngleSide(int command);
   // The quadrilateral of the kind (56, 58 or 63) from the typed side, angle and side; 0 or the

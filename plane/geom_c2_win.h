@@ -135,7 +135,7 @@ class TGeomC2Win : public TGeomC1Win {
   // equation lists).
   void AppendCurveTexts(std::vector<std::string>& lines) const override;
   // Centres, centroids and the nine-point circle of a triangle (centre_executors.cpp).
-  int DoKind99(std::string* out) override;  // the nine-point circle
+  int DoNinePointCircle(std::string* out) override;
   int DoPointInTriangle(std::string* out) override;
   int DoIncenter(std::string* out) override;
   int DoCentroid(std::string* out) override;
@@ -158,7 +158,7 @@ class TGeomC2Win : public TGeomC1Win {
   int DoAngleBisector(std::string* out) override;
   int DoAngle(std::string* out) override;
   // Perpendiculars, parallels and feet (perpendicular_executors.cpp).
-  int DoParallelPerpendicularStep(std::string* out) override;
+  int DoPerpendicularParallel(std::string* out) override;
   int DoPerpendicular(std::string* out) override;
   int DoParallel(std::string* out) override;
   // Orthogonal arcs, hypercycles and horocycles (orthogonal_curve_executors.cpp).

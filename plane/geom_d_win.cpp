@@ -49,7 +49,6 @@ void TGeomDWin::EnableCommand(platform::CommandState& state) {
   if (id >= kModeSegments && id <= kModeEvaluatedText) {
     TGeomC2Win::EnableCommand(state);
     state.checked = ToolbarMode() == id;
-    if (id == kModeCoordinates && model().Hyperbolic) state.enabled = false;
     return;
   }
   switch (id) {

@@ -67,7 +67,7 @@ bool EuclideanSecondPoint(int source, int shape, const Point2& p, const Point2& 
 
 }  // namespace
 
-int TGeomC2Win::DoParallelPerpendicularStep(std::string* out) {
+int TGeomC2Win::DoPerpendicularParallel(std::string* out) {
   engine::StepEngine& e = stepEngine;
   const kernel::ConstructionRecord& step = *e.current();
   const engine::StepCreates creates{1, 1};

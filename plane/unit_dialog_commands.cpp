@@ -1,10 +1,12 @@
-// The Units and Circle commands that ask for their data in a dialog: the parallelogram, kite and
-// isosceles trapezoid from two sides and the angle between them, regular polygons erected on the
-// segments of a chain, the Apollonian circle of two points and the three touching circles centred
-// at the vertices of a triangle.
+// The Units and Circle commands that ask for their data in a dialog: the segment of given length
+// and direction, the regular and star polygons, the parallelogram, kite and isosceles trapezoid
+// from two sides and the angle between them, regular polygons erected on the segments of a chain,
+// the Apollonian circle of two points and the three touching circles centred at the vertices of a
+// triangle.
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -12,14 +14,21 @@
 #include "engine/line_suggestions.h"
 #include "engine/step_engine.h"
 #include "engine/windows/do_undo_dlg.h"
+#include "kernel/random.h"
 #include "plane/geom11_win.h"
+#include "plane/reg_poly_dlg.h"
 #include "platform/modal_responder.h"
+#include "resources/resource_library.h"
 #include "shell/generic_dialogs.h"
 
 namespace plane {
 
 namespace {
 
+constexpr int kCmdUnitSegment = 705;
+constexpr int kCmdRegularPolygon = 707;
+constexpr int kCmdHypRegularPolygon = 876;
+constexpr int kCmdStarPolygon = 711;
 constexpr int kCmdParallelogram = 708;
 constexpr int kCmdKite = 710;
 constexpr int kCmdIsoscelesTrapezoid = 883;
@@ -27,12 +36,20 @@ constexpr int kCmdAttachRegular = 808;
 constexpr int kCmdApollonian = 768;
 constexpr int kCmdTangentCircles = 1134;
 
+constexpr int kKindRegularPolygon = 55;
+constexpr int kKindUnitSegment = 64;
 constexpr int kKindApollonian = 129;
 constexpr int kKindTangentCircles = 133;
 constexpr int kKindRegularOnSide = 149;
 constexpr int kAttachRegularAction = 14;
 
 constexpr int kDialogTextChars = 40;
+// The one-value inputs of the segment: 40 characters and the terminating NUL.
+constexpr int kSegmentInputSize = 41;
+constexpr int kStringDegrees = 199;
+constexpr int kStringAngle = 208;
+constexpr int kStringNewSegment = 237;
+constexpr int kStringLength = 244;
 constexpr int kTangentCirclesChars = 50;
 constexpr int kStringTangentCircles = 697;
 constexpr int kStringThreeCentres = 699;
@@ -72,7 +89,95 @@ std::vector<int> ChainPoints(const engine::FigureTables& t, std::string text) {
   return points;
 }
 
+std::string Printf(const char* format, double value) {
+  std::array<char, 32> text{};
+  std::snprintf(text.data(), text.size(), format, value);
+  return text.data();
+}
+
 }  // namespace
+
+int TGeom11Win::UnitSegmentStep(const std::string& length, const std::string& angle) {
+  if (tables().last_point + 2 > engine::kLastPointLimit) return engine::kMsgCouldNotFind;
+  kernel::ConstructionRecord& step = BeginUnitStep(kKindUnitSegment);
+  step.text[0] = length.substr(0, kernel::kConstructionTextFieldChars);
+  step.text[1] = angle.substr(0, kernel::kConstructionTextFieldChars);
+  return RunNewStep();
+}
+
+void TGeom11Win::AskUnitSegment() {
+  if (tables().last_point + 2 > engine::kLastPointLimit) {
+    Msg(engine::kMsgCouldNotFind);
+    return;
+  }
+  std::string length = "1.0";
+  if (AskValue(kStringNewSegment, kStringLength, length, kSegmentInputSize) != platform::IDOK) return;
+  std::string angle = "0.0";
+  if (!model().Spherical) {
+    const std::string degrees = resources::LoadString(kStringDegrees);
+    const std::string prompt = resources::LoadString(kStringAngle) + " (" + degrees + ")";
+    shell::TInpDlg dialog(this, degrees, prompt, &angle, kSegmentInputSize);
+    if (dialog.Execute() != platform::IDOK) return;
+  }
+  if (const int code = UnitSegmentStep(length, angle); code > 0) Msg(code);
+}
+
+int TGeom11Win::RegularPolygonStep(const std::string& sides, const PolygonShape& shape, const std::string& length,
+                                   const std::string& angle) {
+  const engine::FigureTables& t = tables();
+  const long n = std::strtol(sides.c_str(), nullptr, 10);
+  if (n < 3 || (shape.star && (shape.offset < 1 || n < shape.offset + 1)) ||
+      t.last_line + n > engine::kLastLineLimit) {
+    return engine::kMsgOutOfBounds;
+  }
+  if (t.last_point + n > engine::kLastPointLimit) return engine::kMsgCouldNotFind;
+  kernel::ConstructionRecord& step = BeginUnitStep(kKindRegularPolygon);
+  step.operands[0] = static_cast<std::uint16_t>(n);
+  if (shape.star) {
+    step.operands[1] = static_cast<std::uint16_t>(shape.offset);
+    step.flag = 1;
+  } else if (shape.mode != 0) {
+    step.operands[1] = static_cast<std::uint16_t>(shape.mode);
+  }
+  step.text[0] = length.substr(0, kernel::kConstructionTextFieldChars);
+  step.text[1] = angle.substr(0, kernel::kConstructionTextFieldChars);
+  const int code = RunNewStep();
+  if (code <= 0) SetupMenuChecks(false);
+  return code;
+}
+
+void TGeom11Win::RegularPolygon() {
+  std::string sides = std::to_string(kernel::Rand31() % 3 + 5);
+  std::string length = Printf("%.3f", 1.0);
+  shell::TGenDlg dialog(this, "REGPOLY", kDialogTextChars, &sides, &length);
+  if (dialog.Execute() != platform::IDOK) return;
+  if (const int code = RegularPolygonStep(sides, {}, length, ""); code > 0) Msg(code);
+}
+
+void TGeom11Win::HypRegularPolygon() {
+  const bool spherical = model().Spherical != 0;
+  int n = static_cast<int>(kernel::Rand31() % 3 + 5);
+  if (spherical && n == 6) n = 4;
+  std::string sides = std::to_string(n);
+  std::string length = Printf("%.3f", 0.6);
+  std::string angle = Printf("%.4f", 180.0 - 360.0 / (spherical ? n + 1 : n - 1));
+  int mode = kRegPolyByAngle;
+  THRegPolyDlg dialog(this, &mode, kDialogTextChars, &sides, &length, &angle);
+  if (dialog.Execute() != platform::IDOK) return;
+  if (const int code = RegularPolygonStep(sides, {.mode = mode}, length, angle); code > 0) Msg(code);
+}
+
+void TGeom11Win::StarPolygon() {
+  std::string sides = std::to_string(2 * (kernel::Rand31() % 3) + 5);
+  std::string offset = "2";
+  std::string length = Printf("%.3f", 1.0);
+  shell::TGenDlg dialog(this, "STARPOLY", kDialogTextChars, &sides, &offset, &length);
+  if (dialog.Execute() != platform::IDOK) return;
+  // Any offset past the largest count of sides is refused as one.
+  const long k = std::clamp<long>(std::strtol(offset.c_str(), nullptr, 10), 0, engine::kLastLineLimit + 1);
+  const PolygonShape shape{.star = true, .offset = static_cast<int>(k)};
+  if (const int code = RegularPolygonStep(sides, shape, length, ""); code > 0) Msg(code);
+}
 
 int TGeom11Win::SideAngleSideQuadrilateral(int kind, const std::array<std::string, 3>& texts) {
   const engine::FigureTables& t = tables();
@@ -194,6 +299,10 @@ void TGeom11Win::AskTangentCircles() {
 
 bool TGeom11Win::UnitDialogCommand(int id) {
   switch (id) {
+    case kCmdUnitSegment: AskUnitSegment(); return true;
+    case kCmdRegularPolygon: RegularPolygon(); return true;
+    case kCmdHypRegularPolygon: HypRegularPolygon(); return true;
+    case kCmdStarPolygon: StarPolygon(); return true;
     case kCmdParallelogram:
     case kCmdKite:
     case kCmdIsoscelesTrapezoid: AskSideAngleSide(id); return true;

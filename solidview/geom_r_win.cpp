@@ -10,7 +10,9 @@ namespace {
 constexpr int kPrismPyramidFromPlaneKind = 300;
 }  // namespace
 
-TGeomRWin::TGeomRWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title) {}
+TGeomRWin::TGeomRWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title) {
+  fileMsg.mainHelp = "KV3HELP";
+}
 
 int TGeomRWin::BuildSolidFromPolygon(const plane::SolidHandOver& handOver) {
   const std::size_t n =

@@ -6,6 +6,7 @@ namespace special {
 
 TGeomUWin::TGeomUWin(platform::FrameWindow* parent, std::string_view title) : TGeomEWin(parent, title, 0) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
+  fileMsg.mainHelp = "HTESSHELP";
 }
 
 void TGeomUWin::SetupWindow() {

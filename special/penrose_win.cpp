@@ -42,6 +42,13 @@ int RandomBelow(int below) {
 TPenrWin::TPenrWin(platform::FrameWindow* parent, std::string_view title, std::uint8_t tilingKind)
     : TFillWin(parent, title), tiling(tilingKind), penrose(tilingKind) {
   qelWin.settingsFileName = tiling == 0 ? view::kKiteSettingsFile : view::kRhombSettingsFile;
+  // The general help, then the topics of Help: File, View, Btns, Misc and File > Library.
+  fileMsg.mainHelp = "KVPHELP";
+  fileMsg.helpTopics[0] = "KVFILEH";
+  fileMsg.helpTopics[1] = "KVPVIEWH";
+  fileMsg.helpTopics[2] = "KVPBTNSH";
+  fileMsg.helpTopics[3] = "KVPMISCH";
+  fileMsg.helpTopics[4] = "KVPLIBRH";
   qelWin.fileKind = tiling == 0 ? view::kKiteFileKind : view::kRhombFileKind;
   fileMsg.filters = resources::LoadString(tiling == 0 ? kKiteFilterString : kRhombFilterString);
   fileMsg.defaultExtension = tiling == 0 ? "kit" : "rho";

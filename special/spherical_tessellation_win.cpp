@@ -6,6 +6,7 @@ namespace special {
 
 TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TGeomSWin(parent, title) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
+  fileMsg.mainHelp = "STESSHELP";
 }
 
 void TGeomWWin::SetupWindow() {

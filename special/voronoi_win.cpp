@@ -127,25 +127,23 @@ void TGeomVWin::PaintCells(view::FigurePainter& painter) {
     if (t.exists[static_cast<std::size_t>(i)]) sites.push_back(t.xy[static_cast<std::size_t>(i)]);
   }
   const std::vector<std::vector<kernel::Point2>> cells = kernel::VoronoiCells(sites, mapping.box);
-  const bool outlined = CellsOutlined();
-  const int thickness = BisectorThickness();
-  const bool asRing = painter.Device() != nullptr;
-  CellFrame frame;
   painter.Save();
   painter.SetPen({view::InkColor::Index(0), 0, view::kLineNone});
-  for (std::size_t n = 0; n < cells.size(); ++n) {
-    const std::vector<kernel::Point2>& cell = cells[n];
-    if (cell.size() < 3) continue;
-    painter.SetBrush({true, view::InkColor::Index(VoronoiCellColor(static_cast<int>(n), fileData.version)), 0});
-    if (!outlined) {
-      painter.Region(cell, "polygon", false);
-      continue;
-    }
-    frame.Make(cell, painter.mapping(), thickness, asRing);
-    painter.Region(frame.ring, "polygon", false);
-    for (const std::vector<kernel::Point2>& piece : frame.pieces) painter.Region(piece, "polygon", false);
-  }
+  for (std::size_t n = 0; n < cells.size(); ++n) PaintCell(painter, cells[n], static_cast<int>(n));
   painter.Restore();
+}
+
+void TGeomVWin::PaintCell(view::FigurePainter& painter, const std::vector<kernel::Point2>& cell, int n) {
+  if (cell.size() < 3) return;
+  painter.SetBrush({true, view::InkColor::Index(VoronoiCellColor(n, fileData.version)), 0});
+  if (!CellsOutlined()) {
+    painter.Region(cell, "polygon", false);
+    return;
+  }
+  CellFrame frame;
+  frame.Make(cell, painter.mapping(), BisectorThickness(), painter.Device() != nullptr);
+  painter.Region(frame.ring, "polygon", false);
+  for (const std::vector<kernel::Point2>& piece : frame.pieces) painter.Region(piece, "polygon", false);
 }
 
 int TGeomVWin::BisectorThickness() const {

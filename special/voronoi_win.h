@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "plane/geom_e_win.h"
 
@@ -63,7 +64,11 @@ class TGeomVWin : public plane::TGeomEWin {
   void EnableCommand(platform::CommandState& state) override;
 
  private:
+  // Every cell of the sites, in the order of the sites.
   void PaintCells(view::FigurePainter& painter);
+  // Cell n (its colour is the n-th), filled, or as a frame along its edges when the cells are
+  // outlined.
+  void PaintCell(view::FigurePainter& painter, const std::vector<kernel::Point2>& cell, int n);
 };
 
 }  // namespace special

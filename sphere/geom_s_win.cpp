@@ -4,6 +4,7 @@ namespace sphere {
 
 TGeomSWin::TGeomSWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title) {
   SetGeometry({.Hyperbolic = false, .HalfPlane = false, .Spherical = true}, 3);
+  fileMsg.mainHelp = "KVSHELP";
 }
 
 }  // namespace sphere

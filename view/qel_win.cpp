@@ -94,6 +94,8 @@ int TQELWin::LoadFile() {
   // The reader clears the figure only once it has the whole file: a damaged file leaves it.
   const int result = ReadDocument();
   if (result >= 1) return result;
+  // Open last opens this file when the window kind is opened again.
+  fileMsg.names[0] = fileMsg.fileName;
   KeepPlacementOnScreen();
   const kernel::WinPlacement& p = fileMsg.placement;
   MoveTo({p.x, p.y, p.width, p.height});
@@ -123,6 +125,7 @@ int TQELWin::ResetDocument(std::string_view fileName) {
 
 bool TQELWin::Save() {
   if (!TPreWin::Save()) return false;
+  fileMsg.names[0] = fileMsg.fileName;
   if (notebookWindow_) notebookWindow_->SetTitle();
   return true;
 }

@@ -137,7 +137,8 @@ class TQELWin : public shell::TPreWin {
   // Reads the file named in fileMsg.fileName and shows the window where the file places it
   // (anywhere on the screen when that place does not fit); 0 or a message number. The figure is
   // replaced by ReadData, which clears it (ClearFigure) only once it has read the whole file, so
-  // a missing or damaged file leaves the figure as it was.
+  // a missing or damaged file leaves the figure as it was. A file read, like a file saved, becomes
+  // the last file (fileMsg.names[0]) that Open last opens.
   int LoadFile() override;
   bool Save() override;
   void Hide() override;

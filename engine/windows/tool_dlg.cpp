@@ -8,9 +8,9 @@ TToolDlg::TToolDlg(TGeom10Win* window, std::string_view resource) : TDlg(window,
 
 void TToolDlg::SetupWindow() {
   TDlg::SetupWindow();
-  // Rays are no tool of the sphere; the hyperbolic plane has no coordinates to track.
+  // Rays are no tool of the sphere. (A hyperbolic point's coordinates are those of the model it
+  // is drawn in, as Point > Coordinates types them.)
   if (window_->model().Spherical) EnableItem(kToolRays, false);
-  if (window_->model().Hyperbolic) EnableItem(kToolCoordinates, false);
   ShowMode();
 }
 

@@ -289,6 +289,43 @@ TEST_F(LauncherFrame, ClosingWritesTheNormalPlacementAndTheOptions) {
   EXPECT_TRUE(third.IsMaximized());
 }
 
+TEST_F(LauncherFrame, OpenLastOpensTheFigureSavedLastTime) {
+  const std::string figure = (folder_ / "last.kv2").string();
+  {
+    RecordingFrame& frame = MakeFrame();
+    frame.DispatchCommand(kCmdOpenLast);
+    ASSERT_TRUE(frame.DispatchCommand(402));
+    auto* window = dynamic_cast<plane::TGeom2Win*>(frame.opened.back());
+    ASSERT_NE(window, nullptr);
+    window->history().BeginStep(121, static_cast<std::int16_t>(window->tables().FindFreeLabel()));
+    ASSERT_EQ(window->RunNewStep(), 0);
+    ScriptedResponder script;
+    script.ChooseFile(figure);
+    ASSERT_TRUE(window->DispatchCommand(58));  // Save As
+    EXPECT_TRUE(script.Finished());
+    frame.DispatchCommand(kCmdExit);
+  }
+  ASSERT_TRUE(std::filesystem::exists(figure));
+  // Started again, the 2-D window opens the figure; the other kinds keep their own last files.
+  RecordingFrame& frame = MakeFrame();
+  ASSERT_EQ(frame.data.settings.openLast, 1);
+  ASSERT_TRUE(frame.DispatchCommand(402));
+  auto* window = dynamic_cast<plane::TGeom2Win*>(frame.opened.back());
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->fileMsg.fileName, figure);
+  EXPECT_EQ(window->fileMsg.named, 1);
+  EXPECT_EQ(window->tables().last_point, 0);
+  ASSERT_TRUE(frame.DispatchCommand(410));
+  EXPECT_NE(frame.opened.back()->fileMsg.fileName, figure);
+
+  // Without Open last the window starts empty, yet it still knows the file for the next time.
+  frame.DispatchCommand(kCmdOpenLast);
+  ASSERT_TRUE(frame.DispatchCommand(402));
+  auto* empty = dynamic_cast<plane::TGeom2Win*>(frame.opened.back());
+  EXPECT_EQ(empty->tables().last_point, -1);
+  EXPECT_EQ(empty->fileMsg.names[0], figure);
+}
+
 TEST_F(LauncherFrame, DroppedFilesOpenByTheirExtensionOnly) {
   RecordingFrame& frame = MakeFrame();
   const std::string figure = (folder_ / "Figure.Kvh").string();

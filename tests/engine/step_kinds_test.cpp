@@ -63,7 +63,7 @@ TEST(StepKinds, EveryKindHasTheDispatchOfTheTable) {
   EXPECT_EQ(StepKindEntry(600).dispatch, StepDispatch::kNone);
   EXPECT_EQ(StepKindEntry(-5).dispatch, StepDispatch::kNone);
   EXPECT_EQ(StepKindEntry(138).name, "DoHorocycle");
-  EXPECT_EQ(StepKindEntry(115).name, "DoParallelPerpendicularStep");
+  EXPECT_EQ(StepKindEntry(115).name, "DoPerpendicularParallel");
   EXPECT_EQ(StepKindEntry(53).name, "DoTriangleFromData");
 }
 

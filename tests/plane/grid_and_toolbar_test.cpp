@@ -80,7 +80,7 @@ TEST_F(GridAndToolbar, TheToolbarShowsAndSetsTheMode) {
 
   PlaneWindow h(1);
   h.ShowToolbar();
-  EXPECT_FALSE(h.toolbar()->IsItemEnabled(125));  // no coordinates to track in the hyperbolic plane
+  EXPECT_TRUE(h.toolbar()->IsItemEnabled(125));  // the model coordinates, in the hyperbolic plane too
 }
 
 }  // namespace
