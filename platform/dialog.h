@@ -8,7 +8,7 @@
 // open on an error. Enter presses the default button (nothing when it is hidden), Escape and the
 // title bar's close button press Cancel (2).
 //
-// Texts are Windows-1252.
+// Texts are program text (kernel/text_encoding.h): Windows-1252 with the program's symbols.
 
 #include <memory>
 #include <string>
