@@ -39,6 +39,8 @@ std::string FormatLabelList(std::span<const std::uint16_t> indices) {
 bool IndexToTeXLabel(int index, std::string& out) {
   std::string subscript;
   if (!IndexToLabel(index, out, subscript)) return false;
+  // TeX's prime is the apostrophe: a double prime is two of them.
+  if (out.back() == '"') out.replace(out.size() - 1, 1, "''");
   if (!subscript.empty()) out += "_{" + subscript + "}";
   return true;
 }

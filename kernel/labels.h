@@ -26,7 +26,7 @@ bool IndexToLabel(int index, std::string& letter_and_prime, std::string& subscri
 bool FormatLabel(int index, std::string& out);
 // The labels of all entries one after another, with no separator (0, 1, 2 give "ABC").
 std::string FormatLabelList(std::span<const std::uint16_t> indices);
-// The TeX form ("A_{1}", "A'"); false with an empty text outside 0..7877.
+// The TeX form ("A_{1}", "A'", a double prime "A''"); false with an empty text outside 0..7877.
 bool IndexToTeXLabel(int index, std::string& out);
 
 // Characters that may appear in a typed label list: A-Z, a-z, 0-9, ', ", _ and -.

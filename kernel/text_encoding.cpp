@@ -148,6 +148,31 @@ std::string Utf8ToCp437(std::string_view utf8, char replacement) {
   return Utf8ToBytes(utf8, replacement, UnicodeToCp437);
 }
 
+bool IsProgramSymbol(std::uint8_t byte) {
+  return byte == kPiSymbol || byte == kPhiSymbol || byte == kDegreeSymbol || byte == kRootSymbol ||
+         byte == kSquareSymbol;
+}
+
+char32_t ProgramTextToUnicode(std::uint8_t byte) {
+  return IsProgramSymbol(byte) ? Cp437ToUnicode(byte) : Cp1252ToUnicode(byte);
+}
+
+std::optional<std::uint8_t> UnicodeToProgramText(char32_t c) {
+  for (const std::uint8_t symbol : {kPiSymbol, kPhiSymbol, kDegreeSymbol, kRootSymbol, kSquareSymbol}) {
+    if (Cp437ToUnicode(symbol) == c) return symbol;
+  }
+  if (c == U'\u03C6') return kPhiSymbol;  // the small phi
+  const std::optional<std::uint8_t> byte = UnicodeToCp1252(c);
+  if (byte && IsProgramSymbol(*byte)) return std::nullopt;
+  return byte;
+}
+
+std::string ProgramTextToUtf8(std::string_view bytes) { return BytesToUtf8(bytes, ProgramTextToUnicode); }
+
+std::string Utf8ToProgramText(std::string_view utf8, char replacement) {
+  return Utf8ToBytes(utf8, replacement, UnicodeToProgramText);
+}
+
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
     out.push_back(static_cast<char>(c));

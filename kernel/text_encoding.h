@@ -1,9 +1,8 @@
 #pragma once
 // The byte encodings of the program's texts and their Unicode characters. Labels and texts are
-// Windows-1252 bytes; a font with the symbol character set shows its byte codes as Greek and
-// mathematical characters; expressions use a few code page 437 symbol codes. Every byte maps to
-// one character and every mapped character back to the same byte, so texts read from a file,
-// shown and edited, are written back unchanged.
+// program text (below): Windows-1252 bytes with the program's five symbol codes; a font with the
+// symbol character set shows its byte codes as Greek and mathematical characters. Texts read from
+// a file and shown are not changed by being shown; only what is typed is converted back.
 
 #include <cstdint>
 #include <optional>
@@ -32,6 +31,24 @@ char32_t Cp437ToUnicode(std::uint8_t byte);
 std::optional<std::uint8_t> UnicodeToCp437(char32_t c);
 std::string Cp437ToUtf8(std::string_view bytes);
 std::string Utf8ToCp437(std::string_view utf8, char replacement = '?');
+
+// Program text, the one mapping of the program's bytes wherever they are shown, typed or exported:
+// Windows-1252, except the five codes the expression language and the measurements use for their
+// symbols, which are code page 437's characters there: 227 pi, 232 Phi (the golden ratio), 248 the
+// degree sign, 251 the radical sign, 253 the superscript two. The letters Windows-1252 has at
+// those codes (a tilde, e grave, o slash, u circumflex, y acute) are not program text.
+// Going back, each symbol gives its code, and so do the degree sign and the superscript two that
+// Windows-1252 has at 176 and 178 (which still show as themselves) and the small phi.
+inline constexpr std::uint8_t kPiSymbol = 227;
+inline constexpr std::uint8_t kPhiSymbol = 232;
+inline constexpr std::uint8_t kDegreeSymbol = 248;
+inline constexpr std::uint8_t kRootSymbol = 251;
+inline constexpr std::uint8_t kSquareSymbol = 253;
+bool IsProgramSymbol(std::uint8_t byte);
+char32_t ProgramTextToUnicode(std::uint8_t byte);
+std::optional<std::uint8_t> UnicodeToProgramText(char32_t c);
+std::string ProgramTextToUtf8(std::string_view bytes);
+std::string Utf8ToProgramText(std::string_view utf8, char replacement = '?');
 
 // UTF-8 helpers.
 void AppendUtf8(std::string& out, char32_t c);

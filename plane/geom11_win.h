@@ -89,6 +89,9 @@ class TGeom11Win : public engine::TGeom10Win {
   // The label offset (pixels, in x and y) new figures give their points: 0 after Edit > Labels >
   // Home, 10 after Offset.
   std::uint16_t defaultLabelOffset = 10;
+  // The second label-offset setting of the figure file, which the program does not use: kept as
+  // the file gave it, and set with the first by Home and Offset.
+  std::uint16_t secondLabelOffset = 10;
 
   // Empties the figure: no history, undo marks, fills, texts, pictures, user-defined functions or
   // objects, every point's name record reset with the default label offset, the tool dialogs

@@ -81,7 +81,8 @@ PlaneFigureFile TGeomEWin::CollectFigureFile() {
   file.reals[kRealViewHalfWidth] = mapping.halfWidth;
   file.reals[kRealViewHalfHeight] = mapping.unequal ? mapping.halfHeight : 0;
   for (int i = 0; i < kPlaneMarkerCharacters; ++i) file.markers[static_cast<std::size_t>(i)] = s.markers[static_cast<std::size_t>(i)];
-  file.markers[kMarkerLabelOffsetX] = file.markers[kMarkerLabelOffsetY] = defaultLabelOffset;
+  file.markers[kMarkerLabelOffsetX] = defaultLabelOffset;
+  file.markers[kMarkerLabelOffsetY] = secondLabelOffset;
 
   const engine::FigureTables& t = tables();
   const auto count = static_cast<std::size_t>(t.last_point + 1);
@@ -155,6 +156,7 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
       s.markers[static_cast<std::size_t>(i)] = c >= 32 && c < 256 ? static_cast<std::uint8_t>(c) : kDefaultMarkerCharacters[static_cast<std::size_t>(i)];
     }
     defaultLabelOffset = file.markers[kMarkerLabelOffsetX];
+    secondLabelOffset = file.markers[kMarkerLabelOffsetY];
   }
   ApplyDisplaySettings(s);
   // A tool window position that does not fit the screen now is no position.

@@ -25,6 +25,7 @@ constexpr int kStringDescription = 107;  // "description of figure"
 constexpr int kStringHeader = 108;       // "history header"
 constexpr int kStringParameters = 112;   // "current parameter values"
 constexpr int kStringFunctions = 113;    // "user-defined functions"
+constexpr int kStringTracings = 114;     // "tracings"
 constexpr int kStringHistory = 115;      // "history"
 constexpr int kStringSteps = 142;        // "steps"
 constexpr int kStringMeasurements = 787; // "current measurements"
@@ -90,6 +91,15 @@ std::string TGeom11Win::HistoryListing(int& steps) {
     for (const engine::UserFunction& f : functions) {
       if (text.size() >= budget) break;
       text += f.name + "(X) = " + f.body + kLineEnd;
+    }
+    text += kLineEnd;
+  }
+
+  if (!traces.empty()) {
+    text += resources::LoadString(kStringTracings) + ":" + kLineEnd;
+    for (const kernel::TraceRecord& trace : traces) {
+      if (text.size() >= budget) break;
+      text += TraceItemText(trace) + kLineEnd;
     }
     text += kLineEnd;
   }

@@ -201,6 +201,7 @@ void TGeom11Win::NextLettersMode() {
 
 void TGeom11Win::SetLabelOffsets(std::uint16_t offset) {
   defaultLabelOffset = offset;
+  secondLabelOffset = offset;
   for (engine::PointNameRecord& name : tables().names) {
     name.dx = static_cast<std::int16_t>(offset);
     name.dy = static_cast<std::int16_t>(offset);

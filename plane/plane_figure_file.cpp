@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/equation_text.h"
 #include "engine/history_piece.h"
 #include "shell/counted_text.h"
 #include "shell/message_numbers.h"
@@ -116,7 +117,11 @@ bool ReadTail(kernel::ByteReader& in, int firstEvalEntry, PlaneFigureFile& file)
   const std::int32_t v = file.version;
   if (v >= kPointListVersion && !ReadPointLists(in, file.pointLists)) return false;
   if (!view::ReadTextList(in, false, file.frameTexts)) return false;
-  view::TextListClearEvalCodes(file.frameTexts);
+  // A frame text keeps its code: a measurement's state (evaluated again once the figure is read)
+  // or a plain text's 65535. A code of an evaluated-text entry names an entry of another list and
+  // is cleared.
+  for (view::TextItem& item : file.frameTexts)
+    if (item.evalCode >= engine::kMeasurementCodeLimit) item.evalCode = view::kPlainTextCode;
   if (!engine::ReadTraceRecords(in, file.traces, file.largestTrace)) return false;
   if (!engine::ReadFillList(in, v, file.fills)) return false;
   if (!engine::ReadMarkings(in, true, file.markings)) return false;

@@ -138,11 +138,13 @@ int TGeomC2Win::DoCommonTangents(std::string* out) {
   const bool inner = step.flag != 0;
   std::array<Point2, 2> on1{};
   std::array<Point2, 2> on2{};
-  const int result =
-      e.model.Hyperbolic
-          ? engine::CommonTangents(e.model, t.xy[c1], t.xy[q1], t.xy[c2], t.xy[q2], inner, on1, on2)
-          : kernel::CommonTangents2(t.xy[c1], t.xy[q1], t.xy[c2], t.xy[q2], inner, on1, on2);
-  if (result != 0) return FailTangents(e, 4, 2, engine::kMsgInconsistentData);
+  int result = e.model.Hyperbolic
+                   ? engine::CommonTangents(e.model, t.xy[c1], t.xy[q1], t.xy[c2], t.xy[q2], inner, on1, on2)
+                   : kernel::CommonTangents2(t.xy[c1], t.xy[q1], t.xy[c2], t.xy[q2], inner, on1, on2);
+  // The kernel's own message: 10 "nothing to show" for circles without such tangents (concentric,
+  // nested, or overlapping for the inner ones), in both geometries.
+  if (result == engine::kNoSolution) result = kernel::kNoCommonTangent;
+  if (result != 0) return FailTangents(e, 4, 2, result);
 
   const int tag = e.tables.CommonPointTag(c1, c2, q1);
   const kernel::LinePen pen = PenFromOperands(step, 6);

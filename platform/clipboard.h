@@ -1,5 +1,5 @@
 #pragma once
-// The system clipboard: plain text (Windows-1252 in the program), pictures and enhanced
+// The system clipboard: plain text (program text in the program), pictures and enhanced
 // metafiles.
 
 #include <optional>
@@ -14,8 +14,8 @@ namespace platform {
 // Replaces the clipboard's contents by the text.
 void CopyTextToClipboard(std::string_view text);
 bool ClipboardHasText();
-// The clipboard's text, or none when it holds no text. Characters without a Windows-1252 byte
-// become '?'.
+// The clipboard's text, or none when it holds no text. Characters without a program-text
+// byte become '?'.
 std::optional<std::string> ClipboardText();
 
 // Replaces the clipboard's contents by the picture.

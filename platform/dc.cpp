@@ -409,7 +409,7 @@ void DC::ClearClipRegion() {
 // --- text ---------------------------------------------------------------------------------------
 
 std::string DC::MapText(std::string_view bytes) const {
-  return state_.font.symbolCharset ? kernel::SymbolToUtf8(bytes) : kernel::Cp1252ToUtf8(bytes);
+  return state_.font.symbolCharset ? kernel::SymbolToUtf8(bytes) : kernel::ProgramTextToUtf8(bytes);
 }
 
 void DC::TextOut(PointI p, std::string_view bytes) {

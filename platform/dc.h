@@ -119,9 +119,9 @@ class DC {
   void ClearClipRegion();
   const std::optional<Region>& clipRegion() const { return clip_; }
 
-  // Text: Windows-1252 bytes (or symbol-font codes with a symbol-charset font), placed by the
-  // alignment at p, turned by the font's escapement about p, in the text colour; with the
-  // opaque mode its box is first filled with the background colour.
+  // Text: program-text bytes (kernel/text_encoding.h; symbol-font codes with a symbol-charset
+  // font), placed by the alignment at p, turned by the font's escapement about p, in the text
+  // colour; with the opaque mode its box is first filled with the background colour.
   void TextOut(PointI p, std::string_view bytes);
   SizeI GetTextExtent(std::string_view bytes);
 

@@ -10,7 +10,7 @@
 // (it is not an edit or a list) presses the button whose mnemonic it is ("&no": N), with or
 // without Alt.
 //
-// Texts are Windows-1252.
+// Texts are program text (kernel/text_encoding.h): Windows-1252 with the program's symbols.
 
 #include <memory>
 #include <string>

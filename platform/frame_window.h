@@ -46,7 +46,7 @@ struct MouseEvent {
 struct KeyEvent {
   int key = 0;             // KeyCode: printable keys as their upper-case ASCII code
   unsigned modifiers = 0;  // resources::KeyModifier bits
-  std::string text;        // the character typed, Windows-1252, when there is one
+  std::string text;        // the character typed, program text, when there is one
 };
 
 // Asked of the window for each command before its menu opens or its accelerator runs.
@@ -80,7 +80,7 @@ class FrameWindow {
   bool IsMinimized() const;
   bool IsMaximized() const;
 
-  void SetCaption(std::string_view caption);  // Windows-1252
+  void SetCaption(std::string_view caption);  // program text
   std::string Caption() const;
 
   // Outer placement in screen pixels; MoveTo keeps the stacking order.

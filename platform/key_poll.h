@@ -31,7 +31,7 @@ bool IsAcceleratorKey(FrameWindow* window, const KeyEvent& key);
 // Tests: posts a key press to the window as the keyboard would give it: first offered to a key
 // poll and the window's accelerators (an enabled accelerator with that key runs its command),
 // then delivered as a key press. key is a KeyCode, modifiers KeyModifier bits, text the
-// character typed (Windows-1252), if any.
+// character typed (program text), if any.
 void PostKeyPressForTesting(FrameWindow* window, int key, unsigned modifiers, std::string_view text);
 
 // Tests: posts a click on the window's menu item with this command id, as the mouse would give

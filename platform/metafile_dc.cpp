@@ -134,9 +134,9 @@ MetafileDC::MetafileDC(const MetafileSetup& setup)
             ToHundredthsMm(p.right * scale, reference_.widthMm, reference_.widthPixels),
             ToHundredthsMm(p.bottom * scale, reference_.heightMm, reference_.heightPixels)};
   if (!setup.application.empty() || !setup.title.empty()) {
-    description_ = Cp1252ToUtf16(setup.application);
+    description_ = ProgramTextToUtf16(setup.application);
     description_.push_back(0);
-    description_ += Cp1252ToUtf16(setup.title);
+    description_ += ProgramTextToUtf16(setup.title);
     description_.push_back(0);
     description_.push_back(0);
   }
@@ -243,7 +243,7 @@ void MetafileDC::SyncFont() {
   body.U8(0);
   body.U8(0);
   body.U8(0);
-  std::u16string face = Cp1252ToUtf16(wanted.face);
+  std::u16string face = ProgramTextToUtf16(wanted.face);
   face.resize(emf::kFaceNameUnits - 1);  // cut, then NUL-padded
   for (std::size_t i = 0; i < emf::kFaceNameUnits; ++i) body.U16(i < face.size() ? face[i] : 0);
   Emit(emf::kExtCreateFontIndirectW, body);
@@ -493,7 +493,7 @@ void MetafileDC::DoSetClip(const Region* clip) {
 std::string MetafileDC::BytesForFont(std::string_view utf8) const {
   const bool symbol = state().font.symbolCharset;
   if (symbol) return MetafileTextBytes(MetafileTextUnits(utf8, true), true);
-  return kernel::Utf8ToCp1252(utf8);
+  return kernel::Utf8ToProgramText(utf8);
 }
 
 SizeI MetafileDC::DoTextExtent(std::string_view utf8) {

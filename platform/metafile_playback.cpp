@@ -652,7 +652,7 @@ bool MetafilePlayback::PlayObject(std::uint32_t type, Reader& in) {
         if (!ended) face.push_back(unit);
       }
       if (!in.ok()) return false;
-      font.face = Utf16ToCp1252(face);
+      font.face = Utf16ToProgramText(face);
       font.height = std::clamp(font.height, -(1 << 20), 1 << 20);  // logical units, scaled when drawn
       font.escapement = WithinFontLimits(font).escapement;
       if (slot) objects_[handle] = font;

@@ -78,10 +78,10 @@ MetafileRead MetafilePlayer::Read(kernel::Bytes bytes) {
       text.push_back(static_cast<char16_t>(bytes[at] | (bytes[at + 1] << 8)));
     }
     const std::size_t split = text.find(u'\0');
-    header.application = Utf16ToCp1252(text.substr(0, split));
+    header.application = Utf16ToProgramText(text.substr(0, split));
     if (split != std::u16string::npos) {
       const std::u16string rest = text.substr(split + 1);
-      header.title = Utf16ToCp1252(rest.substr(0, rest.find(u'\0')));
+      header.title = Utf16ToProgramText(rest.substr(0, rest.find(u'\0')));
     }
   }
   bytes.resize(header.bytes);  // what follows the metafile is not part of it

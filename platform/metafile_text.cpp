@@ -72,26 +72,26 @@ std::string MetafileTextBytes(std::u16string_view units, bool symbolFont) {
         byte = SymbolCode(c);
       }
     } else {
-      byte = kernel::UnicodeToCp1252(c);
+      byte = kernel::UnicodeToProgramText(c);
     }
     bytes.push_back(static_cast<char>(byte.value_or('?')));
   }
   return bytes;
 }
 
-std::u16string Cp1252ToUtf16(std::string_view bytes) {
+std::u16string ProgramTextToUtf16(std::string_view bytes) {
   std::u16string units;
   for (const char b : bytes) {
-    AppendUtf16(units, kernel::Cp1252ToUnicode(static_cast<std::uint8_t>(b)));
+    AppendUtf16(units, kernel::ProgramTextToUnicode(static_cast<std::uint8_t>(b)));
   }
   return units;
 }
 
-std::string Utf16ToCp1252(std::u16string_view units) {
+std::string Utf16ToProgramText(std::u16string_view units) {
   std::string bytes;
   std::size_t pos = 0;
   while (pos < units.size()) {
-    bytes.push_back(static_cast<char>(kernel::UnicodeToCp1252(NextUtf16(units, pos)).value_or('?')));
+    bytes.push_back(static_cast<char>(kernel::UnicodeToProgramText(NextUtf16(units, pos)).value_or('?')));
   }
   return bytes;
 }

@@ -14,12 +14,12 @@ namespace platform {
 // becomes U+F000 plus that code.
 std::u16string MetafileTextUnits(std::string_view utf8, bool symbolFont);
 
-// The units as the bytes a DC draws: symbol codes with a symbol font, else Windows-1252;
+// The units as the bytes a DC draws: symbol codes with a symbol font, else program text;
 // characters without a byte become '?'.
 std::string MetafileTextBytes(std::u16string_view units, bool symbolFont);
 
-// Face names: Windows-1252 bytes and UTF-16 units.
-std::u16string Cp1252ToUtf16(std::string_view bytes);
-std::string Utf16ToCp1252(std::u16string_view units);
+// Face names and the description: program text and UTF-16 units.
+std::u16string ProgramTextToUtf16(std::string_view bytes);
+std::string Utf16ToProgramText(std::u16string_view units);
 
 }  // namespace platform

@@ -18,8 +18,8 @@ enum DialogResult : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIG
 enum class MessageButtons { Ok, YesNo, YesNoCancel };
 
 struct MessageBoxRequest {
-  std::string text;     // Windows-1252
-  std::string caption;  // Windows-1252
+  std::string text;     // program text
+  std::string caption;  // program text
   MessageButtons buttons = MessageButtons::Ok;
 };
 
@@ -61,7 +61,7 @@ struct PrinterSetupRequest {
 };
 
 struct FontDialogRequest {
-  std::string caption;  // Windows-1252
+  std::string caption;  // program text
   FontSpec font;
   int pointTenths = 100;  // the size in tenths of a point
   Color color = kBlack;

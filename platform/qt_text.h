@@ -1,5 +1,6 @@
 #pragma once
-// Conversions between the program's Windows-1252 texts and Qt's strings (platform-internal).
+// Conversions between the program's texts (kernel's program text) and Qt's strings
+// (platform-internal).
 
 #include <QString>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-// A multi-line text editor that fills the client area of a frame window: plain Windows-1252 text
+// A multi-line text editor that fills the client area of a frame window: plain program text
 // with a caret and a selection, a text limit, a font, scrolling by lines and the clipboard.
 //
 // In this interface lines end with CR LF, as the program's texts do, and positions count both

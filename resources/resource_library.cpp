@@ -11,7 +11,7 @@ namespace resources {
 namespace {
 
 // Resource files are UTF-8; the program's texts are Windows-1252 bytes.
-std::string ProgramText(std::string_view utf8) { return kernel::Utf8ToCp1252(utf8); }
+std::string ProgramText(std::string_view utf8) { return kernel::Utf8ToProgramText(utf8); }
 
 struct Library {
   std::map<int, std::string> strings;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's resources by id or name, loaded from the data files embedded into the binary:
 // the string table (strings.txt), the scripts (*.rc: menus, accelerators, dialog templates) and
-// the help texts (help/<NAME>.txt). Texts come back as Windows-1252 bytes.
+// the help texts (help/<NAME>.txt). Texts come back as program-text bytes.
 //
 // Asking for a string, menu, accelerator table or dialog that does not exist is a programming
 // error: debug builds (and so the tests) stop with a message naming it; release builds log it and

@@ -18,7 +18,7 @@
 // Dialog sizes and positions are in dialog units. Control kinds: STATIC, EDIT, MULTIEDIT, BUTTON,
 // DEFBUTTON, CHECKBOX, RADIO, GROUPBOX, LISTBOX, COMBOBOX, SCROLLBAR. Options: READONLY, MULTI
 // (list box with several selections), SORT, GROUP (first radio button of a group), HIDDEN,
-// DISABLED, CENTER, RIGHT, VSCROLL. Texts are UTF-8 in the files and Windows-1252 in the program.
+// DISABLED, CENTER, RIGHT, VSCROLL. Texts are UTF-8 in the files and program text in the program.
 
 #include <cstdint>
 #include <map>

@@ -17,7 +17,12 @@ using kernel::Real;
 EpsPainter::EpsPainter(ExportOutput& output, const ViewMapping& mapping, const VectorExportSettings& settings)
     : ExportFilePainter(output, mapping, settings), page_(MakeEpsPage(mapping, settings)) {}
 
-void EpsPainter::BeginPicture() { Write(EpsHeaderText(page_, settings())); }
+void EpsPainter::BeginPicture() {
+  // Each frame of an animation maps its own view into the picture's half width H, as the PiCTeX
+  // writer does, so a zoomed view still fills the picture and stays inside it.
+  if (page_.frames >= 2) SetAnimationScale(page_.animationHalfWidth / mapping().halfWidth);
+  Write(EpsHeaderText(page_, settings()));
+}
 
 void EpsPainter::EndPicture() { Write(EpsTrailerText()); }
 

@@ -52,6 +52,8 @@ struct FrameExportSettings {
 };
 
 struct ExportSettings {
+  // The program named as the writer of EPS files; the geometry windows name themselves.
+  std::string creator = "kavrine";
   // Set only while a picture pass of that export runs.
   ExportKind running = ExportKind::None;
   // The enablers of the export commands.

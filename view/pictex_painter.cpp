@@ -92,8 +92,9 @@ std::string TeXEscape(std::string_view text, bool math) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
     if (c == '\\') {
-      // A command the text gives (\alpha, \%, \\) passes as it is.
-      if (i + 1 == text.size()) {
+      // A command the text gives (\alpha, \%, \\) passes as it is; a backslash before a character
+      // above ASCII, which no command begins with, is set as a character (and the character as TeX's).
+      if (i + 1 == text.size() || static_cast<unsigned char>(text[i + 1]) >= 128) {
         out += kBackslash;
       } else {
         out += c;
@@ -105,8 +106,10 @@ std::string TeXEscape(std::string_view text, bool math) {
       out += c == '{' ? kOpenBrace : kCloseBrace;
       continue;
     }
-    if (const std::string_view character = TeXCharacter(static_cast<unsigned char>(c)); !character.empty()) {
-      kernel::StrCat8(out, "\\hbox{", character, "}");
+    if (static_cast<unsigned char>(c) >= 128) {
+      // Never the byte itself: TeX's fonts have other characters there, or none.
+      if (const std::string_view character = TeXCharacter(static_cast<unsigned char>(c)); !character.empty())
+        kernel::StrCat8(out, "\\hbox{", character, "}");
       continue;
     }
     if (!math && c == '^') {

@@ -110,11 +110,9 @@ int TQELWin::LoadFile() {
 
 int TQELWin::ResetDocument(std::string_view fileName) {
   fileMsg.fileName = std::string(fileName);
-  int result = shell::kCannotOpenFile;
-  if (IsReadableFile(fileMsg.fileName)) {
-    ClearFigure();
-    result = ReadDocument();
-  }
+  // The reader takes the file into fresh tables and replaces the figure only with a file read
+  // whole: a missing or damaged file leaves the figure as it was.
+  const int result = IsReadableFile(fileMsg.fileName) ? ReadDocument() : shell::kCannotOpenFile;
   const kernel::WinPlacement& p = fileMsg.placement;
   MoveTo({p.x, p.y, p.width, p.height});
   platform::FrameWindow::Hide();

@@ -90,6 +90,9 @@ struct QELWinData {
   // The files Simulprint prints; one for an ordinary print.
   std::array<std::string, kPrintFileSlots> printFiles;
   std::int32_t printFileCount = 0;
+  // How many print files a Simulprint read into the window; while none was, the window still
+  // holds its own figure.
+  std::int32_t printFilesRead = 0;
   SettingsArrays settings;
   // The page being printed: dots per inch across and down, and the printable area's offsets.
   std::int32_t printerDpiX = 0;

@@ -67,6 +67,7 @@ bool TQELPrintout::PrintPage(int /*page*/, platform::DC& dc) {
       if (loadError_ == 0) loadError_ = result;
       continue;
     }
+    ++w.qelWin.printFilesRead;
     if (!PrintCurrentPicture(dc, width, left, top)) return false;
   }
   return true;

@@ -1,5 +1,7 @@
 // Simulprint: several figure files, chosen one after another, printed on one page. The window
-// loads each file hidden, prints it, and comes back to the figure it had.
+// loads each file hidden, prints it, and comes back to the figure it had: it reads its own file
+// again, or keeps its figure when no print file could be read (a file that cannot be read never
+// replaces the figure).
 
 #include <cstdlib>
 #include <optional>
@@ -52,16 +54,28 @@ void TQELWin::CmSimulprint() {
   }
   if (chosen == 0) return;
 
+  const std::uint8_t wasModified = fileMsg.modified;
   qelWin.printFileCount = chosen;
+  qelWin.printFilesRead = 0;
   platform::FrameWindow::Hide();
   qelWin.simulprint = 1;
   PrintPicture();
   for (std::string& name : qelWin.printFiles) name.clear();
   qelWin.printFileCount = 0;
   qelWin.simulprint = 0;
+  const bool replaced = qelWin.printFilesRead > 0;
+  qelWin.printFilesRead = 0;
 
-  const int reread = hadFile ? ResetDocument(keptName) : 0;
-  if (!hadFile || reread != 0) {
+  int reread = 0;
+  if (!replaced) {
+    // No print file could be read: the window never lost its own figure.
+    fileMsg.fileName = keptName;
+    fileMsg.named = hadFile ? 1 : 0;
+    fileMsg.modified = wasModified;
+  } else if (hadFile) {
+    reread = ResetDocument(keptName);
+  }
+  if (replaced && (!hadFile || reread != 0)) {
     // A file that cannot be read again leaves an empty figure that no Save puts in its place.
     ApplyCommonBlock(keptBlock);
     ClearFigure();

@@ -13,7 +13,7 @@ std::string Escape(std::string_view text, bool symbol, bool attribute) {
   out.reserve(text.size());
   for (const char ch : text) {
     const auto byte = static_cast<std::uint8_t>(ch);
-    const char32_t c = symbol ? kernel::SymbolToUnicode(byte) : kernel::Cp1252ToUnicode(byte);
+    const char32_t c = symbol ? kernel::SymbolToUnicode(byte) : kernel::ProgramTextToUnicode(byte);
     if (c == U'&') out += "&amp;";
     else if (c == U'<') out += "&lt;";
     else if (c == U'>') out += "&gt;";

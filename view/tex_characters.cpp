@@ -6,25 +6,27 @@ namespace view {
 
 namespace {
 
-// Bytes 128 to 255. Every entry is one group in TeX's eyes (no brace or dollar left open), so it
-// can stand in a box.
+// Bytes 128 to 255 of program text: Windows-1252, with the program's symbols at 227 (pi), 232
+// (Phi), 248 (degree), 251 (radical) and 253 (square). Every entry is one group in TeX's eyes (no
+// brace or dollar left open), so it can stand in a box. Only the five codes Windows-1252 leaves
+// free have none.
 constexpr std::array<const char*, 128> kCharacters{
-    "EUR", "", ",", "", ",,", "\\dots", "$\\dagger$", "$\\ddagger$",
-    "", "\\%o", "\\v S", "$<$", "\\OE", "", "\\v Z", "",
+    "EUR", "", ",", "$f$", ",,", "\\dots", "$\\dagger$", "$\\ddagger$",
+    "\\^{}", "\\%o", "\\v S", "$<$", "\\OE", "", "\\v Z", "",
     "", "`", "'", "``", "''", "$\\bullet$", "--", "---",
     "\\~{}", "TM", "\\v s", "$>$", "\\oe", "", "\\v z", "\\\"Y",
-    "~", "!`", "", "{\\it\\$}", "", "Y", "", "\\S",
-    "\\\"{}", "\\copyright", "", "$\\ll$", "$\\neg$", "-", "(R)", "\\={}",
+    "~", "!`", "\\rlap/c", "{\\it\\$}", "$\\diamond$", "Y", "$|$", "\\S",
+    "\\\"{}", "\\copyright", "$^{\\rm a}$", "$\\ll$", "$\\neg$", "-", "(R)", "\\={}",
     "$^\\circ$", "$\\pm$", "$^2$", "$^3$", "\\'{}", "$\\mu$", "\\P", "$\\cdot$",
-    "\\c{}", "$^1$", "", "$\\gg$", "1/4", "1/2", "3/4", "?`",
+    "\\c{}", "$^1$", "$^{\\rm o}$", "$\\gg$", "1/4", "1/2", "3/4", "?`",
     "\\`A", "\\'A", "\\^A", "\\~A", "\\\"A", "\\AA", "\\AE", "\\c C",
     "\\`E", "\\'E", "\\^E", "\\\"E", "\\`I", "\\'I", "\\^I", "\\\"I",
     "D", "\\~N", "\\`O", "\\'O", "\\^O", "\\~O", "\\\"O", "$\\times$",
     "\\O", "\\`U", "\\'U", "\\^U", "\\\"U", "\\'Y", "Th", "\\ss",
-    "\\`a", "\\'a", "\\^a", "\\~a", "\\\"a", "\\aa", "\\ae", "\\c c",
-    "\\`e", "\\'e", "\\^e", "\\\"e", "\\`\\i", "\\'\\i", "\\^\\i", "\\\"\\i",
+    "\\`a", "\\'a", "\\^a", "$\\pi$", "\\\"a", "\\aa", "\\ae", "\\c c",
+    "$\\Phi$", "\\'e", "\\^e", "\\\"e", "\\`\\i", "\\'\\i", "\\^\\i", "\\\"\\i",
     "d", "\\~n", "\\`o", "\\'o", "\\^o", "\\~o", "\\\"o", "$\\div$",
-    "\\o", "\\`u", "\\'u", "\\^u", "\\\"u", "\\'y", "th", "\\\"y",
+    "$^\\circ$", "\\`u", "\\'u", "$\\sqrt{}$", "\\\"u", "$^2$", "th", "\\\"y",
 };
 
 }  // namespace

@@ -24,6 +24,7 @@ VectorExportSettings WindowVectorExportSettings(TQELWing& window, int frames) {
   VectorExportSettings s;
   for (int i = 0; i < kernel::kColorCount; ++i) s.colors[i] = window.Color(i);
   s.screenDpi = ScreenDpiX(window);
+  s.creator = window.exports.creator;
   s.fileName = window.fileMsg.fileName;
   s.title = kernel::FileNamePart(window.fileMsg.fileName, false);
   s.creationDate = EpsCreationDate(std::time(nullptr));

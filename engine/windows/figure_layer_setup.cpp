@@ -48,6 +48,7 @@ TGeomWin::TGeomWin(platform::FrameWindow* parent, std::string_view title) : TFun
   markingSizes.screenWidth = std::max(ScreenRect().width, 1);
   // Texts can be tied to the figure's points.
   textItems.objectsAvailable = 1;
+  exports.creator = "Kavrine dynamic geometry";
 }
 
 void TGeomWin::GeometryChanged() {

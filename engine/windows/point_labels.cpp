@@ -1,6 +1,6 @@
 // The point markers and labels that end every drawing pass of a geometry window: a marker of the
 // point's style, then its name in the label font with the subscript in a smaller font, placed at
-// the point's label offset.
+// the point's label offset; in a writer that sets texts itself, the name as a TeX formula.
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -91,6 +91,18 @@ void TGeom10Win::DrawPointLabel(view::FigurePainter& painter, int i, const Label
 
   const bool labelled = labelDisplay.labelMode == 1 || (labelDisplay.labelMode == 0 && name.shown != 0);
   if (!labelled) return;
+  if (painter.SetsTextsItself()) {
+    // A writer that sets its texts itself (PiCTeX) gets the label as one formula, "A_{1}" or
+    // "A'", centred where the label's box is centred on the screen.
+    std::string tex;
+    if (!kernel::IndexToTeXLabel(name.label, tex)) return;
+    view::TextStyle formula = fonts.font;
+    formula.formula = true;
+    formula.display = false;
+    painter.SetTextStyle(formula);
+    painter.TextAtPoint({p.x + name.dx * mapping.unitsPerPixelX, p.y - name.dy * mapping.unitsPerPixelY}, tex);
+    return;
+  }
   std::string letter;
   std::string subscript;
   if (!kernel::IndexToLabel(name.label, letter, subscript)) return;

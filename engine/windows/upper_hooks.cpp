@@ -61,10 +61,12 @@ int TGeom10Win::AskCentreWidth(kernel::Point2& centre, Real& halfWidth) {
 
 void TGeom10Win::RefreshTextItemStates() {
   for (view::TextItem& item : textItems.measurements) {
+    // A plain text stays plain.
+    if (item.evalCode == view::kPlainTextCode) continue;
     std::string text = item.text;
     ExprValue value;
     const int state = MeasurementState(CompileExpression(text, value));
-    // A code that is no measurement's (cleared by the file reader) takes the state alone.
+    // A code that is no measurement's takes the state alone.
     const int display = item.evalCode < kMeasurementCodeLimit ? item.evalCode / kValueOnlyCode * kValueOnlyCode : 0;
     item.evalCode = static_cast<std::uint16_t>(display + state);
   }

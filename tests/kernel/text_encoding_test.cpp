@@ -82,3 +82,35 @@ TEST(TextEncoding, UnmappableAndMalformedUtf8BecomeTheReplacement) {
   EXPECT_EQ(Utf8ToCp1252("\xED\xA0\x80", '#'), "###");          // a surrogate
   EXPECT_EQ(Utf8ToCp437("\xCF\x80r\xC2\xB2"), "\xE3r\xFD");     // pi r squared
 }
+
+TEST(TextEncoding, ProgramTextShowsTheSymbolsAndEveryOtherByteAsWindows1252) {
+  struct Case {
+    std::uint8_t byte;
+    char32_t shown;
+  };
+  const Case symbols[] = {
+      {227, 0x03C0},  // pi
+      {232, 0x03A6},  // Phi, the golden ratio
+      {248, 0x00B0},  // the degree sign behind angles
+      {251, 0x221A},  // the radical sign
+      {253, 0x00B2},  // the superscript two
+  };
+  for (const Case& c : symbols) {
+    EXPECT_TRUE(IsProgramSymbol(c.byte)) << int{c.byte};
+    EXPECT_EQ(ProgramTextToUnicode(c.byte), c.shown) << int{c.byte};
+    EXPECT_EQ(ProgramTextToUnicode(c.byte), Cp437ToUnicode(c.byte)) << int{c.byte};
+    EXPECT_EQ(UnicodeToProgramText(c.shown), c.byte) << int{c.byte};
+  }
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<std::uint8_t>(b);
+    if (IsProgramSymbol(byte)) continue;
+    EXPECT_EQ(ProgramTextToUnicode(byte), Cp1252ToUnicode(byte)) << b;
+    EXPECT_EQ(UnicodeToProgramText(ProgramTextToUnicode(byte)), b == 176 ? 248 : b == 178 ? 253 : b) << b;
+  }
+  // An angle with units, accented text and typed symbols.
+  EXPECT_EQ(ProgramTextToUtf8("<ABC = -40.48283\xF8"), "<ABC = -40.48283\xC2\xB0");
+  EXPECT_EQ(ProgramTextToUtf8("caf\xE9 \xE3r\xFD"), "caf\xC3\xA9 \xCF\x80r\xC2\xB2");
+  EXPECT_EQ(Utf8ToProgramText("\xCF\x80r\xC2\xB2 \xE2\x88\x9A(2) \xCF\x86 30\xC2\xB0"), "\xE3r\xFD \xFB(2) \xE8 30\xF8");
+  // The letters Windows-1252 has at the symbols' codes are no program text.
+  EXPECT_EQ(Utf8ToProgramText("\xC3\xA8\xC3\xB8"), "??");
+}

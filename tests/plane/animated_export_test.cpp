@@ -133,4 +133,41 @@ TEST_F(AnimatedExport, OneFrameChangesNothingAndShowsNoStatus) {
   EXPECT_EQ(w.Caption(), caption);
 }
 
+TEST_F(AnimatedExport, EachFrameOfAZoomedEpsAnimationHoldsTheWholeFigure) {
+  PlaneWindow w(0);
+  // A segment from (-15, -10) to (15, 10) moving with # in a view 40 units wide: far more than the
+  // animation's picture of half width 5 takes at the world's own scale.
+  w.sliderValues()[0].value = 0.5L;
+  ASSERT_EQ(w.Step(122, {}, {"-15+#", "-10"}), 0);
+  ASSERT_EQ(w.Step(122, {}, {"15", "10"}), 0);
+  ASSERT_EQ(w.Step(111, {0, 1, -1, 0, 0, 0}), 0);
+  w.SetView(0, 0, 20, 20, false);
+  w.UpdateView();
+  platform::ScriptedResponder script;
+  ExportFrames(script, Path("zoomed.eps"), 2, "#");
+  w.DispatchCommand(view::kCmdExportEPS);
+  EXPECT_TRUE(script.Unexpected().empty());
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"EPS file saved"});
+  for (const char* frame : {"zoomed0.eps", "zoomed1.eps"}) {
+    std::ifstream in(Path(frame), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string eps = text.str();
+    ASSERT_FALSE(eps.empty()) << frame;
+    int width = 0;
+    int height = 0;
+    std::istringstream(eps.substr(eps.find("%%BoundingBox: 0 0 ") + 19)) >> width >> height;
+    ASSERT_GT(width, 0) << frame;
+    // What Ghostscript marks lies on the page, and the segment spans three quarters of its width
+    // (30 of the view's 40 units), as on the screen.
+    export_test::ExpectGhostscriptAccepts(eps, width, height);
+    const export_test::ToolRun run =
+        export_test::RunTool("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox '" + Path(frame) + "'");
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    std::istringstream(run.output.substr(run.output.find("%%HiResBoundingBox:") + 19)) >> x0 >> y0 >> x1 >> y1;
+    EXPECT_GT(x1 - x0, 0.7 * width) << frame << run.output;
+    EXPECT_LT(x1 - x0, 0.8 * width) << frame << run.output;
+  }
+}
+
 }  // namespace

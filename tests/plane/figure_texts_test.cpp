@@ -334,3 +334,89 @@ TEST_F(FigureTexts, TheCoordinatesOfThePointUnderTheMouseShowWhileTheButtonIsHel
 }
 
 }  // namespace
+
+namespace {
+
+// The text Ghostscript reads from an EPS file, as UTF-8.
+std::string EpsTextByGhostscript(const std::filesystem::path& eps) {
+  const export_test::ToolRun run =
+      export_test::RunTool("gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=txtwrite -sOutputFile=- '" + eps.string() + "'");
+  EXPECT_EQ(run.status, 0) << run.output;
+  return run.output;
+}
+
+TEST_F(FigureTexts, AnAngleWithUnitsShowsADegreeSignInEveryExport) {
+  FixedView w;
+  const int a = w.FreePoint(3, 0);
+  const int b = w.FreePoint(0, 0);
+  w.FreePoint(0, 3);
+  ASSERT_EQ(w.Step(111, {a, b, -1, 0, 0, 0}), 0);
+  w.compiler.settings.show_units = true;
+  std::string expression = "<ABC";
+  engine::ExprValue value;
+  w.AddTextItem(expression, w.CompileExpression(expression, value), true);
+  const std::string shown = w.GetItemText(w.textItems.measurements[0]);
+  ASSERT_EQ(shown.back(), '\xF8') << shown;  // the program's degree sign
+  // A text with an accent and the program's other symbols.
+  view::TextItem plain = w.InitTextItem({20, 300}, 0, view::kTextFontSlot);
+  plain.text = "Caf\xE9 \xE3r\xFD \xFB" "2";
+  w.textItems.plain.push_back(plain);
+  w.UpdateNow();
+
+  const std::string svg = ExportFile(w, view::kCmdExportSVG, folder_ / "angle.svg");
+  export_test::ExpectSvgReadable(svg);
+  EXPECT_NE(svg.find("&lt;ABC = 90.00000&#176;"), std::string::npos) << svg;  // U+00B0 DEGREE SIGN
+  EXPECT_EQ(svg.find("&#248;"), std::string::npos) << "an o with a stroke";
+  EXPECT_NE(svg.find("Caf&#233; &#960;r&#178; &#8730;2"), std::string::npos) << svg;
+
+  const std::string eps = ExportFile(w, view::kCmdExportEPS, folder_ / "angle.eps");
+  EXPECT_NE(eps.find("/degree put"), std::string::npos) << eps;
+  EXPECT_NE(eps.find("/Symbol findfont"), std::string::npos) << eps;
+  export_test::ExpectGhostscriptAccepts(eps, w.ClientWidth(), w.ClientHeight());
+  const std::string read = EpsTextByGhostscript(folder_ / "angle.eps");
+  EXPECT_NE(read.find("\xC2\xB0"), std::string::npos) << read;  // the degree sign
+  EXPECT_NE(read.find("Caf\xC3\xA9 \xCF\x80r\xC2\xB2 \xE2\x88\x9A" "2"), std::string::npos) << read;
+  EXPECT_NE(eps.find("%%Creator: (Kavrine dynamic geometry)"), std::string::npos);
+
+  const std::string tex = ExportFile(w, view::kCmdExportPiCTeX, folder_ / "angle.tex");
+  EXPECT_NE(tex.find("\\hbox{$^\\circ$}"), std::string::npos) << tex;
+  EXPECT_NE(tex.find("Caf\\hbox{\\'e} \\hbox{$\\pi$}r\\hbox{$^2$} \\hbox{$\\sqrt{}$}2"), std::string::npos) << tex;
+  for (const char ch : tex) EXPECT_LT(static_cast<unsigned char>(ch), 128) << "a byte written as it is";
+  if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
+      std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
+  const std::string command =
+      "cd '" + folder_.string() + "' && tex -interaction=nonstopmode -halt-on-error angle.tex </dev/null >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+}
+
+TEST_F(FigureTexts, PiCTeXLabelsAreOneFormulaAtTheLabelsPlace) {
+  FixedView w;
+  // Free points with the labels given.
+  const auto named = [&w](Real x, Real y, std::int16_t label) {
+    w.tables().xy[w.tables().last_point + 1] = {x, y};
+    w.history().BeginStep(121, label);
+    EXPECT_EQ(w.RunNewStep(), 0);
+    return w.tables().last_point;
+  };
+  named(3, 0, 52);                      // A_1
+  named(-2, 1, 2626);                   // A'
+  const int c = named(0, -4, 5252);     // A''
+  w.tables().names[c].dx = -20;
+  w.tables().names[c].dy = 4;
+  w.UpdateNow();
+  const std::string tex = ExportFile(w, view::kCmdExportPiCTeX, folder_ / "labels.tex");
+  // 400 pixels over 10 units: the offsets of 10 pixels are 0.25 (and y is turned upwards).
+  EXPECT_NE(tex.find("\\put {$A_{1}$} at 3.25000 -0.25000\r\n"), std::string::npos) << tex;
+  EXPECT_NE(tex.find("\\put {$A'$} at -1.75000 0.75000\r\n"), std::string::npos) << tex;
+  EXPECT_NE(tex.find("\\put {$A''$} at -0.50000 -4.10000\r\n"), std::string::npos) << tex;
+  EXPECT_EQ(export_test::Count(tex, "\\put {$A"), 3) << "one put a label";
+  if (std::system("command -v tex >/dev/null 2>&1") != 0 ||
+      std::system("kpsewhich pictex.tex >/dev/null 2>&1") != 0)
+    GTEST_SKIP() << "TeX with the PiCTeX macros is not installed (Debian: texlive-pictures)";
+  const std::string command =
+      "cd '" + folder_.string() + "' && tex -interaction=nonstopmode -halt-on-error labels.tex </dev/null >/dev/null 2>&1";
+  EXPECT_EQ(std::system(command.c_str()), 0);
+}
+
+}  // namespace

@@ -47,6 +47,13 @@ TEST_F(HistoryList, TheListingOfASmallFigure) {
   hidden.text = "7";
   hidden.shown = 0;
   w.textItems.measurements = {shown, hidden};
+  // A path of B run by the slider $, and the whole figure run by A's parameter.
+  kernel::TraceRecord path;
+  kernel::InitTraceRecord(path, 1, 1, 1, 1, 0, 1, 10, 4, 0);
+  kernel::TraceRecord whole;
+  kernel::InitTraceRecord(whole, 2, 0, 0, 1, 0, 1, 10, 4, 0);
+  w.traces = {path, whole};
+  const std::string colour = w.RgbText(4);
   w.fileMsg.fileName = "/tmp/somewhere/triangle.kv2";
 
   ASSERT_TRUE(w.DispatchCommand(kCmdHistory));
@@ -72,6 +79,10 @@ TEST_F(HistoryList, TheListingOfASmallFigure) {
       "\r\n"
       "user-defined functions:\r\n"
       "SQ(X) = X*X\r\n"
+      "\r\n"
+      "tracings:\r\n"
+      "control $; pen on B; color " + colour + "\r\n"
+      "control A; whole fig; color " + colour + "\r\n"
       "\r\n"
       "current measurements:\r\n"
       "2+3 = 5.00000\r\n"

@@ -6,8 +6,10 @@
 #include <filesystem>
 #include <string>
 
+#include "kernel/byte_io.h"
 #include "kernel/file_bytes.h"
 #include "platform/bitmap.h"
+#include "plane/plane_figure_file.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
 #include "support/isolated_folders.h"
@@ -120,6 +122,11 @@ TEST_F(PlaneFileTest, AFileThatCannotBeReadLeavesTheFigure) {
     EXPECT_EQ(Points(w), before);
     EXPECT_EQ(w.history().steps.size(), 2u);
   }
+  // Simulprint's reader, too, replaces the figure only with a file read whole.
+  for (const Case& c : cases) {
+    EXPECT_EQ(w.ResetDocument((folder_ / c.name).string()), c.result) << c.name;
+    EXPECT_EQ(Points(w), before) << c.name;
+  }
   // A hyperbolic file is not a Euclidean one.
   PlaneWindow hyperbolic(1);
   hyperbolic.qelWin.writeSettings = 0;
@@ -127,6 +134,48 @@ TEST_F(PlaneFileTest, AFileThatCannotBeReadLeavesTheFigure) {
   EXPECT_EQ(hyperbolic.LoadFile(), 11);
   hyperbolic.Destroy();
   w.Destroy();
+}
+
+TEST_F(PlaneFileTest, LabelOffsetsAndFrameTextCodesAreWrittenBackAsRead) {
+  const std::string path = (folder_ / "offsets.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(1, 2);
+    w.AddTextItem("A", 0, true);
+    w.textItems.measurements.back().evalCode = 1001;  // a point shown by its value alone
+    w.AddTextItem("a note beside the figure", 0, true);
+    w.textItems.measurements.back().evalCode = view::kPlainTextCode;
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  // The file's two label-offset words made different, as another writer may leave them.
+  {
+    const kernel::Bytes bytes = kernel::ReadFileBytes(path).value();
+    kernel::ByteReader in(bytes);
+    plane::PlaneFigureFile file;
+    PlaneWindow kind(0);
+    ASSERT_EQ(plane::ReadPlaneFigureFile(in, kind.qelWin.fileKind, 0, file), 0);
+    file.markers[8] = 12;
+    file.markers[9] = 7;
+    kernel::ByteWriter out;
+    ASSERT_TRUE(plane::WritePlaneFigureFile(out, kind.qelWin.fileKind, file));
+    ASSERT_TRUE(kernel::WriteFileAtomically(path, out.bytes()));
+    kind.Destroy();
+  }
+  const kernel::Bytes first = kernel::ReadFileBytes(path).value();
+  PlaneWindow reader(0);
+  ASSERT_TRUE(Open(reader, path));
+  EXPECT_EQ(reader.defaultLabelOffset, 12);
+  ASSERT_EQ(reader.textItems.measurements.size(), 2u);
+  EXPECT_EQ(reader.textItems.measurements[0].evalCode, 1001);
+  EXPECT_EQ(reader.textItems.measurements[1].evalCode, view::kPlainTextCode);
+  EXPECT_EQ(reader.GetItemText(reader.textItems.measurements[1]), "a note beside the figure");
+  SaveAs(reader, path);
+  const kernel::Bytes second = kernel::ReadFileBytes(path).value();
+  ASSERT_EQ(second.size(), first.size());
+  const auto [a, b] = std::mismatch(first.begin(), first.end(), second.begin());
+  EXPECT_EQ(a - first.begin(), static_cast<std::ptrdiff_t>(first.size())) << "the first byte that differs";
+  reader.Destroy();
 }
 
 TEST_F(PlaneFileTest, AMissingStartUpFileIsReportedAndTheWindowKeepsItsName) {

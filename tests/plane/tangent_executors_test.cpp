@@ -125,7 +125,20 @@ TEST_F(TangentSteps, CommonTangentsOfTwoCircles) {
         static_cast<std::uint16_t>(std::array{a.centre, a.point, a.index, c.centre, c.point, c.index}[i]);
   }
   step.flag = 1;
-  EXPECT_EQ(w.RunNewStep(), 6);
+  EXPECT_EQ(w.RunNewStep(), 10);  // "nothing to show", the kernel's own message
+  // Concentric circles have no common tangents of either kind; of nested ones neither kind
+  // exists either.
+  const Circle concentric = MakeCircle(w, {0, 0}, {2, 0});
+  const Circle nested = MakeCircle(w, {0.2, 0}, {2.1, 0});
+  for (const Circle& other : {concentric, nested}) {
+    for (const std::uint8_t inner : {0, 1}) {
+      kernel::ConstructionRecord& tangents = w.history().BeginStep(137);
+      const std::array operands{a.centre, a.point, a.index, other.centre, other.point, other.index};
+      for (std::size_t i = 0; i < operands.size(); ++i) tangents.operands[i] = static_cast<std::uint16_t>(operands[i]);
+      tangents.flag = inner;
+      EXPECT_EQ(w.RunNewStep(), 10) << "circle " << other.index << ", inner " << int{inner};
+    }
+  }
 }
 
 TEST_F(TangentSteps, InTheDiskTangentsTouchAtTheRadius) {
@@ -161,6 +174,9 @@ TEST_F(TangentSteps, InTheDiskTangentsTouchAtTheRadius) {
                     engine::Distance(model, w.tables().xy[other.centre], w.tables().xy[first + 2 * i + 1])),
                 static_cast<double>(otherRadius), 1e-9);
   }
+  // A circle inside another has no common tangents with it: "nothing to show", as in the plane.
+  const Circle inside = MakeCircle(w, {0.12, 0.1}, {0.2, 0.1});
+  EXPECT_EQ(w.Step(137, {k.centre, k.point, k.index, inside.centre, inside.point, inside.index, 0, 0, 0}), 10);
 }
 
 TEST_F(TangentSteps, ThreeUnitCirclesHaveConcentricSoddyCircles) {

@@ -66,7 +66,7 @@ TEST_F(UpperHooks, TheMeasurementTextsAreCheckedAgain) {
       {"A", 0, 1},            // a point
       {"A-B", 0, 2},          // a vector
       {"B", 1000, 1001},      // shown as its value alone, which it keeps
-      {"A", 65535, 1},        // a code cleared by the file reader
+      {"A", 65535, 65535},    // a plain text stays plain
       {"Q+1", 1, 0},          // names no point: no value
   };
   for (const Case& c : cases) {

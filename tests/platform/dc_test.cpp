@@ -410,6 +410,27 @@ TEST_F(DcTest, SymbolFaceDrawsPiAndMinusEvenWhenItsOwnGlyphsAreMissing) {
   EXPECT_GT(DrawnCount(), 10) << Picture();
 }
 
+TEST_F(DcTest, TheProgramsSymbolCodesShowTheirSymbols) {
+  // The degree sign behind an angle (248) looks like Windows-1252's own (176), not like an o with
+  // a stroke; the square (253) like the superscript two (178), not like a y with an acute.
+  const auto picture = [](std::string_view text) {
+    Bitmap b(kSize, kSize);
+    const std::unique_ptr<DC> target = b.CreateDC();
+    FontSpec font;
+    font.height = -20;
+    font.face = "DejaVu Sans";
+    target->SelectFont(font);
+    target->SetTextAlign(kAlignLeft | kAlignTop);
+    target->TextOut({1, 1}, text);
+    std::vector<Color> pixels;
+    for (int y = 0; y < kSize; ++y)
+      for (int x = 0; x < kSize; ++x) pixels.push_back(*b.GetPixel(x, y));
+    return pixels;
+  };
+  EXPECT_EQ(picture("\xF8"), picture("\xB0"));
+  EXPECT_EQ(picture("\xFD"), picture("\xB2"));  // the superscript two
+}
+
 TEST_F(DcTest, PixelsAndCapabilitiesOfABitmap) {
   dc->SetPixel({3, 4}, kBlue);
   EXPECT_EQ(dc->GetPixel({3, 4}), kBlue);

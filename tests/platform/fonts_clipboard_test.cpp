@@ -54,11 +54,14 @@ TEST(FontDialog, TheResponderAnswersOrCancels) {
   EXPECT_EQ(script.Unexpected().size(), 1u);
 }
 
-TEST(Clipboard, TextKeepsItsWindows1252BytesAndPicturesTheirPixels) {
-  const std::string text = "AB\xB0 \xE9t\xE9";  // degree sign, e acute
+TEST(Clipboard, TextKeepsItsBytesAndPicturesTheirPixels) {
+  const std::string text = "AB\xF8 \xE9t\xE9 \xE3r\xFD";  // the degree sign, e acute, pi r squared
   CopyTextToClipboard(text);
   EXPECT_TRUE(ClipboardHasText());
   EXPECT_EQ(ClipboardText(), text);
+  // Windows-1252's own degree sign comes back as the program's.
+  CopyTextToClipboard("90\xB0");
+  EXPECT_EQ(ClipboardText(), "90\xF8");
 
   Bitmap picture(5, 3, Color{10, 20, 30});
   picture.SetPixel(4, 2, Color{200, 0, 0});

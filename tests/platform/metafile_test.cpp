@@ -402,10 +402,11 @@ TEST(MetafileText, EveryByteComesBackThroughUtf16) {
   for (const bool symbol : {false, true}) {
     std::string all;
     for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
-    const std::string utf8 = symbol ? kernel::SymbolToUtf8(all) : kernel::Cp1252ToUtf8(all);
-    // The symbol font shows some characters at two codes; either comes back as the same one.
+    const std::string utf8 = symbol ? kernel::SymbolToUtf8(all) : kernel::ProgramTextToUtf8(all);
+    // The symbol font and program text show some characters at two codes; either comes back as
+    // the same one.
     const std::string back = MetafileTextBytes(MetafileTextUnits(utf8, symbol), symbol);
-    EXPECT_EQ(symbol ? kernel::SymbolToUtf8(back) : kernel::Cp1252ToUtf8(back), utf8) << symbol;
+    EXPECT_EQ(symbol ? kernel::SymbolToUtf8(back) : kernel::ProgramTextToUtf8(back), utf8) << symbol;
   }
   // Text of other programs: characters without a byte become '?'.
   EXPECT_EQ(MetafileTextBytes(u"a\u4E2D\U0001F600", false), "a??");

@@ -54,7 +54,12 @@ class PrintWindow : public TQELWing {
 
   void ClearFigure() override { ++clears; }
   bool IsModified() override { return fileMsg.modified != 0; }
-  int ReadData() override { return OpenFileForLoad() >= 1 ? 0 : shell::kIncompatibleVersions; }
+  // A file read whole replaces the figure; one that cannot be read leaves it.
+  int ReadData() override {
+    if (OpenFileForLoad() < 1) return shell::kIncompatibleVersions;
+    ClearFigure();
+    return 0;
+  }
   bool PaintPicture(platform::DC& dc) override {
     passes.push_back({fileMsg.fileName, preWin.roles[0], qelWin.printing != 0, mapping});
     if (failPicture) return false;
@@ -306,6 +311,31 @@ TEST(PrinterServices, FontsScaleForTheDeviceAndComeBack) {
 }  // namespace
 
 namespace {
+
+TEST_F(Printing, SimulprintOfOnlyDamagedFilesLeavesTheWindowsFigureAsItWas) {
+  const std::string damaged = Path("damaged.kvt");
+  ASSERT_TRUE(kernel::WriteFileAtomically(damaged, kernel::Bytes{1, 2, 3}));
+  for (const bool named : {false, true}) {
+    PrintWindow w(300, 200);
+    const std::string own = WriteFigure("own.kvt");
+    w.fileMsg.fileName = named ? own : "noname";
+    if (named) {
+      ASSERT_EQ(w.LoadFile(), 0);
+    }
+    const int clearsBefore = w.clears;
+    ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, "1"}}, IDOK).ChooseFile(damaged);
+    PrintTo(script, Path("damaged.pdf")).AnswerMessage(IDOK);
+    w.DispatchCommand(kCmdSimulprint);
+    EXPECT_EQ(script.Unexpected(), std::vector<std::string>{}) << named;
+    EXPECT_EQ(script.Messages(), std::vector<std::string>{"incompatible versions!"}) << named;
+    // Nothing was cleared or read: the figure, its name and its changes are the window's own.
+    EXPECT_EQ(w.clears, clearsBefore) << named;
+    EXPECT_EQ(w.fileMsg.fileName, named ? own : "noname");
+    EXPECT_EQ(w.fileMsg.named, named ? 1 : 0);
+    EXPECT_TRUE(w.IsVisible());
+  }
+}
 
 TEST_F(Printing, SimulprintOfAWindowWhoseFileWentMeanwhileLeavesAnUnnamedEmptyFigure) {
   const std::string own = WriteFigure("gone.kvt");

@@ -143,11 +143,15 @@ TEST(TeXEscape, NoTextCanBreakThePicture) {
       {"{open", true, "{\\tt\\char123}open"},
       {"ends in \\", false, "ends in {\\tt\\char92}"},
       {"\\{ kept \\}", false, "\\{ kept \\}"},
-      // Windows-1252 letters and signs as TeX's own; a byte TeX has nothing for stays.
+      // Windows-1252 letters and signs as TeX's own, and the program's symbols; no byte above
+      // ASCII is written as it is (the codes that are no character are left out).
       {"caf\xE9 \xB1 a\x96"
        "b \xDF",
        false, "caf\\hbox{\\'e} \\hbox{$\\pm$} a\\hbox{--}b \\hbox{\\ss}"},
-      {"\xA4", false, "\xA4"},
+      {"\xA4\x81\xA2", false, "\\hbox{$\\diamond$}\\hbox{\\rlap/c}"},
+      {"40\xF8 \xE3r\xFD \xFB(2) \xE8", true,
+       "40\\hbox{$^\\circ$} \\hbox{$\\pi$}r\\hbox{$^2$} \\hbox{$\\sqrt{}$}(2) \\hbox{$\\Phi$}"},
+      {"\\\xE9", false, "{\\tt\\char92}\\hbox{\\'e}"},
   };
   for (const Case& c : cases) EXPECT_EQ(TeXEscape(c.text, c.math), c.tex) << c.text;
 }
