@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
+#include "platform/key_poll.h"
 #include "resources/resource_library.h"
 
 using namespace platform;
@@ -96,6 +97,41 @@ TEST_F(FrameWindowTest, CommandsRouteThroughTheLayersAndHonourEnablers) {
   window.QueryCommand(101);
   EXPECT_TRUE(window.menu().IsChecked(101));
   EXPECT_EQ(window.Caption(), "noname1.kv2");
+}
+
+// The menu bar shows the menu as the window left it at the end of its set-up: an item removed
+// there is gone from the bar, an item added there is on it and runs its command.
+TEST_F(FrameWindowTest, TheMenuBarShowsTheMenuAsTheSetUpLeftIt) {
+  class EditingWindow : public TestWindow {
+   public:
+    using TestWindow::TestWindow;
+
+   protected:
+    void SetupWindow() override {
+      TestWindow::SetupWindow();
+      menu().Remove(102);
+      MenuChanged();
+      resources::MenuItem redraw;
+      redraw.id = 104;
+      redraw.text = "&Redraw";
+      menu().Append({0}, redraw);
+      MenuChanged();
+    }
+    bool OnCommand(int id) override {
+      if (id == 104) {
+        handled.push_back(id);
+        return true;
+      }
+      return TestWindow::OnCommand(id);
+    }
+  };
+  EditingWindow window(nullptr, "edited");
+  window.Create();
+  PostMenuClickForTesting(&window, 102);
+  PostMenuClickForTesting(&window, 104);
+  // The clicks run in the order they were posted: once 104 ran, 102 had its turn.
+  for (int i = 0; i < 500 && window.handled.empty(); ++i) SpinEvents(2);
+  EXPECT_EQ(window.handled, std::vector<int>{104});
 }
 
 TEST_F(FrameWindowTest, CloseAsksTheWindowAndDestroyRunsOnce) {
