@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
-#include "engine/curve_tables.h"
+#include "engine/figure_tables.h"
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/labels.h"
 #include "kernel/line_circle_records.h"
@@ -16,15 +17,54 @@ using kernel::Point2;
 
 namespace {
 
-// Whether some line of the figure already holds two of the points.
-bool AnyPairOnALine(const engine::FigureTables& t, const std::vector<int>& points) {
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    for (std::size_t j = i + 1; j < points.size(); ++j) {
-      if (engine::FindLineThrough(t, points[i], points[j]) >= 0) return true;
+// The lines that list each image point, kept up to date as image lines are made, so that whether a
+// line already holds two images is answered from the few lines through them, not by a search of
+// every line for every pair.
+class LinesThroughImages {
+ public:
+  LinesThroughImages(const engine::FigureTables& t, const TransformImages& images)
+      : t_(t), slot_(engine::kPointCapacity, -1) {
+    for (const int image : images.image_of) {
+      if (image >= 0 && image < engine::kPointCapacity && slot_[image] < 0) {
+        slot_[image] = static_cast<int>(lines_.size());
+        lines_.emplace_back();
+      }
+    }
+    for (int l = 0; l <= t.last_line; ++l) {
+      if (t.lines[l].exists) Add(l);
     }
   }
-  return false;
-}
+
+  // Records line l under every image it lists.
+  void Add(int l) {
+    const kernel::IndexList& list = t_.lines[l].points;
+    for (int k = 0; k < list.count && k < kernel::kLinePointCapacity; ++k) {
+      const int p = list.entries[k];
+      if (p < engine::kPointCapacity && slot_[p] >= 0) {
+        std::vector<int>& through = lines_[static_cast<std::size_t>(slot_[p])];
+        if (through.empty() || through.back() != l) through.push_back(l);
+      }
+    }
+  }
+
+  // Whether some line of the figure already holds two of the images.
+  bool AnyPairOnALine(const std::vector<int>& points) const {
+    for (const int p : points) {
+      for (const int l : lines_[static_cast<std::size_t>(slot_[p])]) {
+        const kernel::IndexList& list = t_.lines[l].points;
+        for (const int q : points) {
+          if (q != p && kernel::IndexListFind(list, static_cast<std::uint16_t>(q)) >= 0) return true;
+        }
+      }
+    }
+    return false;
+  }
+
+ private:
+  const engine::FigureTables& t_;
+  std::vector<int> slot_;                // per point index: its entry in lines_, -1 for no image
+  std::vector<std::vector<int>> lines_;  // per image: the lines that list it
+};
 
 }  // namespace
 
@@ -76,6 +116,7 @@ bool AddImagePoint(engine::StepEngine& e, int source, const Point2& p, int label
 
 void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore, const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
+  LinesThroughImages through(t, images);
   for (int l = 0; l <= lastLineBefore; ++l) {
     if (!t.lines[l].exists) continue;
     const kernel::SegmentRecord source = t.lines[l];
@@ -84,7 +125,7 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
       const int image = images.image_of[source.points.entries[k]];
       if (image >= 0 && std::find(listed.begin(), listed.end(), image) == listed.end()) listed.push_back(image);
     }
-    if (listed.size() < 2 || AnyPairOnALine(t, listed)) continue;
+    if (listed.size() < 2 || through.AnyPairOnALine(listed)) continue;
     if (e.AddLine(listed[0], listed[1], pen != nullptr ? *pen : source.pen) != 0) return;
     kernel::SegmentRecord& made = t.lines[t.last_line];
     for (std::size_t k = 2; k < listed.size(); ++k) {
@@ -93,6 +134,7 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
     made.extends_first = source.extends_first;
     made.extends_second = source.extends_second;
     if (e.model.Hyperbolic) e.FillSideRecord2D(t.last_line, listed[0], listed[1]);
+    through.Add(t.last_line);
   }
 }
 
