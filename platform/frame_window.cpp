@@ -219,7 +219,7 @@ void FrameWindowImpl::PaintBacking() {
 }
 
 void FrameWindowImpl::SyncMenu() {
-  if (menuHeld) return;
+  if (!created || menuHeld) return;
   const Menu& menu = owner->menu();
   if (menu.revision() == shownMenuRevision && frame->menuBar()->actions().size() > 0) return;
   shownMenuRevision = menu.revision();
@@ -327,7 +327,8 @@ void FrameWindow::RemoveChild(FrameWindow* child) { std::erase(children_, child)
 void FrameWindow::Create() {
   if (impl_->created) return;
   impl_->created = true;
-  // The layers set up their menu one check at a time: the menu bar is built once, after them.
+  // The layers set up their menu one check at a time: the menu bar is built once, after them (as
+  // it is not built before the window is created).
   impl_->menuHeld = true;
   SetupWindow();
   impl_->menuHeld = false;
