@@ -100,8 +100,9 @@ TEST_F(FrameWindowTest, CommandsRouteThroughTheLayersAndHonourEnablers) {
 }
 
 // The menu bar shows the menu as the window left it at the end of its set-up: an item removed
-// there is gone from the bar, an item added there is on it and runs its command.
-TEST_F(FrameWindowTest, TheMenuBarShowsTheMenuAsTheSetUpLeftIt) {
+// there is gone from the bar, an item added there is on it; a grey state changed later reaches
+// the bar.
+TEST_F(FrameWindowTest, TheMenuBarFollowsTheMenu) {
   class EditingWindow : public TestWindow {
    public:
     using TestWindow::TestWindow;
@@ -114,6 +115,7 @@ TEST_F(FrameWindowTest, TheMenuBarShowsTheMenuAsTheSetUpLeftIt) {
       resources::MenuItem redraw;
       redraw.id = 104;
       redraw.text = "&Redraw";
+      redraw.enabled = false;
       menu().Append({0}, redraw);
       MenuChanged();
     }
@@ -129,7 +131,11 @@ TEST_F(FrameWindowTest, TheMenuBarShowsTheMenuAsTheSetUpLeftIt) {
   window.Create();
   PostMenuClickForTesting(&window, 102);
   PostMenuClickForTesting(&window, 104);
-  // The clicks run in the order they were posted: once 104 ran, 102 had its turn.
+  SpinEvents(20);
+  EXPECT_TRUE(window.handled.empty());
+  window.menu().Enable(104, true);
+  window.MenuChanged();
+  PostMenuClickForTesting(&window, 104);
   for (int i = 0; i < 500 && window.handled.empty(); ++i) SpinEvents(2);
   EXPECT_EQ(window.handled, std::vector<int>{104});
 }
