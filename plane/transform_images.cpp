@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <map>
+#include <optional>
 #include <vector>
 
 #include "engine/figure_tables.h"
@@ -66,6 +69,54 @@ class LinesThroughImages {
   std::vector<std::vector<int>> lines_;  // per image: the lines that list it
 };
 
+// The existing points ordered by x, so that an image falling on a point of the figure finds it
+// among the few with about its x instead of by a search of every point; the images made meanwhile
+// are added. Find answers as FigureTables::FindPointNear does.
+class PointsByX {
+ public:
+  explicit PointsByX(const engine::FigureTables& t) : t_(t) {
+    for (int i = 0; i <= t.last_point; ++i) Add(i);
+  }
+
+  void Add(int i) {
+    const Point2& p = t_.xy[i];
+    // A point off the finite plane is near no point.
+    if (t_.exists[i] && std::isfinite(p.x) && std::isfinite(p.y)) byX_.emplace(p.x, i);
+  }
+
+  // The first existing point less than tolerance away from p in x and in y; -1 for none.
+  int Find(const Point2& p, kernel::Real tolerance) const {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return -1;
+    int found = -1;
+    // A range wider than the tolerance, so rounding at its ends leaves out no point within it.
+    const auto end = byX_.upper_bound(p.x + 2 * tolerance);
+    for (auto it = byX_.lower_bound(p.x - 2 * tolerance); it != end; ++it) {
+      const int i = it->second;
+      const Point2& q = t_.xy[i];
+      if ((found < 0 || i < found) && std::fabs(p.x - q.x) < tolerance && std::fabs(p.y - q.y) < tolerance) found = i;
+    }
+    return found;
+  }
+
+ private:
+  const engine::FigureTables& t_;
+  std::multimap<kernel::Real, int> byX_;
+};
+
+// Records `image` as the image of source, or a new point at p when it is -1.
+bool RecordImage(engine::StepEngine& e, int source, const Point2& p, int label, int tag, int image,
+                 TransformImages& images) {
+  engine::FigureTables& t = e.tables;
+  if (image < 0) {
+    if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(label)) < 0) return false;
+    image = t.last_point;
+  }
+  images.image_of[source] = image;
+  images.images.push_back(image);
+  t.saved_selected[image] = 1;
+  return true;
+}
+
 }  // namespace
 
 int ImageLabel(const engine::FigureTables& t, int source) {
@@ -94,24 +145,21 @@ bool AddImagePoints(engine::StepEngine& e, const std::vector<Point2>& moved, boo
   out.image_of.assign(engine::kPointCapacity, -1);
   out.images.clear();
   std::fill(t.saved_selected.begin(), t.saved_selected.end(), 0);
+  std::optional<PointsByX> near;
+  if (merge) near.emplace(t);
   for (const int source : sources) {
-    if (!AddImagePoint(e, source, moved[source], ImageLabel(t, t.names[source].label), tag, merge, out)) return false;
+    const Point2& p = moved[source];
+    const int existing = near ? near->Find(p, kCoincidenceTolerance) : -1;
+    if (!RecordImage(e, source, p, ImageLabel(t, t.names[source].label), tag, existing, out)) return false;
+    if (near && existing < 0) near->Add(t.last_point);
   }
   return true;
 }
 
 bool AddImagePoint(engine::StepEngine& e, int source, const Point2& p, int label, int tag, bool searchExisting,
                    TransformImages& images) {
-  engine::FigureTables& t = e.tables;
-  int image = searchExisting ? t.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
-  if (image < 0) {
-    if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(label)) < 0) return false;
-    image = t.last_point;
-  }
-  images.image_of[source] = image;
-  images.images.push_back(image);
-  t.saved_selected[image] = 1;
-  return true;
+  const int existing = searchExisting ? e.tables.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
+  return RecordImage(e, source, p, label, tag, existing, images);
 }
 
 void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore, const kernel::LinePen* pen) {
