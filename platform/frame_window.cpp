@@ -384,8 +384,8 @@ void FrameWindow::RemoveChild(FrameWindow* child) { std::erase(children_, child)
 void FrameWindow::Create() {
   if (impl_->created) return;
   impl_->created = true;
-  // The layers set up their menu one check at a time: the menu bar is built once, after them (as
-  // it is not built before the window is created).
+  // The menu bar is built once the layers have set up their menu, not at each check they set (nor
+  // before the window is created).
   impl_->menuHeld = true;
   SetupWindow();
   impl_->menuHeld = false;
