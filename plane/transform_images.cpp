@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
 
-#include "engine/curve_tables.h"
+#include "engine/figure_tables.h"
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/labels.h"
 #include "kernel/line_circle_records.h"
@@ -16,14 +20,101 @@ using kernel::Point2;
 
 namespace {
 
-// Whether some line of the figure already holds two of the points.
-bool AnyPairOnALine(const engine::FigureTables& t, const std::vector<int>& points) {
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    for (std::size_t j = i + 1; j < points.size(); ++j) {
-      if (engine::FindLineThrough(t, points[i], points[j]) >= 0) return true;
+// The lines that list each image point, kept up to date as image lines are made, so that whether a
+// line already holds two images is answered from the few lines through them, not by a search of
+// every line for every pair.
+class LinesThroughImages {
+ public:
+  LinesThroughImages(const engine::FigureTables& t, const TransformImages& images)
+      : t_(t), slot_(engine::kPointCapacity, -1) {
+    for (const int image : images.image_of) {
+      if (image >= 0 && image < engine::kPointCapacity && slot_[image] < 0) {
+        slot_[image] = static_cast<int>(lines_.size());
+        lines_.emplace_back();
+      }
+    }
+    for (int l = 0; l <= t.last_line; ++l) {
+      if (t.lines[l].exists) Add(l);
     }
   }
-  return false;
+
+  // Records line l under every image it lists.
+  void Add(int l) {
+    const kernel::IndexList& list = t_.lines[l].points;
+    for (int k = 0; k < list.count && k < kernel::kLinePointCapacity; ++k) {
+      const int p = list.entries[k];
+      if (p < engine::kPointCapacity && slot_[p] >= 0) {
+        std::vector<int>& through = lines_[static_cast<std::size_t>(slot_[p])];
+        if (through.empty() || through.back() != l) through.push_back(l);
+      }
+    }
+  }
+
+  // Whether some line of the figure already holds two of the images.
+  bool AnyPairOnALine(const std::vector<int>& points) const {
+    for (const int p : points) {
+      for (const int l : lines_[static_cast<std::size_t>(slot_[p])]) {
+        const kernel::IndexList& list = t_.lines[l].points;
+        for (const int q : points) {
+          if (q != p && kernel::IndexListFind(list, static_cast<std::uint16_t>(q)) >= 0) return true;
+        }
+      }
+    }
+    return false;
+  }
+
+ private:
+  const engine::FigureTables& t_;
+  std::vector<int> slot_;                // per point index: its entry in lines_, -1 for no image
+  std::vector<std::vector<int>> lines_;  // per image: the lines that list it
+};
+
+// The existing points ordered by x, so that an image falling on a point of the figure finds it
+// among the few with about its x instead of by a search of every point; the images made meanwhile
+// are added. Find answers as FigureTables::FindPointNear does.
+class PointsByX {
+ public:
+  explicit PointsByX(const engine::FigureTables& t) : t_(t) {
+    for (int i = 0; i <= t.last_point; ++i) Add(i);
+  }
+
+  void Add(int i) {
+    const Point2& p = t_.xy[i];
+    // A point off the finite plane is near no point.
+    if (t_.exists[i] && std::isfinite(p.x) && std::isfinite(p.y)) byX_.emplace(p.x, i);
+  }
+
+  // The first existing point less than tolerance away from p in x and in y; -1 for none.
+  int Find(const Point2& p, kernel::Real tolerance) const {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return -1;
+    int found = -1;
+    // A range wider than the tolerance, so rounding at its ends leaves out no point within it.
+    const auto end = byX_.upper_bound(p.x + 2 * tolerance);
+    for (auto it = byX_.lower_bound(p.x - 2 * tolerance); it != end; ++it) {
+      const int i = it->second;
+      const Point2& q = t_.xy[i];
+      if ((found < 0 || i < found) && std::fabs(p.x - q.x) < tolerance && std::fabs(p.y - q.y) < tolerance) found = i;
+    }
+    return found;
+  }
+
+ private:
+  const engine::FigureTables& t_;
+  std::multimap<kernel::Real, int> byX_;
+};
+
+// Records `image` as the image of source, or a new point at p when it is -1.
+bool RecordImage(engine::StepEngine& e, int source, const Point2& p, int label, int tag, int image,
+                 TransformImages& images) {
+  engine::FigureTables& t = e.tables;
+  if (image < 0) {
+    if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(label)) < 0) return false;
+    image = t.last_point;
+  }
+  images.image_of[source] = image;
+  images.images.push_back(image);
+  t.saved_selected[image] = 1;
+  return true;
 }
 
 }  // namespace
@@ -54,28 +145,26 @@ bool AddImagePoints(engine::StepEngine& e, const std::vector<Point2>& moved, boo
   out.image_of.assign(engine::kPointCapacity, -1);
   out.images.clear();
   std::fill(t.saved_selected.begin(), t.saved_selected.end(), 0);
+  std::optional<PointsByX> near;
+  if (merge) near.emplace(t);
   for (const int source : sources) {
-    if (!AddImagePoint(e, source, moved[source], ImageLabel(t, t.names[source].label), tag, merge, out)) return false;
+    const Point2& p = moved[source];
+    const int existing = near ? near->Find(p, kCoincidenceTolerance) : -1;
+    if (!RecordImage(e, source, p, ImageLabel(t, t.names[source].label), tag, existing, out)) return false;
+    if (near && existing < 0) near->Add(t.last_point);
   }
   return true;
 }
 
 bool AddImagePoint(engine::StepEngine& e, int source, const Point2& p, int label, int tag, bool searchExisting,
                    TransformImages& images) {
-  engine::FigureTables& t = e.tables;
-  int image = searchExisting ? t.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
-  if (image < 0) {
-    if (e.AddPoint(p, static_cast<std::uint16_t>(tag), static_cast<std::int16_t>(label)) < 0) return false;
-    image = t.last_point;
-  }
-  images.image_of[source] = image;
-  images.images.push_back(image);
-  t.saved_selected[image] = 1;
-  return true;
+  const int existing = searchExisting ? e.tables.FindPointNear(p.x, p.y, kCoincidenceTolerance) : -1;
+  return RecordImage(e, source, p, label, tag, existing, images);
 }
 
 void AddImageLines(engine::StepEngine& e, const TransformImages& images, int lastLineBefore, const kernel::LinePen* pen) {
   engine::FigureTables& t = e.tables;
+  LinesThroughImages through(t, images);
   for (int l = 0; l <= lastLineBefore; ++l) {
     if (!t.lines[l].exists) continue;
     const kernel::SegmentRecord source = t.lines[l];
@@ -84,7 +173,7 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
       const int image = images.image_of[source.points.entries[k]];
       if (image >= 0 && std::find(listed.begin(), listed.end(), image) == listed.end()) listed.push_back(image);
     }
-    if (listed.size() < 2 || AnyPairOnALine(t, listed)) continue;
+    if (listed.size() < 2 || through.AnyPairOnALine(listed)) continue;
     if (e.AddLine(listed[0], listed[1], pen != nullptr ? *pen : source.pen) != 0) return;
     kernel::SegmentRecord& made = t.lines[t.last_line];
     for (std::size_t k = 2; k < listed.size(); ++k) {
@@ -93,6 +182,7 @@ void AddImageLines(engine::StepEngine& e, const TransformImages& images, int las
     made.extends_first = source.extends_first;
     made.extends_second = source.extends_second;
     if (e.model.Hyperbolic) e.FillSideRecord2D(t.last_line, listed[0], listed[1]);
+    through.Add(t.last_line);
   }
 }
 

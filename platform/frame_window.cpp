@@ -104,6 +104,56 @@ void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources:
   }
 }
 
+// Brings the grey states and check marks of the actions AddMenuItems made for items up to date,
+// as AddMenuItems would set them. False when the actions do not match the items one for one.
+bool UpdateMenuItems(FrameWindow* window, const QList<QAction*>& actions,
+                     const std::vector<resources::MenuItem>& items) {
+  if (actions.size() != static_cast<qsizetype>(items.size())) return false;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const resources::MenuItem& item = items[i];
+    QAction* action = actions[static_cast<qsizetype>(i)];
+    switch (item.kind) {
+      case resources::MenuItem::Kind::Separator:
+        if (!action->isSeparator()) return false;
+        break;
+      case resources::MenuItem::Kind::Popup:
+        if (action->menu() == nullptr) return false;
+        action->menu()->setEnabled(item.enabled);
+        if (!UpdateMenuItems(window, action->menu()->actions(), item.children)) return false;
+        break;
+      case resources::MenuItem::Kind::Command: {
+        if (action->menu() != nullptr || action->isSeparator()) return false;
+        const CommandState state = window->QueryCommand(item.id);
+        action->setEnabled(state.enabled);
+        action->setCheckable(item.checked || state.checked.value_or(false));
+        action->setChecked(item.checked);
+        break;
+      }
+    }
+  }
+  return true;
+}
+
+// The same for the menu bar SyncMenu built (which leaves separators of the bar out).
+bool UpdateMenuBar(FrameWindow* window, QMenuBar* bar, const std::vector<resources::MenuItem>& items) {
+  const QList<QAction*> actions = bar->actions();
+  qsizetype at = 0;
+  for (const resources::MenuItem& item : items) {
+    if (item.kind == resources::MenuItem::Kind::Separator) continue;
+    if (at >= actions.size()) return false;
+    QAction* action = actions[at++];
+    if (item.kind == resources::MenuItem::Kind::Command) {
+      if (action->menu() != nullptr) return false;
+      action->setEnabled(item.enabled);
+      continue;
+    }
+    if (action->menu() == nullptr) return false;
+    action->menu()->setEnabled(item.enabled);
+    if (!UpdateMenuItems(window, action->menu()->actions(), item.children)) return false;
+  }
+  return at == actions.size();
+}
+
 }  // namespace
 
 // --- screen widgets ---------------------------------------------------------------------------
@@ -229,10 +279,18 @@ void FrameWindowImpl::PaintBacking() {
 }
 
 void FrameWindowImpl::SyncMenu() {
+  if (!created || menuHeld) return;
   const Menu& menu = owner->menu();
-  if (menu.revision() == shownMenuRevision && frame->menuBar()->actions().size() > 0) return;
-  shownMenuRevision = menu.revision();
   QMenuBar* bar = frame->menuBar();
+  const bool built = bar->actions().size() > 0;
+  if (menu.revision() == shownMenuRevision && built) return;
+  // Only grey states or check marks changed: the actions are brought up to date where they are.
+  if (built && menu.layoutRevision() == shownLayoutRevision) {
+    shownMenuRevision = menu.revision();
+    if (UpdateMenuBar(owner, bar, menu.items())) return;
+  }
+  shownMenuRevision = menu.revision();
+  shownLayoutRevision = menu.layoutRevision();
   bar->clear();
   DropSubmenus(bar);
   for (const resources::MenuItem& item : menu.items()) {
@@ -337,7 +395,11 @@ void FrameWindow::RemoveChild(FrameWindow* child) { std::erase(children_, child)
 void FrameWindow::Create() {
   if (impl_->created) return;
   impl_->created = true;
+  // The menu bar is built once the layers have set up their menu, not at each check they set (nor
+  // before the window is created).
+  impl_->menuHeld = true;
   SetupWindow();
+  impl_->menuHeld = false;
   impl_->SyncMenu();
 }
 
@@ -479,6 +541,7 @@ std::unique_ptr<DC> FrameWindow::GetDC() {
 void FrameWindow::SetMenu(std::string_view resourceName) {
   menu_ = Menu(resources::LoadMenu(resourceName));
   impl_->shownMenuRevision = ~std::uint64_t{0};
+  impl_->shownLayoutRevision = ~std::uint64_t{0};
   impl_->SyncMenu();
 }
 

@@ -67,6 +67,8 @@ struct FrameWindowImpl {
   bool mainWindow = false;
   std::optional<WindowRect> pendingPlacement;  // outer placement asked for before the first show
   std::uint64_t shownMenuRevision = ~std::uint64_t{0};
+  std::uint64_t shownLayoutRevision = ~std::uint64_t{0};
+  bool menuHeld = false;  // while the window sets itself up: the menu bar is built once it is done
   std::vector<QShortcut*> shortcuts;
   std::vector<Dialog*> modelessDialogs;
   std::map<int, int> timersById;   // our id -> Qt timer id

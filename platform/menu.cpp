@@ -60,13 +60,13 @@ bool Menu::SetText(int id, std::string_view text) {
   resources::MenuItem* item = FindMutable(id);
   if (!item) return false;
   item->text = std::string(text);
-  Touch();
+  TouchLayout();
   return true;
 }
 
 bool Menu::Remove(int id) {
   if (!RemoveIn(items_, id)) return false;
-  Touch();
+  TouchLayout();
   return true;
 }
 
@@ -107,7 +107,7 @@ bool Menu::RemoveAt(const std::vector<int>& path) {
   if (!ItemAtMutable(path)) return false;
   std::vector<resources::MenuItem>* list = ListAt(std::vector<int>(path.begin(), path.end() - 1));
   list->erase(list->begin() + path.back());
-  Touch();
+  TouchLayout();
   return true;
 }
 
@@ -115,7 +115,7 @@ bool Menu::SetTextAt(const std::vector<int>& path, std::string_view text) {
   resources::MenuItem* item = ItemAtMutable(path);
   if (!item) return false;
   item->text = std::string(text);
-  Touch();
+  TouchLayout();
   return true;
 }
 
@@ -131,7 +131,7 @@ bool Menu::Append(const std::vector<int>& popupPath, resources::MenuItem item) {
   std::vector<resources::MenuItem>* list = ListAt(popupPath);
   if (!list) return false;
   list->push_back(std::move(item));
-  Touch();
+  TouchLayout();
   return true;
 }
 

@@ -3,7 +3,9 @@
 // items of its own. Windows change it by command id (check, grey, rename, remove) and by
 // position within a popup (several windows edit their sub-menus by position, so the order of
 // items and separators is the order of the resource script). The window shows whatever the
-// model holds; every change bumps the revision so the screen menu is rebuilt.
+// model holds; every change bumps the revision so the screen menu follows, and a change of what
+// the items are (their texts, which items there are) also the layout revision, so the screen menu
+// is built again; after other changes (grey states, check marks) it is only brought up to date.
 
 #include <cstdint>
 #include <string>
@@ -44,15 +46,21 @@ class Menu {
   std::vector<int> CommandIds() const;
 
   std::uint64_t revision() const { return revision_; }
+  std::uint64_t layoutRevision() const { return layoutRevision_; }
 
  private:
   resources::MenuItem* FindMutable(int id);
   resources::MenuItem* ItemAtMutable(const std::vector<int>& path);
   std::vector<resources::MenuItem>* ListAt(const std::vector<int>& popupPath);
   void Touch() { ++revision_; }
+  void TouchLayout() {
+    ++revision_;
+    ++layoutRevision_;
+  }
 
   std::vector<resources::MenuItem> items_;
   std::uint64_t revision_ = 0;
+  std::uint64_t layoutRevision_ = 0;
 };
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 // the tables are compared, table by table and bit for bit, with a whole replay of the history.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -58,7 +60,9 @@ std::vector<TableImage> Images(const engine::FigureTables& t) {
     for (int i = 0; i <= t.last_point; ++i) engine::WritePointAttrRecord(out, t.attrs[i]);
   });
   add("label map", [&](kernel::ByteWriter& out) {
-    for (std::int16_t p : t.label_map) out.I16(p);
+    // The bytes I16 writes entry by entry, at once: the map has an entry for every label.
+    static_assert(std::endian::native == std::endian::little);
+    out.Raw(t.label_map.data(), t.label_map.size() * sizeof(std::int16_t));
   });
   add("lines", [&](kernel::ByteWriter& out) {
     for (int i = 0; i <= t.last_line; ++i) {
@@ -82,10 +86,10 @@ void ExpectSameTables(const std::vector<TableImage>& partial, const std::vector<
   for (std::size_t k = 0; k < partial.size(); ++k) {
     const std::vector<std::uint8_t>& p = partial[k].bytes;
     const std::vector<std::uint8_t>& q = whole[k].bytes;
-    std::size_t at = 0;
-    while (at < p.size() && at < q.size() && p[at] == q[at]) ++at;
-    EXPECT_TRUE(p == q) << partial[k].name << " differ after " << where << ", first at byte " << at << " of "
-                        << p.size() << " and " << q.size();
+    if (p == q) continue;
+    const auto at = std::mismatch(p.begin(), p.end(), q.begin(), q.end()).first - p.begin();
+    ADD_FAILURE() << partial[k].name << " differ after " << where << ", first at byte " << at << " of " << p.size()
+                  << " and " << q.size();
   }
 }
 

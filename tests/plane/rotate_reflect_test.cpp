@@ -100,9 +100,15 @@ TEST_F(RotateReflect, ImageLinesNeedTwoImagesAndAreNeverMadeTwice) {
   ASSERT_EQ(w.Step(147, {a, b}, {"", "AB"}), 0);
   EXPECT_EQ(w.tables().last_line, 2);
   EXPECT_EQ(w.tables().last_point, 3);
+  // Beside the segment AB, the line AB: reflected in BC, the two give A's image one line to B,
+  // the second finding the line the first made.
+  ASSERT_EQ(w.Step(116, {a, b, kUnusedOperand, 0, 0, 0}), 0);
+  ASSERT_EQ(w.Step(147, {b, 2}, {"", "AB"}), 0);
+  EXPECT_EQ(w.tables().last_point, 4);
+  EXPECT_EQ(w.tables().last_line, 4);
   // The degenerate mirror A = A moves nothing: the images are the points themselves.
   ASSERT_EQ(w.Step(147, {a, a}, {"", "C"}), 0);
-  EXPECT_EQ(w.tables().last_point, 3);
+  EXPECT_EQ(w.tables().last_point, 4);
   EXPECT_EQ(w.Step(147, {a, 99}, {"", "C"}), engine::kMsgCouldNotFind);
 }
 

@@ -96,6 +96,28 @@ TEST_F(TransformSteps, AFailingStepOfTheHistoryKeepsTheLaterIndices) {
   EXPECT_EQ(w.tables().last_point, after);
 }
 
+// Images that fall on a point share it: one already in the figure, or one the same step made for
+// an earlier source (a point on AB at A's place moves with A onto A's image).
+TEST_F(TransformSteps, ImagesFallingOnAPointAreThatPoint) {
+  PlaneWindow w(0);
+  const int a = w.FreePoint(0, 0);
+  const int b = w.FreePoint(1, 0);
+  const int c = w.FreePoint(0, 2);
+  ASSERT_EQ(w.Step(111, {a, b, kUnusedOperand, 0, 0, 0}), 0);
+  w.tables().attrs[w.tables().last_point + 1].value = 0;
+  ASSERT_EQ(w.Step(201, {a, b, 0}), 0);
+  const int d = w.tables().last_point;
+  ASSERT_EQ(w.tables().xy[d], w.tables().xy[a]);
+  // By AC, A lands on C; D with it.
+  ASSERT_EQ(w.Step(145, {a, c, 0}, {"1", "AD"}), 0);
+  EXPECT_EQ(w.tables().last_point, d);
+  // By BC, A and D land where no point was: one new point.
+  ASSERT_EQ(w.Step(145, {b, c, 0}, {"1", "AD"}), 0);
+  ASSERT_EQ(w.tables().last_point, d + 1);
+  EXPECT_POINT_NEAR(w.tables().xy[d + 1], (Point2{-1, 2}), kTight);
+  EXPECT_TRUE(w.tables().saved_selected[d + 1]);
+}
+
 TEST_F(TransformSteps, GlideReflectionAndItsDegenerateAxis) {
   PlaneWindow w(0);
   const int a = w.FreePoint(0, 0);

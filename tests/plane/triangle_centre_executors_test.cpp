@@ -309,16 +309,21 @@ TEST_F(TriangleCentres, KnownHyperbolicTrianglesPutTheirCentresWhereExpected) {
         {"circumcentre", 124, 0, 0}, {"incentre", 107, 0, 0},  {"orthocentre", 128, 0, 0},
         {"circumcircle", 131, 0, circumradius}, {"incircle", 132, 3, inradius}, {"nine-point circle", 99, 0, inradius},
     };
+    // Each centre is a step of its own on the same triangle.
+    PlaneWindow w(1);
+    w.stepEngine.model.HalfPlane = halfPlane;
+    const Triangle t = MakeTriangle(w, triangleInModel(equilateral));
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);
-      PlaneWindow w(1);
-      w.stepEngine.model.HalfPlane = halfPlane;
-      const Triangle t = MakeTriangle(w, triangleInModel(equilateral));
       const std::array<int, 3> sides = c.kind == 99 ? std::array<int, 3>{t.sides[1], t.sides[2], t.sides[0]} : t.sides;
+      const int pointsBefore = w.tables().last_point;
+      const int circlesBefore = w.tables().last_circle;
       ASSERT_EQ(w.Step(c.kind, {t.v[0], t.v[1], t.v[2], sides[0], sides[1], sides[2], 0, 0, 0}), 0);
       const int at = w.tables().last_point - c.centreFromLast;
+      ASSERT_GT(at, pointsBefore);  // the step's own centre, not one an earlier step made there
       ExpectAt(w.tables().xy[at], centre, kLoose);
       if (c.radius == 0) continue;
+      ASSERT_EQ(w.tables().last_circle, circlesBefore + 1);
       EXPECT_NEAR(static_cast<double>(w.tables().circle_radius[w.tables().last_circle]), static_cast<double>(c.radius),
                   1e-10);
       if (c.kind == 132) {
@@ -326,11 +331,11 @@ TEST_F(TriangleCentres, KnownHyperbolicTrianglesPutTheirCentresWhereExpected) {
       }
     }
 
-    PlaneWindow w(1);
-    w.stepEngine.model.HalfPlane = halfPlane;
-    const Triangle t = MakeTriangle(w, triangleInModel(rightAngled), false);
-    ASSERT_EQ(w.Step(128, {t.v[0], t.v[1], t.v[2]}), 0);
-    ExpectAt(w.tables().xy[w.tables().last_point], centre, kLoose);
+    PlaneWindow right(1);
+    right.stepEngine.model.HalfPlane = halfPlane;
+    const Triangle r = MakeTriangle(right, triangleInModel(rightAngled), false);
+    ASSERT_EQ(right.Step(128, {r.v[0], r.v[1], r.v[2]}), 0);
+    ExpectAt(right.tables().xy[right.tables().last_point], centre, kLoose);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/application.h"
 #include "platform/dc.h"
 #include "platform/frame_window.h"
+#include "platform/key_poll.h"
 #include "platform/modal_loop.h"
 #include "resources/resource_library.h"
 
@@ -112,6 +113,47 @@ TEST_F(FrameWindowTest, ARebuiltMenuBarFreesTheMenusOfTheOldOne) {
   EXPECT_EQ(window.NativeMenuCount(), menus);
   EXPECT_TRUE(window.DispatchCommand(101));
   window.Destroy();
+}
+
+// The menu bar shows the menu as the window left it at the end of its set-up: an item removed
+// there is gone from the bar, an item added there is on it; a grey state changed later reaches
+// the bar.
+TEST_F(FrameWindowTest, TheMenuBarFollowsTheMenu) {
+  class EditingWindow : public TestWindow {
+   public:
+    using TestWindow::TestWindow;
+
+   protected:
+    void SetupWindow() override {
+      TestWindow::SetupWindow();
+      menu().Remove(102);
+      MenuChanged();
+      resources::MenuItem redraw;
+      redraw.id = 104;
+      redraw.text = "&Redraw";
+      redraw.enabled = false;
+      menu().Append({0}, redraw);
+      MenuChanged();
+    }
+    bool OnCommand(int id) override {
+      if (id == 104) {
+        handled.push_back(id);
+        return true;
+      }
+      return TestWindow::OnCommand(id);
+    }
+  };
+  EditingWindow window(nullptr, "edited");
+  window.Create();
+  PostMenuClickForTesting(&window, 102);
+  PostMenuClickForTesting(&window, 104);
+  SpinEvents(20);
+  EXPECT_TRUE(window.handled.empty());
+  window.menu().Enable(104, true);
+  window.MenuChanged();
+  PostMenuClickForTesting(&window, 104);
+  for (int i = 0; i < 500 && window.handled.empty(); ++i) SpinEvents(2);
+  EXPECT_EQ(window.handled, std::vector<int>{104});
 }
 
 TEST_F(FrameWindowTest, CloseAsksTheWindowAndDestroyRunsOnce) {

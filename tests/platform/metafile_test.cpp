@@ -694,6 +694,7 @@ TEST(MetafilePlayer, SurvivesDamagedBytes) {
   int played = 0;
   for (std::size_t i = 0; i < good.size(); i += i < 600 ? 1 : 7) {
     for (const std::uint8_t value : {0x00, 0x7F, 0xFF}) {
+      if (good[i] == value) continue;  // no damage: the metafile as written, played above
       kernel::Bytes bytes = good;
       bytes[i] = value;
       const MetafileRead read = MetafilePlayer::Read(bytes);
