@@ -1,6 +1,6 @@
 // Units > Segment, Units > Polygon > Regular (both geometries) and Units > Polygon > Star, driven
 // by command id through their dialogs on a headless window: the defaults they offer, the figures
-// they make and the refusals of Part 5.103.
+// they make and their refusals.
 #include <gtest/gtest.h>
 
 #include <cmath>
