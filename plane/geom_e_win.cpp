@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <optional>
 
 #include "engine/hyperbolic_primitives.h"
 #include "kernel/vector2.h"
@@ -291,10 +290,10 @@ bool TGeomEWin::PaintPicture(platform::DC& dc) {
     SetPrinterScale(dc);
     ScaleFonts(true, PrintedTextDpi());
   }
-  const std::optional<platform::Region> clip = dc.clipRegion();
-  dc.SelectClipRegion(platform::Region::FromRect(
-      {preWin.originX, preWin.originY, preWin.originX + preWin.width, preWin.originY + preWin.height}));
   {
+    const platform::DC::SavedState saved(dc);
+    dc.SelectClipRegion(platform::Region::FromRect(
+        {preWin.originX, preWin.originY, preWin.originX + preWin.width, preWin.originY + preWin.height}));
     view::DcFigurePainter painter(dc, mapping, DcRules());
     DrawAxes(painter);
     DrawScaleLabels(painter);
@@ -302,11 +301,6 @@ bool TGeomEWin::PaintPicture(platform::DC& dc) {
     DrawModelFrame(painter);
     PaintFigure(painter);
     PaintAll(painter);
-  }
-  if (clip) {
-    dc.SelectClipRegion(*clip);
-  } else {
-    dc.ClearClipRegion();
   }
   if (printing) ScaleFonts(false, PrintedTextDpi());
   return true;

@@ -26,9 +26,9 @@ namespace {
 class LinesThroughImages {
  public:
   LinesThroughImages(const engine::FigureTables& t, const TransformImages& images)
-      : t_(t), slot_(engine::kPointCapacity, -1) {
+      : t_(t), slot_(static_cast<std::size_t>(t.last_point + 1), -1) {
     for (const int image : images.image_of) {
-      if (image >= 0 && image < engine::kPointCapacity && slot_[image] < 0) {
+      if (image >= 0 && image <= t.last_point && slot_[image] < 0) {
         slot_[image] = static_cast<int>(lines_.size());
         lines_.emplace_back();
       }
@@ -43,7 +43,7 @@ class LinesThroughImages {
     const kernel::IndexList& list = t_.lines[l].points;
     for (int k = 0; k < list.count && k < kernel::kLinePointCapacity; ++k) {
       const int p = list.entries[k];
-      if (p < engine::kPointCapacity && slot_[p] >= 0) {
+      if (p < static_cast<int>(slot_.size()) && slot_[p] >= 0) {
         std::vector<int>& through = lines_[static_cast<std::size_t>(slot_[p])];
         if (through.empty() || through.back() != l) through.push_back(l);
       }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include "engine/line_suggestions.h"
 #include "engine/step_engine.h"
 #include "engine/windows/do_undo_dlg.h"
+#include "kernel/number_text.h"
 #include "kernel/random.h"
 #include "plane/geom11_win.h"
 #include "plane/reg_poly_dlg.h"
@@ -89,12 +89,6 @@ std::vector<int> ChainPoints(const engine::FigureTables& t, std::string text) {
   return points;
 }
 
-std::string Printf(const char* format, double value) {
-  std::array<char, 32> text{};
-  std::snprintf(text.data(), text.size(), format, value);
-  return text.data();
-}
-
 }  // namespace
 
 int TGeom11Win::UnitSegmentStep(const std::string& length, const std::string& angle) {
@@ -148,7 +142,7 @@ int TGeom11Win::RegularPolygonStep(const std::string& sides, const PolygonShape&
 
 void TGeom11Win::RegularPolygon() {
   std::string sides = std::to_string(kernel::Rand31() % 3 + 5);
-  std::string length = Printf("%.3f", 1.0);
+  std::string length = kernel::FormatLD(1, 0, 3);
   shell::TGenDlg dialog(this, "REGPOLY", kDialogTextChars, &sides, &length);
   if (dialog.Execute() != platform::IDOK) return;
   if (const int code = RegularPolygonStep(sides, {}, length, ""); code > 0) Msg(code);
@@ -159,8 +153,8 @@ void TGeom11Win::HypRegularPolygon() {
   int n = static_cast<int>(kernel::Rand31() % 3 + 5);
   if (spherical && n == 6) n = 4;
   std::string sides = std::to_string(n);
-  std::string length = Printf("%.3f", 0.6);
-  std::string angle = Printf("%.4f", 180.0 - 360.0 / (spherical ? n + 1 : n - 1));
+  std::string length = kernel::FormatLD(static_cast<kernel::Real>(0.6L), 0, 3);
+  std::string angle = kernel::FormatLD(180 - static_cast<kernel::Real>(360) / (spherical ? n + 1 : n - 1), 0, 4);
   int mode = kRegPolyByAngle;
   THRegPolyDlg dialog(this, &mode, kDialogTextChars, &sides, &length, &angle);
   if (dialog.Execute() != platform::IDOK) return;
@@ -170,7 +164,7 @@ void TGeom11Win::HypRegularPolygon() {
 void TGeom11Win::StarPolygon() {
   std::string sides = std::to_string(2 * (kernel::Rand31() % 3) + 5);
   std::string offset = "2";
-  std::string length = Printf("%.3f", 1.0);
+  std::string length = kernel::FormatLD(1, 0, 3);
   shell::TGenDlg dialog(this, "STARPOLY", kDialogTextChars, &sides, &offset, &length);
   if (dialog.Execute() != platform::IDOK) return;
   // Any offset past the largest count of sides is refused as one.

@@ -62,6 +62,14 @@ class BackingDC : public PainterDC {
 
 void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources::MenuItem>& items);
 
+// The grey state and check mark of a command's action, as the window's enablers give them.
+void ApplyCommandState(FrameWindow* window, QAction* action, const resources::MenuItem& item) {
+  const CommandState state = window->QueryCommand(item.id);
+  action->setEnabled(state.enabled);
+  action->setCheckable(item.checked || state.checked.value_or(false));
+  action->setChecked(item.checked);
+}
+
 // Clearing a menu or a menu bar drops its actions but keeps the submenus it made, which are its
 // children: they are deleted here, later, since one of them may be emitting the signal that led to
 // the rebuild.
@@ -90,12 +98,9 @@ void AddMenuItems(FrameWindow* window, QMenu* menu, const std::vector<resources:
         break;
       }
       case resources::MenuItem::Kind::Command: {
-        const CommandState state = window->QueryCommand(item.id);
         QAction* action = menu->addAction(ToQString(item.text));
         action->setData(item.id);
-        action->setEnabled(state.enabled);
-        action->setCheckable(item.checked || state.checked.value_or(false));
-        action->setChecked(item.checked);
+        ApplyCommandState(window, action, item);
         const int id = item.id;
         QObject::connect(action, &QAction::triggered, menu, [window, id] { window->DispatchCommand(id); });
         break;
@@ -123,10 +128,7 @@ bool UpdateMenuItems(FrameWindow* window, const QList<QAction*>& actions,
         break;
       case resources::MenuItem::Kind::Command: {
         if (action->menu() != nullptr || action->isSeparator()) return false;
-        const CommandState state = window->QueryCommand(item.id);
-        action->setEnabled(state.enabled);
-        action->setCheckable(item.checked || state.checked.value_or(false));
-        action->setChecked(item.checked);
+        ApplyCommandState(window, action, item);
         break;
       }
     }

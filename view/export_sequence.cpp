@@ -65,10 +65,7 @@ bool QuitPressed(TQELWing& window) {
 std::string ProposedExportBase(const std::string& remembered, const std::string& figureFile) {
   if (!remembered.empty() && remembered != resources::LoadString(kUntitledExportString)) return remembered;
   if (figureFile.empty()) return remembered;
-  const std::size_t slash = figureFile.rfind('/');
-  const std::size_t dot = figureFile.rfind('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return figureFile;
-  return figureFile.substr(0, dot);
+  return kernel::ReplaceExtension(figureFile, "");
 }
 
 }  // namespace
