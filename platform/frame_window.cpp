@@ -413,10 +413,19 @@ void FrameWindowImpl::ApplyPendingPlacement() {
   owner->MoveTo(rect);
 }
 
+void FrameWindowImpl::RaiseModelessDialogs() {
+  // A modeless dialog stays above its owner, also one shown while the owner was still being set up.
+  const std::vector<Dialog*> dialogs = modelessDialogs;
+  for (Dialog* dialog : dialogs) {
+    if (dialog->IsVisible()) dialog->Show();
+  }
+}
+
 void FrameWindow::Show() {
   Create();
   impl_->frame->show();
   impl_->ApplyPendingPlacement();
+  impl_->RaiseModelessDialogs();
 }
 void FrameWindow::Hide() { impl_->frame->hide(); }
 void FrameWindow::ShowMinimized() {
@@ -428,12 +437,14 @@ void FrameWindow::ShowMaximized() {
   Create();
   impl_->ApplyPendingPlacement();
   impl_->frame->showMaximized();
+  impl_->RaiseModelessDialogs();
 }
 void FrameWindow::Restore() { impl_->frame->showNormal(); }
 void FrameWindow::BringToFront() {
   if (impl_->frame->isMinimized()) impl_->frame->showNormal();
   impl_->frame->raise();
   impl_->frame->activateWindow();
+  impl_->RaiseModelessDialogs();
 }
 bool FrameWindow::IsVisible() const { return impl_->frame->isVisible(); }
 bool FrameWindow::IsMinimized() const { return impl_->frame->isMinimized(); }

@@ -78,6 +78,7 @@ struct FrameWindowImpl {
   void PaintBacking();
   void SyncMenu();
   void ApplyPendingPlacement();
+  void RaiseModelessDialogs();
 };
 
 FrameWindowImpl* ImplOf(FrameWindow* window);
