@@ -198,19 +198,23 @@ int TGeomGWin::EditCoordinates(int i) {
   return TGeomEWin::EditCoordinates(i);
 }
 
-bool TGeomGWin::PaintPicture(platform::DC& dc) {
-  const bool painted = TGeomEWin::PaintPicture(dc);
-  if (hintPending) {
-    // Over the figure: the opaque fills would hide the arrow's head and a centre inside a triangle.
-    view::DcFigurePainter painter(dc, mapping, DcRules());
-    DrawHint(painter, dc);
-    // Shown once: the next paint is without it.
-    hintPending = false;
-  }
-  return painted;
+void TGeomGWin::Paint(platform::DC& dc) {
+  const bool hinted = hintPending;
+  TGeomEWin::Paint(dc);
+  // The hint lives in the cached picture; the next paint draws that picture again without it.
+  if (hinted) preWin.bufferValid[shell::kWholeBitmap] = 0;
 }
 
-void TGeomGWin::DrawHint(view::FigurePainter& painter, platform::DC& dc) {
+void TGeomGWin::PaintAll(view::FigurePainter& painter) {
+  if (hintPending) {
+    // Over the figure's fills, under the labels and texts; shown once: the next paint is without it.
+    DrawHint(painter);
+    hintPending = false;
+  }
+  TGeomEWin::PaintAll(painter);
+}
+
+void TGeomGWin::DrawHint(view::FigurePainter& painter) {
   const engine::FigureTables& t = tables();
   std::array<Point2, 6> p{};
   for (int i = 0; i < 6; ++i) {
@@ -251,7 +255,11 @@ void TGeomGWin::DrawHint(view::FigurePainter& painter, platform::DC& dc) {
       painter.Text({mapping.offsetX + kHintMargin, bottom}, resources::LoadString(kStringCentreOutside), 1, 1, background);
     } else if (hint.hasCentre) {
       const int thickness = std::max<int>(1, wing.printLineThickness);
-      const int radius = (dc.GetDeviceCaps().widthPixels + 150) / std::max(1, 1250 / thickness);
+      // The disc grows with the device: the screen's width, or the printer's page.
+      const int screenWidth = ScreenRect().width;
+      const int deviceWidth =
+          qelWin.printing ? kernel::RoundLD(screenWidth * qelWin.deviceFactor) : screenWidth;
+      const int radius = (deviceWidth + 150) / std::max(1, 1250 / thickness);
       painter.PixelCircle({XToScreen(hint.centre.x), YToScreen(hint.centre.y)}, std::max(kSmallestDisc, radius));
     }
   }

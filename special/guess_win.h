@@ -72,14 +72,16 @@ class TGeomGWin : public plane::TGeomEWin {
   bool CheckModified() override { return true; }
   // Counts the attempt and checks for success.
   void AfterTransform() override;
-  // The figure, and over it the hint when asked for.
-  bool PaintPicture(platform::DC& dc) override;
+  // The texts and labels over the figure, and under them the hint when asked for.
+  void PaintAll(view::FigurePainter& painter) override;
   // Draws the hint of the example's kind: its elements, the kind's word at the top right, and a
   // note at the bottom left when what it hangs on lies outside the view.
-  void DrawHint(view::FigurePainter& painter, platform::DC& dc);
+  void DrawHint(view::FigurePainter& painter);
 
  protected:
   void SetupWindow() override;
+  // The window's paint; a paint that showed the hint leaves the next one to draw without it.
+  void Paint(platform::DC& dc) override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
 };

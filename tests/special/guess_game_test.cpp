@@ -244,7 +244,32 @@ class GuessHint : public GuessGame {
     }
     return false;
   }
+  // The same on the window itself, after the paint it gets when it is shown or uncovered.
+  static bool ColourNearOnScreen(TGeomGWin& w, const Point2& p, int index) {
+    w.Invalidate(false);
+    w.UpdateNow();
+    const std::unique_ptr<platform::DC> dc = w.GetDC();
+    for (int dx = -1; dx <= 1; ++dx) {
+      for (int dy = -1; dy <= 1; ++dy) {
+        const auto pixel = dc->GetPixel({w.XToScreen(p.x) + dx, w.YToScreen(p.y) + dy});
+        if (pixel && pixel->ToColorRef() == w.Color(index)) return true;
+      }
+    }
+    return false;
+  }
 };
+
+TEST_F(GuessHint, TheWindowShowsTheHintAtItsNextPaintOnly) {
+  auto w = Open();
+  w->axes.axesShown = 0;
+  w->Show();
+  NewExampleOf(*w, kernel::kGuessReflection);
+  const Point2 middle = w->mapping.centre;
+  EXPECT_FALSE(ColourNearOnScreen(*w, middle, 4));
+  w->DispatchCommand(special::kCmdGuessHint);
+  EXPECT_TRUE(ColourNearOnScreen(*w, middle, 4));
+  EXPECT_FALSE(ColourNearOnScreen(*w, middle, 4));
+}
 
 TEST_F(GuessHint, OnePaintShowsTheMirrorLineAndTheNextDoesNot) {
   auto w = Open();
