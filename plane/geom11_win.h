@@ -109,13 +109,20 @@ class TGeom11Win : public engine::TGeom10Win {
 
   // --- Unit and random figures (unit_commands.cpp) -----------------------------------------------
   // Units > Random > Triangle, Circle and the other random figures: one step of the kind, run at
-  // once; a refusal is shown as its message. The executor's result.
-  int RandomFigure(int kind);
+  // once; a refusal is shown as its message. With `snap` (the triangle and the circle) the new
+  // figure's free points then go to the lattice in lattice-point mode. The executor's result.
+  int RandomFigure(int kind, bool snap = false);
   // Units > Random > Inscribed polygon (convex 0) and Convex polygon (1): asks the number of
   // vertices first.
   void RandomPolygon(int convex);
   // Edit > Randomize: runs the history again as new, so every random figure draws new vertices.
   void Randomize();
+  // In lattice-point mode: free point `point` (every free point for a negative argument) moved to
+  // the nearest lattice point. Its argument; the plane without the mode has nothing to do.
+  virtual int SnapToLattice(int point) { return point; }
+  // A new random figure on the lattice: the free points snapped, and the figure built again on
+  // them when one moved.
+  void SnapNewFigure();
 
   // --- Units and Circle commands with a dialog (unit_dialog_commands.cpp) ----------------------
   // Units > Segment: asks the length and (but in a spherical window) the angle in degrees, then

@@ -69,7 +69,7 @@ class TGeomCWin : public TGeomBWin {
   bool LatticeSnapping() const;
   // In lattice-point mode: free point `point` (every free point for a negative argument) moved to
   // the nearest lattice point; the picture marked stale. Its argument.
-  int SnapToLattice(int point);
+  int SnapToLattice(int point) override;
   // The lattice point nearest to p (p itself outside lattice-point mode).
   kernel::Point2 LatticePoint(const kernel::Point2& p) const;
   // The Pick's theorem picture: the lattice points inside the polygon, those on its edges, and

@@ -1,5 +1,7 @@
 // The commands of the Units menu that make unit and random figures, and Edit > Randomize.
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "engine/step_engine.h"
 #include "kernel/random.h"
@@ -48,9 +50,23 @@ int TGeom11Win::RunUnitStep() {
   return result;
 }
 
-int TGeom11Win::RandomFigure(int kind) {
+int TGeom11Win::RandomFigure(int kind, bool snap) {
   BeginUnitStep(kind);
-  return RunUnitStep();
+  const int result = RunUnitStep();
+  if (snap && result <= 0) SnapNewFigure();
+  return result;
+}
+
+void TGeom11Win::SnapNewFigure() {
+  const engine::FigureTables& t = tables();
+  const std::vector<kernel::Point2> before(t.xy.begin(), t.xy.begin() + (t.last_point + 1));
+  SnapToLattice(-1);
+  const bool moved = !std::equal(before.begin(), before.end(), t.xy.begin(),
+                                 [](const kernel::Point2& a, const kernel::Point2& b) { return a.x == b.x && a.y == b.y; });
+  if (!moved) return;
+  ReplayConstruction(true);
+  wing.pictureValid = 0;
+  Invalidate(false);
 }
 
 void TGeom11Win::RandomPolygon(int convex) {
@@ -63,13 +79,13 @@ void TGeom11Win::RandomPolygon(int convex) {
     return;
   }
   if (t.last_point + n > engine::kLastPointLimit) {
-    Msg(engine::kMsgNoMoreRoom);
+    Msg(engine::kMsgCouldNotFind);
     return;
   }
   kernel::ConstructionRecord& step = BeginUnitStep(kKindRandomPolygon);
   step.operands[0] = static_cast<std::uint16_t>(n);
   step.flag = static_cast<std::uint8_t>(convex != 0);
-  RunUnitStep();
+  if (RunUnitStep() <= 0 && convex != 0) SnapNewFigure();
 }
 
 void TGeom11Win::Randomize() {
@@ -84,12 +100,12 @@ void TGeom11Win::Randomize() {
 bool TGeom11Win::OnCommand(int id) {
   if (TransformCommand(id) || HistoryCommand(id) || UnitDialogCommand(id)) return true;
   switch (id) {
-    case kCmdRandomTriangle: RandomFigure(kKindRandomTriangle); return true;
+    case kCmdRandomTriangle: RandomFigure(kKindRandomTriangle, true); return true;
     case kCmdRandomCircle:
       if (tables().last_circle >= engine::kLastCircleLimit) {
         Msg(engine::kMsgNoMoreRoom);
       } else {
-        RandomFigure(kKindRandomCircle);
+        RandomFigure(kKindRandomCircle, true);
       }
       return true;
     case kCmdIsoscelesTriangle: RandomFigure(kKindRandomIsoscelesTriangle); return true;

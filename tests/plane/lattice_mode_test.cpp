@@ -2,6 +2,7 @@
 // (by the mode, by the mouse), the picture's dots and outline, and the check marks.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,38 @@ TEST_F(LatticeMode, TurningTheModeOnSnapsFreePointsAndWhatIsBuiltOnThemFollows) 
   w.DispatchCommand(plane::kCmdLatticeMode);
   EXPECT_FALSE(w.Checked(plane::kCmdLatticeMode));
   EXPECT_EQ(t.xy[a].x, 0.25L);
+}
+
+TEST_F(LatticeMode, NewRandomTrianglesCirclesAndConvexPolygonsStandOnTheLattice) {
+  constexpr int kCmdRandomTriangle = 712;
+  constexpr int kCmdRandomCircle = 706;
+  constexpr int kCmdConvexPolygon = 715;
+  constexpr int kCmdInscribedPolygon = 714;
+  LatticeWindow w;
+  w.SetView(0, 0, 50, 50, false);
+  w.UpdateView();
+  w.DispatchCommand(plane::kCmdLatticeMode);
+  platform::ScriptedResponder script;
+  script.FillAndPress("ONEINPUT", {{211, "6"}}, platform::IDOK).FillAndPress("ONEINPUT", {{211, "5"}}, platform::IDOK);
+  ASSERT_TRUE(w.DispatchCommand(kCmdRandomTriangle));
+  ASSERT_TRUE(w.DispatchCommand(kCmdRandomCircle));
+  ASSERT_TRUE(w.DispatchCommand(kCmdConvexPolygon));
+  const int lastSnapped = w.tables().last_point;
+  ASSERT_TRUE(w.DispatchCommand(kCmdInscribedPolygon));
+  const engine::FigureTables& t = w.tables();
+  int free = 0;
+  for (int i = 0; i <= lastSnapped; ++i) {
+    if (!t.PointExists(i) || t.attrs[i].tag != 0) continue;
+    ++free;
+    EXPECT_EQ(t.xy[i].x, std::round(t.xy[i].x)) << i;
+    EXPECT_EQ(t.xy[i].y, std::round(t.xy[i].y)) << i;
+  }
+  EXPECT_GE(free, 3 + 6);
+  // The inscribed polygon's vertices belong to their circle: they stay where it put them.
+  bool offLattice = false;
+  for (int i = lastSnapped + 1; i <= t.last_point; ++i) offLattice |= t.xy[i].x != std::round(t.xy[i].x);
+  EXPECT_TRUE(offLattice);
+  EXPECT_TRUE(script.Finished());
 }
 
 TEST_F(LatticeMode, TheMousePlacesAndDragsFreePointsOnLatticePoints) {

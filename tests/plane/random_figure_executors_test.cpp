@@ -207,6 +207,16 @@ TEST_F(RandomFigures, AnInscribedPolygonKeepsEachVertexInItsOwnSector) {
   EXPECT_EQ(w.RunNewStep(), engine::kMsgOutOfBounds);
 }
 
+TEST_F(RandomFigures, APolygonWithoutRoomForItsVerticesIsRefusedBeforeItsStep) {
+  PlaneWindow w(0);
+  w.stepEngine.AdjustTables(engine::kLastPointLimit - 3, 0, 0);
+  platform::ScriptedResponder script;
+  script.FillAndPress("ONEINPUT", {{211, "5"}}, platform::IDOK).AnswerMessage(platform::IDOK);
+  ASSERT_TRUE(w.DispatchCommand(715));
+  EXPECT_EQ(script.Messages(), std::vector<std::string>{"could not find"});
+  EXPECT_TRUE(w.history().steps.empty());
+}
+
 TEST_F(RandomFigures, FullTablesGiveNoMoreRoomAndKeepLaterIndices) {
   platform::ScriptedResponder responder;
   responder.AnswerMessage(platform::IDOK).AnswerMessage(platform::IDOK).AnswerMessage(platform::IDOK);
