@@ -98,6 +98,8 @@ class TGeomEWin : public TGeomDWin {
     const auto& m = display.markers;
     return {m[1], m[0], m[3], m[2]};
   }
+  // Angles in measurement texts end in the degree sign the settings name.
+  char DegreeCharacter() const override { return static_cast<char>(display.markers[kDegreeMarker]); }
 
   // Whether a world point lies outside the hyperbolic plane's model (never in the Euclidean).
   bool IsOutsideDomain(const kernel::Point2& p) const override;

@@ -36,7 +36,7 @@ constexpr int kCmdPointOnPolygon = 891;
 
 // The marker characters of the settings behind each symbol code, in the dialog's order: the
 // degree sign, pi, the radical, the exponent 2 and the golden ratio.
-constexpr std::array<std::size_t, 5> kSymbolSlots{4, 1, 3, 0, 2};
+constexpr std::array<std::size_t, 5> kSymbolSlots{kDegreeMarker, 1, 3, 0, 2};
 constexpr int kSymbolCodeChars = 10;
 constexpr int kFirstSymbolEdit = 211;
 constexpr kernel::Real kLowestSlide = 0.1L;

@@ -16,6 +16,8 @@ inline constexpr int kPlaneMarkerCharacters = 8;
 // The marker characters a stored one below 32 falls back to, in order.
 inline constexpr std::array<std::uint8_t, kPlaneMarkerCharacters> kDefaultMarkerCharacters{253, 227, 232, 251,
                                                                                           248, 246, 244, 112};
+// Where the degree sign's code sits among the marker characters.
+inline constexpr std::size_t kDegreeMarker = 4;
 // The longest stored text.
 inline constexpr std::size_t kPlaneSettingsTextLength = view::kSettingsArrayLength - 1;
 

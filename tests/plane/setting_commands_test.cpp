@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/equation_text.h"
+#include "engine/expr_tokens.h"
 #include "platform/message_box.h"
 #include "platform/scripted_responder.h"
 #include "plane_window.h"
@@ -59,8 +61,12 @@ TEST_F(SettingCommands, SymbolCodesOutOfRangeChangeNothing) {
   for (int i = 0; i < 4; ++i) ASSERT_TRUE(w.DispatchCommand(807));
   EXPECT_EQ(script.Messages(), (std::vector<std::string>(3, "out of bounds")));
   EXPECT_EQ(w.SymbolCodeTexts(), (std::array<std::string, 5>{"176", "112", "251", "253", "232"}));
-  // The measurement dialog's pi follows.
+  // The measurement dialog's pi follows, and an angle's value ends in the new degree sign.
   EXPECT_EQ(w.Symbols().pi, 112);
+  w.compiler.settings.show_units = true;
+  std::string value;
+  engine::FormatEquation(w.compiler, std::string{static_cast<char>(engine::code::kArcTan)} + "(1)", value);
+  EXPECT_EQ(value.back(), static_cast<char>(176)) << value;
 }
 
 TEST_F(SettingCommands, MarkingSizesInTenthsOfAPerCent) {
