@@ -70,6 +70,8 @@ TGeomVWin::TGeomVWin(platform::FrameWindow* parent, std::string_view title) : TG
   preWin.roles[kSiteColorRole] = 0;
   axes.axesShown = 0;
   dragHighlight = 0;
+  // Only points whose own flag says so are labelled: the sites, made without, stay unlabelled.
+  labelDisplay.labelMode = 0;
 }
 
 void TGeomVWin::SetupWindow() {

@@ -183,6 +183,8 @@ TEST_F(VoronoiWindow, TheRightButtonAddsAndDeletesSitesAsSteps) {
     EXPECT_EQ(t.names[i].shown, 0);
     EXPECT_EQ(t.names[i].marker, 1);
   }
+  // A new window labels only the points flagged for it, so the sites show no letters.
+  EXPECT_EQ(w->labelDisplay.labelMode, 0);
   const std::size_t steps = w->history().steps.size();
   RightClick(*w, PixelOf(*w, t.xy[1]));  // on the second site
   EXPECT_FALSE(t.exists[1]);
