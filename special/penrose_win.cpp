@@ -163,6 +163,8 @@ void TPenrWin::AttachAtPixel(int which, platform::PointI pixel) {
   const AttachResult result =
       AttachAtPoint(penrose, which, p, std::fabs(mapping.unitsPerPixelX), std::fabs(mapping.unitsPerPixelY));
   if (!result.attempted) return;
+  // A new tile that reaches out of the view widens it.
+  if (result.code < 1) FitView(true);
   TilingChanged();
   ShowResult(result.code);
 }

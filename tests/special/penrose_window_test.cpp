@@ -122,6 +122,15 @@ TEST_F(PenroseWindow, MouseAttachUndoRedoAndTheModifiedFlag) {
   Click(*w, {2, 2}, platform::MouseButton::Left);
   EXPECT_EQ(w->penrose.TileCount(), before);
 
+  // The view grows with the tiling: after each attach every vertex is in sight.
+  platform::ScriptedResponder refusals;  // a side the rules refuse shows its message
+  for (int k = 0; k < 8; ++k) {
+    const int tiles = w->penrose.TileCount();
+    Click(*w, OpenEdgePixel(*w), k % 2 ? platform::MouseButton::Left : platform::MouseButton::Right);
+    if (w->penrose.TileCount() == tiles) continue;  // a side the rules refuse
+    for (const Point2& v : w->penrose.vertices) EXPECT_TRUE(w->InView(v)) << k << ": " << v.x << "," << v.y;
+  }
+
   // New starts again from one tile.
   w->DispatchCommand(view::kCmdNew);
   EXPECT_EQ(w->penrose.TileCount(), 1);
