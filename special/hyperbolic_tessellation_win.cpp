@@ -84,6 +84,9 @@ int TGeomUWin::Tessellate(int p, int q, int r) {
   // The step is appended only when it was built whole; else the figure stays empty.
   const int code = RunNewStep();
   Rename(code > 0 ? resources::LoadString(kStringHyperbolicTessellation) : name);
+  // The letters of the vertices come only with Edit > Labels > Letters on/off.
+  engine::FigureTables& t = tables();
+  for (int i = 0; i <= t.last_point; ++i) t.names[static_cast<std::size_t>(i)].shown = 0;
   SetModelView();
   wing.pictureValid = 0;
   Invalidate(false);

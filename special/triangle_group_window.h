@@ -3,8 +3,8 @@
 // sphere) share, over the geometry window each stands on. A tessellation is rebuilt by a command
 // at any time, so closing never asks to save. Its filled triangles take one fill colour: a random
 // one when the window opens, and every fill takes the new colour at once when the user changes it.
-// The toolbar drags vertices, without highlighting or labelling the dragged point; the lines start
-// hidden, and exports write a single frame.
+// The toolbar drags vertices, without highlighting or labelling the dragged point; the lines and
+// the letters of the many vertices start hidden, and exports write a single frame.
 
 #include <cstdint>
 #include <utility>
@@ -25,6 +25,8 @@ inline constexpr int kFirstStartingFillColour = 4;
 inline constexpr int kStartingFillColours = 7;
 // The caption of the colour window on the fill colour: "fill ".
 inline constexpr int kStringFillColour = 124;
+// Letters only for the points whose label is shown: none of the tessellation's.
+inline constexpr int kIndividualLetters = 0;
 
 template <class Base>
 class TriangleGroupWindow : public Base {
@@ -61,10 +63,12 @@ class TriangleGroupWindow : public Base {
  protected:
   // Closing the window and File > New ask nothing either.
   bool CanClose() override { return CheckModified(); }
-  // The settings of the geometry window below do not choose the toolbar mode of a tessellation.
+  // The settings of the geometry window below choose neither the toolbar mode nor the letters of
+  // a tessellation.
   void SetupWindow() override {
     Base::SetupWindow();
     this->qelWin.currentTool = kTessellationToolbarMode;
+    this->labelDisplay.labelMode = kIndividualLetters;
   }
 };
 

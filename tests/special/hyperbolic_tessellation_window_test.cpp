@@ -202,7 +202,8 @@ TEST_F(HyperbolicTessellationWindow, TheFilledTrianglesHaveTheGroupsAngles) {
   }
 }
 
-// A new window: lines hidden, vertices dragged, one frame per export, the menu of the window.
+// A new window: lines and letters hidden, vertices dragged, one frame per export, the menu of the
+// window.
 TEST_F(HyperbolicTessellationWindow, ANewWindowsSettingsAndMenu) {
   auto w = Open();
   EXPECT_EQ(w->hyperbolic, 1);
@@ -210,6 +211,7 @@ TEST_F(HyperbolicTessellationWindow, ANewWindowsSettingsAndMenu) {
   EXPECT_EQ(w->ToolbarMode(), 122);
   EXPECT_EQ(w->dragHighlight, 0);
   EXPECT_EQ(w->fill.hideLines, 1);
+  EXPECT_EQ(w->labelDisplay.labelMode, 0);
   EXPECT_EQ(w->exports.animationMode, 0);
   EXPECT_EQ(w->qelWin.settingsFileName, "tess.ini");
   EXPECT_EQ(w->fileMsg.mainHelp, "HTESSHELP");
@@ -225,6 +227,12 @@ TEST_F(HyperbolicTessellationWindow, ANewWindowsSettingsAndMenu) {
   }
   ASSERT_EQ(w->Tessellate(2, 3, 7), 0);
   for (int id : {760, 788}) EXPECT_TRUE(w->QueryCommand(id).enabled) << id;
+  // Letters on/off (Ctrl+L) brings the vertices' letters, which none shows at first.
+  const engine::FigureTables& t = w->tables();
+  w->ReplayConstruction(true);
+  for (int i = 0; i <= t.last_point; ++i) ASSERT_EQ(t.names[i].shown, 0) << i;
+  ASSERT_TRUE(w->DispatchCommand(823));
+  EXPECT_EQ(w->labelDisplay.labelMode, 1);
   // No files of its own, and the labels submenu without Swap.
   for (int id : {59, 57, 58, 1112, 909}) EXPECT_EQ(w->menu().Find(id), nullptr) << id;
 }
