@@ -12,6 +12,8 @@
 #include "kernel/construction_record.h"
 #include "kernel/fill_trace_records.h"
 #include "kernel/hyperbolic_tiling.h"
+#include "kernel/triangle_group_checks.h"
+#include "plane/fill_dlg.h"
 #include "plane/geom_c1_win.h"
 
 namespace plane {
@@ -58,12 +60,11 @@ int TGeomC1Win::DoHyperbolicTessellation(std::string* out) {
   // A step read from a file is checked as the tessellation command checks what is typed, before
   // any work: orders beyond the bounds would take the builder minutes.
   if (!model().Hyperbolic || layers < 0) return engine::FailStep(e, creates, engine::kMsgInconsistentData);
-  if (!kernel::TriangleGroupOrdersInBounds(pqr[0], pqr[1], pqr[2]))
-    return engine::FailStep(e, creates, engine::kMsgOutOfBounds);
-  if (!kernel::IsHyperbolicTriangleGroup(pqr[0], pqr[1], pqr[2]))
-    return engine::FailStep(e, creates, engine::kMsgInconsistentData);
-  if (kernel::TriangleGroupTooLargeToDraw(pqr[0], pqr[1], pqr[2]))
-    return engine::FailStep(e, creates, engine::kMsgOutOfBounds);
+  switch (kernel::CheckTriangleGroup(pqr[0], pqr[1], pqr[2])) {
+    case kernel::TriangleGroupFault::kNone: break;
+    case kernel::TriangleGroupFault::kNotHyperbolic: return engine::FailStep(e, creates, engine::kMsgInconsistentData);
+    default: return engine::FailStep(e, creates, engine::kMsgOutOfBounds);
+  }
   const kernel::HyperbolicTiling* tiling =
       TilingFor({pqr[0], pqr[1], pqr[2], layers, engine::kPointCapacity - first, engine::kLastLineLimit - t.last_line});
   if (tiling == nullptr) return engine::FailStep(e, creates, engine::kMsgNoMoreRoom);
@@ -96,14 +97,16 @@ int TGeomC1Win::DoHyperbolicTessellation(std::string* out) {
   if (recorded) e.AdjustTables(std::max(0, recordedLastPoint - t.last_point), recordedLastSide - t.last_line, 0);
 
   if (e.building) {
-    // Every second triangle of the centre's star is filled, once however often the figure is
-    // built again.
+    // Every second triangle of the centre's star is filled in the window's fill colour, once
+    // however often the figure is built again.
     for (int i = 0; i < pqr[0] && 2 * i + 2 < n; ++i) {
       const std::array<std::uint16_t, 3> v{static_cast<std::uint16_t>(first), static_cast<std::uint16_t>(first + 2 * i + 1),
                                            static_cast<std::uint16_t>(first + 2 * i + 2)};
       if (std::any_of(fills.begin(), fills.end(), [&](const kernel::FillRecord& f) { return SameVertices(f, v); })) continue;
       kernel::FillRecord face;
       kernel::InitFillRecord(face);
+      face.mode = kernel::kFillPolygon;
+      face.style = preWin.roles[kFillColorRole];
       std::copy(v.begin(), v.end(), face.vertices.begin());
       face.vertices[v.size()] = kernel::kFillListEnd;
       fills.push_back(face);

@@ -170,7 +170,7 @@ TEST_F(LauncherFrame, UntitledWindowsAreNumberedOnlyByKindsWithAnExtension) {
   RecordingFrame& frame = MakeFrame();
   const std::pair<int, const char*> steps[] = {
       {402, "noname1.kv2"}, {409, "RGB demo"}, {405, "transform red onto blue"},    {402, "noname2.kv2"},
-      {403, "noname3.kv3"}, {406, "noname4.kv2"}, {411, "noname4"}, {410, "noname5.kvh"},
+      {403, "noname3.kv3"}, {406, "noname4.kv2"}, {411, "hyperbolic tesselation"}, {410, "noname5.kvh"},
   };
   for (const auto& [command, title] : steps) {
     frame.DispatchCommand(command);

@@ -15,6 +15,7 @@
 #include "platform/scripted_responder.h"
 #include "kernel/hyperbolic_tiling.h"
 #include "kernel/vector2.h"
+#include "plane/fill_dlg.h"
 #include "plane/tessellation_units.h"
 #include "plane_window.h"
 #include "support/extended_expect.h"
@@ -177,11 +178,14 @@ TEST_F(TessellationUnits, HyperbolicTessellationStarSidesAndFills) {
   std::set<int> labels;
   for (int i = 0; i <= t.last_point; ++i) labels.insert(t.names[i].label);
   EXPECT_EQ(static_cast<int>(labels.size()), t.last_point + 1);
-  // Every second triangle of the star is filled, once however often the figure is built.
+  // Every second triangle of the star is filled, in the fill colour, once however often the
+  // figure is built.
   ASSERT_EQ(w.fills.size(), 2u);
   EXPECT_EQ(w.fills[1].vertices[0], 0);
   EXPECT_EQ(w.fills[1].vertices[1], 3);
   EXPECT_EQ(w.fills[1].vertices[2], 4);
+  EXPECT_EQ(w.fills[1].mode, kernel::kFillPolygon);
+  EXPECT_EQ(w.fills[1].style, w.preWin.roles[plane::kFillColorRole]);
   w.Randomize();
   EXPECT_EQ(w.fills.size(), 2u);
 
