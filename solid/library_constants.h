@@ -40,7 +40,8 @@
 // square cupola and the elongated square cupola. A face is the set of vertices in one supporting
 // plane of the hull, walked counter-clockwise as seen from outside (its normal by the right-hand
 // rule points out of the solid); faces come by size, then from the top down. Distinct absolute
-// coordinate values became entries in the order first met; a placement radius is the
+// coordinate values became entries in the order first met (an entry's comment gives its closed
+// form where it has a short one, and the first solid that uses it); a placement radius is the
 // circumradius when that is an entry already, otherwise the circumradius rounded up at the fourth
 // decimal (the dodecahedron 1.4013, the icosahedron 0.9511). The values are written with 30
 // digits. The colour runs give each kind of face one colour of the window's table, the same for

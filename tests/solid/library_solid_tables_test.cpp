@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
@@ -43,8 +44,8 @@ struct LibrarySolidCase {
   std::optional<Real> circumradius;
 };
 
-std::string PrintToString(const LibrarySolidCase& c) {
-  return c.name;
+void PrintTo(const LibrarySolidCase& c, std::ostream* out) {
+  *out << c.name;
 }
 
 // A solid read from its tables: its vertices and its faces as 0-based vertex numbers.
