@@ -58,10 +58,16 @@ struct LibraryPolyhedron {
 LibraryPolyhedron ReadLibraryPolyhedron(const LibrarySolid& solid) {
   LibraryPolyhedron out;
   const auto& faces = solid.faceTable;
-  EXPECT_GE(faces.size(), 2u);
+  if (faces.size() < 2) {
+    ADD_FAILURE() << "no counts in the face table";
+    return out;
+  }
   const int n = faces[0];
   const int f = faces[1];
-  EXPECT_GE(solid.vertexTable.size(), static_cast<std::size_t>(1 + 3 * n));
+  if (n < 1 || solid.vertexTable.size() < static_cast<std::size_t>(1 + 3 * n)) {
+    ADD_FAILURE() << "the vertex table holds fewer than " << n << " vertices";
+    return out;
+  }
   for (int i = 0; i < n; ++i) {
     Point3 p;
     Real* xyz[] = {&p.x, &p.y, &p.z};
