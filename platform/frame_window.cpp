@@ -637,7 +637,7 @@ bool FrameWindow::CanCloseWithChildren() {
   const std::vector<FrameWindow*> children = children_;
   for (FrameWindow* child : children)
     if (!child->destroyed_ && !child->CanCloseWithChildren()) return false;
-  return CanClose();
+  return QueryClose();
 }
 
 bool FrameWindow::Close() {

@@ -179,6 +179,9 @@ class FrameWindow {
   virtual void OnSize(int /*width*/, int /*height*/) {}
   virtual void OnTimer(int /*id*/) {}
   virtual bool CanClose() { return true; }
+  // Asked when the window itself is about to close (Close, its title bar, the program's end):
+  // CanClose by default; a window whose closing follows another rule overrides it.
+  virtual bool QueryClose() { return CanClose(); }
   virtual void OnDestroy() {}
   virtual void OnFilesDropped(const std::vector<std::string>& /*paths*/) {}
   // The window became active or inactive.

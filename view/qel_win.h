@@ -159,6 +159,8 @@ class TQELWin : public shell::TPreWin {
   virtual void UpdateMenu() {}
   // Counts notes edited in the notebook as a change, then asks to save; false when the user cancels.
   virtual bool CheckModified();
+  // Closing the window asks CheckModified: the windows whose figure is never worth saving say yes.
+  bool QueryClose() override { return CheckModified(); }
   virtual void ResetDeviceState() { ComputeGreys(); }
   // Reads the client size again, rebuilds the clipping region, and draws for the screen again.
   virtual void UpdateClientArea();

@@ -145,6 +145,12 @@ TEST_F(GuessGame, TheCaptionCountsTheAttemptsUntilSuccess) {
   EXPECT_EQ(w->Caption(), kCaption);
   EXPECT_EQ(w->attemptCount, 0);
   EXPECT_EQ(w->tables().last_point, 5);
+  // The attempts are no work to save: the window closes without a question.
+  ASSERT_EQ(Transform(*w, false), 0);
+  w->fileMsg.modified = 1;
+  platform::ScriptedResponder noQuestion;
+  EXPECT_TRUE(w->Close());
+  EXPECT_TRUE(noQuestion.Messages().empty());
 }
 
 TEST_F(GuessGame, EveryKindIsSolvedByItsRightTransformationOnly) {
