@@ -2,6 +2,7 @@
 // a good one opens a 3-D window that builds and shows the solid.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,9 +100,9 @@ TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(Name(t, i), names[static_cast<std::size_t>(i)]) << i;
   ExpectPoint(t.xyz[2], 2, 2, 0);
   ExpectPoint(t.xyz[6], 2, 2, 3);
-  EXPECT_EQ(s.solid.last_face, 5);  // base, top and four sides
-  EXPECT_EQ(s.solid.faces[2].count, 4);
-  EXPECT_EQ(s.solid.faces[2].vertices[2], 5);
+  EXPECT_EQ(s.solid().last_face, 5);  // base, top and four sides
+  EXPECT_EQ(s.solid().faces[2].count, 4);
+  EXPECT_EQ(s.solid().faces[2].vertices[2], 5);
   ASSERT_EQ(s.history().steps.size(), 1u);
   EXPECT_EQ(s.history().steps[0].kind, 300);
   EXPECT_NE(s.stepText.find("prism"), std::string::npos) << s.stepText;
@@ -127,7 +128,7 @@ TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
   EXPECT_EQ(t.last_point, 7);
   EXPECT_EQ(Name(t, 5), "B'");
   ExpectPoint(t.xyz[6], 2, 2, 3);
-  EXPECT_EQ(s.solid.last_face, 5);
+  EXPECT_EQ(s.solid().last_face, 5);
   EXPECT_TRUE(script.Unexpected().empty());
 }
 
@@ -151,8 +152,8 @@ TEST_F(SolidOnPlaneBase, APyramidsApexStandsAboveTheFootOrAtTheOffset) {
   EXPECT_EQ(above.Caption(), "pyramid.kv3");
   ASSERT_EQ(above.tables().last_point, 4);
   ExpectPoint(above.tables().xyz[4], 2, 2, 2);
-  EXPECT_EQ(above.solid.last_face, 4);  // the base and four triangles
-  EXPECT_EQ(above.solid.faces[4].count, 3);
+  EXPECT_EQ(above.solid().last_face, 4);  // the base and four triangles
+  EXPECT_EQ(above.solid().faces[4].count, 3);
   const solidview::TGeom3Win& offset = *Opened()[1];
   ASSERT_EQ(offset.tables().last_point, 3);
   ExpectPoint(offset.tables().xyz[3], 0.5L, -1, 2);
