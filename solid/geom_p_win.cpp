@@ -3,6 +3,7 @@
 #include "kernel/line_sphere3.h"
 #include "kernel/observer_placement.h"
 #include "solid/model_projection.h"
+#include "solid/obs_dlg.h"
 
 namespace solid {
 
@@ -12,6 +13,8 @@ TGeomPWin::TGeomPWin(platform::FrameWindow* parent, std::string_view title) : TM
   modelTables.Allocate();
   ComputeViewFromObserver();
 }
+
+TGeomPWin::~TGeomPWin() = default;
 
 bool TGeomPWin::ComputeViewFromObserver() { return kernel::ComputeViewFrame(observer, viewCentre, frame); }
 
@@ -61,5 +64,12 @@ void TGeomPWin::WritePointLists(kernel::ByteWriter& out) const {
 }
 
 bool TGeomPWin::ReadPointLists(kernel::ByteReader& in) { return engine::ReadPointLists(in, modelTables.point_lists); }
+
+TObsDlg* TGeomPWin::ShowObserverDialog() {
+  if (!observerDialog_) observerDialog_ = std::make_unique<TObsDlg>(this);
+  observerDialog_->Show();
+  observerDialog_->ShowObserver();
+  return observerDialog_.get();
+}
 
 }  // namespace solid

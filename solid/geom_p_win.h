@@ -2,6 +2,7 @@
 // The 3-D model layer: the tables of the solid model, projection and observer, the 3-D terms of
 // expressions, point picking, plane sections, sections of curved surfaces and curve copies.
 
+#include <memory>
 #include <string_view>
 
 #include "kernel/byte_io.h"
@@ -13,9 +14,12 @@
 
 namespace solid {
 
+class TObsDlg;
+
 class TGeomPWin : public plane::TMacWin {
  public:
   TGeomPWin(platform::FrameWindow* parent, std::string_view title);
+  ~TGeomPWin() override;
 
   // --- The view ---------------------------------------------------------------------------
   // The eye point and the point it looks at, in model coordinates.
@@ -80,9 +84,16 @@ class TGeomPWin : public plane::TMacWin {
   void WritePointLists(kernel::ByteWriter& out) const;
   bool ReadPointLists(kernel::ByteReader& in);
 
+  // --- The observer dialog ----------------------------------------------------------------
+  // Opens the modeless "observer coordinates" dialog (made on first use) with the observer in it.
+  TObsDlg* ShowObserverDialog();
+  TObsDlg* observerDialog() const { return observerDialog_.get(); }
+
   // The colour new faces take.
   std::uint16_t faceColour = 1;
 
+ private:
+  std::unique_ptr<TObsDlg> observerDialog_;
 };
 
 }  // namespace solid

@@ -13,6 +13,7 @@
 #include "platform/bitmap.h"
 #include "platform/scripted_responder.h"
 #include "shell/child_windows.h"
+#include "solid/obs_dlg.h"
 #include "solidview/geom3_win.h"
 #include "solidview/solid_window_opening.h"
 #include "../plane/plane_window.h"
@@ -204,6 +205,80 @@ TEST_F(SolidOnPlaneBase, ARefusedPolygonOpensNoWindowAndUsesNoSlot) {
   EXPECT_EQ(full.Messages(), (std::vector<std::string>{"no more room"}));
   EXPECT_TRUE(Opened().empty());
   EXPECT_EQ(w.tables().last_point, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SolidOnPlaneBase, TheObserverDialogMovesTheObserverAndTheViewFollows) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.FillAndPress("SOLID", {{211, "ABCD"}, {212, "3"}}, 1);
+  ASSERT_TRUE(w.DispatchCommand(kPrism));
+  ASSERT_EQ(Opened().size(), 1u);
+  solidview::TGeom3Win& s = *Opened()[0];
+  const engine::FigureTables& t = s.tables();
+
+  solid::TObsDlg* dialog = s.ShowObserverDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->IsVisible());
+  EXPECT_EQ(dialog->GetItemText(211), s.FormatNumber(s.observer.x, false));
+  EXPECT_EQ(dialog->GetItemText(213), s.FormatNumber(s.observer.z, false));
+
+  // Applied: the observer stands at the typed point and the model is projected from there.
+  const kernel::Point2 before = t.xy[6];
+  dialog->SetItemText(211, "10");
+  dialog->SetItemText(212, "-20");
+  dialog->SetItemText(213, "5");
+  dialog->PressButton(solid::kObserverApply);
+  ExpectPoint(s.observer, 10, -20, 5);
+  ExpectPoint(s.frame.observer, 10, -20, 5);
+  const kernel::Point2 now = kernel::ProjectToView(s.frame, t.xyz[6]);
+  EXPECT_EQ(t.xy[6].x, now.x);
+  EXPECT_EQ(t.xy[6].y, now.y);
+  EXPECT_NE(t.xy[6].x, before.x);
+  // Expressions are evaluated.
+  dialog->SetItemText(212, "2*10");
+  dialog->PressButton(solid::kObserverApply);
+  ExpectPoint(s.observer, 10, 20, 5);
+  EXPECT_TRUE(script.Unexpected().empty());
+
+  // Refused: straight above the view centre, too far, no number; nothing moves.
+  struct Refusal {
+    std::array<std::string, 3> texts;
+    std::string message;
+  };
+  const std::string cx = s.FormatNumber(s.viewCentre.x, false);
+  const std::string cy = s.FormatNumber(s.viewCentre.y, false);
+  const std::vector<Refusal> refusals{
+      {{cx, cy, "50"}, "viewer too close"},
+      {{"1.5", "1.5", "-4"}, "viewer too close"},
+      {{"70000", "0", "0"}, "out of bounds"},
+  };
+  for (const Refusal& r : refusals) {
+    SCOPED_TRACE(r.texts[0] + " " + r.texts[1] + " " + r.texts[2]);
+    platform::ScriptedResponder each;
+    each.AnswerMessage(platform::IDOK);
+    for (int i = 0; i < 3; ++i) dialog->SetItemText(211 + i, r.texts[static_cast<std::size_t>(i)]);
+    dialog->PressButton(solid::kObserverApply);
+    EXPECT_EQ(each.Messages(), (std::vector<std::string>{r.message}));
+    ExpectPoint(s.observer, 10, 20, 5);
+    ExpectPoint(s.frame.observer, 10, 20, 5);
+  }
+  platform::ScriptedResponder bad;
+  bad.AnswerMessage(platform::IDOK);
+  dialog->SetItemText(211, "((");
+  dialog->PressButton(solid::kObserverApply);
+  EXPECT_EQ(bad.Messages().size(), 1u);
+  ExpectPoint(s.observer, 10, 20, 5);
+
+  // Close hides it; shown again, it holds the observer.
+  dialog->PressButton(2);
+  EXPECT_FALSE(dialog->IsVisible());
+  EXPECT_EQ(s.ShowObserverDialog(), dialog);
+  EXPECT_EQ(dialog->GetItemText(212), s.FormatNumber(20, false));
 }
 
 }  // namespace
