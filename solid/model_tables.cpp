@@ -1,6 +1,7 @@
 #include "solid/model_tables.h"
 
 #include "engine/figure_tables.h"
+#include "engine/solid_tables.h"
 
 namespace solid {
 

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "engine/imported_point_lists.h"
-#include "engine/solid_tables.h"
 #include "kernel/real.h"
 #include "kernel/stored_plane.h"
 

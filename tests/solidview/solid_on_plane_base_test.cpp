@@ -282,3 +282,34 @@ TEST_F(SolidOnPlaneBase, TheObserverDialogMovesTheObserverAndTheViewFollows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SolidOnPlaneBase, TheLineOfSightThroughAPixelMeetsTheUnitBallOnTheObserversSide) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.FillAndPress("SOLID", {{211, "ABCD"}, {212, "1"}}, 1);
+  ASSERT_TRUE(w.DispatchCommand(kPrism));
+  ASSERT_EQ(Opened().size(), 1u);
+  solidview::TGeom3Win& s = *Opened()[0];
+  s.viewCentre = {0, 0, 0};
+  s.observer = {6, 8, 0};
+  s.Redraw(1);
+  // The point of the ball facing the observer lies under the pixel of the view centre.
+  const engine::PixelPoint centre = s.PointToScreen({0, 0, 0});
+  kernel::Point3 hit;
+  ASSERT_TRUE(s.SightLineHit({centre.x, centre.y}, hit));
+  EXPECT_NEAR(hit.x, 0.6L, 0.05L);
+  EXPECT_NEAR(hit.y, 0.8L, 0.05L);
+  EXPECT_NEAR(hit.z, 0, 0.05L);
+  // A pixel beside the ball: the line misses it.
+  const engine::PixelPoint beside = s.PointToScreen({-8, 6, 0});
+  EXPECT_FALSE(s.SightLineHit({beside.x, beside.y}, hit));
+  // A new solid is placed beside the model on the observer's side.
+  const kernel::Point3 placed = s.PlaceNewSolid({0, 0, 0}, {1, 1, 1});
+  EXPECT_EQ(placed.x, s.boxMax.x);
+  EXPECT_EQ(placed.y, s.boxMax.y);
+}
+
+}  // namespace
