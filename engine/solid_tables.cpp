@@ -31,6 +31,7 @@ void SolidTables::Allocate() {
   surfaces.assign(kSurfaceCapacity, kernel::SurfaceRecord{});
   last_face = -1;
   last_surface = -1;
+  object_counter = 0;
 }
 
 void SolidTables::Clear() {
@@ -38,6 +39,7 @@ void SolidTables::Clear() {
   std::fill(surfaces.begin(), surfaces.end(), kernel::SurfaceRecord{});
   last_face = -1;
   last_surface = -1;
+  object_counter = 0;
 }
 
 std::span<const kernel::FaceRecord> SolidTables::Faces() const {

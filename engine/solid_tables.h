@@ -18,10 +18,13 @@ struct SolidTables {
   std::vector<kernel::FaceRecord> faces;
   std::int16_t last_surface = -1;
   std::vector<kernel::SurfaceRecord> surfaces;
+  // The number of the last curve or curved surface made: each new one takes the next, kept in the
+  // hundreds of its record's code.
+  std::uint16_t object_counter = 0;
 
   // Room for the 1501 faces and 301 surfaces of a 3-D window, all unused.
   void Allocate();
-  // Every face and surface unused.
+  // Every face and surface unused, the object numbers from the start.
   void Clear();
   // The faces and surfaces in use (0 to the last index, within the table).
   std::span<const kernel::FaceRecord> Faces() const;

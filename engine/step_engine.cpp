@@ -57,8 +57,9 @@ void StepEngine::SetExecutors(StepExecutors* executors) {
 }
 
 StepEnds StepEngine::CurrentEnds() const {
-  return {tables.last_point,      tables.last_line,   tables.last_circle, tables.last_hypercycle,
-          tables.last_horocycle, last_polygon, figure_counter};
+  return {tables.last_point,     tables.last_line, tables.last_circle, tables.last_hypercycle,
+          tables.last_horocycle, last_polygon,     figure_counter,     solid.last_face,
+          solid.last_surface,    solid.object_counter};
 }
 
 void StepEngine::RestoreEnds(const StepEnds& at) {
@@ -69,6 +70,9 @@ void StepEngine::RestoreEnds(const StepEnds& at) {
   tables.last_horocycle = at.horocycles;
   last_polygon = at.polygons;
   figure_counter = at.counter;
+  solid.last_face = at.faces;
+  solid.last_surface = at.surfaces;
+  solid.object_counter = at.objects;
 }
 
 int StepEngine::RunOperation(const kernel::ConstructionRecord& step, std::string* out) {
@@ -95,8 +99,7 @@ int StepEngine::RedoStep(std::string* out) {
 int StepEngine::ReplayConstruction(
     bool replaying_flag, const std::function<void(const kernel::ConstructionRecord&, const std::string&)>& describe) {
   tables.ResetForReplay();
-  figure_counter = 0;
-  last_polygon = -1;
+  RestoreEnds(StepEnds{});
   history.replaying = replaying_flag ? 1 : 0;
   ends.resize(history.steps.size());
   int count = 0;
@@ -118,8 +121,7 @@ int StepEngine::ReplayConstruction(
 
 int StepEngine::ReplayThrough(int last, bool replaying_flag) {
   tables.ResetForReplay();
-  figure_counter = 0;
-  last_polygon = -1;
+  RestoreEnds(StepEnds{});
   history.replaying = replaying_flag ? 1 : 0;
   ends.resize(history.steps.size());
   const int count = std::min(last + 1, static_cast<int>(history.steps.size()));
@@ -180,8 +182,12 @@ int StepEngine::ExecuteNewStep(std::string* out) {
     const StepEnds after = CurrentEnds();
     AdjustTables(before.points - after.points, before.lines - after.lines, before.circles - after.circles,
                  before.hypercycles - after.hypercycles, before.horocycles - after.horocycles);
+    // The counters, a polygon the failed step set up, its faces and surfaces go too.
     figure_counter = before.counter;
-    last_polygon = before.polygons;  // a polygon the failed step set up goes too
+    last_polygon = before.polygons;
+    solid.last_face = before.faces;
+    solid.last_surface = before.surfaces;
+    solid.object_counter = before.objects;
     history.EndStep(true);
     return result;
   }

@@ -17,6 +17,7 @@
 
 #include "engine/figure_tables.h"
 #include "engine/geometry_model.h"
+#include "engine/solid_tables.h"
 #include "engine/step_executors.h"
 #include "engine/step_history.h"
 #include "kernel/colour_table.h"
@@ -36,7 +37,8 @@ inline constexpr std::size_t kTemplateWorkLimit = 2000;
 using WordLookup = std::string (*)(int id);
 std::string StringTableWord(int id);
 
-// Where the tables ended after a step: its last indices and the unit tag counter.
+// Where the tables ended after a step: its last indices, the unit tag counter and, in space, the
+// last face and surface and the object-number counter.
 struct StepEnds {
   std::int16_t points = -1;
   std::int16_t lines = -1;
@@ -45,6 +47,9 @@ struct StepEnds {
   std::int16_t horocycles = -1;
   std::int16_t polygons = -1;
   std::uint16_t counter = 0;
+  std::int16_t faces = -1;
+  std::int16_t surfaces = -1;
+  std::uint16_t objects = 0;
   bool operator==(const StepEnds&) const = default;
 };
 
@@ -65,6 +70,8 @@ class StepEngine {
 
   FigureTables tables;
   StepHistory history;
+  // The faces, curves and curved surfaces of a figure in space (allocated by the 3-D windows).
+  SolidTables solid;
 
   GeometryModel model;
   int dimension = 2;  // 3 in the 3-D and spherical windows

@@ -14,21 +14,24 @@ const Real kHuge = std::exp(42.0L);
 }  // namespace
 
 bool ComputeViewFrame(const Point3& observer, const Point3& centre, ViewFrame& frame) {
-  frame.observer = observer;
-  frame.centre = centre;
+  ViewFrame f;
+  f.observer = observer;
+  f.centre = centre;
   const Point3 d = observer - centre;
-  frame.sight = d;
-  frame.rxy2 = d.x * d.x + d.y * d.y;
-  const Real r2 = d.z * d.z + frame.rxy2;
-  frame.rxy = std::sqrt(frame.rxy2);
-  frame.r = std::sqrt(r2);
-  if (frame.rxy < 1e-16L) return false;
-  frame.kx = r2 / frame.rxy;
-  frame.ky = frame.r / frame.rxy;
-  frame.kinv = 1 / (frame.r * frame.rxy);
-  frame.u = {-d.y / frame.rxy, d.x / frame.rxy, 0};
-  frame.v = Cross3(d, frame.u);
-  return Normalize3(frame.v);
+  f.sight = d;
+  f.rxy2 = d.x * d.x + d.y * d.y;
+  const Real r2 = d.z * d.z + f.rxy2;
+  f.rxy = std::sqrt(f.rxy2);
+  f.r = std::sqrt(r2);
+  if (!(f.rxy >= 1e-16L)) return false;
+  f.kx = r2 / f.rxy;
+  f.ky = f.r / f.rxy;
+  f.kinv = 1 / (f.r * f.rxy);
+  f.u = {-d.y / f.rxy, d.x / f.rxy, 0};
+  f.v = Cross3(d, f.u);
+  if (!Normalize3(f.v)) return false;
+  frame = f;
+  return true;
 }
 
 Point2 ProjectToView(const ViewFrame& f, const Point3& p) {

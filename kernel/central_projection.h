@@ -21,7 +21,7 @@ struct ViewFrame {
   Point3 v;  // its y direction
 };
 
-// The frame of an observer looking at the centre. False (the frame left unusable) when the
+// The frame of an observer looking at the centre. False, the frame left as it was, when the
 // observer stands straight above or below the centre, where no horizontal direction exists.
 bool ComputeViewFrame(const Point3& observer, const Point3& centre, ViewFrame& frame);
 // View-plane coordinates of p; a point in the observer's own plane parallel to the view plane

@@ -88,17 +88,6 @@ Real StrToLD(std::string_view text) {
   return value;
 }
 
-std::int32_t RoundLD(Real x) {
-  if (std::isnan(x)) return 0;
-  const std::int32_t sign = x < 0 ? -1 : 1;
-  const Real a = std::fabs(x);
-  if (a > 2147483646) return 2147483647 * sign;
-  Real integer;
-  const Real fraction = std::modf(a, &integer);
-  if (fraction > static_cast<Real>(0.5)) integer += 1;
-  return sign * static_cast<std::int32_t>(integer + static_cast<Real>(0.01));
-}
-
 std::int32_t Gcd(std::int32_t a, std::int32_t b) {
   while (b != 0) {
     // x % -1 is 0, but the machine's division traps on INT32_MIN % -1.

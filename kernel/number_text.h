@@ -31,7 +31,21 @@ Real StrToLD(std::string_view text);
 
 // Nearest integer with an exact half rounded toward zero (2.5 -> 2, 2.51 -> 3, -2.5 -> -2);
 // saturates at +-2147483647 and gives 0 for a NaN.
-std::int32_t RoundLD(Real x);
+// Inline: every repaint rounds the pixels of every point.
+inline std::int32_t RoundLD(Real x) {
+  if (x != x) return 0;  // not a number
+  const std::int32_t sign = x < 0 ? -1 : 1;
+  const Real a = x < 0 ? -x : x;
+  if (a > 2147483646) return 2147483647 * sign;
+  // Adding and taking away 2^63 rounds to the nearest integer (a 64-bit mantissa keeps no
+  // fraction there), an exact half to the even neighbour; that half is then taken toward zero.
+  // The integer goes through double, exact below 2^53, whose truncating conversion needs no
+  // switch of the x87 rounding mode.
+  constexpr Real kIntegerShift = 9223372036854775808.0L;
+  Real integer = (a + kIntegerShift) - kIntegerShift;
+  if (integer - a == static_cast<Real>(0.5)) integer -= 1;
+  return sign * static_cast<std::int32_t>(static_cast<double>(integer));
+}
 
 // Greatest common divisor by Euclid's rule with the C remainder; Gcd(a, 0) = a.
 std::int32_t Gcd(std::int32_t a, std::int32_t b);

@@ -36,8 +36,6 @@ void NormalizeBySmallest3(Point3& v) {
   v = {v.x / smallest, v.y / smallest, v.z / smallest};
 }
 
-Real Dot3(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
 Real Dist3(const Point3& p, const Point3& q) {
   const Real dx = q.x - p.x;
   const Real dy = q.y - p.y;
@@ -73,10 +71,6 @@ void ExtendBox3(Point3& lo, const Point3& p, Point3& hi) {
   if (p.y > hi.y) hi.y = p.y;
   if (lo.z > p.z) lo.z = p.z;
   if (p.z > hi.z) hi.z = p.z;
-}
-
-Point3 Cross3(const Point3& a, const Point3& b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
 Real Det3(const Point3& a, const Point3& b, const Point3& c) {

@@ -22,7 +22,7 @@ bool ScaleTo3(Point3& v, Real len);
 // Divides v by the smallest absolute value among its components above the null tolerance.
 void NormalizeBySmallest3(Point3& v);
 
-Real Dot3(const Point3& a, const Point3& b);
+inline Real Dot3(const Point3& a, const Point3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Real Dist3(const Point3& p, const Point3& q);
 Point3 Midpoint3(const Point3& p, const Point3& q);
 // Component-wise maximum and minimum (a's component is kept on ties).
@@ -30,7 +30,9 @@ Point3 Max3(const Point3& a, const Point3& b);
 Point3 Min3(const Point3& a, const Point3& b);
 // Widens the box lo..hi so that it contains p.
 void ExtendBox3(Point3& lo, const Point3& p, Point3& hi);
-Point3 Cross3(const Point3& a, const Point3& b);
+inline Point3 Cross3(const Point3& a, const Point3& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 // Determinant of the 3x3 matrix with rows a, b, c: a . (b x c).
 Real Det3(const Point3& a, const Point3& b, const Point3& c);
 // Sum of the absolute coordinate differences: a cheap closeness test.

@@ -92,32 +92,4 @@ bool ReadEquationList(kernel::ByteReader& in, std::vector<kernel::EquationRecord
   return in.ok();
 }
 
-void WritePointLists(kernel::ByteWriter& out, const std::vector<AttachedPointList>& lists) {
-  out.U16(static_cast<std::uint16_t>(lists.size()));
-  for (const AttachedPointList& list : lists) {
-    out.U16(static_cast<std::uint16_t>(list.points.size()));
-    for (const kernel::Point2& p : list.points) out.Point(p);
-    for (const engine::PointNameRecord& name : list.names) engine::WritePointNameRecord(out, name);
-  }
-}
-
-bool ReadPointLists(kernel::ByteReader& in, std::vector<AttachedPointList>& lists) {
-  const int listCount = in.U16();
-  if (!in.ok() || listCount > kAttachedListCount) return false;
-  lists.assign(static_cast<std::size_t>(listCount), {});
-  constexpr std::size_t kPointBytes = 2 * kernel::kRealBytes + engine::kPointNameRecordBytes;
-  for (AttachedPointList& list : lists) {
-    const int count = in.U16();
-    if (!CountFits(in, count, kPointBytes, engine::kPointCapacity)) return false;
-    list.points.resize(static_cast<std::size_t>(count));
-    for (kernel::Point2& p : list.points) p = in.ReadPoint2();
-    for (int i = 0; i < count; ++i) {
-      std::optional<engine::PointNameRecord> name = engine::ReadPointNameRecord(in);
-      if (!name) return false;
-      list.names.push_back(*name);
-    }
-  }
-  return in.ok();
-}
-
 }  // namespace plane

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/figure_tables.h"
+#include "engine/imported_point_lists.h"
 #include "kernel/byte_io.h"
 #include "kernel/conic_equation_records.h"
 
@@ -18,16 +19,13 @@ namespace plane {
 inline constexpr std::size_t kConicDefinitionBytes = 65;
 inline constexpr std::size_t kOldConicDefinitionBytes = 14;
 inline constexpr std::size_t kEquationTextBytes = 128;
-inline constexpr int kAttachedListCount = 26;
+inline constexpr int kAttachedListCount = engine::kImportedListCapacity;
 
 // A conic by two foci and an eccentricity, or by three points, as the file holds it.
 using ConicDefinition = std::array<std::uint8_t, kConicDefinitionBytes>;
 
 // The points of a figure attached from another window, as they were when it was attached.
-struct AttachedPointList {
-  std::vector<kernel::Point2> points;
-  std::vector<engine::PointNameRecord> names;  // one per point
-};
+using AttachedPointList = engine::ImportedPointList2;
 
 // u16 count, then 65-byte records. The older form of the three-point list (currentForm false)
 // holds 14-byte records that keep their five words and get the parameter "1.0".
@@ -45,9 +43,8 @@ bool EquationFits(const kernel::EquationRecord& equation);
 bool WriteEquationList(kernel::ByteWriter& out, const std::vector<kernel::EquationRecord>& list);
 bool ReadEquationList(kernel::ByteReader& in, std::vector<kernel::EquationRecord>& list);
 
-// u16 number of lists, then per list: u16 count, the points (20 bytes each), the name records
-// (17 bytes each). At most 26 lists of at most 7878 points.
-void WritePointLists(kernel::ByteWriter& out, const std::vector<AttachedPointList>& lists);
-bool ReadPointLists(kernel::ByteReader& in, std::vector<AttachedPointList>& lists);
+// The attached-point lists: the imported point-list block with plane points.
+using engine::ReadPointLists;
+using engine::WritePointLists;
 
 }  // namespace plane

@@ -51,6 +51,16 @@ void TGeomQWin::FitViewToModel() {
 
 void TGeomQWin::Update(bool /*keepView*/) {
   FitViewToModel();
+  ShowProjectedModel();
+}
+
+void TGeomQWin::Redraw(int /*flag*/) {
+  ComputeViewFromObserver();
+  UpdateProjection(-1);
+  ShowProjectedModel();
+}
+
+void TGeomQWin::ShowProjectedModel() {
   // The view shows the projected model with a margin around it.
   const engine::FigureTables& t = tables();
   bool any = false;
@@ -67,6 +77,8 @@ void TGeomQWin::Update(bool /*keepView*/) {
   if (any) {
     const kernel::Real half = std::max({(hi.x - lo.x) / 2, (hi.y - lo.y) / 2, kernel::Real(0.5)}) * kViewMargin;
     SetViewBox({(lo.x + hi.x) / 2, (lo.y + hi.y) / 2}, half, half, false);
+    // The pixels follow the new view.
+    UpdateProjection(-1);
   }
   wing.pictureValid = 0;
   Invalidate(false);
@@ -98,7 +110,7 @@ int TGeomQWin::ReplayConstruction(bool replaying) {
 
 void TGeomQWin::DrawSolidEdges(view::FigurePainter& painter) {
   const engine::FigureTables& t = tables();
-  const auto faces = solid.Faces();
+  const auto faces = solid().Faces();
   if (faces.empty()) return;
   // The middle of the model: a face's outer side is the one turned away from it.
   kernel::Point3 middle{};

@@ -18,12 +18,16 @@ class TGeomQWin : public solid::TGeomPSWin {
   // The figure follows a new or replayed step: projected again, then shown whole in the middle of
   // the view.
   void Update(bool keepView) override;
+  // The view from the observer as it stands: projected again and shown whole.
+  void Redraw(int flag) override;
   int ReplayConstruction(bool replaying) override;
   // The edges of the visible faces: those of a face turned towards the observer solid, the others
   // dashed.
   void DrawSolidEdges(view::FigurePainter& painter);
 
  protected:
+  // The view box around the projected model, the pixels projected into it, the picture repainted.
+  void ShowProjectedModel();
   // The solid's edges and the labels of its points over the picture of the lower layers, on the
   // screen and in the exports.
   void Paint(platform::DC& dc) override;

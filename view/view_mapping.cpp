@@ -46,9 +46,6 @@ void FitViewToClient(ViewMapping& m) {
   UpdateScale(m);
 }
 
-Real XToScreenLD(const ViewMapping& m, Real x) { return (x - m.box.xmin) * m.pixelsPerUnitX + m.offsetX; }
-Real YToScreenLD(const ViewMapping& m, Real y) { return (m.box.ymax - y) * m.pixelsPerUnitY + m.offsetY; }
-
 int XToScreen(const ViewMapping& m, Real x) {
   return ClampPixel((x - m.box.xmin) * m.pixelsPerUnitX, m.width) + m.offsetX;
 }

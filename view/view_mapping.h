@@ -56,8 +56,8 @@ void UpdateScale(ViewMapping& m);
 void FitViewToClient(ViewMapping& m);
 
 // Screen coordinates, unrounded and unclamped.
-Real XToScreenLD(const ViewMapping& m, Real x);
-Real YToScreenLD(const ViewMapping& m, Real y);
+inline Real XToScreenLD(const ViewMapping& m, Real x) { return (x - m.box.xmin) * m.pixelsPerUnitX + m.offsetX; }
+inline Real YToScreenLD(const ViewMapping& m, Real y) { return (m.box.ymax - y) * m.pixelsPerUnitY + m.offsetY; }
 // Pixel coordinates, rounded; beyond the client area they clamp to -1 or width + 1 (height + 1)
 // before they are rounded, so a far point never overflows. Not-a-number counts as far before.
 int XToScreen(const ViewMapping& m, Real x);

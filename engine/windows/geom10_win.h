@@ -386,14 +386,17 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // Where entry `index` of the running index over the four lists lies (see engine/curve_list_index.h).
   CurveListPlace LocateInCurveLists(int index) const { return engine::LocateInCurveLists(CountCurveLists(), index); }
   // The faces and curved objects of a 3-D figure (allocated by the 3-D window only).
-  SolidTables solid;
-  int FindSphereThrough(int centre, int p) const { return engine::FindSphereThrough(solid, tables().last_point, centre, p); }
-  int FindDiskRecord(int a, int b, int c) const { return engine::FindDiskRecord(solid, tables().last_point, a, b, c); }
+  SolidTables& solid() { return stepEngine.solid; }
+  const SolidTables& solid() const { return stepEngine.solid; }
+  int FindSphereThrough(int centre, int p) const {
+    return engine::FindSphereThrough(solid(), tables().last_point, centre, p);
+  }
+  int FindDiskRecord(int a, int b, int c) const { return engine::FindDiskRecord(solid(), tables().last_point, a, b, c); }
   int FindFaceByVertices(std::span<const std::uint16_t> list, int n) const {
-    return engine::FindFaceByVertices(solid, list, n);
+    return engine::FindFaceByVertices(solid(), list, n);
   }
   int FindEqualFace(const kernel::FaceRecord& face, int lastFace) const {
-    return engine::FindEqualFace(solid, face, lastFace);
+    return engine::FindEqualFace(solid(), face, lastFace);
   }
   // Asks for a view centre and width ("CENWID", preset with the given centre and twice the
   // half-width). On OK each text is evaluated in turn; a text that does not evaluate returns its

@@ -2,6 +2,7 @@
 // a good one opens a 3-D window that builds and shows the solid.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/bitmap.h"
 #include "platform/scripted_responder.h"
 #include "shell/child_windows.h"
+#include "solid/obs_dlg.h"
 #include "solidview/geom3_win.h"
 #include "solidview/solid_window_opening.h"
 #include "../plane/plane_window.h"
@@ -99,9 +101,9 @@ TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(Name(t, i), names[static_cast<std::size_t>(i)]) << i;
   ExpectPoint(t.xyz[2], 2, 2, 0);
   ExpectPoint(t.xyz[6], 2, 2, 3);
-  EXPECT_EQ(s.solid.last_face, 5);  // base, top and four sides
-  EXPECT_EQ(s.solid.faces[2].count, 4);
-  EXPECT_EQ(s.solid.faces[2].vertices[2], 5);
+  EXPECT_EQ(s.solid().last_face, 5);  // base, top and four sides
+  EXPECT_EQ(s.solid().faces[2].count, 4);
+  EXPECT_EQ(s.solid().faces[2].vertices[2], 5);
   ASSERT_EQ(s.history().steps.size(), 1u);
   EXPECT_EQ(s.history().steps[0].kind, 300);
   EXPECT_NE(s.stepText.find("prism"), std::string::npos) << s.stepText;
@@ -127,7 +129,7 @@ TEST_F(SolidOnPlaneBase, APrismOverTheSquareOpensInANewWindow) {
   EXPECT_EQ(t.last_point, 7);
   EXPECT_EQ(Name(t, 5), "B'");
   ExpectPoint(t.xyz[6], 2, 2, 3);
-  EXPECT_EQ(s.solid.last_face, 5);
+  EXPECT_EQ(s.solid().last_face, 5);
   EXPECT_TRUE(script.Unexpected().empty());
 }
 
@@ -151,8 +153,8 @@ TEST_F(SolidOnPlaneBase, APyramidsApexStandsAboveTheFootOrAtTheOffset) {
   EXPECT_EQ(above.Caption(), "pyramid.kv3");
   ASSERT_EQ(above.tables().last_point, 4);
   ExpectPoint(above.tables().xyz[4], 2, 2, 2);
-  EXPECT_EQ(above.solid.last_face, 4);  // the base and four triangles
-  EXPECT_EQ(above.solid.faces[4].count, 3);
+  EXPECT_EQ(above.solid().last_face, 4);  // the base and four triangles
+  EXPECT_EQ(above.solid().faces[4].count, 3);
   const solidview::TGeom3Win& offset = *Opened()[1];
   ASSERT_EQ(offset.tables().last_point, 3);
   ExpectPoint(offset.tables().xyz[3], 0.5L, -1, 2);
@@ -203,6 +205,111 @@ TEST_F(SolidOnPlaneBase, ARefusedPolygonOpensNoWindowAndUsesNoSlot) {
   EXPECT_EQ(full.Messages(), (std::vector<std::string>{"no more room"}));
   EXPECT_TRUE(Opened().empty());
   EXPECT_EQ(w.tables().last_point, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SolidOnPlaneBase, TheObserverDialogMovesTheObserverAndTheViewFollows) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.FillAndPress("SOLID", {{211, "ABCD"}, {212, "3"}}, 1);
+  ASSERT_TRUE(w.DispatchCommand(kPrism));
+  ASSERT_EQ(Opened().size(), 1u);
+  solidview::TGeom3Win& s = *Opened()[0];
+  const engine::FigureTables& t = s.tables();
+
+  solid::TObsDlg* dialog = s.ShowObserverDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->IsVisible());
+  EXPECT_EQ(dialog->GetItemText(211), s.FormatNumber(s.observer.x, false));
+  EXPECT_EQ(dialog->GetItemText(213), s.FormatNumber(s.observer.z, false));
+
+  // Applied: the observer stands at the typed point and the model is projected from there.
+  const kernel::Point2 before = t.xy[6];
+  dialog->SetItemText(211, "10");
+  dialog->SetItemText(212, "-20");
+  dialog->SetItemText(213, "5");
+  dialog->PressButton(solid::kObserverApply);
+  ExpectPoint(s.observer, 10, -20, 5);
+  ExpectPoint(s.frame.observer, 10, -20, 5);
+  const kernel::Point2 now = kernel::ProjectToView(s.frame, t.xyz[6]);
+  EXPECT_EQ(t.xy[6].x, now.x);
+  EXPECT_EQ(t.xy[6].y, now.y);
+  EXPECT_NE(t.xy[6].x, before.x);
+  // Expressions are evaluated.
+  dialog->SetItemText(212, "2*10");
+  dialog->PressButton(solid::kObserverApply);
+  ExpectPoint(s.observer, 10, 20, 5);
+  EXPECT_TRUE(script.Unexpected().empty());
+
+  // Refused: straight above the view centre, too far, no number; nothing moves.
+  struct Refusal {
+    std::array<std::string, 3> texts;
+    std::string message;
+  };
+  const std::string cx = s.FormatNumber(s.viewCentre.x, false);
+  const std::string cy = s.FormatNumber(s.viewCentre.y, false);
+  const std::vector<Refusal> refusals{
+      {{cx, cy, "50"}, "viewer too close"},
+      {{"1.5", "1.5", "-4"}, "viewer too close"},
+      {{"70000", "0", "0"}, "out of bounds"},
+  };
+  for (const Refusal& r : refusals) {
+    SCOPED_TRACE(r.texts[0] + " " + r.texts[1] + " " + r.texts[2]);
+    platform::ScriptedResponder each;
+    each.AnswerMessage(platform::IDOK);
+    for (int i = 0; i < 3; ++i) dialog->SetItemText(211 + i, r.texts[static_cast<std::size_t>(i)]);
+    dialog->PressButton(solid::kObserverApply);
+    EXPECT_EQ(each.Messages(), (std::vector<std::string>{r.message}));
+    ExpectPoint(s.observer, 10, 20, 5);
+    ExpectPoint(s.frame.observer, 10, 20, 5);
+  }
+  platform::ScriptedResponder bad;
+  bad.AnswerMessage(platform::IDOK);
+  dialog->SetItemText(211, "((");
+  dialog->PressButton(solid::kObserverApply);
+  EXPECT_EQ(bad.Messages().size(), 1u);
+  ExpectPoint(s.observer, 10, 20, 5);
+
+  // Close hides it; shown again, it holds the observer.
+  dialog->PressButton(2);
+  EXPECT_FALSE(dialog->IsVisible());
+  EXPECT_EQ(s.ShowObserverDialog(), dialog);
+  EXPECT_EQ(dialog->GetItemText(212), s.FormatNumber(20, false));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SolidOnPlaneBase, TheLineOfSightThroughAPixelMeetsTheUnitBallOnTheObserversSide) {
+  PlaneWindow w(0);
+  Square(w);
+  platform::ScriptedResponder script;
+  script.FillAndPress("SOLID", {{211, "ABCD"}, {212, "1"}}, 1);
+  ASSERT_TRUE(w.DispatchCommand(kPrism));
+  ASSERT_EQ(Opened().size(), 1u);
+  solidview::TGeom3Win& s = *Opened()[0];
+  s.viewCentre = {0, 0, 0};
+  s.observer = {6, 8, 0};
+  s.Redraw(1);
+  // The point of the ball facing the observer lies under the pixel of the view centre.
+  const engine::PixelPoint centre = s.PointToScreen({0, 0, 0});
+  kernel::Point3 hit;
+  ASSERT_TRUE(s.SightLineHit({centre.x, centre.y}, hit));
+  EXPECT_NEAR(hit.x, 0.6L, 0.05L);
+  EXPECT_NEAR(hit.y, 0.8L, 0.05L);
+  EXPECT_NEAR(hit.z, 0, 0.05L);
+  // A pixel beside the ball: the line misses it.
+  const engine::PixelPoint beside = s.PointToScreen({-8, 6, 0});
+  EXPECT_FALSE(s.SightLineHit({beside.x, beside.y}, hit));
+  // A new solid is placed beside the model on the observer's side.
+  const kernel::Point3 placed = s.PlaceNewSolid({0, 0, 0}, {1, 1, 1});
+  EXPECT_EQ(placed.x, s.boxMax.x);
+  EXPECT_EQ(placed.y, s.boxMax.y);
 }
 
 }  // namespace
