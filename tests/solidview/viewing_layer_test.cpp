@@ -1,0 +1,169 @@
+// The 3-D view follows the model: the view box around the model as the observer sees it, the
+// figure cleared to an empty model, and points moved alone or with their solid.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "kernel/model_box.h"
+#include "kernel/vector3.h"
+#include "platform/application.h"
+#include "shell/child_windows.h"
+#include "solidview/geom3_win.h"
+#include "solidview/solid_window_opening.h"
+#include "sphere/geom_sm_win.h"
+#include "support/isolated_folders.h"
+
+namespace {
+
+using kernel::Point3;
+using kernel::Real;
+
+// A window of the viewing layer, closed with the test.
+template <class Window>
+struct Closing {
+  void operator()(Window* w) const {
+    w->Destroy();
+    platform::Application::ProcessPendingEvents();
+  }
+};
+template <class Window>
+using WindowPtr = std::unique_ptr<Window, Closing<Window>>;
+
+class ViewingLayer : public IsolatedFolders {
+ protected:
+  void SetUp() override {
+    IsolatedFolders::SetUp();
+    shell::ChildWindows().fill(0);
+  }
+  void TearDown() override {
+    shell::ChildWindows().fill(0);
+    IsolatedFolders::TearDown();
+  }
+  // The unit cube: a prism of altitude 1 over the unit square, built in a new 3-D window.
+  static WindowPtr<solidview::TGeom3Win> Cube() {
+    plane::SolidHandOver cube;
+    cube.prism = true;
+    cube.base = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    cube.labels = {0, 1, 2, 3};
+    cube.altitude = 1;
+    return WindowPtr<solidview::TGeom3Win>(
+        static_cast<solidview::TGeom3Win*>(solidview::OpenSolidWindow(nullptr, "cube.kv3", 0, cube)));
+  }
+};
+
+void ExpectNear3(const Point3& p, const Point3& q) {
+  EXPECT_NEAR(p.x, q.x, 1e-15L);
+  EXPECT_NEAR(p.y, q.y, 1e-15L);
+  EXPECT_NEAR(p.z, q.z, 1e-15L);
+}
+
+// The view holds the projected box with 0.55 of its extent on each side of its middle, and the
+// scales are equal.
+void ExpectFitted(const solidview::TGeomQWin& w) {
+  const kernel::Box2 extent = kernel::ProjectedBoxExtent(w.frame, w.boxMin, w.boxMax);
+  const view::ViewMapping& m = w.mapping;
+  EXPECT_NEAR(m.centre.x, (extent.xmin + extent.xmax) / 2, 1e-12L);
+  EXPECT_NEAR(m.centre.y, (extent.ymin + extent.ymax) / 2, 1e-12L);
+  EXPECT_GE(m.halfWidth, 0.55L * (extent.xmax + 0.01L - extent.xmin) - 1e-12L);
+  EXPECT_GE(m.halfHeight, 0.55L * (extent.ymax + 0.01L - extent.ymin) - 1e-12L);
+  // One of the two is tight.
+  const bool tightX = std::abs(m.halfWidth - 0.55L * (extent.xmax + 0.01L - extent.xmin)) < 1e-12L;
+  const bool tightY = std::abs(m.halfHeight - 0.55L * (extent.ymax + 0.01L - extent.ymin)) < 1e-12L;
+  EXPECT_TRUE(tightX || tightY);
+  EXPECT_EQ(m.aspect, 1);
+}
+
+TEST_F(ViewingLayer, EveryUpdateMeasuresTheModelAndFitsTheViewWithoutMovingTheObserver) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  ASSERT_EQ(w->tables().last_point, 7);
+  // The cube with the origin, widened by 1 %.
+  ExpectNear3(w->boxMin, {-0.01L, -0.01L, -0.01L});
+  ExpectNear3(w->boxMax, {1.01L, 1.01L, 1.01L});
+  ExpectNear3(w->viewCentre, {0.5L, 0.5L, 0.5L});
+  EXPECT_NEAR(w->modelEpsilon, 0.0001L * std::sqrt(3.0L), 1e-15L);
+  ExpectFitted(*w);
+
+  // The user's observer stays where it was put; the view follows it.
+  w->observer = {-6, 9, 4};
+  w->Update(true);
+  ExpectNear3(w->observer, {-6, 9, 4});
+  ExpectFitted(*w);
+  const engine::FigureTables& t = w->tables();
+  for (int i = 0; i <= t.last_point; ++i) EXPECT_TRUE(w->InView(t.xy[i])) << i;
+
+  // An observer beyond reach is brought back (halved while too far).
+  w->observer = {1e7, 0, 0};
+  w->Update(true);
+  EXPECT_LE(kernel::TaxiDist3(w->observer, w->viewCentre), 10000 * kernel::TaxiDist3(w->boxMin, w->boxMax));
+  EXPECT_EQ(w->observer.y, 0);
+}
+
+TEST_F(ViewingLayer, AnEmptyFigureIsSeenInTheBoxOfTheAxes) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  w->ClearFigure();
+  w->axisLengths = {2, 3, 4};
+  w->ComputeModelBox();
+  ExpectNear3(w->boxMin, {-0.02L, -0.03L, -0.04L});
+  ExpectNear3(w->boxMax, {2.02L, 3.03L, 4.04L});
+}
+
+TEST_F(ViewingLayer, TheSphericalBallKeepsItsViewOnUpdate) {
+  WindowPtr<sphere::TGeomSMWin> w(new sphere::TGeomSMWin(nullptr, "ball"));
+  w->Create();
+  w->Show();
+  w->SetView(0.25L, -0.5L, 3, 3, false);
+  const view::ViewMapping before = w->mapping;
+  w->Update(false);
+  EXPECT_EQ(w->mapping.centre.x, before.centre.x);
+  EXPECT_EQ(w->mapping.centre.y, before.centre.y);
+  EXPECT_EQ(w->mapping.halfWidth, before.halfWidth);
+}
+
+TEST_F(ViewingLayer, ClearingEmptiesTheModelAndFreesEveryLabel) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  w->ClearLabels();
+  const engine::FigureTables& t = w->tables();
+  EXPECT_EQ(t.last_point, -1);
+  for (int i = 0; i < engine::kPointCapacity; ++i) {
+    ASSERT_EQ(t.exists[i], 0) << i;
+    ASSERT_EQ(t.label_map[i], -1) << i;
+  }
+  EXPECT_EQ(t.FindFreeLabel(), 0);
+  EXPECT_EQ(w->solid().last_face, -1);
+  EXPECT_EQ(w->solid().last_surface, -1);
+  EXPECT_EQ(w->modelTables.last_edge, -1);
+  EXPECT_EQ(w->stepEngine.figure_counter, 0);
+}
+
+TEST_F(ViewingLayer, MovingAVertexCarriesItsSolidAndAFreePointMovesAlone) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  const engine::FigureTables& t = w->tables();
+  std::vector<Point3> before(t.xyz.begin(), t.xyz.begin() + 8);
+
+  // Vertex C' by (1, 0, 0): the whole cube follows, rigidly.
+  EXPECT_EQ(w->MovePointXYZ(6, before[6] + Point3{1, 0, 0}), 0);
+  ASSERT_EQ(t.last_point, 7);
+  for (int i = 0; i < 8; ++i) ExpectNear3(t.xyz[i], before[static_cast<std::size_t>(i)] + Point3{1, 0, 0});
+
+  // A point of no solid (tag 0) moves alone; what is built over it follows at the replay (A' stays
+  // above A), the rest stays.
+  w->tables().attrs[0].tag = 0;
+  EXPECT_EQ(w->MovePointXYZ(0, {0, 0, -2}), 0);
+  ExpectNear3(t.xyz[0], {0, 0, -2});
+  ExpectNear3(t.xyz[4], {0, 0, -1});
+  ExpectNear3(t.xyz[1], before[1] + Point3{1, 0, 0});
+
+  // A point that does not exist: 2, nothing moves.
+  const std::vector<Point3> now(t.xyz.begin(), t.xyz.begin() + 8);
+  EXPECT_EQ(w->MovePointXYZ(8, {5, 5, 5}), 2);
+  EXPECT_EQ(w->MovePointXYZ(-1, {5, 5, 5}), 2);
+  for (int i = 0; i < 8; ++i) ExpectNear3(t.xyz[i], now[static_cast<std::size_t>(i)]);
+}
+
+}  // namespace
