@@ -10,12 +10,17 @@
 #include "kernel/vector3.h"
 #include "solid/model_view_fit.h"
 #include "solid/obs_dlg.h"
+#include "resources/resource_library.h"
+#include "solidview/view_commands.h"
+#include "solidview/view_personality.h"
 #include "view/dc_figure_painter.h"
 
 namespace solidview {
 
 namespace {
 
+// The longest filter text of the open and save dialogs.
+constexpr int kFilterChars = 255;
 // The tolerance within which two points count as one, per unit of the model's size scale.
 constexpr kernel::Real kPointTolerancePerEpsilon = static_cast<kernel::Real>(0.0001);
 // "could not find"
@@ -27,7 +32,64 @@ Edge EdgeOf(std::uint16_t a, std::uint16_t b) { return a < b ? Edge{a, b} : Edge
 
 }  // namespace
 
-TGeomQWin::TGeomQWin(platform::FrameWindow* parent, std::string_view title) : TGeomPSWin(parent, title) {}
+TGeomQWin::TGeomQWin(platform::FrameWindow* parent, std::string_view title, bool spherical)
+    : TGeomPSWin(parent, title) {
+  const ViewPersonality& personality = PersonalityOf(spherical);
+  if (spherical) SetGeometry({.Hyperbolic = false, .HalfPlane = false, .Spherical = true}, 3);
+  menuName = personality.menu;
+  fileMsg.mainHelp = personality.help;
+  qelWin.fileKind = personality.fileKind;
+  qelWin.settingsFileName = personality.settingsFile;
+  fileMsg.defaultExtension = personality.extension;
+  fileMsg.filters = resources::LoadString(personality.filterString, kFilterChars);
+}
+
+void TGeomQWin::SetupWindow() {
+  TGeomPSWin::SetupWindow();
+  SetMenu(menuName);
+  SetAccelerators(menuName);
+  SetupMenuChecks(false);
+}
+
+void TGeomQWin::OnDestroy() {
+  CloseObserverDialog();
+  TGeomPSWin::OnDestroy();
+}
+
+void TGeomQWin::SetupMenuChecks(bool redraw) {
+  for (const int mode : {kPainted, kDotHiddenLines, kShowHiddenLines, kRayTraced, kPaintedAndDotted}) {
+    CheckMenu(DisplayModeCommand(mode), display.displayMode == mode);
+  }
+  CheckMenu(kCmdOutlines, display.outlinesOn != 0);
+  CheckMenu(kCmdLabelsInDottedMode, display.labelsInDottedMode != 0);
+  CheckMenu(kCmdConvexityAssumed, convexityAssumed != 0);
+  CheckMenu(kCmdFixAxisLengths, axisLengthsFixed != 0);
+  CheckMenu(kCmdAxisLabels, display.axisLabelsOn != 0);
+  CheckMenu(kCmdAxisArrows, display.axisArrowsOn != 0);
+  TGeomPSWin::SetupMenuChecks(redraw);
+}
+
+bool TGeomQWin::OnCommand(int id) {
+  switch (id) {
+    case kCmdRayTraced:
+    case kCmdPointCoordinates: return true;  // not offered yet (greyed)
+    default: break;
+  }
+  return TGeomPSWin::OnCommand(id);
+}
+
+void TGeomQWin::EnableCommand(platform::CommandState& state) {
+  switch (state.id) {
+    case kCmdRayTraced:
+    case kCmdPointCoordinates: state.enabled = false; return;
+    case kCmdOutlines:
+      state.enabled = display.displayMode == kPainted || display.displayMode == kRayTraced ||
+                      display.displayMode == kPaintedAndDotted;
+      return;
+    default: break;
+  }
+  TGeomPSWin::EnableCommand(state);
+}
 
 void TGeomQWin::ComputeModelBox() {
   const kernel::ModelBoxView box =

@@ -2,15 +2,23 @@
 // The 3-D viewing layer: observer, rotation and display commands, hidden lines, the scene passes
 // and faces in painter's order, the ray-traced display, the model box, and the 3-D figure update.
 
+#include <string>
 #include <string_view>
 
 #include "solid/geom_ps_win.h"
+#include "solidview/solid_display_options.h"
 
 namespace solidview {
 
 class TGeomQWin : public solid::TGeomPSWin {
  public:
-  TGeomQWin(platform::FrameWindow* parent, std::string_view title);
+  // The 3-D or the spherical personality: menu, help, file kind, settings file, extension and
+  // filter of the figure files (see view_personality.h).
+  TGeomQWin(platform::FrameWindow* parent, std::string_view title, bool spherical);
+
+  // The menu and accelerator table the window shows.
+  std::string menuName;
+  SolidDisplayOptions display;
 
   // 0.0001 of the model box's diagonal.
   kernel::Real modelEpsilon = 0;
@@ -31,6 +39,9 @@ class TGeomQWin : public solid::TGeomPSWin {
   // when there is none), mark sizes, every point projected again, the picture repainted.
   void Redraw(int flag) override;
   int ReplayConstruction(bool replaying) override;
+  // The check marks of the display options, then those of the lower layers.
+  void SetupMenuChecks(bool redraw) override;
+
   // Clearing the figure also empties the model: every point and label free, no face or surface,
   // the solid numbers from the start.
   void ClearFigure() override;
@@ -44,6 +55,12 @@ class TGeomQWin : public solid::TGeomPSWin {
   void DrawSolidEdges(view::FigurePainter& painter);
 
  protected:
+  void SetupWindow() override;
+  // The observer dialog is closed before the settings are written.
+  void OnDestroy() override;
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
+
   // Every point projected to its pixel, the picture repainted.
   void ShowProjectedModel();
   // The solid's edges and the labels of its points over the picture of the lower layers, on the

@@ -10,7 +10,10 @@
 #include "kernel/vector3.h"
 #include "platform/application.h"
 #include "shell/child_windows.h"
+#include "resources/resource_library.h"
+#include "solid/obs_dlg.h"
 #include "solidview/geom3_win.h"
+#include "solidview/view_commands.h"
 #include "solidview/solid_window_opening.h"
 #include "sphere/geom_sm_win.h"
 #include "support/isolated_folders.h"
@@ -164,6 +167,52 @@ TEST_F(ViewingLayer, MovingAVertexCarriesItsSolidAndAFreePointMovesAlone) {
   EXPECT_EQ(w->MovePointXYZ(8, {5, 5, 5}), 2);
   EXPECT_EQ(w->MovePointXYZ(-1, {5, 5, 5}), 2);
   for (int i = 0; i < 8; ++i) ExpectNear3(t.xyz[i], now[static_cast<std::size_t>(i)]);
+}
+
+TEST_F(ViewingLayer, TheTwoPersonalitiesDifferInMenuHelpKindSettingsExtensionAndFilter) {
+  struct Personality {
+    bool spherical;
+    std::string menu;
+    std::string help;
+    std::int32_t kind;
+    std::string settings;
+    std::string extension;
+    std::string filter;
+  };
+  const Personality cases[] = {
+      {false, "GEO3MENU", "KV3HELP", 676, "kavrine3.ini", "kv3", "Euclidean files (*.KV3)|*.kv3"},
+      {true, "GEOSMENU", "KVSHELP", 14641, "kavrines.ini", "kvs", "Spherical files (*.KVS)|*.kvs"},
+  };
+  for (const Personality& c : cases) {
+    SCOPED_TRACE(c.menu);
+    WindowPtr<solidview::TGeomQWin> w(c.spherical ? static_cast<solidview::TGeomQWin*>(new sphere::TGeomSMWin(nullptr, "f"))
+                                                  : new solidview::TGeom3Win(nullptr, "f"));
+    w->Create();
+    EXPECT_EQ(w->model().Spherical, c.spherical);
+    EXPECT_EQ(w->menuName, c.menu);
+    EXPECT_EQ(w->fileMsg.mainHelp, c.help);
+    EXPECT_TRUE(resources::FindHelpText(c.help).has_value());
+    EXPECT_EQ(w->qelWin.fileKind, c.kind);
+    EXPECT_EQ(w->qelWin.settingsFileName, c.settings);
+    EXPECT_EQ(w->fileMsg.defaultExtension, c.extension);
+    EXPECT_EQ(w->fileMsg.filters, c.filter);
+    EXPECT_EQ(w->dimension(), 3);
+    // The View menu is there, with Outlines and Axes > Labels checked from the start and the
+    // display mode Painted (Hidden lines > Hidden in the spherical menu).
+    EXPECT_NE(w->menu().Find(solidview::kCmdTurn), nullptr);
+    EXPECT_NE(w->menu().Find(solidview::kCmdPointCoordinates), nullptr);
+    EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdAxisLabels));
+    EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdPainted));
+    EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdDotHiddenLines));
+    EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdAxisArrows));
+    if (!c.spherical) {
+      EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdOutlines));
+    }
+    // Ray-traced and the coordinates of a new point are not offered yet.
+    EXPECT_FALSE(w->QueryCommand(solidview::kCmdPointCoordinates).enabled);
+    // Closed with the observer dialog open: the dialog goes first.
+    ASSERT_NE(w->ShowObserverDialog(), nullptr);
+  }
 }
 
 }  // namespace
