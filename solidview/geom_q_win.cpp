@@ -70,9 +70,30 @@ void TGeomQWin::SetupMenuChecks(bool redraw) {
 }
 
 bool TGeomQWin::OnCommand(int id) {
+  const int mode = DisplayModeOfCommand(id);
+  if (mode >= 0 && id != kCmdRayTraced) {
+    SetDisplayMode(mode);
+    return true;
+  }
   switch (id) {
     case kCmdRayTraced:
     case kCmdPointCoordinates: return true;  // not offered yet (greyed)
+    case kCmdObserverCoordinates: ShowObserverDialog(); return true;
+    case kCmdObserverIn: ObserverIn(); return true;
+    case kCmdObserverOut: ObserverOut(); return true;
+    case kCmdObserverFarOut: ObserverFarOut(); return true;
+    case kCmdObserverIsometric: IsometricObserver(); return true;
+    case kCmdRotationAngle: AskRotationStep(); return true;
+    case kCmdTurn: TurnObserver(1); return true;
+    case kCmdTurnBack: TurnObserver(-1); return true;
+    case kCmdRotateUp: TiltObserver(true); return true;
+    case kCmdRotateDown: TiltObserver(false); return true;
+    case kCmdArrowheadSize: AskArrowheadSize(); return true;
+    case kCmdFixAxisLengths: AskAxisLengths(); return true;
+    case kCmdAxisArrows: ToggleDisplayFlag(display.axisArrowsOn, false); return true;
+    case kCmdAxisLabels: ToggleDisplayFlag(display.axisLabelsOn, false); return true;
+    case kCmdOutlines: ToggleOutlines(); return true;
+    case kCmdLabelsInDottedMode: ToggleDisplayFlag(display.labelsInDottedMode, true); return true;
     default: break;
   }
   return TGeomPSWin::OnCommand(id);

@@ -39,6 +39,28 @@ class TGeomQWin : public solid::TGeomPSWin {
   // when there is none), mark sizes, every point projected again, the picture repainted.
   void Redraw(int flag) override;
   int ReplayConstruction(bool replaying) override;
+  // --- The View menu (view_menu_commands.cpp) ---------------------------------------------
+  // Observer In, Out, Far out and Isometric; Turn (sign 1) and Back (-1); Up and Down.
+  void ObserverIn();
+  void ObserverOut();
+  void ObserverFarOut();
+  void IsometricObserver();
+  void TurnObserver(int sign);
+  void TiltObserver(bool up);
+  // Asks the angle of a turn in degrees (an expression); message 1 for a text that is not a
+  // finite number.
+  void AskRotationStep();
+  // Asks the arrowhead size as a percentage of the screen width; message 17 outside 2 to 200
+  // pixels.
+  void AskArrowheadSize();
+  // The axis-length dialog: "freeze" fixes the typed lengths (message 1 for one that is no number
+  // or below 1e-13), "cancel" lets the axes follow the model.
+  void AskAxisLengths();
+  // A new display mode repaints and marks the figure changed; the mode in use changes nothing.
+  void SetDisplayMode(int mode);
+  void ToggleOutlines();
+  void ToggleDisplayFlag(std::uint8_t& flag, bool modifies);
+
   // The check marks of the display options, then those of the lower layers.
   void SetupMenuChecks(bool redraw) override;
 
@@ -60,6 +82,11 @@ class TGeomQWin : public solid::TGeomPSWin {
   void OnDestroy() override;
   bool OnCommand(int id) override;
   void EnableCommand(platform::CommandState& state) override;
+
+  // After the observer moved: the dialog shows it, the view is computed from it and repainted
+  // without refitting, the figure marked changed. An observer with no view (straight above or
+  // below the centre) goes back to `previous`.
+  void ObserverMoved(const kernel::Point3& previous);
 
   // Every point projected to its pixel, the picture repainted.
   void ShowProjectedModel();

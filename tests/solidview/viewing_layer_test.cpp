@@ -8,7 +8,9 @@
 
 #include "kernel/model_box.h"
 #include "kernel/vector3.h"
+#include "kernel/number_text.h"
 #include "platform/application.h"
+#include "platform/scripted_responder.h"
 #include "shell/child_windows.h"
 #include "resources/resource_library.h"
 #include "solid/obs_dlg.h"
@@ -188,6 +190,7 @@ TEST_F(ViewingLayer, TheTwoPersonalitiesDifferInMenuHelpKindSettingsExtensionAnd
     WindowPtr<solidview::TGeomQWin> w(c.spherical ? static_cast<solidview::TGeomQWin*>(new sphere::TGeomSMWin(nullptr, "f"))
                                                   : new solidview::TGeom3Win(nullptr, "f"));
     w->Create();
+    w->Show();
     EXPECT_EQ(w->model().Spherical, c.spherical);
     EXPECT_EQ(w->menuName, c.menu);
     EXPECT_EQ(w->fileMsg.mainHelp, c.help);
@@ -213,6 +216,144 @@ TEST_F(ViewingLayer, TheTwoPersonalitiesDifferInMenuHelpKindSettingsExtensionAnd
     // Closed with the observer dialog open: the dialog goes first.
     ASSERT_NE(w->ShowObserverDialog(), nullptr);
   }
+}
+
+TEST_F(ViewingLayer, TheDisplayModesAndOptionsCheckTheirItemsAndMarkTheFigureOnlyWhenThePictureChanges) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  w->fileMsg.modified = 0;
+  // The active mode again: nothing.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdPainted));
+  EXPECT_EQ(w->fileMsg.modified, 0);
+  EXPECT_TRUE(w->QueryCommand(solidview::kCmdOutlines).enabled);
+  // Dot hidden lines: checked, figure changed; Outlines greyed, and toggling it changes its check
+  // only.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdDotHiddenLines));
+  EXPECT_EQ(w->display.displayMode, solidview::kDotHiddenLines);
+  EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdDotHiddenLines));
+  EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdPainted));
+  EXPECT_EQ(w->fileMsg.modified, 1);
+  EXPECT_FALSE(w->QueryCommand(solidview::kCmdOutlines).enabled);
+  w->fileMsg.modified = 0;
+  w->ToggleOutlines();
+  EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdOutlines));
+  EXPECT_EQ(w->fileMsg.modified, 0);
+  // Ray-traced is not offered yet.
+  EXPECT_FALSE(w->QueryCommand(solidview::kCmdRayTraced).enabled);
+  // Axis arrows and labels toggle with their checks.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdAxisArrows));
+  EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdAxisArrows));
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdAxisLabels));
+  EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdAxisLabels));
+}
+
+TEST_F(ViewingLayer, AxisLengthsFreezeOnlyValidLengthsAndCancelReleasesThem) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("AXLEN", {{211, "3"}, {212, "0"}, {213, "5"}}, 1).AnswerMessage(platform::IDOK);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdFixAxisLengths));
+    EXPECT_EQ(script.Messages(), (std::vector<std::string>{"cannot understand"}));
+    EXPECT_EQ(w->axisLengthsFixed, 0);
+    EXPECT_EQ(w->axisLengths.y, 2);
+  }
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("AXLEN", {{211, "3"}, {212, "2*2"}, {213, "5"}}, 1);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdFixAxisLengths));
+    EXPECT_TRUE(script.Messages().empty());
+    EXPECT_EQ(w->axisLengthsFixed, 1);
+    EXPECT_EQ(w->axisLengths.y, 4);
+    EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdFixAxisLengths));
+    // The fixed axes count in the model box.
+    w->Update(true);
+    EXPECT_GT(w->boxMax.z, 5);
+  }
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("AXLEN", {}, 2);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdFixAxisLengths));
+    EXPECT_EQ(w->axisLengthsFixed, 0);
+    EXPECT_EQ(w->axisLengths.y, 4);
+    EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdFixAxisLengths));
+  }
+}
+
+TEST_F(ViewingLayer, TheTurnAngleAndTheArrowheadSizeAreAskedAndChecked) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, "1/0"}}, 1).AnswerMessage(platform::IDOK);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdRotationAngle));
+    EXPECT_EQ(script.Messages(), (std::vector<std::string>{"cannot understand"}));
+    EXPECT_NEAR(w->rotationStep, kernel::Pi / 36, 1e-18L);
+  }
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, "2*45"}}, 1);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdRotationAngle));
+    EXPECT_NEAR(w->rotationStep, kernel::Pi / 2, 1e-15L);
+  }
+  // The arrowhead: a size of one pixel is refused, 200 pixels taken.
+  const int width = w->ScreenWidthPixels();
+  ASSERT_GT(width, 200);
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, kernel::FormatLD(100.0L / width, 8, 5)}}, 1).AnswerMessage(platform::IDOK);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdArrowheadSize));
+    EXPECT_EQ(script.Messages(), (std::vector<std::string>{"out of bounds"}));
+    EXPECT_EQ(w->display.arrowheadPixels, 17);
+  }
+  {
+    platform::ScriptedResponder script;
+    script.FillAndPress("ONEINPUT", {{211, kernel::FormatLD(20000.0L / width, 8, 5)}}, 1);
+    EXPECT_TRUE(w->DispatchCommand(solidview::kCmdArrowheadSize));
+    EXPECT_TRUE(script.Messages().empty());
+    EXPECT_EQ(w->display.arrowheadPixels, 200);
+    EXPECT_NEAR(w->display.arrowheadLength, 200 * w->mapping.unitsPerPixelX, 1e-15L);
+  }
+}
+
+TEST_F(ViewingLayer, TheObserverCommandsMoveTheObserverAndTheViewFollowsWithoutRefitting) {
+  WindowPtr<solidview::TGeom3Win> w = Cube();
+  ASSERT_TRUE(w);
+  w->observer = {10, 0, 0};
+  w->Update(true);
+  const view::ViewMapping fitted = w->mapping;
+  // Eighteen turns of 5 degrees: a quarter turn about the z axis.
+  for (int i = 0; i < 18; ++i) EXPECT_TRUE(w->DispatchCommand(solidview::kCmdTurn));
+  EXPECT_NEAR(w->observer.x, 0, 1e-15L);
+  EXPECT_NEAR(w->observer.y, 10, 1e-15L);
+  EXPECT_NEAR(w->frame.observer.y, 10, 1e-15L);
+  EXPECT_EQ(w->mapping.halfWidth, fitted.halfWidth);
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdTurnBack));
+  EXPECT_NEAR(std::atan2(w->observer.y, w->observer.x), kernel::Pi * 85 / 180, 1e-15L);
+  // Up from the horizon: 2.25 degrees.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdRotateUp));
+  EXPECT_NEAR(std::atan2(w->observer.z, std::hypot(w->observer.x, w->observer.y)), kernel::Pi * 2.25L / 180, 1e-15L);
+  // Out, then In: not back where it was.
+  const Point3 before = w->observer;
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdObserverOut));
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdObserverIn));
+  EXPECT_GT(kernel::Dist3(w->observer, before), 1e-3L);
+  // Isometric: on the diagonal at 8000 times the box's taxicab size, the view fitted again.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdObserverIsometric));
+  const Real d = 8000 * kernel::TaxiDist3(w->boxMin, w->boxMax);
+  ExpectNear3(w->observer, {d, d, d});
+  ExpectFitted(*w);
+  // Observer > Coordinates shows the dialog with the observer in it.
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdObserverCoordinates));
+  ASSERT_NE(w->observerDialog(), nullptr);
+  EXPECT_TRUE(w->observerDialog()->IsVisible());
+  // Straight above the centre nothing tilts.
+  w->observer = {0, 0, 9};
+  w->fileMsg.modified = 0;
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdRotateUp));
+  EXPECT_TRUE(w->DispatchCommand(solidview::kCmdRotateDown));
+  EXPECT_EQ(w->observer.z, 9);
+  EXPECT_EQ(w->fileMsg.modified, 0);
 }
 
 }  // namespace
