@@ -7,6 +7,7 @@ namespace kernel {
 namespace {
 
 constexpr Real kFarFactor = 10000;
+constexpr int kMostScalings = 64;
 
 }  // namespace
 
@@ -17,6 +18,17 @@ bool ObserverTooClose(const Point3& lo, const Point3& hi, const Point3& centre, 
 
 bool ObserverTooFar(const Point3& lo, const Point3& hi, const Point3& centre, const Point3& p) {
   return TaxiDist3(p, centre) > kFarFactor * TaxiDist3(hi, lo);
+}
+
+bool KeepObserverInRange(const Point3& lo, const Point3& hi, const Point3& centre, Point3& observer) {
+  const Point3 before = observer;
+  for (int n = 0; n < kMostScalings && ObserverTooFar(lo, hi, centre, observer); ++n) {
+    observer = static_cast<Real>(0.5) * observer;
+  }
+  for (int n = 0; n < kMostScalings && ObserverTooClose(lo, hi, centre, observer); ++n) {
+    observer = static_cast<Real>(2) * observer;
+  }
+  return observer.x != before.x || observer.y != before.y || observer.z != before.z;
 }
 
 Point3 PlaceNewSolid(bool emptyFigure, const Point3& lo, const Point3& hi, const Point3& centre,

@@ -12,6 +12,10 @@ bool ObserverTooClose(const Point3& lo, const Point3& hi, const Point3& centre, 
 // The observer at p is too far when its taxicab distance from the centre exceeds 10000 times the
 // taxicab size of the box.
 bool ObserverTooFar(const Point3& lo, const Point3& hi, const Point3& centre, const Point3& p);
+// Brings the observer back within reach: its coordinates (not its offset from the centre) halved
+// while it is too far, then doubled while it is too close, at most 64 times each, so an observer
+// at the origin or a box of no size cannot loop for ever. True when it moved.
+bool KeepObserverInRange(const Point3& lo, const Point3& hi, const Point3& centre, Point3& observer);
 
 // The reference point of a new solid whose extent around it runs from low to high: the origin in
 // an empty figure; else beside the box on the side turned to the observer in x and in y, centred

@@ -65,6 +65,8 @@ void TGeomPWin::WritePointLists(kernel::ByteWriter& out) const {
 
 bool TGeomPWin::ReadPointLists(kernel::ByteReader& in) { return engine::ReadPointLists(in, modelTables.point_lists); }
 
+void TGeomPWin::CloseObserverDialog() { observerDialog_.reset(); }
+
 TObsDlg* TGeomPWin::ShowObserverDialog() {
   if (!observerDialog_) observerDialog_ = std::make_unique<TObsDlg>(this);
   observerDialog_->Show();

@@ -88,6 +88,7 @@ class TGeomPWin : public plane::TMacWin {
   // Opens the modeless "observer coordinates" dialog (made on first use) with the observer in it.
   TObsDlg* ShowObserverDialog();
   TObsDlg* observerDialog() const { return observerDialog_.get(); }
+  void CloseObserverDialog();
 
   // The colour new faces take.
   std::uint16_t faceColour = 1;

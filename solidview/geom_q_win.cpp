@@ -6,20 +6,25 @@
 #include <utility>
 #include <vector>
 
+#include "kernel/observer_placement.h"
 #include "kernel/vector3.h"
+#include "solid/model_view_fit.h"
+#include "solid/obs_dlg.h"
+#include "resources/resource_library.h"
+#include "solidview/view_commands.h"
+#include "solidview/view_personality.h"
 #include "view/dc_figure_painter.h"
 
 namespace solidview {
 
 namespace {
 
-// The default direction the observer looks from, and the least distance it keeps.
-constexpr kernel::Point3 kObserverDirection{24, 31, 17};
-constexpr kernel::Real kLeastObserverDistance = 40;
-// The observer stands this many model diagonals away.
-constexpr kernel::Real kDiagonalsAway = 8;
-// The view is this much wider than the projected model.
-constexpr kernel::Real kViewMargin = 1.25L;
+// The longest filter text of the open and save dialogs.
+constexpr int kFilterChars = 255;
+// The tolerance within which two points count as one, per unit of the model's size scale.
+constexpr kernel::Real kPointTolerancePerEpsilon = static_cast<kernel::Real>(0.0001);
+// "could not find"
+constexpr int kMsgNotFound = 2;
 
 using Edge = std::pair<std::uint16_t, std::uint16_t>;
 
@@ -27,61 +32,164 @@ Edge EdgeOf(std::uint16_t a, std::uint16_t b) { return a < b ? Edge{a, b} : Edge
 
 }  // namespace
 
-TGeomQWin::TGeomQWin(platform::FrameWindow* parent, std::string_view title) : TGeomPSWin(parent, title) {}
+TGeomQWin::TGeomQWin(platform::FrameWindow* parent, std::string_view title, bool spherical)
+    : TGeomPSWin(parent, title) {
+  const ViewPersonality& personality = PersonalityOf(spherical);
+  if (spherical) SetGeometry({.Hyperbolic = false, .HalfPlane = false, .Spherical = true}, 3);
+  menuName = personality.menu;
+  fileMsg.mainHelp = personality.help;
+  qelWin.fileKind = personality.fileKind;
+  qelWin.settingsFileName = personality.settingsFile;
+  fileMsg.defaultExtension = personality.extension;
+  fileMsg.filters = resources::LoadString(personality.filterString, kFilterChars);
+}
+
+void TGeomQWin::SetupWindow() {
+  TGeomPSWin::SetupWindow();
+  SetMenu(menuName);
+  SetAccelerators(menuName);
+  SetupMenuChecks(false);
+}
+
+void TGeomQWin::OnDestroy() {
+  CloseObserverDialog();
+  TGeomPSWin::OnDestroy();
+}
+
+void TGeomQWin::SetupMenuChecks(bool redraw) {
+  for (const int mode : {kPainted, kDotHiddenLines, kShowHiddenLines, kRayTraced, kPaintedAndDotted}) {
+    CheckMenu(DisplayModeCommand(mode), display.displayMode == mode);
+  }
+  CheckMenu(kCmdOutlines, display.outlinesOn != 0);
+  CheckMenu(kCmdLabelsInDottedMode, display.labelsInDottedMode != 0);
+  CheckMenu(kCmdConvexityAssumed, convexityAssumed != 0);
+  CheckMenu(kCmdFixAxisLengths, axisLengthsFixed != 0);
+  CheckMenu(kCmdAxisLabels, display.axisLabelsOn != 0);
+  CheckMenu(kCmdAxisArrows, display.axisArrowsOn != 0);
+  TGeomPSWin::SetupMenuChecks(redraw);
+}
+
+bool TGeomQWin::OnCommand(int id) {
+  const int mode = DisplayModeOfCommand(id);
+  if (mode >= 0 && id != kCmdRayTraced) {
+    SetDisplayMode(mode);
+    return true;
+  }
+  switch (id) {
+    case kCmdRayTraced:
+    case kCmdPointCoordinates: return true;  // not offered yet (greyed)
+    case kCmdObserverCoordinates: ShowObserverDialog(); return true;
+    case kCmdObserverIn: ObserverIn(); return true;
+    case kCmdObserverOut: ObserverOut(); return true;
+    case kCmdObserverFarOut: ObserverFarOut(); return true;
+    case kCmdObserverIsometric: IsometricObserver(); return true;
+    case kCmdRotationAngle: AskRotationStep(); return true;
+    case kCmdTurn: TurnObserver(1); return true;
+    case kCmdTurnBack: TurnObserver(-1); return true;
+    case kCmdRotateUp: TiltObserver(true); return true;
+    case kCmdRotateDown: TiltObserver(false); return true;
+    case kCmdArrowheadSize: AskArrowheadSize(); return true;
+    case kCmdFixAxisLengths: AskAxisLengths(); return true;
+    case kCmdAxisArrows: ToggleDisplayFlag(display.axisArrowsOn, false); return true;
+    case kCmdAxisLabels: ToggleDisplayFlag(display.axisLabelsOn, false); return true;
+    case kCmdOutlines: ToggleOutlines(); return true;
+    case kCmdLabelsInDottedMode: ToggleDisplayFlag(display.labelsInDottedMode, true); return true;
+    default: break;
+  }
+  return TGeomPSWin::OnCommand(id);
+}
+
+void TGeomQWin::EnableCommand(platform::CommandState& state) {
+  switch (state.id) {
+    case kCmdRayTraced:
+    case kCmdPointCoordinates: state.enabled = false; return;
+    case kCmdOutlines:
+      state.enabled = display.displayMode == kPainted || display.displayMode == kRayTraced ||
+                      display.displayMode == kPaintedAndDotted;
+      return;
+    default: break;
+  }
+  TGeomPSWin::EnableCommand(state);
+}
+
+void TGeomQWin::ComputeModelBox() {
+  const kernel::ModelBoxView box =
+      solid::ComputeModelBox(tables(), solid(), axisLengths, axisLengthsFixed != 0, boxMin, boxMax);
+  viewCentre = box.centre;
+  modelEpsilon = box.epsilon;
+  modelTables.point_tolerance = kPointTolerancePerEpsilon * modelEpsilon;
+  KeepObserverInRange();
+}
 
 void TGeomQWin::FitViewToModel() {
-  const engine::FigureTables& t = tables();
-  bool any = false;
-  for (int i = 0; i <= t.last_point; ++i) {
-    if (!t.exists[i]) continue;
-    if (!any) boxMin = boxMax = t.xyz[i];
-    kernel::ExtendBox3(boxMin, t.xyz[i], boxMax);
-    any = true;
-  }
-  if (any) {
-    viewCentre = kernel::Midpoint3(boxMin, boxMax);
-    kernel::Point3 direction = kObserverDirection;
-    kernel::Normalize3(direction);
-    const kernel::Real distance = std::max(kLeastObserverDistance, kDiagonalsAway * kernel::Dist3(boxMin, boxMax));
-    observer = viewCentre + distance * direction;
-  }
+  const kernel::Real oldHalfWidth = mapping.halfWidth;
+  const kernel::Real oldHalfHeight = mapping.halfHeight;
   ComputeViewFromObserver();
-  UpdateProjection(-1);
+  UpdateView();
+  if (!solid::FitViewToBox(frame, boxMin, boxMax, mapping)) return;
+  RescaleTexts(mapping.halfWidth, mapping.halfHeight, oldHalfWidth, oldHalfHeight);
+  UpdateMarkScales();
+}
+
+void TGeomQWin::KeepObserverInRange() {
+  kernel::KeepObserverInRange(boxMin, boxMax, viewCentre, observer);
+  if (observerDialog() != nullptr) observerDialog()->ShowObserver();
 }
 
 void TGeomQWin::Update(bool /*keepView*/) {
-  FitViewToModel();
+  if (!model().Spherical) {
+    mapping.aspect = 1;
+    ComputeModelBox();
+    FitViewToModel();
+  }
   ShowProjectedModel();
 }
 
 void TGeomQWin::Redraw(int /*flag*/) {
   ComputeViewFromObserver();
-  UpdateProjection(-1);
+  UpdateMarkScales();
   ShowProjectedModel();
 }
 
 void TGeomQWin::ShowProjectedModel() {
-  // The view shows the projected model with a margin around it.
-  const engine::FigureTables& t = tables();
-  bool any = false;
-  kernel::Point2 lo{};
-  kernel::Point2 hi{};
-  for (int i = 0; i <= t.last_point; ++i) {
-    if (!t.exists[i]) continue;
-    const kernel::Point2& p = t.xy[i];
-    if (!any) lo = hi = p;
-    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y)};
-    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y)};
-    any = true;
-  }
-  if (any) {
-    const kernel::Real half = std::max({(hi.x - lo.x) / 2, (hi.y - lo.y) / 2, kernel::Real(0.5)}) * kViewMargin;
-    SetViewBox({(lo.x + hi.x) / 2, (lo.y + hi.y) / 2}, half, half, false);
-    // The pixels follow the new view.
-    UpdateProjection(-1);
-  }
+  UpdateProjection(-1);
   wing.pictureValid = 0;
   Invalidate(false);
+}
+
+void TGeomQWin::ClearFigure() {
+  TGeomPSWin::ClearFigure();
+  ClearLabels();
+}
+
+void TGeomQWin::ClearLabels() {
+  engine::FigureTables& t = tables();
+  std::fill(t.exists.begin(), t.exists.end(), 0);
+  for (int label = 0; label < static_cast<int>(t.label_map.size()); ++label) {
+    if (t.label_map[static_cast<std::size_t>(label)] >= 0) t.FreeLabel(label);
+  }
+  t.last_point = -1;
+  solid().Clear();
+  modelTables.last_edge = -1;
+  stepEngine.figure_counter = 0;
+}
+
+int TGeomQWin::MovePointXYZ(int i, const kernel::Point3& p) {
+  engine::FigureTables& t = tables();
+  if (!t.PointExists(i)) return kMsgNotFound;
+  const int tag = t.attrs[static_cast<std::size_t>(i)].tag;
+  if (tag == 0) {
+    t.xyz[static_cast<std::size_t>(i)] = p;
+  } else {
+    const kernel::Point3 shift = p - t.xyz[static_cast<std::size_t>(i)];
+    for (int j = 0; j <= t.last_point; ++j) {
+      const auto k = static_cast<std::size_t>(j);
+      if (t.exists[k] && (tag < 0 || t.attrs[k].tag == tag)) t.xyz[k] = t.xyz[k] + shift;
+    }
+  }
+  ReplayConstruction(true);
+  Redraw(0);
+  return 0;
 }
 
 void TGeomQWin::Paint(platform::DC& dc) {

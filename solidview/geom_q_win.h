@@ -2,31 +2,93 @@
 // The 3-D viewing layer: observer, rotation and display commands, hidden lines, the scene passes
 // and faces in painter's order, the ray-traced display, the model box, and the 3-D figure update.
 
+#include <string>
 #include <string_view>
 
 #include "solid/geom_ps_win.h"
+#include "solidview/solid_display_options.h"
 
 namespace solidview {
 
 class TGeomQWin : public solid::TGeomPSWin {
  public:
-  TGeomQWin(platform::FrameWindow* parent, std::string_view title);
+  // The 3-D or the spherical personality: menu, help, file kind, settings file, extension and
+  // filter of the figure files (see view_personality.h).
+  TGeomQWin(platform::FrameWindow* parent, std::string_view title, bool spherical);
 
-  // The model box from the existing points, the view centre in its middle and the observer at a
-  // distance that sees all of it from the default direction; then every point projected.
+  // The menu and accelerator table the window shows.
+  std::string menuName;
+  SolidDisplayOptions display;
+
+  // 0.0001 of the model box's diagonal.
+  kernel::Real modelEpsilon = 0;
+
+  // The box of the model (points, curved elements, the fixed axes, the origin) widened by 1 %;
+  // the observer looks at its middle and is kept within reach of it.
+  void ComputeModelBox();
+  // The 2-D view around the model box as the observer sees it, with a margin; the texts tied to
+  // the frame keep their place. A window with no client area keeps its view.
   void FitViewToModel();
-  // The figure follows a new or replayed step: projected again, then shown whole in the middle of
-  // the view.
+  // The observer brought back within reach of the model (halved while too far, doubled while too
+  // close); the observer dialog shows where it went.
+  void KeepObserverInRange();
+  // After a new step, Undo and replay: a figure in space is measured again and fitted into the
+  // window; the spherical ball keeps its view. Then repainted.
   void Update(bool keepView) override;
-  // The view from the observer as it stands: projected again and shown whole.
+  // The view from the observer as it stands, without refitting: the frame from the observer (kept
+  // when there is none), mark sizes, every point projected again, the picture repainted.
   void Redraw(int flag) override;
   int ReplayConstruction(bool replaying) override;
+  // --- The View menu (view_menu_commands.cpp) ---------------------------------------------
+  // Observer In, Out, Far out and Isometric; Turn (sign 1) and Back (-1); Up and Down.
+  void ObserverIn();
+  void ObserverOut();
+  void ObserverFarOut();
+  void IsometricObserver();
+  void TurnObserver(int sign);
+  void TiltObserver(bool up);
+  // Asks the angle of a turn in degrees (an expression); message 1 for a text that is not a
+  // finite number.
+  void AskRotationStep();
+  // Asks the arrowhead size as a percentage of the screen width; message 17 outside 2 to 200
+  // pixels.
+  void AskArrowheadSize();
+  // The axis-length dialog: "freeze" fixes the typed lengths (message 1 for one that is no number
+  // or below 1e-13), "cancel" lets the axes follow the model.
+  void AskAxisLengths();
+  // A new display mode repaints and marks the figure changed; the mode in use changes nothing.
+  void SetDisplayMode(int mode);
+  void ToggleOutlines();
+  void ToggleDisplayFlag(std::uint8_t& flag, bool modifies);
+
+  // The check marks of the display options, then those of the lower layers.
+  void SetupMenuChecks(bool redraw) override;
+
+  // Clearing the figure also empties the model: every point and label free, no face or surface,
+  // the solid numbers from the start.
+  void ClearFigure() override;
+  void ClearLabels();
+  // Moves point i to p: a free point alone, a vertex of a solid with its whole solid, a point that
+  // belongs to no solid (negative tag) with every point. Then the figure is replayed and
+  // repainted. 2 when point i does not exist, else 0.
+  int MovePointXYZ(int i, const kernel::Point3& p);
   // The edges of the visible faces: those of a face turned towards the observer solid, the others
   // dashed.
   void DrawSolidEdges(view::FigurePainter& painter);
 
  protected:
-  // The view box around the projected model, the pixels projected into it, the picture repainted.
+  void SetupWindow() override;
+  // The observer dialog is closed before the settings are written.
+  void OnDestroy() override;
+  bool OnCommand(int id) override;
+  void EnableCommand(platform::CommandState& state) override;
+
+  // After the observer moved: the dialog shows it, the view is computed from it and repainted
+  // without refitting, the figure marked changed. An observer with no view (straight above or
+  // below the centre) goes back to `previous`.
+  void ObserverMoved(const kernel::Point3& previous);
+
+  // Every point projected to its pixel, the picture repainted.
   void ShowProjectedModel();
   // The solid's edges and the labels of its points over the picture of the lower layers, on the
   // screen and in the exports.

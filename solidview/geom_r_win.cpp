@@ -10,9 +10,7 @@ namespace {
 constexpr int kPrismPyramidFromPlaneKind = 300;
 }  // namespace
 
-TGeomRWin::TGeomRWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title) {
-  fileMsg.mainHelp = "KV3HELP";
-}
+TGeomRWin::TGeomRWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title, false) {}
 
 int TGeomRWin::BuildSolidFromPolygon(const plane::SolidHandOver& handOver) {
   const std::size_t n =

@@ -7,13 +7,11 @@ namespace special {
 TGeomWWin::TGeomWWin(platform::FrameWindow* parent, std::string_view title) : TGeomSWin(parent, title) {
   qelWin.settingsFileName = view::kTessellationSettingsFile;
   fileMsg.mainHelp = "STESSHELP";
+  menuName = "STESSMENU";
 }
 
 void TGeomWWin::SetupWindow() {
   TGeomSWin::SetupWindow();
-  const char* menuName = "STESSMENU";
-  SetMenu(menuName);
-  SetAccelerators(menuName);
   LoadStartupFile();
 }
 

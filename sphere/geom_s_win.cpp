@@ -2,9 +2,6 @@
 
 namespace sphere {
 
-TGeomSWin::TGeomSWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title) {
-  SetGeometry({.Hyperbolic = false, .HalfPlane = false, .Spherical = true}, 3);
-  fileMsg.mainHelp = "KVSHELP";
-}
+TGeomSWin::TGeomSWin(platform::FrameWindow* parent, std::string_view title) : TGeomQWin(parent, title, true) {}
 
 }  // namespace sphere

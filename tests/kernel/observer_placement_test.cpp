@@ -56,4 +56,26 @@ TEST(ObserverPlacement, ANewSolidStandsBesideTheModelOnTheObserversSide) {
   EXPECT_EQ(back.y, -1);
 }
 
+TEST(ObserverPlacement, KeepingInRangeHalvesAFarObserverThenDoublesACloseOne) {
+  // Taxicab limit 60000: halved until within it.
+  Point3 observer{200000, 0, 0};
+  EXPECT_TRUE(kernel::KeepObserverInRange(kLow, kHigh, kCentre, observer));
+  EXPECT_EQ(observer.x, 50000);
+  // Too close: doubled until the midpoint leaves the box's x-y extent.
+  observer = {2, 2, 1};
+  EXPECT_TRUE(kernel::KeepObserverInRange(kLow, kHigh, kCentre, observer));
+  EXPECT_EQ(observer.x, 4);
+  EXPECT_EQ(observer.z, 2);
+  // Within range: left alone.
+  observer = {25, 32, 18};
+  EXPECT_FALSE(kernel::KeepObserverInRange(kLow, kHigh, kCentre, observer));
+  EXPECT_EQ(observer.x, 25);
+  // At the origin doubling never helps, and a box of no size is too far from everywhere: both
+  // give up after 64 scalings.
+  observer = {0, 0, 0};
+  EXPECT_FALSE(kernel::KeepObserverInRange(kLow, kHigh, kCentre, observer));
+  observer = {3, 3, 3};
+  EXPECT_TRUE(kernel::KeepObserverInRange(kCentre, kCentre, kCentre, observer));
+}
+
 }  // namespace

@@ -255,7 +255,7 @@ TEST_F(SolidOnPlaneBase, TheObserverDialogMovesTheObserverAndTheViewFollows) {
   const std::vector<Refusal> refusals{
       {{cx, cy, "50"}, "viewer too close"},
       {{"1.5", "1.5", "-4"}, "viewer too close"},
-      {{"70000", "0", "0"}, "out of bounds"},
+      {{"80000", "0", "0"}, "out of bounds"},
   };
   for (const Refusal& r : refusals) {
     SCOPED_TRACE(r.texts[0] + " " + r.texts[1] + " " + r.texts[2]);
