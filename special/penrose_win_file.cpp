@@ -109,9 +109,9 @@ int TPenrWin::ReadData() {
   if (b.zoom > 1) wing.zoomFactor = b.zoom;
 
   ViewStack(0);
-  // The height is not stored: it follows the window's shape, so the saved width is shown as it was.
-  const kernel::Real shape = mapping.width > 0 ? static_cast<kernel::Real>(mapping.height) / mapping.width : 1;
-  SetView(b.centreX, b.centreY, b.halfWidth, b.halfWidth * shape, false);
+  // The height is not stored: it follows the window's shape, so the saved width is shown as it was
+  // (and saved again to the same bytes).
+  SetView(b.centreX, b.centreY, b.halfWidth, 0, false);
   UpdateView();
   const platform::Color background = platform::Color::FromColorRef(Color(preWin.roles[0]));
   SetBackgroundColor(background.r, background.g, background.b);

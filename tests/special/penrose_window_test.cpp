@@ -275,6 +275,31 @@ TEST_F(PenroseWindow, AFileKeepsTheTilingItsActionsAndItsSettings) {
   r->Destroy();
 }
 
+TEST_F(PenroseWindow, TheSavedViewWidthComesBackToTheLastBit) {
+  // The height follows the window's shape; the width read is the width saved, so a file opened and
+  // saved again has the same bytes whatever the width.
+  const std::string path = Path("view.kit");
+  auto w = Open();
+  auto r = Open();
+  int differing = 0;
+  for (const kernel::Real halfWidth : {1 + 1 / 7.0L, 2.5L, 3 + 3 / 7.0L}) {  // the first came back a bit wider
+    w->SetView(0.25L, -0.5L, halfWidth, 0, false);
+    w->fileMsg.fileName = path;
+    w->fileMsg.named = 1;
+    ASSERT_TRUE(w->Save());
+    const kernel::Bytes first = kernel::ReadFileBytes(path).value();
+    r->fileMsg.fileName = path;
+    ASSERT_EQ(r->LoadFile(), 0);
+    differing += r->mapping.halfWidth != halfWidth;
+    r->fileMsg.named = 1;
+    ASSERT_TRUE(r->Save());
+    differing += kernel::ReadFileBytes(path).value() != first;
+  }
+  EXPECT_EQ(differing, 0);
+  w->Destroy();
+  r->Destroy();
+}
+
 TEST_F(PenroseWindow, ARefusedFileLeavesTheWindowAsItWas) {
   // Damaged tiling files: the texts, colours, fonts, pictures and tiling of the open window stay.
   for (const char* name : {"refused-kit-changes-texts-and-colours.kit", "fuzzer-found-damaged-picture-piece"}) {
