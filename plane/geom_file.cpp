@@ -249,6 +249,8 @@ int TGeomEWin::ReadData() {
     // The view is fitted to what can be shown; a point beyond that is said to be too large.
     if (engine::FigureBeyondViewLimit(tables())) Msg(shell::kTooLarge);
   }
+  // The views of the figure open before are no way back into this one.
+  ViewStack(0);
   SetupMenuChecks(true);
   AfterFileLoaded(fileData);
   fileMsg.version = kPlaneFileVersion;
@@ -264,8 +266,6 @@ bool TGeomEWin::RestoreSavedView() {
   const bool usable = engine::WithinViewLimit({cx, cy}) && engine::WithinViewLimit({hw, hh}) &&
                       hw > kSmallestViewHalfWidth && hh >= 0 && (hh == 0 || hh > kSmallestViewHalfWidth);
   if (!usable) return false;
-  // The views of the figure open before are no way back into this one.
-  ViewStack(0);
   SetView(cx, cy, hw, hh, hh > 0);
   wing.pictureValid = 0;
   Invalidate(false);
