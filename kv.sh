@@ -4,6 +4,7 @@
 #   ./kv.sh test         install what is missing, build with sanitizers, run every test headless
 #   ./kv.sh bench        build and run the benchmarks
 #   ./kv.sh fuzz [SECONDS] build the fuzz targets with clang and libFuzzer, fuzz each for SECONDS
+#                        (180; 0 only builds them)
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -87,6 +88,8 @@ case "$command" in
     packages+=(clang libclang-rt-14-dev)
     install_missing
     CC=clang CXX=clang++ configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKV_TESTS=OFF -DKV_FUZZ=ON
+    # 0 seconds: only built (libFuzzer would take 0 for no limit at all).
+    [ "$seconds" = 0 ] && exit 0
     export QT_QPA_PLATFORM=offscreen
     export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
     export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
@@ -98,9 +101,11 @@ case "$command" in
       work="build/fuzz/corpus/$name"
       findings="build/fuzz/findings/$name"
       mkdir -p "$work" "$findings"
+      inputs=("fuzz/corpus/$name/seeds")
+      [ -d "fuzz/corpus/$name/found" ] && inputs+=("fuzz/corpus/$name/found")
       echo "kv.sh: fuzzing $name for $seconds s"
       "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/" \
-        "$work" "fuzz/corpus/$name/seeds" || echo "kv.sh: $name stopped on a finding (see $findings)"
+        "$work" "${inputs[@]}" || echo "kv.sh: $name stopped on a finding (see $findings)"
     done
     ;;
   bench)

@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   kernel::ByteReader in(input);
   const std::uint8_t hyperbolic = in.U8() & 1;
   plane::TGeom2Win& w = kvfuzz::PlaneWindowOf(hyperbolic);
+  kvfuzz::DeliverPendingEvents();
   platform::ScriptedResponder script;
   w.ClearFigure();
   for (int i = 0; i < 4; ++i) {

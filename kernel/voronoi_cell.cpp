@@ -19,6 +19,21 @@ Real FarthestSquare(std::span<const Point2> polygon, const Point2& p) {
   return r;
 }
 
+// The bucket of an offset from the grid's edge: 0 to count - 1 whatever the offset (also an
+// infinite or undefined one, from a grid spanning more than the largest real).
+int BucketIndex(Real offset, Real bucket, int count) {
+  const Real i = offset / bucket;
+  if (!(i > 0)) return 0;
+  return i >= static_cast<Real>(count - 1) ? count - 1 : static_cast<int>(i);
+}
+
+// The number of buckets of the side across the extent: 1 to 1024.
+int BucketCount(Real extent, Real side) {
+  const Real n = extent / std::max(side, 1e-300L);
+  if (!(n > 0)) return 1;
+  return n >= 1023 ? 1024 : static_cast<int>(n) + 1;
+}
+
 // The sites in a grid of square-ish buckets over their bounding box, about one site a bucket.
 struct SiteGrid {
   explicit SiteGrid(std::span<const Point2> sites) {
@@ -34,8 +49,8 @@ struct SiteGrid {
     const Real width = std::max<Real>(xmax - xmin, 1e-300L);
     const Real height = std::max<Real>(ymax - ymin, 1e-300L);
     const Real side = std::sqrt(width * height / static_cast<Real>(sites.size()));
-    columns = std::clamp(static_cast<int>(width / std::max(side, 1e-300L)) + 1, 1, 1024);
-    rows = std::clamp(static_cast<int>(height / std::max(side, 1e-300L)) + 1, 1, 1024);
+    columns = BucketCount(width, side);
+    rows = BucketCount(height, side);
     bucketWidth = width / columns;
     bucketHeight = height / rows;
     first.assign(static_cast<std::size_t>(columns * rows) + 1, 0);
@@ -45,8 +60,8 @@ struct SiteGrid {
     std::vector<int> next(first.begin(), first.end() - 1);
     for (std::size_t i = 0; i < sites.size(); ++i) members[static_cast<std::size_t>(next[Bucket(sites[i])]++)] = i;
   }
-  int Column(const Point2& s) const { return std::clamp(static_cast<int>((s.x - xmin) / bucketWidth), 0, columns - 1); }
-  int Row(const Point2& s) const { return std::clamp(static_cast<int>((s.y - ymin) / bucketHeight), 0, rows - 1); }
+  int Column(const Point2& s) const { return BucketIndex(s.x - xmin, bucketWidth, columns); }
+  int Row(const Point2& s) const { return BucketIndex(s.y - ymin, bucketHeight, rows); }
   std::size_t Bucket(const Point2& s) const { return static_cast<std::size_t>(Row(s) * columns + Column(s)); }
 
   Real xmin = 0, xmax = 0, ymin = 0, ymax = 0;
@@ -174,6 +189,20 @@ std::vector<Point2> VoronoiCell(std::span<const Point2> sites, std::size_t k, co
 
 std::vector<std::vector<Point2>> VoronoiCells(std::span<const Point2> sites, const Box2& box) {
   std::vector<std::vector<Point2>> cells(sites.size());
+  // A site with an infinite or undefined coordinate stands nowhere: it has no cell and cuts none.
+  const auto placed = [](const Point2& s) { return std::isfinite(s.x) && std::isfinite(s.y); };
+  if (!std::all_of(sites.begin(), sites.end(), placed)) {
+    std::vector<Point2> finite;
+    std::vector<std::size_t> index;
+    for (std::size_t k = 0; k < sites.size(); ++k) {
+      if (!placed(sites[k])) continue;
+      finite.push_back(sites[k]);
+      index.push_back(k);
+    }
+    std::vector<std::vector<Point2>> finiteCells = VoronoiCells(finite, box);
+    for (std::size_t n = 0; n < index.size(); ++n) cells[index[n]] = std::move(finiteCells[n]);
+    return cells;
+  }
   const SiteGrid grid(sites);
   const Real nearest = std::min(grid.bucketWidth, grid.bucketHeight);
   std::vector<Point2> cell;

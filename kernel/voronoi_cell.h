@@ -35,7 +35,8 @@ void ConvexFramePieces(std::span<const Point2> polygon, Real width, std::vector<
 void ConvexFrameRing(std::span<const Point2> polygon, Real width, std::vector<Point2>& ring);
 
 // Every site's cell at once, as VoronoiCell gives them; the sites are bucketed so that each cell
-// only meets the sites near it.
+// only meets the sites near it. A site with an infinite or undefined coordinate has no cell and
+// cuts none.
 std::vector<std::vector<Point2>> VoronoiCells(std::span<const Point2> sites, const Box2& box);
 
 }  // namespace kernel

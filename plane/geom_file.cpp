@@ -186,6 +186,9 @@ void TGeomEWin::TakeFigureFile(PlaneFigureFile& file) {
   compiler.settings.user_functions.clear();
   for (const engine::UserFunctionImage& image : file.userFunctions)
     compiler.settings.user_functions.push_back(engine::UserFunctionOfImage(image));
+  // The evaluated texts of the figure before go with it: the file's take the table from its first
+  // entry (as the reader numbered them).
+  SetEvalTableSize(view::kEvalTableInitialHighest);
   textItems.evaluated.clear();
   for (engine::EvalTextPieceItem& piece : file.evalTexts) {
     const int entry = piece.item.evalCode - kEvalCodeBase;
@@ -237,9 +240,11 @@ void TGeomEWin::TakeTracesAndMarkings(PlaneFigureFile& file) {
 int TGeomEWin::ReadData() {
   kernel::ByteReader* in = InFile();
   if (!in) return shell::kCannotOpenFile;
-  // The whole file is read into fresh data first: a file that cannot be read changes nothing.
+  // The whole file is read into fresh data first: a file that cannot be read changes nothing. Its
+  // evaluated texts replace the open figure's, numbered from the table's first entry, so a figure
+  // opened again has the same numbers and saves to the same bytes.
   PlaneFigureFile file;
-  const int result = ReadPlaneFigureFile(*in, qelWin.fileKind, textItems.lastEvalEntry + 1, file);
+  const int result = ReadPlaneFigureFile(*in, qelWin.fileKind, 0, file);
   if (result != 0) return result;
   TakeFigureFile(file);
   ReplayConstruction(true);
@@ -249,6 +254,8 @@ int TGeomEWin::ReadData() {
     // The view is fitted to what can be shown; a point beyond that is said to be too large.
     if (engine::FigureBeyondViewLimit(tables())) Msg(shell::kTooLarge);
   }
+  // The views of the figure open before are no way back into this one.
+  ViewStack(0);
   SetupMenuChecks(true);
   AfterFileLoaded(fileData);
   fileMsg.version = kPlaneFileVersion;
@@ -264,8 +271,6 @@ bool TGeomEWin::RestoreSavedView() {
   const bool usable = engine::WithinViewLimit({cx, cy}) && engine::WithinViewLimit({hw, hh}) &&
                       hw > kSmallestViewHalfWidth && hh >= 0 && (hh == 0 || hh > kSmallestViewHalfWidth);
   if (!usable) return false;
-  // The views of the figure open before are no way back into this one.
-  ViewStack(0);
   SetView(cx, cy, hw, hh, hh > 0);
   wing.pictureValid = 0;
   Invalidate(false);

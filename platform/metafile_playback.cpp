@@ -18,7 +18,8 @@ namespace {
 // Target coordinates are kept within this distance of the origin, so a picture scaled far
 // beyond any device cannot make the drawing code step through billions of pixels.
 constexpr double kCoordinateLimit = 1 << 17;
-// Font heights and pen widths in target pixels.
+// Font heights and pen widths in target pixels: at most this, and at most twice the picture's
+// larger side (a pen that wide covers the whole picture from any line through it).
 constexpr double kSizeLimit = 4096;
 
 Affine Then(const Affine& a, const Affine& b) {
@@ -32,11 +33,11 @@ int Coordinate(double v) {
   return static_cast<int>(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
 }
 
-// A size in target pixels: at least 1 when the logical size is not 0.
-int ScaledSize(int logical, double scale) {
+// A size in target pixels, at most the limit: at least 1 when the logical size is not 0.
+int ScaledSize(int logical, double scale, double limit) {
   if (logical == 0) return 0;
   const double product = std::fabs(logical * scale);
-  const double v = std::isfinite(product) ? std::clamp(product, 1.0, kSizeLimit) : 1.0;
+  const double v = std::isfinite(product) ? std::clamp(product, 1.0, limit) : 1.0;
   const int size = static_cast<int>(std::lround(v));
   return logical < 0 ? -size : size;
 }
@@ -139,6 +140,8 @@ MetafilePlayback::MetafilePlayback(const MetafileHeader& header, DC* dc, const R
   const double sx = source.Width64() > 0 ? double(destination.Width64()) / double(source.Width64()) : 1;
   const double sy = source.Height64() > 0 ? double(destination.Height64()) / double(source.Height64()) : 1;
   playback_ = {sx, 0, 0, sy, destination.left - source.left * sx, destination.top - source.top * sy};
+  const double side = static_cast<double>(std::max(std::abs(destination.Width64()), std::abs(destination.Height64())));
+  sizeLimit_ = std::clamp(2 * side, 2.0, kSizeLimit);
   if (dc_ != nullptr) {
     dc_->Push();  // popped when the playback ends, however it ends
     targetClip_ = dc_->clipRegion();
@@ -209,9 +212,9 @@ void MetafilePlayback::ApplyState() {
   const double penScale = std::sqrt(std::fabs(t.m11 * t.m22 - t.m12 * t.m21));
   const double fontScale = std::hypot(t.m21, t.m22);
   Pen pen = state_.pen;
-  if (pen.width > 1) pen.width = ScaledSize(pen.width, penScale);  // thin pens stay thin
+  if (pen.width > 1) pen.width = ScaledSize(pen.width, penScale, sizeLimit_);  // thin pens stay thin
   FontSpec font = state_.font;
-  font.height = ScaledSize(font.height, fontScale);
+  font.height = ScaledSize(font.height, fontScale, sizeLimit_);
   dc_->SelectPen(pen);
   dc_->SelectBrush(state_.brush);
   dc_->SelectFont(font);
@@ -786,7 +789,7 @@ std::optional<Region> MetafilePlayback::ReadRegion(Reader& in, std::uint32_t byt
   if (dc_ == nullptr) return Region();
   // What lies beyond the target (and the widest frame round it) is dropped before anything is
   // united, so a region of n rectangles costs n log n at most, and less the more are outside.
-  const Rect within = TargetArea(static_cast<int>(kSizeLimit) + 2);
+  const Rect within = TargetArea(static_cast<int>(sizeLimit_) + 2);
   return Region::FromRects(rects, &within);
 }
 
@@ -853,8 +856,8 @@ bool MetafilePlayback::PlayRegion(std::uint32_t type, Reader& in) {
     dc_->FillRegion(*region, *brush);
   } else {
     const Affine t = Transform();
-    const int w = ScaledSize(static_cast<int>(std::clamp(strokeX, 0.0, kSizeLimit)), std::hypot(t.m11, t.m12));
-    const int h = ScaledSize(static_cast<int>(std::clamp(strokeY, 0.0, kSizeLimit)), std::hypot(t.m21, t.m22));
+    const int w = ScaledSize(static_cast<int>(std::clamp(strokeX, 0.0, kSizeLimit)), std::hypot(t.m11, t.m12), sizeLimit_);
+    const int h = ScaledSize(static_cast<int>(std::clamp(strokeY, 0.0, kSizeLimit)), std::hypot(t.m21, t.m22), sizeLimit_);
     dc_->FrameRegion(*region, *brush, w, h);
   }
   return true;

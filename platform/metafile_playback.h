@@ -94,6 +94,7 @@ class MetafilePlayback {
 
   DC* dc_;
   Affine playback_;  // device units of the metafile to target pixels
+  double sizeLimit_ = 0;  // the widest pen and the tallest font, in target pixels
   SizeI devicePixels_;
   SizeI deviceMillimetres_;
   std::vector<std::optional<Object>> objects_;

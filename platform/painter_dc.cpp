@@ -20,9 +20,12 @@ namespace {
 // the integer point (x, y) is the centre (x + 0.5, y + 0.5) of Qt's pixel square. Polygon fills
 // sample pixel centres already and need no shift.
 constexpr double kCentre = 0.5;
-// Ellipses up to this size are drawn once and then copied as pixels.
+// Ellipses up to this size, with pens no wider, are drawn once and then copied as pixels.
 constexpr int kSpriteLimit = 64;
 constexpr std::size_t kSprites = 32;
+// Qt draws no pen wider than this (it keeps a thin one instead); a pen so wide covers any
+// picture the same.
+constexpr int kQtPenWidthLimit = (1 << 15) - 1;
 constexpr std::size_t kFonts = 16;
 constexpr std::size_t kTextsPerFont = 2048;
 
@@ -63,7 +66,7 @@ QPen ToQPen(const Pen& pen) {
     const std::span<const int> pattern = CosmeticDashPattern(pen.style);
     if (!pattern.empty()) q.setDashPattern(QList<qreal>(pattern.begin(), pattern.end()));
   } else {
-    q.setWidth(pen.width);
+    q.setWidth(std::min(pen.width, kQtPenWidthLimit));
     q.setJoinStyle(Qt::RoundJoin);
     q.setCapStyle(Qt::RoundCap);
   }
@@ -328,7 +331,7 @@ void PainterDC::QtEllipse(const Rect& box) {
 void PainterDC::DoEllipse(const Rect& box) {
   const Rect r = Normalized(box);
   if (r.IsEmpty()) return;
-  if (direct_ && r.Width() <= kSpriteLimit && r.Height() <= kSpriteLimit &&
+  if (direct_ && r.Width() <= kSpriteLimit && r.Height() <= kSpriteLimit && state().pen.width <= kSpriteLimit &&
       state().brush.style != BrushStyle::Hatched) {
     if (const Sprite* sprite = EllipseSprite(r)) {
       DrawSprite(*sprite, {r.left, r.top}, state().rasterOp);

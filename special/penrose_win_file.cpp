@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "engine/view_update.h"
 #include "kernel/file_bytes.h"
 #include "shell/counted_text.h"
 #include "shell/message_numbers.h"
@@ -109,14 +110,20 @@ int TPenrWin::ReadData() {
   if (b.zoom > 1) wing.zoomFactor = b.zoom;
 
   ViewStack(0);
-  // The height is not stored: it follows the window's shape, so the saved width is shown as it was.
-  const kernel::Real shape = mapping.width > 0 ? static_cast<kernel::Real>(mapping.height) / mapping.width : 1;
-  SetView(b.centreX, b.centreY, b.halfWidth, b.halfWidth * shape, false);
+  // The height is not stored: it follows the window's shape, so the saved width is shown as it was
+  // (and saved again to the same bytes). A view no window can show is replaced by one that fits
+  // the tiling.
+  const bool savedViewShown = engine::WithinViewLimit({b.centreX, b.centreY}) && engine::WithinViewLimit({b.halfWidth, 0});
+  if (savedViewShown) SetView(b.centreX, b.centreY, b.halfWidth, 0, false);
   UpdateView();
   const platform::Color background = platform::Color::FromColorRef(Color(preWin.roles[0]));
   SetBackgroundColor(background.r, background.g, background.b);
   TakeTileColors();
   BuildTilingFromBlocks(b, penrose);
+  if (!savedViewShown) {
+    FitView(false);
+    ViewStack(0);
+  }
   wing.pictureValid = 0;
   SetupMenuChecks(false);
   return 0;

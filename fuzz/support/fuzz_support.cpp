@@ -48,6 +48,11 @@ void StartApplication() {
   (void)application;
 }
 
+void DeliverPendingEvents() {
+  StartApplication();
+  platform::Application::ProcessPendingEvents();
+}
+
 std::string WriteScratchFile(const std::string& name, const kernel::Bytes& bytes) {
   const std::string path = ScratchPath(name);
   if (!kernel::WriteFileAtomically(path, bytes)) Fail("cannot write a scratch file");

@@ -19,6 +19,10 @@ std::string ScratchPath(const std::string& name);
 // The headless application, started on the first call.
 void StartApplication();
 
+// Delivers the events the input before left behind (deferred deletions, repaints), as the
+// program's event loop does between two commands; without it they gather from input to input.
+void DeliverPendingEvents();
+
 // Writes the bytes to the file of the scratch folder; its path.
 std::string WriteScratchFile(const std::string& name, const kernel::Bytes& bytes);
 kernel::Bytes ReadWholeFile(const std::string& path);

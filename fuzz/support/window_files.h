@@ -38,6 +38,7 @@ bool OpenBase(Window& w, const std::string& basePath) {
 
 template <class Window>
 void CheckFileOpen(Window& w, const std::string& basePath, const kernel::Bytes& input, const std::string& extension) {
+  DeliverPendingEvents();
   Require(OpenBase(w, basePath), "the base figure does not open");
   const kernel::Bytes before = SavedBytes(w, "before" + extension);
   Require(!before.empty(), "the base figure does not save");

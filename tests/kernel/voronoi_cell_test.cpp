@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <random>
 #include <set>
 #include <utility>
@@ -165,6 +166,23 @@ TEST(VoronoiCells, AllAtOnceMatchOneByOne) {
       EXPECT_NEAR(static_cast<double>(Area(all[k])), static_cast<double>(Area(one)), 1e-9) << "case " << c << " site " << k;
     }
   }
+}
+
+// Sites a damaged figure file can hold: an infinite or undefined coordinate stands nowhere, and
+// sites as far apart as reals go still share the box between them.
+TEST(VoronoiCells, SitesBeyondTheRealsHaveNoCellAndCutNone) {
+  const Real inf = std::numeric_limits<Real>::infinity();
+  const Real huge = std::numeric_limits<Real>::max();
+  const std::vector<Point2> sites = {{-5, 0}, {inf, 0}, {5, 0}, {std::nanl(""), 1}, {0, -inf}};
+  const std::vector<std::vector<Point2>> cells = VoronoiCells(sites, kBox);
+  ASSERT_EQ(cells.size(), sites.size());
+  for (const std::size_t k : {1u, 3u, 4u}) EXPECT_TRUE(cells[k].empty()) << k;
+  EXPECT_NEAR(static_cast<double>(Area(cells[0])), 160, 1e-9);  // the left half of the 20 x 16 box
+  EXPECT_NEAR(static_cast<double>(Area(cells[2])), 160, 1e-9);
+
+  const std::vector<Point2> farApart = {{-huge, -huge}, {huge, huge}, {1, 1}};
+  const std::vector<std::vector<Point2>> far = VoronoiCells(farApart, kBox);
+  EXPECT_NEAR(static_cast<double>(Area(far[2])), 320, 1e-9);  // the whole box is nearest to (1, 1)
 }
 
 // A point lies in the frame when some piece holds it.

@@ -178,6 +178,39 @@ TEST_F(PlaneFileTest, LabelOffsetsAndFrameTextCodesAreWrittenBackAsRead) {
   reader.Destroy();
 }
 
+TEST_F(PlaneFileTest, EvaluatedTextsKeepTheirNumbersWhenTheFigureIsOpenedAgain) {
+  const std::string path = (folder_ / "evaluated.kv2").string();
+  {
+    PlaneWindow w(0);
+    w.FreePoint(1, 2);
+    for (const char* expression : {"1+1", "2*3"}) {
+      view::EvalTextEntry entry;
+      entry.strings = {expression, "", "", ""};
+      entry.switches = {1, 0, 0, 0, 0};
+      view::TextItem item;
+      item.evalCode = 0xFFFF;  // a new entry
+      ASSERT_EQ(w.FormatEvalText(entry, item.evalCode, false), 0);
+      w.textItems.evaluated.push_back(item);
+    }
+    SaveAs(w, path);
+    w.Destroy();
+  }
+  // Opened again and again in one window, the figure's texts take the same entries and the file
+  // the same bytes (the entries once went on from the figure before, until the table was full).
+  PlaneWindow reader(0);
+  kernel::Bytes first;
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_TRUE(Open(reader, path)) << round;
+    ASSERT_EQ(reader.textItems.evaluated.size(), 2u);
+    EXPECT_EQ(reader.GetItemText(reader.textItems.evaluated[1]), "6.000");
+    EXPECT_EQ(reader.textItems.lastEvalEntry, 1);
+    SaveAs(reader, path);
+    if (round == 0) first = kernel::ReadFileBytes(path).value();
+    EXPECT_EQ(kernel::ReadFileBytes(path).value(), first) << round;
+  }
+  reader.Destroy();
+}
+
 TEST_F(PlaneFileTest, AMissingStartUpFileIsReportedAndTheWindowKeepsItsName) {
   plane::TGeom2Win w(nullptr, "plane", 0);
   w.qelWin.writeSettings = 0;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -278,6 +279,16 @@ TEST_F(DcTest, WidePensAreCentredOnTheLine) {
   for (int y = 8; y <= 12; ++y) EXPECT_EQ(At(12, y), kBlack) << y << Picture();
   EXPECT_FALSE(Drawn(12, 7));
   EXPECT_FALSE(Drawn(12, 13));
+}
+
+TEST_F(DcTest, APenWiderThanTheBitmapCoversIt) {
+  for (const int width : {100, 40000, std::numeric_limits<int>::max()}) {
+    bitmap.Fill(kWhite);
+    dc->SelectPen(Pen{PenStyle::Solid, width, kBlack});
+    dc->MoveTo({10, 10});
+    dc->LineTo({14, 12});
+    EXPECT_EQ(DrawnCount(), kSize * kSize) << width << Picture();
+  }
 }
 
 TEST_F(DcTest, ClipRegionLimitsDrawingUntilCleared) {

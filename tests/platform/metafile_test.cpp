@@ -5,6 +5,8 @@
 #include <bit>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <limits>
 #include <functional>
 #include <string>
@@ -22,6 +24,7 @@
 #include "platform/metafile_text.h"
 #include "platform/stored_fonts.h"
 #include "support/reference_device.h"
+#include "support/source_paths.h"
 #include "support/test_colours.h"
 
 using namespace platform;
@@ -914,4 +917,56 @@ TEST(HostileMetafiles, FontsOfAnyHeightAndAngleAreDrawnWithinLimits) {
     dc->TextOut({5, 5}, "Kv");
     EXPECT_GE(dc->GetTextExtent("Kv").height, 0);
   }
+}
+
+namespace {
+
+// The widest pen and the tallest font a metafile's records create.
+struct LargestSizes {
+  std::int32_t penWidth = 0;
+  std::int32_t fontHeight = 0;
+};
+
+LargestSizes LargestSizesOf(const kernel::Bytes& bytes) {
+  LargestSizes largest;
+  for (const RecordView& r : Records(bytes)) {
+    const auto value = static_cast<std::int32_t>(U32At(bytes, r.offset + 16));
+    if (r.type == emf::kCreatePen) largest.penWidth = std::max(largest.penWidth, value);
+    const auto height = static_cast<std::int32_t>(U32At(bytes, r.offset + 12));
+    if (r.type == emf::kExtCreateFontIndirectW) largest.fontHeight = std::max(largest.fontHeight, std::abs(height));
+  }
+  return largest;
+}
+
+}  // namespace
+
+TEST(HostileMetafiles, PensAndFontsAreNoLargerThanTwiceThePicture) {
+  // A pen 1852794368 units wide round a small ellipse and a font 2^20 units tall: the target is
+  // given no pen or font larger than twice the picture's larger side, so their cost is bounded
+  // by the picture's size.
+  EmfBuilder b;
+  b.Add(emf::kExtCreateFontIndirectW, FontRecordOf(2, -(1 << 20), 0));
+  b.Add(emf::kSelectObject, Values({2}));
+  b.Add(emf::kExtTextOutW, TextRecord(10, 10, u"Kv"));
+  b.Add(emf::kCreatePen, Values({1, 0, 1852794368, 0, static_cast<std::int32_t>(kRed.ToColorRef())}));
+  b.Add(emf::kSelectObject, Values({1}));
+  b.Add(emf::kEllipse, Values({40, 40, 46, 44}));
+  const MetafilePlayer player = ReadOk(b.Finish({0, 0, 2500, 2500}));  // 100 x 100 device units
+  for (const int side : {30, 100, 5000}) {
+    MetafileDC copy(PictureSetup({0, 0, side, side}));
+    player.Play(copy, {0, 0, side, side});
+    const LargestSizes largest = LargestSizesOf(copy.Finish());
+    EXPECT_EQ(largest.penWidth, std::min(2 * side, 4096)) << side;
+    EXPECT_EQ(largest.fontHeight, std::min(2 * side, 4096)) << side;
+  }
+  // The metafile fuzzing found that took seconds to play: its pen is as wide.
+  std::ifstream file(test_support::SourceRoot() + "/fuzz/corpus/emf/found/second-round-timeout-unexamined",
+                     std::ios::binary);
+  const kernel::Bytes found{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  const MetafilePlayer slow = ReadOk(found);
+  MetafileDC copy(PictureSetup({0, 0, 96, 64}));
+  slow.Play(copy, {0, 0, 96, 64});
+  const LargestSizes largest = LargestSizesOf(copy.Finish());
+  EXPECT_EQ(largest.penWidth, 192);
+  EXPECT_LE(largest.fontHeight, 192);
 }

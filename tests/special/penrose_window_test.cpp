@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "view/text_item.h"
+#include "engine/view_update.h"
 #include "kernel/byte_io.h"
 #include "kernel/file_bytes.h"
 #include "kernel/vector2.h"
@@ -280,6 +282,52 @@ TEST_F(PenroseWindow, AFileKeepsTheTilingItsActionsAndItsSettings) {
   ASSERT_TRUE(kernel::WriteFileAtomically(later, bytes));
   EXPECT_NE(r->LoadFile(), 0);
   EXPECT_EQ(r->penrose.TileCount(), 3);
+  w->Destroy();
+  r->Destroy();
+}
+
+TEST_F(PenroseWindow, TheSavedViewWidthComesBackToTheLastBit) {
+  // The height follows the window's shape; the width read is the width saved, so a file opened and
+  // saved again has the same bytes whatever the width.
+  const std::string path = Path("view.kit");
+  auto w = Open();
+  auto r = Open();
+  int differing = 0;
+  for (const kernel::Real halfWidth : {1 + 1 / 7.0L, 2.5L, 3 + 3 / 7.0L}) {  // the first came back a bit wider
+    w->SetView(0.25L, -0.5L, halfWidth, 0, false);
+    w->fileMsg.fileName = path;
+    w->fileMsg.named = 1;
+    ASSERT_TRUE(w->Save());
+    const kernel::Bytes first = kernel::ReadFileBytes(path).value();
+    r->fileMsg.fileName = path;
+    ASSERT_EQ(r->LoadFile(), 0);
+    differing += r->mapping.halfWidth != halfWidth;
+    r->fileMsg.named = 1;
+    ASSERT_TRUE(r->Save());
+    differing += kernel::ReadFileBytes(path).value() != first;
+  }
+  EXPECT_EQ(differing, 0);
+  w->Destroy();
+  r->Destroy();
+}
+
+TEST_F(PenroseWindow, AViewNoWindowCanShowIsReplacedByOneThatFitsTheTiling) {
+  // A damaged file whose view is centred 10^4926 away and 10^4930 wide: once it was taken, the
+  // window's width overflowed and the file saved could not be opened again.
+  auto w = Open();
+  w->fileMsg.fileName = test_support::SourceRoot() + "/tests/special/data/untrusted/view-beyond-any-window.kit";
+  ASSERT_EQ(w->LoadFile(), 0);
+  ASSERT_GT(w->penrose.TileCount(), 0);
+  EXPECT_TRUE(engine::WithinViewLimit(w->mapping.centre));
+  EXPECT_TRUE(std::isfinite(w->mapping.halfWidth) && w->mapping.halfWidth > 0 && std::isfinite(w->mapping.halfHeight));
+  EXPECT_TRUE(w->InView(w->penrose.vertices[0]));
+  w->fileMsg.fileName = Path("fitted.kit");
+  w->fileMsg.named = 1;
+  ASSERT_TRUE(w->Save());
+  auto r = Open();
+  r->fileMsg.fileName = Path("fitted.kit");
+  EXPECT_EQ(r->LoadFile(), 0);
+  EXPECT_EQ(r->mapping.halfWidth, w->mapping.halfWidth);
   w->Destroy();
   r->Destroy();
 }
