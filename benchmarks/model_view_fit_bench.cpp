@@ -5,45 +5,24 @@
 
 #include <benchmark/benchmark.h>
 
-#include <array>
 #include <cstdint>
 
-#include "engine/figure_tables.h"
-#include "engine/solid_tables.h"
+#include "full_solid_model.h"
 #include "kernel/central_projection.h"
 #include "kernel/observer_placement.h"
-#include "kernel/random.h"
 #include "solid/model_projection.h"
-#include "solid/model_tables.h"
 #include "solid/model_view_fit.h"
 #include "view/view_mapping.h"
 
 namespace {
 
 using kernel::Point3;
-using kernel::Real;
 
 constexpr int kCurvedElements = 300;
 
-// Every point of a full table, 1501 quadrilaterals over them and 300 circles and cylinders.
-struct FullModel {
-  FullModel() {
-    kernel::SeedRandom(64);
-    tables.last_point = engine::kLastPointLimit;
-    for (int i = 0; i < engine::kPointCapacity; ++i) {
-      tables.exists[i] = 1;
-      tables.xyz[i] = {kernel::RandomBetween(-10, 10), kernel::RandomBetween(-10, 10), kernel::RandomBetween(-10, 10)};
-    }
-    solid.Allocate();
-    model.Allocate();
-    for (int k = 0; k < engine::kFaceCapacity; ++k) {
-      const auto first = static_cast<std::uint16_t>((5 * k) % (engine::kPointCapacity - 4));
-      const std::array<std::uint16_t, 4> quad{first, static_cast<std::uint16_t>(first + 1),
-                                              static_cast<std::uint16_t>(first + 2),
-                                              static_cast<std::uint16_t>(first + 3)};
-      kernel::InitFaceListFrom(solid.faces[static_cast<std::size_t>(k)], 4, quad);
-    }
-    solid.last_face = engine::kFaceCapacity - 1;
+// The full model with 300 circles and cylinders over its points.
+struct FullModel : bench::FullSolidModel {
+  FullModel() : FullSolidModel(64) {
     for (int k = 0; k < kCurvedElements; ++k) {
       kernel::SurfaceRecord& s = solid.surfaces[static_cast<std::size_t>(k)];
       s.kind = k % 2 == 0 ? kernel::kSurfaceCylinder : kernel::kSurfaceCircle;
@@ -61,9 +40,6 @@ struct FullModel {
     mapping.height = 800;
   }
 
-  engine::FigureTables tables;
-  engine::SolidTables solid;
-  solid::ModelTables model;
   kernel::ViewFrame frame;
   view::ViewMapping mapping;
   Point3 observer{250, 320, 180};
@@ -90,19 +66,8 @@ void BM_UpdateFullModel(benchmark::State& state) {
 }
 BENCHMARK(BM_UpdateFullModel)->Unit(benchmark::kMicrosecond);
 
-// The floor: the same points read, one multiply-add per coordinate, the results written.
 void BM_UpdateFloorMultiplyAdd(benchmark::State& state) {
-  FullModel& m = Model();
-  const Real a = 1.5L;
-  const Real b = 0.25L;
-  for (auto _ : state) {
-    for (int k = 0; k <= m.tables.last_point; ++k) {
-      const Point3& p = m.tables.xyz[k];
-      m.model.images[k] = {p.x * a + b, p.y * a + b, p.z * a + b};
-    }
-    benchmark::DoNotOptimize(m.model.images.data());
-    benchmark::ClobberMemory();
-  }
+  bench::MultiplyAddEveryPoint(state, Model(), 1.5L, 0.25L);
 }
 BENCHMARK(BM_UpdateFloorMultiplyAdd)->Unit(benchmark::kMicrosecond);
 
