@@ -14,6 +14,7 @@
 #include "solidview/view_commands.h"
 #include "solidview/view_personality.h"
 #include "view/dc_figure_painter.h"
+#include "view/qel_wint.h"
 
 namespace solidview {
 
@@ -42,6 +43,8 @@ TGeomQWin::TGeomQWin(platform::FrameWindow* parent, std::string_view title, bool
   qelWin.settingsFileName = personality.settingsFile;
   fileMsg.defaultExtension = personality.extension;
   fileMsg.filters = resources::LoadString(personality.filterString, kFilterChars);
+  // A new window in space starts in the text mode: its clicks edit texts and relabel points.
+  qelWin.currentTool = view::kCmdTextTool;
 }
 
 void TGeomQWin::SetupWindow() {

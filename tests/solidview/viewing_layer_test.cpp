@@ -19,6 +19,7 @@
 #include "solidview/solid_window_opening.h"
 #include "sphere/geom_sm_win.h"
 #include "support/isolated_folders.h"
+#include "view/qel_wint.h"
 
 namespace {
 
@@ -210,6 +211,7 @@ TEST_F(ViewingLayer, TheTwoPersonalitiesDifferInMenuHelpKindSettingsExtensionAnd
     EXPECT_FALSE(w->menu().IsChecked(solidview::kCmdAxisArrows));
     if (!c.spherical) {
       EXPECT_TRUE(w->menu().IsChecked(solidview::kCmdOutlines));
+      EXPECT_EQ(w->qelWin.currentTool, view::kCmdTextTool);
     }
     // Ray-traced and the coordinates of a new point are not offered yet.
     EXPECT_FALSE(w->QueryCommand(solidview::kCmdPointCoordinates).enabled);
