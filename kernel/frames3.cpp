@@ -24,6 +24,24 @@ bool ProjectOnLine3(const Point3& p, const Point3& a, const Point3& b, Point3& f
   return true;
 }
 
+bool CommonPerpendicularFeet3(const Point3& a, const Point3& b, const Point3& c, const Point3& d, Point3& p, Point3& q) {
+  const Point3 u = b - a;
+  const Point3 v = d - c;
+  const Point3 w = c - a;
+  const Real uu = Dot3(u, u);
+  const Real vv = Dot3(v, v);
+  const Real uv = Dot3(u, v);
+  const Real uw = Dot3(u, w);
+  const Real vw = Dot3(v, w);
+  const Real det = uu * vv - uv * uv;
+  if (std::fabs(det) < static_cast<Real>(1e-13)) return false;
+  const Real s = (uw * vv - uv * vw) / det;
+  const Real t = (uv * uw - uu * vw) / det;
+  p = a + s * u;
+  q = c + t * v;
+  return true;
+}
+
 void SplitVector3(const Point3& v, const Point3& d, Point3& along, Point3& across) {
   const Real q = d.x * d.x + d.y * d.y + d.z * d.z;
   if (q < NullTolerance) {

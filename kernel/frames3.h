@@ -14,6 +14,11 @@ Point3 RotateAboutAxis3(const Point3& u, Real cosA, Real sinA, const Point3& v);
 // When a and b (nearly) coincide: false, foot = p and t = |b - a|^2.
 bool ProjectOnLine3(const Point3& p, const Point3& a, const Point3& b, Point3& foot, Real& t);
 
+// The feet p on the line ab and q on the line cd of the two lines' common perpendicular. False when
+// the lines are parallel (or a line has coinciding points): the determinant of the two directions'
+// Gram matrix is below 1e-13.
+bool CommonPerpendicularFeet3(const Point3& a, const Point3& b, const Point3& c, const Point3& d, Point3& p, Point3& q);
+
 // The parts of v along d and across d; a null d gives along = 0, across = v.
 void SplitVector3(const Point3& v, const Point3& d, Point3& along, Point3& across);
 
