@@ -152,3 +152,39 @@ TEST_F(PointStepBuilders, ANewMovablePointStandsWhereThePointIsOrTheTableSaysNoR
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PointStepBuilders, ThePerpendicularsMenuOpensTheDialogsThatDropTheFoot) {
+  struct Case {
+    int command;
+    const char* line;
+    const char* from;  // the last point: D', then the first foot E
+    const char* repeated;
+    int kind;
+  };
+  for (const Case& c : {Case{670, "AB", "D'", "AA", 402}, Case{671, "ABC", "E", "ABA", 403}}) {
+    SCOPED_TRACE(c.command);
+    ASSERT_TRUE(w->DispatchCommand(c.command));
+    engine::TDoUndoDlg* dialog = w->perpendicularDialog(c.command == 671);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->IsVisible());
+    EXPECT_EQ(dialog->GetItemText(211), c.line);
+    EXPECT_EQ(dialog->GetItemText(212), c.from);
+    platform::ScriptedResponder script;
+    dialog->PressButton(engine::kDoUndoMark);
+    EXPECT_TRUE(script.Messages().empty()) << script.Messages().front();
+    EXPECT_EQ(LastStep().kind, c.kind);
+    // A line or plane naming a point twice is refused with its message.
+    dialog->SetItemText(211, c.repeated);
+    script.AnswerMessage(platform::IDOK);
+    dialog->PressButton(engine::kDoUndoMark);
+    EXPECT_EQ(script.Messages(), (std::vector<std::string>{"duplicate label"}));
+  }
+  // The foot from D' = (0, 1, 1) to AB is A; from E = A to the plane ABC, A again.
+  EXPECT_EQ(w->tables().xyz[8].y, 0);
+  EXPECT_EQ(w->tables().xyz[8].z, 0);
+  EXPECT_EQ(w->tables().xyz[9].z, 0);
+}
+
+}  // namespace
