@@ -16,11 +16,15 @@ namespace kernel {
 // Kinds 0 to 5: w along the axis from P0 to P1, u horizontal (or (1, 0, 0) for a vertical axis),
 // v = w x u, all three of length 1.
 void UpdateSolidFrame(SurfaceRecord& record, std::span<const Point3> xyz);
-inline void UpdateSphereFrame(SurfaceRecord& record, std::span<const Point3> xyz) { UpdateSolidFrame(record, xyz); }
+inline void UpdateSphereFrame(SurfaceRecord& record, std::span<const Point3> xyz) {
+  UpdateSolidFrame(record, xyz);
+}
 // Kinds 6 and 14: w = P1 - P0 the normal, u = P2 - P0 the radius to the rim, v = w x u as long as
 // param0.
 void UpdateDisk(SurfaceRecord& record, std::span<const Point3> xyz);
-inline void UpdateDiskArc(SurfaceRecord& record, std::span<const Point3> xyz) { UpdateDisk(record, xyz); }
+inline void UpdateDiskArc(SurfaceRecord& record, std::span<const Point3> xyz) {
+  UpdateDisk(record, xyz);
+}
 // Kind 7: w from the sphere centre P3 to the pole P1, u and v across it as long as param0.
 void UpdateLatitudeCircle(SurfaceRecord& record, std::span<const Point3> xyz);
 // Kind 8: u to the pole, v to the meridian's point on the equator, w = (0, 0, 1).

@@ -1,9 +1,5 @@
 #include "solid/geom_ps_win.h"
 
-#include <algorithm>
-#include <span>
-
-#include "kernel/surface_frames.h"
 #include "solid/prism_pyramid_from_plane.h"
 #include "solid/sphere_curve_steps.h"
 #include "solid/sphere_steps.h"
@@ -19,24 +15,42 @@ PlaceSolid TGeomPSWin::Placement() const {
   return [this](const Point3& low, const Point3& high) { return PlaceNewSolid(low, high); };
 }
 
-int TGeomPSWin::DoSurfaceFromRecord(std::string* out) { return solid::DoSurfaceFromRecord(stepEngine, modelTables, out); }
-int TGeomPSWin::DoLatitudeCircle(std::string* out) { return solid::DoLatitudeCircle(stepEngine, modelTables, out); }
-int TGeomPSWin::DoMeridian(std::string* out) { return solid::DoMeridian(stepEngine, modelTables, out); }
-int TGeomPSWin::DoGreatCircle(std::string* out) { return solid::DoGreatCircle(stepEngine, modelTables, out); }
-int TGeomPSWin::DoDisk(std::string* out) { return solid::DoDisk(stepEngine, modelTables, Placement(), out); }
-int TGeomPSWin::DoSphere(std::string* out) { return solid::DoSphere(stepEngine, modelTables, Placement(), out); }
-int TGeomPSWin::DoCircumsphere(std::string* out) { return solid::DoCircumsphere(stepEngine, modelTables, out); }
-int TGeomPSWin::DoHemisphere(std::string* out) { return solid::DoHemisphere(stepEngine, modelTables, Placement(), out); }
-int TGeomPSWin::DoSphereSegment(std::string* out) { return solid::DoSphereSegment(stepEngine, modelTables, out); }
-int TGeomPSWin::DoInsphere(std::string* out) { return solid::DoInsphere(stepEngine, modelTables, out); }
-int TGeomPSWin::DoLatLongPoint(std::string* out) { return solid::DoLatLongPoint(stepEngine, modelTables, out); }
+int TGeomPSWin::DoSurfaceFromRecord(std::string* out) {
+  return solid::DoSurfaceFromRecord(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoLatitudeCircle(std::string* out) {
+  return solid::DoLatitudeCircle(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoMeridian(std::string* out) {
+  return solid::DoMeridian(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoGreatCircle(std::string* out) {
+  return solid::DoGreatCircle(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoDisk(std::string* out) {
+  return solid::DoDisk(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoSphere(std::string* out) {
+  return solid::DoSphere(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoCircumsphere(std::string* out) {
+  return solid::DoCircumsphere(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoHemisphere(std::string* out) {
+  return solid::DoHemisphere(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoSphereSegment(std::string* out) {
+  return solid::DoSphereSegment(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoInsphere(std::string* out) {
+  return solid::DoInsphere(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoLatLongPoint(std::string* out) {
+  return solid::DoLatLongPoint(stepEngine, modelTables, out);
+}
 
-std::string TGeomPSWin::DescribeSurface(int i, std::size_t maxLen) { return solid::DescribeSurface(stepEngine, i, maxLen); }
-
-void TGeomPSWin::UpdateSurfaces() {
-  engine::SolidTables& s = solid();
-  const auto n = static_cast<std::size_t>(std::max(s.last_surface + 1, 0));
-  kernel::UpdateSurfaces(std::span(s.surfaces).first(std::min(n, s.surfaces.size())), tables().xyz);
+std::string TGeomPSWin::DescribeSurface(int i, std::size_t maxLen) {
+  return solid::DescribeSurface(stepEngine, i, maxLen);
 }
 
 }  // namespace solid

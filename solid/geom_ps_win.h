@@ -35,8 +35,6 @@ class TGeomPSWin : public TGeomPWin {
 
   // The one-line text of surface record i.
   std::string DescribeSurface(int i, std::size_t maxLen = kSurfaceLineLength);
-  // The frames of all active curves and surfaces recomputed from their points' places.
-  void UpdateSurfaces();
 
  private:
   PlaceSolid Placement() const;

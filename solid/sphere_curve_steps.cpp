@@ -37,7 +37,9 @@ constexpr Real kLongitudeLimit = 180;
 // comma list.
 constexpr std::size_t kTextsJoinedOperand = 8;
 
-std::int16_t Item(int i) { return static_cast<std::int16_t>(i); }
+std::int16_t Item(int i) {
+  return static_cast<std::int16_t>(i);
+}
 
 // The angle texts of the step: count of them, each from its own text or from the joined list.
 std::vector<std::string> AngleTexts(const kernel::ConstructionRecord& step, int count) {
@@ -57,8 +59,8 @@ void LongitudeFrame(const Point3& a, const Point3& b, Point3& u, Point3& v) {
 
 SurfaceRecord CurveOnSphere(std::int16_t kind, int p0, int p1, Real a, Real b, Real c, int p2, int p3) {
   SurfaceRecord s;
-  kernel::InitSurfaceRecord(s, kind, static_cast<std::int16_t>(p0), static_cast<std::int16_t>(p1), a, b, c, -1,
-                            static_cast<std::int16_t>(p2), static_cast<std::int16_t>(p3));
+  kernel::InitSurfaceRecord(s, kind, static_cast<std::int16_t>(p0), static_cast<std::int16_t>(p1), a, b, c,
+                            -1, static_cast<std::int16_t>(p2), static_cast<std::int16_t>(p3));
   // A curve on a sphere hides nothing.
   s.transparent = 1;
   return s;
@@ -86,9 +88,12 @@ int DoLatitudeCircle(engine::StepEngine& engine, ModelTables& model, std::string
   const Real rho = std::cos(radians) * std::sqrt(kernel::Dot3(a, a));
   step.AddSurface(CurveOnSphere(kernel::kSurfaceLatitudeCircle, l, n, rho, 1, phi, -1, c), 0);
   // "L = circle (latitude 30 , sphere CN)"
-  const std::array<std::int16_t, 28> items{
-      kName, Item(l), ' ', '=', ' ', kWord, kWordCircle, ' ', '(', kWord, kWordLatitude, ' ', kFirstText, ' ', ',',
-      ' ', kWord, kWordSphere, ' ', kName, Item(c), kName, Item(n), ')', engine::kTemplateEnd};
+  const auto items =
+      std::to_array<std::int16_t>({kName,         Item(l),     ' ',         '=', ' ',
+                                   kWord,         kWordCircle, ' ',         '(', kWord,
+                                   kWordLatitude, ' ',         kFirstText,  ' ', ',',
+                                   ' ',           kWord,       kWordSphere, ' ', kName,
+                                   Item(c),       kName,       Item(n),     ')', engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }
@@ -122,10 +127,37 @@ int DoMeridian(engine::StepEngine& engine, ModelTables& model, std::string* out)
   if (m < 0) return step.Fail(engine::kMsgNoMoreRoom);
   step.AddSurface(CurveOnSphere(kernel::kSurfaceMeridian, c, n, r, 0.5L, lambda, m, g), 0);
   // "CM = meridian (longitude 30 , sphere CN(G))"
-  const std::array<std::int16_t, 34> items{
-      kName, Item(c), kName, Item(m), ' ', '=', ' ', kWord, kWordMeridian, ' ', '(', kWord, kWordLongitude, ' ',
-      kFirstText, ' ', ',', ' ', kWord, kWordSphere, ' ', kName, Item(c), kName, Item(n), '(', kName, Item(g), ')',
-      ')', engine::kTemplateEnd};
+  const auto items = std::to_array<std::int16_t>({kName,
+                                                  Item(c),
+                                                  kName,
+                                                  Item(m),
+                                                  ' ',
+                                                  '=',
+                                                  ' ',
+                                                  kWord,
+                                                  kWordMeridian,
+                                                  ' ',
+                                                  '(',
+                                                  kWord,
+                                                  kWordLongitude,
+                                                  ' ',
+                                                  kFirstText,
+                                                  ' ',
+                                                  ',',
+                                                  ' ',
+                                                  kWord,
+                                                  kWordSphere,
+                                                  ' ',
+                                                  kName,
+                                                  Item(c),
+                                                  kName,
+                                                  Item(n),
+                                                  '(',
+                                                  kName,
+                                                  Item(g),
+                                                  ')',
+                                                  ')',
+                                                  engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }
@@ -161,7 +193,8 @@ int DoDisk(engine::StepEngine& engine, ModelTables& model, const PlaceSolid& pla
   step.NumberOldFigure(1);
   if (const int code = step.Begin(); code != 0) return code;
   engine::FigureTables& t = step.tables();
-  if (t.last_point + (free ? kFreeDiskPoints : 1) > engine::kLastPointLimit) return step.Fail(engine::kMsgNoMoreRoom);
+  if (t.last_point + (free ? kFreeDiskPoints : 1) > engine::kLastPointLimit)
+    return step.Fail(engine::kMsgNoMoreRoom);
   int d = -1;
   int axis = -1;
   if (!free) {
@@ -191,8 +224,9 @@ int DoDisk(engine::StepEngine& engine, ModelTables& model, const PlaceSolid& pla
   const int rim = step.AddPoint(t.xyz[d] + across, rimTag);
   if (rim < 0) return step.Fail(engine::kMsgNoMoreRoom);
   SurfaceRecord disk;
-  kernel::InitSurfaceRecord(disk, kernel::kSurfaceDisk, static_cast<std::int16_t>(d), static_cast<std::int16_t>(axis),
-                            rho, 1, -1, -1, static_cast<std::int16_t>(rim), -1);
+  kernel::InitSurfaceRecord(disk, kernel::kSurfaceDisk, static_cast<std::int16_t>(d),
+                            static_cast<std::int16_t>(axis), rho, 1, -1, -1, static_cast<std::int16_t>(rim),
+                            -1);
   const int k = step.AddSurface(disk, 0);
   if (out != nullptr) *out = DescribeSurface(engine, k);
   return 0;
@@ -227,10 +261,21 @@ int DoLatLongPoint(engine::StepEngine& engine, ModelTables& model, std::string* 
   const int m = step.AddPoint(centre + std::cos(lat) * h + std::sin(lat) * a, step.SharedTag(c, n));
   if (m < 0) return step.Fail(engine::kMsgNoMoreRoom);
   // "M at latitude 30; longitude 45; sphere CN(G)"
-  const std::array<std::int16_t, 38> items{
-      kName, Item(m), ' ', kWord, kWordAt, ' ', kWord, kWordLatitude, ' ', kFirstText, ';', ' ', kWord,
-      kWordLongitude, ' ', kSecondText, ';', ' ', kWord, kWordSphere, ' ', kName, Item(c), kName, Item(n), '(',
-      kName, Item(g), ')', engine::kTemplateEnd};
+  const auto items = std::to_array<std::int16_t>({kName,   Item(m),
+                                                  ' ',     kWord,
+                                                  kWordAt, ' ',
+                                                  kWord,   kWordLatitude,
+                                                  ' ',     kFirstText,
+                                                  ';',     ' ',
+                                                  kWord,   kWordLongitude,
+                                                  ' ',     kSecondText,
+                                                  ';',     ' ',
+                                                  kWord,   kWordSphere,
+                                                  ' ',     kName,
+                                                  Item(c), kName,
+                                                  Item(n), '(',
+                                                  kName,   Item(g),
+                                                  ')',     engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }

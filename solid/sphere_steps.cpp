@@ -45,13 +45,18 @@ SurfaceRecord Sphere(int centre, int pole, Real r, Real level, Real height) {
 SurfaceRecord BaseDisk(int centre, int pole, Real r, Real last, int rim) {
   SurfaceRecord s;
   kernel::InitSurfaceRecord(s, kernel::kSurfaceDisk, static_cast<std::int16_t>(centre),
-                            static_cast<std::int16_t>(pole), r, 1, last, last, static_cast<std::int16_t>(rim), -1);
+                            static_cast<std::int16_t>(pole), r, 1, last, last, static_cast<std::int16_t>(rim),
+                            -1);
   return s;
 }
 
-bool TooSmall(Real r) { return !(r >= kernel::NullTolerance); }
+bool TooSmall(Real r) {
+  return !(r >= kernel::NullTolerance);
+}
 
-std::int16_t Item(int i) { return static_cast<std::int16_t>(i); }
+std::int16_t Item(int i) {
+  return static_cast<std::int16_t>(i);
+}
 
 }  // namespace
 
@@ -97,13 +102,13 @@ int DoSphere(engine::StepEngine& engine, ModelTables& model, const PlaceSolid& p
   step.AddSurface(Sphere(c, pole, r, kWholeSphere, 2 * r), 0);
 
   if (mode == kSphereByPoint) {
-    const std::array<std::int16_t, 10> items{kName, Item(c), kName, Item(pole), ' ', '=', ' ', kWord, kWordSphere,
-                                             engine::kTemplateEnd};
+    const auto items = std::to_array<std::int16_t>(
+        {kName, Item(c), kName, Item(pole), ' ', '=', ' ', kWord, kWordSphere, engine::kTemplateEnd});
     step.Describe(out, items);
   } else {
-    const std::array<std::int16_t, 16> items{kName,       Item(c), kName, Item(pole), ' ', '=', ' ', kWord, kWordSphere,
-                                             ';',         ' ',     kWord, kWordRadius, ' ', kFirstText,
-                                             engine::kTemplateEnd};
+    const auto items =
+        std::to_array<std::int16_t>({kName, Item(c), kName, Item(pole), ' ', '=', ' ', kWord, kWordSphere,
+                                     ';', ' ', kWord, kWordRadius, ' ', kFirstText, engine::kTemplateEnd});
     step.Describe(out, items);
   }
   return 0;
@@ -120,7 +125,8 @@ int DoCircumsphere(engine::StepEngine& engine, ModelTables& model, std::string* 
   }
   engine::FigureTables& t = step.tables();
   Point3 centre;
-  if (const int code = kernel::Circumsphere3(t.xyz[v[0]], t.xyz[v[1]], t.xyz[v[2]], t.xyz[v[3]], centre); code != 0) {
+  if (const int code = kernel::Circumsphere3(t.xyz[v[0]], t.xyz[v[1]], t.xyz[v[2]], t.xyz[v[3]], centre);
+      code != 0) {
     return step.Fail(code);
   }
   const int o = step.AddPoint(centre, step.SharedTag(v[0], v[1], v[2], v[3]));
@@ -128,8 +134,8 @@ int DoCircumsphere(engine::StepEngine& engine, ModelTables& model, std::string* 
   const Real r = kernel::Dist3(t.xyz[v[0]], t.xyz[o]);
   step.AddSurface(Sphere(o, v[0], r, kWholeSphere, 2 * r), 0);
   // "O = circumcenter (ABCD)"
-  const std::array<std::int16_t, 15> items{kName, Item(o), ' ', '=', ' ', kWord, kWordCircumcenter, ' ', '(',
-                                           10,    11,      12,  13,  ')', engine::kTemplateEnd};
+  const auto items = std::to_array<std::int16_t>({kName, Item(o), ' ', '=', ' ', kWord, kWordCircumcenter,
+                                                  ' ', '(', 10, 11, 12, 13, ')', engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }
@@ -154,8 +160,9 @@ int DoHemisphere(engine::StepEngine& engine, ModelTables& model, const PlaceSoli
   if (pole < 0 || rim < 0) return step.Fail(engine::kMsgNoMoreRoom);
   step.AddSurface(Sphere(c, pole, r, kHemisphere, r), 0);
   step.AddSurface(BaseDisk(c, pole, r, 0, rim), 1);
-  const std::array<std::int16_t, 16> items{kName, Item(c), kName, Item(rim), ' ', '=', ' ', kWord, kWordHemisphere,
-                                           ';',   ' ',     kWord, kWordRadius, ' ', kFirstText, engine::kTemplateEnd};
+  const auto items =
+      std::to_array<std::int16_t>({kName, Item(c), kName, Item(rim), ' ', '=', ' ', kWord, kWordHemisphere,
+                                   ';', ' ', kWord, kWordRadius, ' ', kFirstText, engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }
@@ -217,10 +224,36 @@ int DoInsphere(engine::StepEngine& engine, ModelTables& model, std::string* out)
   const Real r = kernel::Dist3(t.xyz[p[0]], t.xyz[p[1]]);
   step.AddSurface(Sphere(p[0], p[1], r, kWholeSphere, 2 * r), 0);
   // "I = incenter (ABCD); tangency at T3T2T1T4"
-  const std::array<std::int16_t, 30> items{
-      kName, Item(p[0]), ' ', '=', ' ', kWord, kWordIncenter, ' ', '(', 10, 11, 12, 13, ')', ';', ' ',
-      kWord, kWordTangency, kWord, kWordAt, ' ', kName, Item(p[3]), kName, Item(p[2]), kName, Item(p[1]),
-      kName, Item(p[4]), engine::kTemplateEnd};
+  const auto items = std::to_array<std::int16_t>({kName,
+                                                  Item(p[0]),
+                                                  ' ',
+                                                  '=',
+                                                  ' ',
+                                                  kWord,
+                                                  kWordIncenter,
+                                                  ' ',
+                                                  '(',
+                                                  10,
+                                                  11,
+                                                  12,
+                                                  13,
+                                                  ')',
+                                                  ';',
+                                                  ' ',
+                                                  kWord,
+                                                  kWordTangency,
+                                                  kWord,
+                                                  kWordAt,
+                                                  ' ',
+                                                  kName,
+                                                  Item(p[3]),
+                                                  kName,
+                                                  Item(p[2]),
+                                                  kName,
+                                                  Item(p[1]),
+                                                  kName,
+                                                  Item(p[4]),
+                                                  engine::kTemplateEnd});
   step.Describe(out, items);
   return 0;
 }

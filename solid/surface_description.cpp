@@ -85,7 +85,13 @@ std::string DescribeSurface(engine::StepEngine& engine, int i, std::size_t maxLe
     case kernel::kSurfaceCylinder:
     case kernel::kSurfaceCone:
       t.Word(s.kind == kernel::kSurfaceCone ? kWordCone : kWordCylinder).Text(" (").Word(kWordAxis).Text(" ");
-      t.Name(p0).Name(p1).Text(", ").Word(kWordRadius).Text(" ").Name(p0).Name(RimOfFollowingDisk(solid, i, 1));
+      t.Name(p0)
+          .Name(p1)
+          .Text(", ")
+          .Word(kWordRadius)
+          .Text(" ")
+          .Name(p0)
+          .Name(RimOfFollowingDisk(solid, i, 1));
       t.Text(")");
       break;
     case kernel::kSurfaceFrustum:
@@ -95,9 +101,19 @@ std::string DescribeSurface(engine::StepEngine& engine, int i, std::size_t maxLe
       break;
     case kernel::kSurfaceSphere:
       if (s.param1 + 1 < kernel::NullTolerance || std::fabs(s.param1) < kernel::NullTolerance) {
-        t.Word(s.param1 + 1 < kernel::NullTolerance ? kWordSphere : kWordHemisphere).Text(" ").Name(p0).Name(p1);
+        t.Word(s.param1 + 1 < kernel::NullTolerance ? kWordSphere : kWordHemisphere)
+            .Text(" ")
+            .Name(p0)
+            .Name(p1);
       } else {
-        t.Word(kWordSphere).Text(" ").Word(kWordSegment).Text(" (").Word(kWordAxis).Text(" = ").Name(p0).Name(p1);
+        t.Word(kWordSphere)
+            .Text(" ")
+            .Word(kWordSegment)
+            .Text(" (")
+            .Word(kWordAxis)
+            .Text(" = ")
+            .Name(p0)
+            .Name(p1);
         t.Text(", ").Word(kWordHeight).Text(" = ").Number(2).Text(")");
       }
       break;
@@ -128,17 +144,33 @@ std::string DescribeSurface(engine::StepEngine& engine, int i, std::size_t maxLe
       break;
     case kernel::kSurfaceEllipse:
     case kernel::kSurfaceHyperbola:
-      t.Word(s.kind == kernel::kSurfaceHyperbola ? kWordHyperbola : kWordEllipse).Text(" (").Word(kWordCenter);
+      t.Word(s.kind == kernel::kSurfaceHyperbola ? kWordHyperbola : kWordEllipse)
+          .Text(" (")
+          .Word(kWordCenter);
       t.Text(" ").Name(p0);
       // The conic of a plane section is known by its centre alone.
       if (s.sectionMark == 0) {
-        t.Text("; ").Word(kWordVertices).Text(" ").Name(p2).Name(p3).Text("; ").Word(kWordPlaneNormal).Text(" ");
+        t.Text("; ")
+            .Word(kWordVertices)
+            .Text(" ")
+            .Name(p2)
+            .Name(p3)
+            .Text("; ")
+            .Word(kWordPlaneNormal)
+            .Text(" ");
         t.Name(p0).Name(p1);
       }
       t.Text(")");
       break;
     case kernel::kSurfaceParabola:
-      t.Word(kWordParabola).Text(" (").Word(kWordFocus).Text(" ").Name(p0).Text("; ").Word(kWordVertex).Text(" ");
+      t.Word(kWordParabola)
+          .Text(" (")
+          .Word(kWordFocus)
+          .Text(" ")
+          .Name(p0)
+          .Text("; ")
+          .Word(kWordVertex)
+          .Text(" ");
       t.Name(p2).Text(")");
       break;
     default:

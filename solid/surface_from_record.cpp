@@ -29,11 +29,12 @@ int DoSurfaceFromRecord(engine::StepEngine& engine, ModelTables& model, std::str
   std::array<std::int16_t, 4> points{};
   for (std::size_t k = 0; k < points.size(); ++k) {
     points[k] = static_cast<std::int16_t>(r.operands[kFirstPointOperand + k]);
-    if (points[k] < -1 || points[k] > step.tables().last_point) return step.Fail(engine::kMsgInconsistentData);
+    if (points[k] < -1 || points[k] > step.tables().last_point)
+      return step.Fail(engine::kMsgInconsistentData);
   }
   kernel::SurfaceRecord s;
-  kernel::InitSurfaceRecord(s, static_cast<std::int16_t>(kind), points[0], points[1], r.parameters[0], r.parameters[1],
-                            r.parameters[2], r.parameters[3], points[2], points[3]);
+  kernel::InitSurfaceRecord(s, static_cast<std::int16_t>(kind), points[0], points[1], r.parameters[0],
+                            r.parameters[1], r.parameters[2], r.parameters[3], points[2], points[3]);
   s.colour = r.operands[kColourOperand];
   kernel::SetShort3b(s.style, r.operands[kTracingOperand], r.operands[kTracingOperand + 1],
                      r.operands[kTracingOperand + 2]);

@@ -12,7 +12,8 @@ using kernel::Point3;
 using kernel::Real;
 using kernel::SurfaceRecord;
 
-SurfaceRecord FrameRecord(std::int16_t kind, std::array<std::int16_t, 4> points, Real param0 = 0, Real param1 = 0) {
+SurfaceRecord FrameRecord(std::int16_t kind, std::array<std::int16_t, 4> points, Real param0 = 0,
+                          Real param1 = 0) {
   SurfaceRecord s;
   kernel::InitSurfaceRecord(s, kind, points[0], points[1], param0, param1, 0, 0, points[2], points[3]);
   return s;
@@ -60,10 +61,10 @@ TEST(SurfaceFrames, GreatCirclesTakeTheirRadiusPlaneAndArc) {
     Real param1;
   };
   for (const Case& c : std::vector<Case>{
-           {kernel::kSurfaceGreatCircle, 2, 1},          // the whole circle keeps its extent
-           {kernel::kSurfaceGreatCircleArc, 2, 0.25L},   // the shorter arc, a quarter turn
-           {kernel::kSurfaceGreatCircleArc2, 2, -0.75L}, // the complementary arc
-           {kernel::kSurfaceGreatCircleArc, 3, 0.5L},    // opposite points: half a turn
+           {kernel::kSurfaceGreatCircle, 2, 1},           // the whole circle keeps its extent
+           {kernel::kSurfaceGreatCircleArc, 2, 0.25L},    // the shorter arc, a quarter turn
+           {kernel::kSurfaceGreatCircleArc2, 2, -0.75L},  // the complementary arc
+           {kernel::kSurfaceGreatCircleArc, 3, 0.5L},     // opposite points: half a turn
        }) {
     SurfaceRecord s = FrameRecord(c.kind, {0, -1, 1, c.second}, 0, 1);
     kernel::UpdateGreatCircle(s, xyz);

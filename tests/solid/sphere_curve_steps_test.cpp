@@ -63,7 +63,8 @@ TEST_F(SphereCurveSteps, MeridiansTakeLongitudesUpToHalfATurn) {
     std::string longitude;
     Point3 m;
   };
-  for (const Case& c : std::vector<Case>{{"0", {2, 0, 0}}, {"90", {0, 2, 0}}, {"-90", {0, -2, 0}}, {"180", {-2, 0, 0}}}) {
+  for (const Case& c :
+       std::vector<Case>{{"0", {2, 0, 0}}, {"90", {0, 2, 0}}, {"-90", {0, -2, 0}}, {"180", {-2, 0, 0}}}) {
     ASSERT_EQ(Step(kMeridianStep, {0, 2, 1}, c.longitude, &text), 0) << c.longitude;
     ExpectNear3(At(engine.tables.last_point), c.m);
   }
@@ -210,8 +211,8 @@ TEST_F(SphereCurveSteps, AStoredRecordIsAppendedAsItWasStored) {
   EXPECT_EQ(engine.tables.last_point, 2);
 
   // Inactive, and the great-circle arcs: the stored parameters and frame stay exactly.
-  for (const auto& [kind, active] : std::vector<std::pair<int, bool>>{{kernel::kSurfaceGreatCircle, false},
-                                                                      {kernel::kSurfaceGreatCircleArc2, true}}) {
+  for (const auto& [kind, active] : std::vector<std::pair<int, bool>>{
+           {kernel::kSurfaceGreatCircle, false}, {kernel::kSurfaceGreatCircleArc2, true}}) {
     ASSERT_EQ(Stored(kind, {0, kNoPoint, 1, 2}, active).first, 0);
     const kernel::SurfaceRecord& r = Surface(engine.solid.last_surface);
     EXPECT_EQ(r.param0, 2);
@@ -220,9 +221,11 @@ TEST_F(SphereCurveSteps, AStoredRecordIsAppendedAsItWasStored) {
     ExpectNear3(r.u, {0, 0, 0});
   }
   // A kind or point the figure cannot have is refused and nothing is added.
-  for (const auto& [kind, points] : std::vector<std::pair<int, std::vector<int>>>{
-           {17, {0, 1, kNoPoint, kNoPoint}}, {-2, {0, 1, kNoPoint, kNoPoint}}, {3, {0, 3, kNoPoint, kNoPoint}},
-           {3, {0, 1, 0xFFFE, kNoPoint}}}) {
+  for (const auto& [kind, points] :
+       std::vector<std::pair<int, std::vector<int>>>{{17, {0, 1, kNoPoint, kNoPoint}},
+                                                     {-2, {0, 1, kNoPoint, kNoPoint}},
+                                                     {3, {0, 3, kNoPoint, kNoPoint}},
+                                                     {3, {0, 1, 0xFFFE, kNoPoint}}}) {
     EXPECT_EQ(Stored(kind, points, true).first, engine::kMsgInconsistentData) << kind;
   }
   EXPECT_EQ(engine.solid.last_surface, 2);

@@ -29,7 +29,9 @@ class SphereExecutors : public engine::StepExecutors {
  public:
   explicit SphereExecutors(solid::ModelTables& model) : model_(model) {}
 
-  int DoSurfaceFromRecord(std::string* out) override { return solid::DoSurfaceFromRecord(*engine(), model_, out); }
+  int DoSurfaceFromRecord(std::string* out) override {
+    return solid::DoSurfaceFromRecord(*engine(), model_, out);
+  }
   int DoLatitudeCircle(std::string* out) override { return solid::DoLatitudeCircle(*engine(), model_, out); }
   int DoMeridian(std::string* out) override { return solid::DoMeridian(*engine(), model_, out); }
   int DoGreatCircle(std::string* out) override { return solid::DoGreatCircle(*engine(), model_, out); }
@@ -46,7 +48,9 @@ class SphereExecutors : public engine::StepExecutors {
     solid::SolidStep step(*engine(), model_, {1, 0, 0});
     if (const int code = step.Begin(); code != 0) return code;
     const kernel::ConstructionRecord& r = step.record();
-    return step.AddPoint({r.parameters[0], r.parameters[1], r.parameters[2]}, 0) >= 0 ? 0 : engine::kMsgNoMoreRoom;
+    return step.AddPoint({r.parameters[0], r.parameters[1], r.parameters[2]}, 0) >= 0
+               ? 0
+               : engine::kMsgNoMoreRoom;
   }
 
   int EvaluateText(std::string& text, Real& value) override {
@@ -96,7 +100,8 @@ class SphereStepFixture : public ::testing::Test {
   int Step(int kind, std::vector<int> operands, const std::string& text = {}, std::string* out = nullptr,
            int object = 1) {
     kernel::ConstructionRecord& step = engine.history.BeginStep(static_cast<kernel::StepKind>(kind));
-    for (std::size_t k = 0; k < operands.size(); ++k) step.operands[k] = static_cast<std::uint16_t>(operands[k]);
+    for (std::size_t k = 0; k < operands.size(); ++k)
+      step.operands[k] = static_cast<std::uint16_t>(operands[k]);
     step.text[0] = text;
     step.operands[38] = static_cast<std::uint16_t>(object);
     return engine.ExecuteNewStep(out);
@@ -108,7 +113,9 @@ class SphereStepFixture : public ::testing::Test {
     return name;
   }
 
-  const kernel::SurfaceRecord& Surface(int i) const { return engine.solid.surfaces[static_cast<std::size_t>(i)]; }
+  const kernel::SurfaceRecord& Surface(int i) const {
+    return engine.solid.surfaces[static_cast<std::size_t>(i)];
+  }
   const Point3& At(int i) const { return engine.tables.xyz[static_cast<std::size_t>(i)]; }
 
   engine_test::FakeExpressionContext context;

@@ -98,8 +98,8 @@ TEST_F(SphereSteps, MissingPointsTextsAndModesAreRefused) {
     int code;
   };
   for (const Case& c : std::vector<Case>{
-           {kSphere, {0, 7, 0}, "", engine::kMsgCouldNotFind},        // beyond the last point
-           {kSphere, {0, kNone, 0}, "", engine::kMsgCouldNotFind},    // by point, without one
+           {kSphere, {0, 7, 0}, "", engine::kMsgCouldNotFind},      // beyond the last point
+           {kSphere, {0, kNone, 0}, "", engine::kMsgCouldNotFind},  // by point, without one
            {kSphere, {40000, kNone, 2}, "1", engine::kMsgCouldNotFind},
            {kSphere, {0, kNone, 3}, "1", engine::kMsgInconsistentData},
            {kSphere, {0, kNone, 1}, "((", engine::kMsgCannotUnderstand},

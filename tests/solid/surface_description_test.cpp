@@ -18,7 +18,8 @@ class SurfaceLines : public SphereStepFixture {
   }
 
   // The record appended to the table; its index.
-  int Add(std::int16_t kind, std::array<std::int16_t, 4> p, std::array<Real, 4> params = {}, int sectionMark = 0) {
+  int Add(std::int16_t kind, std::array<std::int16_t, 4> p, std::array<Real, 4> params = {},
+          int sectionMark = 0) {
     kernel::SurfaceRecord& s = engine.solid.surfaces[static_cast<std::size_t>(++engine.solid.last_surface)];
     kernel::InitSurfaceRecord(s, kind, p[0], p[1], params[0], params[1], params[2], params[3], p[2], p[3]);
     s.sectionMark = static_cast<std::uint16_t>(sectionMark);
@@ -39,15 +40,30 @@ TEST_F(SurfaceLines, EachKindHasItsLine) {
   const std::vector<Case> cases{
       {kernel::kSurfaceSphere, {A, B, kNo, kNo}, {1, -1, 2, 0}, 0, "sphere AB"},
       {kernel::kSurfaceSphere, {A, B, kNo, kNo}, {1, 0, 1, 0}, 0, "hemisphere AB"},
-      {kernel::kSurfaceSphere, {A, B, kNo, kNo}, {1, 0.5L, 0.5L, 0}, 0, "sphere segment (axis = AB, height = 0.50)"},
+      {kernel::kSurfaceSphere,
+       {A, B, kNo, kNo},
+       {1, 0.5L, 0.5L, 0},
+       0,
+       "sphere segment (axis = AB, height = 0.50)"},
       {kernel::kSurfaceDisk, {A, B, C, kNo}, {1, 1, -1, -1}, 0, "disk (radius AC, perp to AB)"},
       {kernel::kSurfaceCircle, {A, B, C, kNo}, {}, 0, "circle (radius AC, perp to AB)"},
-      {kernel::kSurfaceLatitudeCircle, {A, B, kNo, D}, {1, 1, 43, -1}, 0, "A = circle (latitude 43.00, sphere DB)"},
-      {kernel::kSurfaceMeridian, {A, B, C, D}, {1, 0.5L, 30, -1}, 0, "AC = meridian (longitude 30.00, sphere AB(D))"},
+      {kernel::kSurfaceLatitudeCircle,
+       {A, B, kNo, D},
+       {1, 1, 43, -1},
+       0,
+       "A = circle (latitude 43.00, sphere DB)"},
+      {kernel::kSurfaceMeridian,
+       {A, B, C, D},
+       {1, 0.5L, 30, -1},
+       0,
+       "AC = meridian (longitude 30.00, sphere AB(D))"},
       {kernel::kSurfaceGreatCircle, {A, kNo, C, D}, {}, 0, "great circle (CD, center A)"},
       {kernel::kSurfaceGreatCircleArc, {A, kNo, C, D}, {}, 0, "great circle (CD, center A)"},
       {kernel::kSurfaceGreatCircleArc2, {A, kNo, C, D}, {}, 0, "great circle (CD, center A)"},
-      {kernel::kSurfaceCylinderSphereCurve, {A, B, C, D}, {2, 1, 0, 0}, 0,
+      {kernel::kSurfaceCylinderSphereCurve,
+       {A, B, C, D},
+       {2, 1, 0, 0},
+       0,
        "cylinder (CD, radius 1.00) intersect sphere (A, radius 2.00)"},
       {kernel::kSurfaceEllipse, {A, B, C, D}, {}, 0, "ellipse (center A; vertices CD; plane normal AB)"},
       {kernel::kSurfaceHyperbola, {A, B, C, D}, {}, 0, "hyperbola (center A; vertices CD; plane normal AB)"},
