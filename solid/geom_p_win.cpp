@@ -4,8 +4,8 @@
 #include <span>
 
 #include "kernel/line_sphere3.h"
-#include "kernel/surface_frames.h"
 #include "kernel/observer_placement.h"
+#include "kernel/surface_frames.h"
 #include "solid/model_projection.h"
 #include "solid/obs_dlg.h"
 
