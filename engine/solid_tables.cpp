@@ -1,6 +1,8 @@
 #include "engine/solid_tables.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace engine {
 
@@ -75,6 +77,48 @@ int FindDiskRecord(const SolidTables& solid, int lastPoint, int a, int b, int c)
     }
   }
   return -1;
+}
+
+int FindSurfaceById(const SolidTables& solid, int number) {
+  const auto surfaces = solid.Surfaces();
+  for (std::size_t i = 0; i < surfaces.size(); ++i) {
+    if (surfaces[i].code / 100 == number) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int FindSurfaceByPoints(const SolidTables& solid, int kind, std::span<const std::int16_t> points,
+                        std::optional<kernel::Real> param1) {
+  constexpr std::size_t kDefiningPoints = 4;
+  if (points.size() > kDefiningPoints) return -1;
+  const auto surfaces = solid.Surfaces();
+  for (std::size_t i = 0; i < surfaces.size(); ++i) {
+    const kernel::SurfaceRecord& s = surfaces[i];
+    if (s.kind != kind || !std::equal(points.begin(), points.end(), s.points.begin())) continue;
+    if (param1 && !(std::fabs(s.param1 - *param1) <= kernel::SnapTolerance)) continue;
+    return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int FindSurfaceOfStep(const SolidTables& solid, const kernel::ConstructionRecord& step, int j) {
+  if (j < 0 || j >= kernel::kConstructionOperands) return -1;
+  const int kind = static_cast<std::int16_t>(step.operands[static_cast<std::size_t>(j)]);
+  std::size_t n = 4;
+  if (kind == kernel::kSurfaceSphere) {
+    n = 2;
+  } else if ((kind >= kernel::kSurfaceDisk && kind <= kernel::kSurfaceGreatCircle) ||
+             kind == kernel::kSurfaceSphereDiskArc) {
+    n = 3;
+  }
+  if (static_cast<std::size_t>(j) + n >= static_cast<std::size_t>(kernel::kConstructionOperands)) return -1;
+  std::array<std::int16_t, 4> points{};
+  for (std::size_t k = 0; k < n; ++k) {
+    points[k] = static_cast<std::int16_t>(step.operands[static_cast<std::size_t>(j) + 1 + k]);
+  }
+  std::optional<kernel::Real> param1;
+  if (kind == kernel::kSurfaceSphere || kind == kernel::kSurfaceSphereDiskArc) param1 = step.parameters[1];
+  return FindSurfaceByPoints(solid, kind, std::span(points).first(n), param1);
 }
 
 int FindFaceByVertices(const SolidTables& solid, std::span<const std::uint16_t> list, int n) {

@@ -3,10 +3,13 @@
 // make in them. A 3-D window allocates the tables; other windows keep them empty.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "kernel/construction_record.h"
 #include "kernel/face_surface_records.h"
+#include "kernel/real.h"
 
 namespace engine {
 
@@ -38,6 +41,19 @@ int FindSphereThrough(const SolidTables& solid, int lastPoint, int centre, int p
 // The first active disk whose three defining points are a, b and c in this order; -1 when there is
 // none or an index lies outside 0..lastPoint.
 int FindDiskRecord(const SolidTables& solid, int lastPoint, int a, int b, int c);
+// The first surface record (active or not) whose object number, the hundreds of its code, is
+// `number`; -1 when none.
+int FindSurfaceById(const SolidTables& solid, int number);
+// The first surface record (active or not) of the kind whose first points.size() defining points
+// are those given, in order, and, when a parameter is given, whose param1 lies within 1e-13 of it;
+// -1 when none (and for more than four points).
+int FindSurfaceByPoints(const SolidTables& solid, int kind, std::span<const std::int16_t> points,
+                        std::optional<kernel::Real> param1 = std::nullopt);
+// The record an older step names by a kind (its operand j) and the defining points in the operands
+// after it: two for a sphere, three for disks, circles of latitude, meridians, great circles and
+// the sphere-disk arc, four for every other kind; spheres and sphere-disk arcs also by the step's
+// second parameter, which tells a whole sphere, a hemisphere and a segment apart. -1 when none.
+int FindSurfaceOfStep(const SolidTables& solid, const kernel::ConstructionRecord& step, int j);
 // With n = 0 the first visible face of at least three vertices that holds the first three entries
 // of the list; with n of 2 or more the first visible face of exactly n vertices that holds every
 // one of the first n entries; -1 when none (and for any other n).

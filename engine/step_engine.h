@@ -62,6 +62,9 @@ struct PolygonRecord {
 };
 inline constexpr int kPolygonCapacity = 101;
 
+// The figure-file version the program writes.
+inline constexpr int kOwnFileVersion = 63;
+
 class StepEngine {
  public:
   StepEngine();
@@ -78,6 +81,9 @@ class StepEngine {
   std::uint8_t building = 0;
   std::uint8_t randomize_allowed = 0;
   std::uint16_t figure_counter = 0;  // the unit tag counter
+  // The version of the figure file whose history is being read and replayed; the program's own
+  // otherwise. Steps of older files are numbered and converted by it.
+  int fileVersion = kOwnFileVersion;
 
   // The view (world units) that random figures are scaled to.
   Point2 view_centre;

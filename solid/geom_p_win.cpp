@@ -1,7 +1,11 @@
 #include "solid/geom_p_win.h"
 
+#include <algorithm>
+#include <span>
+
 #include "kernel/line_sphere3.h"
 #include "kernel/observer_placement.h"
+#include "kernel/surface_frames.h"
 #include "solid/model_projection.h"
 #include "solid/obs_dlg.h"
 
@@ -48,6 +52,12 @@ bool TGeomPWin::ObserverTooClose(const kernel::Point3& p) const {
 
 bool TGeomPWin::ObserverTooFar(const kernel::Point3& p) const {
   return kernel::ObserverTooFar(boxMin, boxMax, viewCentre, p);
+}
+
+void TGeomPWin::UpdateSurfaces() {
+  engine::SolidTables& s = solid();
+  const auto n = std::min(static_cast<std::size_t>(std::max(s.last_surface + 1, 0)), s.surfaces.size());
+  kernel::UpdateSurfaces(std::span(s.surfaces).first(n), tables().xyz);
 }
 
 void TGeomPWin::FacePlane(int face) { solid::FacePlane(tables(), solid(), modelTables, face); }

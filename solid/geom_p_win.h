@@ -72,6 +72,8 @@ class TGeomPWin : public plane::TMacWin {
   void SyncPointCount() { solid::SyncPointCount(stepEngine); }
   void AdjustTables(int delta) { solid::AdjustTables(stepEngine, delta); }
   void FacePlane(int face);
+  // The frames of all active curves and surfaces recomputed from where their points stand.
+  void UpdateSurfaces();
   void FacePlanesOf(int vertex);
   int ParseVertexList(std::string_view text, kernel::FaceRecord& face) const {
     return solid::ParseVertexList(tables(), text, face);

@@ -3,6 +3,9 @@
 #include "solid/foot_executors.h"
 #include "solid/prism_pyramid_from_plane.h"
 #include "solid/shared_kind_executors.h"
+#include "solid/sphere_curve_steps.h"
+#include "solid/sphere_steps.h"
+#include "solid/surface_from_record.h"
 
 namespace solid {
 
@@ -17,5 +20,47 @@ int TGeomPSWin::DoDeleteAllLines(std::string* out) { return DeleteAllFaces(stepE
 int TGeomPSWin::DoVectorSum(std::string* out) { return VectorSum3D(stepEngine, modelTables, out); }
 int TGeomPSWin::DoFootToLine(std::string* out) { return FootToLine(stepEngine, modelTables, out); }
 int TGeomPSWin::DoFootToPlane(std::string* out) { return FootToPlane(stepEngine, modelTables, out); }
+
+PlaceSolid TGeomPSWin::Placement() const {
+  return [this](const Point3& low, const Point3& high) { return PlaceNewSolid(low, high); };
+}
+
+int TGeomPSWin::DoSurfaceFromRecord(std::string* out) {
+  return solid::DoSurfaceFromRecord(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoLatitudeCircle(std::string* out) {
+  return solid::DoLatitudeCircle(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoMeridian(std::string* out) {
+  return solid::DoMeridian(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoGreatCircle(std::string* out) {
+  return solid::DoGreatCircle(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoDisk(std::string* out) {
+  return solid::DoDisk(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoSphere(std::string* out) {
+  return solid::DoSphere(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoCircumsphere(std::string* out) {
+  return solid::DoCircumsphere(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoHemisphere(std::string* out) {
+  return solid::DoHemisphere(stepEngine, modelTables, Placement(), out);
+}
+int TGeomPSWin::DoSphereSegment(std::string* out) {
+  return solid::DoSphereSegment(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoInsphere(std::string* out) {
+  return solid::DoInsphere(stepEngine, modelTables, out);
+}
+int TGeomPSWin::DoLatLongPoint(std::string* out) {
+  return solid::DoLatLongPoint(stepEngine, modelTables, out);
+}
+
+std::string TGeomPSWin::DescribeSurface(int i, std::size_t maxLen) {
+  return solid::DescribeSurface(stepEngine, i, maxLen);
+}
 
 }  // namespace solid

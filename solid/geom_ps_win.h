@@ -3,10 +3,13 @@
 // and cones, intersections of lines, planes and surfaces, face attributes, and the 3-D executors of
 // the step kinds.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "solid/geom_p_win.h"
+#include "solid/surface_description.h"
+#include "solid/surface_step.h"
 
 namespace solid {
 
@@ -33,6 +36,25 @@ class TGeomPSWin : public TGeomPWin {
   int DoAltitude3D(int mode, std::string& lineOrPlane, std::string& pointName) override;
   int DoCommonPerpendicular(std::string& firstLine, std::string& secondLine) override;
   int NewPointStep(int p) override;
+
+  // Spheres, curves on spheres, disks and stored surface records.
+  int DoSurfaceFromRecord(std::string* out) override;
+  int DoLatitudeCircle(std::string* out) override;
+  int DoMeridian(std::string* out) override;
+  int DoGreatCircle(std::string* out) override;
+  int DoDisk(std::string* out) override;
+  int DoSphere(std::string* out) override;
+  int DoCircumsphere(std::string* out) override;
+  int DoHemisphere(std::string* out) override;
+  int DoSphereSegment(std::string* out) override;
+  int DoInsphere(std::string* out) override;
+  int DoLatLongPoint(std::string* out) override;
+
+  // The one-line text of surface record i.
+  std::string DescribeSurface(int i, std::size_t maxLen = kSurfaceLineLength);
+
+ private:
+  PlaceSolid Placement() const;
 };
 
 }  // namespace solid

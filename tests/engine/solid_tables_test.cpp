@@ -80,3 +80,57 @@ TEST(SolidTables, SpheresAndDisksAreFoundByTheirPoints) {
 }
 
 }  // namespace
+
+namespace {
+
+kernel::SurfaceRecord LookupRecord(std::int16_t kind, std::int16_t p0, std::int16_t p1, kernel::Real param1,
+                                   std::int16_t p2 = -1, std::int16_t p3 = -1, int number = 0) {
+  kernel::SurfaceRecord s;
+  kernel::InitSurfaceRecord(s, kind, p0, p1, 1, param1, 0, 0, p2, p3);
+  kernel::SetCodeHundreds(s, number);
+  return s;
+}
+
+TEST(SolidTables, SurfacesAreFoundByNumberOrByKindPointsAndPart) {
+  engine::SolidTables solid;
+  solid.Allocate();
+  std::vector<kernel::SurfaceRecord> records{
+      LookupRecord(kernel::kSurfaceSphere, 0, 1, -1, -1, -1, 4),      // a whole sphere
+      LookupRecord(kernel::kSurfaceSphere, 0, 1, 0, -1, -1, 5),       // a hemisphere on the same points
+      LookupRecord(kernel::kSurfaceDisk, 0, 1, 1, 2, -1, 6),
+      LookupRecord(kernel::kSurfaceCylinderSphereCurve, 0, 1, 1, 2, 3, 7),
+  };
+  records[1].active = 0;  // inactive records are found too
+  for (const kernel::SurfaceRecord& s : records) solid.surfaces[static_cast<std::size_t>(++solid.last_surface)] = s;
+
+  EXPECT_EQ(engine::FindSurfaceById(solid, 5), 1);
+  EXPECT_EQ(engine::FindSurfaceById(solid, 8), -1);
+
+  struct Case {
+    std::vector<std::uint16_t> operands;  // from operand 0: the kind, then the points
+    kernel::Real param1;
+    int found;
+  };
+  for (const Case& c : std::vector<Case>{
+           {{3, 0, 1}, -1, 0},
+           {{3, 0, 1}, 0, 1},
+           {{3, 0, 1}, 1e-13L, 1},  // within the tolerance
+           {{3, 0, 1}, 0.5L, -1},   // no segment
+           {{3, 1, 0}, -1, -1},     // the points in their order
+           {{6, 0, 1, 2}, 99, 2},   // a disk by its three points alone
+           {{10, 0, 1, 2, 3}, 0, 3},
+           {{10, 0, 1, 2, 4}, 0, -1},
+           {{11, 0, 1, 2, 3}, 0, -1},
+       }) {
+    kernel::ConstructionRecord step;
+    std::copy(c.operands.begin(), c.operands.end(), step.operands.begin() + 2);
+    step.parameters[1] = c.param1;
+    EXPECT_EQ(engine::FindSurfaceOfStep(solid, step, 2), c.found) << c.operands[0] << " " << c.param1;
+  }
+  const std::array<std::int16_t, 2> sphere{0, 1};
+  EXPECT_EQ(engine::FindSurfaceByPoints(solid, 3, sphere), 0);
+  EXPECT_EQ(engine::FindSurfaceByPoints(solid, 3, sphere, 0.0L), 1);
+  EXPECT_EQ(engine::FindSurfaceOfStep(solid, kernel::ConstructionRecord{}, 38), -1);  // no room for the points
+}
+
+}  // namespace
