@@ -24,8 +24,7 @@ struct EdgeListScratch {
 // Fills model.edges and model.last_edge with the unique undirected sides of the visible faces of
 // two or more vertices, in the order they first appear face by face (a side runs from vertex k to
 // vertex k + 1, the last back to the first), lower vertex first, each with the first face that
-// has it. Sides past
-// the table's capacity are left out. Returns the last edge index, -1 for none.
+// has it. Sides past the table's capacity are left out. Returns the last edge index, -1 for none.
 int BuildEdgeList(const engine::SolidTables& solid, ModelTables& model, EdgeListScratch& scratch);
 
 }  // namespace solid

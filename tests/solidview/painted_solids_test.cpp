@@ -27,10 +27,12 @@ using kernel::Point3;
 using kernel::Real;
 using solidview::TGeom3Win;
 
+// A window without a parent is its opener's to delete once it is closed.
 struct CloseCubeWindow {
   void operator()(TGeom3Win* w) const {
     w->Destroy();
     platform::Application::ProcessPendingEvents();
+    delete w;
   }
 };
 using CubeWindow = std::unique_ptr<TGeom3Win, CloseCubeWindow>;
