@@ -86,6 +86,29 @@ std::int32_t PointInPolygonIntV(std::int32_t x, std::int32_t y, std::span<IntPoi
   return inside;
 }
 
+bool PixelInPolygonNonZero(std::int32_t x, std::int32_t y, std::span<const IntPoint2> polygon, std::int32_t n) {
+  if (n < 3 || static_cast<std::size_t>(n) > polygon.size() || !InSafeRange(x) || !InSafeRange(y)) return false;
+  // Doubled coordinates put the pixel's centre (2x + 1, 2y + 1) on the odd lattice, off every
+  // doubled vertex, so no edge passes through it exactly.
+  const std::int64_t cx = 2 * std::int64_t{x} + 1;
+  const std::int64_t cy = 2 * std::int64_t{y} + 1;
+  std::int32_t winding = 0;
+  for (std::int32_t i = 0; i < n; ++i) {
+    const IntPoint2& a = polygon[static_cast<std::size_t>(i)];
+    const IntPoint2& b = polygon[static_cast<std::size_t>(i + 1 < n ? i + 1 : 0)];
+    if (!InSafeRange(a.x) || !InSafeRange(a.y)) return false;
+    const std::int64_t ax = 2 * std::int64_t{a.x};
+    const std::int64_t ay = 2 * std::int64_t{a.y};
+    const std::int64_t bx = 2 * std::int64_t{b.x};
+    const std::int64_t by = 2 * std::int64_t{b.y};
+    // Which side of the edge the centre lies on: positive to the left of a -> b.
+    const std::int64_t side = (bx - ax) * (cy - ay) - (cx - ax) * (by - ay);
+    if (ay < cy && by > cy && side > 0) ++winding;
+    else if (ay > cy && by < cy && side < 0) --winding;
+  }
+  return winding != 0;
+}
+
 bool LatticePointCounts(std::span<const Point2> vertices, Point2& result) {
   result = {0, 0};
   const std::int32_t n = static_cast<std::int32_t>(vertices.size());

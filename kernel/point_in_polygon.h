@@ -34,6 +34,14 @@ bool PointInPolygonInt(std::int32_t x, std::int32_t y, std::span<IntPoint2> poly
 // not inside through it. Writes entry n.
 std::int32_t PointInPolygonIntV(std::int32_t x, std::int32_t y, std::span<IntPoint2> polygon, std::int32_t n);
 
+// True when the polygon winds round (x, y) a number of times other than zero (the non-zero rule
+// of a filled outline that may cross itself). The point is tested at the centre of its pixel, so
+// a pixel on the upper or left border of an integer outline counts as inside and one on its
+// lower or right border does not, as a filled polygon covers its pixels. Reads n vertices (the
+// last joined to the first) and writes nothing; false for fewer than three vertices or a
+// coordinate outside the safe range.
+bool PixelInPolygonNonZero(std::int32_t x, std::int32_t y, std::span<const IntPoint2> polygon, std::int32_t n);
+
 // The polygon is taken on its vertices truncated toward zero. result.x receives the number of
 // lattice points strictly inside (the polygon's own bounding box is scanned, so the count does
 // not depend on the view), result.y the number on the boundary (each edge adds the gcd of its

@@ -21,12 +21,13 @@ using kernel::Real;
 inline constexpr int kEdgeCapacity = 3000;
 inline constexpr std::uint16_t kNoImage = 0xFFFF;
 
-// An edge of the visible faces: its two vertices, and the point reserved for where a cutting
-// plane crosses it (0xFFFF for none).
+// An edge of the visible faces: its two vertices, the point reserved for where a cutting plane
+// crosses it (0xFFFF for none), and the first face that has it.
 struct EdgeRecord {
   std::uint16_t a = 0;
   std::uint16_t b = 0;
   std::uint16_t section_point = 0;
+  std::int16_t face = -1;
 };
 
 // The pixel rectangle a face covers (both edges included).

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -13,7 +12,6 @@
 #include "resources/resource_library.h"
 #include "solidview/view_commands.h"
 #include "solidview/view_personality.h"
-#include "view/dc_figure_painter.h"
 #include "view/qel_wint.h"
 
 namespace solidview {
@@ -26,10 +24,6 @@ constexpr int kFilterChars = 255;
 constexpr kernel::Real kPointTolerancePerEpsilon = static_cast<kernel::Real>(0.0001);
 // "could not find"
 constexpr int kMsgNotFound = 2;
-
-using Edge = std::pair<std::uint16_t, std::uint16_t>;
-
-Edge EdgeOf(std::uint16_t a, std::uint16_t b) { return a < b ? Edge{a, b} : Edge{b, a}; }
 
 }  // namespace
 
@@ -195,20 +189,8 @@ int TGeomQWin::MovePointXYZ(int i, const kernel::Point3& p) {
   return 0;
 }
 
-void TGeomQWin::Paint(platform::DC& dc) {
-  TGeomPSWin::Paint(dc);
-  PaintSolid(dc);
-}
-
-bool TGeomQWin::PaintSolid(platform::DC& dc) {
-  view::DcFigurePainter painter(dc, mapping, DcRules());
-  DrawSolidEdges(painter);
-  DrawLabels(painter, -1, false);
-  return true;
-}
-
 bool TGeomQWin::ExportPicture(view::FigurePainter& painter, const view::ExportFrame& exportFrame) {
-  DrawSolidEdges(painter);
+  PaintFigure(painter);
   DrawLabels(painter, -1, false);
   return TGeomPSWin::ExportPicture(painter, exportFrame);
 }
@@ -217,44 +199,6 @@ int TGeomQWin::ReplayConstruction(bool replaying) {
   const int result = TGeomPSWin::ReplayConstruction(replaying);
   UpdateProjection(-1);
   return result;
-}
-
-void TGeomQWin::DrawSolidEdges(view::FigurePainter& painter) {
-  const engine::FigureTables& t = tables();
-  const auto faces = solid().Faces();
-  if (faces.empty()) return;
-  // The middle of the model: a face's outer side is the one turned away from it.
-  kernel::Point3 middle{};
-  int counted = 0;
-  for (int i = 0; i <= t.last_point; ++i) {
-    if (t.exists[i]) {
-      middle = middle + t.xyz[i];
-      ++counted;
-    }
-  }
-  if (counted > 0) middle = (1 / static_cast<kernel::Real>(counted)) * middle;
-
-  std::map<Edge, bool> edges;  // an edge and whether a face turned towards the observer has it
-  for (const kernel::FaceRecord& face : faces) {
-    if (!face.visible || face.count < 2) continue;
-    bool front = true;
-    if (face.count >= 3) {
-      const kernel::Point3& a = t.xyz[face.vertices[0]];
-      kernel::Point3 normal = kernel::Cross3(t.xyz[face.vertices[1]] - a, t.xyz[face.vertices[2]] - a);
-      if (kernel::Dot3(normal, a - middle) < 0) normal = -normal;
-      front = kernel::Dot3(normal, observer - a) > 0;
-    }
-    for (int k = 0; k < face.count; ++k) {
-      const Edge e = EdgeOf(face.vertices[static_cast<std::size_t>(k)], face.vertices[static_cast<std::size_t>(k + 1)]);
-      edges[e] = edges[e] || front;
-    }
-  }
-  for (const auto& [edge, shown] : edges) {
-    if (!t.PointExists(edge.first) || !t.PointExists(edge.second)) continue;
-    painter.SetPen({view::InkColor::Index(0), 1, shown ? view::kLineSolid : view::kLineDash});
-    const std::array<kernel::Point2, 2> line{t.xy[edge.first], t.xy[edge.second]};
-    painter.Polyline(line);
-  }
 }
 
 }  // namespace solidview

@@ -4,8 +4,12 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "kernel/index_heap_sort.h"
+#include "solid/edge_list.h"
 #include "solid/geom_ps_win.h"
+#include "solidview/face_outlines.h"
 #include "solidview/solid_display_options.h"
 
 namespace solidview {
@@ -72,9 +76,69 @@ class TGeomQWin : public solid::TGeomPSWin {
   // belongs to no solid (negative tag) with every point. Then the figure is replayed and
   // repainted. 2 when point i does not exist, else 0.
   int MovePointXYZ(int i, const kernel::Point3& p);
-  // The edges of the visible faces: those of a face turned towards the observer solid, the others
-  // dashed.
-  void DrawSolidEdges(view::FigurePainter& painter);
+
+  // --- Hidden points and hidden lines (hidden_points.cpp) ------------------------------------
+  // Whether the observer sees p: false when an opaque face (or curved element) lies between. The
+  // point is first moved a thousandth of the model's size towards the observer, so the faces it
+  // lies on do not hide it. In Show hidden lines every point is seen. Reads the face outlines of
+  // the last DrawAllFaces.
+  virtual bool IsPointVisible(const kernel::Point3& p);
+  // Whether face i hides the test point q, whose pixel is (px, py): an opaque face of three or
+  // more vertices whose plane separates q from the observer and whose outline covers the pixel
+  // within the client area.
+  bool FaceHidesPoint(int i, const kernel::Point3& q, int px, int py) const;
+  // Whether curved element i hides q.
+  bool SurfaceHidesPoint(int i, const kernel::Point3& q) const;
+  // The segment AB in one pen. While a PiCTeX export runs in the Painted mode a dotted segment is
+  // left out of the file.
+  void DrawSegment3D(view::FigurePainter& painter, const kernel::Point3& a, const kernel::Point3& b,
+                     const view::LinePen& pen, bool dotted);
+  // The segment AB with its seen runs in the first pen and, in Dot hidden lines and Painted and
+  // dotted, its hidden runs in the second. The segment is sampled at 40 points per half width of
+  // the view (at least 2); one that reaches out of the view is first cut to the view widened by a
+  // pixel. With convexity assumed only its ends and middle are tested.
+  void DrawSegmentHidden(view::FigurePainter& painter, const kernel::Point3& a, const kernel::Point3& b,
+                         const view::LinePen& visiblePen, const view::LinePen& hiddenPen);
+
+  // --- Painted faces and edge passes (painted_solids.cpp) ------------------------------------
+  // The picture of the figure level: the face outlines and the seen points, then the passes of
+  // the display mode (faces farthest first, edges with their hidden parts dotted, haloed edges)
+  // and the outlines.
+  void PaintFigure(view::FigurePainter& painter) override;
+  // The labels over the figure level.
+  void PaintAll(view::FigurePainter& painter) override;
+  // The pixel outline of every face.
+  void DrawAllFaces();
+  // Which points are seen: every point in Show hidden lines, and with labels in the dotted modes.
+  void ComputePointVisibility();
+  // One face: filled in its colour (hollow when transparent), outlined in black with Outlines on,
+  // else in its colour. The screen takes the pixel outline, other targets the view-plane outline.
+  void DrawFace(view::FigurePainter& painter, int face);
+  // Faces and curved elements farthest first. With convexity assumed, one solid and no curved
+  // element, a face is drawn only when its centroid is seen. In a PiCTeX file: the hidden-line
+  // edges and the faces shaded instead.
+  void PaintDepthSorted(view::FigurePainter& painter);
+  // Every edge in black, seen parts solid, hidden parts dotted (each part tested).
+  void DrawEdgesHiddenDotted(view::FigurePainter& painter);
+  // Every edge in colour 0, seen parts solid, hidden parts dotted; Q stops the pass after the
+  // edge it is on ("press Q to quit" in the caption meanwhile).
+  void DrawEdgesHidden(view::FigurePainter& painter);
+  // Every edge farthest first over a band in the background colour, so nearer edges cut gaps
+  // into farther ones; plain segments in a PiCTeX file.
+  void DrawEdgesHaloed(view::FigurePainter& painter);
+  void DrawHaloEdge(view::FigurePainter& painter, int edge, const view::LinePen& haloPen,
+                    const view::LinePen& edgePen);
+  // A PiCTeX file's shading of the opaque coloured faces whose vertices are all seen and in view.
+  void TeXShadeFaces(view::FigurePainter& painter);
+  // A curved element in the painter's order; the curved-element drawers fill this in.
+  virtual void DrawSurface(view::FigurePainter& /*painter*/, int /*surface*/) {}
+
+  // Per point: 1 when it is drawn as seen (ComputePointVisibility).
+  std::vector<std::uint8_t> pointVisible;
+  // The pixel outline of each face (DrawAllFaces).
+  FaceOutlines faceOutlines;
+  // The width of the background band of a haloed edge, in pixels.
+  std::int16_t haloWidth = 4;
 
  protected:
   void SetupWindow() override;
@@ -90,12 +154,22 @@ class TGeomQWin : public solid::TGeomPSWin {
 
   // Every point projected to its pixel, the picture repainted.
   void ShowProjectedModel();
-  // The solid's edges and the labels of its points over the picture of the lower layers, on the
-  // screen and in the exports.
-  void Paint(platform::DC& dc) override;
-  bool PaintToBitmap(platform::DC& dc) override { return PaintSolid(dc); }
-  bool PaintSolid(platform::DC& dc);
+  // The figure and the labels of its points over the picture of the lower layers.
   bool ExportPicture(view::FigurePainter& painter, const view::ExportFrame& exportFrame) override;
+
+ private:
+  // The highest solid number among the points (0 when every point is free).
+  int HighestPointTag() const;
+  // The export running, if any.
+  bool Exporting(view::ExportKind kind) const { return exports.running == kind; }
+
+  // Work space of the passes, kept between paints.
+  solid::EdgeListScratch edgeScratch_;
+  kernel::SortKeys sortKeys_;
+  std::vector<kernel::Real> keys_;
+  std::vector<std::uint32_t> order_;
+  std::vector<kernel::Point3> centroids_;
+  std::vector<kernel::Point2> outline_;
 };
 
 }  // namespace solidview

@@ -140,3 +140,29 @@ TEST(PointInPolygon, LatticeCountsOfDegenerateAndUnsafePolygons) {
 }
 
 }  // namespace
+
+// A filled outline covers the pixels from its left and upper border up to, not including, its
+// right and lower border; a star's middle, wound round twice, is inside by the non-zero rule.
+TEST(PixelInPolygonNonZero, CoversThePixelsAFillCovers) {
+  const std::vector<IntPoint2> square{{0, 0}, {10, 0}, {10, 10}, {0, 10}};
+  const std::vector<IntPoint2> clockwise{{0, 0}, {0, 10}, {10, 10}, {10, 0}};
+  const std::vector<IntPoint2> star{{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
+  const std::vector<IntPoint2> line{{0, 0}, {10, 10}};
+  struct Case {
+    const std::vector<IntPoint2>* polygon;
+    std::int32_t x, y;
+    bool inside;
+  } cases[] = {
+      {&square, 5, 5, true},     {&square, 0, 0, true},       {&square, 9, 9, true},
+      {&square, 10, 5, false},   {&square, 5, 10, false},     {&square, -1, 5, false},
+      {&clockwise, 5, 5, true},  {&clockwise, 10, 5, false},  {&star, 50, 50, true},
+      {&star, 50, 20, true},     {&star, 5, 80, false},       {&line, 5, 5, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PixelInPolygonNonZero(c.x, c.y, *c.polygon, static_cast<std::int32_t>(c.polygon->size())), c.inside)
+        << c.x << "," << c.y;
+  }
+  // A count beyond the array, and a coordinate out of the safe range, answer "outside".
+  EXPECT_FALSE(PixelInPolygonNonZero(5, 5, square, 5));
+  EXPECT_FALSE(PixelInPolygonNonZero(kLatticeCoordinateLimit, 5, square, 4));
+}
