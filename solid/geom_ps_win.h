@@ -16,6 +16,11 @@ class TGeomPSWin : public TGeomPWin {
 
   // Kind 300: the prism or pyramid over a polygon handed over by a plane window.
   int DoPrismPyramidFrom2D(std::string* out) override;
+  // The library kinds: the solid of the code built from its tables.
+  int DoLibraryPolyhedron(int code, std::string* out) override;
+  // The n-prism (303) and n-antiprism (306) are not built here yet: message 1, with the
+  // placeholders their step makes.
+  int Unexecuted(int kind, std::string* out) override;
 };
 
 }  // namespace solid
