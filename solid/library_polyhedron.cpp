@@ -87,8 +87,9 @@ int BuildLibrarySolid(engine::StepEngine& engine, ModelTables& model, const Libr
   const kernel::ConstructionRecord& record = step.record();
   engine::FigureTables& t = step.tables();
 
+  // Whatever keeps the edge text from giving a number, the user is told it was not understood.
   Real a = 0;
-  int code = step.Evaluate(0, a);
+  int code = step.Evaluate(0, a) != 0 ? engine::kMsgCannotUnderstand : 0;
   if (code == 0 && !(a >= kShortestEdge && std::isfinite(a))) code = engine::kMsgOutOfBounds;
   const std::uint16_t centreOperand = record.operands[0];
   const int centre = centreOperand == kernel::kNoOperand ? -1 : centreOperand;

@@ -75,6 +75,11 @@ void TPolyLibDlg::CmFamily(int family) {
   UpdateControls();
 }
 
+void TPolyLibDlg::SelectSolid(int position) {
+  ListSelect(kPolyLibList, position);
+  UpdateControls();
+}
+
 int TPolyLibDlg::SelectedIndex() const {
   const int count = ListCount(kPolyLibList);
   if (count <= 0) return -1;

@@ -36,6 +36,8 @@ class TPolyLibDlg : public shell::TDlg {
   // The colour of "all faces same" (a colour-table index).
   std::uint16_t colour = 1;
 
+  // Selects item `position` of the list, the controls following as after a click.
+  void SelectSolid(int position);
   // -1 when the list is empty, 0 when it holds one item, else the list's selection.
   int SelectedIndex() const;
   // Builds the selected solid: 0, or the message number that was shown (nothing built).
