@@ -18,6 +18,8 @@ namespace {
 constexpr Real kShortestEdge = static_cast<Real>(1e-16);
 constexpr int kStringEdgeLength = 700;
 constexpr int kNamesShown = 12;
+// The most vertices a library solid has.
+constexpr int kMostLibraryVertices = 120;
 
 // "ABCD = regular tetrahedron; edge length 1.00", and "-[...]" around the name of a step with the
 // flag byte set (a mirror image). The placeholders take the point count and the solid's name.
@@ -70,7 +72,7 @@ int UniformColour(Real parameter) {
 }
 
 bool TablesHold(const LibrarySolid& solid, int n, int f) {
-  return n >= 1 && f >= 0 && solid.vertexTable.size() >= 1 + 3 * static_cast<std::size_t>(n);
+  return n >= 1 && n <= kMostLibraryVertices && f >= 0 && solid.vertexTable.size() >= 1 + 3 * static_cast<std::size_t>(n);
 }
 
 }  // namespace
@@ -99,8 +101,12 @@ int BuildLibrarySolid(engine::StepEngine& engine, ModelTables& model, const Libr
   // A point reflection through the table's origin makes the mirror image.
   const bool mirror = solid.chiral && record.flag != 0;
   const Real scale = mirror ? -a : a;
+  std::array<Point3, kMostLibraryVertices> vertices;
   Point3 sum{0, 0, 0};
-  for (int i = 0; i < n; ++i) sum = sum + TableVertex(solid.vertexTable, i, scale);
+  for (int i = 0; i < n; ++i) {
+    vertices[static_cast<std::size_t>(i)] = TableVertex(solid.vertexTable, i, scale);
+    sum = sum + vertices[static_cast<std::size_t>(i)];
+  }
   const Point3 centroid = (static_cast<Real>(1.0) / n) * sum;
 
   const int last = t.last_point;
@@ -114,12 +120,12 @@ int BuildLibrarySolid(engine::StepEngine& engine, ModelTables& model, const Libr
     shift = kernel::PlaceNewSolid(last < 0, view.boxMin, view.boxMax, view.viewCentre, view.observer, {-s, -s, -s},
                                   {s, s, s});
   } else {
-    shift = t.xyz[last + 1] - TableVertex(solid.vertexTable, 0, scale);
+    shift = t.xyz[last + 1] - vertices[0];
   }
 
   const std::uint16_t tag = centre >= 0 ? static_cast<std::uint16_t>(t.attrs[centre].tag) : step.NewSolidTag();
   for (int i = 0; i < n; ++i) {
-    if (step.AddPoint(TableVertex(solid.vertexTable, i, scale) + shift, tag) < 0) {
+    if (step.AddPoint(vertices[static_cast<std::size_t>(i)] + shift, tag) < 0) {
       return step.Fail(engine::kMsgNoMoreRoom);
     }
   }
