@@ -300,7 +300,7 @@ std::span<const StepKindInfo, kStepKindCount> StepKindTable() { return TheTable(
 int LibrarySolidCode(int kind, std::uint8_t flag) {
   const StepKindInfo& e = StepKindEntry(kind);
   if (e.dispatch != StepDispatch::kLibrary) return 0;
-  if (kind == 597) return flag != 0 ? 1126 : 1125;
+  if (kind == 597) return flag != 0 ? 1125 : 1126;  // the flag asks for the icosihemidodecahedron
   return e.library_code;
 }
 

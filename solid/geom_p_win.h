@@ -3,6 +3,7 @@
 // expressions, point picking, plane sections, sections of curved surfaces and curve copies.
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "kernel/byte_io.h"
@@ -91,6 +92,20 @@ class TGeomPWin : public plane::TMacWin {
   TObsDlg* ShowObserverDialog();
   TObsDlg* observerDialog() const { return observerDialog_.get(); }
   void CloseObserverDialog();
+
+  // --- The polyhedral library's builds (the 3-D window runs them; nothing here) -----------
+  // A solid of the library by its step kind: the edge-length text, one colour for every face
+  // (-1: the table's colours), the mirror image, the centre point (-1: none). The executor's
+  // result.
+  virtual int BuildLibraryPolyhedron(int /*kind*/, const std::string& /*edge*/, int /*colour*/, bool /*mirror*/,
+                                     int /*centre*/) {
+    return 0;
+  }
+  // The n-prism (303) or n-antiprism (306) of n sides; nothing for n below 3.
+  virtual int BuildLibraryPolyhedronEx(int /*kind*/, const std::string& /*edge*/, int /*n*/, int /*colour*/,
+                                       int /*centre*/) {
+    return 0;
+  }
 
   // The colour new faces take.
   std::uint16_t faceColour = 1;

@@ -1,6 +1,8 @@
 #include "solid/geom_ps_win.h"
 
+#include "engine/step_contract.h"
 #include "solid/foot_executors.h"
+#include "solid/library_polyhedron.h"
 #include "solid/prism_pyramid_from_plane.h"
 #include "solid/shared_kind_executors.h"
 #include "solid/sphere_curve_steps.h"
@@ -61,6 +63,17 @@ int TGeomPSWin::DoLatLongPoint(std::string* out) {
 
 std::string TGeomPSWin::DescribeSurface(int i, std::size_t maxLen) {
   return solid::DescribeSurface(stepEngine, i, maxLen);
+}
+
+int TGeomPSWin::DoLibraryPolyhedron(int code, std::string* out) {
+  return LibraryPolyhedronStep(stepEngine, modelTables, code, {boxMin, boxMax, viewCentre, observer}, out);
+}
+
+int TGeomPSWin::Unexecuted(int kind, std::string* out) {
+  constexpr int kNPrism = 303;
+  constexpr int kNAntiprism = 306;
+  if (kind != kNPrism && kind != kNAntiprism) return TGeomPWin::Unexecuted(kind, out);
+  return engine::FailStep(stepEngine, engine::CreatesOfCurrentStep(stepEngine), engine::kMsgCannotUnderstand);
 }
 
 }  // namespace solid

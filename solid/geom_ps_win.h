@@ -53,6 +53,12 @@ class TGeomPSWin : public TGeomPWin {
   // The one-line text of surface record i.
   std::string DescribeSurface(int i, std::size_t maxLen = kSurfaceLineLength);
 
+  // The library kinds: the solid of the code built from its tables.
+  int DoLibraryPolyhedron(int code, std::string* out) override;
+  // The n-prism (303) and n-antiprism (306) are not built here yet: message 1, with the
+  // placeholders their step makes.
+  int Unexecuted(int kind, std::string* out) override;
+
  private:
   PlaceSolid Placement() const;
 };

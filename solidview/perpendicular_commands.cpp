@@ -9,8 +9,6 @@ namespace solidview {
 
 namespace {
 
-constexpr int kCmdPerpendicularToLine = 670;
-constexpr int kCmdPerpendicularToPlane = 671;
 constexpr int kFootToLineAction = 32;
 constexpr int kFootToPlaneAction = 33;
 constexpr int kFootToLineKind = 402;
@@ -52,20 +50,6 @@ void TGeomRWin::CmPerpendicularToPlane() {
         this, "ALTIFACE", kFootToPlaneAction, kFootToPlaneKind, engine::kDoUndoTextLimit, SuggestFootTexts(tables(), 3));
   }
   planeAltitudeDialog_->Show();
-}
-
-bool TGeomRWin::OnCommand(int id) {
-  switch (id) {
-    case kCmdPerpendicularToLine: CmPerpendicularToLine(); return true;
-    case kCmdPerpendicularToPlane: CmPerpendicularToPlane(); return true;
-    default: return TGeomQWin::OnCommand(id);
-  }
-}
-
-void TGeomRWin::OnDestroy() {
-  lineAltitudeDialog_.reset();
-  planeAltitudeDialog_.reset();
-  TGeomQWin::OnDestroy();
 }
 
 }  // namespace solidview

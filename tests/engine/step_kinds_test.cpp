@@ -76,8 +76,10 @@ TEST(StepKinds, LibraryCodes) {
                {501, 1022}, {592, 1113}, {593, 1121}, {596, 1124}, {598, 1127}, {599, 1128}, {512, 0},
                {584, 0}, {23, 0}};
   for (const auto& c : cases) EXPECT_EQ(engine::LibrarySolidCode(c.kind, 0), c.code) << c.kind;
-  EXPECT_EQ(engine::LibrarySolidCode(597, 0), 1125);
-  EXPECT_EQ(engine::LibrarySolidCode(597, 1), 1126);
+  // The flag byte of a kind 597 step picks the small icosihemidodecahedron, else the small
+  // dodecahemidodecahedron.
+  EXPECT_EQ(engine::LibrarySolidCode(597, 1), 1125);
+  EXPECT_EQ(engine::LibrarySolidCode(597, 0), 1126);
 }
 
 using StepDispatchTest = engine_test::StepFixture;
@@ -89,7 +91,7 @@ TEST_F(StepDispatchTest, LibraryKindsBuildTheirSolidAndUnusedKindsNothing) {
     step.flag = k == 3 ? 1 : 0;
     engine.RedoStep(nullptr);
   }
-  EXPECT_EQ(executors.library_codes, (std::vector<int>{1033, 1125, 1126}));
+  EXPECT_EQ(executors.library_codes, (std::vector<int>{1033, 1126, 1125}));
 }
 
 TEST_F(StepDispatchTest, KindWithoutOperationIsSkippedByReplay) {
