@@ -78,6 +78,9 @@ class StepEngine {
   std::uint8_t building = 0;
   std::uint8_t randomize_allowed = 0;
   std::uint16_t figure_counter = 0;  // the unit tag counter
+  // The figure-file version the steps were written by: executors adapt the steps of older files
+  // while it is below the current version (the 3-D file reader sets it for its replay).
+  int fileVersion = 63;
 
   // The view (world units) that random figures are scaled to.
   Point2 view_centre;
