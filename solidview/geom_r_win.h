@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "plane/solid_window_opener.h"
+#include "solid/solid_figure_file.h"
 #include "solidview/geom_q_win.h"
 
 namespace solidview {
@@ -17,6 +18,31 @@ class TGeomRWin : public TGeomQWin {
   // points at height 0 with their labels, then the prism or pyramid over it; the figure is brought
   // into view and repainted. The executor's result.
   int BuildSolidFromPolygon(const plane::SolidHandOver& handOver);
+
+  // --- The 3-D figure file (solidview/solid_figure_io.cpp) ---------------------------------
+  // Writes the figure to the open file.
+  bool WriteData() override;
+  // Reads the open file into fresh data and takes it over only when the whole file was read: 0,
+  // or 11 ("cannot open file") or 8 ("incompatible versions!") with the figure, its colours and
+  // its settings unchanged. The figure is then run with the file's version in force.
+  int ReadData() override;
+  // Empties the figure and what the last file carried for it; the settings it carried stay.
+  void ClearFigure() override;
+  // The window's state as a file, and a file read whole taken over (emptied in the process).
+  solid::SolidFigureFile CollectFigureFile();
+  void TakeFigureFile(solid::SolidFigureFile& file);
+  // The face and reflection steps of older files in their present form.
+  void RepairLoadedSteps();
+  // What the last file read carried that no layer of the window keeps (the plane layers' block,
+  // the reals and header words of layers still to come, the fourth real of the animation
+  // records, the plot settings of a window without a graph window), written back as it came.
+  solid::SolidFigureFile fileData;
+
+ private:
+  // After the figure of a file was run: the measurements evaluated, the slider panels and the
+  // toolbar that were open shown, the macro's points and caption.
+  void AfterFileLoaded(const solid::SolidFigureFile& file);
+  bool SliderPanelShown(int k);
 };
 
 }  // namespace solidview
