@@ -115,8 +115,9 @@ SolidFigureFile TGeomRWin::CollectFigureFile() {
   file.macroOutput = MacroListOf(macroOutputs);
   for (std::size_t i = 0; i < preWin.roles.size() && i < file.colourIndices.size(); ++i)
     file.colourIndices[i] = preWin.roles[i];
+  // The file being written is the one Open last opens from now on.
   file.lastFileName.fill(0);
-  const std::string& last = fileMsg.names[0];
+  const std::string& last = fileMsg.fileName;
   std::copy_n(last.begin(), std::min(last.size(), file.lastFileName.size() - 1), file.lastFileName.begin());
 
   const engine::FigureTables& t = tables();
