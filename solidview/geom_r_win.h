@@ -43,6 +43,9 @@ class TGeomRWin : public TGeomQWin {
   // toolbar that were open shown, the macro's points and caption.
   void AfterFileLoaded(const solid::SolidFigureFile& file);
   bool SliderPanelShown(int k);
+  // The view the file was saved in (its centre and half width; the scales equal); false, nothing
+  // changed, when the file holds no usable view.
+  bool RestoreSavedView();
 };
 
 }  // namespace solidview

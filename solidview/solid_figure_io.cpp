@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/view_update.h"
 #include "engine/windows/slide_dlg.h"
 #include "engine/windows/tool_dlg.h"
 #include "platform/text_editor.h"
@@ -27,6 +28,8 @@ constexpr std::int16_t kListEnd = -1;
 constexpr std::int32_t kFirstCheckedTextVersion = 50;
 constexpr std::int32_t kLastCheckedTextVersion = 55;
 constexpr kernel::Real kSmallestZoom = 1e-13L;
+// A stored view narrower than this is no view (a damaged file).
+constexpr kernel::Real kSmallestViewHalfWidth = 1e-12L;
 
 std::uint16_t Word(std::int32_t v) { return static_cast<std::uint16_t>(v); }
 std::int16_t Signed(std::uint16_t w) { return static_cast<std::int16_t>(w); }
@@ -283,11 +286,29 @@ int TGeomRWin::ReadData() {
   stepEngine.fileVersion = solid::kSolidFileVersion;
   fileMsg.version = solid::kSolidFileVersion;
   ViewStack(0);
-  Update(false);
+  // The model seen from the file's observer in the view it was saved in; a file without a usable
+  // view gets the view fitted to the model.
+  ComputeModelBox();
+  if (RestoreSavedView()) {
+    Redraw(0);
+  } else {
+    Update(false);
+  }
   RefreshDialogLists();
   AfterFileLoaded(fileData);
   SetupMenuChecks(true);
   return 0;
+}
+
+bool TGeomRWin::RestoreSavedView() {
+  const auto& r = fileData.reals;
+  const kernel::Real cx = r[solid::kRealViewCentreX];
+  const kernel::Real cy = r[solid::kRealViewCentreY];
+  const kernel::Real hw = r[solid::kRealViewHalfWidth];
+  if (!engine::WithinViewLimit({cx, cy}) || !engine::WithinViewLimit({hw, 0}) || !(hw > kSmallestViewHalfWidth))
+    return false;
+  SetView(cx, cy, hw, 0, false);
+  return true;
 }
 
 void TGeomRWin::AfterFileLoaded(const SolidFigureFile& file) {

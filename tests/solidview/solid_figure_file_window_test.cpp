@@ -180,3 +180,17 @@ TEST_F(SolidFileWindow, AFailedSaveKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SolidFileWindow, ASolidFromAPlaneWindowOffersItsOwnNameForExports) {
+  SolidWindow cube = UnitCube();
+  platform::ScriptedResponder script;
+  script.ChooseFile(std::nullopt);
+  cube->DispatchCommand(87);
+  ASSERT_FALSE(script.shown().empty());
+  EXPECT_EQ(script.shown().back().path, "prism.svg");
+  EXPECT_EQ(cube->fileMsg.fileName, "prism.kv3");
+}
+
+}  // namespace
