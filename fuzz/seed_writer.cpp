@@ -15,7 +15,9 @@
 #include "kernel/file_bytes.h"
 #include "platform/bitmap.h"
 #include "platform/metafile_dc.h"
+#include "solid/solid_figure_file.h"
 #include "view/metafile_export.h"
+#include "view/settings_files.h"
 
 namespace {
 
@@ -52,6 +54,43 @@ void FigureSeeds() {
   Seed("voronoi_window", "sample.vor", kvfuzz::ReadWholeFile(kvfuzz::VoronoiBaseFile()));
   Seed("penrose_window", "ace.kit", kvfuzz::ReadWholeFile(kvfuzz::PenroseBaseFile(0)));
   Seed("penrose_window", "start.rho", kvfuzz::SavedBytes(kvfuzz::PenroseWindowOf(1), "start.rho"));
+}
+
+kernel::Bytes SolidFileBytes(const solid::SolidFigureFile& file) {
+  kernel::ByteWriter out;
+  solid::WriteSolidFigureFile(out, view::kSolidFileKind, file);
+  return out.Take();
+}
+
+// An empty 3-D figure, and a triangle with a face step, a table text, notes and a graph's settings.
+void SolidFileSeeds() {
+  solid::SolidFigureFile file;
+  Seed("solid_file", "empty.kv3", SolidFileBytes(file));
+  for (std::uint16_t i = 0; i < 3; ++i) {
+    file.points.push_back({static_cast<kernel::Real>(i), static_cast<kernel::Real>(i * i), 1});
+    engine::PointNameRecord name;
+    name.label = i;
+    name.shown = 1;
+    file.names.push_back(name);
+    file.labelMap.push_back(static_cast<std::int16_t>(i));
+  }
+  kernel::ConstructionRecord face;
+  face.sequence = 0;
+  face.kind = 380;
+  face.flag = 1;
+  face.operands[0] = 0;
+  face.operands[1] = 1;
+  face.operands[2] = 2;
+  face.operands[3] = 0;
+  face.operands[39] = 4;
+  face.text[0] = "ABCA";
+  file.history.push_back(face);
+  file.hasTableText = true;
+  file.tableText = "ABC";
+  file.flags[solid::kFlagNoNotebook] = 0;
+  file.notebook = "notes";
+  file.flags[solid::kFlagNoGraphWindow] = 0;
+  Seed("solid_file", "triangle.kv3", SolidFileBytes(file));
 }
 
 void SettingsSeeds() {
@@ -114,6 +153,7 @@ int main(int argc, char** argv) {
   corpus = argv[1];
   kvfuzz::StartApplication();
   FigureSeeds();
+  SolidFileSeeds();
   SettingsSeeds();
   PictureSeeds();
   TextSeeds();

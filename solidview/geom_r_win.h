@@ -8,6 +8,7 @@
 
 #include "engine/windows/do_undo_dlg.h"
 #include "plane/solid_window_opener.h"
+#include "solid/solid_figure_file.h"
 #include "solidview/geom_q_win.h"
 
 namespace solid {
@@ -44,6 +45,25 @@ class TGeomRWin : public TGeomQWin {
   solid::TPolyLibDlg* CmClassics();
   solid::TPolyLibDlg* polyLibDialog() const { return polyLibDialog_.get(); }
 
+  // --- The 3-D figure file (solidview/solid_figure_io.cpp) ---------------------------------
+  // Writes the figure to the open file.
+  bool WriteData() override;
+  // Reads the open file into fresh data and takes it over only when the whole file was read: 0,
+  // or 11 ("cannot open file") or 8 ("incompatible versions!") with the figure, its colours and
+  // its settings unchanged. The figure is then run with the file's version in force.
+  int ReadData() override;
+  // Empties the figure and what the last file carried for it; the settings it carried stay.
+  void ClearFigure() override;
+  // The window's state as a file, and a file read whole taken over (emptied in the process).
+  solid::SolidFigureFile CollectFigureFile();
+  void TakeFigureFile(solid::SolidFigureFile& file);
+  // The face and reflection steps of older files in their present form.
+  void RepairLoadedSteps();
+  // What the last file read carried that no layer of the window keeps (the plane layers' block,
+  // the reals and header words of layers still to come, the fourth real of the animation
+  // records, the plot settings of a window without a graph window), written back as it came.
+  solid::SolidFigureFile fileData;
+
  protected:
   bool OnCommand(int id) override;
   void OnDestroy() override;
@@ -57,6 +77,14 @@ class TGeomRWin : public TGeomQWin {
   int RunLibraryStep();
 
   std::unique_ptr<solid::TPolyLibDlg> polyLibDialog_;
+
+  // After the figure of a file was run: the measurements evaluated, the slider panels and the
+  // toolbar that were open shown, the macro's points and caption.
+  void AfterFileLoaded(const solid::SolidFigureFile& file);
+  bool SliderPanelShown(int k);
+  // The view the file was saved in (its centre and half width; the scales equal); false, nothing
+  // changed, when the file holds no usable view.
+  bool RestoreSavedView();
 };
 
 }  // namespace solidview
