@@ -77,7 +77,7 @@ class PointsInSpace : public solid_test::SolidStepFixture {
   PointExecutors points{model};
 };
 
-void ExpectAt(const Point3& p, const Point3& q) {
+void ExpectPointAt(const Point3& p, const Point3& q) {
   EXPECT_NEAR(p.x, q.x, 1e-15L);
   EXPECT_NEAR(p.y, q.y, 1e-15L);
   EXPECT_NEAR(p.z, q.z, 1e-15L);
@@ -96,15 +96,15 @@ TEST_F(PointsInSpace, AMovablePointStandsWhereItsCoordinatesWaitedAndDescribesTh
   // Dragged, it keeps its new place when the figure is made again.
   engine.tables.xyz[0] = {4, 4, 4};
   engine.ReplayConstruction(true);
-  ExpectAt(At(0), {4, 4, 4});
+  ExpectPointAt(At(0), {4, 4, 4});
 }
 
 TEST_F(PointsInSpace, TheCommonPerpendicularJoinsItsTwoFeetAndParallelLinesLeaveTwoPlaceholders) {
   FreePoints({{0, 0, 0}, {1, 0, 0}, {0, 1, 1}, {0, 2, 1}});
   std::string text;
   ASSERT_EQ(Run(139, {0, 1, 2, 3}, &text, {"AB", "CD", ""}), 0);
-  ExpectAt(At(4), {0, 0, 0});
-  ExpectAt(At(5), {0, 0, 1});
+  ExpectPointAt(At(4), {0, 0, 0});
+  ExpectPointAt(At(5), {0, 0, 1});
   EXPECT_EQ(text, "EF perp to AB, CD");
   const kernel::FaceRecord& segment = engine.solid.faces[0];
   ASSERT_EQ(engine.solid.last_face, 0);
@@ -138,11 +138,11 @@ TEST_F(PointsInSpace, TheVectorSumAddsEveryVectorToTheStart) {
   std::string text;
   // n = 0: a copy of the start and a segment of length 0.
   ASSERT_EQ(Run(208, {0, 4}, &text), 0);
-  ExpectAt(At(5), At(4));
+  ExpectPointAt(At(5), At(4));
   EXPECT_EQ(kernel::Dist3(At(engine.solid.faces[0].vertices[0]), At(engine.solid.faces[0].vertices[1])), 0);
   // AB + CD from E.
   ASSERT_EQ(Run(208, {2, 0, 1, 2, 3, 4}, &text, {"AB+CD", "", ""}), 0);
-  ExpectAt(At(6), {10 + 1 - 1, 0 + 2 + 1, -1 + 3 + 0});
+  ExpectPointAt(At(6), {10 + 1 - 1, 0 + 2 + 1, -1 + 3 + 0});
   EXPECT_EQ(engine.tables.attrs[6].tag, -1);
   EXPECT_EQ(text, "EG = vector sum(AB+CD)");
   // More vectors than the record can hold: 2 with one placeholder.
@@ -209,7 +209,7 @@ TEST_F(PointsInSpace, FeetOnLinesPlanesAxesAndCoordinatePlanes) {
       EXPECT_EQ(engine.tables.last_point, before);
       continue;
     }
-    ExpectAt(At(before + 1), c.foot);
+    ExpectPointAt(At(before + 1), c.foot);
     ASSERT_EQ(engine.solid.last_face, faces + 1);
     const kernel::FaceRecord& segment = engine.solid.faces[static_cast<std::size_t>(faces + 1)];
     EXPECT_EQ(segment.count, 2);
@@ -227,7 +227,7 @@ TEST_F(PointsInSpace, FeetOnLinesPlanesAxesAndCoordinatePlanes) {
   engine.ReplayConstruction(true);
   EXPECT_EQ(engine.tables.last_point, last);
   EXPECT_EQ(engine.tables.exists[5], 0);
-  ExpectAt(At(last), {0, 0, 3});
+  ExpectPointAt(At(last), {0, 0, 3});
 }
 
 }  // namespace

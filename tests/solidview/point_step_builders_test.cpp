@@ -19,6 +19,7 @@ struct ClosingPointWindow {
   void operator()(solidview::TGeom3Win* w) const {
     w->Destroy();
     platform::Application::ProcessPendingEvents();
+    delete w;  // a window without a parent is its opener's to delete
   }
 };
 using PointWindow = std::unique_ptr<solidview::TGeom3Win, ClosingPointWindow>;

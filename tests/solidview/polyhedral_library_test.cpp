@@ -38,6 +38,7 @@ struct CloseLibraryWindow {
   void operator()(LibraryWindow* w) const {
     w->Destroy();
     platform::Application::ProcessPendingEvents();
+    delete w;  // a window without a parent is its opener's to delete
   }
 };
 

@@ -23,6 +23,7 @@ struct ClosingSolid {
   void operator()(solidview::TGeom3Win* w) const {
     w->Destroy();
     platform::Application::ProcessPendingEvents();
+    delete w;  // a window without a parent is its opener's to delete
   }
 };
 using SolidWindow = std::unique_ptr<solidview::TGeom3Win, ClosingSolid>;
