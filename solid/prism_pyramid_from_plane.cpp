@@ -31,7 +31,7 @@ int PrismPyramidFromPlane(engine::StepEngine& engine, ModelTables& model, std::s
   const kernel::ConstructionRecord& record = *engine.current();
   const int n = std::min<int>(record.operands[0], kernel::kFaceVertexCapacity);
   const bool prism = record.flag != 0;
-  const Point3 v{record.parameters[1], record.parameters[2], record.parameters[3]};
+  const Point3 v{record.parameters[0], record.parameters[1], record.parameters[2]};
   const SolidStepNeeds needs{prism ? 2 * n : n + 1, prism ? n + 2 : n + 1, 0};
 
   SolidStep step(engine, model, needs);

@@ -31,9 +31,9 @@ int TGeomRWin::BuildSolidFromPolygon(const plane::SolidHandOver& handOver) {
   step.operands[0] = static_cast<std::uint16_t>(n);
   for (std::size_t i = 0; i < n; ++i) step.operands[1 + i] = handOver.labels[i];
   step.flag = handOver.prism ? 1 : 0;
-  step.parameters[1] = handOver.dx;
-  step.parameters[2] = handOver.dy;
-  step.parameters[3] = handOver.altitude;
+  step.parameters[0] = handOver.dx;
+  step.parameters[1] = handOver.dy;
+  step.parameters[2] = handOver.altitude;
   const int code = RunNewStep();
   SetModified();
   return code;

@@ -86,7 +86,7 @@ class SolidStepFixture : public ::testing::Test {
     step.operands[0] = 4;
     for (std::uint16_t i = 0; i < 4; ++i) step.operands[1 + i] = i;
     step.flag = prism ? 1 : 0;
-    step.parameters[3] = prism ? 3 : 2;
+    step.parameters[2] = prism ? 3 : 2;
     return engine.ExecuteNewStep(out);
   }
 
