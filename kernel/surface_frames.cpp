@@ -14,18 +14,23 @@ Point3 DefiningPoint(const SurfaceRecord& record, int k, std::span<const Point3>
   return i >= 0 && static_cast<std::size_t>(i) < xyz.size() ? xyz[static_cast<std::size_t>(i)] : Point3{};
 }
 
-}  // namespace
-
-void UpdateSolidFrame(SurfaceRecord& record, std::span<const Point3> xyz) {
-  Point3 w = DefiningPoint(record, 1, xyz) - DefiningPoint(record, 0, xyz);
-  Point3 u, v;
-  OrthoBasis3(w, u, v, false);
+// The three axes made unit and kept as the record's frame.
+void StoreUnitFrame(SurfaceRecord& record, Point3 u, Point3 v, Point3 w) {
   Normalize3(u);
   Normalize3(v);
   Normalize3(w);
   record.u = u;
   record.v = v;
   record.w = w;
+}
+
+}  // namespace
+
+void UpdateSolidFrame(SurfaceRecord& record, std::span<const Point3> xyz) {
+  Point3 w = DefiningPoint(record, 1, xyz) - DefiningPoint(record, 0, xyz);
+  Point3 u, v;
+  OrthoBasis3(w, u, v, false);
+  StoreUnitFrame(record, u, v, w);
 }
 
 void UpdateDisk(SurfaceRecord& record, std::span<const Point3> xyz) {
@@ -78,12 +83,7 @@ void UpdateCylinderSphereCurve(SurfaceRecord& record, std::span<const Point3> xy
   } else {
     OrthoBasis3(w, u, v, false);
   }
-  Normalize3(u);
-  Normalize3(v);
-  Normalize3(w);
-  record.u = u;
-  record.v = v;
-  record.w = w;
+  StoreUnitFrame(record, u, v, w);
 }
 
 void UpdateConic(SurfaceRecord& record, std::span<const Point3> xyz) {
