@@ -95,8 +95,9 @@ int ClipArcToHorizon(const Point3& observer, const HorizonFrame& horizon, const 
 }
 
 int ArcStepCount(Real length, Real initialHalfWidth, Real halfWidth) {
+  if (!(halfWidth > 0)) return kFewestArcSteps;  // no view yet
   const Real steps = length * kStepsPerTurn * initialHalfWidth / (kTwoPi * halfWidth);
-  if (!(steps >= kFewestArcSteps)) return kFewestArcSteps;  // also a view of no width
+  if (!(steps >= kFewestArcSteps)) return kFewestArcSteps;
   if (steps >= kMostArcSteps) return kMostArcSteps;
   return static_cast<int>(std::lround(steps));
 }
