@@ -24,7 +24,6 @@ struct SphereSettings {
   kernel::Real zoomFactor = static_cast<kernel::Real>(1.1);
   kernel::Real rotationStep = 0;
 
-  friend bool operator==(const SphereSettings&, const SphereSettings&) = default;
 };
 
 void StoreSphereSettings(const SphereSettings& settings, view::SettingsArrays& arrays);
