@@ -85,6 +85,7 @@ void FigureTables::ResetForReplay() {
   std::fill(exists.begin(), exists.end(), 0);
   std::fill(label_map.begin(), label_map.end(), -1);
   free_label_hint_ = 0;
+  sphere_frames.Clear(last_line, last_circle);
   last_point = -1;
   last_line = -1;
   last_circle = -1;

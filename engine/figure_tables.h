@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/sphere_frames.h"
 #include "kernel/byte_io.h"
 #include "kernel/line_circle_records.h"
 #include "kernel/real.h"
@@ -114,6 +115,8 @@ class FigureTables {
   std::int16_t last_horocycle = -1;
   std::vector<kernel::SegmentRecord> horocycle_points;
   std::vector<kernel::HypCurveRecord> horocycles;
+  // Spherical window: the frames of the lines and circles (empty in other windows).
+  SphereFrames sphere_frames;
 
   // While a part of the history is replayed, a point made again at an index up to this one keeps
   // the label it had, so the labels of the later points stay where they are. -1 otherwise.

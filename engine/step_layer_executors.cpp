@@ -224,6 +224,9 @@ int StepEngine::DoCircleCenterPoint(std::string* out) {
   kernel::CircleRecord& circle = tables.circles[c];
   kernel::InitCircleRecord(circle, static_cast<std::uint16_t>(centre), static_cast<std::int16_t>(point), 360, -1, -1);
   circle.pen = PenFromOperands(step, 3);
+  if (model.Spherical && tables.sphere_frames.allocated()) {
+    FillCircleFrame(tables.xyz[centre], tables.xyz[point], tables.sphere_frames.circles[c]);
+  }
   if (dimension > 2) {
     const Point3 d{tables.xyz[point].x - tables.xyz[centre].x, tables.xyz[point].y - tables.xyz[centre].y,
                    tables.xyz[point].z - tables.xyz[centre].z};
@@ -287,6 +290,9 @@ int StepEngine::DoSegmentLineRay(std::string* out) {
   line.extends_first = (step.kind == 116 || step.kind == 117) ? 1 : 0;
   line.extends_second = step.kind == 116 ? 1 : 0;
   if (model.Hyperbolic) FillSideRecord2D(tables.last_line, a, b);
+  if (model.Spherical && tables.sphere_frames.allocated()) {
+    FillLineFrame(tables.xyz[a], tables.xyz[b], tables.sphere_frames.lines[tables.last_line]);
+  }
   const std::int16_t word = step.kind == 111 ? 189 : step.kind == 116 ? 216 : 217;
   Expand(*this, out, {5, word, ' ', 10, 11, ' ', 30, 3});
   return 0;

@@ -2,6 +2,7 @@
 // The 3-D viewing layer: observer, rotation and display commands, hidden lines, the scene passes
 // and faces in painter's order, the ray-traced display, the model box, and the 3-D figure update.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -140,6 +141,26 @@ class TGeomQWin : public solid::TGeomPSWin {
   // The width of the background band of a haloed edge, in pixels.
   std::int16_t haloWidth = 4;
 
+  // --- Arcs in space (arc_drawing.cpp) ------------------------------------------------------
+  // While fillPass is set, DrawArc fills a whole turn as a region without outline instead of
+  // drawing its line; while forceVisible is set, every point of an arc counts as visible. After
+  // each arc, arcInView tells whether all of its points lay in the view.
+  std::uint8_t fillPass = 0;
+  std::uint8_t forceVisible = 0;
+  std::uint8_t arcInView = 0;
+  // The arc C + U cos t + V sin t for t from t0 to t1 in |n| steps (n <= 0 walks from t1 back to
+  // t0), projected through the view and drawn with the pen: solid between visible points, the
+  // hidden parts as the display mode shows hidden lines; in the fill pass a whole turn is filled
+  // in the fill colour and a part of one draws nothing. The same pass for every target.
+  void DrawArc(view::FigurePainter& painter, const kernel::Point3& C, const kernel::Point3& U,
+               const kernel::Point3& V, kernel::Real t0, kernel::Real t1, int n, const view::LinePen& pen,
+               view::InkColor fillColour);
+  // Whether a point of the model is drawn as visible: every point here.
+  virtual bool IsVisible(const kernel::Point3& p) const;
+  // How the flagged polylines of the display mode show hidden parts (kernel/flag_runs.h): only
+  // the visible segments (-1), dotted (1) or all (0).
+  int HiddenLineRule() const;
+
  protected:
   void SetupWindow() override;
   // The observer dialog is closed before the settings are written.
@@ -170,6 +191,11 @@ class TGeomQWin : public solid::TGeomPSWin {
   std::vector<std::uint32_t> order_;
   std::vector<kernel::Point3> centroids_;
   std::vector<kernel::Point2> outline_;
+
+  // The points and flags of the arc being drawn, kept from arc to arc.
+  std::vector<kernel::Point2> arcPoints_;
+  std::vector<std::uint8_t> arcFlags_;
+  std::vector<kernel::Point2> arcClipped_;
 };
 
 }  // namespace solidview

@@ -1,5 +1,5 @@
 #pragma once
-// The spherical geometry window.
+// The spherical geometry window: the one the launcher's Spherical command and ".kvs" files open.
 
 #include <string_view>
 
@@ -10,6 +10,10 @@ namespace sphere {
 class TGeomSMWin : public TGeomSWin {
  public:
   TGeomSMWin(platform::FrameWindow* parent, std::string_view title);
+
+  // Edit > Macro > Open macro window: a spherical window captioned "macro" on the same parent,
+  // taking no entry of the child-window table.
+  plane::TMacWin* OpenMacroWindow() override;
 
  protected:
   void SetupWindow() override;

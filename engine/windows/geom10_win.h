@@ -151,8 +151,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   // background with PaintFigure over it) and the whole picture (the figure picture with PaintAll
   // over it). A new or changed step clears the figure picture (wing.pictureValid), a changed text
   // the whole picture, a view change the background; a level drawn for another view, size or
-  // colours counts as stale too. In a hyperbolic or spherical window the background is stale at
-  // every paint.
+  // colours counts as stale too. In a hyperbolic window the background is stale at every paint.
   // The window's paint: the view follows the client size, the stale levels are drawn again from
   // the first stale one up, each marked valid, and the whole picture is copied onto dc.
   void DrawFigure(platform::DC& dc);
@@ -165,6 +164,9 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
   const platform::Bitmap& BackgroundPicture();
   // What each level draws over the one below it.
   virtual void PaintBackgroundPicture(platform::DC& dc);
+  // What else the background level shows depends on (the spherical ball: the observer); a level
+  // drawn for other values is stale. Nothing here.
+  virtual std::array<kernel::Real, 3> BackgroundScene() const { return {}; }
   virtual void PaintFigure(view::FigurePainter& /*painter*/) {}
   virtual void PaintAll(view::FigurePainter& painter);
   void TextPictureChanged() override;
@@ -498,6 +500,7 @@ class TGeom10Win : public TGeom09Win, public DialogActions {
     int height = 0;
     std::array<std::uint16_t, shell::kColorRoleCount> roles{};
     kernel::ColorArray colors{};
+    std::array<kernel::Real, 3> scene{};
     bool operator==(const BackgroundKey&) const = default;
   };
   BackgroundKey CurrentBackgroundKey() const;

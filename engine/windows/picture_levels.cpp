@@ -20,7 +20,7 @@ void TGeom10Win::TextPictureChanged() { InvalidateBuffer(shell::kWholeBitmap); }
 
 TGeom10Win::BackgroundKey TGeom10Win::CurrentBackgroundKey() const {
   const kernel::Box2& b = mapping.box;
-  return {{b.xmin, b.xmax, b.ymin, b.ymax}, preWin.width, preWin.height, preWin.roles, preWin.colors};
+  return {{b.xmin, b.xmax, b.ymin, b.ymax}, preWin.width, preWin.height, preWin.roles, preWin.colors, BackgroundScene()};
 }
 
 void TGeom10Win::EnsurePictureLevels() {
@@ -50,7 +50,7 @@ const platform::Bitmap& TGeom10Win::BackgroundPicture() {
   EnsurePictureLevels();
   std::array<std::uint8_t, shell::kBitmapLevels>& valid = preWin.bufferValid;
   const BackgroundKey key = CurrentBackgroundKey();
-  if (model().Hyperbolic || model().Spherical || !(key == backgroundKey_)) valid[shell::kBackgroundBitmap] = 0;
+  if (model().Hyperbolic || !(key == backgroundKey_)) valid[shell::kBackgroundBitmap] = 0;
   if (!valid[shell::kBackgroundBitmap]) {
     {
       const std::unique_ptr<platform::DC> dc = preWin.buffers[shell::kBackgroundBitmap]->CreateDC();
