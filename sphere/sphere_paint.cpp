@@ -107,7 +107,8 @@ void TGeomSWin::PaintFigure(view::FigurePainter& painter) {
 }
 
 void TGeomSWin::PaintAll(view::FigurePainter& painter) {
-  TGeomQWin::PaintAll(painter);
+  // The labels follow the ball's own visibility, so the solid's label pass is left out.
+  solid::TGeomPSWin::PaintAll(painter);
   if (history().steps.empty()) return;
   ComputePointVisibility();
   DrawLabels(painter, -1, false);
