@@ -58,6 +58,15 @@ std::int16_t Item(int i) {
   return static_cast<std::int16_t>(i);
 }
 
+// The step's first four point operands; false when one of them is missing.
+bool FourPointOperands(SurfaceStep& step, std::array<int, 4>& v) {
+  for (int k = 0; k < 4; ++k) {
+    v[static_cast<std::size_t>(k)] = step.PointOperand(k);
+    if (v[static_cast<std::size_t>(k)] < 0) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int DoSphere(engine::StepEngine& engine, ModelTables& model, const PlaceSolid& place, std::string* out) {
@@ -119,10 +128,7 @@ int DoCircumsphere(engine::StepEngine& engine, ModelTables& model, std::string* 
   step.NumberOldFigure(1);
   if (const int code = step.Begin(); code != 0) return code;
   std::array<int, 4> v{};
-  for (int k = 0; k < 4; ++k) {
-    v[static_cast<std::size_t>(k)] = step.PointOperand(k);
-    if (v[static_cast<std::size_t>(k)] < 0) return step.Fail(engine::kMsgCouldNotFind);
-  }
+  if (!FourPointOperands(step, v)) return step.Fail(engine::kMsgCouldNotFind);
   engine::FigureTables& t = step.tables();
   Point3 centre;
   if (const int code = kernel::Circumsphere3(t.xyz[v[0]], t.xyz[v[1]], t.xyz[v[2]], t.xyz[v[3]], centre);
@@ -203,10 +209,7 @@ int DoInsphere(engine::StepEngine& engine, ModelTables& model, std::string* out)
   step.NumberOldFigure(1);
   if (const int code = step.Begin(); code != 0) return code;
   std::array<int, 4> v{};
-  for (int k = 0; k < 4; ++k) {
-    v[static_cast<std::size_t>(k)] = step.PointOperand(k);
-    if (v[static_cast<std::size_t>(k)] < 0) return step.Fail(engine::kMsgCouldNotFind);
-  }
+  if (!FourPointOperands(step, v)) return step.Fail(engine::kMsgCouldNotFind);
   engine::FigureTables& t = step.tables();
   const Point3 &a = t.xyz[v[0]], &b = t.xyz[v[1]], &c = t.xyz[v[2]], &d = t.xyz[v[3]];
   // Four vertices in one plane bound no solid: refused as the circumsphere refuses them.
